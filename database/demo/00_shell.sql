@@ -1,0 +1,1 @@
+-- demo rows of the application shell

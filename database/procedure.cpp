@@ -1,0 +1,282 @@
+#include "procedure.h"
+#include "query.h"
+#include "sqlfunctions.h"
+#include <QDateTime>
+#include <QMutex>
+
+namespace db {
+
+void registerAllProcedures(ProcedureCatalog &catalog);  // procedures/catalog.cpp
+
+// ---- ProcedureCall ---------------------------------------------------------------------------
+
+ProcedureCall::ProcedureCall(Database *database, const Procedure &procedure, QHash<QString, QVariant> *values)
+    : m_db(database), m_procedure(procedure), m_values(values)
+{
+}
+
+QVariant ProcedureCall::value(const QString &name) const
+{
+    const QVariant v = m_values->value(name.toUpper());
+    if (!v.isValid() || v.isNull() || (v.typeId() == QMetaType::QString && v.toString().isEmpty()))
+        return QVariant();
+    return v;
+}
+
+QString ProcedureCall::param(const QString &name) const
+{
+    const QVariant v = value(name);
+    return v.isValid() ? v.toString() : QString();
+}
+
+void ProcedureCall::setOut(const QString &name, const QVariant &value)
+{
+    m_values->insert(name.toUpper(), value);
+}
+
+static void prepare(Query &q, const QString &sql, const QHash<QString, QVariant> &binds)
+{
+    q.setSql(sql);
+    for (const QString &name : q.paramNames()) {
+        auto it = binds.constFind(name);
+        if (it == binds.constEnd()) {
+            // Names not given explicitly are looked up case-insensitively.
+            for (auto j = binds.constBegin(); j != binds.constEnd(); ++j)
+                if (j.key().compare(name, Qt::CaseInsensitive) == 0) { it = j; break; }
+        }
+        q.bind(name, it == binds.constEnd() ? QVariant() : it.value());
+    }
+}
+
+void ProcedureCall::exec(const QString &sql, const QHash<QString, QVariant> &binds)
+{
+    Query q(m_db);
+    prepare(q, sql, binds);
+    if (!q.exec())
+        throw DatabaseError(q.lastError());
+    m_rowsAffected = q.rowsAffected();
+    q.close();
+}
+
+QList<QStringList> ProcedureCall::rows(const QString &sql, const QHash<QString, QVariant> &binds)
+{
+    Query q(m_db);
+    prepare(q, sql, binds);
+    if (!q.open())
+        throw DatabaseError(q.lastError());
+    QList<QStringList> result;
+    while (q.next()) {
+        QStringList row;
+        for (int i = 0; i < q.fieldCount(); ++i)
+            row.append(q.value(i));
+        result.append(row);
+    }
+    q.close();
+    return result;
+}
+
+QString ProcedureCall::scalar(const QString &sql, const QHash<QString, QVariant> &binds)
+{
+    const QList<QStringList> r = rows(sql, binds);
+    return r.isEmpty() || r.first().isEmpty() ? QString() : r.first().first();
+}
+
+void ProcedureCall::fail(const QString &message) { throw DatabaseError(message); }
+
+QString ProcedureCall::now14() { return QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMddHHmmss")); }
+
+QHash<QString, QVariant> ProcedureCall::audit() const
+{
+    return {{QStringLiteral("U_EMP_NO"), value(QStringLiteral("AU_EMP_NO"))},
+            {QStringLiteral("U_IP"), value(QStringLiteral("AU_IP"))},
+            {QStringLiteral("U_DATE"), now14()}};
+}
+
+QString ProcedureCall::unmasked(const QString &name, const QString &table, const QString &column,
+                                const QString &where, const QHash<QString, QVariant> &keys)
+{
+    const QString sent = param(name);
+    if (!sent.contains(QLatin1Char('*')))
+        return sent;
+    const QString stored = scalar(QStringLiteral("SELECT %1 FROM %2 WHERE %3").arg(column, table, where), keys);
+    return (!stored.isEmpty() && maskPersonal(stored) == sent) ? stored : sent;
+}
+
+static QStringList tableColumns(Database *db, const QString &table)
+{
+    static QMutex mutex;
+    static QHash<QString, QStringList> cache;
+    const QString key = db->connectionName() + QLatin1Char('/') + db->settings().schema + QLatin1Char('/') + table.toUpper();
+    {
+        QMutexLocker lock(&mutex);
+        auto it = cache.constFind(key);
+        if (it != cache.constEnd())
+            return it.value();
+    }
+    Query q(db);
+    q.setSql(QStringLiteral("SELECT * FROM %1 WHERE 1 = 0").arg(table));
+    if (!q.open())
+        throw DatabaseError(q.lastError());
+    const QStringList cols = q.fieldNames();
+    q.close();
+    QMutexLocker lock(&mutex);
+    cache.insert(key, cols);
+    return cols;
+}
+
+void ProcedureCall::saveByEditStatus(const QString &table, const QStringList &keys, const QStringList &columns)
+{
+    const QString status = param(QStringLiteral("AEDITSTATUS"));
+    const QStringList tableCols = tableColumns(m_db, table);
+    const bool audited = tableCols.contains(QStringLiteral("U_EMP_NO"));
+
+    QHash<QString, QVariant> binds;
+    QStringList where;
+    for (const QString &k : keys) {
+        binds.insert(k, value(QLatin1Char('A') + k));
+        where << QStringLiteral("%1 = :%1").arg(k);
+    }
+    const QString whereText = where.join(QStringLiteral(" AND "));
+    for (const QString &c : columns)
+        binds.insert(c, value(QLatin1Char('A') + c));
+    if (audited)
+        binds.insert(audit());
+
+    if (status == QLatin1String("2")) {
+        QStringList cols = keys + columns;
+        if (audited)
+            cols << QStringLiteral("U_EMP_NO") << QStringLiteral("U_IP") << QStringLiteral("U_DATE");
+        QStringList placeholders;
+        for (const QString &c : cols)
+            placeholders << QLatin1Char(':') + c;
+        exec(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(table, cols.join(QStringLiteral(", ")),
+                                                                    placeholders.join(QStringLiteral(", "))),
+             binds);
+    } else if (status == QLatin1String("1")) {
+        QStringList sets;
+        for (const QString &c : columns) {
+            // A personal field sent back in its masked display form keeps the stored value.
+            binds.insert(c, unmasked(QLatin1Char('A') + c, table, c, whereText, binds));
+            sets << QStringLiteral("%1 = :%1").arg(c);
+        }
+        if (audited)
+            sets << QStringLiteral("U_EMP_NO = :U_EMP_NO") << QStringLiteral("U_IP = :U_IP")
+                 << QStringLiteral("U_DATE = :U_DATE");
+        if (sets.isEmpty())
+            return;
+        exec(QStringLiteral("UPDATE %1 SET %2 WHERE %3").arg(table, sets.join(QStringLiteral(", ")), whereText), binds);
+    } else if (status == QLatin1String("3")) {
+        exec(QStringLiteral("DELETE FROM %1 WHERE %2").arg(table, whereText), binds);
+    } else {
+        fail(QStringLiteral("%1: unknown edit status '%2'").arg(m_procedure.name, status));
+    }
+}
+
+// ---- ProcedureCatalog ------------------------------------------------------------------------
+
+ProcedureCatalog::ProcedureCatalog() { registerAllProcedures(*this); }
+
+ProcedureCatalog &ProcedureCatalog::instance()
+{
+    static ProcedureCatalog catalog;
+    return catalog;
+}
+
+void ProcedureCatalog::add(const Procedure &procedure)
+{
+    Procedure p = procedure;
+    p.name = p.name.toUpper();
+    for (Parameter &param : p.parameters)
+        param.name = param.name.toUpper();
+    m_procedures.insert(p.name, p);
+}
+
+const Procedure *ProcedureCatalog::find(const QString &name) const
+{
+    auto it = m_procedures.constFind(name.toUpper());
+    return it == m_procedures.constEnd() ? nullptr : &it.value();
+}
+
+QStringList ProcedureCatalog::names() const
+{
+    QStringList n = m_procedures.keys();
+    n.sort();
+    return n;
+}
+
+// ---- StoredProc ------------------------------------------------------------------------------
+
+StoredProc::StoredProc(Database *database, const QString &name) : m_db(database), m_name(name) {}
+
+void StoredProc::setProcedure(const QString &name)
+{
+    m_name = name;
+    m_values.clear();
+}
+
+QStringList StoredProc::paramNames() const
+{
+    QStringList names;
+    if (const Procedure *p = ProcedureCatalog::instance().find(m_name))
+        for (const Parameter &param : p->parameters)
+            names << param.name;
+    return names;
+}
+
+bool StoredProc::hasParam(const QString &name) const { return paramNames().contains(name.toUpper()); }
+
+void StoredProc::setParam(const QString &name, const QVariant &value) { m_values.insert(name.toUpper(), value); }
+
+QString StoredProc::param(const QString &name) const
+{
+    const QVariant v = m_values.value(name.toUpper());
+    return v.isNull() ? QString() : v.toString();
+}
+
+bool StoredProc::exec()
+{
+    m_lastError.clear();
+    const Procedure *p = ProcedureCatalog::instance().find(m_name);
+    if (!p) {
+        m_lastError = QStringLiteral("procedure %1 does not exist").arg(m_name);
+        return false;
+    }
+    if (!m_db || !m_db->isOpen()) {
+        m_lastError = QStringLiteral("not connected to the database");
+        return false;
+    }
+    QHash<QString, QVariant> values;
+    for (const Parameter &param : p->parameters)
+        values.insert(param.name, param.direction == Direction::Out ? QVariant() : m_values.value(param.name));
+
+    // Inside the caller's transaction the call is one unit of its own (a savepoint), as a server
+    // undoes a failed call; outside one it commits at once.
+    const bool own = !m_db->inTransaction();
+    if (own ? !m_db->beginTransaction() : !m_db->execute(QStringLiteral("SAVEPOINT PR_CALL"))) {
+        m_lastError = m_db->lastError();
+        return false;
+    }
+    try {
+        ProcedureCall call(m_db, *p, &values);
+        p->body(call);
+    } catch (const DatabaseError &e) {
+        m_lastError = e.message();
+        if (own)
+            m_db->rollback();
+        else {
+            m_db->execute(QStringLiteral("ROLLBACK TO SAVEPOINT PR_CALL"));
+            m_db->execute(QStringLiteral("RELEASE SAVEPOINT PR_CALL"));
+        }
+        return false;
+    }
+    if (own ? !m_db->commit() : !m_db->execute(QStringLiteral("RELEASE SAVEPOINT PR_CALL"))) {
+        m_lastError = m_db->lastError();
+        return false;
+    }
+    for (const Parameter &param : p->parameters)
+        if (param.direction != Direction::In)
+            m_values.insert(param.name, values.value(param.name));
+    return true;
+}
+
+} // namespace db

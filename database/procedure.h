@@ -1,0 +1,110 @@
+#pragma once
+// Stored procedures: declared once with their parameter list as the screens know it, and run on the
+// connection they are called on, inside the caller's transaction.
+#include "database.h"
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <QHash>
+#include <QList>
+#include <functional>
+
+namespace db {
+
+class Database;
+class Query;
+
+enum class Direction { In, Out, InOut };
+
+struct Parameter {
+    QString name;
+    Direction direction = Direction::In;
+};
+inline Parameter in(const QString &name) { return {name, Direction::In}; }
+inline Parameter out(const QString &name) { return {name, Direction::Out}; }
+inline Parameter inOut(const QString &name) { return {name, Direction::InOut}; }
+
+class ProcedureCall;
+
+struct Procedure {
+    QString name;
+    QList<Parameter> parameters;
+    std::function<void(ProcedureCall &)> body;
+};
+
+// The body's view of one call: its parameter values, the connection, and ways to fail as a server would.
+class ProcedureCall {
+public:
+    ProcedureCall(Database *database, const Procedure &procedure, QHash<QString, QVariant> *values);
+
+    Database *database() const { return m_db; }
+    const Procedure &procedure() const { return m_procedure; }
+
+    QString param(const QString &name) const;        // input text; empty for NULL
+    QVariant value(const QString &name) const;       // NULL as an invalid QVariant
+    bool isEmpty(const QString &name) const { return param(name).isEmpty(); }
+    void setOut(const QString &name, const QVariant &value);
+
+    // Statements on the caller's connection; a failure throws DatabaseError with the server's text.
+    void exec(const QString &sql, const QHash<QString, QVariant> &binds = {});
+    QString scalar(const QString &sql, const QHash<QString, QVariant> &binds = {});
+    QList<QStringList> rows(const QString &sql, const QHash<QString, QVariant> &binds = {});
+    int rowsAffected() const { return m_rowsAffected; }
+
+    [[noreturn]] void fail(const QString &message);
+
+    // The value a personal field keeps: the stored one when the screen sent back its masked form.
+    QString unmasked(const QString &name, const QString &table, const QString &column,
+                     const QString &where, const QHash<QString, QVariant> &keys);
+
+    // Insert, update or delete one row by AEDITSTATUS ("2" new, "1" changed, "3" deleted). Keys and
+    // columns are taken from the parameters "A" + column; the audit columns U_EMP_NO, U_IP and U_DATE
+    // are filled from AU_EMP_NO and AU_IP when the table has them.
+    void saveByEditStatus(const QString &table, const QStringList &keys, const QStringList &columns);
+
+    // Audit values for hand-written statements.
+    QHash<QString, QVariant> audit() const;
+
+    static QString now14();   // local time as yyyyMMddHHmmss
+
+private:
+    Database *m_db;
+    const Procedure &m_procedure;
+    QHash<QString, QVariant> *m_values;
+    int m_rowsAffected = 0;
+};
+
+class ProcedureCatalog {
+public:
+    static ProcedureCatalog &instance();
+    void add(const Procedure &procedure);
+    const Procedure *find(const QString &name) const;
+    QStringList names() const;
+private:
+    ProcedureCatalog();
+    QHash<QString, Procedure> m_procedures;
+};
+
+// A procedure call object as a screen holds it (prcSaveData, prcProc …).
+class StoredProc {
+public:
+    explicit StoredProc(Database *database, const QString &name = QString());
+    Database *database() const { return m_db; }
+    void setProcedure(const QString &name);
+    QString procedureName() const { return m_name; }
+    QStringList paramNames() const;                      // empty when the procedure is unknown
+    bool hasParam(const QString &name) const;
+    void setParam(const QString &name, const QVariant &value);
+    QString param(const QString &name) const;            // after exec: output values too
+    void clearParams() { m_values.clear(); }
+    // Runs the procedure. Outside a transaction it runs in one of its own, committed at once.
+    bool exec();
+    QString lastError() const { return m_lastError; }
+private:
+    Database *m_db;
+    QString m_name;
+    QHash<QString, QVariant> m_values;
+    QString m_lastError;
+};
+
+} // namespace db

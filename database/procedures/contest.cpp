@@ -1,0 +1,10 @@
+#include "../procedure.h"
+
+namespace db {
+
+void registerContestProcedures(ProcedureCatalog &catalog)
+{
+    Q_UNUSED(catalog);
+}
+
+} // namespace db

@@ -1,0 +1,194 @@
+#include "query.h"
+#include "database.h"
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+namespace db {
+
+Query::Query(Database *database) : m_db(database) {}
+Query::~Query() = default;
+
+QString Query::positional(const QString &sql, QStringList *occurrences)
+{
+    // ":NAME" outside quotes and comments becomes "?"; "::" (a PostgreSQL cast) is left alone.
+    QString out;
+    out.reserve(sql.size());
+    const int n = sql.size();
+    for (int i = 0; i < n; ++i) {
+        const QChar c = sql.at(i);
+        if (c == QLatin1Char('\'') || c == QLatin1Char('"')) {
+            int j = i + 1;
+            while (j < n) {
+                if (sql.at(j) == c) {
+                    if (j + 1 < n && sql.at(j + 1) == c) { j += 2; continue; }
+                    break;
+                }
+                ++j;
+            }
+            out += sql.mid(i, j - i + 1);
+            i = j;
+            continue;
+        }
+        if (c == QLatin1Char('-') && i + 1 < n && sql.at(i + 1) == QLatin1Char('-')) {
+            int j = sql.indexOf(QLatin1Char('\n'), i);
+            if (j < 0) j = n;
+            out += sql.mid(i, j - i);
+            i = j - 1;
+            continue;
+        }
+        if (c == QLatin1Char(':') && i + 1 < n) {
+            const QChar next = sql.at(i + 1);
+            const bool prevColon = i > 0 && sql.at(i - 1) == QLatin1Char(':');
+            if (next == QLatin1Char(':')) { out += QLatin1String("::"); ++i; continue; }
+            if (!prevColon && (next.isLetter() || next == QLatin1Char('_'))) {
+                int j = i + 1;
+                while (j < n && (sql.at(j).isLetterOrNumber() || sql.at(j) == QLatin1Char('_')))
+                    ++j;
+                occurrences->append(sql.mid(i + 1, j - i - 1).toUpper());
+                out += QLatin1Char('?');
+                i = j - 1;
+                continue;
+            }
+        }
+        out += c;
+    }
+    return out;
+}
+
+void Query::setSql(const QString &sql)
+{
+    close();
+    m_sql = sql;
+    m_occurrences.clear();
+    m_names.clear();
+    m_values.clear();
+    m_positional = positional(sql, &m_occurrences);
+    for (const QString &name : std::as_const(m_occurrences))
+        if (!m_names.contains(name))
+            m_names.append(name);
+}
+
+bool Query::hasParam(const QString &name) const { return m_names.contains(name.toUpper()); }
+
+void Query::bind(const QString &name, const QVariant &value)
+{
+    m_values.insert(name.toUpper(), value.isValid() ? value : QVariant(QMetaType(QMetaType::QString)));
+}
+
+bool Query::isBound(const QString &name) const { return m_values.contains(name.toUpper()); }
+QVariant Query::boundValue(const QString &name) const { return m_values.value(name.toUpper()); }
+
+QString Query::firstUnboundParam() const
+{
+    for (const QString &name : m_names)
+        if (!m_values.contains(name))
+            return name;
+    return QString();
+}
+
+static QVariant toBound(const QVariant &v)
+{
+    // An empty text is NULL, as on the original database.
+    if (!v.isValid() || v.isNull())
+        return QVariant(QMetaType(QMetaType::QString));
+    if (v.typeId() == QMetaType::QString && v.toString().isEmpty())
+        return QVariant(QMetaType(QMetaType::QString));
+    return v;
+}
+
+bool Query::open()
+{
+    close();
+    m_lastError.clear();
+    if (!m_db || !m_db->isOpen()) {
+        m_lastError = QStringLiteral("not connected to the database");
+        return false;
+    }
+    const QString unbound = firstUnboundParam();
+    if (!unbound.isEmpty()) {
+        m_lastError = QStringLiteral("parameter %1 has no value").arg(unbound);
+        return false;
+    }
+    m_query = std::make_unique<QSqlQuery>(m_db->sql());
+    m_query->setForwardOnly(true);
+    m_query->setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
+    bool ok = m_query->prepare(m_positional);
+    if (ok) {
+        for (const QString &name : std::as_const(m_occurrences))
+            m_query->addBindValue(toBound(m_values.value(name)));
+        ok = m_query->exec();
+    }
+    if (!ok) {
+        const QSqlError e = m_query->lastError();
+        m_lastError = e.databaseText().trimmed().isEmpty() ? e.text().trimmed() : e.databaseText().trimmed();
+        m_query.reset();
+        return false;
+    }
+    m_fieldNames.clear();
+    const QSqlRecord rec = m_query->record();
+    for (int i = 0; i < rec.count(); ++i)
+        m_fieldNames.append(rec.fieldName(i).toUpper());
+    return true;
+}
+
+bool Query::next() { return m_query && m_query->isActive() && m_query->next(); }
+bool Query::isOpen() const { return m_query && m_query->isActive(); }
+
+void Query::close()
+{
+    if (m_query) {
+        m_query->finish();
+        m_query.reset();
+    }
+}
+
+int Query::fieldCount() const { return m_fieldNames.size(); }
+QStringList Query::fieldNames() const { return m_fieldNames; }
+int Query::fieldIndex(const QString &name) const { return m_fieldNames.indexOf(name.toUpper()); }
+
+QVariant Query::rawValue(int index) const { return m_query ? m_query->value(index) : QVariant(); }
+
+bool Query::isNull(int index) const
+{
+    return !m_query || m_query->isNull(index) || value(index).isEmpty();
+}
+
+QString Query::value(int index) const
+{
+    if (!m_query)
+        return QString();
+    const QVariant v = m_query->value(index);
+    if (v.isNull())
+        return QString();
+    if (v.typeId() == QMetaType::Double) {
+        const double d = v.toDouble();
+        if (d == static_cast<double>(static_cast<qint64>(d)) && qAbs(d) < 9.0e15)
+            return QString::number(static_cast<qint64>(d));
+        return QString::number(d, 'g', 15);
+    }
+    return v.toString();
+}
+
+QString Query::value(const QString &name) const
+{
+    const int i = fieldIndex(name);
+    return i < 0 ? QString() : value(i);
+}
+
+int Query::rowsAffected() const { return m_query ? m_query->numRowsAffected() : 0; }
+
+QString Query::scalar(Database *database, const QString &sql, const QHash<QString, QVariant> &binds)
+{
+    Query q(database);
+    q.setSql(sql);
+    for (auto it = binds.begin(); it != binds.end(); ++it)
+        q.bind(it.key(), it.value());
+    QString result;
+    if (q.open() && q.next())
+        result = q.value(0);
+    q.close();
+    return result;
+}
+
+} // namespace db

@@ -1,0 +1,72 @@
+#pragma once
+// A statement with named parameters (":NAME"). A name used several times takes one value everywhere.
+// An empty text is bound as NULL, and NULL is read as an empty text, as on the resort's original database.
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <QHash>
+#include <memory>
+
+class QSqlQuery;
+
+namespace db {
+
+class Database;
+
+class Query {
+public:
+    explicit Query(Database *database);
+    ~Query();
+    Query(const Query &) = delete;
+    Query &operator=(const Query &) = delete;
+
+    Database *database() const { return m_db; }
+    void setSql(const QString &sql);   // also forgets the bound values
+    const QString &sql() const { return m_sql; }
+    void clear() { setSql(QString()); }
+
+    QStringList paramNames() const { return m_names; }    // distinct, in order of first use
+    bool hasParam(const QString &name) const;
+    void bind(const QString &name, const QVariant &value);
+    bool isBound(const QString &name) const;
+    QVariant boundValue(const QString &name) const;
+    QString firstUnboundParam() const;                    // empty when every parameter has a value
+    QHash<QString, QVariant> bindings() const { return m_values; }
+    void setBindings(const QHash<QString, QVariant> &values) { m_values = values; }
+
+    bool open();    // runs the statement; rows are read with next()
+    bool exec() { return open(); }
+    bool next();
+    bool isOpen() const;
+    void close();
+
+    int fieldCount() const;
+    QStringList fieldNames() const;
+    int fieldIndex(const QString &name) const;
+    QString value(int index) const;
+    QString value(const QString &name) const;
+    QVariant rawValue(int index) const;
+    bool isNull(int index) const;
+    int rowsAffected() const;
+
+    QString lastError() const { return m_lastError; }
+
+    // Convenience for one value: the first column of the first row, empty when there is none.
+    static QString scalar(Database *database, const QString &sql, const QHash<QString, QVariant> &binds = {});
+
+    // The text of a statement with ":NAME" replaced by "?", and the names in order of occurrence.
+    static QString positional(const QString &sql, QStringList *occurrences);
+
+private:
+    Database *m_db;
+    QString m_sql;
+    QString m_positional;
+    QStringList m_occurrences;
+    QStringList m_names;
+    QHash<QString, QVariant> m_values;
+    std::unique_ptr<QSqlQuery> m_query;
+    QStringList m_fieldNames;
+    QString m_lastError;
+};
+
+} // namespace db

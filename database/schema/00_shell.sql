@@ -1,0 +1,1 @@
+-- tables of the application shell

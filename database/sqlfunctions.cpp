@@ -1,0 +1,389 @@
+#include "sqlfunctions.h"
+#include <QDate>
+#include <QDateTime>
+#include <QRegularExpression>
+#include <QSqlDriver>
+#include <sqlite3.h>
+
+namespace db {
+
+QString maskPersonal(const QString &text)
+{
+    static const QRegularExpression plain(QStringLiteral("^[0-9]{13}$"));
+    static const QRegularExpression dashed(QStringLiteral("^[0-9]{6}-[0-9]{7}$"));
+    if (plain.match(text).hasMatch())
+        return text.left(7) + QStringLiteral("******");
+    if (dashed.match(text).hasMatch())
+        return text.left(8) + QStringLiteral("******");
+    return text;
+}
+
+namespace {
+
+QString argText(sqlite3_value *v)
+{
+    const unsigned char *t = sqlite3_value_text(v);
+    return t ? QString::fromUtf8(reinterpret_cast<const char *>(t), sqlite3_value_bytes(v)) : QString();
+}
+
+bool isNull(sqlite3_value *v)
+{
+    if (sqlite3_value_type(v) == SQLITE_NULL)
+        return true;
+    return sqlite3_value_type(v) == SQLITE_TEXT && sqlite3_value_bytes(v) == 0;
+}
+
+void resultText(sqlite3_context *ctx, const QString &s)
+{
+    if (s.isEmpty()) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const QByteArray b = s.toUtf8();
+    sqlite3_result_text(ctx, b.constData(), b.size(), SQLITE_TRANSIENT);
+}
+
+bool equalValues(sqlite3_value *a, sqlite3_value *b)
+{
+    if (isNull(a) || isNull(b))
+        return isNull(a) && isNull(b);
+    const int ta = sqlite3_value_numeric_type(a), tb = sqlite3_value_numeric_type(b);
+    if ((ta == SQLITE_INTEGER || ta == SQLITE_FLOAT) && (tb == SQLITE_INTEGER || tb == SQLITE_FLOAT)
+        && sqlite3_value_type(a) != SQLITE_TEXT && sqlite3_value_type(b) != SQLITE_TEXT)
+        return sqlite3_value_double(a) == sqlite3_value_double(b);
+    return argText(a) == argText(b);
+}
+
+void fnNvl(sqlite3_context *ctx, int, sqlite3_value **argv)
+{
+    sqlite3_result_value(ctx, isNull(argv[0]) ? argv[1] : argv[0]);
+}
+
+void fnDecode(sqlite3_context *ctx, int argc, sqlite3_value **argv)
+{
+    // DECODE(x, s1, r1, s2, r2, ..., [default]); NULL matches NULL.
+    int i = 1;
+    for (; i + 1 < argc; i += 2) {
+        if (equalValues(argv[0], argv[i])) {
+            sqlite3_result_value(ctx, argv[i + 1]);
+            return;
+        }
+    }
+    if (i < argc)
+        sqlite3_result_value(ctx, argv[i]);
+    else
+        sqlite3_result_null(ctx);
+}
+
+void fnConcat(sqlite3_context *ctx, int argc, sqlite3_value **argv)
+{
+    QString s;
+    for (int i = 0; i < argc; ++i)
+        s += argText(argv[i]);
+    resultText(ctx, s);
+}
+
+void fnToNumber(sqlite3_context *ctx, int, sqlite3_value **argv)
+{
+    if (isNull(argv[0])) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const QString t = argText(argv[0]).trimmed();
+    bool ok = false;
+    const qint64 i = t.toLongLong(&ok);
+    if (ok) {
+        sqlite3_result_int64(ctx, i);
+        return;
+    }
+    const double d = t.toDouble(&ok);
+    if (ok) {
+        sqlite3_result_double(ctx, d);
+        return;
+    }
+    sqlite3_result_error(ctx, "invalid number", -1);
+}
+
+// Reads "yyyy-MM-dd[ HH:mm:ss]", "yyyyMMdd" or "yyyyMMddHHmmss".
+QDateTime parseDateTime(const QString &t)
+{
+    const QString s = t.trimmed();
+    QDateTime dt;
+    if (s.size() >= 10 && s.at(4) == QLatin1Char('-')) {
+        dt = QDateTime::fromString(s.left(19), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+        if (!dt.isValid())
+            dt = QDateTime(QDate::fromString(s.left(10), QStringLiteral("yyyy-MM-dd")), QTime(0, 0));
+    } else if (s.size() == 14) {
+        dt = QDateTime::fromString(s, QStringLiteral("yyyyMMddHHmmss"));
+    } else if (s.size() == 8) {
+        dt = QDateTime(QDate::fromString(s, QStringLiteral("yyyyMMdd")), QTime(0, 0));
+    }
+    return dt;
+}
+
+QString formatDate(const QDateTime &dt, QString fmt)
+{
+    fmt = fmt.toUpper();
+    if (fmt.startsWith(QLatin1String("FM")))
+        fmt = fmt.mid(2);
+    QString out;
+    for (int i = 0; i < fmt.size();) {
+        auto take = [&](const char *token) {
+            const int n = int(qstrlen(token));
+            if (fmt.mid(i, n) == QLatin1String(token)) { i += n; return true; }
+            return false;
+        };
+        if (take("YYYY")) out += QStringLiteral("%1").arg(dt.date().year(), 4, 10, QLatin1Char('0'));
+        else if (take("YY")) out += QStringLiteral("%1").arg(dt.date().year() % 100, 2, 10, QLatin1Char('0'));
+        else if (take("MM")) out += QStringLiteral("%1").arg(dt.date().month(), 2, 10, QLatin1Char('0'));
+        else if (take("DD")) out += QStringLiteral("%1").arg(dt.date().day(), 2, 10, QLatin1Char('0'));
+        else if (take("HH24")) out += QStringLiteral("%1").arg(dt.time().hour(), 2, 10, QLatin1Char('0'));
+        else if (take("HH")) out += QStringLiteral("%1").arg((dt.time().hour() + 11) % 12 + 1, 2, 10, QLatin1Char('0'));
+        else if (take("MI")) out += QStringLiteral("%1").arg(dt.time().minute(), 2, 10, QLatin1Char('0'));
+        else if (take("SS")) out += QStringLiteral("%1").arg(dt.time().second(), 2, 10, QLatin1Char('0'));
+        else if (take("D")) out += QString::number(dt.date().dayOfWeek() % 7 + 1);  // 1 = Sunday
+        else { out += fmt.at(i); ++i; }
+    }
+    return out;
+}
+
+// Number formats of the statements: FM000000 (zero padded), FM9,999,999,999 (grouped), 999.99.
+QString formatNumber(double value, QString fmt)
+{
+    fmt = fmt.toUpper();
+    const bool fm = fmt.startsWith(QLatin1String("FM"));
+    if (fm)
+        fmt = fmt.mid(2);
+    const int dot = fmt.indexOf(QLatin1Char('.'));
+    const QString intFmt = dot < 0 ? fmt : fmt.left(dot);
+    const int decimals = dot < 0 ? 0 : int(fmt.size() - dot - 1);
+    const bool negative = value < 0;
+    const QString fixed = QString::number(qAbs(value), 'f', decimals);
+    QString intPart = fixed.section(QLatin1Char('.'), 0, 0);
+    const QString fracPart = decimals > 0 ? fixed.section(QLatin1Char('.'), 1, 1) : QString();
+    const int zeroWidth = intFmt.size() - intFmt.indexOf(QLatin1Char('0'));
+    if (intFmt.contains(QLatin1Char('0')))
+        intPart = intPart.rightJustified(zeroWidth - int(intFmt.mid(intFmt.indexOf(QLatin1Char('0'))).count(QLatin1Char(','))), QLatin1Char('0'));
+    if (intFmt.contains(QLatin1Char(','))) {
+        QString grouped;
+        for (int i = 0; i < intPart.size(); ++i) {
+            if (i > 0 && (intPart.size() - i) % 3 == 0)
+                grouped += QLatin1Char(',');
+            grouped += intPart.at(i);
+        }
+        intPart = grouped;
+    }
+    QString out = intPart;
+    if (decimals > 0)
+        out += QLatin1Char('.') + fracPart;
+    if (negative)
+        out.prepend(QLatin1Char('-'));
+    else if (!fm)
+        out.prepend(QLatin1Char(' '));
+    if (!fm) {
+        const int width = int(fmt.size()) + 1;
+        out = out.rightJustified(width, QLatin1Char(' '));
+    }
+    return out;
+}
+
+void fnToChar(sqlite3_context *ctx, int argc, sqlite3_value **argv)
+{
+    if (isNull(argv[0])) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const int type = sqlite3_value_type(argv[0]);
+    if (argc < 2) {
+        resultText(ctx, argText(argv[0]));
+        return;
+    }
+    const QString fmt = argText(argv[1]);
+    const QString text = argText(argv[0]);
+    const bool dateFormat = fmt.contains(QLatin1String("YY"), Qt::CaseInsensitive)
+        || fmt.contains(QLatin1String("HH"), Qt::CaseInsensitive) || fmt.contains(QLatin1String("MI"), Qt::CaseInsensitive);
+    if (dateFormat && type == SQLITE_TEXT) {
+        const QDateTime dt = parseDateTime(text);
+        if (!dt.isValid()) {
+            sqlite3_result_error(ctx, "invalid date", -1);
+            return;
+        }
+        resultText(ctx, formatDate(dt, fmt));
+        return;
+    }
+    bool ok = true;
+    const double d = type == SQLITE_TEXT ? text.trimmed().toDouble(&ok) : sqlite3_value_double(argv[0]);
+    if (!ok) {
+        sqlite3_result_error(ctx, "invalid number", -1);
+        return;
+    }
+    resultText(ctx, formatNumber(d, fmt));
+}
+
+void fnToDate(sqlite3_context *ctx, int argc, sqlite3_value **argv)
+{
+    if (isNull(argv[0])) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const QString text = argText(argv[0]).trimmed();
+    QString fmt = argc > 1 ? argText(argv[1]).toUpper() : QStringLiteral("YYYYMMDD");
+    fmt.replace(QLatin1String("YYYY"), QLatin1String("yyyy")).replace(QLatin1String("HH24"), QLatin1String("HH"))
+        .replace(QLatin1String("MI"), QLatin1String("mm")).replace(QLatin1String("DD"), QLatin1String("dd"));
+    fmt.replace(QLatin1String("MM"), QLatin1String("MM"));
+    QDateTime dt = QDateTime::fromString(text, fmt);
+    if (!dt.isValid())
+        dt = parseDateTime(text);
+    if (!dt.isValid()) {
+        sqlite3_result_error(ctx, "invalid date", -1);
+        return;
+    }
+    resultText(ctx, dt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+}
+
+void fnSysdate(sqlite3_context *ctx, int, sqlite3_value **)
+{
+    resultText(ctx, QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+}
+
+void fnPad(sqlite3_context *ctx, int argc, sqlite3_value **argv, bool left)
+{
+    if (isNull(argv[0])) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const QString text = argText(argv[0]);
+    const int width = sqlite3_value_int(argv[1]);
+    const QString pad = argc > 2 ? argText(argv[2]) : QStringLiteral(" ");
+    if (width <= 0 || pad.isEmpty()) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    if (text.size() >= width) {
+        resultText(ctx, text.left(width));
+        return;
+    }
+    QString fill;
+    while (fill.size() < width - text.size())
+        fill += pad;
+    fill.truncate(width - text.size());
+    resultText(ctx, left ? fill + text : text + fill);
+}
+void fnLpad(sqlite3_context *ctx, int argc, sqlite3_value **argv) { fnPad(ctx, argc, argv, true); }
+void fnRpad(sqlite3_context *ctx, int argc, sqlite3_value **argv) { fnPad(ctx, argc, argv, false); }
+
+void fnAddDays(sqlite3_context *ctx, int, sqlite3_value **argv)
+{
+    const QDate d = QDate::fromString(argText(argv[0]).trimmed(), QStringLiteral("yyyyMMdd"));
+    if (isNull(argv[0]) || !d.isValid()) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    resultText(ctx, d.addDays(sqlite3_value_int64(argv[1])).toString(QStringLiteral("yyyyMMdd")));
+}
+
+void fnMask(sqlite3_context *ctx, int, sqlite3_value **argv)
+{
+    if (isNull(argv[0])) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    resultText(ctx, maskPersonal(argText(argv[0])));
+}
+
+void fnMod(sqlite3_context *ctx, int, sqlite3_value **argv)
+{
+    if (isNull(argv[0]) || isNull(argv[1])) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const qint64 b = sqlite3_value_int64(argv[1]);
+    sqlite3_result_int64(ctx, b == 0 ? sqlite3_value_int64(argv[0]) : sqlite3_value_int64(argv[0]) % b);
+}
+
+struct Fn {
+    const char *name;
+    int args;
+    void (*f)(sqlite3_context *, int, sqlite3_value **);
+    bool deterministic;
+};
+
+} // namespace
+
+bool registerSqliteFunctions(QSqlDatabase &database, QString *error)
+{
+    const QVariant v = database.driver()->handle();
+    sqlite3 *handle = (v.isValid() && qstrcmp(v.typeName(), "sqlite3*") == 0) ? *static_cast<sqlite3 *const *>(v.data()) : nullptr;
+    if (!handle) {
+        *error = QStringLiteral("no SQLite handle");
+        return false;
+    }
+    static const Fn functions[] = {
+        {"NVL", 2, fnNvl, true},          {"DECODE", -1, fnDecode, true},  {"CONCAT", -1, fnConcat, true},
+        {"TO_NUMBER", 1, fnToNumber, true}, {"TO_CHAR", 1, fnToChar, true}, {"TO_CHAR", 2, fnToChar, true},
+        {"TO_DATE", 1, fnToDate, true},   {"TO_DATE", 2, fnToDate, true},  {"SYSDATE", 0, fnSysdate, false},
+        {"LPAD", 2, fnLpad, true},        {"LPAD", 3, fnLpad, true},       {"RPAD", 2, fnRpad, true},
+        {"RPAD", 3, fnRpad, true},        {"FN_ADD_DAYS", 2, fnAddDays, true},
+        {"FN_ZA010MS_04", 1, fnMask, true}, {"MOD", 2, fnMod, true},
+    };
+    for (const Fn &fn : functions) {
+        const int flags = SQLITE_UTF8 | (fn.deterministic ? SQLITE_DETERMINISTIC : 0);
+        if (sqlite3_create_function_v2(handle, fn.name, fn.args, flags, nullptr, fn.f, nullptr, nullptr, nullptr) != SQLITE_OK) {
+            *error = QString::fromUtf8(sqlite3_errmsg(handle));
+            return false;
+        }
+    }
+    return true;
+}
+
+QString postgresFunctionsScript()
+{
+    QString s = QStringLiteral(R"SQL(
+CREATE OR REPLACE FUNCTION NVL(a anycompatible, b anycompatible) RETURNS anycompatible
+  LANGUAGE sql IMMUTABLE AS $$ SELECT COALESCE(a, b) $$;
+CREATE OR REPLACE FUNCTION TO_NUMBER(a text) RETURNS numeric
+  LANGUAGE sql IMMUTABLE AS $$ SELECT NULLIF(btrim(a), '')::numeric $$;
+CREATE OR REPLACE FUNCTION TO_NUMBER(a numeric) RETURNS numeric
+  LANGUAGE sql IMMUTABLE AS $$ SELECT a $$;
+CREATE OR REPLACE FUNCTION TO_CHAR(a text, f text) RETURNS text
+  LANGUAGE sql IMMUTABLE AS $$ SELECT pg_catalog.to_char(NULLIF(btrim(a), '')::numeric, f) $$;
+CREATE OR REPLACE FUNCTION TO_CHAR(a text) RETURNS text
+  LANGUAGE sql IMMUTABLE AS $$ SELECT a $$;
+CREATE OR REPLACE FUNCTION TO_CHAR(a numeric) RETURNS text
+  LANGUAGE sql IMMUTABLE AS $$ SELECT a::text $$;
+CREATE OR REPLACE FUNCTION TO_DATE(a text) RETURNS date
+  LANGUAGE sql IMMUTABLE AS $$ SELECT pg_catalog.to_date(a, 'YYYYMMDD') $$;
+CREATE OR REPLACE FUNCTION SYSDATE() RETURNS timestamp(0)
+  LANGUAGE sql STABLE AS $$ SELECT LOCALTIMESTAMP(0) $$;
+CREATE OR REPLACE FUNCTION FN_ADD_DAYS(a text, n integer) RETURNS text
+  LANGUAGE sql IMMUTABLE AS $$ SELECT pg_catalog.to_char(pg_catalog.to_date(NULLIF(btrim(a), ''), 'YYYYMMDD') + n, 'YYYYMMDD') $$;
+CREATE OR REPLACE FUNCTION FN_ZA010MS_04(a text) RETURNS text
+  LANGUAGE sql IMMUTABLE AS $$
+    SELECT CASE WHEN a ~ '^[0-9]{13}$' THEN substr(a, 1, 7) || '******'
+                WHEN a ~ '^[0-9]{6}-[0-9]{7}$' THEN substr(a, 1, 8) || '******'
+                ELSE a END $$;
+CREATE OR REPLACE FUNCTION INSTR(a text, b text) RETURNS integer
+  LANGUAGE sql IMMUTABLE AS $$ SELECT strpos(a, b) $$;
+)SQL");
+    // DECODE(x, s1, r1, …, [default]) for up to eight pairs; NULL matches NULL as on the original database.
+    for (int pairs = 1; pairs <= 8; ++pairs) {
+        for (int withDefault = 0; withDefault <= 1; ++withDefault) {
+            QStringList args{QStringLiteral("x anycompatible")};
+            QString body = QStringLiteral("SELECT CASE");
+            for (int p = 1; p <= pairs; ++p) {
+                args << QStringLiteral("s%1 anycompatible").arg(p) << QStringLiteral("r%1 anycompatible").arg(p);
+                body += QStringLiteral(" WHEN x IS NOT DISTINCT FROM s%1 THEN r%1").arg(p);
+            }
+            if (withDefault) {
+                args << QStringLiteral("d anycompatible");
+                body += QStringLiteral(" ELSE d");
+            }
+            body += QStringLiteral(" END");
+            s += QStringLiteral("CREATE OR REPLACE FUNCTION DECODE(%1) RETURNS anycompatible\n  LANGUAGE sql IMMUTABLE AS $$ %2 $$;\n")
+                     .arg(args.join(QStringLiteral(", ")), body);
+        }
+    }
+    return s;
+}
+
+} // namespace db

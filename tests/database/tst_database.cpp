@@ -1,0 +1,260 @@
+// The database layer on both back ends: named parameters, NULL as empty text, transactions,
+// procedures with input and output parameters, and the functions the statements rely on.
+#include "support/testdatabase.h"
+#include "database/procedure.h"
+#include "database/query.h"
+#include "database/schema.h"
+#include <QtTest>
+
+using namespace db;
+
+namespace {
+const char *kFixture = R"SQL(
+CREATE TABLE T_ITEM (ITEM_NO VARCHAR(10) NOT NULL, ITEM_NAME VARCHAR(30), QTY INTEGER, JUMIN_NO VARCHAR(14),
+  U_EMP_NO VARCHAR(10), U_IP VARCHAR(15), U_DATE VARCHAR(14), PRIMARY KEY (ITEM_NO));
+INSERT INTO T_ITEM (ITEM_NO, ITEM_NAME, QTY, JUMIN_NO) VALUES ('1', '스키', 5, '8001011234567');
+INSERT INTO T_ITEM (ITEM_NO, ITEM_NAME, QTY) VALUES ('2', NULL, 7);
+)SQL";
+
+void registerTestProcedures()
+{
+    static bool done = false;
+    if (done) return;
+    done = true;
+    ProcedureCatalog::instance().add({"PR_TEST_SAVE",
+        {in("AITEM_NO"), in("AITEM_NAME"), in("AQTY"), in("AJUMIN_NO"), in("AU_EMP_NO"), in("AU_IP"), in("AEDITSTATUS")},
+        [](ProcedureCall &call) {
+            call.saveByEditStatus("T_ITEM", {"ITEM_NO"}, {"ITEM_NAME", "QTY", "JUMIN_NO"});
+        }});
+    ProcedureCatalog::instance().add({"PR_TEST_NEXT",
+        {in("APREFIX"), out("ANEW_NO")},
+        [](ProcedureCall &call) {
+            const QString max = call.scalar("SELECT NVL(MAX(TO_NUMBER(ITEM_NO)), 0) + 1 FROM T_ITEM");
+            const QString no = call.param("APREFIX") + max;
+            call.exec("INSERT INTO T_ITEM (ITEM_NO, QTY) VALUES (:NO, 0)", {{"NO", no}});
+            call.setOut("ANEW_NO", no);
+        }});
+    ProcedureCatalog::instance().add({"PR_TEST_FAIL", {in("AITEM_NO")},
+        [](ProcedureCall &call) {
+            call.exec("INSERT INTO T_ITEM (ITEM_NO, QTY) VALUES (:AITEM_NO, 1)", {{"AITEM_NO", call.param("AITEM_NO")}});
+            call.fail("이미 대여중인 장비입니다.");
+        }});
+}
+} // namespace
+
+class TestDatabaseLayer : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { registerTestProcedures(); }
+
+    void missingSqliteFileIsAFailure()
+    {
+        Database d;
+        ConnectionSettings s;
+        s.database = QDir::temp().filePath("sports-no-such-file.db");
+        QFile::remove(s.database);
+        QVERIFY(!d.open(s));
+        QVERIFY(!d.lastError().isEmpty());
+        QVERIFY(!QFile::exists(s.database));
+    }
+
+    void namedParameters_data() { testing::addBackendColumn(); }
+    void namedParameters()
+    {
+        TEST_DB_FETCH(t);
+        QVERIFY(t.run(kFixture));
+        Query q(t.database());
+        q.setSql("SELECT ITEM_NO FROM T_ITEM WHERE (ITEM_NO = :P0 OR ITEM_NAME = :P1) AND ITEM_NO = :P0 AND ':P9' = ':P9'");
+        QCOMPARE(q.paramNames(), QStringList({"P0", "P1"}));
+        q.bind("P0", "1");
+        QCOMPARE(q.firstUnboundParam(), QString("P1"));
+        q.bind("p1", "none");
+        QVERIFY2(q.open(), qPrintable(q.lastError()));
+        QVERIFY(q.next());
+        QCOMPARE(q.value(0), QString("1"));
+        QVERIFY(!q.next());
+        q.close();
+        QVERIFY(!q.isOpen());
+    }
+
+    void emptyTextIsNull_data() { testing::addBackendColumn(); }
+    void emptyTextIsNull()
+    {
+        TEST_DB_FETCH(t);
+        QVERIFY(t.run(kFixture));
+        Query q(t.database());
+        q.setSql("INSERT INTO T_ITEM (ITEM_NO, ITEM_NAME, QTY) VALUES (:NO, :NAME, 1)");
+        q.bind("NO", "3");
+        q.bind("NAME", QString(""));
+        QVERIFY2(q.exec(), qPrintable(q.lastError()));
+        QCOMPARE(t.count("T_ITEM", "ITEM_NAME IS NULL"), 2);
+        q.setSql("SELECT ITEM_NAME, QTY FROM T_ITEM WHERE ITEM_NO = :NO");
+        q.bind("NO", "2");
+        QVERIFY(q.open() && q.next());
+        QCOMPARE(q.value(0), QString());
+        QCOMPARE(q.value("QTY"), QString("7"));
+    }
+
+    void searchTextIsNeverPasted_data() { testing::addBackendColumn(); }
+    void searchTextIsNeverPasted()
+    {
+        TEST_DB_FETCH(t);
+        QVERIFY(t.run(kFixture));
+        Query q(t.database());
+        q.setSql("SELECT COUNT(*) FROM T_ITEM WHERE ITEM_NAME LIKE '%' || :NAME || '%'");
+        q.bind("NAME", "x'; DROP TABLE T_ITEM; --");
+        QVERIFY2(q.open() && q.next(), qPrintable(q.lastError()));
+        QCOMPARE(q.value(0), QString("0"));
+        QCOMPARE(t.count("T_ITEM"), 2);
+    }
+
+    void transactionsRollBack_data() { testing::addBackendColumn(); }
+    void transactionsRollBack()
+    {
+        TEST_DB_FETCH(t);
+        QVERIFY(t.run(kFixture));
+        QVERIFY(t->beginTransaction());
+        QVERIFY(t->inTransaction());
+        QVERIFY(t->execute("DELETE FROM T_ITEM"));
+        QVERIFY(t->rollback());
+        QCOMPARE(t.count("T_ITEM"), 2);
+        QVERIFY(t->beginTransaction());
+        QVERIFY(!t->beginTransaction());
+        QVERIFY(t->execute("DELETE FROM T_ITEM WHERE ITEM_NO = '2'"));
+        QVERIFY(t->commit());
+        QCOMPARE(t.count("T_ITEM"), 1);
+    }
+
+    void procedureSavesByEditStatus_data() { testing::addBackendColumn(); }
+    void procedureSavesByEditStatus()
+    {
+        TEST_DB_FETCH(t);
+        QVERIFY(t.run(kFixture));
+        StoredProc p(t.database(), "PR_TEST_SAVE");
+        QCOMPARE(p.paramNames().size(), 7);
+        p.setParam("AITEM_NO", "9");
+        p.setParam("AITEM_NAME", "폴대");
+        p.setParam("AQTY", "3");
+        p.setParam("AU_EMP_NO", "E001");
+        p.setParam("AU_IP", "10.1.2.3");
+        p.setParam("AEDITSTATUS", "2");
+        QVERIFY2(p.exec(), qPrintable(p.lastError()));
+        QCOMPARE(t.scalar("SELECT ITEM_NAME || '/' || QTY || '/' || U_EMP_NO || '/' || U_IP FROM T_ITEM WHERE ITEM_NO = '9'"),
+                 QString("폴대/3/E001/10.1.2.3"));
+        // The masked registration number the screen showed keeps the stored one.
+        p.setParam("AITEM_NO", "1");
+        p.setParam("AJUMIN_NO", "8001011******");
+        p.setParam("AEDITSTATUS", "1");
+        QVERIFY(p.exec());
+        QCOMPARE(t.scalar("SELECT JUMIN_NO FROM T_ITEM WHERE ITEM_NO = '1'"), QString("8001011234567"));
+        p.setParam("AJUMIN_NO", "9001011234567");
+        QVERIFY(p.exec());
+        QCOMPARE(t.scalar("SELECT JUMIN_NO FROM T_ITEM WHERE ITEM_NO = '1'"), QString("9001011234567"));
+        p.setParam("AEDITSTATUS", "3");
+        QVERIFY(p.exec());
+        QCOMPARE(t.count("T_ITEM"), 2);
+        QVERIFY(!StoredProc(t.database(), "PR_NO_SUCH").exec());
+    }
+
+    void procedureOutputAndFailure_data() { testing::addBackendColumn(); }
+    void procedureOutputAndFailure()
+    {
+        TEST_DB_FETCH(t);
+        QVERIFY(t.run(kFixture));
+        StoredProc next(t.database(), "PR_TEST_NEXT");
+        next.setParam("APREFIX", "7");
+        QVERIFY2(next.exec(), qPrintable(next.lastError()));
+        QCOMPARE(next.param("ANEW_NO"), QString("73"));
+        // A failing call inside a transaction undoes only itself; the caller decides about the rest.
+        QVERIFY(t->beginTransaction());
+        QVERIFY(t->execute("UPDATE T_ITEM SET QTY = 99 WHERE ITEM_NO = '1'"));
+        StoredProc fail(t.database(), "PR_TEST_FAIL");
+        fail.setParam("AITEM_NO", "50");
+        QVERIFY(!fail.exec());
+        QCOMPARE(fail.lastError(), QString("이미 대여중인 장비입니다."));
+        QVERIFY(t->commit());
+        QCOMPARE(t.count("T_ITEM", "ITEM_NO = '50'"), 0);
+        QCOMPARE(t.scalar("SELECT QTY FROM T_ITEM WHERE ITEM_NO = '1'"), QString("99"));
+        // Outside a transaction the call commits or undoes itself at once.
+        QVERIFY(!fail.exec());
+        QVERIFY(!t->inTransaction());
+        QCOMPARE(t.count("T_ITEM", "ITEM_NO = '50'"), 0);
+    }
+
+    void functions_data()
+    {
+        QTest::addColumn<int>("backend");
+        QTest::addColumn<QString>("expression");
+        QTest::addColumn<QString>("expected");
+        const QList<std::pair<const char *, const char *>> cases = {
+            {"NVL(NULL, 'x')", "x"},
+            {"NVL('a', 'x')", "a"},
+            {"DECODE('2', '1', '남', '2', '여', '?')", "여"},
+            {"DECODE('9', '1', '남', '2', '여', '?')", "?"},
+            {"DECODE('9', '1', '남')", ""},
+            {"TO_CHAR(42, 'FM000000')", "000042"},
+            {"TO_CHAR(1234567, 'FM9,999,999,999')", "1,234,567"},
+            {"TO_CHAR(0, 'FM9,999,999,999')", "0"},
+            {"TO_CHAR('42', 'FM0000')", "0042"},
+            {"TO_NUMBER('0012') + 1", "13"},
+            {"CONCAT('ab', 'cd')", "abcd"},
+            {"CONCAT('ab', NULL)", "ab"},
+            {"LPAD('7', 3, '0')", "007"},
+            {"FN_ADD_DAYS('20261230', 5)", "20270104"},
+            {"FN_ZA010MS_04('8001011234567')", "8001011******"},
+            {"FN_ZA010MS_04('010-1234-5678')", "010-1234-5678"},
+            {"TO_CHAR(TO_DATE('20030101', 'YYYYMMDD'), 'YYYY-MM-DD')", "2003-01-01"},
+            {"LENGTH(TO_CHAR(SYSDATE(), 'YYYYMMDD'))", "8"},
+        };
+        for (db::Backend b : testing::testBackends())
+            for (const auto &c : cases)
+                QTest::newRow(qPrintable(testing::backendName(b) + ": " + c.first)) << int(b) << QString(c.first) << QString::fromUtf8(c.second);
+    }
+    void functions()
+    {
+        QFETCH(int, backend);
+        QFETCH(QString, expression);
+        QFETCH(QString, expected);
+        static std::map<int, std::unique_ptr<testing::TestDatabase>> databases;
+        auto &t = databases[backend];
+        if (!t)
+            t = std::make_unique<testing::TestDatabase>(static_cast<db::Backend>(backend));
+        QVERIFY2(t->ok(), qPrintable(t->error()));
+        Query q(t->database());
+        q.setSql("SELECT " + expression);
+        QVERIFY2(q.open(), qPrintable(q.lastError()));
+        QVERIFY(q.next());
+        QCOMPARE(q.value(0), expected);
+    }
+
+    void demoTokens()
+    {
+        const QDate today(2026, 12, 30);
+        QCOMPARE(expandDemoTokens("'{TODAY}', '{TODAY-1}', '{TODAY+5}', {YEAR}", today),
+                 QString("'20261230', '20261229', '20270104', 2026"));
+    }
+
+    void concurrentConnectionsSeeCommittedRows_data() { testing::addBackendColumn(); }
+    void concurrentConnectionsSeeCommittedRows()
+    {
+        TEST_DB_FETCH(t);
+        QVERIFY(t.run(kFixture));
+        auto other = t.openAnother();
+        QVERIFY(other->isOpen());
+        QVERIFY(t->beginTransaction());
+        QVERIFY(t->execute("INSERT INTO T_ITEM (ITEM_NO, QTY) VALUES ('5', 1)"));
+        QCOMPARE(Query::scalar(other.get(), "SELECT COUNT(*) FROM T_ITEM"), QString("2"));
+        QVERIFY(t->commit());
+        QCOMPARE(Query::scalar(other.get(), "SELECT COUNT(*) FROM T_ITEM"), QString("3"));
+    }
+};
+
+int main(int argc, char **argv)
+{
+    testing::prepareTestEnvironment();
+    QCoreApplication app(argc, argv);
+    TestDatabaseLayer test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_database.moc"
