@@ -1,0 +1,34 @@
+#pragma once
+// The data module: the one connection of the process and its shared scratch objects.
+#include "database/database.h"
+#include "database/procedure.h"
+#include "database/query.h"
+#include <memory>
+
+class TfrmZZD000 {
+public:
+    TfrmZZD000();
+    ~TfrmZZD000();
+
+    static TfrmZZD000 *instance();   // the process's data module (created on first use)
+
+    db::Database *dbsDB;             // the single connection every query and procedure runs on
+    db::Query qryQuery;              // shared scratch query (menus, code lists, lookups)
+    db::Query qryQuery2;             // second scratch query, used while qryQuery is open
+    db::StoredProc prcProc;          // shared procedure object
+
+    // Connection settings filled at start-up (resolved from the command line).
+    db::ConnectionSettings settings;
+
+    bool Connect();                  // true when open afterwards; failures already shown to the user
+    void Disconnect();
+    bool isConnected() const { return dbsDB->isOpen(); }
+
+    // Tests and tools run the data module on a connection of their own (not owned).
+    void attach(db::Database *database);
+
+private:
+    std::unique_ptr<db::Database> m_owned;
+};
+
+inline TfrmZZD000 *DM() { return TfrmZZD000::instance(); }

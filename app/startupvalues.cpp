@@ -1,0 +1,7 @@
+#include "startupvalues.h"
+
+StartupValues &Startup()
+{
+    static StartupValues values;
+    return values;
+}
