@@ -1,0 +1,62 @@
+#include "cp949.h"
+#include <iconv.h>
+#include <cerrno>
+
+namespace {
+QByteArray convert(const char *to, const char *from, const QByteArray &input, bool fromUtf8)
+{
+    iconv_t cd = iconv_open(to, from);
+    if (cd == reinterpret_cast<iconv_t>(-1))
+        return QByteArray();
+    QByteArray out;
+    out.resize(input.size() * 4 + 16);
+    char *in = const_cast<char *>(input.constData());
+    size_t inLeft = size_t(input.size());
+    char *outPtr = out.data();
+    size_t outLeft = size_t(out.size());
+    while (inLeft > 0) {
+        if (iconv(cd, &in, &inLeft, &outPtr, &outLeft) != size_t(-1))
+            break;
+        if (errno == EILSEQ || errno == EINVAL) {
+            // Skip one unconvertible character (a whole UTF-8 sequence, or one byte) and write '?'.
+            int skip = 1;
+            if (fromUtf8) {
+                const unsigned char c = static_cast<unsigned char>(*in);
+                skip = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
+            }
+            skip = int(qMin<size_t>(size_t(skip), inLeft));
+            in += skip;
+            inLeft -= size_t(skip);
+            if (outLeft > 0) { *outPtr++ = '?'; --outLeft; }
+        } else {
+            break;
+        }
+    }
+    out.resize(int(outPtr - out.data()));
+    iconv_close(cd);
+    return out;
+}
+} // namespace
+
+QByteArray ToCp949(const QString &text) { return convert("CP949", "UTF-8", text.toUtf8(), true); }
+QString FromCp949(const QByteArray &bytes) { return QString::fromUtf8(convert("UTF-8", "CP949", bytes, false)); }
+
+int Cp949Length(const QString &text)
+{
+    int n = 0;
+    for (const QChar c : text)
+        n += c.unicode() < 0x80 ? 1 : (c.isSurrogate() ? 1 : 2);
+    return n;
+}
+
+QString TruncateCp949(const QString &text, int maxBytes)
+{
+    int n = 0;
+    for (int i = 0; i < text.size(); ++i) {
+        const int w = text.at(i).unicode() < 0x80 ? 1 : 2;
+        if (n + w > maxBytes)
+            return text.left(i);
+        n += w;
+    }
+    return text;
+}
