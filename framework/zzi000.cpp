@@ -1,0 +1,275 @@
+#include "zzi000.h"
+#include "app/datamodule.h"
+#include "app/startupvalues.h"
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
+#include <QAction>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QTextEdit>
+#include <QToolTip>
+#include <QVBoxLayout>
+
+namespace {
+const char *kColoured = "zzi000Coloured";
+}
+
+TfrmZZI000::TfrmZZI000(QWidget *parent) : QWidget(parent)
+{
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+
+    panMain = new QWidget(this);
+    panMain->setObjectName("panMain");
+    auto *mainLayout = new QVBoxLayout(panMain);
+    mainLayout->setContentsMargins(0, 0, 0, 0);
+    mainLayout->setSpacing(0);
+    outer->addWidget(panMain, 1);
+
+    panButtons = new QFrame(this);
+    panButtons->setObjectName("panButtons");
+    panButtons->setFixedHeight(40);
+    panButtons->setFrameShape(QFrame::StyledPanel);
+    m_buttonLayout = new QHBoxLayout(panButtons);
+    m_buttonLayout->setContentsMargins(6, 4, 6, 4);
+    m_buttonLayout->addStretch(1);
+    bbtClose = new QPushButton(QStringLiteral("종료(F12)"), panButtons);
+    bbtClose->setObjectName("bbtClose");
+    m_buttonLayout->addWidget(bbtClose);
+    connect(bbtClose, &QPushButton::clicked, this, &TfrmZZI000::bbtCloseClick);
+    outer->addWidget(panButtons);
+
+    stbMessage = new QFrame(this);
+    stbMessage->setObjectName("stbMessage");
+    auto *statusLayout = new QHBoxLayout(stbMessage);
+    statusLayout->setContentsMargins(0, 0, 0, 0);
+    statusLayout->setSpacing(2);
+    for (int i = 0; i < 4; ++i) {
+        m_panels[i] = new QLabel(stbMessage);
+        m_panels[i]->setObjectName(QStringLiteral("stbPanel%1").arg(i));
+        m_panels[i]->setFrameShape(QFrame::Panel);
+        m_panels[i]->setFrameShadow(QFrame::Sunken);
+        m_panels[i]->setAlignment(i == 1 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
+        statusLayout->addWidget(m_panels[i], i == 1 ? 1 : 0);
+    }
+    outer->addWidget(stbMessage);
+
+    popHotkey = new QMenu(this);
+    popHotkey->setObjectName("popHotkey");
+
+    qryQuery = std::make_unique<db::Query>(DM()->dbsDB);
+
+    // Creation: program ID, user, workstation role, then the panel widths.
+    readWorkstationRole();
+    m_panels[0]->setText(programId());
+    m_panels[2]->setText(QStringLiteral("사용자 : ") + Startup().userName);
+    m_panels[3]->setText(roleCaption());
+    connect(this, &QObject::objectNameChanged, this, [this] {
+        m_panels[0]->setText(programId());
+        layoutStatusBar();
+    });
+    layoutStatusBar();
+}
+
+TfrmZZI000::~TfrmZZI000() = default;
+
+QString TfrmZZI000::programId() const
+{
+    if (!objectName().isEmpty())
+        return objectName().mid(3);
+    QString cls = QString::fromLatin1(metaObject()->className());
+    return cls.startsWith("Tfrm") ? cls.mid(4) : cls;
+}
+
+void TfrmZZI000::SetStatusMessage(const QString &text)
+{
+    if (m_panels[1]->text() == text)
+        return;
+    m_panels[1]->setText(text);
+    if (stbMessage->isVisible())
+        stbMessage->repaint();   // visible during the database call that follows
+}
+
+QString TfrmZZI000::statusMessage() const { return m_panels[1]->text(); }
+QString TfrmZZI000::statusPanelText(int panel) const { return m_panels[panel]->text(); }
+int TfrmZZI000::statusPanelWidth(int panel) const
+{
+    if (panel == 1)
+        return qMax(0, width() - statusPanelWidth(0) - statusPanelWidth(2) - statusPanelWidth(3));
+    return m_panels[panel]->isHidden() ? 0 : m_panels[panel]->maximumWidth();
+}
+
+void TfrmZZI000::layoutStatusBar()
+{
+    for (int i : {0, 2, 3}) {
+        QLabel *p = m_panels[i];
+        if (p->text().isEmpty()) {
+            p->setFixedWidth(0);
+            p->hide();
+        } else {
+            p->setFixedWidth(p->fontMetrics().horizontalAdvance(p->text()) + 20);
+            p->show();
+        }
+    }
+}
+
+void TfrmZZI000::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    layoutStatusBar();
+}
+
+TfrmZZI000::Host &TfrmZZI000::host()
+{
+    static Host h;
+    return h;
+}
+
+void TfrmZZI000::setHost(const Host &h) { host() = h; }
+
+void TfrmZZI000::readWorkstationRole(const QString &iniFile)
+{
+    QString path = iniFile;
+    if (path.isEmpty()) {
+        QString dir = Startup().programDirectory;
+        if (dir.isEmpty())
+            dir = QCoreApplication::applicationDirPath() + '/';
+        path = dir + QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName() + ".ini";
+    }
+    StartupValues &s = Startup();
+    s.roleType = 0;
+    s.roleCode.clear();
+    s.roleName.clear();
+    if (!QFileInfo::exists(path))
+        return;
+    QSettings ini(path, QSettings::IniFormat);
+    int type = ini.value("Role/Type", 0).toInt();
+    if (type < 1 || type > 3)
+        return;
+    s.roleType = type;
+    s.roleCode = ini.value("Role/Code").toString();
+    s.roleName = ini.value("Role/Name").toString();
+}
+
+QString TfrmZZI000::roleCaption()
+{
+    const StartupValues &s = Startup();
+    if (s.roleName.isEmpty())
+        return QString();
+    switch (s.roleType) {
+    case 1: return QStringLiteral("사업장 - ") + s.roleName;
+    case 2: return QStringLiteral("팀 - ") + s.roleName;
+    case 3: return QStringLiteral("영업장 - ") + s.roleName;
+    default: return QString();
+    }
+}
+
+bool TfrmZZI000::beginAction(QAbstractButton *button)
+{
+    SetStatusMessage(QString());
+    return button && !button->isHidden() && button->isEnabled();
+}
+
+QAction *TfrmZZI000::addHotkey(const QString &caption, const QKeySequence &key, std::function<void()> action)
+{
+    QAction *a = popHotkey->addAction(caption);
+    a->setShortcut(key);
+    a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    addAction(a);   // the menu is never shown; the screen carries the shortcut
+    connect(a, &QAction::triggered, this, [action] { action(); });
+    return a;
+}
+
+QPushButton *TfrmZZI000::addButton(const QString &name, const QString &caption, bool left)
+{
+    auto *b = new QPushButton(caption, panButtons);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    if (left)
+        m_buttonLayout->insertWidget(m_leftButtons++, b);
+    else
+        m_buttonLayout->insertWidget(m_buttonLayout->indexOf(bbtClose), b);
+    return b;
+}
+
+void TfrmZZI000::bbtCloseClick()
+{
+    if (!beginAction(bbtClose))
+        return;
+    if (isWindow()) {
+        close();
+        return;
+    }
+    if (host().closeActiveScreen)
+        host().closeActiveScreen();
+    else
+        close();
+}
+
+void TfrmZZI000::closeQueries()
+{
+    if (qryQuery)
+        qryQuery->close();
+}
+
+void TfrmZZI000::closeEvent(QCloseEvent *event)
+{
+    closeQueries();
+    if (isWindow()) {
+        setAttribute(Qt::WA_DeleteOnClose);
+        QWidget::closeEvent(event);
+        return;
+    }
+    // Embedded: the main window removes the tab page (and this screen) after this handling.
+    event->ignore();
+    if (host().removeScreen)
+        host().removeScreen(this);
+    else
+        deleteLater();
+}
+
+void TfrmZZI000::attachColouring(QWidget *control)
+{
+    if (!control || control->property(kColoured).toBool())
+        return;
+    control->setProperty(kColoured, true);
+    control->installEventFilter(this);
+    paintInput(control, false);
+}
+
+void TfrmZZI000::paintInput(QWidget *control, bool focused)
+{
+    bool readOnly = false;
+    if (auto *e = qobject_cast<QLineEdit *>(control)) readOnly = e->isReadOnly();
+    else if (auto *t = qobject_cast<QTextEdit *>(control)) readOnly = t->isReadOnly();
+    else if (auto *p = qobject_cast<QPlainTextEdit *>(control)) readOnly = p->isReadOnly();
+    else if (auto *s = qobject_cast<QAbstractSpinBox *>(control)) readOnly = s->isReadOnly();
+    QColor colour = readOnly ? QColor(128, 128, 128)
+                             : focused ? QToolTip::palette().color(QPalette::ToolTipBase) : QColor(Qt::white);
+    QPalette pal = control->palette();
+    pal.setColor(QPalette::Base, colour);
+    pal.setColor(QPalette::Button, colour);
+    control->setPalette(pal);
+}
+
+bool TfrmZZI000::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched->property(kColoured).toBool()) {
+        if (event->type() == QEvent::FocusIn)
+            paintInput(static_cast<QWidget *>(watched), true);
+        else if (event->type() == QEvent::FocusOut)
+            paintInput(static_cast<QWidget *>(watched), false);
+    }
+    return QWidget::eventFilter(watched, event);
+}

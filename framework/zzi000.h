@@ -1,0 +1,95 @@
+#pragma once
+// TfrmZZI000: the frame every business screen stands on.
+//
+//   panMain     the data area; derived screens put their content here (it has a QVBoxLayout)
+//   panButtons  the bottom bar (40 px); bbtClose "종료(F12)" sits at its right end; derived screens
+//               put their buttons before it with addButton()
+//   stbMessage  status bar: [program ID][status message][사용자 : name][workstation role]
+//   popHotkey   a menu that is never shown; its actions carry the screen's function keys
+//   qryQuery    the screen's own query on the data module's connection
+//
+// Every button action starts with beginAction(button): it clears the status message and answers
+// false when the button is hidden or disabled, so the action stops silently, whether it came from
+// a click or from its hot key. addHotkey() wires a key to such an action.
+//
+// Living in the main window: the main window sets the two host hooks. bbtClose on an embedded screen
+// asks the host to close the active screen (the F12 path); the close request (closeEvent) closes the
+// screen's queries and asks the host to remove the screen, which deletes the tab page later. A
+// free-standing screen (a window of its own) simply closes and is destroyed.
+#include "database/query.h"
+#include <QFrame>
+#include <QKeySequence>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+class QLabel;
+class QMenu;
+class QPushButton;
+class QHBoxLayout;
+class QAbstractButton;
+
+class TfrmZZI000 : public QWidget {
+    Q_OBJECT
+public:
+    explicit TfrmZZI000(QWidget *parent = nullptr);
+    ~TfrmZZI000() override;
+
+    // Program ID: the component name without its first three letters ("frmEBI040" → "EBI040");
+    // when no name was given, the class name without "Tfrm".
+    QString programId() const;
+
+    void SetStatusMessage(const QString &text);
+    QString statusMessage() const;
+    QString statusPanelText(int panel) const;
+    int statusPanelWidth(int panel) const;
+
+    // The main window's services, set once by the main window.
+    struct Host {
+        std::function<void()> closeActiveScreen;           // what the F12 key reaches
+        std::function<void(TfrmZZI000 *)> removeScreen;    // deletes the tab page later
+    };
+    static void setHost(const Host &host);
+    static Host &host();
+
+    // Workstation role from the program's settings file (section "Role": Type, Code, Name) into the
+    // start-up values; the default file is the program file name with ".ini" in the program directory.
+    static void readWorkstationRole(const QString &iniFile = QString());
+    static QString roleCaption();   // "사업장 - name", "팀 - name", "영업장 - name" or empty
+
+    // Input colouring: tooltip colour while the control has the focus, white otherwise; read-only
+    // edits are gray.
+    void attachColouring(QWidget *control);
+    static void paintInput(QWidget *control, bool focused);
+
+    QWidget *panMain;
+    QFrame *panButtons;
+    QFrame *stbMessage;
+    QMenu *popHotkey;
+    QPushButton *bbtClose;
+    std::unique_ptr<db::Query> qryQuery;
+
+public slots:
+    void bbtCloseClick();
+
+protected:
+    // Clears the status message; false when the button is hidden or disabled (stop silently).
+    bool beginAction(QAbstractButton *button);
+    // A hidden-menu entry that runs the action on the key (also while the focus is in a child).
+    QAction *addHotkey(const QString &caption, const QKeySequence &key, std::function<void()> action);
+    // A bottom-bar button, placed before bbtClose (or at the left when left is true).
+    QPushButton *addButton(const QString &name, const QString &caption, bool left = false);
+    QHBoxLayout *buttonLayout() const { return m_buttonLayout; }
+
+    virtual void closeQueries();
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+    void layoutStatusBar();
+
+private:
+    QLabel *m_panels[4];
+    QHBoxLayout *m_buttonLayout;
+    int m_leftButtons = 0;
+};
