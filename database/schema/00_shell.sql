@@ -1,1 +1,87 @@
--- tables of the application shell
+-- tables of the application shell: menus and rights, the common and personnel code tables, zip codes
+
+-- top-level menus of a project; DISPLAY_SEQ <= 0 hides a menu
+CREATE TABLE ZA040MS (
+  PROJECT_ID   VARCHAR(20) NOT NULL,
+  MENU_ID      VARCHAR(10) NOT NULL,
+  MENU_NAME    VARCHAR(60),
+  DISPLAY_SEQ  INTEGER,
+  PRIMARY KEY (PROJECT_ID, MENU_ID)
+);
+
+-- programs under a menu; DISPLAY_SEQ <= 0 hides a program
+CREATE TABLE ZA050MS (
+  PROJECT_ID   VARCHAR(20) NOT NULL,
+  MENU_ID      VARCHAR(10) NOT NULL,
+  PROGRAM_ID   VARCHAR(10) NOT NULL,
+  PROGRAM_NAME VARCHAR(80),
+  DISPLAY_SEQ  INTEGER,
+  PRIMARY KEY (PROJECT_ID, MENU_ID, PROGRAM_ID)
+);
+
+-- the rights level of an employee in a project
+CREATE TABLE ZA130MS (
+  EMP_NO        VARCHAR(10) NOT NULL,
+  PROJECT_ID    VARCHAR(20) NOT NULL,
+  PROJECT_LEVEL VARCHAR(10),
+  PRIMARY KEY (EMP_NO, PROJECT_ID)
+);
+
+-- programs granted to a rights level
+CREATE TABLE ZA140MS (
+  PROJECT_ID    VARCHAR(20) NOT NULL,
+  PROJECT_LEVEL VARCHAR(10) NOT NULL,
+  PROGRAM_ID    VARCHAR(10) NOT NULL,
+  PRIMARY KEY (PROJECT_ID, PROJECT_LEVEL, PROGRAM_ID)
+);
+
+-- per-employee exceptions: 'Y' grants a program, 'N' withdraws it
+CREATE TABLE ZA150MS (
+  EMP_NO      VARCHAR(10) NOT NULL,
+  PROJECT_ID  VARCHAR(20) NOT NULL,
+  PROGRAM_ID  VARCHAR(10) NOT NULL,
+  ADD_YN      VARCHAR(1),
+  PRIMARY KEY (EMP_NO, PROJECT_ID, PROGRAM_ID)
+);
+
+-- the common code table: code group HEAD, code DETAIL, label DETAIL_NAME, fifteen attributes
+CREATE TABLE ZX010MS (
+  HEAD        VARCHAR(10) NOT NULL,
+  DETAIL      VARCHAR(20) NOT NULL,
+  DETAIL_NAME VARCHAR(100),
+  ITEM1       VARCHAR(50),
+  ITEM2       VARCHAR(50),
+  ITEM3       VARCHAR(50),
+  ITEM4       VARCHAR(50),
+  ITEM5       VARCHAR(50),
+  ITEM6       VARCHAR(50),
+  ITEM7       VARCHAR(50),
+  ITEM8       VARCHAR(50),
+  ITEM9       VARCHAR(50),
+  ITEM10      VARCHAR(50),
+  ITEM11      VARCHAR(50),
+  ITEM12      VARCHAR(50),
+  ITEM13      VARCHAR(50),
+  ITEM14      VARCHAR(50),
+  ITEM15      VARCHAR(50),
+  PRIMARY KEY (HEAD, DETAIL)
+);
+
+-- the personnel system's code table (work groups Q043, duties Q044)
+CREATE TABLE ZX900DT (
+  GRP_NO    VARCHAR(10) NOT NULL,
+  CODE_NO   VARCHAR(20) NOT NULL,
+  CODE_NAME VARCHAR(100),
+  PRIMARY KEY (GRP_NO, CODE_NO)
+);
+
+-- zip codes: six digits without dash and the address parts
+CREATE TABLE ZX030MS (
+  ZIP_CODE  VARCHAR(6) NOT NULL,
+  SEQ_NO    INTEGER NOT NULL,
+  ADDRESS1  VARCHAR(60),
+  ADDRESS2  VARCHAR(60),
+  ADDRESS3  VARCHAR(100),
+  POST_BOX  VARCHAR(60),
+  PRIMARY KEY (ZIP_CODE, SEQ_NO)
+);
