@@ -1,0 +1,122 @@
+#include "fieldpanel.h"
+#include <QGridLayout>
+
+TFieldPanel::TFieldPanel(QWidget *parent, int pairsPerLine)
+    : QFrame(parent), m_layout(new QGridLayout(this)), m_pairs(qMax(1, pairsPerLine))
+{
+    m_layout->setContentsMargins(6, 6, 6, 6);
+    m_layout->setHorizontalSpacing(6);
+    m_layout->setVerticalSpacing(4);
+}
+
+void TFieldPanel::place(const QString &caption, QWidget *control, int span)
+{
+    span = qBound(1, span, m_pairs);
+    if (m_slot + span > m_pairs)
+        newLine();
+    auto *label = new QLabel(caption, this);
+    QString base = control->objectName();
+    label->setObjectName(QStringLiteral("lbl") + (base.size() > 3 ? base.mid(3) : base));
+    label->setBuddy(control);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    control->setParent(this);
+    control->setAccessibleName(caption);
+    m_layout->addWidget(label, m_line, m_slot * 2);
+    m_layout->addWidget(control, m_line, m_slot * 2 + 1, 1, span * 2 - 1);
+    m_slot += span;
+    if (m_slot >= m_pairs)
+        newLine();
+    emit controlAdded(control);
+}
+
+void TFieldPanel::newLine()
+{
+    if (m_slot == 0)
+        return;
+    ++m_line;
+    m_slot = 0;
+}
+
+TEdit *TFieldPanel::addEdit(const QString &name, const QString &caption, const QString &hint, int maxBytes)
+{
+    auto *e = new TEdit(this);
+    e->setObjectName(name);
+    SetHint(e, hint);
+    e->setMaxBytes(maxBytes);
+    place(caption, e, 1);
+    return e;
+}
+
+TCodeCombo *TFieldPanel::addCodeCombo(const QString &name, const QString &caption, const QString &key, bool allEntry)
+{
+    auto *c = new TCodeCombo(this);
+    c->setObjectName(name);
+    prepareCodeCombo(c, key, allEntry);
+    place(caption, c, 1);
+    return c;
+}
+
+void TFieldPanel::prepareCodeCombo(TCodeCombo *combo, const QString &key, bool allEntry)
+{
+    if (!key.isEmpty())
+        combo->fillFromGroup(key, allEntry);
+}
+
+TNumericEdit *TFieldPanel::addNumericEdit(const QString &name, const QString &caption, const QString &hint, int maxDigits)
+{
+    auto *e = new TNumericEdit(this, maxDigits);
+    e->setObjectName(name);
+    SetHint(e, hint);
+    place(caption, e, 1);
+    return e;
+}
+
+TMaskEdit *TFieldPanel::addMaskEdit(const QString &name, const QString &caption, const QString &hint, const QString &mask)
+{
+    auto *e = new TMaskEdit(mask, this);
+    e->setObjectName(name);
+    SetHint(e, hint);
+    place(caption, e, 1);
+    return e;
+}
+
+TDateEdit *TFieldPanel::addDateEdit(const QString &name, const QString &caption, const QString &hint)
+{
+    auto *d = new TDateEdit(this);
+    d->setObjectName(name);
+    SetHint(d, hint);
+    place(caption, d, 1);
+    return d;
+}
+
+TLabel *TFieldPanel::addLabel(const QString &name, const QString &caption, const QString &hint)
+{
+    auto *l = new TLabel(this);
+    l->setObjectName(name);
+    l->setFrameShape(QFrame::StyledPanel);
+    SetHint(l, hint);
+    place(caption, l, 1);
+    return l;
+}
+
+QWidget *TFieldPanel::addControl(const QString &caption, QWidget *control, int span)
+{
+    place(caption, control, span);
+    return control;
+}
+
+QLabel *TFieldPanel::captionOf(const QWidget *control) const
+{
+    for (QLabel *l : findChildren<QLabel *>())
+        if (l->buddy() == control)
+            return l;
+    return nullptr;
+}
+
+QWidget *TFieldPanel::field(const QString &caption) const
+{
+    for (QLabel *l : findChildren<QLabel *>())
+        if (l->buddy() && l->text() == caption)
+            return l->buddy();
+    return nullptr;
+}

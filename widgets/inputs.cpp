@@ -1,0 +1,161 @@
+#include "inputs.h"
+#include "app/cp949.h"
+#include <QRegularExpression>
+#include <QValidator>
+
+namespace {
+CodeListSource &codeSource()
+{
+    static CodeListSource source;
+    return source;
+}
+
+class Cp949Validator : public QValidator {
+public:
+    Cp949Validator(int maxBytes, QObject *parent) : QValidator(parent), m_max(maxBytes) {}
+    State validate(QString &input, int &) const override
+    {
+        return Cp949Length(input) <= m_max ? Acceptable : Invalid;
+    }
+    void fixup(QString &input) const override { input = TruncateCp949(input, m_max); }
+private:
+    int m_max;
+};
+}
+
+void SetHint(QWidget *control, const QString &hint) { control->setProperty("hint", hint); }
+QString Hint(const QWidget *control) { return control->property("hint").toString(); }
+
+void SetCodeListSource(CodeListSource source) { codeSource() = std::move(source); }
+
+bool LoadCodeList(const QString &group, QStringList *codes, QStringList *labels)
+{
+    codes->clear();
+    labels->clear();
+    if (!codeSource())
+        return false;
+    codeSource()(group, codes, labels);
+    return true;
+}
+
+TEdit::TEdit(QWidget *parent) : QLineEdit(parent) {}
+
+void TEdit::setMaxBytes(int bytes)
+{
+    m_maxBytes = bytes;
+    delete validator();
+    setValidator(bytes > 0 ? new Cp949Validator(bytes, this) : nullptr);
+}
+
+TCodeCombo::TCodeCombo(QWidget *parent) : QComboBox(parent) {}
+
+void TCodeCombo::setItems(const QStringList &codes, const QStringList &labels)
+{
+    QSignalBlocker block(this);
+    clear();
+    m_codes = codes;
+    for (int i = 0; i < codes.size(); ++i)
+        addItem(i < labels.size() ? labels[i] : codes[i]);
+    setCurrentIndex(-1);
+}
+
+bool TCodeCombo::fillFromGroup(const QString &group, bool allEntry)
+{
+    QStringList codes, labels;
+    bool ok = LoadCodeList(group, &codes, &labels);
+    if (allEntry) {
+        codes.prepend(QString());
+        labels.prepend(QStringLiteral("[전체]"));
+    }
+    setItems(codes, labels);
+    if (allEntry)
+        setCurrentIndex(0);
+    return ok;
+}
+
+QString TCodeCombo::code() const
+{
+    int i = currentIndex();
+    return i >= 0 && i < m_codes.size() ? m_codes[i] : QString();
+}
+
+bool TCodeCombo::setCode(const QString &code)
+{
+    int i = code.isEmpty() && !m_codes.contains(code) ? -1 : int(m_codes.indexOf(code));
+    setCurrentIndex(i);
+    return i >= 0;
+}
+
+TNumericEdit::TNumericEdit(QWidget *parent, int maxDigits) : QLineEdit(parent)
+{
+    setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    setMaxDigits(maxDigits);
+    setText("0");
+}
+
+void TNumericEdit::setMaxDigits(int digits)
+{
+    delete validator();
+    setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("-?\\d{0,%1}").arg(qMax(1, digits))), this));
+}
+
+qint64 TNumericEdit::value() const { return text().toLongLong(); }
+void TNumericEdit::setValue(qint64 value) { setText(QString::number(value)); }
+
+TMaskEdit::TMaskEdit(const QString &mask, QWidget *parent) : QLineEdit(parent), m_mask(mask)
+{
+    QString qtMask;
+    for (QChar c : mask) {
+        if (c == '9')
+            qtMask += '9';
+        else if (QStringLiteral("AaNnXx0Dd#HhBb>!<\\{}[]").contains(c))
+            qtMask += QStringLiteral("\\") + c;
+        else
+            qtMask += c;
+    }
+    setInputMask(qtMask + ";_");
+}
+
+QString TMaskEdit::value() const
+{
+    QString shown = displayText();
+    QString out;
+    for (int i = 0; i < m_mask.size() && i < shown.size(); ++i)
+        if (m_mask[i] == '9' && shown[i].isDigit())
+            out += shown[i];
+    return out;
+}
+
+void TMaskEdit::setValue(const QString &digits)
+{
+    QString t;
+    int d = 0;
+    for (QChar c : m_mask) {
+        if (c == '9')
+            t += d < digits.size() ? digits[d++] : QChar(' ');
+        else
+            t += c;
+    }
+    setText(t);
+}
+
+bool TMaskEdit::isComplete() const { return value().size() == m_mask.count('9'); }
+
+TDateEdit::TDateEdit(QWidget *parent) : QDateEdit(parent)
+{
+    setDisplayFormat("yyyy-MM-dd");
+    setCalendarPopup(true);
+    setDate(QDate::currentDate());
+}
+
+QString TDateEdit::dateText() const { return date().toString("yyyyMMdd"); }
+
+bool TDateEdit::setDateText(const QString &yyyymmdd)
+{
+    QDate d = QDate::fromString(yyyymmdd, "yyyyMMdd");
+    if (!d.isValid())
+        return false;
+    setDate(d);
+    return true;
+}

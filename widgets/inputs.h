@@ -1,0 +1,86 @@
+#pragma once
+// Input controls of the component set. Lengths count CP949 bytes (a Hangul syllable is two bytes).
+// Every control can carry a hint: the title of the grid column it shows (SetHint/Hint).
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStringList>
+#include <functional>
+
+// The binding hint of a control (a detail control shows the grid column titled by its hint).
+void SetHint(QWidget *control, const QString &hint);
+QString Hint(const QWidget *control);
+
+// Where code lists come from: fills codes and labels of one code group. The reference-data layer
+// sets it; until then code combos filled by group stay empty.
+using CodeListSource = std::function<void(const QString &group, QStringList *codes, QStringList *labels)>;
+void SetCodeListSource(CodeListSource source);
+bool LoadCodeList(const QString &group, QStringList *codes, QStringList *labels);
+
+// A plain edit whose length limit counts CP949 bytes (0: no limit).
+class TEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit TEdit(QWidget *parent = nullptr);
+    void setMaxBytes(int bytes);
+    int maxBytes() const { return m_maxBytes; }
+private:
+    int m_maxBytes = 0;
+};
+
+// Shows labels, yields codes. The position of an entry is the same in the combo and in a grid
+// column filled from the same code group.
+class TCodeCombo : public QComboBox {
+    Q_OBJECT
+public:
+    explicit TCodeCombo(QWidget *parent = nullptr);
+    void setItems(const QStringList &codes, const QStringList &labels);
+    bool fillFromGroup(const QString &group, bool allEntry = false);  // allEntry: "[전체]" with code ""
+    QStringList codes() const { return m_codes; }
+    QString code() const;                 // the chosen entry's code, empty without a choice
+    bool setCode(const QString &code);    // no selection when the code is not listed
+    bool isEmpty() const { return code().isEmpty(); }
+    void clearSelection() { setCurrentIndex(-1); }
+private:
+    QStringList m_codes;
+};
+
+// Whole numbers only; value() is the integer, text() its digits.
+class TNumericEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit TNumericEdit(QWidget *parent = nullptr, int maxDigits = 9);
+    qint64 value() const;
+    void setValue(qint64 value);
+    void setMaxDigits(int digits);
+};
+
+// A masked edit: '9' is a digit position, every other character a literal ("9999-99-99",
+// "999-999", "999999-9999999", "99:99"). value() is the text without the literals and blanks.
+class TMaskEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit TMaskEdit(const QString &mask, QWidget *parent = nullptr);
+    QString mask() const { return m_mask; }
+    QString value() const;
+    void setValue(const QString &digits);   // the value without literals
+    bool isComplete() const;                // every digit position filled
+private:
+    QString m_mask;
+};
+
+// A date picker showing year-month-day; the date travels as "yyyymmdd".
+class TDateEdit : public QDateEdit {
+    Q_OBJECT
+public:
+    explicit TDateEdit(QWidget *parent = nullptr);
+    QString dateText() const;
+    bool setDateText(const QString &yyyymmdd);
+};
+
+class TLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit TLabel(QWidget *parent = nullptr) : QLabel(parent) {}
+};

@@ -1,0 +1,204 @@
+#include "rowgrid.h"
+#include "inputs.h"
+#include <QHeaderView>
+#include <QItemSelectionModel>
+
+QString TGridColumn::labelOf(const QString &code) const
+{
+    int i = indexOf(code);
+    return i >= 0 && i < pickLabels.size() ? pickLabels[i] : code;
+}
+
+TGridColumn &TGridColumn::pickList(const QStringList &codes, const QStringList &labels)
+{
+    pickCodes = codes;
+    pickLabels = labels;
+    return *this;
+}
+
+TGridColumn &TGridColumn::pickList(const QString &group)
+{
+    pickGroup = group;
+    LoadCodeList(group, &pickCodes, &pickLabels);
+    return *this;
+}
+
+QVariant TRowGridModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid())
+        return {};
+    const TGridColumn &c = m_columns[index.column()];
+    if (role == Qt::DisplayRole) {
+        QString v = cell(index.row(), index.column());
+        return c.pickCodes.isEmpty() ? v : c.labelOf(v);
+    }
+    if (role == Qt::EditRole)
+        return cell(index.row(), index.column());
+    if (role == Qt::TextAlignmentRole)
+        return int((c.type == TGridColumn::Number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+    return {};
+}
+
+QVariant TRowGridModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole)
+        return {};
+    if (orientation == Qt::Horizontal)
+        return section < m_columns.size() ? m_columns[section].title : QString();
+    return section + 1;
+}
+
+void TRowGridModel::addColumn(const TGridColumn &column)
+{
+    beginInsertColumns({}, int(m_columns.size()), int(m_columns.size()));
+    m_columns.append(column);
+    endInsertColumns();
+}
+
+void TRowGridModel::columnChanged(int column)
+{
+    if (!m_rows.isEmpty())
+        emit dataChanged(index(0, column), index(int(m_rows.size()) - 1, column));
+    emit headerDataChanged(Qt::Horizontal, column, column);
+}
+
+QString TRowGridModel::cell(int row, int column) const
+{
+    if (row < 0 || row >= m_rows.size())
+        return {};
+    return m_rows[row].value(column);
+}
+
+void TRowGridModel::setCell(int row, int column, const QString &text)
+{
+    if (row < 0 || row >= m_rows.size() || column < 0 || column >= m_columns.size())
+        return;
+    QStringList &r = m_rows[row];
+    while (r.size() < m_columns.size())
+        r.append(QString());
+    if (r[column] == text)
+        return;
+    r[column] = text;
+    emit dataChanged(index(row, column), index(row, column));
+}
+
+void TRowGridModel::appendRow(const QStringList &values)
+{
+    int n = int(m_rows.size());
+    beginInsertRows({}, n, n);
+    QStringList r = values;
+    while (r.size() < m_columns.size())
+        r.append(QString());
+    m_rows.append(r);
+    endInsertRows();
+}
+
+void TRowGridModel::removeRow(int row)
+{
+    if (row < 0 || row >= m_rows.size())
+        return;
+    beginRemoveRows({}, row, row);
+    m_rows.removeAt(row);
+    endRemoveRows();
+}
+
+void TRowGridModel::clearRows()
+{
+    beginResetModel();
+    m_rows.clear();
+    endResetModel();
+}
+
+void TRowGridModel::setRows(QVector<QStringList> rows)
+{
+    beginResetModel();
+    m_rows = std::move(rows);
+    for (QStringList &r : m_rows)
+        while (r.size() < m_columns.size())
+            r.append(QString());
+    endResetModel();
+}
+
+TRowGrid::TRowGrid(QWidget *parent) : QTableView(parent), m_model(new TRowGridModel(this))
+{
+    setModel(m_model);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    QPalette pal = palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        pal.setColor(group, QPalette::Highlight, QColor(0, 0, 128));
+        pal.setColor(group, QPalette::HighlightedText, Qt::white);
+    }
+    setPalette(pal);
+    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex &current, const QModelIndex &previous) {
+                emit currentRowChanged(current.isValid() ? current.row() : -1,
+                                       previous.isValid() ? previous.row() : -1);
+            });
+}
+
+TGridColumn &TRowGrid::addColumn(const QString &title, TGridColumn::DataType type, int width)
+{
+    TGridColumn c;
+    c.title = title;
+    c.type = type;
+    c.width = width;
+    m_model->addColumn(c);
+    int i = m_model->columnCount() - 1;
+    setColumnWidth(i, width);
+    return m_model->columns()[i];
+}
+
+int TRowGrid::columnByTitle(const QString &title) const
+{
+    const auto &cols = m_model->columns();
+    for (int i = 0; i < cols.size(); ++i)
+        if (cols[i].title == title)
+            return i;
+    return -1;
+}
+
+void TRowGrid::applyColumns()
+{
+    for (int i = 0; i < m_model->columnCount(); ++i) {
+        const TGridColumn &c = column(i);
+        setColumnWidth(i, c.width);
+        setColumnHidden(i, c.isHidden);
+        m_model->columnChanged(i);
+    }
+}
+
+QString TRowGrid::cellLabel(int row, int column) const
+{
+    return m_model->data(m_model->index(row, column), Qt::DisplayRole).toString();
+}
+
+int TRowGrid::appendRow(const QStringList &values)
+{
+    m_model->appendRow(values);
+    return rowCount() - 1;
+}
+
+int TRowGrid::currentRow() const
+{
+    QModelIndex i = currentIndex();
+    return i.isValid() ? i.row() : -1;
+}
+
+void TRowGrid::setCurrentRow(int row)
+{
+    if (row >= rowCount())
+        row = rowCount() - 1;
+    if (row < 0) {
+        selectionModel()->clearCurrentIndex();
+        return;
+    }
+    int col = 0;
+    while (col < columnCount() - 1 && isColumnHidden(col))
+        ++col;
+    QModelIndex idx = m_model->index(row, col);
+    selectionModel()->setCurrentIndex(idx, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    scrollTo(idx);
+}

@@ -1,0 +1,94 @@
+#pragma once
+// TRowGrid: an unbound row grid on Qt's model/view classes. The screen designs the columns; the
+// rows are texts. A column with a pick list holds codes and shows their labels. The current row is
+// drawn white on blue.
+//
+//   grid->addColumn("사이즈", TGridColumn::Text, 80).pickList(codes, labels).required();
+//   grid->addColumn("TEMP", TGridColumn::Text, 10).hidden();
+#include <QAbstractTableModel>
+#include <QStringList>
+#include <QTableView>
+#include <QVector>
+
+struct TGridColumn {
+    enum DataType { Text, Number };
+    QString title;
+    DataType type = Text;
+    int width = 80;
+    int maxBytes = 0;           // CP949 bytes, 0 without limit
+    QString pickGroup;          // the code group the pick list came from, if any
+    QStringList pickCodes;      // codes held by the cells
+    QStringList pickLabels;     // labels shown for them
+    bool isRequired = false;    // Required columns are the record's key
+    bool isHidden = false;
+
+    bool hasPickList() const { return !pickCodes.isEmpty() || !pickGroup.isEmpty(); }
+    QString labelOf(const QString &code) const;
+    int indexOf(const QString &code) const { return int(pickCodes.indexOf(code)); }
+
+    // Builder calls.
+    TGridColumn &pickList(const QStringList &codes, const QStringList &labels);
+    TGridColumn &pickList(const QString &group);   // filled from the code list source
+    TGridColumn &required(bool on = true) { isRequired = on; return *this; }
+    TGridColumn &hidden(bool on = true) { isHidden = on; return *this; }
+    TGridColumn &bytes(int n) { maxBytes = n; return *this; }
+};
+
+class TRowGridModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+    int rowCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : int(m_rows.size()); }
+    int columnCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : int(m_columns.size()); }
+    QVariant data(const QModelIndex &index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+    QVector<TGridColumn> &columns() { return m_columns; }
+    const QVector<TGridColumn> &columns() const { return m_columns; }
+    void addColumn(const TGridColumn &column);
+    void columnChanged(int column);
+
+    QString cell(int row, int column) const;
+    void setCell(int row, int column, const QString &text);
+    QStringList rowValues(int row) const { return m_rows.value(row); }
+    void appendRow(const QStringList &values = {});
+    void removeRow(int row);
+    void clearRows();
+    void setRows(QVector<QStringList> rows);   // replaces every row at once (fast loading)
+
+private:
+    QVector<TGridColumn> m_columns;
+    QVector<QStringList> m_rows;
+};
+
+class TRowGrid : public QTableView {
+    Q_OBJECT
+public:
+    explicit TRowGrid(QWidget *parent = nullptr);
+
+    TGridColumn &addColumn(const QString &title, TGridColumn::DataType type = TGridColumn::Text, int width = 80);
+    TRowGridModel *gridModel() const { return m_model; }
+    int columnCount() const { return m_model->columnCount(); }
+    TGridColumn &column(int index) { return m_model->columns()[index]; }
+    const TGridColumn &column(int index) const { return m_model->columns()[index]; }
+    int columnByTitle(const QString &title) const;   // -1 when no column has that title
+    void applyColumns();                             // widths and hidden columns after design changes
+
+    int rowCount() const { return m_model->rowCount(); }
+    QString cell(int row, int column) const { return m_model->cell(row, column); }
+    QString cell(int row, const QString &title) const { return cell(row, columnByTitle(title)); }
+    void setCell(int row, int column, const QString &text) { m_model->setCell(row, column, text); }
+    QString cellLabel(int row, int column) const;     // what the cell shows
+    int appendRow(const QStringList &values = {});    // returns the new row number
+    void removeRow(int row) { m_model->removeRow(row); }
+    void clearRows() { m_model->clearRows(); }
+
+    int currentRow() const;
+    void setCurrentRow(int row);                     // -1 clears; out of range is clamped
+
+signals:
+    void currentRowChanged(int current, int previous);
+
+private:
+    TRowGridModel *m_model;
+};
