@@ -5,6 +5,7 @@ namespace db {
 // One registration function per subsystem, each in its own file beside this one.
 void registerShellProcedures(ProcedureCatalog &);
 void registerEquipmentProcedures(ProcedureCatalog &);
+void registerEquipmentMasterProcedures(ProcedureCatalog &);
 void registerSchoolProcedures(ProcedureCatalog &);
 void registerContestProcedures(ProcedureCatalog &);
 void registerPatrolProcedures(ProcedureCatalog &);
@@ -15,6 +16,7 @@ void registerAllProcedures(ProcedureCatalog &catalog)
 {
     registerShellProcedures(catalog);
     registerEquipmentProcedures(catalog);
+    registerEquipmentMasterProcedures(catalog);
     registerSchoolProcedures(catalog);
     registerContestProcedures(catalog);
     registerPatrolProcedures(catalog);
