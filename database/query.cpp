@@ -111,7 +111,10 @@ bool Query::open()
         return false;
     }
     m_query = std::make_unique<QSqlQuery>(m_db->sql());
-    m_query->setForwardOnly(true);
+    // PostgreSQL reads forward-only results row by row from the server, and any other statement on
+    // the connection would discard the rest; the whole result is fetched there so that statements
+    // may be nested (qryQuery2 while qryQuery is open, a lookup between two rows).
+    m_query->setForwardOnly(m_db->backend() == Backend::SQLite);
     m_query->setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
     bool ok = m_query->prepare(m_positional);
     if (ok) {
