@@ -1,0 +1,43 @@
+#pragma once
+// The spreadsheet file: the record stream of an Excel binary worksheet (BIFF), written as the rows
+// come so that no second copy of a result is held in memory.
+//
+//   TXlsWriter xls;
+//   if (!xls.open(path)) …
+//   xls.label(0, 0, caption);             // LABEL record, text in CP949
+//   xls.cell(3, 0, text, rightAligned);   // NUMBER for digit-only text of right-aligned columns
+//   if (!xls.finish()) …                  // EOF record; false when anything failed to write
+//
+// Every record is: type, length of the data, data; all numbers little-endian 16-bit unsigned.
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+
+class TXlsWriter {
+public:
+    // Rows are 16-bit numbers and the data starts at row 3: a result may hold at most this many records.
+    static constexpr int MaxRecords = 65532;
+
+    TXlsWriter();
+    ~TXlsWriter();
+
+    bool open(const QString &path);   // creates (or truncates) the file and writes BOF
+    void label(quint16 row, quint16 column, const QString &text);
+    void number(quint16 row, quint16 column, double value);
+    // A result field: NUMBER when the column is right-aligned and the text is digits with at most a
+    // leading minus sign (an empty text is the number 0), LABEL otherwise.
+    void cell(quint16 row, quint16 column, const QString &text, bool rightAligned);
+    bool finish();                    // writes EOF and closes; false when any write failed
+    void abandon();                   // closes and removes a half-written file
+    bool failed() const { return m_failed; }
+
+    // Whether a field of a right-aligned column is written as a number.
+    static bool isNumberText(const QString &text);
+
+private:
+    void record(quint16 type, const QByteArray &data);
+    void flush();
+    QFile m_file;
+    QByteArray m_buffer;
+    bool m_failed = false;
+};

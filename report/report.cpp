@@ -1,0 +1,318 @@
+#include "report.h"
+#include "preview.h"
+#include "database/query.h"
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace report {
+
+namespace {
+constexpr double kUnitsPerMm = 10.0;   // drawing units: 0.1 mm
+constexpr double kUnitsPerPoint = 25.4 / 72.0 * kUnitsPerMm;
+
+Report::PrintTarget &printTarget()
+{
+    static Report::PrintTarget target;
+    return target;
+}
+
+QRectF units(const QRectF &mm, double top)
+{
+    return QRectF(mm.x() * kUnitsPerMm, (mm.y() + top) * kUnitsPerMm, mm.width() * kUnitsPerMm,
+                  mm.height() * kUnitsPerMm);
+}
+} // namespace
+
+bool QuerySource::reset() { return m_query && m_query->open(); }
+bool QuerySource::next() { return m_query && m_query->next(); }
+QString QuerySource::value(const QString &field) const { return m_query ? m_query->value(field) : QString(); }
+
+Element &Band::add(Element e)
+{
+    m_elements.append(std::move(e));
+    return m_elements.last();
+}
+
+Element &Band::addLabel(const QRectF &mm, const QString &text, double pointSize)
+{
+    Element e;
+    e.kind = Element::Label;
+    e.rect = mm;
+    e.text = text;
+    e.pointSize = pointSize;
+    return add(e);
+}
+
+Element &Band::addField(const QRectF &mm, const QString &field, double pointSize)
+{
+    Element e;
+    e.kind = Element::Field;
+    e.rect = mm;
+    e.field = field;
+    e.pointSize = pointSize;
+    return add(e);
+}
+
+Element &Band::addComputed(const QRectF &mm, std::function<QString(const Report &)> compute, double pointSize)
+{
+    Element e;
+    e.kind = Element::Computed;
+    e.rect = mm;
+    e.compute = std::move(compute);
+    e.pointSize = pointSize;
+    return add(e);
+}
+
+Element &Band::addBox(const QRectF &mm, const QColor &fill)
+{
+    Element e;
+    e.kind = Element::Box;
+    e.rect = mm;
+    e.background = fill;
+    e.frame = true;
+    return add(e);
+}
+
+Element &Band::addLine(const QPointF &fromMm, const QPointF &toMm)
+{
+    Element e;
+    e.kind = Element::Line;
+    e.rect = QRectF(fromMm, toMm);
+    return add(e);
+}
+
+Element &Band::addPicture(const QRectF &mm, const QImage &image)
+{
+    Element e;
+    e.kind = Element::Picture;
+    e.rect = mm;
+    e.image = image;
+    return add(e);
+}
+
+Report::Report() = default;
+Report::~Report() = default;
+
+void Report::setPrintTarget(PrintTarget target) { printTarget() = std::move(target); }
+
+QSizeF Report::pageSizeMm() const
+{
+    QSizeF a4 = QPageSize(QPageSize::A4).size(QPageSize::Millimeter);
+    return m_orientation == QPageLayout::Landscape ? a4.transposed() : a4;
+}
+
+double Report::printableWidth() const { return pageSizeMm().width() - m_margins.left() - m_margins.right(); }
+
+QString Report::value(const QString &field) const { return m_source ? m_source->value(field) : QString(); }
+
+QFont Report::font(double pointSize, bool bold) const
+{
+    QFont f(m_fontFamily);
+    f.setPixelSize(qMax(1, qRound(pointSize * kUnitsPerPoint)));
+    f.setBold(bold);
+    f.setHintingPreference(QFont::PreferNoHinting);
+    f.setStyleStrategy(QFont::PreferAntialias);
+    return f;
+}
+
+void Report::drawBand(QPainter *painter, Band &band, double topMm, bool draw)
+{
+    if (band.kind() != Band::Detail && band.beforePrint)
+        band.beforePrint(band, *this);
+    if (!draw || !painter)
+        return;
+    const double left = m_margins.left();
+    if (band.background.isValid())
+        painter->fillRect(units(QRectF(left, 0, printableWidth(), band.height()), topMm), band.background);
+    for (const Element &e : band.elements()) {
+        if (!e.visible)
+            continue;
+        QRectF r = units(e.rect.translated(left, 0), topMm);
+        QPen pen(e.color, e.penWidth * kUnitsPerMm);
+        switch (e.kind) {
+        case Element::Line:
+            painter->setPen(pen);
+            painter->drawLine(r.topLeft(), r.bottomRight());
+            continue;
+        case Element::Picture:
+            if (!e.image.isNull())
+                painter->drawImage(r, e.image);
+            continue;
+        case Element::Box:
+            if (e.background.isValid())
+                painter->fillRect(r, e.background);
+            if (e.frame) {
+                painter->setPen(pen);
+                painter->setBrush(Qt::NoBrush);
+                painter->drawRect(r);
+            }
+            continue;
+        default:
+            break;
+        }
+        if (e.background.isValid())
+            painter->fillRect(r, e.background);
+        if (e.frame) {
+            painter->setPen(pen);
+            painter->setBrush(Qt::NoBrush);
+            painter->drawRect(r);
+        }
+        QString text = e.kind == Element::Label ? e.text
+                     : e.kind == Element::Field ? value(e.field)
+                     : (e.compute ? e.compute(*this) : QString());
+        if (text.isEmpty())
+            continue;
+        painter->setFont(font(e.pointSize, e.bold));
+        painter->setPen(e.color);
+        const double pad = 0.8 * kUnitsPerMm;
+        painter->drawText(r.adjusted(pad, 0, -pad, 0), int(e.alignment) | Qt::TextSingleLine, text);
+    }
+}
+
+bool Report::pass(QPainter *painter, int first, int last, const std::function<void()> &newPage)
+{
+    if (!m_source || !m_source->reset())
+        return false;
+    m_cancelled = false;
+    m_page = 1;
+    m_record = 0;
+    const double top = m_margins.top();
+    Band &title = m_bands[Band::Title];
+    Band &header = m_bands[Band::ColumnHeader];
+    Band &detail = m_bands[Band::Detail];
+    Band &summary = m_bands[Band::Summary];
+    Band &footer = m_bands[Band::PageFooter];
+    const double footerTop = pageSizeMm().height() - m_margins.bottom() - (footer.isEnabled() ? footer.height() : 0);
+    double y = top;
+    double contentTop = top;
+    auto drawing = [&] { return painter && m_page >= first && m_page <= last; };
+    auto startPage = [&] {
+        y = top;
+        if (m_page == 1 && title.isEnabled()) {
+            drawBand(painter, title, y, drawing());
+            y += title.height();
+        }
+        if (header.isEnabled()) {
+            drawBand(painter, header, y, drawing());
+            y += header.height();
+        }
+        contentTop = y;
+    };
+    // Ends the page; false when the output stops here (last wanted page drawn, or cancelled).
+    auto endPage = [&]() -> bool {
+        if (footer.isEnabled())
+            drawBand(painter, footer, footerTop, drawing());
+        if (progress && m_pageCount > 0 && !progress(m_page, m_pageCount)) {
+            m_cancelled = true;
+            return false;
+        }
+        if (painter && m_page >= last)
+            return false;
+        if (painter && m_page >= first && newPage)
+            newPage();
+        ++m_page;
+        startPage();
+        return true;
+    };
+    startPage();
+    while (m_source->next()) {
+        ++m_record;
+        if (detail.beforePrint)
+            detail.beforePrint(detail, *this);
+        if (!detail.isEnabled())
+            continue;
+        if (y + detail.height() > footerTop + 1e-6 && y > contentTop + 1e-6) {
+            if (!endPage())
+                return !m_cancelled;
+        }
+        drawBand(painter, detail, y, drawing());
+        y += detail.height();
+    }
+    if (summary.isEnabled()) {
+        if (y + summary.height() > footerTop + 1e-6 && y > contentTop + 1e-6) {
+            if (!endPage())
+                return !m_cancelled;
+        }
+        drawBand(painter, summary, y, drawing());
+        y += summary.height();
+    }
+    if (footer.isEnabled())
+        drawBand(painter, footer, footerTop, drawing());
+    if (progress && m_pageCount > 0 && !progress(m_page, m_pageCount))
+        m_cancelled = true;
+    return !m_cancelled;
+}
+
+bool Report::prepare()
+{
+    m_printedAt = QDateTime::currentDateTime();
+    m_pageCount = 0;
+    auto saved = std::move(progress);
+    progress = nullptr;
+    bool ok = pass(nullptr, 1, 0, {});
+    progress = std::move(saved);
+    m_prepared = ok;
+    m_pageCount = ok ? m_page : 0;
+    return ok;
+}
+
+bool Report::render(QPainter *painter, const QSizeF &pageDevicePixels, int first, int last,
+                    const std::function<void()> &newPage)
+{
+    if (!m_prepared && !prepare())
+        return false;
+    const QSizeF mm = pageSizeMm();
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->setRenderHint(QPainter::TextAntialiasing);
+    painter->scale(pageDevicePixels.width() / (mm.width() * kUnitsPerMm),
+                   pageDevicePixels.height() / (mm.height() * kUnitsPerMm));
+    bool ok = pass(painter, first, last, newPage);
+    painter->restore();
+    return ok;
+}
+
+bool Report::renderToDevice(QPagedPaintDevice *device)
+{
+    if (!m_prepared && !prepare())
+        return false;
+    device->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), m_orientation, QMarginsF(0, 0, 0, 0)));
+    QPainter painter;
+    if (!painter.begin(device))
+        return false;
+    bool ok = render(&painter, QSizeF(device->width(), device->height()), 1, m_pageCount,
+                     [device] { device->newPage(); });
+    return painter.end() && ok;
+}
+
+bool Report::savePdf(const QString &path)
+{
+    QPdfWriter writer(path);
+    writer.setResolution(300);
+    writer.setTitle(m_documentName);
+    writer.setCreator(QStringLiteral("스포츠 관리"));
+    return renderToDevice(&writer);
+}
+
+bool Report::print()
+{
+    if (printTarget())
+        return printTarget()(*this);
+    if (QPrinterInfo::defaultPrinter().isNull())
+        return false;
+    QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+    printer.setFullPage(true);
+    printer.setDocName(m_documentName);
+    return renderToDevice(&printer);
+}
+
+void Report::preview(QWidget *parent)
+{
+    TReportPreview window(*this, parent);
+    window.exec();
+}
+
+} // namespace report
