@@ -1,5 +1,6 @@
 #include "datamodule.h"
 #include "messages.h"
+#include <QCoreApplication>
 
 TfrmZZD000::TfrmZZD000()
     : dbsDB(nullptr), qryQuery(nullptr), qryQuery2(nullptr), prcProc(nullptr), m_owned(std::make_unique<db::Database>(QStringLiteral("dbsDB")))
@@ -9,9 +10,21 @@ TfrmZZD000::TfrmZZD000()
 
 TfrmZZD000::~TfrmZZD000()
 {
+    // After the application object is gone Qt's connection registry may be gone too: the process is
+    // ending, and the connection was closed by Shutdown() (or is dropped with the process).
+    if (!QCoreApplication::instance()) {
+        (void)m_owned.release();
+        return;
+    }
+    Shutdown();
+}
+
+void TfrmZZD000::Shutdown()
+{
     qryQuery.close();
     qryQuery2.close();
-    Disconnect();
+    if (dbsDB)
+        Disconnect();
 }
 
 TfrmZZD000 *TfrmZZD000::instance()

@@ -22,6 +22,7 @@ public:
 
     bool Connect();                  // true when open afterwards; failures already shown to the user
     void Disconnect();
+    void Shutdown();                 // closes the scratch queries and the connection (program end)
     bool isConnected() const { return dbsDB->isOpen(); }
 
     // Tests and tools run the data module on a connection of their own (not owned).

@@ -1,0 +1,131 @@
+// The program: one copy per workstation user, the splash window, the command line and the connection,
+// the main window with its menu, and the screens of every module built into it.
+#include "app/application.h"
+#include "app/datamodule.h"
+#include "app/mainwindow.h"
+#include "app/singleinstance.h"
+#include "app/splash.h"
+#include "app/startup.h"
+#include "app/startupvalues.h"
+#include "framework/zzi000.h"
+#include <QDir>
+#include <QElapsedTimer>
+#include <QMenuBar>
+#include <QTextStream>
+#include <QTimer>
+
+#ifdef SPORTS_HAS_EQUIPMENT
+#include "modules/equipment/screens.h"
+#endif
+#ifdef SPORTS_HAS_SCHOOL
+#include "modules/school/screens.h"
+#endif
+#ifdef SPORTS_HAS_CONTEST
+#include "modules/contest/screens.h"
+#endif
+#ifdef SPORTS_HAS_PATROL
+#include "modules/patrol/screens.h"
+#endif
+#ifdef SPORTS_HAS_WEATHER
+#include "modules/weather/screens.h"
+#endif
+#ifdef SPORTS_HAS_SALES
+#include "modules/sales/screens.h"
+#endif
+#ifdef SPORTS_HAS_MEMBERS
+#include "modules/members/screens.h"
+#endif
+#ifdef SPORTS_HAS_LOCKERS
+#include "modules/lockers/screens.h"
+#endif
+
+static void registerScreens()
+{
+#ifdef SPORTS_HAS_EQUIPMENT
+    RegisterEquipmentScreens();
+#endif
+#ifdef SPORTS_HAS_SCHOOL
+    RegisterSchoolScreens();
+#endif
+#ifdef SPORTS_HAS_CONTEST
+    RegisterContestScreens();
+#endif
+#ifdef SPORTS_HAS_PATROL
+    RegisterPatrolScreens();
+#endif
+#ifdef SPORTS_HAS_WEATHER
+    RegisterWeatherScreens();
+#endif
+#ifdef SPORTS_HAS_SALES
+    RegisterSalesScreens();
+#endif
+#ifdef SPORTS_HAS_MEMBERS
+    RegisterMembersScreens();
+#endif
+#ifdef SPORTS_HAS_LOCKERS
+    RegisterLockersScreens();
+#endif
+}
+
+int main(int argc, char **argv)
+{
+    QElapsedTimer started;
+    started.start();
+    TApplication app(argc, argv);
+
+    SingleInstance instance;
+    if (!instance.acquire()) {
+        instance.send(QStringLiteral("activate"));
+        return 0;
+    }
+
+    const QString programDirectory = QCoreApplication::applicationDirPath();
+    auto *splash = new TfrmZZC010(programDirectory);
+    splash->show();
+    splash->repaint();
+    app.processEvents();
+
+    registerScreens();
+    QStringList arguments = app.arguments();
+    arguments.removeFirst();
+    const StartupResult result = StartDataModule(arguments, programDirectory);
+    if (result == StartupResult::Terminate) {
+        delete splash;
+        DM()->Shutdown();
+        return 1;
+    }
+
+    TfrmE0Main window;
+    if (result != StartupResult::Connected || !window.Initialize()) {
+        delete splash;
+        DM()->Shutdown();
+        return 1;
+    }
+    TfrmZZI000::setHost({[&window] { window.CloseActiveScreen(); },
+                         [&window](TfrmZZI000 *screen) { window.RemoveScreen(screen); }});
+    QObject::connect(&instance, &SingleInstance::activateRequested, &window, [&window] {
+        if (window.isMinimized())
+            window.setWindowState((window.windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
+        window.show();
+        window.raise();
+        window.activateWindow();
+    });
+    QObject::connect(&instance, &SingleInstance::openRequested, &window,
+                     [&window](const QString &caption, const QString &programId) { window.OpenProgram(caption, programId); });
+    window.showMaximized();
+    delete splash;
+
+    // The start-up benchmark asks for the time to the shown main window with its menu.
+    if (qEnvironmentVariableIsSet("SPORTS_REPORT_STARTUP")) {
+        QTimer::singleShot(0, &window, [&] {
+            QTextStream(stdout) << "startup-ms " << started.nsecsElapsed() / 1e6 << " menus "
+                                << window.menuBar()->actions().size() << "\n";
+            window.close();
+        });
+    }
+    const int rc = app.exec();
+    TfrmZZI000::setHost({});
+    instance.release();
+    DM()->Shutdown();
+    return rc;
+}

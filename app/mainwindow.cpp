@@ -1,0 +1,359 @@
+#include "mainwindow.h"
+#include "datamodule.h"
+#include "messages.h"
+#include "screenregistry.h"
+#include "singleinstance.h"
+#include "startupvalues.h"
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLocalSocket>
+#include <QMenuBar>
+#include <QPainter>
+#include <QSettings>
+#include <QTabWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+TfrmZZMain *g_mainWindow = nullptr;
+
+const char *kProgramId = "programId";
+const char *kScreen = "screen";
+
+QIcon markIcon(bool active)
+{
+    QPixmap pm(12, 12);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(active ? QColor(0x1e, 0x6f, 0xd9) : QColor(0xb0, 0xb0, 0xb0));
+    p.drawEllipse(2, 2, 8, 8);
+    return QIcon(pm);
+}
+
+const QString kSiteSql = QStringLiteral("SELECT   DETAIL_NAME FROM     ZX010MS WHERE    HEAD   = 'Z9999'  AND    DETAIL = :P0");
+const QString kMenuSql = QStringLiteral(
+    "SELECT   MENU_ID,         MENU_NAME FROM     ZA040MS WHERE    PROJECT_ID  = :P0  AND    DISPLAY_SEQ > 0 ORDER BY DISPLAY_SEQ");
+// The rights of the employee: the level's programs and the 'Y' exceptions, less the 'N' exceptions
+// (the set operators work left to right).
+const QString kProgramSql = QStringLiteral(
+    "SELECT   MENU_ID,         PROGRAM_ID,         PROGRAM_NAME FROM     ZA050MS WHERE    PROJECT_ID = :P0 "
+    " AND    MENU_ID    = :P1  AND    PROGRAM_ID IN (SELECT   PROGRAM_ID                        FROM     ZA140MS "
+    "                       WHERE    PROJECT_ID    = :P0                          AND    PROJECT_LEVEL = (SELECT   PROJECT_LEVEL "
+    "                                                 FROM     ZA130MS                                                  WHERE    EMP_NO     = :P2 "
+    "                                                   AND    PROJECT_ID = :P0)                        UNION ALL "
+    "                       SELECT   PROGRAM_ID                        FROM     ZA150MS                        WHERE    EMP_NO     = :P2 "
+    "                         AND    PROJECT_ID = :P0                          AND    ADD_YN     = 'Y'                        EXCEPT "
+    "                       SELECT   PROGRAM_ID                        FROM     ZA150MS                        WHERE    EMP_NO     = :P2 "
+    "                         AND    PROJECT_ID = :P0                          AND    ADD_YN     = 'N')  AND    DISPLAY_SEQ > 0 ORDER BY DISPLAY_SEQ");
+} // namespace
+
+TfrmZZMain *MainWindow() { return g_mainWindow; }
+
+TfrmZZMain::TfrmZZMain(QWidget *parent) : QMainWindow(parent), m_projectId(ProjectId())
+{
+    g_mainWindow = this;
+    setObjectName(QStringLiteral("frmE0Main"));
+    setWindowTitle(QStringLiteral("스포츠관리"));
+    setMinimumSize(1024, 746);
+
+    pgcMain = new QTabWidget(this);
+    pgcMain->setObjectName(QStringLiteral("pgcMain"));
+    pgcMain->setDocumentMode(true);
+    pgcMain->setVisible(false);
+    auto *central = new QWidget(this);
+    auto *layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(pgcMain);
+    setCentralWidget(central);
+    connect(pgcMain, &QTabWidget::currentChanged, this, [this] { refreshTabMarks(); });
+
+    mnuWindow = menuBar()->addMenu(QStringLiteral("창(&W)"));
+    mnuWindow->setObjectName(QStringLiteral("mnuWindow"));
+    mniClose = mnuWindow->addAction(QStringLiteral("종료"));
+    mniClose->setObjectName(QStringLiteral("mniClose"));
+    mniClose->setShortcut(QKeySequence(Qt::Key_F12));
+    mniClose->setShortcutContext(Qt::WindowShortcut);
+    mniClose->setVisible(false);
+    addAction(mniClose);   // the hidden entry keeps its shortcut through the window
+    connect(mniClose, &QAction::triggered, this, &TfrmZZMain::CloseActiveScreen);
+}
+
+TfrmZZMain::~TfrmZZMain()
+{
+    if (g_mainWindow == this)
+        g_mainWindow = nullptr;
+}
+
+QString TfrmZZMain::ProjectId()
+{
+    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName().toUpper();
+}
+
+int TfrmZZMain::ReadProgramCount(const QString &directory)
+{
+    const QString path = QDir(directory).filePath(QStringLiteral("Main.ini"));
+    if (!QFileInfo::exists(path))
+        return 10;
+    QSettings ini(path, QSettings::IniFormat);
+    bool ok = false;
+    const int n = ini.value(QStringLiteral("MAIN/PROGRAM_COUNT")).toInt(&ok);
+    return ok ? n : 10;
+}
+
+QString TfrmZZMain::CutAccelerator(const QString &caption)
+{
+    const qsizetype at = caption.indexOf(QLatin1String("(&"));
+    return at < 0 ? caption : caption.left(at);
+}
+
+bool TfrmZZMain::Initialize()
+{
+    m_programCount = ReadProgramCount(Startup().programDirectory);
+    if (!LoadMenu()) {
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        return false;
+    }
+    setWindowTitle(QStringLiteral("스포츠관리") + QLatin1Char('(') + m_siteName + QLatin1Char(')'));
+    setWindowState(windowState() | Qt::WindowMaximized);
+    return true;
+}
+
+bool TfrmZZMain::LoadMenu()
+{
+    TfrmZZD000 *dm = DM();
+    if (!dm->isConnected() && !dm->Connect())
+        return false;
+
+    // Menus already built are replaced (a reload).
+    for (QAction *a : menuBar()->actions())
+        if (a != mnuWindow->menuAction()) {
+            menuBar()->removeAction(a);
+            delete a->menu();
+        }
+
+    db::Query &q = dm->qryQuery;
+    db::Query &q2 = dm->qryQuery2;
+    m_siteName.clear();
+    q.clear();
+    q.setSql(kSiteSql);
+    q.bind(QStringLiteral("P0"), Startup().databaseUser.toUpper());
+    if (q.open() && q.next())
+        m_siteName = q.value(0);
+    q.close();
+    Startup().siteName = m_siteName;
+
+    q.clear();
+    q.setSql(kMenuSql);
+    q.bind(QStringLiteral("P0"), m_projectId);
+    if (!q.open()) {
+        const QString error = q.lastError();
+        q.close();
+        throw db::DatabaseError(error);
+    }
+    while (q.next()) {
+        auto *menu = new QMenu(q.value(1), menuBar());
+        menu->setObjectName(QStringLiteral("mnu") + q.value(0));
+        menuBar()->insertMenu(mnuWindow->menuAction(), menu);
+        q2.clear();
+        q2.setSql(kProgramSql);
+        q2.bind(QStringLiteral("P0"), m_projectId);
+        q2.bind(QStringLiteral("P1"), q.value(0));
+        q2.bind(QStringLiteral("P2"), Startup().employeeNumber);
+        int rows = 0;
+        if (q2.open()) {
+            while (q2.next()) {
+                ++rows;
+                const QString caption = q2.value(2), programId = q2.value(1);
+                QAction *a = menu->addAction(caption);
+                a->setToolTip(programId);
+                a->setStatusTip(programId);
+                a->setData(programId);
+                connect(a, &QAction::triggered, this, [this, caption, programId] { OpenProgram(caption, programId); });
+            }
+        }
+        const QString error = q2.isOpen() ? QString() : q2.lastError();
+        q2.close();
+        if (!error.isEmpty()) {
+            q.close();
+            throw db::DatabaseError(error);
+        }
+        if (rows == 0) {
+            menuBar()->removeAction(menu->menuAction());
+            delete menu;
+        }
+    }
+    q.close();
+    return true;
+}
+
+QWidget *TfrmZZMain::CreateProgram(const QString &programId)
+{
+    Q_UNUSED(programId);
+    return nullptr;
+}
+
+QWidget *TfrmE0Main::CreateProgram(const QString &programId)
+{
+    QWidget *screen = ScreenRegistry::instance().create(programId);
+    return screen ? EmbedScreen(screen) : nullptr;
+}
+
+int TfrmZZMain::screenCount() const { return pgcMain->count(); }
+
+QWidget *TfrmZZMain::screenAt(int index) const
+{
+    QWidget *page = pgcMain->widget(index);
+    return page ? page->property(kScreen).value<QWidget *>() : nullptr;
+}
+
+QString TfrmZZMain::programIdAt(int index) const
+{
+    QWidget *page = pgcMain->widget(index);
+    return page ? page->property(kProgramId).toString() : QString();
+}
+
+QWidget *TfrmZZMain::ActiveScreen() const { return screenAt(pgcMain->currentIndex()); }
+
+bool TfrmZZMain::OpenProgram(const QString &caption, const QString &programId)
+{
+    for (int i = 0; i < pgcMain->count(); ++i) {
+        if (programIdAt(i) == programId) {
+            pgcMain->setCurrentIndex(i);
+            refreshTabMarks();
+            return false;
+        }
+    }
+    if (pgcMain->count() == m_programCount) {
+        ShowError(QStringLiteral("최대 %1개의 프로그램만 동시에 실행할 수 있습니다.").arg(m_programCount));
+        return false;
+    }
+    const QString text = CutAccelerator(caption);
+    pgcMain->setVisible(true);
+    auto *page = new QWidget;
+    page->setProperty(kProgramId, programId);
+    page->setToolTip(programId);
+    auto *layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    const QSignalBlocker block(pgcMain);
+    const int index = pgcMain->addTab(page, text);
+    pgcMain->setTabToolTip(index, programId);
+    pgcMain->setCurrentIndex(index);
+
+    QWidget *screen = CreateProgram(programId);
+    if (!screen) {
+        pgcMain->removeTab(pgcMain->indexOf(page));
+        delete page;
+        pgcMain->setVisible(pgcMain->count() > 0);
+        refreshTabMarks();
+        return false;
+    }
+    page->setProperty(kScreen, QVariant::fromValue<QWidget *>(screen));
+    QAction *entry = mnuWindow->addAction(text);
+    entry->setData(programId);
+    entry->setProperty("page", QVariant::fromValue<QWidget *>(page));
+    connect(entry, &QAction::triggered, this, [this, caption, programId] { OpenProgram(caption, programId); });
+    refreshTabMarks();
+    return true;
+}
+
+QWidget *TfrmZZMain::EmbedScreen(QWidget *screen)
+{
+    QWidget *page = pgcMain->widget(pgcMain->count() - 1);
+    if (!page || !screen)
+        return nullptr;
+    screen->setParent(page);
+    screen->setWindowFlags(Qt::Widget);
+    page->layout()->addWidget(screen);   // the screen fills its page and follows every resize
+    screen->show();
+    screen->setFocus();
+    return screen;
+}
+
+int TfrmZZMain::indexOfScreen(QWidget *screen) const
+{
+    for (int i = 0; i < pgcMain->count(); ++i)
+        if (screenAt(i) == screen)
+            return i;
+    return -1;
+}
+
+QAction *TfrmZZMain::windowEntry(QWidget *page) const
+{
+    for (QAction *a : mnuWindow->actions())
+        if (a->property("page").value<QWidget *>() == page)
+            return a;
+    return nullptr;
+}
+
+void TfrmZZMain::CloseActiveScreen()
+{
+    QWidget *screen = ActiveScreen();
+    if (!screen)
+        return;
+    screen->setProperty("closeFromMain", true);
+    const QPointer<QWidget> guard(screen);
+    const bool closed = screen->close();
+    if (guard)
+        guard->setProperty("closeFromMain", false);
+    // A screen that agreed but did not remove itself is removed here.
+    if (closed && guard && indexOfScreen(guard) >= 0)
+        RemoveScreen(guard);
+}
+
+void TfrmZZMain::RemoveActiveScreen() { RemoveScreen(ActiveScreen()); }
+
+void TfrmZZMain::RemoveScreen(QWidget *screen)
+{
+    const int index = indexOfScreen(screen);
+    if (index < 0)
+        return;
+    QWidget *page = pgcMain->widget(index);
+    delete windowEntry(page);
+    pgcMain->removeTab(index);
+    page->hide();
+    page->deleteLater();   // the screen may be inside its own close handling
+    pgcMain->setVisible(pgcMain->count() > 0);
+    refreshTabMarks();
+}
+
+void TfrmZZMain::refreshTabMarks()
+{
+    const QIcon normal = markIcon(false), active = markIcon(true);
+    for (int i = 0; i < pgcMain->count(); ++i) {
+        const bool current = i == pgcMain->currentIndex();
+        pgcMain->setTabIcon(i, current ? active : normal);
+        if (QAction *a = windowEntry(pgcMain->widget(i)))
+            a->setIcon(current ? active : normal);
+    }
+}
+
+bool TfrmZZMain::NotifyLauncher(int timeoutMs)
+{
+    // The launcher listens on a local server of its own; the notification waits for its answer.
+    QLocalSocket socket;
+    socket.connectToServer(QStringLiteral("hallin-") + SingleInstance::userName());
+    if (!socket.waitForConnected(timeoutMs))
+        return false;
+    socket.write("closed\t1924\n");
+    if (!socket.waitForBytesWritten(timeoutMs))
+        return false;
+    socket.waitForReadyRead(timeoutMs);
+    socket.disconnectFromServer();
+    return true;
+}
+
+void TfrmZZMain::closeEvent(QCloseEvent *event)
+{
+    const int open = pgcMain->count();
+    for (int i = 0; i < open; ++i)
+        CloseActiveScreen();
+    if (pgcMain->count() == 0)
+        event->accept();
+    else
+        event->ignore();
+    NotifyLauncher(200);
+}

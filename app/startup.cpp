@@ -1,0 +1,87 @@
+#include "startup.h"
+#include "datamodule.h"
+#include "messages.h"
+#include "password.h"
+#include "startupvalues.h"
+#include "utils.h"
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+
+QString DatabaseAliasFile() { return QStringLiteral("sports-db.ini"); }
+
+bool ResolveDatabase(const QString &name, const QString &programDirectory, db::ConnectionSettings *settings,
+                     QString *error)
+{
+    *settings = db::ConnectionSettings();
+    const QString aliasPath = QDir(programDirectory).filePath(DatabaseAliasFile());
+    if (!name.isEmpty() && QFileInfo::exists(aliasPath)) {
+        QSettings ini(aliasPath, QSettings::IniFormat);
+        // Aliases are matched without regard to case, as service names are.
+        for (const QString &group : ini.childGroups()) {
+            if (group.compare(name, Qt::CaseInsensitive) != 0)
+                continue;
+            ini.beginGroup(group);
+            const QString driver = ini.value(QStringLiteral("Driver"), QStringLiteral("SQLite")).toString();
+            if (driver.compare(QLatin1String("PostgreSQL"), Qt::CaseInsensitive) == 0) {
+                settings->backend = db::Backend::PostgreSQL;
+                settings->host = ini.value(QStringLiteral("Host"), QStringLiteral("127.0.0.1")).toString();
+                settings->port = ini.value(QStringLiteral("Port"), 5432).toInt();
+                settings->database = ini.value(QStringLiteral("Database"), group).toString();
+                settings->schema = ini.value(QStringLiteral("Schema")).toString();
+                return true;
+            }
+            if (driver.compare(QLatin1String("SQLite"), Qt::CaseInsensitive) != 0) {
+                *error = QStringLiteral("%1: unknown driver \"%2\" for alias %3").arg(DatabaseAliasFile(), driver, group);
+                return false;
+            }
+            const QString file = ini.value(QStringLiteral("File")).toString();
+            settings->database = QFileInfo(file).isAbsolute() ? file : QDir(programDirectory).filePath(file);
+            return true;
+        }
+    }
+    settings->backend = db::Backend::SQLite;
+    if (QFileInfo(name).isAbsolute()) {
+        settings->database = name;
+    } else {
+        const QString inProgramDir = QDir(programDirectory).filePath(name);
+        settings->database = QFileInfo::exists(inProgramDir) ? inProgramDir : QDir::current().filePath(name);
+    }
+    return true;
+}
+
+StartupResult StartDataModule(const QStringList &arguments, const QString &programDirectory)
+{
+    TfrmZZD000 *dm = DM();
+    if (dm->isConnected())
+        ShowError(QStringLiteral("프로그램 시작시 이미 DB에 접속되어 있습니다.\r문제가 발생할 수 있으므로 개발자에게 연락하십시오."));
+    dm->Disconnect();
+
+    StartupValues &values = Startup();
+    values.programDirectory = QDir::toNativeSeparators(programDirectory);
+    if (!values.programDirectory.endsWith(QDir::separator()))
+        values.programDirectory += QDir::separator();
+    values.workstationAddress = WorkstationAddress();
+    values.employeeNumber = arguments.value(2);
+    values.userName = arguments.value(3);
+
+    if (arguments.size() != 4) {
+        ShowError(QStringLiteral("이 프로그램은 단독으로 실행되지 않습니다.\r메인 프로그램(Hallin.exe)으로 실행하십시오."));
+        return StartupResult::Terminate;
+    }
+    values.databaseUser = arguments.at(1);
+
+    db::ConnectionSettings settings;
+    QString error;
+    if (!ResolveDatabase(arguments.at(0), programDirectory, &settings, &error)) {
+        ShowError(QStringLiteral("데이터베이스와 연결할 수 없습니다.\r\r에러내용:\r") + error);
+        return StartupResult::NotConnected;
+    }
+    settings.user = arguments.at(1);
+    if (!ResolvePassword(programDirectory, arguments.at(1), &settings.password, &error)) {
+        ShowError(error);
+        return StartupResult::NotConnected;
+    }
+    dm->settings = settings;
+    return dm->Connect() ? StartupResult::Connected : StartupResult::NotConnected;
+}
