@@ -47,6 +47,7 @@ static bool tooManyConnections(const QString &error)
 {
     return error.contains(QLatin1String("ORA-00018")) || error.contains(QLatin1String("ORA-00019"))
         || error.contains(QLatin1String("too many clients"), Qt::CaseInsensitive)
+        || error.contains(QLatin1String("too many connections"), Qt::CaseInsensitive)
         || error.contains(QLatin1String("remaining connection slots are reserved"), Qt::CaseInsensitive);
 }
 

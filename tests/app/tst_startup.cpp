@@ -1,0 +1,232 @@
+// Start-up: the command line, the password file, the database alias, the connection failures and
+// their messages, one copy per user.
+#include "app/datamodule.h"
+#include "app/password.h"
+#include "app/singleinstance.h"
+#include "app/startup.h"
+#include "app/startupvalues.h"
+#include "support/messagerecorder.h"
+#include "support/testdatabase.h"
+#include "database/query.h"
+#include <QtTest>
+
+namespace {
+const QString kStandalone = QStringLiteral("이 프로그램은 단독으로 실행되지 않습니다.\r메인 프로그램(Hallin.exe)으로 실행하십시오.");
+const QString kCannotConnect = QStringLiteral("데이터베이스와 연결할 수 없습니다.\r\r에러내용:\r");
+const QString kTooMany = QStringLiteral("현재 너무 많은 사용자가 사용 중이므로 연결할 수 없습니다.\r잠시 후 다시 시도하십시오.");
+
+void writeFile(const QString &path, const QByteArray &text)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(text);
+}
+} // namespace
+
+class TestStartup : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        DM()->attach(nullptr);
+        DM()->Disconnect();
+        Startup() = StartupValues();
+    }
+    void cleanup() { DM()->Disconnect(); }
+
+    void parameterCount_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::newRow("three") << QStringList{"demo.db", "DEMO", "1001"};
+        QTest::newRow("five") << QStringList{"demo.db", "DEMO", "1001", "홍길동", "x"};
+        QTest::newRow("none") << QStringList{};
+    }
+    void parameterCount()
+    {
+        QFETCH(QStringList, args);
+        QTemporaryDir dir;
+        testing::MessageRecorder rec;
+        QCOMPARE(StartDataModule(args, dir.path()), StartupResult::Terminate);
+        QCOMPARE(rec.texts(), QStringList{kStandalone});
+        QCOMPARE(rec.kinds().value(0), MessageKind::Error);
+        QVERIFY(!DM()->isConnected());
+        // Values of parameters 3 and 4 are kept as far as given.
+        QCOMPARE(Startup().employeeNumber, args.value(2));
+        QCOMPARE(Startup().userName, args.value(3));
+    }
+
+    void sqliteFileAndStartupValues()
+    {
+        QTemporaryDir dir;
+        testing::TestDatabase t(db::Backend::SQLite);
+        QVERIFY(t.ok());
+        const QString file = t.settings().database;
+        testing::MessageRecorder rec;
+        // No TQUpdate.ini: the database user is the password.
+        QCOMPARE(StartDataModule({file, "demo", "1001", "홍길동"}, dir.path()), StartupResult::Connected);
+        QCOMPARE(rec.count(), 0);
+        QVERIFY(DM()->isConnected());
+        QCOMPARE(DM()->settings.password, QString("demo"));
+        QCOMPARE(DM()->settings.user, QString("demo"));
+        QCOMPARE(Startup().employeeNumber, QString("1001"));
+        QCOMPARE(Startup().userName, QString("홍길동"));
+        QCOMPARE(Startup().databaseUser, QString("demo"));
+        QVERIFY(Startup().programDirectory.endsWith(QDir::separator()));
+        QCOMPARE(db::Query::scalar(DM()->dbsDB, "SELECT COUNT(*) FROM ZX010MS"), QString("0"));
+
+        // Started again while connected: the message, then a fresh connection.
+        QCOMPARE(StartDataModule({file, "demo", "1001", "홍길동"}, dir.path()), StartupResult::Connected);
+        QCOMPARE(rec.texts(), QStringList{QStringLiteral(
+            "프로그램 시작시 이미 DB에 접속되어 있습니다.\r문제가 발생할 수 있으므로 개발자에게 연락하십시오.")});
+        QVERIFY(DM()->isConnected());
+    }
+
+    void passwordFromFile()
+    {
+        QTemporaryDir dir;
+        testing::TestDatabase t(db::Backend::SQLite);
+        QString error;
+        QVERIFY(WritePasswordFile(dir.filePath("TQUpdate.ini"), "tiger", &error));
+        testing::MessageRecorder rec;
+        QCOMPARE(StartDataModule({t.settings().database, "scott", "1001", "홍길동"}, dir.path()), StartupResult::Connected);
+        QCOMPARE(DM()->settings.password, QString("tiger"));
+    }
+
+    void badPassword_data()
+    {
+        QTest::addColumn<QByteArray>("pass");
+        QTest::newRow("not hex") << QByteArray("ZZZZ-not-hex");
+        QTest::newRow("short") << QByteArray("0123456789ABCDEF");
+    }
+    void badPassword()
+    {
+        QFETCH(QByteArray, pass);
+        QTemporaryDir dir;
+        testing::TestDatabase t(db::Backend::SQLite);
+        writeFile(dir.filePath("TQUpdate.ini"), "[PROGRAM]\nPASS=" + pass + "\n");
+        testing::MessageRecorder rec;
+        QCOMPARE(StartDataModule({t.settings().database, "scott", "1001", "홍길동"}, dir.path()), StartupResult::NotConnected);
+        QCOMPARE(rec.count(), 1);
+        QVERIFY(rec.last().startsWith("TQUpdate.ini의 PASS 값이 올바르지 않습니다."));
+        QVERIFY(!DM()->isConnected());
+    }
+
+    void connectionFailures_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("tooMany");
+        QTest::newRow("missing file") << "no-such-file.db" << false;
+        QTest::newRow("ORA-00019 inside") << "x-ORA-00019-y.db" << true;
+        QTest::newRow("ORA-00018") << "ORA-00018.db" << true;
+    }
+    void connectionFailures()
+    {
+        QFETCH(QString, file);
+        QFETCH(bool, tooMany);
+        QTemporaryDir dir;
+        testing::MessageRecorder rec;
+        QCOMPARE(StartDataModule({file, "demo", "1001", "홍길동"}, dir.path()), StartupResult::NotConnected);
+        QCOMPARE(rec.count(), 1);
+        if (tooMany) {
+            QCOMPARE(rec.last(), kTooMany);
+        } else {
+            QVERIFY(rec.last().startsWith(kCannotConnect));
+            QVERIFY(rec.last().size() > kCannotConnect.size());
+        }
+        QVERIFY(!QFile::exists(dir.filePath(file)));
+        QVERIFY(!QFile::exists(file));
+    }
+
+    void aliases()
+    {
+        QTemporaryDir dir;
+        testing::TestDatabase t(db::Backend::SQLite);
+        QVERIFY(QFile::copy(t.settings().database, dir.filePath("resort.db")));
+        writeFile(dir.filePath("sports-db.ini"),
+                  "[DEMO]\nDriver=SQLite\nFile=resort.db\n[Shared]\nDriver=PostgreSQL\nHost=db.example\nPort=6543\nDatabase=sports\n"
+                  "[ODD]\nDriver=Oracle\n");
+        db::ConnectionSettings s;
+        QString error;
+        QVERIFY(ResolveDatabase("demo", dir.path(), &s, &error));
+        QCOMPARE(s.backend, db::Backend::SQLite);
+        QCOMPARE(s.database, dir.filePath("resort.db"));
+        QVERIFY(ResolveDatabase("SHARED", dir.path(), &s, &error));
+        QCOMPARE(s.backend, db::Backend::PostgreSQL);
+        QCOMPARE(s.host, QString("db.example"));
+        QCOMPARE(s.port, 6543);
+        QCOMPARE(s.database, QString("sports"));
+        QVERIFY(!ResolveDatabase("ODD", dir.path(), &s, &error));
+        QVERIFY(error.contains("Oracle"));
+        // Without an alias: a file in the program directory, else the current directory.
+        QVERIFY(ResolveDatabase("resort.db", dir.path(), &s, &error));
+        QCOMPARE(s.database, dir.filePath("resort.db"));
+        QVERIFY(ResolveDatabase("other.db", dir.path(), &s, &error));
+        QCOMPARE(s.database, QDir::current().filePath("other.db"));
+
+        testing::MessageRecorder rec;
+        QCOMPARE(StartDataModule({"DEMO", "demo", "1001", "홍길동"}, dir.path()), StartupResult::Connected);
+        QCOMPARE(rec.count(), 0);
+    }
+
+    void postgresAliasAndRefusals()
+    {
+        if (qEnvironmentVariableIsEmpty("SPORTS_TEST_PG"))
+            QSKIP("no PostgreSQL server named by SPORTS_TEST_PG");
+        testing::TestDatabase t(db::Backend::PostgreSQL);
+        QVERIFY(t.ok());
+        const db::ConnectionSettings pg = t.settings();
+        QTemporaryDir dir;
+        writeFile(dir.filePath("sports-db.ini"),
+                  QStringLiteral("[RESORT]\nDriver=PostgreSQL\nHost=%1\nPort=%2\nDatabase=%3\n")
+                      .arg(pg.host).arg(pg.port).arg(pg.database).toUtf8());
+        // A role without free connections is refused like a full server.
+        t.run("DROP ROLE IF EXISTS sports_full;\nCREATE ROLE sports_full LOGIN PASSWORD 'sports_full' CONNECTION LIMIT 0;");
+        testing::MessageRecorder rec;
+        QCOMPARE(StartDataModule({"RESORT", "sports_full", "1001", "홍길동"}, dir.path()), StartupResult::NotConnected);
+        QCOMPARE(rec.texts(), QStringList{kTooMany});
+        rec.clear();
+        // The server's own text follows the fixed message.
+        QCOMPARE(StartDataModule({"RESORT", "sports_nobody", "1001", "홍길동"}, dir.path()), StartupResult::NotConnected);
+        QCOMPARE(rec.count(), 1);
+        QVERIFY(rec.last().startsWith(kCannotConnect));
+        QVERIFY(rec.last().contains("sports_nobody"));
+        rec.clear();
+        // The real user with its password from the command line (the trust server takes any).
+        QCOMPARE(StartDataModule({"RESORT", pg.user, "1001", "홍길동"}, dir.path()), StartupResult::Connected);
+        QCOMPARE(rec.count(), 0);
+        QCOMPARE(DM()->dbsDB->backend(), db::Backend::PostgreSQL);
+        DM()->Disconnect();
+        t.run("DROP ROLE IF EXISTS sports_full;");
+    }
+
+    void oneCopyPerUser()
+    {
+        const QString name = QStringLiteral("sports-test-%1").arg(QCoreApplication::applicationPid());
+        SingleInstance first(name), second(name);
+        QVERIFY(first.acquire());
+        QVERIFY(first.serverName().contains(SingleInstance::userName()));
+        QVERIFY(!second.acquire());
+        QSignalSpy activate(&first, &SingleInstance::activateRequested);
+        QSignalSpy open(&first, &SingleInstance::openRequested);
+        QVERIFY(second.send("activate"));
+        QVERIFY(second.send(QStringLiteral("open\t장비 대여/반납 작업\tEBI040")));
+        QTRY_COMPARE(activate.count(), 1);
+        QTRY_COMPARE(open.count(), 1);
+        QCOMPARE(open.at(0).at(0).toString(), QString("장비 대여/반납 작업"));
+        QCOMPARE(open.at(0).at(1).toString(), QString("EBI040"));
+        first.release();
+        QVERIFY(!second.send("activate", 200));
+        QVERIFY(second.acquire());
+    }
+};
+
+int main(int argc, char **argv)
+{
+    testing::prepareTestEnvironment();
+    QApplication app(argc, argv);
+    TestStartup t;
+    const int rc = QTest::qExec(&t, argc, argv);
+    DM()->Shutdown();
+    return rc;
+}
+#include "tst_startup.moc"

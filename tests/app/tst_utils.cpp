@@ -1,0 +1,221 @@
+// Date and text utilities, the stored password, the program registry and the splash mask.
+#include "app/password.h"
+#include "app/screenregistry.h"
+#include "app/mainwindow.h"
+#include "app/splash.h"
+#include "app/utils.h"
+#include "support/testdatabase.h"
+#include <QtTest>
+
+class TestUtils : public QObject {
+    Q_OBJECT
+private slots:
+    void digitsOnly_data()
+    {
+        QTest::addColumn<QString>("in");
+        QTest::addColumn<QString>("out");
+        QTest::newRow("minus first") << "-12a3" << "-123";
+        QTest::newRow("minus inside") << "1-2" << "12";
+        QTest::newRow("hangul") << "2003년01월" << "200301";
+        QTest::newRow("empty") << "" << "";
+    }
+    void digitsOnly()
+    {
+        QFETCH(QString, in);
+        QFETCH(QString, out);
+        QCOMPARE(DigitsOnly(in), out);
+    }
+
+    void dateForms_data()
+    {
+        QTest::addColumn<QString>("in");
+        QTest::addColumn<QString>("display");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("stored") << "20030115" << "2003-01-15" << "20030115";
+        QTest::newRow("dots") << "2003.01.15" << "2003-01-15" << "2003.01.15";
+        QTest::newRow("30 Feb") << "20030230" << "20030230" << "20030230";
+        QTest::newRow("display") << "2003-01-15" << "2003-01-15" << "20030115";
+        QTest::newRow("short display") << "2003-1-15" << "2003-1-15" << "2003-1-15";
+        QTest::newRow("display 30 Feb") << "2003-02-30" << "2003-02-30" << "2003-02-30";
+        QTest::newRow("year 0") << "00000101" << "00000101" << "00000101";
+        QTest::newRow("seven digits") << "2003011" << "2003011" << "2003011";
+        QTest::newRow("leap") << "20040229" << "2004-02-29" << "20040229";
+    }
+    void dateForms()
+    {
+        QFETCH(QString, in);
+        QFETCH(QString, display);
+        QFETCH(QString, stored);
+        QCOMPARE(ToDisplayDate(in), display);
+        QCOMPARE(ToStoredDate(in), stored);
+    }
+
+    void dayNameAndIsDate()
+    {
+        QCOMPARE(DayName("20030101"), QString("수요일"));
+        QCOMPARE(DayName("2003-01-01"), QString());
+        QCOMPARE(DayName("20030230"), QString());
+        QCOMPARE(DayName("20261206"), QString("일요일"));
+        QVERIFY(IsDateText("20030101"));
+        QVERIFY(!IsDateText("20031301"));
+        QCOMPARE(DayNames.size(), 7);
+        QCOMPARE(RowStateCodes, QStringList({"0", "1", "2", "3"}));
+    }
+
+    void isValidDate8_data()
+    {
+        QTest::addColumn<QString>("in");
+        QTest::addColumn<bool>("valid");
+        QTest::newRow("leap with blank") << "2004 0229" << true;
+        QTest::newRow("1900 not leap") << "19000229" << false;
+        QTest::newRow("2000 leap") << "20000229" << true;
+        QTest::newRow("year 0") << "00000101" << false;
+        QTest::newRow("month 13") << "20031301" << false;
+        QTest::newRow("day 0") << "20030100" << false;
+        QTest::newRow("31 April") << "20030431" << false;
+        QTest::newRow("letters") << "2003O101" << false;
+        QTest::newRow("nine chars") << "200301011" << false;
+        QTest::newRow("dashes") << "2003-01-" << false;
+    }
+    void isValidDate8()
+    {
+        QFETCH(QString, in);
+        QFETCH(bool, valid);
+        QCOMPARE(IsValidDate8(in), valid);
+    }
+
+    void numbersAndPadding()
+    {
+        QCOMPARE(PadZeros("7", 3), QString("007"));
+        QCOMPARE(PadZeros("12345", 3), QString("12345"));
+        QCOMPARE(TextToInt("   "), 0);
+        QCOMPARE(TextToInt("12a"), 0);
+        QCOMPARE(TextToInt(" 42 "), 42);
+        QCOMPARE(TextToInt("-9223372036854775808"), std::numeric_limits<qint64>::min());
+        QCOMPARE(TextToInt("9223372036854775808"), 0);   // out of range
+        QCOMPARE(IntToText(-5), QString("-5"));
+        QCOMPARE(TodayText(), QDate::currentDate().toString("yyyyMMdd"));
+        const QString ip = WorkstationAddress();
+        QVERIFY(ip.isEmpty() || QRegularExpression("^\\d+\\.\\d+\\.\\d+\\.\\d+$").match(ip).hasMatch());
+    }
+
+    void passwordRoundTrip_data()
+    {
+        QTest::addColumn<QString>("password");
+        QTest::newRow("short") << "demo";
+        QTest::newRow("empty") << "";
+        QTest::newRow("long") << "a-much-longer-password-of-forty-characters!";
+        QTest::newRow("blanks kept") << " pw with blanks ";
+        QTest::newRow("latin1") << QString::fromLatin1("p\xe4ss\xff");
+    }
+    void passwordRoundTrip()
+    {
+        QFETCH(QString, password);
+        const QString stored = ScramblePassword(password);
+        QVERIFY(stored.size() >= 64);
+        QVERIFY(QRegularExpression("^[0-9A-F]+$").match(stored).hasMatch());
+        QString back, error;
+        QVERIFY2(UnscramblePassword(stored, &back, &error), qPrintable(error));
+        QCOMPARE(back, password);
+        // Lower-case digits read the same.
+        QVERIFY(UnscramblePassword(stored.toLower(), &back, &error));
+        QCOMPARE(back, password);
+    }
+
+    void passwordRefusals()
+    {
+        QString back = "untouched", error;
+        QVERIFY(!UnscramblePassword("XYZ", &back, &error));
+        QVERIFY(error.contains("TQUpdate.ini"));
+        QCOMPARE(back, QString("untouched"));
+        error.clear();
+        QVERIFY(!UnscramblePassword(QString(62, 'A'), &back, &error));   // 31 bytes
+        QVERIFY(!error.isEmpty());
+        QString stored = ScramblePassword("secret");
+        stored[10] = 'G';
+        QVERIFY(!UnscramblePassword(stored, &back, &error));
+        // A trailing odd digit is ignored.
+        QVERIFY(UnscramblePassword(ScramblePassword("secret") + "7", &back, &error));
+        QCOMPARE(back, QString("secret"));
+        QCOMPARE(ScramblePassword(QString::fromUtf8("비밀")), QString());
+    }
+
+    void oddInnerDigitIgnored()
+    {
+        // An inner text of an odd number of digits: the last one is dropped.
+        const QString stored = ScramblePassword("ab");
+        QString plain, error;
+        QVERIFY(UnscramblePassword(stored, &plain, &error));
+        QCOMPARE(plain, QString("ab"));
+    }
+
+    void passwordFile()
+    {
+        QTemporaryDir dir;
+        QString pw, error;
+        QVERIFY(ResolvePassword(dir.path(), "SPORTSUSER", &pw, &error));
+        QCOMPARE(pw, QString("SPORTSUSER"));   // no TQUpdate.ini
+        QVERIFY(WritePasswordFile(dir.filePath("TQUpdate.ini"), "s3cret", &error));
+        QVERIFY(ResolvePassword(dir.path(), "SPORTSUSER", &pw, &error));
+        QCOMPARE(pw, QString("s3cret"));
+        QFile f(dir.filePath("TQUpdate.ini"));
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write("[PROGRAM]\nPASS=\n");
+        f.close();
+        QVERIFY(ResolvePassword(dir.path(), "SPORTSUSER", &pw, &error));
+        QCOMPARE(pw, QString("SPORTSUSER"));   // empty value
+    }
+
+    void registry()
+    {
+        QCOMPARE(ScreenRegistry::programIds().size(), 67);
+        QCOMPARE(QSet<QString>(ScreenRegistry::programIds().begin(), ScreenRegistry::programIds().end()).size(), 67);
+        QCOMPARE(ScreenRegistry::screenClassName("EEI010"), QString("TfrmEEI020"));
+        QCOMPARE(ScreenRegistry::screenClassName("EBI040"), QString("TfrmEBI040"));
+        QCOMPARE(ScreenRegistry::screenClassName("XXX999"), QString());
+        QVERIFY(!ScreenRegistry::instance().add("XXX999", [] { return new QWidget; }));
+        QVERIFY(ScreenRegistry::instance().create("EHS040") == nullptr);
+    }
+
+    void acceleratorCut()
+    {
+        QCOMPARE(TfrmZZMain::CutAccelerator("회원 등록(&G)"), QString("회원 등록"));
+        QCOMPARE(TfrmZZMain::CutAccelerator("장비등록"), QString("장비등록"));
+        QCOMPARE(TfrmZZMain::CutAccelerator("(A) 목록(&L)"), QString("(A) 목록"));
+    }
+
+    void programCount()
+    {
+        QTemporaryDir dir;
+        QCOMPARE(TfrmZZMain::ReadProgramCount(dir.path()), 10);
+        QFile f(dir.filePath("Main.ini"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("[MAIN]\nPROGRAM_COUNT=3\n");
+        f.close();
+        QCOMPARE(TfrmZZMain::ReadProgramCount(dir.path()), 3);
+    }
+
+    void splashMaskRuns()
+    {
+        QImage mask(20, 2, QImage::Format_RGB32);
+        mask.fill(Qt::white);
+        for (int x = 2; x < 5; ++x) mask.setPixel(x, 0, qRgb(0, 0, 0));
+        for (int x = 15; x < 20; ++x) mask.setPixel(x, 0, qRgb(0, 0, 0));   // reaches the right edge
+        const QRegion r = TfrmZZC010::MaskRegion(mask);
+        QCOMPARE(r.rectCount(), 2);
+        QVERIFY(r.contains(QPoint(3, 0)));
+        QVERIFY(r.contains(QPoint(19, 0)));
+        QVERIFY(!r.contains(QPoint(5, 0)));
+        QVERIFY(!r.contains(QPoint(3, 1)));
+        QCOMPARE(TfrmZZC010::FileVersion(), QString("1.0.0.1"));
+    }
+};
+
+int main(int argc, char **argv)
+{
+    testing::prepareTestEnvironment();
+    QApplication app(argc, argv);
+    TestUtils t;
+    return QTest::qExec(&t, argc, argv);
+}
+#include "tst_utils.moc"
