@@ -1,5 +1,6 @@
 #include "zzi000.h"
 #include "app/datamodule.h"
+#include "app/mainwindow.h"
 #include "app/startupvalues.h"
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
@@ -207,12 +208,19 @@ void TfrmZZI000::bbtCloseClick()
 {
     if (!beginAction(bbtClose))
         return;
+    closeScreen();
+}
+
+void TfrmZZI000::closeScreen()
+{
     if (isWindow()) {
         close();
         return;
     }
     if (host().closeActiveScreen)
         host().closeActiveScreen();
+    else if (MainWindow())
+        MainWindow()->CloseActiveScreen();
     else
         close();
 }
@@ -235,6 +243,8 @@ void TfrmZZI000::closeEvent(QCloseEvent *event)
     event->ignore();
     if (host().removeScreen)
         host().removeScreen(this);
+    else if (MainWindow())
+        MainWindow()->RemoveScreen(this);
     else
         deleteLater();
 }

@@ -70,7 +70,7 @@ public:
     std::unique_ptr<db::Query> qryQuery;
 
 public slots:
-    void bbtCloseClick();
+    virtual void bbtCloseClick();
 
 protected:
     // Clears the status message; false when the button is hidden or disabled (stop silently).
@@ -81,6 +81,7 @@ protected:
     QPushButton *addButton(const QString &name, const QString &caption, bool left = false);
     QHBoxLayout *buttonLayout() const { return m_buttonLayout; }
 
+    void closeScreen();   // what bbtClose does once it may: close or ask the host
     virtual void closeQueries();
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;

@@ -48,11 +48,18 @@ QVariant TRowGridModel::headerData(int section, Qt::Orientation orientation, int
     return section + 1;
 }
 
-void TRowGridModel::addColumn(const TGridColumn &column)
+int TRowGridModel::addColumn(const TGridColumn &column)
 {
-    beginInsertColumns({}, int(m_columns.size()), int(m_columns.size()));
-    m_columns.append(column);
+    int at = int(m_columns.size());
+    if (at > 0 && m_columns.last().isTrailing && !column.isTrailing)
+        --at;
+    beginInsertColumns({}, at, at);
+    m_columns.insert(at, column);
+    for (QStringList &r : m_rows)
+        if (r.size() >= at)
+            r.insert(at, QString());
     endInsertColumns();
+    return at;
 }
 
 void TRowGridModel::columnChanged(int column)
@@ -145,9 +152,11 @@ TGridColumn &TRowGrid::addColumn(const QString &title, TGridColumn::DataType typ
     c.title = title;
     c.type = type;
     c.width = width;
-    m_model->addColumn(c);
-    int i = m_model->columnCount() - 1;
-    setColumnWidth(i, width);
+    int i = m_model->addColumn(c);
+    for (int k = 0; k < columnCount(); ++k) {
+        setColumnWidth(k, column(k).width);
+        setColumnHidden(k, column(k).isHidden);
+    }
     return m_model->columns()[i];
 }
 

@@ -21,6 +21,7 @@ struct TGridColumn {
     QStringList pickLabels;     // labels shown for them
     bool isRequired = false;    // Required columns are the record's key
     bool isHidden = false;
+    bool isTrailing = false;    // stays the last column when the screen adds its columns
 
     bool hasPickList() const { return !pickCodes.isEmpty() || !pickGroup.isEmpty(); }
     QString labelOf(const QString &code) const;
@@ -32,6 +33,7 @@ struct TGridColumn {
     TGridColumn &required(bool on = true) { isRequired = on; return *this; }
     TGridColumn &hidden(bool on = true) { isHidden = on; return *this; }
     TGridColumn &bytes(int n) { maxBytes = n; return *this; }
+    TGridColumn &trailing(bool on = true) { isTrailing = on; return *this; }
 };
 
 class TRowGridModel : public QAbstractTableModel {
@@ -45,7 +47,7 @@ public:
 
     QVector<TGridColumn> &columns() { return m_columns; }
     const QVector<TGridColumn> &columns() const { return m_columns; }
-    void addColumn(const TGridColumn &column);
+    int addColumn(const TGridColumn &column);   // returns its position
     void columnChanged(int column);
 
     QString cell(int row, int column) const;
@@ -66,6 +68,7 @@ class TRowGrid : public QTableView {
 public:
     explicit TRowGrid(QWidget *parent = nullptr);
 
+    // A new column goes before a trailing column (the record screen's hidden "TEMP").
     TGridColumn &addColumn(const QString &title, TGridColumn::DataType type = TGridColumn::Text, int width = 80);
     TRowGridModel *gridModel() const { return m_model; }
     int columnCount() const { return m_model->columnCount(); }

@@ -1,0 +1,603 @@
+#include "ezi000.h"
+#include "ezh999.h"
+#include "app/datamodule.h"
+#include "app/messages.h"
+#include "app/startupvalues.h"
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+const char *kDetail = "ezi000Detail";
+
+struct WaitCursor {
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+};
+
+bool isBindable(QWidget *w)
+{
+    return qobject_cast<QLineEdit *>(w) || qobject_cast<QTextEdit *>(w) || qobject_cast<QPlainTextEdit *>(w)
+        || qobject_cast<TCodeCombo *>(w) || qobject_cast<QLabel *>(w);
+}
+}
+
+TDetailPanel::TDetailPanel(TRowGrid *grid, QWidget *parent) : TFieldPanel(parent, 3), m_grid(grid) {}
+
+void TDetailPanel::prepareCodeCombo(TCodeCombo *combo, const QString &key, bool)
+{
+    SetHint(combo, key);
+    int c = m_grid->columnByTitle(key);
+    if (c >= 0)
+        combo->setItems(m_grid->column(c).pickCodes, m_grid->column(c).pickLabels);
+}
+
+TfrmEZI000::TfrmEZI000(QWidget *parent) : TfrmZZI010(parent)
+{
+    auto *mainLayout = static_cast<QVBoxLayout *>(panMain->layout());
+    panHead = new QFrame(panMain);
+    panHead->setObjectName("panHead");
+    panHead->hide();
+    mainLayout->addWidget(panHead);
+
+    panGrid = new QFrame(panMain);
+    panGrid->setObjectName("panGrid");
+    auto *gridLayout = new QVBoxLayout(panGrid);
+    gridLayout->setContentsMargins(0, 0, 0, 0);
+    rgrGrid = new TRowGrid(panGrid);
+    rgrGrid->setObjectName("rgrGrid");
+    gridLayout->addWidget(rgrGrid);
+    mainLayout->addWidget(panGrid, 1);
+    rgrGrid->addColumn("TEMP", TGridColumn::Text, 10).hidden().trailing();
+
+    panBody = new TDetailPanel(rgrGrid, panMain);
+    panBody->setObjectName("panBody");
+    panBody->setFrameShape(QFrame::StyledPanel);
+    mainLayout->addWidget(panBody);
+    connect(panBody, &TFieldPanel::controlAdded, this, &TfrmEZI000::attachDetailControl);
+
+    auto nav = [this](const char *name, Qt::ArrowType arrow, int index) {
+        auto *b = new QToolButton(panButtons);
+        b->setObjectName(name);
+        b->setArrowType(arrow);
+        buttonLayout()->insertWidget(index, b);
+        return b;
+    };
+    sbtFirst = nav("sbtFirst", Qt::UpArrow, 0);
+    sbtPrior = nav("sbtPrior", Qt::LeftArrow, 1);
+    sbtNext = nav("sbtNext", Qt::RightArrow, 2);
+    sbtLast = nav("sbtLast", Qt::DownArrow, 3);
+    connect(sbtFirst, &QToolButton::clicked, this, [this] { navigate(sbtFirst, 0); });
+    connect(sbtPrior, &QToolButton::clicked, this, [this] { navigate(sbtPrior, rgrGrid->currentRow() - 1); });
+    connect(sbtNext, &QToolButton::clicked, this, [this] { navigate(sbtNext, rgrGrid->currentRow() + 1); });
+    connect(sbtLast, &QToolButton::clicked, this, [this] { navigate(sbtLast, rgrGrid->rowCount() - 1); });
+
+    bbtAdd = addButton("bbtAdd", QStringLiteral("신규(F4)"));
+    bbtDelete = addButton("bbtDelete", QStringLiteral("삭제(F9)"));
+    // the bar reads: navigation … 신규 삭제 저장 취소 종료
+    buttonLayout()->removeWidget(bbtAdd);
+    buttonLayout()->removeWidget(bbtDelete);
+    buttonLayout()->insertWidget(buttonLayout()->indexOf(bbtSave), bbtAdd);
+    buttonLayout()->insertWidget(buttonLayout()->indexOf(bbtSave), bbtDelete);
+    connect(bbtAdd, &QPushButton::clicked, this, &TfrmEZI000::bbtAddClick);
+    connect(bbtDelete, &QPushButton::clicked, this, &TfrmEZI000::bbtDeleteClick);
+    addHotkey(QStringLiteral("신규"), Qt::Key_F4, [this] { bbtAddClick(); });
+    addHotkey(QStringLiteral("삭제"), Qt::Key_F9, [this] { bbtDeleteClick(); });
+    addHotkey(QStringLiteral("rgrGridBack DisPlay"), QKeySequence(Qt::CTRL | Qt::Key_F2), [this] { showPendingChanges(); });
+
+    prcSaveData = std::make_unique<db::StoredProc>(DM()->dbsDB);
+    connect(rgrGrid, &TRowGrid::currentRowChanged, this, [this](int current, int) { rowChanged(current); });
+    setSearchMode(true);
+}
+
+TfrmEZI000::~TfrmEZI000() = default;
+
+int TfrmEZI000::tempColumn() const { return rgrGrid->columnCount() - 1; }
+bool TfrmEZI000::isLoadedRow(int row) const { return rgrGrid->cell(row, tempColumn()) == "Y"; }
+
+// ---- binding -------------------------------------------------------------------------------
+
+QList<QWidget *> TfrmEZI000::boundControls(int column) const
+{
+    QList<QWidget *> out;
+    for (QWidget *w : panBody->findChildren<QWidget *>()) {
+        const QString hint = Hint(w);
+        if (hint.isEmpty() || !isBindable(w))
+            continue;
+        int c = rgrGrid->columnByTitle(hint);
+        if (c < 0 || (column >= 0 && c != column))
+            continue;
+        out.append(w);
+    }
+    return out;
+}
+
+void TfrmEZI000::attachDetailControl(QWidget *control)
+{
+    if (control->property(kDetail).toBool())
+        return;
+    control->setProperty(kDetail, true);
+    attachColouring(control);
+    control->installEventFilter(this);
+    auto changed = [this, control] { controlChanged(control); };
+    if (auto *c = qobject_cast<QComboBox *>(control))
+        connect(c, &QComboBox::currentIndexChanged, this, changed);
+    else if (auto *e = qobject_cast<QLineEdit *>(control))
+        connect(e, &QLineEdit::textChanged, this, changed);
+    else if (auto *t = qobject_cast<QTextEdit *>(control))
+        connect(t, &QTextEdit::textChanged, this, changed);
+    else if (auto *p = qobject_cast<QPlainTextEdit *>(control))
+        connect(p, &QPlainTextEdit::textChanged, this, changed);
+}
+
+void TfrmEZI000::controlChanged(QWidget *control)
+{
+    if (m_filling)
+        return;
+    SetStatusMessage(QString());
+    m_modified = true;
+    StoreControl(control);
+}
+
+QWidget *TfrmEZI000::firstDetailControl() const
+{
+    for (QWidget *w : panBody->findChildren<QWidget *>())
+        if (w->property(kDetail).toBool() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)
+            && w->isVisibleTo(panBody))
+            return w;
+    return nullptr;
+}
+
+void TfrmEZI000::ShowRow()
+{
+    const int row = rgrGrid->currentRow();
+    if (row < 0) {
+        ClearDetail();
+        return;
+    }
+    m_filling = true;
+    for (QWidget *w : boundControls()) {
+        const int c = rgrGrid->columnByTitle(Hint(w));
+        const TGridColumn &col = rgrGrid->column(c);
+        QString v = rgrGrid->cell(row, c);
+        if (auto *combo = qobject_cast<TCodeCombo *>(w)) {
+            int i = col.indexOf(v);
+            if (v.isEmpty() && i < 0 && !col.pickCodes.isEmpty()) {
+                rgrGrid->setCell(row, c, col.pickCodes.first());
+                i = 0;
+            }
+            combo->setCurrentIndex(col.pickCodes.isEmpty() ? combo->codes().indexOf(v) : i);
+        } else if (auto *n = qobject_cast<TNumericEdit *>(w)) {
+            if (v.isEmpty()) {
+                rgrGrid->setCell(row, c, "0");
+                v = "0";
+            }
+            n->setValue(v.toLongLong());
+        } else if (auto *m = qobject_cast<TMaskEdit *>(w)) {
+            m->setValue(v);
+        } else if (auto *e = qobject_cast<QLineEdit *>(w)) {
+            e->setText(v);
+        } else if (auto *t = qobject_cast<QTextEdit *>(w)) {
+            t->setPlainText(v);
+        } else if (auto *p = qobject_cast<QPlainTextEdit *>(w)) {
+            p->setPlainText(v);
+        } else if (auto *l = qobject_cast<QLabel *>(w)) {
+            l->setText(v);
+        }
+    }
+    m_filling = false;
+}
+
+void TfrmEZI000::StoreControl(QWidget *control)
+{
+    const int row = rgrGrid->currentRow();
+    if (!m_modified || row < 0)
+        return;
+    const int c = rgrGrid->columnByTitle(Hint(control));
+    if (c < 0)
+        return;
+    const TGridColumn &col = rgrGrid->column(c);
+    QString v;
+    if (auto *combo = qobject_cast<TCodeCombo *>(control)) {
+        if (col.pickCodes.isEmpty())
+            return;   // a combo bound to a column without a pick list stores nothing
+        int i = combo->currentIndex();
+        v = i >= 0 && i < col.pickCodes.size() ? col.pickCodes[i] : QString();
+    } else if (auto *n = qobject_cast<TNumericEdit *>(control)) {
+        v = QString::number(n->value());
+    } else if (auto *m = qobject_cast<TMaskEdit *>(control)) {
+        v = m->value();
+    } else if (auto *e = qobject_cast<QLineEdit *>(control)) {
+        v = e->text();
+    } else if (auto *t = qobject_cast<QTextEdit *>(control)) {
+        v = t->toPlainText();
+    } else if (auto *p = qobject_cast<QPlainTextEdit *>(control)) {
+        v = p->toPlainText();
+    } else if (auto *l = qobject_cast<QLabel *>(control)) {
+        v = l->text();
+    }
+    rgrGrid->setCell(row, c, v);
+}
+
+void TfrmEZI000::ClearDetail()
+{
+    m_filling = true;
+    for (QWidget *w : panBody->findChildren<QWidget *>()) {
+        if (auto *combo = qobject_cast<TCodeCombo *>(w))
+            combo->setCurrentIndex(-1);
+        else if (auto *n = qobject_cast<TNumericEdit *>(w))
+            n->setValue(0);
+        else if (auto *e = qobject_cast<QLineEdit *>(w)) {
+            if (!qobject_cast<QComboBox *>(e->parentWidget()) && !qobject_cast<QAbstractSpinBox *>(e->parentWidget()))
+                e->clear();
+        } else if (auto *t = qobject_cast<QTextEdit *>(w))
+            t->clear();
+        else if (auto *p = qobject_cast<QPlainTextEdit *>(w))
+            p->clear();
+        else if (auto *l = qobject_cast<QLabel *>(w)) {
+            if (!l->buddy())
+                l->clear();   // captions of the inputs keep their text
+        }
+    }
+    m_filling = false;
+}
+
+void TfrmEZI000::EnableKeyControls(bool enable)
+{
+    for (QWidget *w : boundControls()) {
+        int c = rgrGrid->columnByTitle(Hint(w));
+        if (rgrGrid->column(c).isRequired)
+            w->setEnabled(enable);
+    }
+}
+
+bool TfrmEZI000::IsDuplicateKey() const
+{
+    const int row = rgrGrid->currentRow();
+    if (row < 0)
+        return false;
+    QList<int> keys;
+    for (int c = 0; c < rgrGrid->columnCount(); ++c)
+        if (rgrGrid->column(c).isRequired)
+            keys.append(c);
+    if (keys.isEmpty())
+        return false;
+    for (int r = 0; r < rgrGrid->rowCount(); ++r) {
+        if (r == row)
+            continue;
+        bool same = true;
+        for (int c : keys)
+            if (rgrGrid->cell(r, c) != rgrGrid->cell(row, c)) {
+                same = false;
+                break;
+            }
+        if (same)
+            return true;
+    }
+    return false;
+}
+
+// ---- rows ----------------------------------------------------------------------------------
+
+void TfrmEZI000::addPendingEntry(int row, const QString &editStatus)
+{
+    QStringList entry;
+    const int n = int(m_fields.size()) - 1;
+    for (int i = 0; i < n; ++i)
+        entry.append(rgrGrid->cell(row, i));
+    entry.append(editStatus);
+    m_pending.append(entry);
+}
+
+void TfrmEZI000::PostCurrentRow()
+{
+    const int row = m_shownRow >= 0 ? m_shownRow : rgrGrid->currentRow();
+    if (m_modified && row >= 0 && row < rgrGrid->rowCount() && isLoadedRow(row))
+        addPendingEntry(row, "1");
+    m_modified = false;
+}
+
+void TfrmEZI000::rowChanged(int current)
+{
+    if (m_modified && m_shownRow >= 0)
+        PostCurrentRow();
+    m_modified = false;
+    m_shownRow = current;
+    EnableKeyControls(m_newRowPending);
+    m_newRowPending = false;
+    ShowRow();
+    if (current >= 0 && isVisible() && !isSearchMode())
+        if (QWidget *w = firstDetailControl())
+            w->setFocus();
+}
+
+void TfrmEZI000::ClearRows()
+{
+    m_shownRow = -1;
+    m_modified = false;
+    rgrGrid->clearRows();
+}
+
+bool TfrmEZI000::LoadRows()
+{
+    const QString missing = qryQuery->firstUnboundParam();
+    if (!missing.isEmpty()) {
+        SetStatusMessage(missing + QStringLiteral(" 파라미터가 없습니다."));
+        return false;
+    }
+    WaitCursor wait;
+    SetStatusMessage(QStringLiteral("자료를 불러오고 있습니다. 잠시 기다리십시오."));
+    if (!qryQuery->open()) {
+        SetStatusMessage(qryQuery->lastError());
+        return false;
+    }
+    m_fields = qryQuery->fieldNames();
+    m_fields.append("EDITSTATUS");
+    m_pending.clear();
+
+    const int columns = rgrGrid->columnCount();
+    const int temp = tempColumn();
+    const int fields = qMin(qryQuery->fieldCount(), temp);
+    QVector<QStringList> rows;
+    while (qryQuery->next()) {
+        QStringList r;
+        r.reserve(columns);
+        for (int n = 0; n < fields; ++n)
+            r.append(qryQuery->value(n));
+        while (r.size() < temp)
+            r.append(QString());
+        r.append("Y");
+        rows.append(std::move(r));
+    }
+    m_shownRow = -1;
+    m_modified = false;
+    rgrGrid->gridModel()->setRows(std::move(rows));
+    rgrGrid->setCurrentRow(0);
+    m_pending.clear();
+    m_modified = false;
+    qryQuery->close();
+    SetStatusMessage(QString());
+    return true;
+}
+
+bool TfrmEZI000::isBlankRow(int row) const
+{
+    // Blank: nothing but what showing the row filled in (first codes, zeros).
+    for (int c = 0; c < tempColumn(); ++c) {
+        const QString v = rgrGrid->cell(row, c);
+        if (v.isEmpty())
+            continue;
+        bool filled = false;
+        for (QWidget *w : boundControls(c)) {
+            if (qobject_cast<TCodeCombo *>(w) && !rgrGrid->column(c).pickCodes.isEmpty()
+                && v == rgrGrid->column(c).pickCodes.first())
+                filled = true;
+            if (qobject_cast<TNumericEdit *>(w) && v == "0")
+                filled = true;
+        }
+        if (!filled || isLoadedRow(row))
+            return false;
+    }
+    return true;
+}
+
+// ---- actions -------------------------------------------------------------------------------
+
+void TfrmEZI000::search()
+{
+    if (!LoadRows())
+        return;
+    setSearchMode(false);
+    rgrGrid->setFocus();
+    m_newRowPending = false;
+    if (rgrGrid->rowCount() > 0) {
+        EnableKeyControls(false);
+    } else {
+        rgrGrid->appendRow();
+        m_newRowPending = true;
+        rgrGrid->setCurrentRow(0);
+        EnableKeyControls(true);
+    }
+    ShowRow();
+    if (isVisible())
+        if (QWidget *w = firstDetailControl())
+            w->setFocus();
+}
+
+void TfrmEZI000::bbtAddClick()
+{
+    if (!beginAction(bbtAdd))
+        return;
+    const int row = rgrGrid->currentRow();
+    if (row >= 0 && isBlankRow(row))
+        return;   // no second blank row
+    if (m_modified)
+        PostCurrentRow();
+    m_shownRow = -1;
+    int last = rgrGrid->appendRow();
+    m_newRowPending = true;
+    rgrGrid->setCurrentRow(last);
+}
+
+void TfrmEZI000::bbtDeleteClick()
+{
+    if (!beginAction(bbtDelete))
+        return;
+    const int row = rgrGrid->currentRow();
+    if (row < 0 || !AskYesNo(QStringLiteral("현재 자료를 삭제하시겠습니까?")))
+        return;
+    if (isLoadedRow(row))
+        addPendingEntry(row, "3");
+    m_modified = false;
+    m_shownRow = -1;
+    rgrGrid->removeRow(row);
+    if (rgrGrid->rowCount() == 0) {
+        ClearDetail();
+    } else if (rgrGrid->currentRow() != qMin(row, rgrGrid->rowCount() - 1) || m_shownRow < 0) {
+        rgrGrid->setCurrentRow(qMin(row, rgrGrid->rowCount() - 1));
+        if (m_shownRow < 0)
+            rowChanged(rgrGrid->currentRow());
+    }
+    rgrGrid->setFocus();
+}
+
+void TfrmEZI000::navigate(QToolButton *button, int row)
+{
+    if (!beginAction(button) || rgrGrid->rowCount() == 0)
+        return;
+    moveTo(row);
+}
+
+void TfrmEZI000::moveTo(int row)
+{
+    if (row < 0 || row >= rgrGrid->rowCount() || row == rgrGrid->currentRow())
+        return;
+    rgrGrid->setCurrentRow(row);
+}
+
+bool TfrmEZI000::failSave(const QString &error)
+{
+    m_saveError = error;
+    return false;
+}
+
+bool TfrmEZI000::SaveData()
+{
+    QHash<QString, QString> params;   // upper-case name → declared name
+    for (const QString &p : prcSaveData->paramNames())
+        params.insert(p.toUpper(), p);
+    for (int r = 0; r < rgrGrid->rowCount(); ++r)
+        if (!isLoadedRow(r))
+            addPendingEntry(r, "2");
+    const QString emp = params.value("AU_EMP_NO", "AU_EMP_NO");
+    const QString ip = params.value("AU_IP", "AU_IP");
+    for (const QStringList &entry : m_pending) {
+        for (int i = 0; i < m_fields.size() && i < entry.size(); ++i) {
+            auto it = params.constFind(QStringLiteral("A") + m_fields[i].toUpper());
+            if (it != params.constEnd())
+                prcSaveData->setParam(*it, entry[i]);
+        }
+        prcSaveData->setParam(emp, Startup().employeeNumber);
+        prcSaveData->setParam(ip, Startup().workstationAddress);
+        if (!prcSaveData->exec())
+            return failSave(prcSaveData->lastError());
+    }
+    m_pending.clear();
+    return true;
+}
+
+void TfrmEZI000::save()
+{
+    bbtSave->setFocus();
+    if (!validateRow())
+        return;
+    if (m_modified)
+        PostCurrentRow();
+    if (!AskYesNo(QStringLiteral("저장 하시겠습니까?")))
+        return;
+    if (prcSaveData->procedureName().isEmpty()) {
+        SetStatusMessage(QStringLiteral("스토어드 프로시져가 지정되지 않았습니다."));
+        return;
+    }
+    db::Database *db = prcSaveData->database();
+    const QVector<QStringList> before = m_pending;   // what stays pending if the save fails
+    m_saveError.clear();
+    bool ok = false;
+    {
+        WaitCursor wait;
+        try {
+            if (!db->inTransaction() && !db->beginTransaction())
+                throw db::DatabaseError(db->lastError());
+            if (!SaveData())
+                throw db::DatabaseError(m_saveError);
+            if (!db->commit())
+                throw db::DatabaseError(db->lastError());
+            ok = true;
+        } catch (const db::DatabaseError &e) {
+            m_saveError = e.message();
+        } catch (const std::exception &e) {
+            m_saveError = QString::fromUtf8(e.what());
+        }
+        if (!ok && db->inTransaction())
+            db->rollback();
+    }
+    if (!ok) {
+        m_pending = before;   // everything was rolled back: every change is still to be sent
+        ShowError(QStringLiteral("자료를 저장하지 못했습니다.\r\r에러내용:\r") + m_saveError);
+        return;
+    }
+    m_pending.clear();
+    m_modified = false;
+    AfterSave();   // the data is committed whatever the hook reports
+    const QString saved = QStringLiteral("자료를 저장했습니다.");
+    SetStatusMessage(saved);
+
+    const int row = rgrGrid->currentRow();
+    ClearRows();
+    const bool reloaded = LoadRows();
+    SetStatusMessage(saved);
+    if (!reloaded) {
+        ShowInfo(QStringLiteral("자료를 불러오는중에 문제가 발생했습니다. 취소후 다시 조회하십시요"));
+        return;
+    }
+    EnableKeyControls(false);
+    rgrGrid->setCurrentRow(qMin(row, rgrGrid->rowCount() - 1));
+}
+
+void TfrmEZI000::cancel()
+{
+    bbtCancel->setFocus();
+    if (!m_pending.isEmpty()
+        && !AskYesNo(QStringLiteral("변경된 자료가 있습니다.\r정말 취소하시겠습니까?")))
+        return;
+    m_pending.clear();
+    qryQuery->close();
+    ClearDetail();
+    ClearRows();
+    SetStatusMessage(QString());
+    setSearchMode(true);
+}
+
+void TfrmEZI000::bbtCloseClick()
+{
+    if (!beginAction(bbtClose))
+        return;
+    if (!m_pending.isEmpty()
+        && !AskYesNo(QStringLiteral("변경된 자료가 있습니다.\r정말 종료하시겠습니까?")))
+        return;
+    closeScreen();
+}
+
+void TfrmEZI000::showPendingChanges()
+{
+    TfrmEZH999 dialog(m_fields, m_pending, this);
+    dialog.exec();
+}
+
+bool TfrmEZI000::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched->property(kDetail).toBool() && event->type() == QEvent::KeyPress) {
+        auto *k = static_cast<QKeyEvent *>(event);
+        const bool memo = qobject_cast<QTextEdit *>(watched) || qobject_cast<QPlainTextEdit *>(watched);
+        if (!memo && k->key() == Qt::Key_Up) {
+            moveTo(rgrGrid->currentRow() - 1);
+            return true;
+        }
+        if (!memo && k->key() == Qt::Key_Down) {
+            moveTo(rgrGrid->currentRow() + 1);
+            return true;
+        }
+        if (qobject_cast<QComboBox *>(watched)
+            && (k->key() == Qt::Key_PageUp || k->key() == Qt::Key_PageDown || k->key() == Qt::Key_Home
+                || k->key() == Qt::Key_End || k->key() == Qt::Key_Left || k->key() == Qt::Key_Right))
+            return true;   // a code combo changes only by mouse or typed characters
+        if (!memo && handleEnter(watched, event))
+            return true;
+    }
+    return TfrmZZI010::eventFilter(watched, event);
+}

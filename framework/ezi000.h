@@ -1,0 +1,115 @@
+#pragma once
+// TfrmEZI000: the record input screen. A concrete screen gives its conditions, its load query
+// (qryQuery, fields in the order of the grid columns), its grid columns, its detail controls (bound to
+// a column by hint = column title), the procedure of prcSaveData and its checks (validateRow).
+//
+//   grid()->addColumn("사이즈", TGridColumn::Text, 80).pickList("E0011").required();
+//   body()->addCodeCombo("cboBootsSize", "*사이즈", "사이즈");        // bound to the column
+//   body()->addNumericEdit("wneStockQty", "*기준재고수량", "기준재고수량", 4);
+//   qryQuery->setSql("SELECT …");  prcSaveData->setProcedure("PR_EBI030_01");
+//
+// The base appends the hidden column "TEMP" ("Y" for rows loaded from the database).
+// Pending changes: "1" when a changed loaded row is posted, "3" when a loaded row is deleted, "2" for
+// every new row at save time. Field F of an entry goes to the procedure parameter "A" + F; AU_EMP_NO
+// and AU_IP are set for every call. A failed save rolls everything back and keeps every entry pending
+// (the "2" entries are made afresh at the next save), so a repeated save sends each change once.
+//
+// Hooks: SaveData (bind extra parameters, then call the base; or replace it, failing with
+// failSave(text)), AfterSave (after the commit), ShowRow, StoreControl, validateRow (before saving).
+// Controls a screen places itself in panBody are bound like the others after
+// attachDetailControl(control).
+#include "zzi010.h"
+#include "database/procedure.h"
+#include "widgets/rowgrid.h"
+#include <QVector>
+
+class QToolButton;
+
+// The detail panel: a code combo bound to a column copies the column's pick list.
+class TDetailPanel : public TFieldPanel {
+    Q_OBJECT
+public:
+    TDetailPanel(TRowGrid *grid, QWidget *parent);
+protected:
+    void prepareCodeCombo(TCodeCombo *combo, const QString &key, bool allEntry) override;
+private:
+    TRowGrid *m_grid;
+};
+
+class TfrmEZI000 : public TfrmZZI010 {
+    Q_OBJECT
+public:
+    explicit TfrmEZI000(QWidget *parent = nullptr);
+    ~TfrmEZI000() override;
+
+    TRowGrid *grid() const { return rgrGrid; }
+    TDetailPanel *body() const { return panBody; }
+    int tempColumn() const;
+
+    // Hooks.
+    virtual bool SaveData();
+    virtual bool AfterSave() { return true; }
+    virtual void ShowRow();
+    virtual void StoreControl(QWidget *control);
+    virtual bool validateRow() { return true; }
+
+    // Services.
+    bool LoadRows();
+    bool IsDuplicateKey() const;
+    void EnableKeyControls(bool enable);
+    void ClearDetail();
+    void ClearRows();
+    void PostCurrentRow();
+    bool failSave(const QString &error);   // for an overriding SaveData: remembers the text, false
+    void attachDetailControl(QWidget *control);
+    QList<QWidget *> boundControls(int column = -1) const;   // bound detail controls (of one column)
+    QWidget *firstDetailControl() const;
+
+    // The pending-change list.
+    QStringList pendingFields() const { return m_fields; }     // load query fields + "EDITSTATUS"
+    const QVector<QStringList> &pendingEntries() const { return m_pending; }
+    int pendingCount() const { return int(m_pending.size()); }
+    void addPendingEntry(int row, const QString &editStatus);
+
+    bool isModified() const { return m_modified; }
+    void setModified(bool on) { m_modified = on; }
+    bool isFilling() const { return m_filling; }
+    bool isNewRowPending() const { return m_newRowPending; }
+    bool isLoadedRow(int row) const;
+
+    TRowGrid *rgrGrid;
+    QFrame *panHead;
+    QFrame *panGrid;
+    TDetailPanel *panBody;
+    QToolButton *sbtFirst, *sbtPrior, *sbtNext, *sbtLast;
+    QPushButton *bbtAdd;
+    QPushButton *bbtDelete;
+    std::unique_ptr<db::StoredProc> prcSaveData;
+
+public slots:
+    void bbtAddClick();
+    void bbtDeleteClick();
+    void bbtCloseClick() override;
+    void showPendingChanges();   // Ctrl+F2
+    void moveTo(int row);        // navigation (also Up/Down in a detail control)
+
+protected:
+    void search() override;
+    void save() override;
+    void cancel() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    bool isBlankRow(int row) const;
+
+private:
+    void rowChanged(int current);
+    void controlChanged(QWidget *control);
+    void navigate(QToolButton *button, int row);
+
+    QStringList m_fields;
+    QVector<QStringList> m_pending;
+    QString m_saveError;
+    int m_shownRow = -1;
+    bool m_modified = false;
+    bool m_filling = false;
+    bool m_newRowPending = false;
+};

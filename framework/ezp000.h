@@ -1,0 +1,42 @@
+#pragma once
+// TfrmEZP000: a detail list layout on A4 portrait: condition lines qrlCondition1 and qrlCondition2,
+// the column header band qrbColumnHeader, the detail band qrbDetail (one per record) and the summary
+// band qrbSummary. Columns are laid out from left to right:
+//
+//   TfrmEBP060::TfrmEBP060() { setTitle("일일 장비대여 현황");
+//       addColumn("RENT_NO", "대여번호", 22, Qt::AlignCenter); addColumn("RENT_NAME", "대여자명", 25); … }
+//   void design() override { TfrmEZP000::design(); addSummaryText("합계", 0); … }   // optional
+#include "framework/zzp010.h"
+
+class TfrmEZP000 : public TfrmZZP010 {
+    Q_OBJECT
+public:
+    explicit TfrmEZP000(QObject *parent = nullptr);
+    int conditionLineCount() const override { return 3; }
+
+    report::Band &qrbColumnHeader;
+    report::Band &qrbDetail;
+    report::Band &qrbSummary;
+
+    // A printed column: heading in the column header, the field in the detail band.
+    void addColumn(const QString &field, const QString &title, double widthMm,
+                   Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
+    // Summary text under column (index of addColumn), spanning span columns.
+    report::Element &addSummaryText(const QString &text, int column, int span = 1,
+                                    Qt::Alignment alignment = Qt::AlignCenter);
+    double columnLeft(int column) const;
+
+protected:
+    void design() override;
+
+private:
+    struct Column { QString field, title; double width; Qt::Alignment alignment; };
+    QVector<Column> m_columns;
+};
+
+// TfrmEZP010: as TfrmEZP000 on A4 landscape.
+class TfrmEZP010 : public TfrmEZP000 {
+    Q_OBJECT
+public:
+    explicit TfrmEZP010(QObject *parent = nullptr);
+};

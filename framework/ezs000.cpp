@@ -1,0 +1,53 @@
+#include "ezs000.h"
+#include "app/datamodule.h"
+#include "app/messages.h"
+#include <QPushButton>
+
+TfrmEZS000::TfrmEZS000(QWidget *parent) : TfrmZZS020(parent)
+{
+    qryFooter = std::make_unique<db::Query>(DM()->dbsDB);
+    bbtCancel = addButton("bbtCancel", QStringLiteral("취소(F8)"));
+    buttonLayout()->removeWidget(bbtCancel);
+    buttonLayout()->insertWidget(buttonLayout()->indexOf(bbtExcel), bbtCancel);
+    connect(bbtCancel, &QPushButton::clicked, this, &TfrmEZS000::bbtCancelClick);
+    addHotkey(QStringLiteral("취소"), Qt::Key_F8, [this] { bbtCancelClick(); });
+    rgrGrid->setFooterVisible(true);
+}
+
+void TfrmEZS000::resetFooters()
+{
+    for (int i = 1; i < rgrGrid->columnCount(); ++i)
+        rgrGrid->setFooter(i, QStringLiteral("0"));
+}
+
+void TfrmEZS000::search()
+{
+    qryFooter->close();
+    resetFooters();
+    if (openResult()) {
+        rgrGrid->setFocus();
+    } else {
+        ShowInfo(QStringLiteral("조회할 내용이 없습니다."));
+        bbtSearch->nextInFocusChain()->setFocus();
+    }
+    SetStatusMessage(QString());
+    rebuildColumnChooser();
+    afterSearch();
+}
+
+void TfrmEZS000::bbtCancelClick()
+{
+    if (!beginAction(bbtCancel))
+        return;
+    closeResult();
+    resetFooters();
+    if (!conditions().isEmpty())
+        conditions().first()->setFocus();
+}
+
+void TfrmEZS000::closeQueries()
+{
+    if (qryFooter)
+        qryFooter->close();
+    TfrmZZS020::closeQueries();
+}

@@ -1,0 +1,155 @@
+#include "zzi010.h"
+#include "app/messages.h"
+#include <QApplication>
+#include <QDate>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TfrmZZI010::TfrmZZI010(QWidget *parent) : TfrmZZI000(parent)
+{
+    panSearch = new QFrame(this);
+    panSearch->setObjectName("panSearch");
+    panSearch->setFrameShape(QFrame::StyledPanel);
+    auto *row = new QHBoxLayout(panSearch);
+    row->setContentsMargins(2, 2, 6, 2);
+    m_conditions = new TFieldPanel(panSearch, 4);
+    m_conditions->setObjectName("panConditions");
+    row->addWidget(m_conditions, 1);
+    bbtSearch = new QPushButton(QStringLiteral("조회(F3)"), panSearch);
+    bbtSearch->setObjectName("bbtSearch");
+    bbtSearch->setAutoDefault(false);
+    row->addWidget(bbtSearch, 0, Qt::AlignVCenter);
+    static_cast<QVBoxLayout *>(layout())->insertWidget(0, panSearch);
+
+    bbtSave = addButton("bbtSave", QStringLiteral("저장(F2)"));
+    bbtCancel = addButton("bbtCancel", QStringLiteral("취소(F8)"));
+
+    connect(bbtSearch, &QPushButton::clicked, this, &TfrmZZI010::bbtSearchClick);
+    connect(bbtSave, &QPushButton::clicked, this, &TfrmZZI010::bbtSaveClick);
+    connect(bbtCancel, &QPushButton::clicked, this, &TfrmZZI010::bbtCancelClick);
+    addHotkey(QStringLiteral("조회"), Qt::Key_F3, [this] { bbtSearchClick(); });
+    addHotkey(QStringLiteral("저장"), Qt::Key_F2, [this] { bbtSaveClick(); });
+    addHotkey(QStringLiteral("취소"), Qt::Key_F8, [this] { bbtCancelClick(); });
+    connect(m_conditions, &TFieldPanel::controlAdded, this, &TfrmZZI010::attachConditionControl);
+
+    setSearchMode(true);
+}
+
+void TfrmZZI010::bbtSearchClick()
+{
+    if (beginAction(bbtSearch))
+        search();
+}
+
+void TfrmZZI010::bbtSaveClick()
+{
+    if (beginAction(bbtSave))
+        save();
+}
+
+void TfrmZZI010::bbtCancelClick()
+{
+    if (beginAction(bbtCancel))
+        cancel();
+}
+
+void TfrmZZI010::search() { setSearchMode(false); }
+void TfrmZZI010::cancel() { setSearchMode(true); }
+
+void TfrmZZI010::setSearchMode(bool search)
+{
+    m_searchMode = search;
+    const auto all = findChildren<QWidget *>();
+    for (QWidget *w : all) {
+        const QString name = w->objectName();
+        if (name.isEmpty() || name.startsWith("qt_") || qobject_cast<QLabel *>(w) || qobject_cast<QMenu *>(w))
+            continue;
+        if (w == bbtClose || w == panMain || w == panButtons || w == stbMessage)
+            continue;
+        bool inData = false;
+        QWidget *a = w->parentWidget();
+        for (int level = 0; level < 6 && a; ++level, a = a->parentWidget())
+            if (a == panMain) {
+                inData = true;
+                break;
+            }
+        bool onBar = w->parentWidget() == panButtons && qobject_cast<QAbstractButton *>(w);
+        w->setEnabled((inData || onBar) ? !search : search);
+    }
+    if (!isVisible())
+        return;
+    if (search) {
+        if (QWidget *first = firstCondition())
+            first->setFocus();
+    } else {
+        focusNextFrom(panMain);
+    }
+}
+
+QWidget *TfrmZZI010::firstCondition() const
+{
+    for (QWidget *w : m_conditions->findChildren<QWidget *>())
+        if (!qobject_cast<QLabel *>(w) && w->focusPolicy() != Qt::NoFocus && w->isEnabled()
+            && w->isVisibleTo(m_conditions) && !w->objectName().isEmpty())
+            return w;
+    return bbtSearch;
+}
+
+QString TfrmZZI010::screenDate() const
+{
+    if (auto *d = findChild<TDateEdit *>("dtpDate"))
+        return d->dateText();
+    return QDate::currentDate().toString("yyyyMMdd");
+}
+
+bool TfrmZZI010::refuse(QWidget *control, const QString &message)
+{
+    ShowInfo(message);
+    if (control && control->isEnabled())
+        control->setFocus();
+    return false;
+}
+
+QString TfrmZZI010::enterFirst(const QString &caption) { return caption + QStringLiteral("을(를) 먼저 입력하십시오."); }
+QString TfrmZZI010::enterCorrectly(const QString &caption) { return caption + QStringLiteral("을(를) 정확히 입력하십시오."); }
+
+void TfrmZZI010::attachConditionControl(QWidget *control)
+{
+    attachColouring(control);
+    control->installEventFilter(this);
+}
+
+bool TfrmZZI010::handleEnter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    auto *k = static_cast<QKeyEvent *>(event);
+    if (k->key() != Qt::Key_Return && k->key() != Qt::Key_Enter)
+        return false;
+    auto *w = static_cast<QWidget *>(watched);
+    if (focusNextFrom(w) == bbtSearch)
+        bbtSearchClick();
+    return true;
+}
+
+bool TfrmZZI010::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched->parent() && watched->parent() == m_conditions && handleEnter(watched, event))
+        return true;
+    return TfrmZZI000::eventFilter(watched, event);
+}
+
+QWidget *TfrmZZI010::focusNextFrom(QWidget *w)
+{
+    QWidget *top = w->window();
+    for (QWidget *n = w->nextInFocusChain(); n && n != w; n = n->nextInFocusChain()) {
+        if ((n->focusPolicy() & Qt::TabFocus) && n->isEnabled() && n->isVisibleTo(top) && !n->focusProxy()) {
+            n->setFocus(Qt::TabFocusReason);
+            return n;
+        }
+    }
+    return nullptr;
+}

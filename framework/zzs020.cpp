@@ -1,0 +1,555 @@
+#include "zzs020.h"
+#include "xlsexport.h"
+#include "app/messages.h"
+#include "database/query.h"
+#include <QAction>
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QMenu>
+#include <QPainter>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QToolButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+// ---- result set ----
+
+bool TListModel::open(db::Query *query)
+{
+    close();
+    if (!query->open())
+        throw db::DatabaseError(query->lastError());
+    beginResetModel();
+    m_query = query;
+    m_fieldIndex.clear();
+    for (const TListColumn &c : m_columns)
+        m_fieldIndex.append(query->fieldIndex(c.field));
+    m_active = true;
+    m_atEnd = false;
+    endResetModel();
+    fetchMore();
+    return true;
+}
+
+void TListModel::close()
+{
+    beginResetModel();
+    if (m_query)
+        m_query->close();
+    m_query = nullptr;
+    m_rows.clear();
+    m_rows.squeeze();
+    m_offsets.clear();
+    m_offsets.squeeze();
+    m_active = false;
+    m_atEnd = true;
+    endResetModel();
+}
+
+int TListModel::rowCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : int(m_rows.size()); }
+int TListModel::columnCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : int(m_columns.size()); }
+
+bool TListModel::canFetchMore(const QModelIndex &parent) const { return !parent.isValid() && m_active && !m_atEnd; }
+
+void TListModel::fetchMore(const QModelIndex &parent)
+{
+    if (!canFetchMore(parent))
+        return;
+    const int n = int(m_columns.size());
+    QVector<QString> rows;
+    QVector<quint32> offsets;
+    rows.reserve(PacketRecords);
+    offsets.reserve(PacketRecords * (n + 1));
+    while (rows.size() < PacketRecords) {
+        if (!m_query->next()) {
+            m_atEnd = true;
+            break;
+        }
+        QString text;
+        offsets.append(0);
+        for (int i = 0; i < n; ++i) {
+            if (m_fieldIndex[i] >= 0)
+                text += m_query->value(m_fieldIndex[i]);
+            offsets.append(quint32(text.size()));
+        }
+        rows.append(text);
+    }
+    if (m_atEnd && m_query)
+        m_query->close();
+    if (rows.isEmpty())
+        return;
+    beginInsertRows({}, int(m_rows.size()), int(m_rows.size() + rows.size() - 1));
+    m_rows += rows;
+    m_offsets += offsets;
+    endInsertRows();
+}
+
+void TListModel::fetchAll()
+{
+    while (canFetchMore())
+        fetchMore();
+}
+
+QString TListModel::text(int row, int column) const
+{
+    if (row < 0 || row >= m_rows.size() || column < 0 || column >= m_columns.size())
+        return QString();
+    const qsizetype base = qsizetype(row) * (m_columns.size() + 1);
+    const quint32 from = m_offsets[base + column];
+    return m_rows[row].mid(from, m_offsets[base + column + 1] - from);
+}
+
+int TListModel::columnOf(const QString &field) const
+{
+    for (int i = 0; i < m_columns.size(); ++i)
+        if (m_columns[i].field.compare(field, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+QString TListModel::text(int row, const QString &field) const { return text(row, columnOf(field)); }
+
+void TListModel::addColumn(const TListColumn &c)
+{
+    beginInsertColumns({}, int(m_columns.size()), int(m_columns.size()));
+    m_columns.append(c);
+    endInsertColumns();
+}
+
+QVariant TListModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid())
+        return {};
+    switch (role) {
+    case Qt::DisplayRole:
+        return text(index.row(), index.column());
+    case Qt::TextAlignmentRole:
+        return int(m_columns[index.column()].alignment | Qt::AlignVCenter);
+    case Qt::BackgroundRole:
+        if (rowBackground) {
+            QColor c = rowBackground(index.row());
+            if (c.isValid())
+                return c;
+        }
+        return {};
+    default:
+        return {};
+    }
+}
+
+QVariant TListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < m_columns.size())
+        return m_columns[section].title;
+    if (orientation == Qt::Horizontal && role == Qt::TextAlignmentRole)
+        return int(Qt::AlignCenter);
+    return {};
+}
+
+// ---- heading rows and footer ----
+
+class TListHeader : public QHeaderView {
+public:
+    explicit TListHeader(TListModel *model, QWidget *parent) : QHeaderView(Qt::Horizontal, parent), m_model(model)
+    {
+        setSectionsMovable(true);
+        setSectionsClickable(false);
+        setHighlightSections(false);
+    }
+    bool grouped() const
+    {
+        for (const TListColumn &c : m_model->columns())
+            if (!c.groupTitle.isEmpty())
+                return true;
+        return false;
+    }
+    QSize sizeHint() const override
+    {
+        QSize s = QHeaderView::sizeHint();
+        if (grouped())
+            s.setHeight(s.height() * 2);
+        return s;
+    }
+
+protected:
+    void paintSection(QPainter *painter, const QRect &rect, int logical) const override
+    {
+        const TListColumn &c = m_model->columns()[logical];
+        if (!grouped() || c.groupTitle.isEmpty()) {
+            QHeaderView::paintSection(painter, rect, logical);
+            return;
+        }
+        QRect bottom(rect.left(), rect.top() + rect.height() / 2, rect.width(), rect.height() - rect.height() / 2);
+        QHeaderView::paintSection(painter, bottom, logical);
+        // The group heading spans the neighbours shown beside this column with the same group.
+        int visual = visualIndex(logical);
+        int firstVisual = visual;
+        while (firstVisual > 0) {
+            int l = logicalIndex(firstVisual - 1);
+            if (isSectionHidden(l) || m_model->columns()[l].groupTitle != c.groupTitle) break;
+            --firstVisual;
+        }
+        int lastVisual = visual;
+        while (lastVisual < count() - 1) {
+            int l = logicalIndex(lastVisual + 1);
+            if (isSectionHidden(l) || m_model->columns()[l].groupTitle != c.groupTitle) break;
+            ++lastVisual;
+        }
+        const int left = sectionViewportPosition(logicalIndex(firstVisual));
+        const int l2 = logicalIndex(lastVisual);
+        const int right = sectionViewportPosition(l2) + sectionSize(l2);
+        QRect top(left, rect.top(), right - left, rect.height() / 2);
+        painter->save();
+        painter->setClipRect(QRect(rect.left(), rect.top(), rect.width(), rect.height() / 2));
+        painter->fillRect(top, palette().button());
+        painter->setPen(palette().color(QPalette::Mid));
+        painter->drawRect(top.adjusted(0, 0, -1, -1));
+        painter->setPen(palette().color(QPalette::ButtonText));
+        painter->drawText(top, Qt::AlignCenter, c.groupTitle);
+        painter->restore();
+    }
+
+private:
+    TListModel *m_model;
+};
+
+class TListFooter : public QWidget {
+public:
+    explicit TListFooter(TListGrid *grid) : QWidget(grid), m_grid(grid)
+    {
+        setObjectName("rgrFooter");
+        setFixedHeight(fontMetrics().height() + 6);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        p.fillRect(rect(), palette().button());
+        QHeaderView *h = m_grid->horizontalHeader();
+        const int offset = m_grid->verticalHeader()->isVisible() ? m_grid->verticalHeader()->width() : 0;
+        for (int l = 0; l < m_grid->columnCount(); ++l) {
+            if (h->isSectionHidden(l))
+                continue;
+            QRect r(offset + h->sectionViewportPosition(l) + m_grid->frameWidth(), 0, h->sectionSize(l), height());
+            p.setPen(palette().color(QPalette::Mid));
+            p.drawRect(r.adjusted(0, 0, -1, -1));
+            p.setPen(palette().color(QPalette::ButtonText));
+            p.drawText(r.adjusted(3, 0, -3, 0), int(m_grid->column(l).alignment | Qt::AlignVCenter),
+                       m_grid->footerText(l));
+        }
+    }
+
+private:
+    TListGrid *m_grid;
+};
+
+TListGrid::TListGrid(QWidget *parent) : QTableView(parent)
+{
+    m_model = new TListModel(this);
+    setHorizontalHeader(new TListHeader(m_model, this));
+    setModel(m_model);
+    setEditTriggers(NoEditTriggers);
+    setSelectionBehavior(SelectRows);
+    setSelectionMode(SingleSelection);
+    setAlternatingRowColors(false);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    verticalHeader()->hide();
+    m_footer = new TListFooter(this);
+    m_footer->hide();
+    connect(horizontalHeader(), &QHeaderView::sectionResized, m_footer, qOverload<>(&QWidget::update));
+    connect(horizontalHeader(), &QHeaderView::sectionMoved, m_footer, qOverload<>(&QWidget::update));
+    connect(horizontalScrollBar(), &QScrollBar::valueChanged, m_footer, qOverload<>(&QWidget::update));
+}
+
+TListColumn &TListGrid::addColumn(const QString &field, const QString &title, int width, Qt::Alignment alignment)
+{
+    TListColumn c;
+    c.field = field;
+    c.title = title;
+    c.width = width;
+    c.alignment = alignment;
+    m_model->addColumn(c);
+    m_footerTexts.append(QString());
+    applyColumns();
+    return m_model->columns().last();
+}
+
+void TListGrid::applyColumns()
+{
+    for (int i = 0; i < columnCount(); ++i) {
+        setColumnWidth(i, column(i).width);
+        setColumnHidden(i, column(i).isHidden);
+    }
+    horizontalHeader()->updateGeometry();
+    m_footer->update();
+}
+
+void TListGrid::setCurrentRow(int row)
+{
+    if (row < 0 || m_model->rowCount() == 0) {
+        setCurrentIndex({});
+        return;
+    }
+    row = qMin(row, m_model->rowCount() - 1);
+    int col = currentIndex().isValid() ? currentIndex().column() : horizontalHeader()->logicalIndex(0);
+    setCurrentIndex(m_model->index(row, qMax(0, col)));
+    scrollTo(currentIndex());
+}
+
+QList<int> TListGrid::visibleColumnsInOrder() const
+{
+    QList<int> out;
+    QHeaderView *h = horizontalHeader();
+    for (int v = 0; v < h->count(); ++v) {
+        int l = h->logicalIndex(v);
+        if (!h->isSectionHidden(l))
+            out.append(l);
+    }
+    return out;
+}
+
+void TListGrid::setFooter(int column, const QString &text)
+{
+    if (column < 0 || column >= m_footerTexts.size())
+        return;
+    m_footerTexts[column] = text;
+    m_footer->update();
+}
+
+void TListGrid::setFooterVisible(bool on)
+{
+    m_footer->setVisible(on);
+    setViewportMargins(0, 0, 0, on ? m_footer->height() : 0);
+    resizeEvent(nullptr);
+}
+
+void TListGrid::resizeEvent(QResizeEvent *event)
+{
+    if (event)
+        QTableView::resizeEvent(event);
+    QRect vp = viewport()->geometry();
+    m_footer->setGeometry(frameWidth(), vp.bottom() + 1, width() - 2 * frameWidth(), m_footer->height());
+}
+
+// ---- the screen ----
+
+namespace {
+TfrmZZS020::SaveAsker &saveAsker()
+{
+    static TfrmZZS020::SaveAsker a;
+    return a;
+}
+TfrmZZS020::FileOpener &fileOpener()
+{
+    static TfrmZZS020::FileOpener o;
+    return o;
+}
+} // namespace
+
+void TfrmZZS020::setSaveAsker(SaveAsker asker) { saveAsker() = std::move(asker); }
+void TfrmZZS020::setFileOpener(FileOpener opener) { fileOpener() = std::move(opener); }
+
+TfrmZZS020::TfrmZZS020(QWidget *parent) : TfrmZZS010(parent)
+{
+    splSplitter = new QSplitter(Qt::Horizontal, panMain);
+    splSplitter->setObjectName("splSplitter");
+    panGrid = new QWidget(splSplitter);
+    auto *gl = new QVBoxLayout(panGrid);
+    gl->setContentsMargins(0, 0, 0, 0);
+    rgrGrid = new TListGrid(panGrid);
+    rgrGrid->setObjectName("rgrGrid");
+    gl->addWidget(rgrGrid);
+    cdsQuery = rgrGrid->model();
+    cdsQuery->setObjectName("cdsQuery");
+    panInfo = new QWidget(splSplitter);
+    panInfo->setObjectName("panInfo");
+    panInfo->hide();
+    splSplitter->addWidget(panGrid);
+    splSplitter->addWidget(panInfo);
+    splSplitter->setStretchFactor(0, 1);
+    static_cast<QVBoxLayout *>(panMain->layout())->addWidget(splSplitter, 1);
+
+    popGrid = new QMenu(this);
+    popGrid->setObjectName("popGrid");
+    rgrGrid->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(rgrGrid, &QWidget::customContextMenuRequested, this, [this](const QPoint &p) {
+        popGrid->popup(rgrGrid->viewport()->mapToGlobal(p));
+    });
+
+    auto nav = [this](const char *name, const QString &hint, Qt::ArrowType arrow, void (TfrmZZS020::*slot)()) {
+        auto *b = new QToolButton(panButtons);
+        b->setObjectName(name);
+        b->setToolTip(hint);
+        b->setArrowType(arrow);
+        buttonLayout()->insertWidget(buttonLayout()->indexOf(bbtPrint) >= 0 ? 0 : 0, b);
+        connect(b, &QToolButton::clicked, this, slot);
+        return b;
+    };
+    sbtLast = nav("sbtLast", QStringLiteral("마지막 자료"), Qt::RightArrow, &TfrmZZS020::sbtLastClick);
+    sbtNext = nav("sbtNext", QStringLiteral("다음 자료"), Qt::RightArrow, &TfrmZZS020::sbtNextClick);
+    sbtPrior = nav("sbtPrior", QStringLiteral("앞 자료"), Qt::LeftArrow, &TfrmZZS020::sbtPriorClick);
+    sbtFirst = nav("sbtFirst", QStringLiteral("처음 자료"), Qt::LeftArrow, &TfrmZZS020::sbtFirstClick);
+
+    bbtExcel = addButton("bbtExcel", QStringLiteral("Excel"));
+    buttonLayout()->removeWidget(bbtExcel);
+    buttonLayout()->insertWidget(buttonLayout()->indexOf(bbtPrint), bbtExcel);
+    connect(bbtExcel, &QPushButton::clicked, this, &TfrmZZS020::bbtExcelClick);
+    addHotkey(QStringLiteral("Excel"), QKeySequence(Qt::CTRL | Qt::Key_F11), [this] { bbtExcelClick(); });
+}
+
+bool TfrmZZS020::openResult()
+{
+    cdsQuery->close();
+    cdsQuery->open(qryQuery.get());
+    if (cdsQuery->rowCount() > 0)
+        rgrGrid->setCurrentRow(0);
+    return cdsQuery->rowCount() > 0;
+}
+
+void TfrmZZS020::closeResult() { cdsQuery->close(); }
+
+void TfrmZZS020::closeQueries()
+{
+    cdsQuery->close();
+    TfrmZZS010::closeQueries();
+}
+
+void TfrmZZS020::rebuildColumnChooser()
+{
+    popGrid->clear();
+    for (int i = 0; i < rgrGrid->columnCount(); ++i) {
+        QAction *a = popGrid->addAction(rgrGrid->column(i).title);
+        a->setCheckable(true);
+        a->setChecked(!rgrGrid->isColumnHidden(i));
+        connect(a, &QAction::toggled, this, [this, i](bool on) { setColumnShown(i, on); });
+    }
+}
+
+void TfrmZZS020::setColumnShown(int column, bool shown)
+{
+    rgrGrid->column(column).isHidden = !shown;
+    rgrGrid->setColumnHidden(column, !shown);
+    rgrGrid->footer()->update();
+}
+
+void TfrmZZS020::sbtFirstClick()
+{
+    if (cdsQuery->rowCount() > 0)
+        rgrGrid->setCurrentRow(0);
+}
+
+void TfrmZZS020::sbtPriorClick()
+{
+    if (cdsQuery->rowCount() > 0)
+        rgrGrid->setCurrentRow(qMax(0, rgrGrid->currentRow() - 1));
+}
+
+void TfrmZZS020::sbtNextClick()
+{
+    if (cdsQuery->rowCount() == 0)
+        return;
+    int next = rgrGrid->currentRow() + 1;
+    if (next >= cdsQuery->rowCount())
+        cdsQuery->fetchMore();
+    rgrGrid->setCurrentRow(next);
+}
+
+void TfrmZZS020::sbtLastClick()
+{
+    if (cdsQuery->rowCount() == 0)
+        return;
+    cdsQuery->fetchAll();
+    rgrGrid->setCurrentRow(cdsQuery->rowCount() - 1);
+}
+
+bool TfrmZZS020::writeSpreadsheet(const QString &path)
+{
+    TXlsWriter xls;
+    if (!xls.open(path))
+        return false;
+    xls.label(0, 0, windowTitle());
+    const QList<int> cols = rgrGrid->visibleColumnsInOrder();
+    for (int c = 0; c < cols.size(); ++c)
+        xls.label(2, quint16(c), rgrGrid->column(cols[c]).title);
+    std::unique_ptr<QProgressDialog> progress;
+    if (isVisible()) {
+        progress = std::make_unique<QProgressDialog>(QStringLiteral("Excel 파일로 저장하고 있습니다."), QString(), 0,
+                                                     cdsQuery->rowCount(), this);
+        progress->setWindowModality(Qt::WindowModal);
+        progress->setMinimumDuration(500);
+    }
+    QVector<bool> right;
+    for (int c : cols)
+        right.append(rgrGrid->column(c).rightAligned());
+    for (int r = 0; r < cdsQuery->rowCount(); ++r) {
+        for (int c = 0; c < cols.size(); ++c)
+            xls.cell(quint16(r + 3), quint16(c), cdsQuery->text(r, cols[c]), right[c]);
+        if (progress && r % 2000 == 0)
+            progress->setValue(r);
+        if (xls.failed())
+            break;
+    }
+    if (xls.failed()) {
+        xls.abandon();
+        return false;
+    }
+    return xls.finish();
+}
+
+void TfrmZZS020::bbtExcelClick()
+{
+    if (!beginAction(bbtExcel))
+        return;
+    if (!cdsQuery->isActive()) {
+        SetStatusMessage(QStringLiteral("조회 결과가 없습니다. 조회를 먼저 하십시오."));
+        return;
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    struct Restore { ~Restore() { QApplication::restoreOverrideCursor(); } } restore;
+
+    // Rows are 16-bit numbers in the file: a larger result is refused before anything is written.
+    cdsQuery->fetchAll();
+    if (cdsQuery->rowCount() > TXlsWriter::MaxRecords) {
+        ShowError(QStringLiteral("조회 결과가 %1건으로 Excel 파일에 저장할 수 있는 %2건을 넘습니다.\r"
+                                 "조회 조건을 좁혀 다시 조회하십시오.")
+                      .arg(cdsQuery->rowCount()).arg(TXlsWriter::MaxRecords));
+        return;
+    }
+    const QString filter = QStringLiteral("Excel 파일(*.xls)|*.xls");
+    const QString proposed = statusPanelText(0);
+    QString file = saveAsker() ? saveAsker()(this, proposed, filter)
+                               : QFileDialog::getSaveFileName(this, QString(), proposed, filter.section('|', 0, 0));
+    if (file.isEmpty()) {
+        SetStatusMessage(QStringLiteral("저장할 파일 이름을 지정하지 않았습니다."));
+        return;
+    }
+    QFileInfo fi(file);
+    if (fi.suffix().toLower() != "xls")
+        file = fi.path() + '/' + (fi.suffix().isEmpty() ? fi.fileName() : fi.completeBaseName()) + ".xls";
+    if (QFileInfo::exists(file) && !AskYesNo(QStringLiteral("이미 존재하는 파일입니다.\r새 내용으로 덮어쓸까요?")))
+        return;
+
+    const int current = rgrGrid->currentRow();
+    rgrGrid->setUpdatesEnabled(false);
+    const bool ok = writeSpreadsheet(file);
+    rgrGrid->setCurrentRow(current);
+    rgrGrid->setUpdatesEnabled(true);
+    if (!ok) {
+        ShowError(QStringLiteral("Excel 파일로 저장할 수 없습니다."));
+        return;
+    }
+    if (AskYesNo(QStringLiteral("저장한 파일(") + QFileInfo(file).fileName() + QStringLiteral(")을 Excel로 불러올까요?"))) {
+        if (fileOpener())
+            fileOpener()(file);
+        else
+            QDesktopServices::openUrl(QUrl::fromLocalFile(file));
+    }
+}
