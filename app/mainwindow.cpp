@@ -76,10 +76,14 @@ TfrmZZMain::TfrmZZMain(QWidget *parent) : QMainWindow(parent), m_projectId(Proje
     mniClose = mnuWindow->addAction(QStringLiteral("종료"));
     mniClose->setObjectName(QStringLiteral("mniClose"));
     mniClose->setShortcut(QKeySequence(Qt::Key_F12));
-    mniClose->setShortcutContext(Qt::WindowShortcut);
     mniClose->setVisible(false);
-    addAction(mniClose);   // the hidden entry keeps its shortcut through the window
     connect(mniClose, &QAction::triggered, this, &TfrmZZMain::CloseActiveScreen);
+    // A hidden entry takes no key: the window carries F12 for it.
+    auto *closeKey = new QAction(this);
+    closeKey->setShortcut(QKeySequence(Qt::Key_F12));
+    closeKey->setShortcutContext(Qt::WindowShortcut);
+    addAction(closeKey);
+    connect(closeKey, &QAction::triggered, mniClose, &QAction::trigger);
 }
 
 TfrmZZMain::~TfrmZZMain()
@@ -238,6 +242,9 @@ bool TfrmZZMain::OpenProgram(const QString &caption, const QString &programId)
     page->setToolTip(programId);
     auto *layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
+    page->installEventFilter(this);
+    if (QWidget *current = pgcMain->currentWidget())
+        page->resize(current->size());
     const QSignalBlocker block(pgcMain);
     const int index = pgcMain->addTab(page, text);
     pgcMain->setTabToolTip(index, programId);
@@ -318,6 +325,23 @@ void TfrmZZMain::RemoveScreen(QWidget *screen)
     page->deleteLater();   // the screen may be inside its own close handling
     pgcMain->setVisible(pgcMain->count() > 0);
     refreshTabMarks();
+}
+
+bool TfrmZZMain::eventFilter(QObject *watched, QEvent *event)
+{
+    // The visible page is sized by the tab area; the pages behind it (and their screens) take the same
+    // size at once, so every open screen follows a resize of the main window.
+    if (event->type() == QEvent::Resize && watched == pgcMain->currentWidget()) {
+        const QSize size = static_cast<QWidget *>(watched)->size();
+        for (int i = 0; i < pgcMain->count(); ++i) {
+            QWidget *page = pgcMain->widget(i);
+            if (page != watched)
+                page->resize(size);
+            if (QWidget *screen = screenAt(i))
+                screen->resize(page->contentsRect().size());
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TfrmZZMain::refreshTabMarks()
