@@ -1,6 +1,7 @@
 #include "ezs000.h"
 #include "app/datamodule.h"
 #include "app/messages.h"
+#include <QHBoxLayout>
 #include <QPushButton>
 
 TfrmEZS000::TfrmEZS000(QWidget *parent) : TfrmZZS020(parent)

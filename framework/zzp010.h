@@ -10,6 +10,7 @@
 // values into qryQuery and calls print() or preview(); then it closes and destroys the layout.
 // Detail layouts derive from TfrmEZP000/TfrmEZP010 and describe their columns with addColumn().
 #include "report/report.h"
+#include "database/database.h"
 #include "database/query.h"
 #include <QObject>
 #include <QStringList>
