@@ -21,6 +21,7 @@
 #include "zzi010.h"
 #include "database/procedure.h"
 #include "widgets/rowgrid.h"
+#include <QToolButton>
 #include <QVector>
 
 class QToolButton;

@@ -18,6 +18,7 @@
 // free-standing screen (a window of its own) simply closes and is destroyed.
 #include "database/query.h"
 #include <QFrame>
+#include <QPushButton>
 #include <QKeySequence>
 #include <QWidget>
 #include <functional>

@@ -1,0 +1,301 @@
+// The record input screen driven as a user would: a small screen over a test table and procedure.
+#include "app/datamodule.h"
+#include "app/startupvalues.h"
+#include "database/procedure.h"
+#include "framework/ezi000.h"
+#include "support/messagerecorder.h"
+#include "support/testdatabase.h"
+#include <QApplication>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QtTest>
+
+using namespace db;
+
+namespace {
+QStringList g_calls;   // "status:item" per procedure call
+int g_failAt = 0;      // the call number that fails (0: none)
+
+const char *kTable = R"(
+CREATE TABLE T_REC (KIND VARCHAR(2) NOT NULL, ITEM_NO VARCHAR(10) NOT NULL, ITEM_NAME VARCHAR(30),
+  QTY INTEGER, U_EMP_NO VARCHAR(10), U_IP VARCHAR(15), U_DATE VARCHAR(14), PRIMARY KEY (KIND, ITEM_NO));
+)";
+
+void registerProcedure()
+{
+    ProcedureCatalog::instance().add({"PR_TST010_01",
+        {in("AKIND"), in("AITEM_NO"), in("AITEM_NAME"), in("AQTY"), in("AU_EMP_NO"), in("AU_IP"), in("AEDITSTATUS")},
+        [](ProcedureCall &call) {
+            g_calls.append(call.param("AEDITSTATUS") + ":" + call.param("AITEM_NO"));
+            call.saveByEditStatus("T_REC", {"KIND", "ITEM_NO"}, {"ITEM_NAME", "QTY"});
+            if (g_failAt && g_calls.size() == g_failAt)
+                call.fail("테스트 실패");
+        }});
+}
+
+class TfrmTST010 : public TfrmEZI000 {
+public:
+    TfrmTST010()
+    {
+        setObjectName("frmTST010");
+        grid()->addColumn("종류", TGridColumn::Text, 60).pickList({"01", "02"}, {"스키", "보드"}).required();
+        grid()->addColumn("품번", TGridColumn::Text, 80).required();
+        grid()->addColumn("품명", TGridColumn::Text, 150);
+        grid()->addColumn("수량", TGridColumn::Number, 60);
+        cboKind = body()->addCodeCombo("cboKind", "*종류", "종류");
+        edtItemNo = body()->addEdit("edtItemNo", "*품번", "품번", 10);
+        edtName = body()->addEdit("edtName", "품명", "품명", 30);
+        wneQty = body()->addNumericEdit("wneQty", "수량", "수량", 4);
+        edtCond = conditions()->addEdit("edtCond", "품명");
+        qryQuery->setSql("SELECT KIND, ITEM_NO, ITEM_NAME, QTY FROM T_REC ORDER BY ITEM_NO");
+        prcSaveData->setProcedure("PR_TST010_01");
+    }
+    bool validateRow() override
+    {
+        if (edtItemNo->text().isEmpty())
+            return refuse(edtItemNo, enterFirst("*품번"));
+        if (IsDuplicateKey())
+            return refuse(edtItemNo, "기존 등록된 자료와 중복됩니다. 다시 입력하십시오.");
+        return true;
+    }
+    TCodeCombo *cboKind;
+    TEdit *edtItemNo, *edtName, *edtCond;
+    TNumericEdit *wneQty;
+};
+
+void typeInto(QWidget *w, const QString &text)
+{
+    w->setFocus();
+    if (auto *e = qobject_cast<QLineEdit *>(w))
+        e->selectAll();
+    QInputMethodEvent ev;
+    ev.setCommitString(text);
+    QCoreApplication::sendEvent(w, &ev);
+}
+} // namespace
+
+class TestRecordScreen : public QObject {
+    Q_OBJECT
+    std::unique_ptr<testing::TestDatabase> t;
+    std::unique_ptr<TfrmTST010> s;
+    std::unique_ptr<testing::MessageRecorder> rec;
+
+    bool open(int backend, const QString &rows)
+    {
+        t = std::make_unique<testing::TestDatabase>(static_cast<Backend>(backend));
+        if (!t->ok() || !t->run(kTable) || (!rows.isEmpty() && !t->run(rows)))
+            return false;
+        DM()->attach(t->database());
+        rec = std::make_unique<testing::MessageRecorder>();
+        s = std::make_unique<TfrmTST010>();
+        s->resize(900, 600);
+        s->show();
+        g_calls.clear();
+        g_failAt = 0;
+        return QTest::qWaitForWindowActive(s.get());
+    }
+    QString rows() const
+    {
+        db::Query q(t->database());
+        q.setSql("SELECT KIND, ITEM_NO, ITEM_NAME, QTY FROM T_REC ORDER BY ITEM_NO");
+        QStringList out;
+        if (q.open())
+            while (q.next())
+                out.append(q.value(0) + q.value(1) + "=" + q.value(2) + "/" + q.value(3));
+        return out.join(',');
+    }
+    static QString threeRows()
+    {
+        return "INSERT INTO T_REC (KIND, ITEM_NO, ITEM_NAME, QTY) VALUES ('01', 'A', '스키A', 1);\n"
+               "INSERT INTO T_REC (KIND, ITEM_NO, ITEM_NAME, QTY) VALUES ('02', 'B', '보드B', 2);\n"
+               "INSERT INTO T_REC (KIND, ITEM_NO, ITEM_NAME, QTY) VALUES ('01', 'C', '스키C', 3);\n"
+               "INSERT INTO T_REC (KIND, ITEM_NO, ITEM_NAME, QTY) VALUES ('01', 'D', '스키D', 4);\n";
+    }
+
+private slots:
+    void initTestCase()
+    {
+        registerProcedure();
+        Startup().employeeNumber = "E77";
+        Startup().workstationAddress = "10.0.0.7";
+        Startup().userName = "홍길동";
+    }
+    void cleanup() { s.reset(); rec.reset(); t.reset(); }
+
+    void emptySearchOpensOneNewRecord_data() { testing::addBackendColumn(); }
+    void emptySearchOpensOneNewRecord()
+    {
+        QFETCH(int, backend);
+        QVERIFY(open(backend, {}));
+        QVERIFY(s->edtCond->isEnabled());
+        QVERIFY(!s->edtName->isEnabled() && !s->bbtSave->isEnabled());
+        QTest::keyClick(s.get(), Qt::Key_F2);   // disabled in search mode: nothing at all
+        QCOMPARE(rec->count(), 0);
+        QTest::keyClick(s.get(), Qt::Key_F3);
+        QCOMPARE(s->grid()->rowCount(), 1);
+        QVERIFY(s->edtItemNo->isEnabled() && s->cboKind->isEnabled());
+        QVERIFY(!s->edtCond->isEnabled() && !s->bbtSearch->isEnabled());
+        QCOMPARE(s->grid()->cellLabel(0, 0), QString("스키"));   // a new record takes the first code
+        QCOMPARE(s->wneQty->text(), QString("0"));
+        // Add on the blank row adds nothing.
+        s->bbtAdd->click();
+        QCOMPARE(s->grid()->rowCount(), 1);
+        // Saving without the key asks for it.
+        s->bbtSave->click();
+        QCOMPARE(rec->last(), QString("*품번을(를) 먼저 입력하십시오."));
+        QVERIFY(g_calls.isEmpty());
+        typeInto(s->edtItemNo, "N1");
+        typeInto(s->edtName, "새장비");
+        typeInto(s->wneQty, "12");
+        s->cboKind->setCurrentIndex(1);
+        QCOMPARE(s->grid()->cell(0, "품명"), QString("새장비"));
+        rec->clear();
+        QTest::keyClick(s->edtName, Qt::Key_F2);
+        QCOMPARE(rec->texts(), QStringList{"저장 하시겠습니까?"});
+        QCOMPARE(g_calls, QStringList{"2:N1"});
+        QCOMPARE(rows(), QString("02N1=새장비/12"));
+        QCOMPARE(t->scalar("SELECT U_EMP_NO || '@' || U_IP FROM T_REC"), QString("E77@10.0.0.7"));
+        QCOMPARE(s->statusMessage(), QString("자료를 저장했습니다."));
+        // Reloaded: a loaded row with its key locked, nothing pending.
+        QCOMPARE(s->grid()->rowCount(), 1);
+        QCOMPARE(s->grid()->cell(0, "TEMP"), QString("Y"));
+        QVERIFY(!s->edtItemNo->isEnabled());
+        QCOMPARE(s->pendingCount(), 0);
+    }
+
+    void changesAndDeleteSaveInOrder_data() { testing::addBackendColumn(); }
+    void changesAndDeleteSaveInOrder()
+    {
+        QFETCH(int, backend);
+        QVERIFY(open(backend, threeRows()));
+        s->bbtSearchClick();
+        QCOMPARE(s->grid()->rowCount(), 4);
+        QCOMPARE(s->grid()->cellLabel(1, 0), QString("보드"));
+        QCOMPARE(s->cboKind->currentText(), QString("스키"));
+        typeInto(s->edtName, "바뀐A");
+        QTest::keyClick(s->edtName, Qt::Key_Down);    // leaving the row posts it
+        QCOMPARE(s->grid()->currentRow(), 1);
+        QCOMPARE(s->edtName->text(), QString("보드B"));
+        typeInto(s->wneQty, "9");
+        s->sbtNext->click();
+        QCOMPARE(s->pendingCount(), 2);
+        // Delete row C (asks), then add a row and delete it again: it leaves no entry.
+        s->bbtDelete->click();
+        QCOMPARE(rec->last(), QString("현재 자료를 삭제하시겠습니까?"));
+        QCOMPARE(s->grid()->rowCount(), 3);
+        s->bbtAdd->click();
+        QCOMPARE(s->grid()->currentRow(), 3);
+        QVERIFY(s->edtItemNo->isEnabled());
+        typeInto(s->edtItemNo, "X");
+        s->bbtDelete->click();
+        QCOMPARE(s->pendingCount(), 3);
+        s->bbtAdd->click();
+        typeInto(s->edtItemNo, "E");
+        typeInto(s->edtName, "새");
+        s->grid()->setCurrentRow(1);   // the row to come back to after the reload
+        s->bbtSave->click();
+        QCOMPARE(g_calls, (QStringList{"1:A", "1:B", "3:C", "2:E"}));
+        QCOMPARE(rows(), QString("01A=바뀐A/1,02B=보드B/9,01D=스키D/4,01E=새/0"));
+        QCOMPARE(s->grid()->rowCount(), 4);
+        QCOMPARE(s->grid()->currentRow(), 1);
+        QCOMPARE(s->edtName->text(), QString("보드B"));
+    }
+
+    void failedSaveRollsBackAndRetriesEachOnce_data() { testing::addBackendColumn(); }
+    void failedSaveRollsBackAndRetriesEachOnce()
+    {
+        QFETCH(int, backend);
+        QVERIFY(open(backend, threeRows()));
+        const QString before = rows();
+        s->bbtSearchClick();
+        for (int r = 0; r < 4; ++r) {
+            s->grid()->setCurrentRow(r);
+            typeInto(s->wneQty, QString::number(50 + r));
+        }
+        s->bbtAdd->click();
+        typeInto(s->edtItemNo, "F");
+        g_failAt = 3;
+        rec->clear();
+        s->bbtSave->click();
+        QCOMPARE(g_calls.size(), 3);
+        QCOMPARE(rec->last(), QString("자료를 저장하지 못했습니다.\r\r에러내용:\r테스트 실패"));
+        QCOMPARE(rows(), before);                       // the first two calls were rolled back too
+        QVERIFY(!t->database()->inTransaction());
+        QCOMPARE(s->pendingCount(), 4);                 // every change is still pending
+        QCOMPARE(s->grid()->rowCount(), 5);
+        QCOMPARE(s->grid()->cell(0, "수량"), QString("50"));
+        // The repeated save sends every change once.
+        g_failAt = 0;
+        g_calls.clear();
+        s->bbtSave->click();
+        QCOMPARE(g_calls, (QStringList{"1:A", "1:B", "1:C", "1:D", "2:F"}));
+        QCOMPARE(rows(), QString("01A=스키A/50,02B=보드B/51,01C=스키C/52,01D=스키D/53,01F=/0"));
+        QCOMPARE(s->statusMessage(), QString("자료를 저장했습니다."));
+    }
+
+    void cancelAndCloseAskOnlyWithPendingChanges_data() { testing::addBackendColumn(); }
+    void cancelAndCloseAskOnlyWithPendingChanges()
+    {
+        QFETCH(int, backend);
+        QVERIFY(open(backend, threeRows()));
+        s->bbtSearchClick();
+        s->bbtAdd->click();
+        typeInto(s->edtItemNo, "Z");
+        rec->clear();
+        s->bbtCancelClick();                          // new rows are not pending yet: no question
+        QCOMPARE(rec->count(), 0);
+        QVERIFY(s->isSearchMode());
+        QCOMPARE(s->grid()->rowCount(), 0);
+        QVERIFY(s->edtCond->isEnabled() && !s->bbtCancel->isEnabled());
+        s->bbtSearchClick();
+        typeInto(s->edtName, "변경");
+        s->sbtLast->click();
+        rec->answer(false);
+        s->bbtCancelClick();
+        QCOMPARE(rec->texts(), QStringList{"변경된 자료가 있습니다.\r정말 취소하시겠습니까?"});
+        QVERIFY(!s->isSearchMode());
+        rec->answer(false);
+        s->bbtClose->click();
+        QCOMPARE(rec->last(), QString("변경된 자료가 있습니다.\r정말 종료하시겠습니까?"));
+        QVERIFY(s->isVisible());
+        // Duplicate key of a new row.
+        s->bbtAdd->click();
+        typeInto(s->edtItemNo, "B");
+        s->cboKind->setCurrentIndex(1);
+        s->bbtSave->click();
+        QCOMPARE(rec->last(), QString("기존 등록된 자료와 중복됩니다. 다시 입력하십시오."));
+        QCOMPARE(QApplication::focusWidget(), s->edtItemNo);
+    }
+
+    void missingParameterAndProcedure_data() { testing::addBackendColumn(); }
+    void missingParameterAndProcedure()
+    {
+        QFETCH(int, backend);
+        QVERIFY(open(backend, threeRows()));
+        s->qryQuery->setSql("SELECT KIND, ITEM_NO, ITEM_NAME, QTY FROM T_REC WHERE KIND = :KIND");
+        s->bbtSearchClick();
+        QCOMPARE(s->statusMessage(), QString("KIND 파라미터가 없습니다."));
+        QVERIFY(s->isSearchMode());
+        s->qryQuery->bind("KIND", "02");
+        s->bbtSearchClick();
+        QCOMPARE(s->grid()->rowCount(), 1);
+        typeInto(s->edtName, "x");
+        s->prcSaveData->setProcedure(QString());
+        s->bbtSave->click();
+        QCOMPARE(s->statusMessage(), QString("스토어드 프로시져가 지정되지 않았습니다."));
+        QVERIFY(g_calls.isEmpty());
+        QCOMPARE(s->pendingCount(), 1);
+        QCOMPARE(s->statusPanelText(0), QString("TST010"));
+        QCOMPARE(s->statusPanelText(2), QString("사용자 : 홍길동"));
+    }
+};
+
+int main(int argc, char **argv)
+{
+    testing::prepareTestEnvironment();
+    QApplication app(argc, argv);
+    TestRecordScreen test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_record.moc"
