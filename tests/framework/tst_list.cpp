@@ -1,0 +1,299 @@
+// The list screen: packets, navigation, column chooser, Cancel, and the spreadsheet file read back
+// record by record.
+#include "listfixture.h"
+#include "app/cp949.h"
+#include "app/datamodule.h"
+#include "framework/xlsexport.h"
+#include "support/messagerecorder.h"
+#include <QAction>
+#include <QHeaderView>
+#include <QMenu>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QtEndian>
+#include <QtTest>
+#include <cstring>
+
+namespace {
+struct Cell {
+    quint16 type, row, col;
+    QString text;
+    double number = 0;
+};
+
+// Reads the worksheet stream back; fails the comparison of the caller when a record is malformed.
+bool parseXls(const QString &path, QVector<Cell> *cells)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray b = f.readAll();
+    int pos = 0;
+    auto u16 = [&](int at) { return qFromLittleEndian<quint16>(b.constData() + at); };
+    bool sawEof = false;
+    while (pos + 4 <= b.size()) {
+        const quint16 type = u16(pos), len = u16(pos + 2);
+        if (pos + 4 + len > b.size())
+            return false;
+        const int d = pos + 4;
+        Cell c{type, 0, 0, {}, 0};
+        if (type == 0x0809) {
+            if (len != 8 || u16(d + 2) != 0x0010) return false;
+        } else if (type == 0x0204) {
+            c.row = u16(d); c.col = u16(d + 2);
+            if (u16(d + 4) != 0 || u16(d + 6) != len - 8) return false;
+            c.text = FromCp949(b.mid(d + 8, len - 8));
+        } else if (type == 0x0203) {
+            if (len != 14) return false;
+            c.row = u16(d); c.col = u16(d + 2);
+            quint64 bits = qFromLittleEndian<quint64>(b.constData() + d + 6);
+            std::memcpy(&c.number, &bits, 8);
+        } else if (type == 0x000A) {
+            if (len != 0) return false;
+            sawEof = true;
+        } else {
+            return false;
+        }
+        cells->append(c);
+        pos += 4 + len;
+    }
+    return sawEof && pos == b.size() && !cells->isEmpty() && cells->first().type == 0x0809;
+}
+
+const Cell *find(const QVector<Cell> &cells, int row, int col)
+{
+    for (const Cell &c : cells)
+        if ((c.type == 0x0204 || c.type == 0x0203) && c.row == row && c.col == col)
+            return &c;
+    return nullptr;
+}
+} // namespace
+
+class TestList : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_dir;
+    QString m_asked;
+    QString m_answer;
+    QStringList m_opened;
+
+private slots:
+    void init()
+    {
+        m_asked.clear();
+        m_opened.clear();
+        TfrmZZS020::setSaveAsker([this](QWidget *, const QString &proposed, const QString &filter) {
+            m_asked = proposed + "|" + filter;
+            return m_answer;
+        });
+        TfrmZZS020::setFileOpener([this](const QString &path) { m_opened << path; });
+    }
+
+    void packetsAndNavigation_data() { testing::addBackendColumn(); }
+    void packetsAndNavigation()
+    {
+        TEST_DB_FETCH(t);
+        QVERIFY(fillListFixture(t.database(), 250));
+        DM()->attach(t.database());
+        testing::MessageRecorder messages;
+        TfrmTSS010 s;
+        s.bbtSearchClick();
+        QCOMPARE(s.cdsQuery->rowCount(), 100);          // one packet, not the whole result
+        QVERIFY(s.cdsQuery->canFetchMore());
+        QCOMPARE(s.rgrGrid->currentRow(), 0);
+        s.sbtPriorClick();
+        QCOMPARE(s.rgrGrid->currentRow(), 0);
+        s.sbtNextClick();
+        QCOMPARE(s.cdsQuery->text(s.rgrGrid->currentRow(), "NO"), QString("0002"));
+        s.sbtLastClick();
+        QCOMPARE(s.cdsQuery->rowCount(), 250);
+        QCOMPARE(s.cdsQuery->text(s.rgrGrid->currentRow(), "NO"), QString("0250"));
+        s.sbtFirstClick();
+        QCOMPARE(s.rgrGrid->currentRow(), 0);
+        QCOMPARE(s.cdsQuery->text(1, "AMT"), QString());   // NULL reads as empty
+        QCOMPARE(messages.count(), 0);
+
+        // Footers reset to "0" except the first column; the chooser lists every column.
+        QCOMPARE(s.rgrGrid->footerText(0), QString());
+        QCOMPARE(s.rgrGrid->footerText(3), QString("0"));
+        QCOMPARE(s.popGrid->actions().size(), 4);
+        QCOMPARE(s.popGrid->actions().at(1)->text(), QString("이름"));
+        QVERIFY(s.popGrid->actions().at(1)->isChecked());
+        s.popGrid->actions().at(1)->trigger();
+        QVERIFY(s.rgrGrid->isColumnHidden(1));
+
+        // Nothing found: the message, an empty grid; navigation then does nothing.
+        s.edtName->setText("없는이름");
+        s.bbtSearchClick();
+        QCOMPARE(messages.last(), QString("조회할 내용이 없습니다."));
+        QCOMPARE(s.cdsQuery->rowCount(), 0);
+        s.sbtLastClick();
+        QCOMPARE(s.rgrGrid->currentRow(), -1);
+    }
+
+    void cancelThenExcel()
+    {
+        testing::TestDatabase t(db::Backend::SQLite);
+        QVERIFY(fillListFixture(t.database(), 5));
+        DM()->attach(t.database());
+        testing::MessageRecorder messages;
+        TfrmTSS010 s;
+        s.bbtExcelClick();
+        QCOMPARE(s.statusMessage(), QString("조회 결과가 없습니다. 조회를 먼저 하십시오."));
+        s.bbtSearchClick();
+        QCOMPARE(s.cdsQuery->rowCount(), 5);
+        s.bbtCancelClick();
+        QCOMPARE(s.cdsQuery->rowCount(), 0);
+        s.bbtExcelClick();
+        QCOMPARE(s.statusMessage(), QString("조회 결과가 없습니다. 조회를 먼저 하십시오."));
+        QVERIFY(m_asked.isEmpty());
+
+        s.bbtSearchClick();
+        m_answer.clear();
+        s.bbtExcelClick();
+        QCOMPARE(m_asked, QString("TSS010|Excel 파일(*.xls)|*.xls"));
+        QCOMPARE(s.statusMessage(), QString("저장할 파일 이름을 지정하지 않았습니다."));
+        s.bbtExcel->setEnabled(false);
+        m_asked.clear();
+        s.bbtExcelClick();
+        QVERIFY(m_asked.isEmpty());
+        QCOMPARE(s.statusMessage(), QString());
+    }
+
+    void exportRecords_data() { testing::addBackendColumn(); }
+    void exportRecords()
+    {
+        TEST_DB_FETCH(t);
+        QVERIFY(fillListFixture(t.database(), 120));
+        DM()->attach(t.database());
+        testing::MessageRecorder messages;
+        TfrmTSS010 s;
+        s.bbtSearchClick();
+        s.sbtNextClick();
+        s.sbtNextClick();
+        // Hide 이름 through the chooser and move 금액 before 수량.
+        s.popGrid->actions().at(1)->trigger();
+        QHeaderView *h = s.rgrGrid->horizontalHeader();
+        h->moveSection(h->visualIndex(3), h->visualIndex(2));
+
+        const QString typed = m_dir.filePath("list.txt");
+        const QString written = m_dir.filePath("list.xls");
+        QFile::remove(written);
+        m_answer = typed;
+        messages.answer(true);   // open it afterwards
+        s.bbtExcelClick();
+        QVERIFY(!QFile::exists(typed));
+        QVERIFY(QFile::exists(written));
+        QCOMPARE(messages.texts(), QStringList({"저장한 파일(list.xls)을 Excel로 불러올까요?"}));
+        QCOMPARE(m_opened, QStringList({written}));
+        QCOMPARE(s.rgrGrid->currentRow(), 2);   // back on the record it was on
+        QCOMPARE(s.cdsQuery->rowCount(), 120);
+
+        QVector<Cell> cells;
+        QVERIFY(parseXls(written, &cells));
+        QCOMPARE(cells.size(), 1 + 1 + 3 + 120 * 3 + 1);
+        QCOMPARE(find(cells, 0, 0)->text, QString("시험 현황 조회,출력"));
+        QCOMPARE(find(cells, 2, 0)->text, QString("번호"));
+        QCOMPARE(find(cells, 2, 1)->text, QString("금액"));
+        QCOMPARE(find(cells, 2, 2)->text, QString("수량"));
+        QVERIFY(!find(cells, 2, 3));
+        // Record 0: centred "0001" stays text; "12.50" is text although right-aligned.
+        QCOMPARE(find(cells, 3, 0)->type, quint16(0x0204));
+        QCOMPARE(find(cells, 3, 0)->text, QString("0001"));
+        QCOMPARE(find(cells, 3, 1)->type, quint16(0x0204));
+        QCOMPARE(find(cells, 3, 1)->text, QString("12.50"));
+        QCOMPARE(find(cells, 3, 2)->type, quint16(0x0203));
+        QCOMPARE(find(cells, 3, 2)->number, 10.0);
+        // Record 1: the empty right-aligned field is the number 0; record 119 a negative number.
+        QCOMPARE(find(cells, 4, 1)->type, quint16(0x0203));
+        QCOMPARE(find(cells, 4, 1)->number, 0.0);
+        QCOMPARE(find(cells, 122, 1)->number, -120.0);
+        QCOMPARE(find(cells, 122, 2)->number, 1200.0);
+
+        // Exists: the overwrite question; No leaves the file as it was.
+        const qint64 size = QFileInfo(written).size();
+        messages.clear();
+        messages.answer(false);
+        s.popGrid->actions().at(1)->trigger();   // 이름 shown again
+        m_answer = written;
+        s.bbtExcelClick();
+        QCOMPARE(messages.texts(), QStringList({"이미 존재하는 파일입니다.\r새 내용으로 덮어쓸까요?"}));
+        QCOMPARE(QFileInfo(written).size(), size);
+    }
+
+    void unwritableFile()
+    {
+        testing::TestDatabase t(db::Backend::SQLite);
+        QVERIFY(fillListFixture(t.database(), 3));
+        DM()->attach(t.database());
+        testing::MessageRecorder messages;
+        TfrmTSS010 s;
+        s.bbtSearchClick();
+        m_answer = m_dir.filePath("no/such/folder/x.xls");
+        s.bbtExcelClick();
+        QCOMPARE(messages.texts(), QStringList({"Excel 파일로 저장할 수 없습니다."}));
+    }
+
+    void tooManyRowsAreRefused()
+    {
+        testing::TestDatabase t(db::Backend::SQLite);
+        DM()->attach(t.database());
+        testing::MessageRecorder messages;
+        TfrmTSS010 s;
+        s.statement = "WITH RECURSIVE N(X) AS (SELECT 1 UNION ALL SELECT X + 1 FROM N WHERE X < 65533) "
+                      "SELECT X AS NO, 'A' AS NAME, X AS QTY, X AS AMT FROM N";
+        s.bbtSearchClick();
+        m_answer = m_dir.filePath("big.xls");
+        s.bbtExcelClick();
+        QCOMPARE(messages.count(), 1);
+        QCOMPARE(messages.kinds().first(), MessageKind::Error);
+        QVERIFY(messages.last().contains("65532"));
+        QVERIFY(m_asked.isEmpty());
+        QVERIFY(!QFile::exists(m_answer));
+
+        // Exactly the limit is written, its last record on row 65534.
+        s.statement.replace("65533", "65532");
+        s.bbtSearchClick();
+        messages.answer(false);
+        s.bbtExcelClick();
+        QVector<Cell> cells;
+        QVERIFY(parseXls(m_answer, &cells));
+        QCOMPARE(find(cells, 65534, 0)->text, QString("65532"));
+    }
+
+    void opensInCalc()
+    {
+        const QString office = QStandardPaths::findExecutable("libreoffice");
+        if (office.isEmpty() || !QFile::exists("/usr/share/doc/libreoffice-calc-nogui"))
+            QSKIP("libreoffice-calc-nogui is not installed");
+        testing::TestDatabase t(db::Backend::SQLite);
+        QVERIFY(fillListFixture(t.database(), 3));
+        DM()->attach(t.database());
+        testing::MessageRecorder messages;
+        messages.answer(false);
+        TfrmTSS010 s;
+        s.bbtSearchClick();
+        m_answer = m_dir.filePath("calc.xls");
+        s.bbtExcelClick();
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("LANG", "ko_KR.UTF-8");
+        p.setProcessEnvironment(env);
+        p.start(office, {"-env:UserInstallation=file://" + m_dir.filePath("lo"), "--headless", "--convert-to",
+                         "csv:Text - txt - csv (StarCalc):44,34,76,1", "--outdir", m_dir.path(), m_answer});
+        QVERIFY(p.waitForFinished(120000));
+        QFile csv(m_dir.filePath("calc.csv"));
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(csv.readAll());
+        QVERIFY2(text.contains("시험 현황 조회,출력") && text.contains("김철수1") && text.contains("12.50"), qPrintable(text));
+    }
+};
+
+int main(int argc, char **argv)
+{
+    testing::prepareTestEnvironment();
+    QApplication app(argc, argv);
+    TestList test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_list.moc"
