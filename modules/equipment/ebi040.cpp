@@ -1,0 +1,559 @@
+#include "ebi040.h"
+#include "app/messages.h"
+#include "app/utils.h"
+#include "database/query.h"
+#include "refdata/lookups.h"
+#include <QPushButton>
+#include <QShortcut>
+#include <QGuiApplication>
+#include "app/startupvalues.h"
+
+using refdata::GetZipAddress;
+using refdata::IsEquipUnavailable;
+
+namespace {
+const QString kCols[] = {"대여순번", "권종", "대여상태", "장비구분", "장비번호", "대여자명", "연락처", "신장", "체중",
+                         "부츠사이즈", "바인딩강도", "우편번호", "주소1", "주소2", "연일대여시작일자",
+                         "연일대여끝일자", "비고"};
+enum { cSeq, cTicket, cStat, cEquip, cEquipNo, cName, cTel, cHeight, cWeight, cBoots, cBinding, cZip, cAddr1,
+       cAddr2, cFrom, cTo, cRemark };
+
+QString slashDate(const QString &d)
+{
+    return d.size() == 8 ? d.left(4) + '/' + d.mid(4, 2) + '/' + d.mid(6, 2) : d;
+}
+} // namespace
+
+TfrmEBI040::TfrmEBI040(QWidget *parent, const QString &printerPort) : TfrmEZI000(parent), cptPrinter(printerPort)
+{
+    setWindowTitle(QStringLiteral("장비 대여/반납 작업"));
+    dtpDate = conditions()->addDateEdit("dtpDate", "*대여일자");
+    cboArea = conditions()->addCodeCombo("cboArea", "*지역구분", "E0017");
+    edtRentNo = conditions()->addEdit("edtRentNo", "대여번호", {}, 10);
+
+    grid()->addColumn(kCols[cSeq], TGridColumn::Text, 60);
+    grid()->addColumn(kCols[cTicket], TGridColumn::Text, 100).pickList("I0005");
+    grid()->addColumn(kCols[cStat], TGridColumn::Text, 80).pickList("E0012");
+    grid()->addColumn(kCols[cEquip]).pickList("E0009").hidden();
+    for (int c = cEquipNo; c <= cRemark; ++c) {
+        TGridColumn &col = grid()->addColumn(kCols[c]);
+        col.hidden();
+        if (c == cBoots)
+            col.pickList("E0011");
+    }
+
+    edtDealName = body()->addEdit("edtDealName", "*취급자", {}, 30);
+    cboKeepKind = body()->addCodeCombo("cboKeepKind", "*보관내용구분", "E0013");
+    edtKeepBoxNo = body()->addEdit("edtKeepBoxNo", "*보관함번호", {}, 5);
+    body()->newLine();
+    cboRentTicketKind = body()->addCodeCombo("cboRentTicketKind", "*권종", kCols[cTicket]);
+    cboRentEquip = body()->addCodeCombo("cboRentEquip", "*장비구분", kCols[cEquip]);
+    edtRentEquipNo = body()->addEdit("edtRentEquipNo", "*장비번호", kCols[cEquipNo], 5);
+    edtRentEquipNo->setReadOnly(true);
+    edtRentName = body()->addEdit("edtRentName", "*대여자명", kCols[cName], 30);
+    edtRentTel = body()->addEdit("edtRentTel", "연락처", kCols[cTel], 20);
+    wneRentHeight = body()->addNumericEdit("wneRentHeight", "신장", kCols[cHeight], 3);
+    wneRentWeight = body()->addNumericEdit("wneRentWeight", "체중", kCols[cWeight], 3);
+    cboRentBootsSize = body()->addCodeCombo("cboRentBootsSize", "*부츠사이즈", kCols[cBoots]);
+    wneRentBinding = body()->addNumericEdit("wneRentBinding", "바인딩강도", kCols[cBinding], 3);
+    wmeRentZipCode = body()->addMaskEdit("wmeRentZipCode", "주소", kCols[cZip], "999-999");
+    edtRentAddr1 = body()->addEdit("edtRentAddr1", QString(), kCols[cAddr1]);
+    edtRentAddr1->setReadOnly(true);
+    wlbRentAddr2 = body()->addEdit("wlbRentAddr2", QString(), kCols[cAddr2], 60);
+    wmeRentSvrlDateFrom = body()->addMaskEdit("wmeRentSvrlDateFrom", "연일대여기간", kCols[cFrom], "9999-99-99");
+    wmeRentSvrlDateTo = body()->addMaskEdit("wmeRentSvrlDateTo", "∼", kCols[cTo], "9999-99-99");
+    edtRentRemark = body()->addEdit("edtRentRemark", "비고", kCols[cRemark], 60);
+    body()->newLine();
+
+    auto button = [this](const QString &name, const QString &caption) {
+        auto *b = new QPushButton(caption);
+        b->setObjectName(name);
+        body()->addControl(QString(), b);
+        return b;
+    };
+    sbtRentDay = button("sbtRentDay", "일일대여[F5]");
+    sbtRentSvrl = button("sbtRentSvrl", "연일대여[F6]");
+    sbtRentReturn = button("sbtRentReturn", "반납[F7]");
+    for (auto [b, code] : {std::pair{sbtRentDay, "D"}, {sbtRentSvrl, "S"}, {sbtRentReturn, "R"}}) {
+        b->setCheckable(true);
+        const QString c = QString::fromLatin1(code);
+        connect(b, &QPushButton::clicked, this, [this, c] { statusClick(c); });
+    }
+    body()->newLine();
+    cboEquipSizeGubun = new TCodeCombo;
+    cboEquipSizeGubun->setObjectName("cboEquipSizeGubun");
+    body()->addControl("사이즈", cboEquipSizeGubun);
+    rgrEquipNo = new TRowGrid;
+    rgrEquipNo->setObjectName("rgrEquipNo");
+    rgrEquipNo->addColumn("장비번호", TGridColumn::Text, 80);
+    body()->addControl(" 장비선택 ", rgrEquipNo);
+    bbtEquipNoRef = button("bbtEquipNoRef", "다시보기");
+    sbtEquipOk = button("sbtEquipOk", "선택(F10)");
+    sbtEquipCancel = button("sbtEquipCancel", "취소(F11)");
+    bbtReissue = button("bbtReissue", "대여증 재발급(F99)");
+    bbtPrinterReset = button("bbtPrinterReset", "프린터초기화");
+
+    connect(bbtEquipNoRef, &QPushButton::clicked, this, &TfrmEBI040::refreshEquipList);
+    connect(sbtEquipOk, &QPushButton::clicked, this, &TfrmEBI040::sbtEquipOkClick);
+    connect(sbtEquipCancel, &QPushButton::clicked, this, &TfrmEBI040::sbtEquipCancelClick);
+    connect(bbtReissue, &QPushButton::clicked, this, &TfrmEBI040::bbtReissueClick);
+    connect(bbtPrinterReset, &QPushButton::clicked, this, &TfrmEBI040::bbtPrinterResetClick);
+    connect(cboRentEquip, &QComboBox::currentIndexChanged, this, [this] {
+        if (!isFilling())
+            equipKindChanged();
+    });
+    connect(cboEquipSizeGubun, &QComboBox::currentIndexChanged, this, &TfrmEBI040::refreshEquipList);
+    connect(edtRentEquipNo, &QLineEdit::textChanged, this,
+            [this](const QString &t) { sbtEquipOk->setEnabled(t.isEmpty()); });
+    connect(wmeRentZipCode, &QLineEdit::editingFinished, this, [this] {
+        if (!wmeRentZipCode->value().isEmpty())
+            edtRentAddr1->setText(GetZipAddress(wmeRentZipCode->value()));
+    });
+    connect(wmeRentZipCode, &QLineEdit::textEdited, edtRentAddr1, &QLineEdit::clear);
+    for (auto [key, b] : {std::pair{Qt::Key_F5, sbtRentDay}, {Qt::Key_F6, sbtRentSvrl}, {Qt::Key_F7, sbtRentReturn},
+                          {Qt::Key_F10, sbtEquipOk}, {Qt::Key_F11, sbtEquipCancel}}) {
+        auto *sc = new QShortcut(QKeySequence(key), this);
+        sc->setContext(Qt::WidgetWithChildrenShortcut);
+        QPushButton *target = b;
+        connect(sc, &QShortcut::activated, target, [target] {
+            if (target->isVisible() && target->isEnabled())
+                target->click();
+        });
+    }
+
+    db::Database *db = prcSaveData->database();
+    qryQuery->setSql("SELECT RENT_SEQ, TICKET_KIND, RENT_STAT, EQUIP_GUBUN, EQUIP_NO, RENT_NAME, TEL_NO, HEIGHT, "
+                     "WEIGHT, SHOES_SIZE, BINDING, ZIP_CODE, ADDR1, ADDR2, SVRL_RENT_FROM_DATE, SVRL_RENT_TO_DATE, "
+                     "REMARK FROM EB040DT WHERE RENT_DATE = :RENT_DATE AND AREA_GUBUN = :AREA_GUBUN "
+                     "AND RENT_NO = :RENT_NO");
+    prcSaveData->setProcedure("PR_EBI040_02");
+    prcSaveDataMaster = std::make_unique<db::StoredProc>(db, "PR_EBI040_01");
+    prcSaveTempEquipNo = std::make_unique<db::StoredProc>(db, "PR_EBI040_03");
+
+    for (TCodeCombo *c : {cboArea, cboKeepKind, cboRentTicketKind, cboRentEquip, cboRentBootsSize})
+        if (c->count() > 0)
+            c->setCurrentIndex(0);
+    if (!OpenTicketPrinter(cptPrinter))
+        CloseTicketPrinter(cptPrinter);
+}
+
+TfrmEBI040::~TfrmEBI040()
+{
+    // the last chance for holds left behind by a screen closed without its close button
+    for (const QString &h : std::as_const(m_holds)) {
+        prcSaveTempEquipNo->clearParams();
+        prcSaveTempEquipNo->setParam("ARENT_DATE", workDate());
+        prcSaveTempEquipNo->setParam("AAREA_GUBUN", cboArea->code());
+        prcSaveTempEquipNo->setParam("AEQUIP_GUBUN", h.section('/', 0, 0));
+        prcSaveTempEquipNo->setParam("AEQUIP_NO", h.section('/', 1));
+        prcSaveTempEquipNo->setParam("AEDITSTATUS", "3");
+        prcSaveTempEquipNo->exec();
+    }
+    CloseTicketPrinter(cptPrinter);
+}
+
+QStringList TfrmEBI040::heldPieces() const
+{
+    QStringList l(m_holds.begin(), m_holds.end());
+    l.sort();
+    return l;
+}
+
+QStringList TfrmEBI040::freeEquipment() const
+{
+    QStringList l;
+    for (int r = 0; r < rgrEquipNo->rowCount(); ++r)
+        l << rgrEquipNo->cell(r, 0);
+    return l;
+}
+
+void TfrmEBI040::search()
+{
+    db::Query master(prcSaveData->database());
+    master.setSql("SELECT DEAL_NAME, KEEP_KIND_GUBUN, KEEP_BOX_NO FROM EB040MS WHERE RENT_DATE = :RENT_DATE "
+                  "AND AREA_GUBUN = :AREA_GUBUN AND RENT_NO = :RENT_NO");
+    master.bind("RENT_DATE", workDate());
+    master.bind("AREA_GUBUN", cboArea->code());
+    master.bind("RENT_NO", edtRentNo->text());
+    m_headerStatus = 2;
+    if (master.open() && master.next()) {
+        edtDealName->setText(master.value(0));
+        cboKeepKind->setCode(master.value(1));
+        edtKeepBoxNo->setText(master.value(2));
+        m_headerStatus = 1;
+    }
+    qryQuery->bind("RENT_DATE", workDate());
+    qryQuery->bind("AREA_GUBUN", cboArea->code());
+    qryQuery->bind("RENT_NO", edtRentNo->text());
+    TfrmEZI000::search();
+    edtDealName->setFocus();
+}
+
+void TfrmEBI040::ShowRow()
+{
+    TfrmEZI000::ShowRow();
+    const int row = grid()->currentRow();
+    if (row >= 0)
+        pressStatus(grid()->cell(row, cStat));
+    equipKindChanged();
+    const bool fresh = row >= 0 && !isLoadedRow(row);
+    sbtEquipCancel->setEnabled(fresh);
+    bbtDelete->setEnabled(fresh);
+    sbtEquipOk->setEnabled(edtRentEquipNo->text().isEmpty());
+}
+
+void TfrmEBI040::StoreControl(QWidget *control)
+{
+    TfrmEZI000::StoreControl(control);
+    const int row = grid()->currentRow();
+    if (row >= 0 && isModified() && !pressedStatus().isEmpty())
+        grid()->setCell(row, cStat, pressedStatus());
+}
+
+void TfrmEBI040::pressStatus(const QString &code)
+{
+    if (code != "D" && code != "S" && code != "R")
+        return;
+    for (auto [b, c] : {std::pair{sbtRentDay, "D"}, {sbtRentSvrl, "S"}, {sbtRentReturn, "R"}}) {
+        const bool on = code == QLatin1String(c);
+        b->setChecked(on);
+        b->setFlat(!on);
+        b->setStyleSheet(on ? "color: blue" : "color: maroon");
+    }
+}
+
+QString TfrmEBI040::pressedStatus() const
+{
+    return sbtRentDay->isChecked() ? "D" : sbtRentSvrl->isChecked() ? "S" : sbtRentReturn->isChecked() ? "R" : "";
+}
+
+void TfrmEBI040::statusClick(const QString &code)
+{
+    pressStatus(code);
+    setModified(true);
+    if (grid()->currentRow() >= 0)
+        grid()->setCell(grid()->currentRow(), cStat, code);
+}
+
+void TfrmEBI040::equipKindChanged()
+{
+    const QString kind = cboRentEquip->code();
+    const QString item = kind == "CS" ? "ITEM1" : kind == "SB" ? "ITEM2" : kind == "NS" ? "ITEM3" : QString();
+    if (!item.isEmpty()) {
+        QStringList codes, labels;
+        db::Query q(prcSaveData->database());
+        q.setSql("SELECT DETAIL, DETAIL_NAME FROM ZX010MS WHERE HEAD = 'E0010' AND " + item + " = 'Y' ORDER BY DETAIL");
+        if (q.open())
+            while (q.next()) {
+                codes << q.value(0);
+                labels << q.value(1);
+            }
+        const QSignalBlocker block(cboEquipSizeGubun);
+        cboEquipSizeGubun->setItems(codes, labels);
+        if (!codes.isEmpty())
+            cboEquipSizeGubun->setCurrentIndex(0);
+    }
+    if (cboEquipSizeGubun->count() == 0)
+        rgrEquipNo->clearRows();
+    refreshEquipList();
+}
+
+void TfrmEBI040::refreshEquipList()
+{
+    if (cboArea->isEmpty() || cboRentEquip->isEmpty() || cboEquipSizeGubun->isEmpty() || isSearchMode())
+        return;
+    rgrEquipNo->clearRows();
+    db::Query q(prcSaveData->database());
+    q.setSql("SELECT EQUIP_NO FROM EB020MS WHERE AREA_GUBUN = :AREA_GUBUN AND EQUIP_GUBUN = :EQUIP_GUBUN "
+             "AND EQUIP_SIZE_GUBUN = :EQUIP_SIZE_GUBUN AND EQUIP_RENT_YN    = 'Y' AND SVRL_RENT_YN     = 'N' "
+             "AND EQUIP_NO NOT IN (SELECT EQUIP_NO FROM EB040DT WHERE RENT_DATE = :RENT_DATE "
+             "AND AREA_GUBUN = :AREA_GUBUN AND EQUIP_GUBUN = :EQUIP_GUBUN AND RENT_STAT = :RENT_STAT) "
+             "AND EQUIP_NO NOT IN (SELECT EQUIP_NO FROM EB020TM WHERE RENT_DATE = :RENT_DATE "
+             "AND AREA_GUBUN = :AREA_GUBUN AND EQUIP_GUBUN = :EQUIP_GUBUN) ORDER  BY EQUIP_NO");
+    q.bind("AREA_GUBUN", cboArea->code());
+    q.bind("EQUIP_GUBUN", cboRentEquip->code());
+    q.bind("EQUIP_SIZE_GUBUN", cboEquipSizeGubun->code());
+    q.bind("RENT_DATE", workDate());
+    q.bind("RENT_STAT", "D");
+    QVector<QStringList> rows;
+    if (q.open())
+        while (q.next())
+            rows << QStringList{q.value(0)};
+    rgrEquipNo->gridModel()->setRows(rows);
+}
+
+bool TfrmEBI040::callHold(const QString &kind, const QString &no, const QString &status)
+{
+    db::Database *db = prcSaveTempEquipNo->database();
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool own = !db->inTransaction();
+    if (own)
+        db->beginTransaction();
+    prcSaveTempEquipNo->clearParams();
+    prcSaveTempEquipNo->setParam("ARENT_DATE", workDate());
+    prcSaveTempEquipNo->setParam("AAREA_GUBUN", cboArea->code());
+    prcSaveTempEquipNo->setParam("AEQUIP_GUBUN", kind);
+    prcSaveTempEquipNo->setParam("AEQUIP_NO", no);
+    prcSaveTempEquipNo->setParam("AU_EMP_NO", Startup().employeeNumber);
+    prcSaveTempEquipNo->setParam("AU_IP", Startup().workstationAddress);
+    prcSaveTempEquipNo->setParam("AEDITSTATUS", status);
+    QString error;
+    bool ok = prcSaveTempEquipNo->exec();
+    QGuiApplication::restoreOverrideCursor();
+    if (!ok)
+        error = prcSaveTempEquipNo->lastError();
+    if (own && ok && !db->commit()) {
+        ok = false;
+        error = db->lastError();
+    }
+    if (!ok) {
+        if (db->inTransaction())
+            db->rollback();
+        ShowError(QStringLiteral("자료를 저장하지 못했습니다.\r\r에러내용:\r") + error);
+        return false;
+    }
+    if (status == "2")
+        m_holds.insert(kind + '/' + no);
+    else
+        m_holds.remove(kind + '/' + no);
+    return true;
+}
+
+bool TfrmEBI040::releaseHolds()
+{
+    for (const QString &h : heldPieces())
+        if (!callHold(h.section('/', 0, 0), h.section('/', 1), "3"))
+            return false;
+    return true;
+}
+
+void TfrmEBI040::sbtEquipOkClick()
+{
+    if (!beginAction(sbtEquipOk))
+        return;
+    const int r = rgrEquipNo->currentRow();
+    if (rgrEquipNo->rowCount() == 0) {
+        ShowInfo(QStringLiteral("조건[지역, 장비, 장비사이즈]에 맞는 잔여장비가 없습니다"));
+        return;
+    }
+    const QString no = rgrEquipNo->cell(r < 0 ? 0 : r, 0);
+    if (IsEquipUnavailable(workDate(), cboArea->code(), cboRentEquip->code(), no)) {
+        ShowInfo(QStringLiteral("선택하신 장비는 이미 대여되었거나 작업중입니다"));
+        return;
+    }
+    if (!callHold(cboRentEquip->code(), no, "2"))
+        return;
+    setModified(true);
+    edtRentEquipNo->setText(no);
+    StoreControl(edtRentEquipNo);
+    StoreControl(cboRentEquip);
+    refreshEquipList();
+}
+
+void TfrmEBI040::sbtEquipCancelClick()
+{
+    if (!beginAction(sbtEquipCancel))
+        return;
+    if (edtRentEquipNo->text().isEmpty()) {
+        ShowInfo(QStringLiteral("선택된 장비가 없습니다"));
+        return;
+    }
+    if (!callHold(cboRentEquip->code(), edtRentEquipNo->text(), "3"))
+        return;
+    setModified(true);
+    edtRentEquipNo->clear();
+    StoreControl(edtRentEquipNo);
+    refreshEquipList();
+}
+
+bool TfrmEBI040::validateRow()
+{
+    if (grid()->rowCount() == 0)
+        return true;
+    const QString first = QStringLiteral("을(를) 먼저 입력하십시오.");
+    if (edtDealName->text().isEmpty())
+        return refuse(edtDealName, enterFirst("*취급자"));
+    if (cboKeepKind->isEmpty())
+        return refuse(cboKeepKind, enterFirst("*보관내용구분"));
+    if (edtKeepBoxNo->text().isEmpty())
+        return refuse(edtKeepBoxNo, enterFirst("*보관함번호"));
+    if (cboRentEquip->isEmpty())
+        return refuse(cboRentEquip, enterFirst("*장비구분"));
+    if (edtRentEquipNo->text().isEmpty()) {
+        ShowInfo(enterFirst("*장비번호"));
+        return false;
+    }
+    if (edtRentName->text().isEmpty())
+        return refuse(edtRentName, enterFirst("*대여자명"));
+    if (cboRentBootsSize->isEmpty())
+        return refuse(cboRentBootsSize, enterFirst("*부츠사이즈"));
+    if (cboRentTicketKind->isEmpty())
+        return refuse(cboRentTicketKind, enterFirst("*권종"));
+    if (!wmeRentZipCode->value().isEmpty() && edtRentAddr1->text().isEmpty())
+        return refuse(wmeRentZipCode, enterCorrectly("주소"));
+    const QString from = wmeRentSvrlDateFrom->value(), to = wmeRentSvrlDateTo->value();
+    if (!from.isEmpty() && !IsValidDate8(from))
+        return refuse(wmeRentSvrlDateFrom, enterCorrectly("연일대여기간"));
+    if (!to.isEmpty() && !IsValidDate8(to))
+        return refuse(wmeRentSvrlDateTo, enterCorrectly("연일대여기간"));
+    if (!from.isEmpty() && to.isEmpty())
+        return refuse(wmeRentSvrlDateTo, enterCorrectly("연일대여기간"));
+    const QString stat = pressedStatus();
+    if (stat.isEmpty()) {
+        ShowInfo(QStringLiteral("대여상태를 선택하십시요"));
+        return false;
+    }
+    if (!from.isEmpty() && !to.isEmpty() && stat == "D") {
+        ShowInfo(QStringLiteral("연일대여기간 등록시 대여상태는 [연일대여]만 설정가능합니다"));
+        return false;
+    }
+    if (stat == "S" && (from.isEmpty() || to.isEmpty()))
+        return refuse(wmeRentSvrlDateFrom, QStringLiteral("대여상태가 [연일대여]일 경우 연일대여기간을 입력하십시요"));
+    Q_UNUSED(first);
+    return true;
+}
+
+void TfrmEBI040::save()
+{
+    const QString rentNo = edtRentNo->text();
+    const int header = m_headerStatus;
+    m_committed = false;
+    m_unprinted.clear();
+    TfrmEZI000::save();
+    if (!m_committed) {
+        // rolled back: the number the database gave exists no more
+        edtRentNo->setText(rentNo);
+        m_headerStatus = header;
+        return;
+    }
+    if (!isSearchMode() && grid()->rowCount() == 0) {
+        ClearDetail();
+        grid()->setCurrentRow(grid()->appendRow());
+        EnableKeyControls(true);
+        ShowRow();
+    }
+    refreshEquipList();
+}
+
+bool TfrmEBI040::SaveData()
+{
+    m_newRows.clear();
+    for (int r = 0; r < grid()->rowCount(); ++r)
+        if (!isLoadedRow(r))
+            m_newRows << r;
+    db::StoredProc &m = *prcSaveDataMaster;
+    m.clearParams();
+    m.setParam("ARENT_DATE", workDate());
+    m.setParam("AAREA_GUBUN", cboArea->code());
+    m.setParam("ARENT_NO", edtRentNo->text());
+    m.setParam("ADEAL_NAME", edtDealName->text());
+    m.setParam("AKEEP_KIND_GUBUN", cboKeepKind->code());
+    m.setParam("AKEEP_BOX_NO", edtKeepBoxNo->text());
+    m.setParam("AU_EMP_NO", Startup().employeeNumber);
+    m.setParam("AU_IP", Startup().workstationAddress);
+    m.setParam("AEDITSTATUS", QString::number(m_headerStatus));
+    if (!m.exec())
+        return failSave(m.lastError());
+    if (m_headerStatus == 2)
+        edtRentNo->setText(m.param("ANEW_RENT_NO"));
+    qryQuery->bind("RENT_NO", edtRentNo->text());
+    prcSaveData->setParam("ARENT_DATE", workDate());
+    prcSaveData->setParam("AAREA_GUBUN", cboArea->code());
+    prcSaveData->setParam("ARENT_NO", edtRentNo->text());
+    m_headerStatus = 1;
+    return TfrmEZI000::SaveData();
+}
+
+TRentTicketInfo TfrmEBI040::ticketFor(int row) const
+{
+    TRentTicketInfo t;
+    t.TicketKindName = grid()->cellLabel(row, cTicket);
+    t.EquipKindName = grid()->cellLabel(row, cEquip);
+    t.RentStatName = grid()->cellLabel(row, cStat);
+    t.AreaName = cboArea->currentText();
+    const QString d = workDate();
+    t.RentDate = d.left(4) + '.' + d.mid(4, 2) + '.' + d.mid(6, 2);
+    t.RentName = grid()->cell(row, cName);
+    t.Height = grid()->cell(row, cHeight);
+    t.Weight = grid()->cell(row, cWeight);
+    t.BootsSizeName = grid()->cellLabel(row, cBoots);
+    if (!grid()->cell(row, cFrom).isEmpty()) {
+        t.SvrlFromDate = slashDate(grid()->cell(row, cFrom));
+        t.SvrlToDate = slashDate(grid()->cell(row, cTo));
+    }
+    t.RentNo = PadZeros(edtRentNo->text(), 10);
+    t.KeepBoxNo = edtKeepBoxNo->text();
+    return t;
+}
+
+bool TfrmEBI040::AfterSave()
+{
+    m_committed = true;
+    m_headerStatus = 1;
+    // saved rows took over their holds; whatever is left belonged to rows deleted before the save
+    for (int r : std::as_const(m_newRows))
+        m_holds.remove(grid()->cell(r, cEquip) + '/' + grid()->cell(r, cEquipNo));
+    releaseHolds();
+    QString error;
+    for (int r : std::as_const(m_newRows)) {
+        if (!error.isEmpty() || !PrintRentTicket(cptPrinter, ticketFor(r))) {
+            if (error.isEmpty())
+                error = cptPrinter.lastError();
+            m_unprinted << grid()->cell(r, cEquipNo) + " " + grid()->cell(r, cName);
+        }
+    }
+    m_newRows.clear();
+    if (!m_unprinted.isEmpty())
+        ShowError(QStringLiteral("자료는 저장되었으나 대여증을 출력하지 못했습니다.\r%1\r\r출력되지 않은 대여증: %2\r"
+                                 "조회 후 \"대여증 재발급(F99)\"으로 다시 출력하십시오.")
+                      .arg(error, m_unprinted.join(", ")));
+    return true;
+}
+
+void TfrmEBI040::bbtReissueClick()
+{
+    if (!beginAction(bbtReissue))
+        return;
+    const int row = grid()->currentRow();
+    if (grid()->rowCount() == 0 || row < 0 || !isLoadedRow(row))
+        return;
+    if (!PrintRentTicket(cptPrinter, ticketFor(row)))
+        ShowError(QStringLiteral("대여증을 출력하지 못했습니다.\r") + cptPrinter.lastError());
+}
+
+void TfrmEBI040::bbtPrinterResetClick()
+{
+    if (!beginAction(bbtPrinterReset))
+        return;
+    ResetTicketPrinter(cptPrinter);
+}
+
+void TfrmEBI040::cancel()
+{
+    TfrmEZI000::cancel();
+    if (!isSearchMode())
+        return;   // the clerk kept the changes
+    // every hold of the unsaved rows goes, not only the one in the edit panel
+    releaseHolds();
+    if (cboKeepKind->count() > 0)
+        cboKeepKind->setCurrentIndex(0);
+    edtKeepBoxNo->clear();
+    for (QPushButton *b : {sbtRentDay, sbtRentSvrl, sbtRentReturn}) {
+        b->setChecked(false);
+        b->setFlat(true);
+        b->setStyleSheet("color: maroon");
+    }
+    rgrEquipNo->clearRows();
+    m_headerStatus = 2;
+}
+
+void TfrmEBI040::bbtCloseClick()
+{
+    if (!beginAction(bbtClose))
+        return;
+    if (pendingCount() > 0 && !AskYesNo(QStringLiteral("변경된 자료가 있습니다.\r정말 종료하시겠습니까?")))
+        return;
+    if (!releaseHolds())
+        return;
+    closeScreen();
+}

@@ -1,0 +1,77 @@
+#pragma once
+// EBI040 장비 대여/반납 작업: the rental counter. Pieces are held for all counters while picked, saved
+// as a rental header with one row per piece, and a rental ticket is printed for every new piece.
+#include "framework/ezi000.h"
+#include "devices/ticketprinter.h"
+#include <QSet>
+
+class QPushButton;
+
+class TfrmEBI040 : public TfrmEZI000 {
+    Q_OBJECT
+public:
+    explicit TfrmEBI040(QWidget *parent = nullptr, const QString &printerPort = TTicketPrinter::DefaultPortName());
+    ~TfrmEBI040() override;
+
+    QString workDate() const { return screenDate(); }
+    int headerEditStatus() const { return m_headerStatus; }
+    QStringList heldPieces() const;          // "kind/number" of every hold this screen owns
+    QStringList lastUnprinted() const { return m_unprinted; }
+    QStringList freeEquipment() const;       // the numbers the free list shows
+
+    TDateEdit *dtpDate;
+    TCodeCombo *cboArea;
+    TEdit *edtRentNo;
+    TEdit *edtDealName;
+    TCodeCombo *cboKeepKind;
+    TEdit *edtKeepBoxNo;
+
+    TCodeCombo *cboRentTicketKind, *cboRentEquip, *cboRentBootsSize;
+    TEdit *edtRentEquipNo, *edtRentName, *edtRentTel, *edtRentAddr1, *edtRentRemark;
+    TNumericEdit *wneRentHeight, *wneRentWeight, *wneRentBinding;
+    TMaskEdit *wmeRentZipCode, *wmeRentSvrlDateFrom, *wmeRentSvrlDateTo;
+    TEdit *wlbRentAddr2;
+
+    TCodeCombo *cboEquipSizeGubun;
+    TRowGrid *rgrEquipNo;
+    QPushButton *bbtEquipNoRef, *sbtEquipOk, *sbtEquipCancel;
+    QPushButton *sbtRentDay, *sbtRentSvrl, *sbtRentReturn;
+    QPushButton *bbtReissue, *bbtPrinterReset;
+
+    TTicketPrinter cptPrinter;
+    std::unique_ptr<db::StoredProc> prcSaveDataMaster;
+    std::unique_ptr<db::StoredProc> prcSaveTempEquipNo;
+
+public slots:
+    void sbtEquipOkClick();
+    void sbtEquipCancelClick();
+    void statusClick(const QString &code);
+    void bbtReissueClick();
+    void bbtPrinterResetClick();
+    void bbtCloseClick() override;
+    void refreshEquipList();
+
+protected:
+    void search() override;
+    void save() override;
+    void cancel() override;
+    bool validateRow() override;
+    bool SaveData() override;
+    bool AfterSave() override;
+    void ShowRow() override;
+    void StoreControl(QWidget *control) override;
+
+private:
+    bool callHold(const QString &kind, const QString &no, const QString &status);
+    bool releaseHolds();
+    void equipKindChanged();
+    void pressStatus(const QString &code);
+    QString pressedStatus() const;
+    TRentTicketInfo ticketFor(int row) const;
+
+    int m_headerStatus = 2;
+    QSet<QString> m_holds;
+    QList<int> m_newRows;
+    QStringList m_unprinted;
+    bool m_committed = false;
+};

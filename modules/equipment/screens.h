@@ -1,0 +1,3 @@
+#pragma once
+// Adds the screens of the rental shop to the screen registry.
+void RegisterEquipmentScreens();
