@@ -42,6 +42,7 @@ void doubleClickRow(TfrmZZH000 *d, int row)
     QTableView *g = grid(d);
     selectRow(d, row);
     const QRect r = g->visualRect(g->model()->index(row, 1));
+    QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, r.center());
     QTest::mouseDClick(g->viewport(), Qt::LeftButton, {}, r.center());
 }
 
