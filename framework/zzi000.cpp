@@ -125,6 +125,14 @@ void TfrmZZI000::layoutStatusBar()
     }
 }
 
+void TfrmZZI000::showEvent(QShowEvent *event)
+{
+    // The derived class is complete now: its name gives the program ID.
+    m_panels[0]->setText(programId());
+    layoutStatusBar();
+    QWidget::showEvent(event);
+}
+
 void TfrmZZI000::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);

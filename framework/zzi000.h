@@ -86,6 +86,7 @@ protected:
     virtual void closeQueries();
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
     void layoutStatusBar();
