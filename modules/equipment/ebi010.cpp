@@ -1,0 +1,139 @@
+#include "ebi010.h"
+#include "app/messages.h"
+#include "app/startupvalues.h"
+#include "refdata/lookups.h"
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QStyledItemDelegate>
+
+int TfrmEBI010::creationWaitMs = 1000;
+
+namespace {
+// Stopped facilities (state "S") are drawn in red, also on the current row.
+class RunStateDelegate : public QStyledItemDelegate {
+public:
+    RunStateDelegate(TRowGrid *grid, int stateColumn) : QStyledItemDelegate(grid), m_grid(grid), m_column(stateColumn) {}
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (m_grid->cell(index.row(), m_column) == QLatin1String("S")) {
+            option->palette.setColor(QPalette::Text, Qt::red);
+            option->palette.setColor(QPalette::HighlightedText, Qt::red);
+        }
+        // The facility kind is named once for its group of rows.
+        if (index.column() == 0 && index.row() > 0 && m_grid->cell(index.row() - 1, 0) == m_grid->cell(index.row(), 0))
+            option->text.clear();
+    }
+private:
+    TRowGrid *m_grid;
+    int m_column;
+};
+} // namespace
+
+TfrmEBI010::TfrmEBI010(QWidget *parent) : TfrmEZI000(parent)
+{
+    setWindowTitle(QStringLiteral("코스,리프트 운영정보 등록"));
+    dtpDate = conditions()->addDateEdit(QStringLiteral("dtpDate"), QStringLiteral("*운행일자"));
+    bbtAdd->hide();
+    bbtDelete->hide();
+
+    grid()->addColumn(QStringLiteral("코스,리프트구분"), TGridColumn::Text, 120);
+    grid()->addColumn(QStringLiteral("세부구분"), TGridColumn::Text, 160);
+    grid()->addColumn(QStringLiteral("운행여부"), TGridColumn::Text, 90).pickList(QStringLiteral("E0008"));
+    grid()->addColumn(QStringLiteral("코스,리프트구분코드"), TGridColumn::Text, 40).hidden();
+    grid()->addColumn(QStringLiteral("세부구분코드"), TGridColumn::Text, 40).hidden();
+    grid()->setItemDelegate(new RunStateDelegate(grid(), 2));
+
+    wlbFacGubunName = body()->addLabel(QStringLiteral("wlbFacGubunName"), QStringLiteral("코스,리프트구분"),
+                                       QStringLiteral("코스,리프트구분"));
+    wlbFacDetailGubunName = body()->addLabel(QStringLiteral("wlbFacDetailGubunName"), QStringLiteral("세부구분"),
+                                             QStringLiteral("세부구분"));
+    cboRunGubun = body()->addCodeCombo(QStringLiteral("cboRunGubun"), QStringLiteral("*운행여부"), QStringLiteral("운행여부"));
+
+    panCreating = new QFrame(this);
+    panCreating->setObjectName(QStringLiteral("panCreating"));
+    panCreating->setFrameShape(QFrame::Panel);
+    panCreating->setAutoFillBackground(true);
+    auto *lay = new QHBoxLayout(panCreating);
+    lay->addWidget(new QLabel(QStringLiteral("신규자료를 생성중입니다. . . . . "), panCreating));
+    auto *busy = new QProgressBar(panCreating);
+    busy->setRange(0, 0);   // a running bar while the day is created
+    lay->addWidget(busy);
+    panCreating->hide();
+
+    qryQuery->setSql(QStringLiteral(
+        "SELECT T2.FAC_GUBUN_NAME, T2.FAC_DETAIL_GUBUN_NAME, T1.RUN_YN, T2.FAC_GUBUN, T2.FAC_DETAIL_GUBUN "
+        "  FROM EB010MS T1, "
+        "       (SELECT C.DETAIL AS FAC_DETAIL_GUBUN, C.DETAIL_NAME AS FAC_DETAIL_GUBUN_NAME, C.ITEM1 AS FAC_GUBUN, "
+        "               (SELECT F.DETAIL_NAME FROM ZX010MS F WHERE F.HEAD = :GC_FAC_GUBUN AND F.DETAIL = C.ITEM1) AS FAC_GUBUN_NAME "
+        "          FROM ZX010MS C WHERE C.HEAD = :GC_COURSE_GUBUN "
+        "        UNION ALL "
+        "        SELECT L.DETAIL, L.DETAIL_NAME, L.ITEM1, "
+        "               (SELECT F.DETAIL_NAME FROM ZX010MS F WHERE F.HEAD = :GC_FAC_GUBUN AND F.DETAIL = L.ITEM1) "
+        "          FROM ZX010MS L WHERE L.HEAD = :GC_LIFT_GUBUN) T2 "
+        " WHERE T1.RUN_DATE = :RUN_DATE "
+        "   AND T1.FAC_GUBUN = T2.FAC_GUBUN "
+        "   AND T1.FAC_DETAIL_GUBUN = T2.FAC_DETAIL_GUBUN "
+        " ORDER BY T2.FAC_GUBUN, T2.FAC_DETAIL_GUBUN"));
+    prcSaveData->setProcedure(QStringLiteral("PR_EBI010_02"));
+    prcNewCreate = std::make_unique<db::StoredProc>(prcSaveData->database(), QStringLiteral("PR_EBI010_01"));
+}
+
+bool TfrmEBI010::createRunDate(const QString &runDate)
+{
+    panCreating->adjustSize();
+    panCreating->move((width() - panCreating->width()) / 2, (height() - panCreating->height()) / 2);
+    panCreating->raise();
+    panCreating->show();
+    QApplication::processEvents();
+
+    db::Database *database = prcNewCreate->database();
+    const bool own = !database->inTransaction();
+    bool ok = !own || database->beginTransaction();
+    QString error = database->lastError();
+    if (ok) {
+        prcNewCreate->setParam(QStringLiteral("ARUN_DATE"), runDate);
+        prcNewCreate->setParam(QStringLiteral("AU_EMP_NO"), Startup().employeeNumber);
+        prcNewCreate->setParam(QStringLiteral("AU_IP"), Startup().workstationAddress);
+        ok = prcNewCreate->exec();
+        error = prcNewCreate->lastError();
+        if (ok && !database->commit()) {
+            ok = false;
+            error = database->lastError();
+        }
+        if (!ok)
+            database->rollback();
+    }
+    if (!ok) {
+        panCreating->hide();
+        ShowError(QStringLiteral("자료를 저장하지 못했습니다.\r\r에러내용:\r") + error);
+        return false;
+    }
+    QElapsedTimer wait;
+    wait.start();
+    while (wait.elapsed() < creationWaitMs)
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    panCreating->hide();
+    return true;
+}
+
+void TfrmEBI010::search()
+{
+    const QString runDate = dtpDate->dateText();
+    if (refdata::IsRunDateUnregistered(runDate) && !createRunDate(runDate))
+        return;
+    qryQuery->bind(QStringLiteral("RUN_DATE"), runDate);
+    qryQuery->bind(QStringLiteral("GC_FAC_GUBUN"), QStringLiteral("E0005"));
+    qryQuery->bind(QStringLiteral("GC_COURSE_GUBUN"), QStringLiteral("E0006"));
+    qryQuery->bind(QStringLiteral("GC_LIFT_GUBUN"), QStringLiteral("E0007"));
+    TfrmEZI000::search();
+}
+
+bool TfrmEBI010::SaveData()
+{
+    prcSaveData->setParam(QStringLiteral("ARUN_DATE"), dtpDate->dateText());
+    return TfrmEZI000::SaveData();
+}
