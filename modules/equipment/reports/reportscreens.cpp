@@ -1,0 +1,371 @@
+#include "modules/equipment/reports/reportscreens.h"
+#include "app/datamodule.h"
+#include "app/messages.h"
+#include "database/query.h"
+#include "widgets/inputs.h"
+#include <QDate>
+#include <QStyledItemDelegate>
+
+using namespace equipment_reports;
+
+namespace {
+
+const QString kBlanks = QStringLiteral("   ");
+
+// A first key equal to the one of the row above is left blank.
+class TRepeatOnceDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (index.row() > 0) {
+            const QModelIndex above = index.sibling(index.row() - 1, index.column());
+            if (above.data().toString() == index.data().toString())
+                option->text.clear();
+        }
+    }
+};
+
+bool validDate(const QString &yyyymmdd)
+{
+    return yyyymmdd.size() == 8 && QDate::fromString(yyyymmdd, QStringLiteral("yyyyMMdd")).isValid();
+}
+
+} // namespace
+
+// ---- layouts
+
+TfrmEBPList::TfrmEBPList(const QString &programId, const QString &title, const QVector<TReportColumn> &columns,
+                         bool summary)
+    : m_summary(summary), m_columns(int(columns.size()))
+{
+    setObjectName(QStringLiteral("frm") + programId);
+    setTitle(title);
+    for (const TReportColumn &c : columns)
+        addColumn(QString::fromUtf8(c.field), QString::fromUtf8(c.title), c.width / 4.0,
+                  c.right ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+void TfrmEBPList::design()
+{
+    TfrmEZP000::design();
+    if (m_summary) {
+        addSummaryText(QStringLiteral("합계"), 0, m_columns - 1);
+        addSummaryText(FTotal, m_columns - 1, 1, Qt::AlignRight | Qt::AlignVCenter);
+    }
+}
+
+// ---- list screens
+
+TfrmEBSList::TfrmEBSList(const QString &programId, const QString &caption, const QString &layoutTitle,
+                         const QVector<TReportColumn> &columns)
+    : m_programId(programId), m_layoutTitle(layoutTitle), m_columns(columns)
+{
+    setObjectName(QStringLiteral("frm") + programId);
+    setWindowTitle(caption);
+    for (const TReportColumn &c : columns)
+        rgrGrid->addColumn(QString::fromUtf8(c.field), QString::fromUtf8(c.title), c.width,
+                           c.right ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+void TfrmEBSList::search()
+{
+    if (!validate())
+        return;
+    statement().applyTo(*qryQuery);
+    TfrmEZS000::search();
+}
+
+TfrmZZP010 *TfrmEBSList::createLayout()
+{
+    QString programId = m_programId;
+    programId.replace(2, 1, QLatin1Char('P'));
+    auto *layout = new TfrmEBPList(programId, m_layoutTitle, m_columns, m_summary);
+    layout->FTotal = FTotal;
+    return layout;
+}
+
+void TfrmEBSList::fillConditions(TfrmZZP010 *layout)
+{
+    layout->setConditionLines(conditionLines());
+}
+
+void TfrmEBSList::addSeason()
+{
+    edtSeason = addEdit("edtSeason", QStringLiteral("*시즌"), 2);
+    wlbSeason = new QLabel(panSearch);
+    wlbSeason->setObjectName("wlbSeason");
+    wlbSeason->setMinimumWidth(110);
+    addCondition(wlbSeason, QString(), 110);
+    connect(edtSeason, &QLineEdit::textEdited, wlbSeason, &QLabel::clear);
+    connect(edtSeason, &QLineEdit::editingFinished, this, [this] {
+        if (!edtSeason->text().isEmpty())
+            wlbSeason->setText(db::Query::scalar(DM()->dbsDB,
+                "SELECT DETAIL_NAME FROM ZX010MS WHERE HEAD = 'E0004' AND DETAIL = :DETAIL",
+                {{"DETAIL", edtSeason->text()}}));
+    });
+}
+
+bool TfrmEBSList::checkSeason()
+{
+    if (edtSeason->text().trimmed().isEmpty()) {
+        ShowError(QStringLiteral("*시즌") + QStringLiteral("을(를) 먼저 입력하십시오."));
+        edtSeason->setFocus();
+        return false;
+    }
+    if (wlbSeason->text().isEmpty()) {
+        ShowError(QStringLiteral("*시즌") + QStringLiteral("을(를) 정확히 입력하십시오."));
+        edtSeason->setFocus();
+        return false;
+    }
+    return true;
+}
+
+QString TfrmEBSList::seasonPair() const
+{
+    return QStringLiteral("*시즌: ") + wlbSeason->text();
+}
+
+TEdit *TfrmEBSList::addOptionalDate(const QString &name, const QString &caption)
+{
+    TEdit *e = addEdit(name, caption, 8);
+    e->setInputMask(QString());
+    e->setPlaceholderText(QStringLiteral("yyyymmdd"));
+    return e;
+}
+
+bool TfrmEBSList::checkDates(TEdit *from, TEdit *to, const QString &caption)
+{
+    for (TEdit *e : {from, to}) {
+        if (!e->text().isEmpty() && !validDate(e->text())) {
+            ShowError(caption + QStringLiteral("을(를) 정확히 입력하십시오."));
+            e->setFocus();
+            return false;
+        }
+    }
+    return true;
+}
+
+QString TfrmEBSList::periodPair(const QString &caption, TEdit *from, TEdit *to)
+{
+    auto shown = [](TEdit *e) { return e->text().isEmpty() ? kAll : e->text(); };
+    return caption + QStringLiteral(": ") + shown(from) + QStringLiteral("  ∼  ") + shown(to);
+}
+
+TfrmEBSSummary::TfrmEBSSummary(const QString &programId, const QString &caption, const QString &layoutTitle,
+                               const QVector<TReportColumn> &columns, const QString &totalCaption)
+    : TfrmEBSList(programId, caption, layoutTitle, columns), m_totalCaption(totalCaption)
+{
+    m_summary = true;
+    rgrGrid->setItemDelegateForColumn(0, new TRepeatOnceDelegate(rgrGrid));
+    cdsQuery->rowBackground = [this](int row) {
+        return cdsQuery->text(row, 1) == kSubtotal ? QColor(Qt::yellow) : QColor();
+    };
+}
+
+void TfrmEBSSummary::afterSearch()
+{
+    totalStatement().applyTo(*qryFooter);
+    FTotal = qryFooter->open() && qryFooter->next() ? qryFooter->value(0) : QStringLiteral("0");
+    qryFooter->close();
+    rgrGrid->setFooter(0, m_totalCaption);
+    rgrGrid->setFooter(rgrGrid->columnCount() - 1, FTotal);
+}
+
+// ---- EBS060
+
+TfrmEBS060::TfrmEBS060(QWidget *parent)
+    : TfrmEBSList("EBS060", QStringLiteral("일일 장비대여 현황 조회,출력"), QStringLiteral("일일 장비대여 현황"),
+                  {{"RENT_NO", "대여번호", 90}, {"RENT_SEQ", "순번", 40, true}, {"RENT_STAT_NAME", "대여상태", 70},
+                   {"EQUIP_GUBUN_NAME", "장비구분", 80}, {"EQUIP_NO", "장비번호", 70}, {"RENT_NAME", "대여자명", 80},
+                   {"TEL_NO", "연락처", 100}, {"HEIGHT", "신장", 40, true}, {"WEIGHT", "체중", 40, true},
+                   {"SHOES_SIZE_NAME", "신발규격", 60}, {"BINDING", "바인딩강도", 60, true},
+                   {"TICKET_KIND_NAME", "권종", 90}, {"SVRL_RENT_FROM_DATE", "연일대여 시작일자", 90},
+                   {"SVRL_RENT_TO_DATE", "연일대여 끝일자", 90}})
+{
+    setParent(parent);
+    dtpDate = addDateEdit("dtpDate", QStringLiteral("*대여일자"));
+    addArea();
+    cboRentStat = addCodeCombo("cboRentStat", QStringLiteral("*상태구분"), "E0012", true);
+    cboTicketKind = addCodeCombo("cboTicketKind", QStringLiteral("*권종구분"), "I0005", true);
+}
+
+Statement TfrmEBS060::statement()
+{
+    return ebs060(dtpDate->dateText(), cboArea->code(), cboRentStat->code(), cboTicketKind->code());
+}
+
+QStringList TfrmEBS060::conditionLines()
+{
+    return {conditionLine({dtpDate, cboArea}), conditionLine({cboRentStat, cboTicketKind})};
+}
+
+// ---- EBS070
+
+TfrmEBS070::TfrmEBS070(QWidget *parent)
+    : TfrmEBSList("EBS070", QStringLiteral("연일장비대여 현황 조회,출력"), QStringLiteral("연일장비 대여 현황"),
+                  {{"EQUIP_GUBUN_NAME", "장비구분", 80}, {"EQUIP_NO", "장비번호", 70},
+                   {"EQUIP_SIZE_GUBUN_NAME", "장비사이즈", 70}, {"RENT_NO", "대여번호", 90},
+                   {"RENT_NAME", "대여자명", 80}, {"TEL_NO", "연락처", 100}, {"TICKET_KIND_NAME", "권종", 90},
+                   {"SVRL_RENT_FROM_DATE", "연일대여 시작일자", 90}, {"SVRL_RENT_TO_DATE", "연일대여 끝일자", 90},
+                   {"DEAL_NAME", "취급자", 70}, {"KEEP_KIND_GUBUN_NAME", "보관내용구분", 80},
+                   {"KEEP_BOX_NO", "보관함번호", 70}})
+{
+    setParent(parent);
+    addArea();
+}
+
+Statement TfrmEBS070::statement() { return ebs070(cboArea->code()); }
+QStringList TfrmEBS070::conditionLines() { return {conditionLine({cboArea})}; }
+
+// ---- EBS080
+
+TfrmEBS080::TfrmEBS080(QWidget *parent)
+    : TfrmEBSSummary("EBS080", QStringLiteral("시간대별 장비대여현황 조회,출력"), QStringLiteral("시간대별 장비대여 현황"),
+                     {{"RENT_HOUR", "시간대", 120}, {"EQUIP_GUBUN_NAME", "장비구분", 120},
+                      {"RENT_CNT", "대여현황", 80, true}},
+                     QStringLiteral("총    계"))
+{
+    setParent(parent);
+    dtpDate = addDateEdit("dtpDate", QStringLiteral("*대여일자"));
+    addArea();
+}
+
+Statement TfrmEBS080::statement() { return ebs080(dtpDate->dateText(), cboArea->code()); }
+Statement TfrmEBS080::totalStatement() { return ebs080Total(dtpDate->dateText(), cboArea->code()); }
+QStringList TfrmEBS080::conditionLines() { return {conditionLine({dtpDate, cboArea})}; }
+
+// ---- EBS090
+
+TfrmEBS090::TfrmEBS090(QWidget *parent)
+    : TfrmEBSSummary("EBS090", QStringLiteral("기간별 장비대여 현황 조회,출력"), QStringLiteral("기간별 장비대여 현황"),
+                     {{"RENT_DATE", "대여일자", 100}, {"EQUIP_GUBUN_NAME", "장비구분", 120},
+                      {"RENT_CNT", "대여현황", 80, true}},
+                     QStringLiteral("총    계"))
+{
+    setParent(parent);
+    edtDateFrom = addOptionalDate("edtDateFrom", QStringLiteral("*대여일자"));
+    edtDateTo = addOptionalDate("edtDateTo", QStringLiteral("∼"));
+    addArea();
+}
+
+bool TfrmEBS090::validate() { return checkDates(edtDateFrom, edtDateTo, QStringLiteral("*대여일자")); }
+Statement TfrmEBS090::statement() { return ebs090(edtDateFrom->text(), edtDateTo->text(), cboArea->code()); }
+Statement TfrmEBS090::totalStatement() { return ebs090Total(edtDateFrom->text(), edtDateTo->text(), cboArea->code()); }
+
+QStringList TfrmEBS090::conditionLines()
+{
+    return {periodPair(QStringLiteral("*대여일자"), edtDateFrom, edtDateTo) + kBlanks + conditionLine({cboArea})};
+}
+
+// ---- EBS100
+
+TfrmEBS100::TfrmEBS100(QWidget *parent)
+    : TfrmEBSList("EBS100", QStringLiteral("장비보관 현황 조회,출력"), QStringLiteral("장비보관 현황"),
+                  {{"KEEP_NO", "보관번호", 90}, {"KEEP_STAT_NAME", "보관상태", 70}, {"KEEP_GUBUN_NAME", "보관구분", 70},
+                   {"EQUIP_GUBUN_NAME", "장비구분", 80}, {"EQUIP_NAME_GUBUN_NAME", "장비명구분", 80},
+                   {"MEMBER_NO", "회원번호", 80}, {"KEEP_NAME", "보관자명", 80}, {"KEEP_BOX_NO", "보관함번호", 70}})
+{
+    setParent(parent);
+    addSeason();
+    addArea();
+    cboKeepStat = addCodeCombo("cboKeepStat", QStringLiteral("보관상태"), "E0015", true);
+    cboKeepGubun = addCodeCombo("cboKeepGubun", QStringLiteral("보관구분"), "E0016", true);
+    newConditionRow();
+    cboEquipGubun = addCodeCombo("cboEquipGubun", QStringLiteral("장비구분"), "E0009", true);
+    cboEquipNameGubun = addCodeCombo("cboEquipNameGubun", QStringLiteral("장비명구분"), "E0021", true);
+    edtKeepName = addEdit("edtKeepName", QStringLiteral("보관자명"), 30);
+}
+
+Statement TfrmEBS100::statement()
+{
+    return ebs100({edtSeason->text(), cboArea->code(), cboKeepStat->code(), cboKeepGubun->code(),
+                   cboEquipGubun->code(), cboEquipNameGubun->code(), edtKeepName->text()});
+}
+
+QStringList TfrmEBS100::conditionLines()
+{
+    return {seasonPair() + kBlanks + conditionLine({cboArea}), conditionLine({cboKeepStat, cboKeepGubun}),
+            conditionLine({cboEquipGubun, cboEquipNameGubun, edtKeepName})};
+}
+
+// ---- EBS110
+
+TfrmEBS110::TfrmEBS110(QWidget *parent)
+    : TfrmEBSList("EBS110", QStringLiteral("미출고 장비보관 현황 조회,출력"), QStringLiteral("미출고 장비보관 현황"),
+                  {{"KEEP_NO", "보관번호", 90}, {"MEMBER_NO", "회원번호", 80}, {"KEEP_NAME", "보관자명", 80},
+                   {"KEEP_BOX_NO", "보관함번호", 70}, {"KEEP_GUBUN_NAME", "보관구분", 70},
+                   {"EQUIP_GUBUN_NAME", "장비구분", 80}, {"EQUIP_NAME_GUBUN_NAME", "장비명", 80},
+                   {"EQUIP_NAME_ETC", "장비명기타", 100}, {"NATIVE_NO", "고유번호", 80}, {"POELS_YN", "폴 유무", 50},
+                   {"POELS_NAME", "폴명", 70}, {"IPGO_DATE", "입고일", 80}, {"CHULGO_DATE", "출고일", 80},
+                   {"MOBILE_NO", "연락처(핸드폰)", 100}})
+{
+    setParent(parent);
+    dtpDate = addDateEdit("dtpDate", QStringLiteral("*기준일자"));
+    addArea();
+}
+
+Statement TfrmEBS110::statement() { return ebs110(dtpDate->dateText(), cboArea->code()); }
+QStringList TfrmEBS110::conditionLines() { return {conditionLine({dtpDate, cboArea})}; }
+
+// ---- EBS120 and EBS130
+
+TfrmEBSStorageSummary::TfrmEBSStorageSummary(const QString &programId, const QString &caption,
+                                             const QString &layoutTitle, const QVector<TReportColumn> &columns)
+    : TfrmEBSSummary(programId, caption, layoutTitle, columns, QStringLiteral("총  계"))
+{
+    addSeason();
+    addArea();
+    edtIpgoFrom = addOptionalDate("edtIpgoFrom", QStringLiteral("입고일자"));
+    edtIpgoTo = addOptionalDate("edtIpgoTo", QStringLiteral("∼"));
+}
+
+bool TfrmEBSStorageSummary::validate()
+{
+    return checkSeason() && checkDates(edtIpgoFrom, edtIpgoTo, QStringLiteral("입고일자"));
+}
+
+QStringList TfrmEBSStorageSummary::conditionLines()
+{
+    return {seasonPair() + kBlanks + conditionLine({cboArea}),
+            periodPair(QStringLiteral("입고일자"), edtIpgoFrom, edtIpgoTo)};
+}
+
+TfrmEBS120::TfrmEBS120(QWidget *parent)
+    : TfrmEBSStorageSummary("EBS120", QStringLiteral("보관종류별 현황 조회,출력"), QStringLiteral("보관 종류별 현황"),
+                            {{"KEEP_GUBUN_NAME", "보관구분", 120}, {"EQUIP_GUBUN_NAME", "장비구분", 120},
+                             {"KEEP_CNT", "보관현황", 80, true}})
+{
+    setParent(parent);
+}
+
+Statement TfrmEBS120::statement()
+{
+    return ebs120(edtSeason->text(), cboArea->code(), edtIpgoFrom->text(), edtIpgoTo->text());
+}
+
+Statement TfrmEBS120::totalStatement()
+{
+    return ebs120Total(edtSeason->text(), cboArea->code(), edtIpgoFrom->text(), edtIpgoTo->text());
+}
+
+TfrmEBS130::TfrmEBS130(QWidget *parent)
+    : TfrmEBSStorageSummary("EBS130", QStringLiteral("지역별 보관 현황 조회,출력"), QStringLiteral("지역별 보관 현황"),
+                            {{"REGION_NAME", "지역", 160}, {"EQUIP_GUBUN_NAME", "장비구분", 120},
+                             {"KEEP_CNT", "보관현황", 80, true}})
+{
+    setParent(parent);
+}
+
+Statement TfrmEBS130::statement()
+{
+    return ebs130(edtSeason->text(), cboArea->code(), edtIpgoFrom->text(), edtIpgoTo->text());
+}
+
+Statement TfrmEBS130::totalStatement()
+{
+    return ebs130Total(edtSeason->text(), cboArea->code(), edtIpgoFrom->text(), edtIpgoTo->text());
+}
