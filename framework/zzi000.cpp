@@ -2,6 +2,8 @@
 #include "app/datamodule.h"
 #include "app/mainwindow.h"
 #include "app/startupvalues.h"
+#include "refdata/codes.h"
+#include "widgets/inputs.h"
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QAction>
@@ -27,6 +29,16 @@ const char *kColoured = "zzi000Coloured";
 
 TfrmZZI000::TfrmZZI000(QWidget *parent) : QWidget(parent)
 {
+    // Code combos and pick lists filled by code group read the common code table.
+    if (!HasCodeListSource())
+        SetCodeListSource([](const QString &group, QStringList *codes, QStringList *labels) {
+            try {
+                FillCodeColumn(labels, codes, group);
+            } catch (const std::exception &) {
+                // an unreadable code table leaves the list empty
+            }
+        });
+
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->setSpacing(0);

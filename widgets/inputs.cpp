@@ -27,6 +27,7 @@ void SetHint(QWidget *control, const QString &hint) { control->setProperty("hint
 QString Hint(const QWidget *control) { return control->property("hint").toString(); }
 
 void SetCodeListSource(CodeListSource source) { codeSource() = std::move(source); }
+bool HasCodeListSource() { return bool(codeSource()); }
 
 bool LoadCodeList(const QString &group, QStringList *codes, QStringList *labels)
 {
@@ -53,9 +54,8 @@ void TCodeCombo::setItems(const QStringList &codes, const QStringList &labels)
 {
     QSignalBlocker block(this);
     clear();
-    m_codes = codes;
     for (int i = 0; i < codes.size(); ++i)
-        addItem(i < labels.size() ? labels[i] : codes[i]);
+        addItem(i < labels.size() ? labels[i] : codes[i], codes[i]);
     setCurrentIndex(-1);
 }
 
@@ -73,15 +73,24 @@ bool TCodeCombo::fillFromGroup(const QString &group, bool allEntry)
     return ok;
 }
 
+QStringList TCodeCombo::codes() const
+{
+    QStringList out;
+    for (int i = 0; i < count(); ++i)
+        out.append(itemData(i).toString());
+    return out;
+}
+
 QString TCodeCombo::code() const
 {
     int i = currentIndex();
-    return i >= 0 && i < m_codes.size() ? m_codes[i] : QString();
+    return i >= 0 ? itemData(i).toString() : QString();
 }
 
 bool TCodeCombo::setCode(const QString &code)
 {
-    int i = code.isEmpty() && !m_codes.contains(code) ? -1 : int(m_codes.indexOf(code));
+    const QStringList all = codes();
+    int i = int(all.indexOf(code));
     setCurrentIndex(i);
     return i >= 0;
 }

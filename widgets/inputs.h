@@ -16,6 +16,7 @@ QString Hint(const QWidget *control);
 // sets it; until then code combos filled by group stay empty.
 using CodeListSource = std::function<void(const QString &group, QStringList *codes, QStringList *labels)>;
 void SetCodeListSource(CodeListSource source);
+bool HasCodeListSource();
 bool LoadCodeList(const QString &group, QStringList *codes, QStringList *labels);
 
 // A plain edit whose length limit counts CP949 bytes (0: no limit).
@@ -29,21 +30,20 @@ private:
     int m_maxBytes = 0;
 };
 
-// Shows labels, yields codes. The position of an entry is the same in the combo and in a grid
-// column filled from the same code group.
+// Shows labels, yields codes (each entry's code is its item data, so addItem(label, code) works
+// too). The position of an entry is the same in the combo and in a grid column filled from the same
+// code group.
 class TCodeCombo : public QComboBox {
     Q_OBJECT
 public:
     explicit TCodeCombo(QWidget *parent = nullptr);
     void setItems(const QStringList &codes, const QStringList &labels);
     bool fillFromGroup(const QString &group, bool allEntry = false);  // allEntry: "[전체]" with code ""
-    QStringList codes() const { return m_codes; }
+    QStringList codes() const;
     QString code() const;                 // the chosen entry's code, empty without a choice
     bool setCode(const QString &code);    // no selection when the code is not listed
     bool isEmpty() const { return code().isEmpty(); }
     void clearSelection() { setCurrentIndex(-1); }
-private:
-    QStringList m_codes;
 };
 
 // Whole numbers only; value() is the integer, text() its digits.
