@@ -167,6 +167,22 @@ private slots:
         s.bbtSearchClick();
         QCOMPARE(g_creations, 1);
         QCOMPARE(s.grid()->cell(1, 2), QString("S"));
+        // The stopped course is drawn in red, the others not.
+        s.grid()->setCurrentRow(0);
+        const QImage shot = s.grid()->viewport()->grab().toImage();
+        auto hasRed = [&](int row) {
+            const QRect r = s.grid()->visualRect(s.grid()->model()->index(row, 1));
+            for (int x = r.left(); x <= r.right(); ++x)
+                for (int y = r.top(); y <= r.bottom(); ++y) {
+                    const QColor c = shot.pixelColor(x * shot.width() / s.grid()->viewport()->width(),
+                                                     y * shot.height() / s.grid()->viewport()->height());
+                    if (c.red() > 180 && c.green() < 80 && c.blue() < 80)
+                        return true;
+                }
+            return false;
+        };
+        QVERIFY(hasRed(1));
+        QVERIFY(!hasRed(2));
         s.bbtCancelClick();
         s.dtpDate->setDateText("20261210");
         s.bbtSearchClick();
