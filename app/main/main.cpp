@@ -10,7 +10,9 @@
 #include "framework/zzi000.h"
 #include <QDir>
 #include <QElapsedTimer>
+#include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTextStream>
 #include <QTimer>
 
@@ -121,6 +123,28 @@ int main(int argc, char **argv)
             QTextStream(stdout) << "startup-ms " << started.nsecsElapsed() / 1e6 << " menus "
                                 << window.menuBar()->actions().size() << "\n";
             window.close();
+        });
+    }
+    // A picture of the running program for the documentation: SPORTS_SCREENSHOT=file.png opens the
+    // first menu, saves the screen and ends.
+    const QString screenshot = qEnvironmentVariable("SPORTS_SCREENSHOT");
+    if (!screenshot.isEmpty()) {
+        QTimer::singleShot(500, &window, [&window] {
+            window.setGeometry(window.screen()->availableGeometry());   // no window manager to maximise
+            for (QAction *menu : window.menuBar()->actions())
+                for (QAction *entry : menu->menu() ? menu->menu()->actions() : QList<QAction *>())
+                    if (window.screenCount() < 2 && !entry->data().toString().isEmpty())
+                        window.OpenProgram(entry->text(), entry->data().toString());
+        });
+        QTimer::singleShot(1500, &window, [&window] {
+            const QList<QAction *> menus = window.menuBar()->actions();
+            if (!menus.isEmpty() && menus.first()->menu())
+                menus.first()->menu()->popup(window.mapToGlobal(window.menuBar()->actionGeometry(menus.first()).bottomLeft()));
+        });
+        QTimer::singleShot(2500, &window, [&window, screenshot] {
+            QScreen *screen = window.screen();
+            screen->grabWindow(0).save(screenshot);
+            qApp->quit();
         });
     }
     const int rc = app.exec();
