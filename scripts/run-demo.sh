@@ -6,4 +6,5 @@ bash scripts/install-deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 ninja -C build
 ./build/database/sports-demodb build/app/main/demo.db
-exec ./build/app/main/sports demo.db DEMO 1001 "홍길동"
+# DEMO is an alias of build/app/main/sports-db.ini (File=demo.db in the program directory).
+exec ./build/app/main/sports DEMO DEMO 1001 "홍길동"
