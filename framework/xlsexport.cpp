@@ -56,35 +56,57 @@ void TXlsWriter::flush()
     m_buffer.clear();
 }
 
+QByteArray TXlsWriter::encode(const QString &text)
+{
+    // Plain ASCII is the same in CP949; other texts repeat a lot in a result (names of codes), so the
+    // conversions of the latest distinct texts are kept.
+    bool ascii = true;
+    for (QChar c : text)
+        if (c.unicode() >= 0x80) { ascii = false; break; }
+    if (ascii)
+        return text.toLatin1();
+    auto it = m_encoded.constFind(text);
+    if (it != m_encoded.constEnd())
+        return *it;
+    if (m_encoded.size() >= 4096)
+        m_encoded.clear();
+    QByteArray bytes = ToCp949(text);
+    m_encoded.insert(text, bytes);
+    return bytes;
+}
+
 void TXlsWriter::label(quint16 row, quint16 column, const QString &text)
 {
-    QByteArray bytes = ToCp949(text);
+    QByteArray bytes = encode(text);
     // The length field of a record is 16 bits; a text that long is cut rather than corrupting the file.
     const int room = 0xFFFF - 8;
     if (bytes.size() > room)
         bytes = ToCp949(TruncateCp949(text, room));
-    QByteArray data;
-    data.reserve(8 + bytes.size());
-    put16(data, row);
-    put16(data, column);
-    put16(data, 0);
-    put16(data, quint16(bytes.size()));
-    data.append(bytes);
-    record(0x0204, data);
+    put16(m_buffer, 0x0204);
+    put16(m_buffer, quint16(8 + bytes.size()));
+    put16(m_buffer, row);
+    put16(m_buffer, column);
+    put16(m_buffer, 0);
+    put16(m_buffer, quint16(bytes.size()));
+    m_buffer.append(bytes);
+    if (m_buffer.size() >= kFlushAt)
+        flush();
 }
 
 void TXlsWriter::number(quint16 row, quint16 column, double value)
 {
-    QByteArray data;
-    put16(data, row);
-    put16(data, column);
-    put16(data, 0);
+    put16(m_buffer, 0x0203);
+    put16(m_buffer, 14);
+    put16(m_buffer, row);
+    put16(m_buffer, column);
+    put16(m_buffer, 0);
     quint64 bits;
     std::memcpy(&bits, &value, 8);
     char c[8];
     qToLittleEndian(bits, c);
-    data.append(c, 8);
-    record(0x0203, data);
+    m_buffer.append(c, 8);
+    if (m_buffer.size() >= kFlushAt)
+        flush();
 }
 
 bool TXlsWriter::isNumberText(const QString &text)

@@ -11,6 +11,7 @@
 // Every record is: type, length of the data, data; all numbers little-endian 16-bit unsigned.
 #include <QByteArray>
 #include <QFile>
+#include <QHash>
 #include <QString>
 
 class TXlsWriter {
@@ -37,7 +38,9 @@ public:
 private:
     void record(quint16 type, const QByteArray &data);
     void flush();
+    QByteArray encode(const QString &text);
     QFile m_file;
+    QHash<QString, QByteArray> m_encoded;
     QByteArray m_buffer;
     bool m_failed = false;
 };
