@@ -4,6 +4,7 @@
 #include "database/query.h"
 #include "refdata/lookups.h"
 #include <QPushButton>
+#include <QVBoxLayout>
 #include <QShortcut>
 #include <QGuiApplication>
 #include "app/startupvalues.h"
@@ -42,10 +43,15 @@ TfrmEBI040::TfrmEBI040(QWidget *parent, const QString &printerPort) : TfrmEZI000
             col.pickList("E0011");
     }
 
-    edtDealName = body()->addEdit("edtDealName", "*취급자", {}, 30);
-    cboKeepKind = body()->addCodeCombo("cboKeepKind", "*보관내용구분", "E0013");
-    edtKeepBoxNo = body()->addEdit("edtKeepBoxNo", "*보관함번호", {}, 5);
-    body()->newLine();
+    // the header of the rental sits above the rows and keeps its values from row to row
+    auto *head = new TFieldPanel(panHead);
+    auto *headLayout = new QVBoxLayout(panHead);
+    headLayout->setContentsMargins(0, 0, 0, 0);
+    headLayout->addWidget(head);
+    panHead->show();
+    edtDealName = head->addEdit("edtDealName", "*취급자", {}, 30);
+    cboKeepKind = head->addCodeCombo("cboKeepKind", "*보관내용구분", "E0013");
+    edtKeepBoxNo = head->addEdit("edtKeepBoxNo", "*보관함번호", {}, 5);
     cboRentTicketKind = body()->addCodeCombo("cboRentTicketKind", "*권종", kCols[cTicket]);
     cboRentEquip = body()->addCodeCombo("cboRentEquip", "*장비구분", kCols[cEquip]);
     edtRentEquipNo = body()->addEdit("edtRentEquipNo", "*장비번호", kCols[cEquipNo], 5);
@@ -186,6 +192,9 @@ void TfrmEBI040::search()
     qryQuery->bind("AREA_GUBUN", cboArea->code());
     qryQuery->bind("RENT_NO", edtRentNo->text());
     TfrmEZI000::search();
+    if (cboKeepKind->isEmpty() && cboKeepKind->count() > 0)
+        cboKeepKind->setCurrentIndex(0);
+    refreshEquipList();
     edtDealName->setFocus();
 }
 

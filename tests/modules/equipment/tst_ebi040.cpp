@@ -1,0 +1,194 @@
+// The rental counter end to end: pieces picked from the free list, the rental saved, tickets on the line.
+#include "modules/equipment/ebi040.h"
+#include "app/datamodule.h"
+#include "app/startupvalues.h"
+#include "support/messagerecorder.h"
+#include "support/testdatabase.h"
+#include <QApplication>
+#include <QPushButton>
+#include <QtTest>
+#include <fcntl.h>
+#include <poll.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+namespace {
+
+const char *kFixture =
+    "INSERT INTO ZX010MS (HEAD, DETAIL, DETAIL_NAME) VALUES ('E0017', 'M', '메인');\n"
+    "INSERT INTO ZX010MS (HEAD, DETAIL, DETAIL_NAME) VALUES ('E0013', '01', '신발');\n"
+    "INSERT INTO ZX010MS (HEAD, DETAIL, DETAIL_NAME) VALUES ('I0005', '01', '대인');\n"
+    "INSERT INTO ZX010MS (HEAD, DETAIL, DETAIL_NAME) VALUES ('E0012', 'D', '일일대여');\n"
+    "INSERT INTO ZX010MS (HEAD, DETAIL, DETAIL_NAME) VALUES ('E0012', 'S', '연일대여');\n"
+    "INSERT INTO ZX010MS (HEAD, DETAIL, DETAIL_NAME) VALUES ('E0012', 'R', '반납');\n"
+    "INSERT INTO ZX010MS (HEAD, DETAIL, DETAIL_NAME) VALUES ('E0009', 'CS', '카빙스키');\n"
+    "INSERT INTO ZX010MS (HEAD, DETAIL, DETAIL_NAME) VALUES ('E0011', '270', '270mm');\n"
+    "INSERT INTO ZX010MS (HEAD, DETAIL, DETAIL_NAME, ITEM1, ITEM2, ITEM3) VALUES ('E0010', '150', '150', 'Y', 'N', 'Y');\n"
+    "INSERT INTO ZX010MS (HEAD, DETAIL, DETAIL_NAME, ITEM1, ITEM2, ITEM3) VALUES ('E0010', '160', '160', 'Y', 'Y', 'Y');\n"
+    "INSERT INTO EB020MS (AREA_GUBUN, EQUIP_GUBUN, EQUIP_NO, EQUIP_SIZE_GUBUN, EQUIP_RENT_YN, SVRL_RENT_YN) VALUES ('M', 'CS', '00001', '150', 'Y', 'N');\n"
+    "INSERT INTO EB020MS (AREA_GUBUN, EQUIP_GUBUN, EQUIP_NO, EQUIP_SIZE_GUBUN, EQUIP_RENT_YN, SVRL_RENT_YN) VALUES ('M', 'CS', '00002', '150', 'Y', 'N');\n"
+    "INSERT INTO EB020MS (AREA_GUBUN, EQUIP_GUBUN, EQUIP_NO, EQUIP_SIZE_GUBUN, EQUIP_RENT_YN, SVRL_RENT_YN) VALUES ('M', 'CS', '00003', '150', 'Y', 'N');\n";
+
+class PseudoTerminal {
+public:
+    PseudoTerminal()
+    {
+        m_fd = posix_openpt(O_RDWR | O_NOCTTY);
+        grantpt(m_fd);
+        unlockpt(m_fd);
+        m_slave = QString::fromLocal8Bit(ptsname(m_fd));
+        fcntl(m_fd, F_SETFL, fcntl(m_fd, F_GETFL) | O_NONBLOCK);
+    }
+    ~PseudoTerminal() { ::close(m_fd); }
+    QString slave() const { return m_slave; }
+    QByteArray readAll()
+    {
+        QByteArray out;
+        pollfd p{m_fd, POLLIN, 0};
+        while (poll(&p, 1, 200) > 0) {
+            char buf[4096];
+            const ssize_t n = ::read(m_fd, buf, sizeof buf);
+            if (n <= 0)
+                break;
+            out.append(buf, int(n));
+        }
+        return out;
+    }
+private:
+    int m_fd = -1;
+    QString m_slave;
+};
+
+void typeInto(QWidget *w, const QString &text)
+{
+    w->setFocus();
+    if (auto *e = qobject_cast<QLineEdit *>(w))
+        e->selectAll();
+    QInputMethodEvent ev;
+    ev.setCommitString(text);
+    QCoreApplication::sendEvent(w, &ev);
+}
+
+} // namespace
+
+class TestEBI040 : public QObject {
+    Q_OBJECT
+    void fillRow(TfrmEBI040 &s, const QString &name)
+    {
+        s.cboRentEquip->setCode("CS");
+        QVERIFY2(!s.freeEquipment().isEmpty(), qPrintable(QString("%1/%2/%3/%4/%5").arg(s.cboArea->code(), s.cboRentEquip->code(), s.cboEquipSizeGubun->code()).arg(s.isSearchMode()).arg(s.cboRentEquip->count())));
+        s.sbtEquipOk->click();
+        QVERIFY(!s.edtRentEquipNo->text().isEmpty());
+        typeInto(s.edtRentName, name);
+        s.cboRentBootsSize->setCode("270");
+        s.sbtRentDay->click();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        Startup().employeeNumber = "E01";
+        Startup().workstationAddress = "10.0.0.9";
+    }
+
+    void rentThreePiecesAndReturnOne_data() { testing::addBackendColumn(); }
+    void rentThreePiecesAndReturnOne()
+    {
+        TEST_DB_FETCH(t);
+        QVERIFY(t.run(kFixture));
+        DM()->attach(t.database());
+        testing::MessageRecorder messages;
+        PseudoTerminal pty;
+        TfrmEBI040 s(nullptr, pty.slave());
+        s.resize(1000, 700);
+        s.show();
+        QVERIFY(QTest::qWaitForWindowActive(&s));
+        QVERIFY(s.cptPrinter.isConnected());
+        s.bbtSearch->click();
+        QVERIFY(!s.isSearchMode());
+        QCOMPARE(s.headerEditStatus(), 2);
+        typeInto(s.edtDealName, "김취급");
+        typeInto(s.edtKeepBoxNo, "A1");
+        for (const QString &name : {"가", "나", "다"}) {
+            if (name != "가")
+                s.bbtAdd->click();
+            fillRow(s, name);
+        }
+        QCOMPARE(s.grid()->rowCount(), 3);
+        QCOMPARE(t.count("EB020TM"), 3);
+        QVERIFY(s.freeEquipment().isEmpty());
+        s.bbtSave->click();
+        QVERIFY2(s.lastUnprinted().isEmpty(), qPrintable(messages.texts().join('|')));
+        QVERIFY2(t.count("EB040MS") == 1, qPrintable(messages.texts().join("|")));
+        QCOMPARE(t.count("EB040DT"), 3);
+        QCOMPARE(t.count("EB020TM"), 0);
+        QCOMPARE(s.edtRentNo->text(), QString("1"));
+        const QByteArray line = pty.readAll();
+        QCOMPARE(line.count("<CB><RR>"), 3);
+        QCOMPARE(line.count("<RC20,830><HW2,2><F2>0000000001   A1"), 3);
+
+        // a return is a changed row: saved, nothing printed, the piece listed again
+        s.grid()->setCurrentRow(0);
+        s.sbtRentReturn->click();
+        QVERIFY(!s.sbtEquipCancel->isEnabled());
+        s.bbtSave->click();
+        QCOMPARE(t.count("EB040DT", "RENT_STAT = 'R'"), 1);
+        QVERIFY(pty.readAll().isEmpty());
+        s.grid()->setCurrentRow(0);
+        QCOMPARE(s.freeEquipment().size(), 1);
+    }
+
+    void cancelReleasesEveryHold_data() { testing::addBackendColumn(); }
+    void cancelReleasesEveryHold()
+    {
+        TEST_DB_FETCH(t);
+        QVERIFY(t.run(kFixture));
+        DM()->attach(t.database());
+        testing::MessageRecorder messages;
+        TfrmEBI040 s(nullptr, "/dev/sports-no-printer");
+        s.show();
+        QVERIFY(QTest::qWaitForWindowActive(&s));
+        s.bbtSearch->click();
+        typeInto(s.edtDealName, "김취급");
+        typeInto(s.edtKeepBoxNo, "A1");
+        fillRow(s, "가");
+        s.bbtAdd->click();
+        fillRow(s, "나");
+        QCOMPARE(t.count("EB020TM"), 2);
+        s.bbtCancel->click();
+        QVERIFY(s.isSearchMode());
+        QCOMPARE(t.count("EB020TM"), 0);
+        QVERIFY(s.heldPieces().isEmpty());
+    }
+
+    void unprintedTicketsLeaveTheRentalSaved_data() { testing::addBackendColumn(); }
+    void unprintedTicketsLeaveTheRentalSaved()
+    {
+        TEST_DB_FETCH(t);
+        QVERIFY(t.run(kFixture));
+        DM()->attach(t.database());
+        testing::MessageRecorder messages;
+        TfrmEBI040 s(nullptr, "/dev/sports-no-printer");
+        s.show();
+        QVERIFY(QTest::qWaitForWindowActive(&s));
+        s.bbtSearch->click();
+        typeInto(s.edtDealName, "김취급");
+        typeInto(s.edtKeepBoxNo, "A1");
+        fillRow(s, "가");
+        s.bbtSave->click();
+        QCOMPARE(t.count("EB040DT"), 1);
+        QCOMPARE(s.lastUnprinted().size(), 1);
+        QVERIFY(messages.texts().join('|').contains("대여증 재발급(F99)"));
+        QVERIFY(!messages.texts().join('|').contains("자료를 저장하지 못했습니다"));
+    }
+};
+
+int main(int argc, char **argv)
+{
+    testing::prepareTestEnvironment();
+    QApplication app(argc, argv);
+    TestEBI040 t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "tst_ebi040.moc"
