@@ -271,7 +271,7 @@ TfrmEBS100::TfrmEBS100(QWidget *parent)
 {
     setParent(parent);
     addSeason();
-    addArea();
+    addArea(QStringLiteral("지역구분"));
     cboKeepStat = addCodeCombo("cboKeepStat", QStringLiteral("보관상태"), "E0015", true);
     cboKeepGubun = addCodeCombo("cboKeepGubun", QStringLiteral("보관구분"), "E0016", true);
     newConditionRow();
@@ -318,7 +318,7 @@ TfrmEBSStorageSummary::TfrmEBSStorageSummary(const QString &programId, const QSt
     : TfrmEBSSummary(programId, caption, layoutTitle, columns, QStringLiteral("총  계"))
 {
     addSeason();
-    addArea();
+    addArea(QStringLiteral("지역구분"));
     edtIpgoFrom = addOptionalDate("edtIpgoFrom", QStringLiteral("입고일자"));
     edtIpgoTo = addOptionalDate("edtIpgoTo", QStringLiteral("∼"));
 }

@@ -51,7 +51,10 @@ protected:
     TfrmZZP010 *createLayout() override;
     void fillConditions(TfrmZZP010 *layout) override;
 
-    TCodeCombo *addArea() { return cboArea = addCodeCombo("cboArea", QStringLiteral("*지역구분"), "E0017"); }
+    TCodeCombo *addArea(const QString &caption = QStringLiteral("*지역구분"))
+    {
+        return cboArea = addCodeCombo("cboArea", caption, "E0017");
+    }
     void addSeason();                 // "*시즌" with its name beside it
     bool checkSeason();
     QString seasonPair() const;       // "*시즌: <name>"
