@@ -2,7 +2,10 @@
 #include "app/datamodule.h"
 #include "app/startupvalues.h"
 #include "database/procedure.h"
+#include "framework/ezh999.h"
 #include "framework/ezi000.h"
+#include <QListWidget>
+#include <QTableWidget>
 #include "support/messagerecorder.h"
 #include "support/testdatabase.h"
 #include <QApplication>
@@ -285,6 +288,15 @@ private slots:
         QCOMPARE(s->statusMessage(), QString("스토어드 프로시져가 지정되지 않았습니다."));
         QVERIFY(g_calls.isEmpty());
         QCOMPARE(s->pendingCount(), 1);
+        // The pending-change viewer shows the entry and the parameters it would fill.
+        TfrmEZH999 viewer(s->pendingFields(), s->pendingEntries());
+        QCOMPARE(viewer.windowTitle(), QString("GridBack DisPlay"));
+        QCOMPARE(viewer.rgrGridBack->rowCount(), 1);
+        QCOMPARE(viewer.rgrGridBack->horizontalHeaderItem(4)->text(), QString("EDITSTATUS"));
+        QCOMPARE(viewer.rgrGridBack->item(0, 4)->text(), QString("1"));
+        QCOMPARE(viewer.rgrGridBack->item(0, 2)->text(), QString("x"));
+        QCOMPARE(viewer.rgrGridBack->columnWidth(0), 130);
+        QCOMPARE(viewer.lstParams->item(0)->text(), QString("AKIND"));
         QCOMPARE(s->statusPanelText(0), QString("TST010"));
         QCOMPARE(s->statusPanelText(2), QString("사용자 : 홍길동"));
     }
