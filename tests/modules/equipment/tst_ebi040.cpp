@@ -22,6 +22,7 @@ const char *kFixture =
     "INSERT INTO ZX010MS (HEAD, DETAIL, DETAIL_NAME) VALUES ('E0012', 'S', '연일대여');\n"
     "INSERT INTO ZX010MS (HEAD, DETAIL, DETAIL_NAME) VALUES ('E0012', 'R', '반납');\n"
     "INSERT INTO ZX010MS (HEAD, DETAIL, DETAIL_NAME) VALUES ('E0009', 'CS', '카빙스키');\n"
+    "INSERT INTO ZX010MS (HEAD, DETAIL, DETAIL_NAME) VALUES ('E0009', 'SB', '스노보드');\n"
     "INSERT INTO ZX010MS (HEAD, DETAIL, DETAIL_NAME) VALUES ('E0011', '270', '270mm');\n"
     "INSERT INTO ZX010MS (HEAD, DETAIL, DETAIL_NAME, ITEM1, ITEM2, ITEM3) VALUES ('E0010', '150', '150', 'Y', 'N', 'Y');\n"
     "INSERT INTO ZX010MS (HEAD, DETAIL, DETAIL_NAME, ITEM1, ITEM2, ITEM3) VALUES ('E0010', '160', '160', 'Y', 'Y', 'Y');\n"
@@ -155,6 +156,10 @@ private slots:
         s.bbtAdd->click();
         fillRow(s, "나");
         QCOMPARE(t.count("EB020TM"), 2);
+        // snowboards come only in the sizes marked for them
+        s.bbtAdd->click();
+        s.cboRentEquip->setCode("SB");
+        QCOMPARE(s.cboEquipSizeGubun->codes(), QStringList{"160"});
         s.bbtCancel->click();
         QVERIFY(s.isSearchMode());
         QCOMPARE(t.count("EB020TM"), 0);
