@@ -5,11 +5,23 @@
 #include "modules/equipment/reports/reportscreens.h"
 #include "reportfixture.h"
 #include "widgets/inputs.h"
+#include "report/preview.h"
 #include <QApplication>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTimer>
 #include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
+QString pdfText(const QString &path)
+{
+    QProcess p;
+    p.start("pdftotext", {"-layout", "-enc", "UTF-8", path, "-"});
+    p.waitForFinished(30000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
 // Opens the protected layout steps for the test.
 template <class Screen>
 class Exposed : public Screen {
@@ -65,6 +77,24 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(s.writeSpreadsheet(dir.filePath("hours.xls")));
         QVERIFY(QFileInfo(dir.filePath("hours.xls")).size() > 0);
+
+        // The preview prints the grid's rows, the conditions and the total beside "합계".
+        const QString pdf = dir.filePath("hours.pdf");
+        bool previewed = false;
+        QTimer::singleShot(0, [&] {
+            auto *w = qobject_cast<report::TReportPreview *>(QApplication::activeModalWidget());
+            QVERIFY(w);
+            QCOMPARE(w->pageCount(), 1);
+            QVERIFY(w->savePdf(pdf));
+            previewed = true;
+            w->accept();
+        });
+        s.bbtPreviewClick();
+        QVERIFY(previewed);
+        const QString text = pdfText(pdf);
+        for (const char *expected : {"시간대별 장비대여 현황", "*대여일자: 2026-12-09", "09:00 - 09:59", "소계", "보드", "합계"})
+            QVERIFY2(text.contains(QString::fromUtf8(expected)), qPrintable(text));
+        QVERIFY2(text.contains(QRegularExpression(QStringLiteral("합계\\s+4"))), qPrintable(text));
     }
 
     void storageList_data() { testing::addBackendColumn(); }
