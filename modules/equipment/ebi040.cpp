@@ -3,6 +3,7 @@
 #include "app/utils.h"
 #include "database/query.h"
 #include "refdata/lookups.h"
+#include "framework/dialogs/lookupdialogs.h"
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <QShortcut>
@@ -31,6 +32,9 @@ TfrmEBI040::TfrmEBI040(QWidget *parent, const QString &printerPort) : TfrmEZI000
     dtpDate = conditions()->addDateEdit("dtpDate", "*대여일자");
     cboArea = conditions()->addCodeCombo("cboArea", "*지역구분", "E0017");
     edtRentNo = conditions()->addEdit("edtRentNo", "대여번호", {}, 10);
+    bbtRentNo = new QPushButton("...");
+    bbtRentNo->setObjectName("bbtRentNo");
+    conditions()->addControl(QString(), bbtRentNo);
 
     grid()->addColumn(kCols[cSeq], TGridColumn::Text, 60);
     grid()->addColumn(kCols[cTicket], TGridColumn::Text, 100).pickList("I0005");
@@ -63,6 +67,9 @@ TfrmEBI040::TfrmEBI040(QWidget *parent, const QString &printerPort) : TfrmEZI000
     cboRentBootsSize = body()->addCodeCombo("cboRentBootsSize", "*부츠사이즈", kCols[cBoots]);
     wneRentBinding = body()->addNumericEdit("wneRentBinding", "바인딩강도", kCols[cBinding], 3);
     wmeRentZipCode = body()->addMaskEdit("wmeRentZipCode", "주소", kCols[cZip], "999-999");
+    bbtRentZipCode = new QPushButton("...");
+    bbtRentZipCode->setObjectName("bbtRentZipCode");
+    body()->addControl(QString(), bbtRentZipCode);
     edtRentAddr1 = body()->addEdit("edtRentAddr1", QString(), kCols[cAddr1]);
     edtRentAddr1->setReadOnly(true);
     wlbRentAddr2 = body()->addEdit("wlbRentAddr2", QString(), kCols[cAddr2], 60);
@@ -123,6 +130,18 @@ TfrmEBI040::TfrmEBI040(QWidget *parent, const QString &printerPort) : TfrmEZI000
         QPushButton *target = b;
         connect(sc, &QShortcut::activated, target, [target] {
             if (target->isVisible() && target->isEnabled())
+                target->click();
+        });
+    }
+
+    connect(bbtRentNo, &QPushButton::clicked, this, &TfrmEBI040::bbtRentNoClick);
+    connect(bbtRentZipCode, &QPushButton::clicked, this, &TfrmEBI040::bbtRentZipCodeClick);
+    for (auto [edit, b] : {std::pair<QWidget *, QPushButton *>{edtRentNo, bbtRentNo}, {wmeRentZipCode, bbtRentZipCode}}) {
+        auto *f1 = new QShortcut(QKeySequence(Qt::Key_F1), edit);
+        f1->setContext(Qt::WidgetShortcut);
+        QPushButton *target = b;
+        connect(f1, &QShortcut::activated, target, [target] {
+            if (target->isEnabled())
                 target->click();
         });
     }
@@ -565,4 +584,34 @@ void TfrmEBI040::bbtCloseClick()
     if (!releaseHolds())
         return;
     closeScreen();
+}
+
+void TfrmEBI040::bbtRentNoClick()
+{
+    if (!beginAction(bbtRentNo))
+        return;
+    QString no = edtRentNo->text();
+    if (SelectRentNo(workDate(), cboArea->code(), no, this)) {
+        edtRentNo->setText(no);
+        bbtSearchClick();
+    } else {
+        edtRentNo->setFocus();
+    }
+}
+
+void TfrmEBI040::bbtRentZipCodeClick()
+{
+    if (!beginAction(bbtRentZipCode))
+        return;
+    QString zip = wmeRentZipCode->value(), address;
+    if (SelectZipCode(zip, address, this)) {
+        setModified(true);
+        wmeRentZipCode->setValue(zip);
+        edtRentAddr1->setText(address);
+        StoreControl(wmeRentZipCode);
+        StoreControl(edtRentAddr1);
+        wlbRentAddr2->setFocus();
+    } else {
+        wmeRentZipCode->setFocus();
+    }
 }

@@ -37,6 +37,7 @@ public:
     QPushButton *bbtEquipNoRef, *sbtEquipOk, *sbtEquipCancel;
     QPushButton *sbtRentDay, *sbtRentSvrl, *sbtRentReturn;
     QPushButton *bbtReissue, *bbtPrinterReset;
+    QPushButton *bbtRentNo, *bbtRentZipCode;
 
     TTicketPrinter cptPrinter;
     std::unique_ptr<db::StoredProc> prcSaveDataMaster;
@@ -48,6 +49,8 @@ public slots:
     void statusClick(const QString &code);
     void bbtReissueClick();
     void bbtPrinterResetClick();
+    void bbtRentNoClick();
+    void bbtRentZipCodeClick();
     void bbtCloseClick() override;
     void refreshEquipList();
 
