@@ -83,7 +83,8 @@ TfrmZZP010 *TfrmEBSList::createLayout()
 {
     QString programId = m_programId;
     programId.replace(2, 1, QLatin1Char('P'));
-    auto *layout = new TfrmEBPList(programId, m_layoutTitle, m_columns, m_summary);
+    auto *layout = new TfrmEBPList(programId, m_layoutTitle, m_layoutColumns.isEmpty() ? m_columns : m_layoutColumns,
+                                   m_summary);
     layout->FTotal = FTotal;
     return layout;
 }
@@ -270,6 +271,11 @@ TfrmEBS100::TfrmEBS100(QWidget *parent)
                    {"MEMBER_NO", "회원번호", 80}, {"KEEP_NAME", "보관자명", 80}, {"KEEP_BOX_NO", "보관함번호", 70}})
 {
     setParent(parent);
+    m_layoutColumns = {{"KEEP_NO", "보관번호", 90}, {"KEEP_STAT_NAME", "보관상태", 60}, {"KEEP_GUBUN_NAME", "보관구분", 60},
+                       {"EQUIP_GUBUN_NAME", "장비구분", 70}, {"EQUIP_NAME_GUBUN_NAME", "장비명", 70},
+                       {"NATIVE_NO", "고유번호", 80}, {"POELS_YN", "폴유무", 40}, {"IPGO_DATE", "입고일", 80},
+                       {"CHULGO_DATE", "출고일", 80}, {"MEMBER_NO", "회원번호", 70}, {"KEEP_NAME", "보관자명", 70},
+                       {"KEEP_BOX_NO", "보관함번호", 60}};
     addSeason();
     addArea(QStringLiteral("지역구분"));
     cboKeepStat = addCodeCombo("cboKeepStat", QStringLiteral("보관상태"), "E0015", true);

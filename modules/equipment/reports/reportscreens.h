@@ -66,6 +66,7 @@ protected:
     QString m_programId;
     QString m_layoutTitle;
     QVector<TReportColumn> m_columns;
+    QVector<TReportColumn> m_layoutColumns;   // when the layout prints other fields than the grid shows
     bool m_summary = false;
     QString FTotal;
 };

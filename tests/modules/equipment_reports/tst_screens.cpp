@@ -139,6 +139,21 @@ private slots:
                                          "장비구분: [전체]   장비명구분: [전체]   보관자명: 김"}));
         std::unique_ptr<TfrmZZP010> layout(s.layout());
         QCOMPARE(layout->programId(), QString("EBP100"));
+
+        // The layout prints its own fields over the rows of the last search.
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath("storage.pdf");
+        QTimer::singleShot(0, [&] {
+            auto *w = qobject_cast<report::TReportPreview *>(QApplication::activeModalWidget());
+            QVERIFY(w);
+            QVERIFY(w->savePdf(pdf));
+            w->accept();
+        });
+        s.bbtPreviewClick();
+        const QString text = pdfText(pdf);
+        for (const char *expected : {"장비보관 현황", "보관자명: 김", "고유번호", "폴유무", "이김순", "김하늘", "2026-12-10"})
+            QVERIFY2(text.contains(QString::fromUtf8(expected)), qPrintable(text));
+        QVERIFY(!text.contains(QStringLiteral("박민호")));
     }
 
     void periodValidation()
