@@ -137,6 +137,8 @@ public:
     explicit TfrmEBS100(QWidget *parent = nullptr);
     TCodeCombo *cboKeepStat, *cboKeepGubun, *cboEquipGubun, *cboEquipNameGubun;
     TEdit *edtKeepName;
+    QHash<QString, QLabel *> detailLabels;   // the current item's remaining fields, by field name
+    void showDetail(int row);
 protected:
     bool validate() override { return checkSeason(); }
     equipment_reports::Statement statement() override;

@@ -124,7 +124,13 @@ private slots:
 
         s.cboKeepStat->setCode("O");
         s.bbtSearchClick();
-        QCOMPARE(gridRows(s), QStringList({"0000000002|출고|시즌보관|보드|아토믹||이김순|"}));
+        QCOMPARE(s.cdsQuery->rowCount(), 1);
+        QCOMPARE(s.cdsQuery->text(0, "KEEP_NAME"), QString("이김순"));
+        QCOMPARE(s.cdsQuery->text(0, "KEEP_STAT_NAME"), QString("출고"));
+        s.rgrGrid->setCurrentRow(0);
+        s.showDetail(0);
+        QCOMPARE(s.detailLabels.value("ZIP_CODE")->text(), QString("232-010"));
+        QCOMPARE(s.detailLabels.value("CHULGO_DATE")->text(), QString("2026-12-06"));
 
         s.cboKeepStat->setCurrentIndex(0);
         s.edtKeepName->setText("김");
