@@ -2,10 +2,13 @@
 #include "app/datamodule.h"
 #include "app/messages.h"
 #include "database/query.h"
+#include "framework/dialogs/lookupdialogs.h"
 #include "widgets/inputs.h"
 #include <QDate>
 #include <QFormLayout>
 #include <QItemSelectionModel>
+#include <QShortcut>
+#include <QToolButton>
 #include <QStyledItemDelegate>
 
 using namespace equipment_reports;
@@ -99,6 +102,14 @@ void TfrmEBSList::fillConditions(TfrmZZP010 *layout)
 void TfrmEBSList::addSeason()
 {
     edtSeason = addEdit("edtSeason", QStringLiteral("*시즌"), 2);
+    auto *button = new QToolButton(panSearch);
+    button->setObjectName("sbtSeason");
+    button->setText(QStringLiteral("…"));
+    button->setFocusPolicy(Qt::NoFocus);
+    addCondition(button, QString(), 24);
+    connect(button, &QToolButton::clicked, this, &TfrmEBSList::lookupSeason);
+    auto *f1 = new QShortcut(QKeySequence(Qt::Key_F1), edtSeason, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(f1, &QShortcut::activated, this, &TfrmEBSList::lookupSeason);
     wlbSeason = new QLabel(panSearch);
     wlbSeason->setObjectName("wlbSeason");
     wlbSeason->setMinimumWidth(110);
@@ -110,6 +121,17 @@ void TfrmEBSList::addSeason()
                 "SELECT DETAIL_NAME FROM ZX010MS WHERE HEAD = 'E0004' AND DETAIL = :DETAIL",
                 {{"DETAIL", edtSeason->text()}}));
     });
+}
+
+void TfrmEBSList::lookupSeason()
+{
+    QString code, name;
+    if (!SelectCode(QStringLiteral("스키 시즌구분"), QStringLiteral("E0004"), code, name, this))
+        return;
+    edtSeason->setText(code);
+    wlbSeason->setText(name);
+    if (cboArea)
+        cboArea->setFocus();
 }
 
 bool TfrmEBSList::checkSeason()

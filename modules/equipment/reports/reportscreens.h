@@ -42,6 +42,7 @@ public:
     TCodeCombo *cboArea = nullptr;
     TEdit *edtSeason = nullptr;
     QLabel *wlbSeason = nullptr;
+    void lookupSeason();              // F1 or the button: the season lookup, then on to the area
 
 protected:
     virtual bool validate() { return true; }
