@@ -3,9 +3,20 @@
 #include <cerrno>
 
 namespace {
-QByteArray convert(const char *to, const char *from, const QByteArray &input, bool fromUtf8)
+// One converter per direction, opened once: exports convert every cell.
+iconv_t converter(bool fromUtf8)
 {
-    iconv_t cd = iconv_open(to, from);
+    thread_local iconv_t toCp949 = iconv_open("CP949", "UTF-8");
+    thread_local iconv_t toUtf8 = iconv_open("UTF-8", "CP949");
+    iconv_t cd = fromUtf8 ? toCp949 : toUtf8;
+    if (cd != reinterpret_cast<iconv_t>(-1))
+        iconv(cd, nullptr, nullptr, nullptr, nullptr);  // back to the initial state
+    return cd;
+}
+
+QByteArray convert(const QByteArray &input, bool fromUtf8)
+{
+    iconv_t cd = converter(fromUtf8);
     if (cd == reinterpret_cast<iconv_t>(-1))
         return QByteArray();
     QByteArray out;
@@ -33,13 +44,28 @@ QByteArray convert(const char *to, const char *from, const QByteArray &input, bo
         }
     }
     out.resize(int(outPtr - out.data()));
-    iconv_close(cd);
     return out;
 }
 } // namespace
 
-QByteArray ToCp949(const QString &text) { return convert("CP949", "UTF-8", text.toUtf8(), true); }
-QString FromCp949(const QByteArray &bytes) { return QString::fromUtf8(convert("UTF-8", "CP949", bytes, false)); }
+static bool isAscii(const QByteArray &bytes)
+{
+    for (const char c : bytes)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    return true;
+}
+
+QByteArray ToCp949(const QString &text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    return isAscii(utf8) ? utf8 : convert(utf8, true);
+}
+
+QString FromCp949(const QByteArray &bytes)
+{
+    return isAscii(bytes) ? QString::fromLatin1(bytes) : QString::fromUtf8(convert(bytes, false));
+}
 
 int Cp949Length(const QString &text)
 {
