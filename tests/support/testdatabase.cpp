@@ -13,8 +13,8 @@ static db::ConnectionSettings postgresSettings()
 {
     db::ConnectionSettings s;
     s.backend = db::Backend::PostgreSQL;
-    const QString spec = qEnvironmentVariable("SPORTS_TEST_PG");
-    for (const QString &part : spec.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+    const QString connection = qEnvironmentVariable("SPORTS_TEST_PG");
+    for (const QString &part : connection.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         const QString key = part.section(QLatin1Char('='), 0, 0);
         const QString value = part.section(QLatin1Char('='), 1);
         if (key == QLatin1String("host")) s.host = value;
