@@ -3,6 +3,9 @@
 #include "app/datamodule.h"
 #include "app/messages.h"
 #include "app/startupvalues.h"
+#include "dialogs/lookupdialogs.h"
+#include "fieldlookups.h"
+#include "refdata/lookups.h"
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -92,6 +95,7 @@ TfrmEZI000::TfrmEZI000(QWidget *parent) : TfrmZZI010(parent)
 
     prcSaveData = std::make_unique<db::StoredProc>(DM()->dbsDB);
     connect(rgrGrid, &TRowGrid::currentRowChanged, this, [this](int current, int) { rowChanged(current); });
+    rgrGrid->setRowLeaveGuard([this](int from, int to) { return guardRowLeave(from, to); });
     setSearchMode(true);
 }
 
@@ -316,6 +320,35 @@ void TfrmEZI000::rowChanged(int current)
             w->setFocus();
 }
 
+int TfrmEZI000::guardRowLeave(int from, int to)
+{
+    if (!m_rowLeaveChecks || m_filling || from != m_shownRow || from >= rgrGrid->rowCount())
+        return to;
+    QWidget *focus = QApplication::focusWidget();
+    if (focus && (focus == bbtCancel || focus == bbtDelete || focus == bbtSave))
+        return to;
+    if (isBlankRow(from)) {
+        // a row nobody filled in is not worth a message: it goes
+        m_shownRow = -1;
+        m_modified = false;
+        m_newRowPending = false;
+        rgrGrid->removeRow(from);
+        return to > from ? to - 1 : to;
+    }
+    return validateRow() ? to : -1;
+}
+
+void TfrmEZI000::OpenRecordWhenEmpty()
+{
+    if (isSearchMode() || rgrGrid->rowCount() > 0)
+        return;
+    ClearDetail();
+    m_shownRow = -1;
+    rgrGrid->setCurrentRow(rgrGrid->appendRow());
+    EnableKeyControls(true);
+    ShowRow();
+}
+
 void TfrmEZI000::ClearRows()
 {
     m_shownRow = -1;
@@ -416,12 +449,39 @@ void TfrmEZI000::bbtAddClick()
     const int row = rgrGrid->currentRow();
     if (row >= 0 && isBlankRow(row))
         return;   // no second blank row
+    if (m_rowLeaveChecks && row >= 0 && !validateRow())
+        return;
     if (m_modified)
         PostCurrentRow();
     m_shownRow = -1;
     int last = rgrGrid->appendRow();
     m_newRowPending = true;
     rgrGrid->setCurrentRow(last);
+}
+
+void TfrmEZI000::bindZipCode(TMaskEdit *zip, QLineEdit *address, QAbstractButton *lookup, QWidget *next)
+{
+    connect(zip, &QLineEdit::editingFinished, this, [zip, address] {
+        if (!zip->value().isEmpty())
+            address->setText(refdata::GetZipAddress(zip->value()));
+    });
+    connect(zip, &QLineEdit::textEdited, address, &QLineEdit::clear);
+    connect(lookup, &QAbstractButton::clicked, this, [this, zip, address, lookup, next] {
+        if (!beginAction(lookup))
+            return;
+        QString code = zip->value(), text;
+        if (!SelectZipCode(code, text, this)) {
+            zip->setFocus();
+            return;
+        }
+        m_modified = true;
+        zip->setValue(code);
+        address->setText(text);
+        StoreControl(zip);
+        StoreControl(address);
+        next->setFocus();
+    });
+    BindLookupKey(zip, lookup);
 }
 
 void TfrmEZI000::bbtDeleteClick()

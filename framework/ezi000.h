@@ -15,7 +15,9 @@
 // (the "2" entries are made afresh at the next save), so a repeated save sends each change once.
 //
 // Hooks: SaveData (bind extra parameters, then call the base; or replace it, failing with
-// failSave(text)), AfterSave (after the commit), ShowRow, StoreControl, validateRow (before saving).
+// failSave(text)), AfterSave (after the commit), ShowRow, StoreControl, validateRow (before saving;
+// with setRowLeaveChecks(true) also before leaving a row and before "신규(F4)" adds one, and a row
+// left entirely empty is removed).
 // Controls a screen places itself in panBody are bound like the others after
 // attachDetailControl(control).
 #include "zzi010.h"
@@ -61,8 +63,13 @@ public:
     void ClearDetail();
     void ClearRows();
     void PostCurrentRow();
+    void OpenRecordWhenEmpty();   // in edit mode with no rows left: one new, empty record
     bool failSave(const QString &error);   // for an overriding SaveData: remembers the text, false
     void attachDetailControl(QWidget *control);
+    void setRowLeaveChecks(bool on) { m_rowLeaveChecks = on; }
+    // The zip code of a record: leaving it shows its address, typing clears the address, and the
+    // lookup (its button, or F1 in the field) fills both and moves on to next.
+    void bindZipCode(TMaskEdit *zip, QLineEdit *address, QAbstractButton *lookup, QWidget *next);
     QList<QWidget *> boundControls(int column = -1) const;   // bound detail controls (of one column)
     QWidget *firstDetailControl() const;
 
@@ -103,6 +110,7 @@ protected:
 
 private:
     void rowChanged(int current);
+    int guardRowLeave(int from, int to);
     void controlChanged(QWidget *control);
     void navigate(QToolButton *button, int row);
 
@@ -113,4 +121,5 @@ private:
     bool m_modified = false;
     bool m_filling = false;
     bool m_newRowPending = false;
+    bool m_rowLeaveChecks = false;
 };

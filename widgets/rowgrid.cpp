@@ -126,9 +126,58 @@ void TRowGridModel::setRows(QVector<QStringList> rows)
     endResetModel();
 }
 
+namespace {
+// Every change of the current row passes here, whatever caused it, so the guard sees them all.
+class GuardedSelectionModel : public QItemSelectionModel {
+public:
+    GuardedSelectionModel(QAbstractItemModel *model, QObject *parent) : QItemSelectionModel(model, parent) {}
+    TRowGrid::RowLeaveGuard guard;
+
+    void setCurrentIndex(const QModelIndex &index, QItemSelectionModel::SelectionFlags command) override
+    {
+        m_refused = false;
+        const QModelIndex from = currentIndex();
+        if (guard && !m_asking && from.isValid() && index.isValid() && from.row() != index.row()) {
+            m_asking = true;
+            const int to = guard(from.row(), index.row());
+            m_asking = false;
+            if (to < 0) {
+                m_refused = true;   // a click selects after setting the current index: keep it off
+                return;
+            }
+            QItemSelectionModel::setCurrentIndex(model()->index(to, index.column()), command);
+            return;
+        }
+        QItemSelectionModel::setCurrentIndex(index, command);
+    }
+
+    void select(const QItemSelection &selection, QItemSelectionModel::SelectionFlags command) override
+    {
+        if (m_refused) {
+            m_refused = false;
+            const int row = currentIndex().row();
+            bool onCurrent = false;
+            for (const QModelIndex &i : selection.indexes())
+                onCurrent = onCurrent || i.row() == row;
+            if (!selection.isEmpty() && !onCurrent)
+                return;
+        }
+        QItemSelectionModel::select(selection, command);
+    }
+    using QItemSelectionModel::select;
+
+private:
+    bool m_asking = false;
+    bool m_refused = false;
+};
+} // namespace
+
 TRowGrid::TRowGrid(QWidget *parent) : QTableView(parent), m_model(new TRowGridModel(this))
 {
     setModel(m_model);
+    QItemSelectionModel *standard = selectionModel();
+    setSelectionModel(new GuardedSelectionModel(m_model, this));
+    delete standard;
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -188,6 +237,11 @@ int TRowGrid::appendRow(const QStringList &values)
 {
     m_model->appendRow(values);
     return rowCount() - 1;
+}
+
+void TRowGrid::setRowLeaveGuard(RowLeaveGuard guard)
+{
+    static_cast<GuardedSelectionModel *>(selectionModel())->guard = std::move(guard);
 }
 
 int TRowGrid::currentRow() const

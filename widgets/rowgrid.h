@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 // TRowGrid: an unbound row grid on Qt's model/view classes. The screen designs the columns; the
 // rows are texts. A column with a pick list holds codes and shows their labels. The current row is
 // drawn white on blue.
@@ -88,6 +89,11 @@ public:
 
     int currentRow() const;
     void setCurrentRow(int row);                     // -1 clears; out of range is clamped
+
+    // Asked before the current row moves from one row to another (click, keys, setCurrentRow): the
+    // answer is the row to go to instead (another row, when the guard removed rows), or -1 to stay.
+    using RowLeaveGuard = std::function<int(int from, int to)>;
+    void setRowLeaveGuard(RowLeaveGuard guard);
 
 signals:
     void currentRowChanged(int current, int previous);

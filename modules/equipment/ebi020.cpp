@@ -55,6 +55,7 @@ TfrmEBI020::TfrmEBI020(QWidget *parent) : TfrmEZI000(parent)
         " ORDER  BY T1.EQUIP_SIZE_GUBUN, T1.EQUIP_NO")
                          .arg(dashed(QStringLiteral("T2.SVRL_RENT_FROM_DATE")), dashed(QStringLiteral("T2.SVRL_RENT_TO_DATE"))));
     prcSaveData->setProcedure(QStringLiteral("PR_EBI020_01"));
+    setRowLeaveChecks(true);
 }
 
 void TfrmEBI020::search()
@@ -92,11 +93,5 @@ bool TfrmEBI020::SaveData()
 void TfrmEBI020::save()
 {
     TfrmEZI000::save();
-    // A save that leaves nothing opens one new record.
-    if (!isSearchMode() && grid()->rowCount() == 0) {
-        ClearDetail();
-        grid()->setCurrentRow(grid()->appendRow());
-        EnableKeyControls(true);
-        ShowRow();
-    }
+    OpenRecordWhenEmpty();
 }

@@ -43,11 +43,5 @@ bool TfrmEBI030::SaveData()
 void TfrmEBI030::save()
 {
     TfrmEZI000::save();
-    // A save that leaves nothing opens one new record.
-    if (!isSearchMode() && grid()->rowCount() == 0) {
-        ClearDetail();
-        grid()->setCurrentRow(grid()->appendRow());
-        EnableKeyControls(true);
-        ShowRow();
-    }
+    OpenRecordWhenEmpty();
 }

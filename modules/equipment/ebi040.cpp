@@ -4,13 +4,13 @@
 #include "database/query.h"
 #include "refdata/lookups.h"
 #include "framework/dialogs/lookupdialogs.h"
+#include "framework/fieldlookups.h"
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <QShortcut>
 #include <QGuiApplication>
 #include "app/startupvalues.h"
 
-using refdata::GetZipAddress;
 using refdata::IsEquipUnavailable;
 
 namespace {
@@ -84,14 +84,11 @@ TfrmEBI040::TfrmEBI040(QWidget *parent, const QString &printerPort) : TfrmEZI000
         body()->addControl(QString(), b);
         return b;
     };
-    sbtRentDay = button("sbtRentDay", "일일대여[F5]");
-    sbtRentSvrl = button("sbtRentSvrl", "연일대여[F6]");
-    sbtRentReturn = button("sbtRentReturn", "반납[F7]");
-    for (auto [b, code] : {std::pair{sbtRentDay, "D"}, {sbtRentSvrl, "S"}, {sbtRentReturn, "R"}}) {
-        b->setCheckable(true);
-        const QString c = QString::fromLatin1(code);
-        connect(b, &QPushButton::clicked, this, [this, c] { statusClick(c); });
-    }
+    m_status = new TStatusButtons(this);
+    sbtRentDay = m_status->add(body(), "sbtRentDay", "일일대여[F5]", "D", Qt::Key_F5);
+    sbtRentSvrl = m_status->add(body(), "sbtRentSvrl", "연일대여[F6]", "S", Qt::Key_F6);
+    sbtRentReturn = m_status->add(body(), "sbtRentReturn", "반납[F7]", "R", Qt::Key_F7);
+    connect(m_status, &TStatusButtons::clicked, this, &TfrmEBI040::statusClick);
     body()->newLine();
     cboEquipSizeGubun = new TCodeCombo;
     cboEquipSizeGubun->setObjectName("cboEquipSizeGubun");
@@ -118,13 +115,8 @@ TfrmEBI040::TfrmEBI040(QWidget *parent, const QString &printerPort) : TfrmEZI000
     connect(cboEquipSizeGubun, &QComboBox::currentIndexChanged, this, &TfrmEBI040::refreshEquipList);
     connect(edtRentEquipNo, &QLineEdit::textChanged, this,
             [this](const QString &t) { sbtEquipOk->setEnabled(t.isEmpty()); });
-    connect(wmeRentZipCode, &QLineEdit::editingFinished, this, [this] {
-        if (!wmeRentZipCode->value().isEmpty())
-            edtRentAddr1->setText(GetZipAddress(wmeRentZipCode->value()));
-    });
-    connect(wmeRentZipCode, &QLineEdit::textEdited, edtRentAddr1, &QLineEdit::clear);
-    for (auto [key, b] : {std::pair{Qt::Key_F5, sbtRentDay}, {Qt::Key_F6, sbtRentSvrl}, {Qt::Key_F7, sbtRentReturn},
-                          {Qt::Key_F10, sbtEquipOk}, {Qt::Key_F11, sbtEquipCancel}}) {
+    bindZipCode(wmeRentZipCode, edtRentAddr1, bbtRentZipCode, wlbRentAddr2);
+    for (auto [key, b] : {std::pair{Qt::Key_F10, sbtEquipOk}, {Qt::Key_F11, sbtEquipCancel}}) {
         auto *sc = new QShortcut(QKeySequence(key), this);
         sc->setContext(Qt::WidgetWithChildrenShortcut);
         QPushButton *target = b;
@@ -135,16 +127,8 @@ TfrmEBI040::TfrmEBI040(QWidget *parent, const QString &printerPort) : TfrmEZI000
     }
 
     connect(bbtRentNo, &QPushButton::clicked, this, &TfrmEBI040::bbtRentNoClick);
-    connect(bbtRentZipCode, &QPushButton::clicked, this, &TfrmEBI040::bbtRentZipCodeClick);
-    for (auto [edit, b] : {std::pair<QWidget *, QPushButton *>{edtRentNo, bbtRentNo}, {wmeRentZipCode, bbtRentZipCode}}) {
-        auto *f1 = new QShortcut(QKeySequence(Qt::Key_F1), edit);
-        f1->setContext(Qt::WidgetShortcut);
-        QPushButton *target = b;
-        connect(f1, &QShortcut::activated, target, [target] {
-            if (target->isEnabled())
-                target->click();
-        });
-    }
+    BindLookupKey(edtRentNo, bbtRentNo);
+    setRowLeaveChecks(true);
 
     db::Database *db = prcSaveData->database();
     qryQuery->setSql("SELECT RENT_SEQ, TICKET_KIND, RENT_STAT, EQUIP_GUBUN, EQUIP_NO, RENT_NAME, TEL_NO, HEIGHT, "
@@ -222,7 +206,7 @@ void TfrmEBI040::ShowRow()
     TfrmEZI000::ShowRow();
     const int row = grid()->currentRow();
     if (row >= 0)
-        pressStatus(grid()->cell(row, cStat));
+        m_status->press(grid()->cell(row, cStat));
     equipKindChanged();
     const bool fresh = row >= 0 && !isLoadedRow(row);
     sbtEquipCancel->setEnabled(fresh);
@@ -234,30 +218,13 @@ void TfrmEBI040::StoreControl(QWidget *control)
 {
     TfrmEZI000::StoreControl(control);
     const int row = grid()->currentRow();
-    if (row >= 0 && isModified() && !pressedStatus().isEmpty())
-        grid()->setCell(row, cStat, pressedStatus());
-}
-
-void TfrmEBI040::pressStatus(const QString &code)
-{
-    if (code != "D" && code != "S" && code != "R")
-        return;
-    for (auto [b, c] : {std::pair{sbtRentDay, "D"}, {sbtRentSvrl, "S"}, {sbtRentReturn, "R"}}) {
-        const bool on = code == QLatin1String(c);
-        b->setChecked(on);
-        b->setFlat(!on);
-        b->setStyleSheet(on ? "color: blue" : "color: maroon");
-    }
-}
-
-QString TfrmEBI040::pressedStatus() const
-{
-    return sbtRentDay->isChecked() ? "D" : sbtRentSvrl->isChecked() ? "S" : sbtRentReturn->isChecked() ? "R" : "";
+    if (row >= 0 && isModified() && !m_status->pressed().isEmpty())
+        grid()->setCell(row, cStat, m_status->pressed());
 }
 
 void TfrmEBI040::statusClick(const QString &code)
 {
-    pressStatus(code);
+    m_status->press(code);
     setModified(true);
     if (grid()->currentRow() >= 0)
         grid()->setCell(grid()->currentRow(), cStat, code);
@@ -398,7 +365,6 @@ bool TfrmEBI040::validateRow()
 {
     if (grid()->rowCount() == 0)
         return true;
-    const QString first = QStringLiteral("을(를) 먼저 입력하십시오.");
     if (edtDealName->text().isEmpty())
         return refuse(edtDealName, enterFirst("*취급자"));
     if (cboKeepKind->isEmpty())
@@ -426,7 +392,7 @@ bool TfrmEBI040::validateRow()
         return refuse(wmeRentSvrlDateTo, enterCorrectly("연일대여기간"));
     if (!from.isEmpty() && to.isEmpty())
         return refuse(wmeRentSvrlDateTo, enterCorrectly("연일대여기간"));
-    const QString stat = pressedStatus();
+    const QString stat = m_status->pressed();
     if (stat.isEmpty()) {
         ShowInfo(QStringLiteral("대여상태를 선택하십시요"));
         return false;
@@ -437,7 +403,6 @@ bool TfrmEBI040::validateRow()
     }
     if (stat == "S" && (from.isEmpty() || to.isEmpty()))
         return refuse(wmeRentSvrlDateFrom, QStringLiteral("대여상태가 [연일대여]일 경우 연일대여기간을 입력하십시요"));
-    Q_UNUSED(first);
     return true;
 }
 
@@ -454,12 +419,7 @@ void TfrmEBI040::save()
         m_headerStatus = header;
         return;
     }
-    if (!isSearchMode() && grid()->rowCount() == 0) {
-        ClearDetail();
-        grid()->setCurrentRow(grid()->appendRow());
-        EnableKeyControls(true);
-        ShowRow();
-    }
+    OpenRecordWhenEmpty();
     refreshEquipList();
 }
 
@@ -566,11 +526,7 @@ void TfrmEBI040::cancel()
     if (cboKeepKind->count() > 0)
         cboKeepKind->setCurrentIndex(0);
     edtKeepBoxNo->clear();
-    for (QPushButton *b : {sbtRentDay, sbtRentSvrl, sbtRentReturn}) {
-        b->setChecked(false);
-        b->setFlat(true);
-        b->setStyleSheet("color: maroon");
-    }
+    m_status->release();
     rgrEquipNo->clearRows();
     m_headerStatus = 2;
 }
@@ -599,19 +555,3 @@ void TfrmEBI040::bbtRentNoClick()
     }
 }
 
-void TfrmEBI040::bbtRentZipCodeClick()
-{
-    if (!beginAction(bbtRentZipCode))
-        return;
-    QString zip = wmeRentZipCode->value(), address;
-    if (SelectZipCode(zip, address, this)) {
-        setModified(true);
-        wmeRentZipCode->setValue(zip);
-        edtRentAddr1->setText(address);
-        StoreControl(wmeRentZipCode);
-        StoreControl(edtRentAddr1);
-        wlbRentAddr2->setFocus();
-    } else {
-        wmeRentZipCode->setFocus();
-    }
-}

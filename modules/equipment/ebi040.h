@@ -3,6 +3,7 @@
 // as a rental header with one row per piece, and a rental ticket is printed for every new piece.
 #include "framework/ezi000.h"
 #include "devices/ticketprinter.h"
+#include "framework/statusbuttons.h"
 #include <QSet>
 
 class QPushButton;
@@ -50,7 +51,6 @@ public slots:
     void bbtReissueClick();
     void bbtPrinterResetClick();
     void bbtRentNoClick();
-    void bbtRentZipCodeClick();
     void bbtCloseClick() override;
     void refreshEquipList();
 
@@ -68,10 +68,9 @@ private:
     bool callHold(const QString &kind, const QString &no, const QString &status);
     bool releaseHolds();
     void equipKindChanged();
-    void pressStatus(const QString &code);
-    QString pressedStatus() const;
     TRentTicketInfo ticketFor(int row) const;
 
+    TStatusButtons *m_status;
     int m_headerStatus = 2;
     QSet<QString> m_holds;
     QList<int> m_newRows;

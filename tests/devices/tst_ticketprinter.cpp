@@ -2,50 +2,16 @@
 #include "devices/ticketprinter.h"
 #include "app/cp949.h"
 #include "support/messagerecorder.h"
+#include "support/pseudoterminal.h"
 #include "support/testdatabase.h"
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <fcntl.h>
-#include <poll.h>
-#include <stdlib.h>
-#include <unistd.h>
 
 namespace {
 
-// The master side of a pseudo-terminal; the printer opens the slave path.
-class PseudoTerminal {
-public:
-    PseudoTerminal()
-    {
-        m_fd = posix_openpt(O_RDWR | O_NOCTTY);
-        if (m_fd >= 0 && grantpt(m_fd) == 0 && unlockpt(m_fd) == 0)
-            m_slave = QString::fromLocal8Bit(ptsname(m_fd));
-        fcntl(m_fd, F_SETFL, fcntl(m_fd, F_GETFL) | O_NONBLOCK);
-    }
-    ~PseudoTerminal() { if (m_fd >= 0) ::close(m_fd); }
-    QString slave() const { return m_slave; }
-    // Everything that arrives until the line stays quiet for a moment.
-    QByteArray readAll(int quietMs = 200)
-    {
-        QByteArray out;
-        for (;;) {
-            pollfd p{m_fd, POLLIN, 0};
-            if (poll(&p, 1, quietMs) <= 0)
-                break;
-            char buf[4096];
-            const ssize_t n = ::read(m_fd, buf, sizeof buf);
-            if (n <= 0)
-                break;
-            out.append(buf, int(n));
-        }
-        return out;
-    }
-private:
-    int m_fd = -1;
-    QString m_slave;
-};
+using testing::PseudoTerminal;
 
 QByteArray item(const char *pos, const char *size, const char *font, const QString &text)
 {

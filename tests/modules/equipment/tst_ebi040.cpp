@@ -3,14 +3,12 @@
 #include "app/datamodule.h"
 #include "app/startupvalues.h"
 #include "support/messagerecorder.h"
+#include "support/pseudoterminal.h"
 #include "support/testdatabase.h"
+#include "support/typing.h"
 #include <QApplication>
 #include <QPushButton>
 #include <QtTest>
-#include <fcntl.h>
-#include <poll.h>
-#include <stdlib.h>
-#include <unistd.h>
 
 namespace {
 
@@ -30,45 +28,8 @@ const char *kFixture =
     "INSERT INTO EB020MS (AREA_GUBUN, EQUIP_GUBUN, EQUIP_NO, EQUIP_SIZE_GUBUN, EQUIP_RENT_YN, SVRL_RENT_YN) VALUES ('M', 'CS', '00002', '150', 'Y', 'N');\n"
     "INSERT INTO EB020MS (AREA_GUBUN, EQUIP_GUBUN, EQUIP_NO, EQUIP_SIZE_GUBUN, EQUIP_RENT_YN, SVRL_RENT_YN) VALUES ('M', 'CS', '00003', '150', 'Y', 'N');\n";
 
-class PseudoTerminal {
-public:
-    PseudoTerminal()
-    {
-        m_fd = posix_openpt(O_RDWR | O_NOCTTY);
-        grantpt(m_fd);
-        unlockpt(m_fd);
-        m_slave = QString::fromLocal8Bit(ptsname(m_fd));
-        fcntl(m_fd, F_SETFL, fcntl(m_fd, F_GETFL) | O_NONBLOCK);
-    }
-    ~PseudoTerminal() { ::close(m_fd); }
-    QString slave() const { return m_slave; }
-    QByteArray readAll()
-    {
-        QByteArray out;
-        pollfd p{m_fd, POLLIN, 0};
-        while (poll(&p, 1, 200) > 0) {
-            char buf[4096];
-            const ssize_t n = ::read(m_fd, buf, sizeof buf);
-            if (n <= 0)
-                break;
-            out.append(buf, int(n));
-        }
-        return out;
-    }
-private:
-    int m_fd = -1;
-    QString m_slave;
-};
-
-void typeInto(QWidget *w, const QString &text)
-{
-    w->setFocus();
-    if (auto *e = qobject_cast<QLineEdit *>(w))
-        e->selectAll();
-    QInputMethodEvent ev;
-    ev.setCommitString(text);
-    QCoreApplication::sendEvent(w, &ev);
-}
+using testing::PseudoTerminal;
+using testing::typeInto;
 
 } // namespace
 

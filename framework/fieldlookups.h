@@ -1,0 +1,42 @@
+#pragma once
+// Small behaviours that several screens give their fields.
+//
+//   BindLookupKey(edtSeason, bbtSeason);     // F1 in the field presses its lookup button
+//   TSeasonField season(edtSeason, bbtSeason, wlbSeason, cboArea);
+//   if (!season.check()) return;              // "*시즌을(를) 먼저 입력하십시오." / "…정확히…"
+//
+// The season field holds a code of code group E0004; its name stands in a label beside it. Typing
+// clears the name, leaving the field shows it, and the lookup fills both and moves on.
+#include <QObject>
+#include <QPointer>
+
+class QAbstractButton;
+class QLabel;
+class QLineEdit;
+class QWidget;
+
+// F1 in the field clicks the button, when the button may be pressed.
+void BindLookupKey(QWidget *field, QAbstractButton *button);
+
+class TSeasonField : public QObject {
+    Q_OBJECT
+public:
+    TSeasonField(QLineEdit *edit, QAbstractButton *button, QLabel *name, QWidget *next = nullptr);
+
+    QString code() const;
+    void setNext(QWidget *next) { m_next = next; }
+    // Empty: "*시즌" + "을(를) 먼저 입력하십시오."; unknown code: "…을(를) 정확히 입력하십시오.";
+    // empty when the season is known.
+    QString problem() const;
+    // Shows the problem (ShowInfo) and puts the focus on the field; true when there is none.
+    bool check() const;
+
+public slots:
+    void lookup();
+    void showName();
+
+private:
+    QLineEdit *m_edit;
+    QLabel *m_name;
+    QPointer<QWidget> m_next;
+};
