@@ -1,13 +1,10 @@
 #include "modules/equipment/reports/reportscreens.h"
-#include "app/datamodule.h"
 #include "app/messages.h"
-#include "database/query.h"
-#include "framework/dialogs/lookupdialogs.h"
+#include "framework/fieldlookups.h"
 #include "widgets/inputs.h"
 #include <QDate>
 #include <QFormLayout>
 #include <QItemSelectionModel>
-#include <QShortcut>
 #include <QToolButton>
 #include <QStyledItemDelegate>
 
@@ -65,13 +62,12 @@ void TfrmEBPList::design()
 
 // ---- list screens
 
-TfrmEBSList::TfrmEBSList(const QString &programId, const QString &caption, const QString &layoutTitle,
-                         const QVector<TReportColumn> &columns)
-    : m_programId(programId), m_layoutTitle(layoutTitle), m_columns(columns)
+TfrmEBSList::TfrmEBSList(const TReportDefinition &report, QWidget *parent)
+    : TfrmEZS000(parent), m_report(report)
 {
-    setObjectName(QStringLiteral("frm") + programId);
-    setWindowTitle(caption);
-    for (const TReportColumn &c : columns)
+    setObjectName(QStringLiteral("frm") + report.programId);
+    setWindowTitle(report.caption);
+    for (const TReportColumn &c : report.columns)
         rgrGrid->addColumn(QString::fromUtf8(c.field), QString::fromUtf8(c.title), c.width,
                            c.right ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignLeft | Qt::AlignVCenter);
 }
@@ -86,10 +82,10 @@ void TfrmEBSList::search()
 
 TfrmZZP010 *TfrmEBSList::createLayout()
 {
-    QString programId = m_programId;
+    QString programId = m_report.programId;
     programId.replace(2, 1, QLatin1Char('P'));
-    auto *layout = new TfrmEBPList(programId, m_layoutTitle, m_layoutColumns.isEmpty() ? m_columns : m_layoutColumns,
-                                   m_summary);
+    auto *layout = new TfrmEBPList(programId, m_report.layoutTitle,
+                                   m_layoutColumns.isEmpty() ? m_report.columns : m_layoutColumns, m_summary);
     layout->FTotal = FTotal;
     return layout;
 }
@@ -97,6 +93,35 @@ TfrmZZP010 *TfrmEBSList::createLayout()
 void TfrmEBSList::fillConditions(TfrmZZP010 *layout)
 {
     layout->setConditionLines(conditionLines());
+}
+
+void TfrmEBSList::summarise(const QString &totalCaption)
+{
+    m_summary = true;
+    m_totalCaption = totalCaption;
+    rgrGrid->setItemDelegateForColumn(0, new TRepeatOnceDelegate(rgrGrid));
+    cdsQuery->rowBackground = [this](int row) {
+        return cdsQuery->text(row, 1) == kSubtotal ? QColor(Qt::yellow) : QColor();
+    };
+}
+
+void TfrmEBSList::afterSearch()
+{
+    if (!m_summary)
+        return;
+    totalStatement().applyTo(*qryFooter);
+    FTotal = qryFooter->open() && qryFooter->next() ? qryFooter->value(0) : QStringLiteral("0");
+    qryFooter->close();
+    rgrGrid->setFooter(0, m_totalCaption);
+    rgrGrid->setFooter(rgrGrid->columnCount() - 1, FTotal);
+}
+
+TCodeCombo *TfrmEBSList::addArea(const QString &caption)
+{
+    cboArea = addCodeCombo("cboArea", caption, "E0017");
+    if (season)
+        season->setNext(cboArea);
+    return cboArea;
 }
 
 void TfrmEBSList::addSeason()
@@ -107,46 +132,17 @@ void TfrmEBSList::addSeason()
     button->setText(QStringLiteral("…"));
     button->setFocusPolicy(Qt::NoFocus);
     addCondition(button, QString(), 24);
-    connect(button, &QToolButton::clicked, this, &TfrmEBSList::lookupSeason);
-    auto *f1 = new QShortcut(QKeySequence(Qt::Key_F1), edtSeason, nullptr, nullptr, Qt::WidgetShortcut);
-    connect(f1, &QShortcut::activated, this, &TfrmEBSList::lookupSeason);
     wlbSeason = new QLabel(panSearch);
     wlbSeason->setObjectName("wlbSeason");
     wlbSeason->setMinimumWidth(110);
     addCondition(wlbSeason, QString(), 110);
-    connect(edtSeason, &QLineEdit::textEdited, wlbSeason, &QLabel::clear);
-    connect(edtSeason, &QLineEdit::editingFinished, this, [this] {
-        if (!edtSeason->text().isEmpty())
-            wlbSeason->setText(db::Query::scalar(DM()->dbsDB,
-                "SELECT DETAIL_NAME FROM ZX010MS WHERE HEAD = 'E0004' AND DETAIL = :DETAIL",
-                {{"DETAIL", edtSeason->text()}}));
-    });
-}
-
-void TfrmEBSList::lookupSeason()
-{
-    QString code, name;
-    if (!SelectCode(QStringLiteral("스키 시즌구분"), QStringLiteral("E0004"), code, name, this))
-        return;
-    edtSeason->setText(code);
-    wlbSeason->setText(name);
-    if (cboArea)
-        cboArea->setFocus();
+    season = new TSeasonField(edtSeason, button, wlbSeason, cboArea);
 }
 
 bool TfrmEBSList::checkSeason()
 {
-    if (edtSeason->text().trimmed().isEmpty()) {
-        ShowError(QStringLiteral("*시즌") + QStringLiteral("을(를) 먼저 입력하십시오."));
-        edtSeason->setFocus();
-        return false;
-    }
-    if (wlbSeason->text().isEmpty()) {
-        ShowError(QStringLiteral("*시즌") + QStringLiteral("을(를) 정확히 입력하십시오."));
-        edtSeason->setFocus();
-        return false;
-    }
-    return true;
+    const QString problem = season->problem();
+    return problem.isEmpty() || refuse(edtSeason, problem);
 }
 
 QString TfrmEBSList::seasonPair() const
@@ -165,11 +161,8 @@ TEdit *TfrmEBSList::addOptionalDate(const QString &name, const QString &caption)
 bool TfrmEBSList::checkDates(TEdit *from, TEdit *to, const QString &caption)
 {
     for (TEdit *e : {from, to}) {
-        if (!e->text().isEmpty() && !validDate(e->text())) {
-            ShowError(caption + QStringLiteral("을(를) 정확히 입력하십시오."));
-            e->setFocus();
-            return false;
-        }
+        if (!e->text().isEmpty() && !validDate(e->text()))
+            return refuse(e, caption + QStringLiteral("을(를) 정확히 입력하십시오."));
     }
     return true;
 }
@@ -180,38 +173,76 @@ QString TfrmEBSList::periodPair(const QString &caption, TEdit *from, TEdit *to)
     return caption + QStringLiteral(": ") + shown(from) + QStringLiteral("  ∼  ") + shown(to);
 }
 
-TfrmEBSSummary::TfrmEBSSummary(const QString &programId, const QString &caption, const QString &layoutTitle,
-                               const QVector<TReportColumn> &columns, const QString &totalCaption)
-    : TfrmEBSList(programId, caption, layoutTitle, columns), m_totalCaption(totalCaption)
+bool TfrmEBSList::refuse(QWidget *field, const QString &message)
 {
-    m_summary = true;
-    rgrGrid->setItemDelegateForColumn(0, new TRepeatOnceDelegate(rgrGrid));
-    cdsQuery->rowBackground = [this](int row) {
-        return cdsQuery->text(row, 1) == kSubtotal ? QColor(Qt::yellow) : QColor();
-    };
+    ShowError(message);
+    field->setFocus();
+    return false;
 }
 
-void TfrmEBSSummary::afterSearch()
+// ---- the shared condition sets
+
+TfrmEBSDayReport::TfrmEBSDayReport(const TReportDefinition &report, const QString &dateCaption,
+                                   DayStatement rows, DayStatement total, QWidget *parent)
+    : TfrmEBSList(report, parent), m_rows(rows), m_total(total)
 {
-    totalStatement().applyTo(*qryFooter);
-    FTotal = qryFooter->open() && qryFooter->next() ? qryFooter->value(0) : QStringLiteral("0");
-    qryFooter->close();
-    rgrGrid->setFooter(0, m_totalCaption);
-    rgrGrid->setFooter(rgrGrid->columnCount() - 1, FTotal);
+    dtpDate = addDateEdit("dtpDate", dateCaption);
+    addArea();
+}
+
+Statement TfrmEBSDayReport::statement() { return m_rows(dtpDate->dateText(), cboArea->code()); }
+
+Statement TfrmEBSDayReport::totalStatement()
+{
+    return m_total ? m_total(dtpDate->dateText(), cboArea->code()) : Statement();
+}
+
+QStringList TfrmEBSDayReport::conditionLines() { return {conditionLine({dtpDate, cboArea})}; }
+
+TfrmEBSStorageSummary::TfrmEBSStorageSummary(const TReportDefinition &report, StorageStatement rows,
+                                             StorageStatement total, QWidget *parent)
+    : TfrmEBSList(report, parent), m_rows(rows), m_total(total)
+{
+    summarise(QStringLiteral("총  계"));
+    addSeason();
+    addArea(QStringLiteral("지역구분"));
+    edtIpgoFrom = addOptionalDate("edtIpgoFrom", QStringLiteral("입고일자"));
+    edtIpgoTo = addOptionalDate("edtIpgoTo", QStringLiteral("∼"));
+}
+
+bool TfrmEBSStorageSummary::validate()
+{
+    return checkSeason() && checkDates(edtIpgoFrom, edtIpgoTo, QStringLiteral("입고일자"));
+}
+
+Statement TfrmEBSStorageSummary::statement()
+{
+    return m_rows(season->code(), cboArea->code(), edtIpgoFrom->text(), edtIpgoTo->text());
+}
+
+Statement TfrmEBSStorageSummary::totalStatement()
+{
+    return m_total(season->code(), cboArea->code(), edtIpgoFrom->text(), edtIpgoTo->text());
+}
+
+QStringList TfrmEBSStorageSummary::conditionLines()
+{
+    return {seasonPair() + kBlanks + conditionLine({cboArea}),
+            periodPair(QStringLiteral("입고일자"), edtIpgoFrom, edtIpgoTo)};
 }
 
 // ---- EBS060
 
 TfrmEBS060::TfrmEBS060(QWidget *parent)
-    : TfrmEBSList("EBS060", QStringLiteral("일일 장비대여 현황 조회,출력"), QStringLiteral("일일 장비대여 현황"),
+    : TfrmEBSList({"EBS060", QStringLiteral("일일 장비대여 현황 조회,출력"), QStringLiteral("일일 장비대여 현황"),
                   {{"RENT_NO", "대여번호", 90}, {"RENT_SEQ", "순번", 40, true}, {"RENT_STAT_NAME", "대여상태", 70},
                    {"EQUIP_GUBUN_NAME", "장비구분", 80}, {"EQUIP_NO", "장비번호", 70}, {"RENT_NAME", "대여자명", 80},
                    {"TEL_NO", "연락처", 100}, {"HEIGHT", "신장", 40, true}, {"WEIGHT", "체중", 40, true},
                    {"SHOES_SIZE_NAME", "신발규격", 60}, {"BINDING", "바인딩강도", 60, true},
                    {"TICKET_KIND_NAME", "권종", 90}, {"SVRL_RENT_FROM_DATE", "연일대여 시작일자", 90},
-                   {"SVRL_RENT_TO_DATE", "연일대여 끝일자", 90}})
+                   {"SVRL_RENT_TO_DATE", "연일대여 끝일자", 90}}},
+                  parent)
 {
-    setParent(parent);
     dtpDate = addDateEdit("dtpDate", QStringLiteral("*대여일자"));
     addArea();
     cboRentStat = addCodeCombo("cboRentStat", QStringLiteral("*상태구분"), "E0012", true);
@@ -231,15 +262,15 @@ QStringList TfrmEBS060::conditionLines()
 // ---- EBS070
 
 TfrmEBS070::TfrmEBS070(QWidget *parent)
-    : TfrmEBSList("EBS070", QStringLiteral("연일장비대여 현황 조회,출력"), QStringLiteral("연일장비 대여 현황"),
+    : TfrmEBSList({"EBS070", QStringLiteral("연일장비대여 현황 조회,출력"), QStringLiteral("연일장비 대여 현황"),
                   {{"EQUIP_GUBUN_NAME", "장비구분", 80}, {"EQUIP_NO", "장비번호", 70},
                    {"EQUIP_SIZE_GUBUN_NAME", "장비사이즈", 70}, {"RENT_NO", "대여번호", 90},
                    {"RENT_NAME", "대여자명", 80}, {"TEL_NO", "연락처", 100}, {"TICKET_KIND_NAME", "권종", 90},
                    {"SVRL_RENT_FROM_DATE", "연일대여 시작일자", 90}, {"SVRL_RENT_TO_DATE", "연일대여 끝일자", 90},
                    {"DEAL_NAME", "취급자", 70}, {"KEEP_KIND_GUBUN_NAME", "보관내용구분", 80},
-                   {"KEEP_BOX_NO", "보관함번호", 70}})
+                   {"KEEP_BOX_NO", "보관함번호", 70}}},
+                  parent)
 {
-    setParent(parent);
     addArea();
 }
 
@@ -249,29 +280,23 @@ QStringList TfrmEBS070::conditionLines() { return {conditionLine({cboArea})}; }
 // ---- EBS080
 
 TfrmEBS080::TfrmEBS080(QWidget *parent)
-    : TfrmEBSSummary("EBS080", QStringLiteral("시간대별 장비대여현황 조회,출력"), QStringLiteral("시간대별 장비대여 현황"),
-                     {{"RENT_HOUR", "시간대", 120}, {"EQUIP_GUBUN_NAME", "장비구분", 120},
-                      {"RENT_CNT", "대여현황", 80, true}},
-                     QStringLiteral("총    계"))
+    : TfrmEBSDayReport({"EBS080", QStringLiteral("시간대별 장비대여현황 조회,출력"), QStringLiteral("시간대별 장비대여 현황"),
+                        {{"RENT_HOUR", "시간대", 120}, {"EQUIP_GUBUN_NAME", "장비구분", 120},
+                         {"RENT_CNT", "대여현황", 80, true}}},
+                       QStringLiteral("*대여일자"), ebs080, ebs080Total, parent)
 {
-    setParent(parent);
-    dtpDate = addDateEdit("dtpDate", QStringLiteral("*대여일자"));
-    addArea();
+    summarise(QStringLiteral("총    계"));
 }
-
-Statement TfrmEBS080::statement() { return ebs080(dtpDate->dateText(), cboArea->code()); }
-Statement TfrmEBS080::totalStatement() { return ebs080Total(dtpDate->dateText(), cboArea->code()); }
-QStringList TfrmEBS080::conditionLines() { return {conditionLine({dtpDate, cboArea})}; }
 
 // ---- EBS090
 
 TfrmEBS090::TfrmEBS090(QWidget *parent)
-    : TfrmEBSSummary("EBS090", QStringLiteral("기간별 장비대여 현황 조회,출력"), QStringLiteral("기간별 장비대여 현황"),
-                     {{"RENT_DATE", "대여일자", 100}, {"EQUIP_GUBUN_NAME", "장비구분", 120},
-                      {"RENT_CNT", "대여현황", 80, true}},
-                     QStringLiteral("총    계"))
+    : TfrmEBSList({"EBS090", QStringLiteral("기간별 장비대여 현황 조회,출력"), QStringLiteral("기간별 장비대여 현황"),
+                   {{"RENT_DATE", "대여일자", 100}, {"EQUIP_GUBUN_NAME", "장비구분", 120},
+                    {"RENT_CNT", "대여현황", 80, true}}},
+                  parent)
 {
-    setParent(parent);
+    summarise(QStringLiteral("총    계"));
     edtDateFrom = addOptionalDate("edtDateFrom", QStringLiteral("*대여일자"));
     edtDateTo = addOptionalDate("edtDateTo", QStringLiteral("∼"));
     addArea();
@@ -289,12 +314,12 @@ QStringList TfrmEBS090::conditionLines()
 // ---- EBS100
 
 TfrmEBS100::TfrmEBS100(QWidget *parent)
-    : TfrmEBSList("EBS100", QStringLiteral("장비보관 현황 조회,출력"), QStringLiteral("장비보관 현황"),
+    : TfrmEBSList({"EBS100", QStringLiteral("장비보관 현황 조회,출력"), QStringLiteral("장비보관 현황"),
                   {{"KEEP_NO", "보관번호", 90}, {"KEEP_STAT_NAME", "보관상태", 70}, {"KEEP_GUBUN_NAME", "보관구분", 70},
                    {"EQUIP_GUBUN_NAME", "장비구분", 80}, {"EQUIP_NAME_GUBUN_NAME", "장비명구분", 80},
-                   {"MEMBER_NO", "회원번호", 80}, {"KEEP_NAME", "보관자명", 80}, {"KEEP_BOX_NO", "보관함번호", 70}})
+                   {"MEMBER_NO", "회원번호", 80}, {"KEEP_NAME", "보관자명", 80}, {"KEEP_BOX_NO", "보관함번호", 70}}},
+                  parent)
 {
-    setParent(parent);
     m_layoutColumns = {{"KEEP_NO", "보관번호", 90}, {"KEEP_STAT_NAME", "보관상태", 60}, {"KEEP_GUBUN_NAME", "보관구분", 60},
                        {"EQUIP_GUBUN_NAME", "장비구분", 70}, {"EQUIP_NAME_GUBUN_NAME", "장비명", 70},
                        {"NATIVE_NO", "고유번호", 80}, {"POELS_YN", "폴유무", 40}, {"IPGO_DATE", "입고일", 80},
@@ -337,7 +362,7 @@ void TfrmEBS100::showDetail(int row)
 
 Statement TfrmEBS100::statement()
 {
-    return ebs100({edtSeason->text(), cboArea->code(), cboKeepStat->code(), cboKeepGubun->code(),
+    return ebs100({season->code(), cboArea->code(), cboKeepStat->code(), cboKeepGubun->code(),
                    cboEquipGubun->code(), cboEquipNameGubun->code(), edtKeepName->text()});
 }
 
@@ -350,77 +375,31 @@ QStringList TfrmEBS100::conditionLines()
 // ---- EBS110
 
 TfrmEBS110::TfrmEBS110(QWidget *parent)
-    : TfrmEBSList("EBS110", QStringLiteral("미출고 장비보관 현황 조회,출력"), QStringLiteral("미출고 장비보관 현황"),
-                  {{"KEEP_NO", "보관번호", 90}, {"MEMBER_NO", "회원번호", 80}, {"KEEP_NAME", "보관자명", 80},
-                   {"KEEP_BOX_NO", "보관함번호", 70}, {"KEEP_GUBUN_NAME", "보관구분", 70},
-                   {"EQUIP_GUBUN_NAME", "장비구분", 80}, {"EQUIP_NAME_GUBUN_NAME", "장비명", 80},
-                   {"EQUIP_NAME_ETC", "장비명기타", 100}, {"NATIVE_NO", "고유번호", 80}, {"POELS_YN", "폴 유무", 50},
-                   {"POELS_NAME", "폴명", 70}, {"IPGO_DATE", "입고일", 80}, {"CHULGO_DATE", "출고일", 80},
-                   {"MOBILE_NO", "연락처(핸드폰)", 100}})
+    : TfrmEBSDayReport({"EBS110", QStringLiteral("미출고 장비보관 현황 조회,출력"), QStringLiteral("미출고 장비보관 현황"),
+                        {{"KEEP_NO", "보관번호", 90}, {"MEMBER_NO", "회원번호", 80}, {"KEEP_NAME", "보관자명", 80},
+                         {"KEEP_BOX_NO", "보관함번호", 70}, {"KEEP_GUBUN_NAME", "보관구분", 70},
+                         {"EQUIP_GUBUN_NAME", "장비구분", 80}, {"EQUIP_NAME_GUBUN_NAME", "장비명", 80},
+                         {"EQUIP_NAME_ETC", "장비명기타", 100}, {"NATIVE_NO", "고유번호", 80}, {"POELS_YN", "폴 유무", 50},
+                         {"POELS_NAME", "폴명", 70}, {"IPGO_DATE", "입고일", 80}, {"CHULGO_DATE", "출고일", 80},
+                         {"MOBILE_NO", "연락처(핸드폰)", 100}}},
+                       QStringLiteral("*기준일자"), ebs110, nullptr, parent)
 {
-    setParent(parent);
-    dtpDate = addDateEdit("dtpDate", QStringLiteral("*기준일자"));
-    addArea();
 }
-
-Statement TfrmEBS110::statement() { return ebs110(dtpDate->dateText(), cboArea->code()); }
-QStringList TfrmEBS110::conditionLines() { return {conditionLine({dtpDate, cboArea})}; }
 
 // ---- EBS120 and EBS130
 
-TfrmEBSStorageSummary::TfrmEBSStorageSummary(const QString &programId, const QString &caption,
-                                             const QString &layoutTitle, const QVector<TReportColumn> &columns)
-    : TfrmEBSSummary(programId, caption, layoutTitle, columns, QStringLiteral("총  계"))
-{
-    addSeason();
-    addArea(QStringLiteral("지역구분"));
-    edtIpgoFrom = addOptionalDate("edtIpgoFrom", QStringLiteral("입고일자"));
-    edtIpgoTo = addOptionalDate("edtIpgoTo", QStringLiteral("∼"));
-}
-
-bool TfrmEBSStorageSummary::validate()
-{
-    return checkSeason() && checkDates(edtIpgoFrom, edtIpgoTo, QStringLiteral("입고일자"));
-}
-
-QStringList TfrmEBSStorageSummary::conditionLines()
-{
-    return {seasonPair() + kBlanks + conditionLine({cboArea}),
-            periodPair(QStringLiteral("입고일자"), edtIpgoFrom, edtIpgoTo)};
-}
-
 TfrmEBS120::TfrmEBS120(QWidget *parent)
-    : TfrmEBSStorageSummary("EBS120", QStringLiteral("보관종류별 현황 조회,출력"), QStringLiteral("보관 종류별 현황"),
-                            {{"KEEP_GUBUN_NAME", "보관구분", 120}, {"EQUIP_GUBUN_NAME", "장비구분", 120},
-                             {"KEEP_CNT", "보관현황", 80, true}})
+    : TfrmEBSStorageSummary({"EBS120", QStringLiteral("보관종류별 현황 조회,출력"), QStringLiteral("보관 종류별 현황"),
+                             {{"KEEP_GUBUN_NAME", "보관구분", 120}, {"EQUIP_GUBUN_NAME", "장비구분", 120},
+                              {"KEEP_CNT", "보관현황", 80, true}}},
+                            ebs120, ebs120Total, parent)
 {
-    setParent(parent);
-}
-
-Statement TfrmEBS120::statement()
-{
-    return ebs120(edtSeason->text(), cboArea->code(), edtIpgoFrom->text(), edtIpgoTo->text());
-}
-
-Statement TfrmEBS120::totalStatement()
-{
-    return ebs120Total(edtSeason->text(), cboArea->code(), edtIpgoFrom->text(), edtIpgoTo->text());
 }
 
 TfrmEBS130::TfrmEBS130(QWidget *parent)
-    : TfrmEBSStorageSummary("EBS130", QStringLiteral("지역별 보관 현황 조회,출력"), QStringLiteral("지역별 보관 현황"),
-                            {{"REGION_NAME", "지역", 160}, {"EQUIP_GUBUN_NAME", "장비구분", 120},
-                             {"KEEP_CNT", "보관현황", 80, true}})
+    : TfrmEBSStorageSummary({"EBS130", QStringLiteral("지역별 보관 현황 조회,출력"), QStringLiteral("지역별 보관 현황"),
+                             {{"REGION_NAME", "지역", 160}, {"EQUIP_GUBUN_NAME", "장비구분", 120},
+                              {"KEEP_CNT", "보관현황", 80, true}}},
+                            ebs130, ebs130Total, parent)
 {
-    setParent(parent);
-}
-
-Statement TfrmEBS130::statement()
-{
-    return ebs130(edtSeason->text(), cboArea->code(), edtIpgoFrom->text(), edtIpgoTo->text());
-}
-
-Statement TfrmEBS130::totalStatement()
-{
-    return ebs130Total(edtSeason->text(), cboArea->code(), edtIpgoFrom->text(), edtIpgoTo->text());
 }
