@@ -235,12 +235,12 @@ QStringList TfrmEBSStorageSummary::conditionLines()
 
 TfrmEBS060::TfrmEBS060(QWidget *parent)
     : TfrmEBSList({"EBS060", QStringLiteral("일일 장비대여 현황 조회,출력"), QStringLiteral("일일 장비대여 현황"),
-                  {{"RENT_NO", "대여번호", 90}, {"RENT_SEQ", "순번", 40, true}, {"RENT_STAT_NAME", "대여상태", 70},
-                   {"EQUIP_GUBUN_NAME", "장비구분", 80}, {"EQUIP_NO", "장비번호", 70}, {"RENT_NAME", "대여자명", 80},
-                   {"TEL_NO", "연락처", 100}, {"HEIGHT", "신장", 40, true}, {"WEIGHT", "체중", 40, true},
-                   {"SHOES_SIZE_NAME", "신발규격", 60}, {"BINDING", "바인딩강도", 60, true},
-                   {"TICKET_KIND_NAME", "권종", 90}, {"SVRL_RENT_FROM_DATE", "연일대여 시작일자", 90},
-                   {"SVRL_RENT_TO_DATE", "연일대여 끝일자", 90}}},
+                   {{"RENT_NO", "대여번호", 90}, {"RENT_SEQ", "순번", 40, true}, {"RENT_STAT_NAME", "대여상태", 70},
+                    {"EQUIP_GUBUN_NAME", "장비구분", 80}, {"EQUIP_NO", "장비번호", 70}, {"RENT_NAME", "대여자명", 80},
+                    {"TEL_NO", "연락처", 100}, {"HEIGHT", "신장", 40, true}, {"WEIGHT", "체중", 40, true},
+                    {"SHOES_SIZE_NAME", "신발규격", 60}, {"BINDING", "바인딩강도", 60, true},
+                    {"TICKET_KIND_NAME", "권종", 90}, {"SVRL_RENT_FROM_DATE", "연일대여 시작일자", 90},
+                    {"SVRL_RENT_TO_DATE", "연일대여 끝일자", 90}}},
                   parent)
 {
     dtpDate = addDateEdit("dtpDate", QStringLiteral("*대여일자"));
@@ -263,12 +263,12 @@ QStringList TfrmEBS060::conditionLines()
 
 TfrmEBS070::TfrmEBS070(QWidget *parent)
     : TfrmEBSList({"EBS070", QStringLiteral("연일장비대여 현황 조회,출력"), QStringLiteral("연일장비 대여 현황"),
-                  {{"EQUIP_GUBUN_NAME", "장비구분", 80}, {"EQUIP_NO", "장비번호", 70},
-                   {"EQUIP_SIZE_GUBUN_NAME", "장비사이즈", 70}, {"RENT_NO", "대여번호", 90},
-                   {"RENT_NAME", "대여자명", 80}, {"TEL_NO", "연락처", 100}, {"TICKET_KIND_NAME", "권종", 90},
-                   {"SVRL_RENT_FROM_DATE", "연일대여 시작일자", 90}, {"SVRL_RENT_TO_DATE", "연일대여 끝일자", 90},
-                   {"DEAL_NAME", "취급자", 70}, {"KEEP_KIND_GUBUN_NAME", "보관내용구분", 80},
-                   {"KEEP_BOX_NO", "보관함번호", 70}}},
+                   {{"EQUIP_GUBUN_NAME", "장비구분", 80}, {"EQUIP_NO", "장비번호", 70},
+                    {"EQUIP_SIZE_GUBUN_NAME", "장비사이즈", 70}, {"RENT_NO", "대여번호", 90},
+                    {"RENT_NAME", "대여자명", 80}, {"TEL_NO", "연락처", 100}, {"TICKET_KIND_NAME", "권종", 90},
+                    {"SVRL_RENT_FROM_DATE", "연일대여 시작일자", 90}, {"SVRL_RENT_TO_DATE", "연일대여 끝일자", 90},
+                    {"DEAL_NAME", "취급자", 70}, {"KEEP_KIND_GUBUN_NAME", "보관내용구분", 80},
+                    {"KEEP_BOX_NO", "보관함번호", 70}}},
                   parent)
 {
     addArea();
@@ -315,9 +315,9 @@ QStringList TfrmEBS090::conditionLines()
 
 TfrmEBS100::TfrmEBS100(QWidget *parent)
     : TfrmEBSList({"EBS100", QStringLiteral("장비보관 현황 조회,출력"), QStringLiteral("장비보관 현황"),
-                  {{"KEEP_NO", "보관번호", 90}, {"KEEP_STAT_NAME", "보관상태", 70}, {"KEEP_GUBUN_NAME", "보관구분", 70},
-                   {"EQUIP_GUBUN_NAME", "장비구분", 80}, {"EQUIP_NAME_GUBUN_NAME", "장비명구분", 80},
-                   {"MEMBER_NO", "회원번호", 80}, {"KEEP_NAME", "보관자명", 80}, {"KEEP_BOX_NO", "보관함번호", 70}}},
+                   {{"KEEP_NO", "보관번호", 90}, {"KEEP_STAT_NAME", "보관상태", 70}, {"KEEP_GUBUN_NAME", "보관구분", 70},
+                    {"EQUIP_GUBUN_NAME", "장비구분", 80}, {"EQUIP_NAME_GUBUN_NAME", "장비명구분", 80},
+                    {"MEMBER_NO", "회원번호", 80}, {"KEEP_NAME", "보관자명", 80}, {"KEEP_BOX_NO", "보관함번호", 70}}},
                   parent)
 {
     m_layoutColumns = {{"KEEP_NO", "보관번호", 90}, {"KEEP_STAT_NAME", "보관상태", 60}, {"KEEP_GUBUN_NAME", "보관구분", 60},
