@@ -40,6 +40,12 @@ QString ToDisplayDate(const QString &text)
     return validDisplayDate(display) ? display : text;
 }
 
+QString ToSlashDate(const QString &text)
+{
+    const QString display = ToDisplayDate(text);
+    return display == text ? text : QString(display).replace(QLatin1Char('-'), QLatin1Char('/'));
+}
+
 QString ToStoredDate(const QString &text)
 {
     if (text.size() != 10 || !validDisplayDate(text))

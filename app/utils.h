@@ -9,6 +9,7 @@ extern const QStringList RowStateCodes;  // "0" … "3": a grid row's state as a
 
 QString DigitsOnly(const QString &text);     // digits in order; a "-" only in first position
 QString ToDisplayDate(const QString &text);  // "20030115" → "2003-01-15"; anything else unchanged
+QString ToSlashDate(const QString &text);    // "20030115" → "2003/01/15" (tickets); anything else unchanged
 QString ToStoredDate(const QString &text);   // "2003-01-15" → "20030115"; anything else unchanged
 bool IsDateText(const QString &text);        // eight digits forming a valid date
 QString DayName(const QString &text);        // day name of a stored date, else empty

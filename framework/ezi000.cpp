@@ -462,7 +462,7 @@ void TfrmEZI000::bbtAddClick()
 void TfrmEZI000::bindZipCode(TMaskEdit *zip, QLineEdit *address, QAbstractButton *lookup, QWidget *next)
 {
     connect(zip, &QLineEdit::editingFinished, this, [zip, address] {
-        if (!zip->value().isEmpty())
+        if (zip->isModified() && !zip->value().isEmpty())
             address->setText(refdata::GetZipAddress(zip->value()));
     });
     connect(zip, &QLineEdit::textEdited, address, &QLineEdit::clear);
@@ -546,6 +546,7 @@ bool TfrmEZI000::SaveData()
         prcSaveData->setParam(ip, Startup().workstationAddress);
         if (!prcSaveData->exec())
             return failSave(prcSaveData->lastError());
+        EntrySaved(entry);
     }
     m_pending.clear();
     return true;

@@ -52,6 +52,8 @@ public:
     // Hooks.
     virtual bool SaveData();
     virtual bool AfterSave() { return true; }
+    // After the procedure ran for one pending entry (its output parameters are readable).
+    virtual void EntrySaved(const QStringList &entry) { Q_UNUSED(entry); }
     virtual void ShowRow();
     virtual void StoreControl(QWidget *control);
     virtual bool validateRow() { return true; }
@@ -67,8 +69,8 @@ public:
     bool failSave(const QString &error);   // for an overriding SaveData: remembers the text, false
     void attachDetailControl(QWidget *control);
     void setRowLeaveChecks(bool on) { m_rowLeaveChecks = on; }
-    // The zip code of a record: leaving it shows its address, typing clears the address, and the
-    // lookup (its button, or F1 in the field) fills both and moves on to next.
+    // The zip code of a record: leaving a typed zip code shows its address, typing clears the address,
+    // and the lookup (its button, or F1 in the field) fills both and moves on to next.
     void bindZipCode(TMaskEdit *zip, QLineEdit *address, QAbstractButton *lookup, QWidget *next);
     QList<QWidget *> boundControls(int column = -1) const;   // bound detail controls (of one column)
     QWidget *firstDetailControl() const;

@@ -95,7 +95,13 @@ TfrmZZI000::TfrmZZI000(QWidget *parent) : QWidget(parent)
     layoutStatusBar();
 }
 
-TfrmZZI000::~TfrmZZI000() = default;
+TfrmZZI000::~TfrmZZI000()
+{
+    // The derived screens are gone by now; closing the window still moves the focus out of an input,
+    // and its signals must not reach their handlers any more.
+    for (QWidget *w : findChildren<QWidget *>())
+        w->blockSignals(true);
+}
 
 QString TfrmZZI000::programId() const
 {

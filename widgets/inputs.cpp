@@ -147,6 +147,14 @@ void TMaskEdit::setValue(const QString &digits)
             t += c;
     }
     setText(t);
+    setCursorPosition(0);   // typing starts at the first position, not behind the blanks
+}
+
+void TMaskEdit::focusInEvent(QFocusEvent *event)
+{
+    QLineEdit::focusInEvent(event);
+    if (value().isEmpty())
+        setCursorPosition(0);
 }
 
 bool TMaskEdit::isComplete() const { return value().size() == m_mask.count('9'); }

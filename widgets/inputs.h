@@ -66,6 +66,8 @@ public:
     QString value() const;
     void setValue(const QString &digits);   // the value without literals
     bool isComplete() const;                // every digit position filled
+protected:
+    void focusInEvent(QFocusEvent *event) override;
 private:
     QString m_mask;
 };

@@ -20,10 +20,6 @@ const QString kCols[] = {"대여순번", "권종", "대여상태", "장비구분
 enum { cSeq, cTicket, cStat, cEquip, cEquipNo, cName, cTel, cHeight, cWeight, cBoots, cBinding, cZip, cAddr1,
        cAddr2, cFrom, cTo, cRemark };
 
-QString slashDate(const QString &d)
-{
-    return d.size() == 8 ? d.left(4) + '/' + d.mid(4, 2) + '/' + d.mid(6, 2) : d;
-}
 } // namespace
 
 TfrmEBI040::TfrmEBI040(QWidget *parent, const QString &printerPort) : TfrmEZI000(parent), cptPrinter(printerPort)
@@ -466,8 +462,8 @@ TRentTicketInfo TfrmEBI040::ticketFor(int row) const
     t.Weight = grid()->cell(row, cWeight);
     t.BootsSizeName = grid()->cellLabel(row, cBoots);
     if (!grid()->cell(row, cFrom).isEmpty()) {
-        t.SvrlFromDate = slashDate(grid()->cell(row, cFrom));
-        t.SvrlToDate = slashDate(grid()->cell(row, cTo));
+        t.SvrlFromDate = ToSlashDate(grid()->cell(row, cFrom));
+        t.SvrlToDate = ToSlashDate(grid()->cell(row, cTo));
     }
     t.RentNo = PadZeros(edtRentNo->text(), 10);
     t.KeepBoxNo = edtKeepBoxNo->text();
