@@ -153,7 +153,10 @@ void registerEquipmentMasterProcedures(ProcedureCatalog &catalog)
     QStringList keep{QStringLiteral("ASEASON_GUBUN"), QStringLiteral("AAREA_GUBUN"), QStringLiteral("AKEEP_NO")};
     for (const QString &c : kKeepColumns)
         keep << QLatin1Char('A') + c;
-    catalog.add({QStringLiteral("PR_EBI050_01"), params(keep + kAudit), saveKeepItem});
+    // the number a new item receives travels back in AKEEP_NO, so the counter prints it on the ticket
+    QList<Parameter> keepParams = params(keep + kAudit);
+    keepParams[2] = inOut(QStringLiteral("AKEEP_NO"));
+    catalog.add({QStringLiteral("PR_EBI050_01"), keepParams, saveKeepItem});
 }
 
 } // namespace db

@@ -1,0 +1,68 @@
+#pragma once
+// EBI050 장비 보관/불출 작업: the storage counter. Guests leave their own equipment for a season; each
+// item is recorded with its owner, storage kind and box, a storage ticket is printed for every newly
+// stored item, and the release to the owner is recorded later with its date.
+#include "framework/ezi000.h"
+#include "framework/fieldlookups.h"
+#include "framework/statusbuttons.h"
+#include "devices/ticketprinter.h"
+
+class QGroupBox;
+class QPushButton;
+
+class TfrmEBI050 : public TfrmEZI000 {
+    Q_OBJECT
+public:
+    explicit TfrmEBI050(QWidget *parent = nullptr, const QString &printerPort = TTicketPrinter::DefaultPortName());
+    ~TfrmEBI050() override;
+
+    QStringList lastUnprinted() const { return m_unprinted; }   // tickets the last save could not print
+    TKeepTicketInfo ticketFor(int row) const;
+
+    TEdit *edtSeason;
+    QPushButton *bbtSeason;
+    TLabel *wlbSeason;
+    TCodeCombo *cboArea;
+
+    TLabel *wlbKeepNo;
+    TMaskEdit *wmeKeepInDate, *wmeKeepOutDate, *wmeKeepZipCode;
+    TEdit *edtKeepWoodaeNo;
+    TLabel *wlbKeepWoodaeNo;
+    TCodeCombo *cboKeep, *cboKeepEquip, *cboKeepEquipName, *cboKeepPoles;
+    TEdit *edtKeepEquipNameEtc, *edtKeepEquipID, *edtKeepPolesName, *edtKeepMemberNo, *edtKeepName;
+    TEdit *edtKeepAddr1, *wlbKeepAddr2, *edtKeepTel, *edtKeepMobile, *edtKeepBoxNo, *edtKeepRemark;
+    TEdit *edtKeepLossQuestion, *edtKeepLossAnswer;
+    QGroupBox *grpKeepLoss;
+    QPushButton *sbtKeepIn, *sbtKeepOut;
+    QPushButton *bbtKeepMemberNo, *bbtKeepZipCode, *bbtReissue, *bbtPrinterReset;
+
+    TTicketPrinter cptPrinter;
+
+public slots:
+    void statusClick(const QString &code);
+    void bbtKeepMemberNoClick();
+    void bbtReissueClick();
+    void bbtPrinterResetClick();
+
+protected:
+    void search() override;
+    void save() override;
+    void cancel() override;
+    bool validateRow() override;
+    bool SaveData() override;
+    void EntrySaved(const QStringList &entry) override;
+    bool AfterSave() override;
+    void ShowRow() override;
+    void StoreControl(QWidget *control) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void printNewTickets();
+
+    TSeasonField *m_season;
+    TStatusButtons *m_status;
+    QStringList m_newKeepNos;   // the numbers the database gave the items of this save
+    QStringList m_unprinted;
+    bool m_committed = false;
+    bool m_inDateTyped = false;   // the clerk typed the intake date of the row shown
+};

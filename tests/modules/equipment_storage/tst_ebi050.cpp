@@ -1,0 +1,375 @@
+// The storage counter: items taken in and given back, one storage ticket per newly stored item.
+#include "modules/equipment/ebi050.h"
+#include "app/cp949.h"
+#include "app/datamodule.h"
+#include "app/startupvalues.h"
+#include "database/procedure.h"
+#include "support/messagerecorder.h"
+#include "support/pseudoterminal.h"
+#include "support/testdatabase.h"
+#include "support/typing.h"
+#include <QApplication>
+#include <QDate>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QtTest>
+
+using testing::PseudoTerminal;
+using testing::typeInto;
+
+namespace {
+
+const char *kFixture =
+    "INSERT INTO ZX010MS (HEAD, DETAIL, DETAIL_NAME) VALUES ('E0004', '26', '2026/2027 시즌');\n"
+    "INSERT INTO ZX010MS (HEAD, DETAIL, DETAIL_NAME) VALUES ('E0017', 'M', '메인');\n"
+    "INSERT INTO ZX010MS (HEAD, DETAIL, DETAIL_NAME) VALUES ('E0017', 'S', '스키하우스');\n"
+    "INSERT INTO ZX010MS (HEAD, DETAIL, DETAIL_NAME) VALUES ('E0015', 'K', '보관중');\n"
+    "INSERT INTO ZX010MS (HEAD, DETAIL, DETAIL_NAME) VALUES ('E0015', 'R', '불출');\n"
+    "INSERT INTO ZX010MS (HEAD, DETAIL, DETAIL_NAME, ITEM1) VALUES ('E0016', '01', '시즌보관', '90');\n"
+    "INSERT INTO ZX010MS (HEAD, DETAIL, DETAIL_NAME, ITEM1) VALUES ('E0016', '02', '주간보관', '7');\n"
+    "INSERT INTO ZX010MS (HEAD, DETAIL, DETAIL_NAME) VALUES ('E0009', 'CS', '카빙스키');\n"
+    "INSERT INTO ZX010MS (HEAD, DETAIL, DETAIL_NAME) VALUES ('E0009', 'SB', '스노보드');\n"
+    "INSERT INTO ZX010MS (HEAD, DETAIL, DETAIL_NAME) VALUES ('E0021', '01', '스키');\n"
+    "INSERT INTO ZX010MS (HEAD, DETAIL, DETAIL_NAME) VALUES ('E0021', '02', '스노보드');\n"
+    // three items already in storage at the main counter, one at the ski house
+    "INSERT INTO EB050MS (SEASON_GUBUN, AREA_GUBUN, KEEP_NO, KEEP_STAT, IPGO_DATE, KEEP_GUBUN, EQUIP_GUBUN, "
+    "EQUIP_NAME_GUBUN, NATIVE_NO, POELS_YN, KEEP_NAME, TEL_NO, KEEP_BOX_NO) VALUES "
+    "('26', 'M', 1, 'K', '20261201', '01', 'CS', '01', 'A-1', 'Y', '가보관', '02-1', 'B1');\n"
+    "INSERT INTO EB050MS (SEASON_GUBUN, AREA_GUBUN, KEEP_NO, KEEP_STAT, IPGO_DATE, KEEP_GUBUN, EQUIP_GUBUN, "
+    "EQUIP_NAME_GUBUN, NATIVE_NO, POELS_YN, KEEP_NAME, TEL_NO, KEEP_BOX_NO) VALUES "
+    "('26', 'M', 2, 'K', '20261202', '01', 'SB', '02', 'B-2', 'N', '나보관', '02-2', 'B2');\n"
+    "INSERT INTO EB050MS (SEASON_GUBUN, AREA_GUBUN, KEEP_NO, KEEP_STAT, IPGO_DATE, KEEP_GUBUN, EQUIP_GUBUN, "
+    "EQUIP_NAME_GUBUN, NATIVE_NO, POELS_YN, KEEP_NAME, TEL_NO, KEEP_BOX_NO) VALUES "
+    "('26', 'M', 3, 'K', '20261203', '02', 'CS', '01', 'C-3', 'N', '다보관', '02-3', 'B3');\n"
+    "INSERT INTO EB050MS (SEASON_GUBUN, AREA_GUBUN, KEEP_NO, KEEP_STAT, IPGO_DATE, KEEP_GUBUN, EQUIP_GUBUN, "
+    "EQUIP_NAME_GUBUN, NATIVE_NO, POELS_YN, KEEP_NAME, TEL_NO, KEEP_BOX_NO) VALUES "
+    "('26', 'S', 9, 'K', '20261203', '02', 'CS', '01', 'D-9', 'N', '라보관', '02-9', 'S9');\n";
+
+// Another counter stores an item of the same season and area while this screen has its list open.
+void storeElsewhere(db::Database *db, const QString &name)
+{
+    db::StoredProc p(db, "PR_EBI050_01");
+    p.setParam("ASEASON_GUBUN", "26");
+    p.setParam("AAREA_GUBUN", "M");
+    p.setParam("AKEEP_STAT", "K");
+    p.setParam("AIPGO_DATE", "20261209");
+    p.setParam("AKEEP_GUBUN", "01");
+    p.setParam("AEQUIP_GUBUN", "CS");
+    p.setParam("AEQUIP_NAME_GUBUN", "01");
+    p.setParam("ANATIVE_NO", "X-1");
+    p.setParam("AKEEP_NAME", name);
+    p.setParam("ATEL_NO", "02-0");
+    p.setParam("AKEEP_BOX_NO", "B0");
+    p.setParam("AEDITSTATUS", "2");
+    QVERIFY2(p.exec(), qPrintable(p.lastError()));
+}
+
+} // namespace
+
+class TestEBI050 : public QObject {
+    Q_OBJECT
+
+    struct Counter {
+        explicit Counter(const QString &port) : screen(nullptr, port)
+        {
+            screen.resize(1100, 760);
+            screen.show();
+            QTest::qWaitForWindowActive(&screen);
+        }
+        TfrmEBI050 screen;
+    };
+
+    static void search(TfrmEBI050 &s, const QString &area = "M")
+    {
+        typeInto(s.edtSeason, "26");
+        emit s.edtSeason->editingFinished();
+        s.cboArea->setCode(area);
+        s.bbtSearch->click();
+    }
+
+    // What a clerk fills in for a new item; the status is pressed by the caller.
+    static void fillItem(TfrmEBI050 &s, const QString &serial, const QString &owner)
+    {
+        s.cboKeep->setCode("01");
+        s.cboKeepEquip->setCode("SB");
+        s.cboKeepEquipName->setCode("02");
+        typeInto(s.edtKeepEquipID, serial);
+        s.wmeKeepInDate->setValue("20261209");
+        typeInto(s.edtKeepName, owner);
+        typeInto(s.edtKeepTel, "033-1");
+        typeInto(s.edtKeepBoxNo, "C7");
+    }
+
+private slots:
+    void initTestCase()
+    {
+        Startup().employeeNumber = "E01";
+        Startup().workstationAddress = "10.0.0.9";
+    }
+
+    void seasonMustBeKnown_data() { testing::addBackendColumn(); }
+    void seasonMustBeKnown()
+    {
+        TEST_DB_FETCH(t);
+        QVERIFY(t.run(kFixture));
+        DM()->attach(t.database());
+        testing::MessageRecorder messages;
+        TfrmEBI050 s(nullptr, "/dev/sports-no-printer");
+        s.bbtSearch->click();
+        QCOMPARE(messages.last(), QString("*시즌을(를) 먼저 입력하십시오."));
+        typeInto(s.edtSeason, "9z");
+        QCOMPARE(s.edtSeason->text(), QString("9Z"));
+        emit s.edtSeason->editingFinished();
+        s.bbtSearch->click();
+        QCOMPARE(messages.last(), QString("*시즌을(를) 정확히 입력하십시오."));
+        QVERIFY(s.isSearchMode());
+        search(s);
+        QCOMPARE(s.wlbSeason->text(), QString("2026/2027 시즌"));
+        QVERIFY(!s.isSearchMode());
+        QCOMPARE(s.grid()->rowCount(), 3);
+        QCOMPARE(s.grid()->cell(0, 0), QString("0000000001"));
+        QCOMPARE(s.grid()->cellLabel(0, 1), QString("보관중"));
+        QCOMPARE(s.grpKeepLoss->title(), QString("보관증 분실시 확인 질문/답변"));
+    }
+
+    void newItemsGetTheirOwnTickets_data() { testing::addBackendColumn(); }
+    void newItemsGetTheirOwnTickets()
+    {
+        TEST_DB_FETCH(t);
+        QVERIFY(t.run(kFixture));
+        DM()->attach(t.database());
+        testing::MessageRecorder messages;
+        PseudoTerminal pty;
+        Counter c(pty.slave());
+        TfrmEBI050 &s = c.screen;
+        QVERIFY(s.cptPrinter.isConnected());
+        search(s);
+        // the first item goes back out of the list in the same save
+        s.grid()->setCurrentRow(0);
+        s.bbtDelete->click();
+        s.bbtAdd->click();
+        fillItem(s, "N-100", "신보관");
+        s.cboKeepPoles->setCode("N");
+        s.sbtKeepIn->click();
+        s.bbtAdd->click();
+        QVERIFY2(s.grid()->rowCount() == 4, qPrintable(messages.texts().join('|')));
+        fillItem(s, "N-200", "후보관");
+        s.sbtKeepIn->click();
+        // meanwhile another counter stores an item: it takes number 4
+        storeElsewhere(t.database(), "타창구");
+        s.bbtSave->click();
+        QVERIFY2(s.lastUnprinted().isEmpty(), qPrintable(messages.texts().join('|')));
+
+        QCOMPARE(t.count("EB050MS", "AREA_GUBUN = 'M'"), 5);
+        QCOMPARE(t.scalar("SELECT KEEP_NAME FROM EB050MS WHERE AREA_GUBUN = 'M' AND KEEP_NO = 5"), QString("신보관"));
+        QCOMPARE(t.scalar("SELECT KEEP_NAME FROM EB050MS WHERE AREA_GUBUN = 'M' AND KEEP_NO = 6"), QString("후보관"));
+        QCOMPARE(t.scalar("SELECT POELS_YN FROM EB050MS WHERE KEEP_NO = 5"), QString("N"));
+        QCOMPARE(t.scalar("SELECT U_EMP_NO FROM EB050MS WHERE KEEP_NO = 5"), QString("E01"));
+
+        // two tickets, each with the number its own item received, not the other counter's
+        const QByteArray line = pty.readAll();
+        QCOMPARE(line.count(ToCp949("<RC5,150><HW2,2><F3>장비보관증")), 2);
+        QVERIFY(line.contains(ToCp949("<RC70,400><HW1,1><F5>NO: 26-0000000005")));
+        QVERIFY(line.contains(ToCp949("<RC70,400><HW1,1><F5>NO: 26-0000000006")));
+        QVERIFY(!line.contains("26-0000000004"));
+        QVERIFY(line.contains(ToCp949("<RC150,10><HW2,2><F2>고객명    : 신보관")));
+        QVERIFY(line.contains(ToCp949("<RC190,10><HW2,2><F2>장비명    : 스노보드")));
+        QVERIFY(line.contains(ToCp949("<RC230,10><HW2,2><F2>          (N-100)")));
+        QVERIFY(line.contains(ToCp949("<RC270,10><HW2,2><F2>보관종류  : 시즌보관")));
+        QVERIFY(line.contains(ToCp949("<RC310,10><HW2,2><F2>보관일자  : 2026/12/09")));
+        QVERIFY(line.indexOf("26-0000000005") < line.indexOf("26-0000000006"));
+
+        // the list comes back in number order; "무" survives the round trip
+        QStringList numbers;
+        for (int r = 0; r < s.grid()->rowCount(); ++r)
+            numbers << s.grid()->cell(r, 0);
+        QCOMPARE(numbers, (QStringList{"0000000002", "0000000003", "0000000004", "0000000005", "0000000006"}));
+        s.grid()->setCurrentRow(3);
+        QCOMPARE(s.cboKeepPoles->currentText(), QString("무"));
+        QCOMPARE(s.wlbKeepNo->text(), QString("0000000005"));
+
+        // reissue prints the current saved item again; a new row prints nothing
+        s.bbtReissue->click();
+        QCOMPARE(pty.readAll().count("26-0000000005"), 2);
+        s.bbtAdd->click();
+        s.bbtReissue->click();
+        QVERIFY(pty.readAll().isEmpty());
+    }
+
+    void releaseNeedsAReleaseDate_data() { testing::addBackendColumn(); }
+    void releaseNeedsAReleaseDate()
+    {
+        TEST_DB_FETCH(t);
+        QVERIFY(t.run(kFixture));
+        DM()->attach(t.database());
+        testing::MessageRecorder messages;
+        PseudoTerminal pty;
+        Counter c(pty.slave());
+        TfrmEBI050 &s = c.screen;
+        search(s);
+        s.grid()->setCurrentRow(1);
+        QVERIFY(s.sbtKeepIn->isChecked());
+        s.edtKeepRemark->setFocus();
+        QTest::keyClick(s.edtKeepRemark, Qt::Key_F6);
+        QVERIFY(s.sbtKeepOut->isChecked() && !s.sbtKeepIn->isChecked());
+        s.bbtSave->click();
+        QCOMPARE(messages.last(), QString("보관상태가 [불출]일 경우 출고일을 입력하십시요"));
+        QCOMPARE(t.count("EB050MS", "KEEP_STAT = 'R'"), 0);
+        // nor can the clerk walk away from the row as it is
+        s.grid()->setCurrentRow(0);
+        QCOMPARE(s.grid()->currentRow(), 1);
+
+        s.wmeKeepOutDate->setValue("20261340");
+        s.bbtSave->click();
+        QCOMPARE(messages.last(), QString("출고일을(를) 정확히 입력하십시오."));
+        s.sbtKeepIn->click();
+        s.bbtSave->click();
+        QCOMPARE(messages.last(), QString("출고일을(를) 정확히 입력하십시오."));
+
+        s.sbtKeepOut->click();
+        s.wmeKeepOutDate->setValue("20261209");
+        messages.clear();
+        s.bbtSave->click();
+        QVERIFY2(!messages.texts().join('|').contains("하십시"), qPrintable(messages.texts().join('|')));
+        QCOMPARE(t.scalar("SELECT KEEP_STAT FROM EB050MS WHERE AREA_GUBUN = 'M' AND KEEP_NO = 2"), QString("R"));
+        QCOMPARE(t.scalar("SELECT CHULGO_DATE FROM EB050MS WHERE AREA_GUBUN = 'M' AND KEEP_NO = 2"), QString("20261209"));
+        QCOMPARE(s.grid()->cellLabel(1, 1), QString("불출"));
+        QVERIFY(pty.readAll().isEmpty());   // a release prints nothing
+
+        // "보관" without a release date is fine
+        s.bbtAdd->click();
+        fillItem(s, "N-300", "보관만");
+        s.sbtKeepIn->click();
+        s.wmeKeepOutDate->setValue(QString());
+        messages.clear();
+        s.bbtSave->click();
+        QVERIFY2(t.count("EB050MS", "KEEP_NAME = '보관만' AND CHULGO_DATE IS NULL") == 1,
+                 qPrintable(messages.texts().join('|')));
+    }
+
+    void rowChecksInOrder_data() { testing::addBackendColumn(); }
+    void rowChecksInOrder()
+    {
+        TEST_DB_FETCH(t);
+        QVERIFY(t.run(kFixture));
+        DM()->attach(t.database());
+        testing::MessageRecorder messages;
+        Counter c("/dev/sports-no-printer");
+        TfrmEBI050 &s = c.screen;
+        search(s);
+        s.bbtAdd->click();
+        QCOMPARE(s.grid()->rowCount(), 4);
+        // an untouched new row is not worth a message: leaving it removes it
+        s.grid()->setCurrentRow(0);
+        QCOMPARE(s.grid()->rowCount(), 3);
+        QCOMPARE(s.grid()->currentRow(), 0);
+        QCOMPARE(messages.count(), 0);
+
+        s.bbtAdd->click();
+        typeInto(s.edtKeepWoodaeNo, "G-1");
+        s.bbtAdd->click();
+        QCOMPARE(messages.last(), QString("우대번호을(를) 정확히 입력하십시오."));
+        QCOMPARE(s.grid()->rowCount(), 4);
+        s.edtKeepWoodaeNo->clear();
+        s.bbtSave->click();
+        QCOMPARE(messages.last(), QString("*고유번호을(를) 먼저 입력하십시오."));
+        typeInto(s.edtKeepEquipID, "Z-1");
+        s.bbtSave->click();
+        QCOMPARE(messages.last(), QString("*입고일을(를) 먼저 입력하십시오."));
+        s.wmeKeepInDate->setValue("20260231");
+        s.bbtSave->click();
+        QCOMPARE(messages.last(), QString("*입고일을(를) 정확히 입력하십시오."));
+        s.wmeKeepInDate->setValue("20261209");
+        s.bbtSave->click();
+        QCOMPARE(messages.last(), QString("*보관자명을(를) 먼저 입력하십시오."));
+        typeInto(s.edtKeepName, "홍길동");
+        s.bbtSave->click();
+        QCOMPARE(messages.last(), QString("*연락처(자택)을(를) 먼저 입력하십시오."));
+        typeInto(s.edtKeepTel, "02-9");
+        s.bbtSave->click();
+        QCOMPARE(messages.last(), QString("*보관함번호을(를) 먼저 입력하십시오."));
+        typeInto(s.edtKeepBoxNo, "Q1");
+        // the new row shows the status buttons as the row before left them; released, none is pressed
+        s.bbtCancel->click();
+        QVERIFY(s.isSearchMode());
+        QVERIFY(!s.sbtKeepIn->isChecked() && !s.sbtKeepOut->isChecked());
+        QCOMPARE(t.count("EB050MS"), 4);
+    }
+
+    void releaseDateProposedFromIntake_data() { testing::addBackendColumn(); }
+    void releaseDateProposedFromIntake()
+    {
+        TEST_DB_FETCH(t);
+        QVERIFY(t.run(kFixture));
+        DM()->attach(t.database());
+        testing::MessageRecorder messages;
+        Counter c("/dev/sports-no-printer");
+        TfrmEBI050 &s = c.screen;
+        QVERIFY(QTest::qWaitForWindowActive(&s));
+        search(s);
+        // walking through a stored item's fields changes nothing
+        s.wmeKeepInDate->setFocus();
+        s.edtKeepMemberNo->setFocus();
+        s.wmeKeepZipCode->setFocus();
+        s.edtKeepName->setFocus();
+        QVERIFY(s.wmeKeepOutDate->value().isEmpty());
+        QVERIFY(!s.isModified());
+
+        s.bbtAdd->click();
+        s.cboKeep->setCode("01");
+        s.wmeKeepInDate->setFocus();
+        QTest::keyClicks(s.wmeKeepInDate, "20261209");
+        s.edtKeepName->setFocus();   // leaving the intake date
+        const QString ninety = QDate(2026, 12, 9).addDays(90).toString("yyyyMMdd");
+        QCOMPARE(s.wmeKeepOutDate->value(), ninety);
+        s.cboKeep->setCode("02");
+        QCOMPARE(s.wmeKeepOutDate->value(), ninety);
+        QCOMPARE(s.grid()->cell(s.grid()->currentRow(), 3), ninety);
+        s.wmeKeepInDate->setFocus();   // leaving the typed intake date again: the new kind's period
+        s.edtKeepName->setFocus();
+        QCOMPARE(s.wmeKeepOutDate->value(), QString("20261216"));
+
+        // the member's name comes with the member number; typing another number clears it
+        QVERIFY(t.run("INSERT INTO BB010MS (MEMBER_NO, MEMBER_NAME) VALUES ('M0001', '회원일');"));
+        s.edtKeepMemberNo->setFocus();
+        QTest::keyClicks(s.edtKeepMemberNo, "M0001");
+        s.edtKeepTel->setFocus();
+        QCOMPARE(s.edtKeepName->text(), QString("회원일"));
+        QTest::keyClick(s.edtKeepMemberNo, Qt::Key_Backspace);
+        QVERIFY(s.edtKeepName->text().isEmpty());
+    }
+
+    void unprintedTicketsKeepTheItemsSaved_data() { testing::addBackendColumn(); }
+    void unprintedTicketsKeepTheItemsSaved()
+    {
+        TEST_DB_FETCH(t);
+        QVERIFY(t.run(kFixture));
+        DM()->attach(t.database());
+        testing::MessageRecorder messages;
+        Counter c("/dev/sports-no-printer");
+        TfrmEBI050 &s = c.screen;
+        QVERIFY(!s.cptPrinter.isConnected());
+        search(s, "S");
+        s.bbtAdd->click();
+        fillItem(s, "P-1", "출력안됨");
+        s.sbtKeepIn->click();
+        s.bbtSave->click();
+        QCOMPARE(t.count("EB050MS", "AREA_GUBUN = 'S' AND KEEP_NO = 10 AND KEEP_NAME = '출력안됨'"), 1);
+        QCOMPARE(s.lastUnprinted(), QStringList{"26-0000000010 출력안됨"});
+        const QString all = messages.texts().join('|');
+        QVERIFY2(all.contains("자료는 저장되었으나 보관증을 출력하지 못했습니다.") && all.contains("보관증 재발급"),
+                 qPrintable(all));
+        QVERIFY(!all.contains("자료를 저장하지 못했습니다"));
+        QCOMPARE(s.grid()->rowCount(), 2);
+    }
+};
+
+int main(int argc, char **argv)
+{
+    testing::prepareTestEnvironment();
+    QApplication app(argc, argv);
+    TestEBI050 t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "tst_ebi050.moc"
