@@ -8,6 +8,7 @@
 #include <QTableWidget>
 #include "support/messagerecorder.h"
 #include "support/testdatabase.h"
+#include "support/typing.h"
 #include <QApplication>
 #include <QInputMethodEvent>
 #include <QLabel>
@@ -66,15 +67,7 @@ public:
     TNumericEdit *wneQty;
 };
 
-void typeInto(QWidget *w, const QString &text)
-{
-    w->setFocus();
-    if (auto *e = qobject_cast<QLineEdit *>(w))
-        e->selectAll();
-    QInputMethodEvent ev;
-    ev.setCommitString(text);
-    QCoreApplication::sendEvent(w, &ev);
-}
+using testing::typeInto;
 } // namespace
 
 class TestRecordScreen : public QObject {
@@ -268,6 +261,49 @@ private slots:
         s->bbtSave->click();
         QCOMPARE(rec->last(), QString("기존 등록된 자료와 중복됩니다. 다시 입력하십시오."));
         QCOMPARE(QApplication::focusWidget(), s->edtItemNo);
+    }
+
+    void rowsCheckedWhenLeft_data() { testing::addBackendColumn(); }
+    void rowsCheckedWhenLeft()
+    {
+        QFETCH(int, backend);
+        QVERIFY(open(backend, threeRows()));
+        s->setRowLeaveChecks(true);
+        s->bbtSearchClick();
+        TRowGrid *g = s->grid();
+
+        // a new row nobody filled in goes when it is left, without a word
+        s->bbtAddClick();
+        QCOMPARE(g->rowCount(), 5);
+        g->setCurrentRow(1);
+        QCOMPARE(g->rowCount(), 4);
+        QCOMPARE(g->currentRow(), 1);
+        QCOMPARE(rec->count(), 0);
+
+        // a row that fails its check keeps the cursor, whether left by keys, buttons or the mouse
+        s->bbtAddClick();
+        typeInto(s->edtName, "이름만");
+        g->setCurrentRow(0);
+        QCOMPARE(g->currentRow(), 4);
+        QCOMPARE(rec->last(), QString("*품번을(를) 먼저 입력하십시오."));
+        s->sbtFirst->click();
+        QCOMPARE(g->currentRow(), 4);
+        const QRect first = g->visualRect(g->gridModel()->index(0, 1));
+        QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, first.center());
+        QCOMPARE(g->currentRow(), 4);
+        QCOMPARE(g->selectionModel()->selectedRows().value(0).row(), 4);
+        // nor does "신규(F4)" add another row behind it
+        s->bbtAddClick();
+        QCOMPARE(g->rowCount(), 5);
+
+        typeInto(s->edtItemNo, "E");
+        QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, first.center());
+        QCOMPARE(g->currentRow(), 0);
+        QCOMPARE(s->edtItemNo->text(), QString("A"));
+        // Cancel still throws the unsaved row away
+        s->bbtCancelClick();
+        QVERIFY(s->isSearchMode());
+        QCOMPARE(rows(), QString("01A=스키A/1,02B=보드B/2,01C=스키C/3,01D=스키D/4"));
     }
 
     void missingParameterAndProcedure_data() { testing::addBackendColumn(); }
