@@ -1,4 +1,6 @@
 #include "fieldpanel.h"
+#include <QHBoxLayout>
+#include <QPushButton>
 #include <QGridLayout>
 
 TFieldPanel::TFieldPanel(QWidget *parent, int pairsPerLine)
@@ -27,6 +29,32 @@ void TFieldPanel::place(const QString &caption, QWidget *control, int span)
     if (m_slot >= m_pairs)
         newLine();
     emit controlAdded(control);
+}
+
+QPushButton *TFieldPanel::addLookupButton(QWidget *field, const QString &name)
+{
+    auto *button = new QPushButton(QStringLiteral("..."));
+    button->setObjectName(name);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setFixedWidth(button->fontMetrics().horizontalAdvance(QStringLiteral("...")) + 16);
+    const int index = m_layout->indexOf(field);
+    if (index < 0) {
+        place(QString(), button, 1);
+        return button;
+    }
+    int row, column, rows, columns;
+    m_layout->getItemPosition(index, &row, &column, &rows, &columns);
+    m_layout->removeWidget(field);
+    auto *pair = new QWidget(this);
+    pair->setObjectName(field->objectName() + QStringLiteral("Pair"));
+    auto *box = new QHBoxLayout(pair);
+    box->setContentsMargins(0, 0, 0, 0);
+    box->setSpacing(2);
+    box->addWidget(field, 1);
+    box->addWidget(button);
+    box->addStretch(0);   // a field of limited width keeps its button beside it
+    m_layout->addWidget(pair, row, column, rows, columns);
+    return button;
 }
 
 void TFieldPanel::newLine()

@@ -8,6 +8,7 @@
 #include <QFrame>
 
 class QGridLayout;
+class QPushButton;
 
 class TFieldPanel : public QFrame {
     Q_OBJECT
@@ -24,6 +25,8 @@ public:
     // A control of the screen's own, placed and captioned like the others (span: grid cells it takes).
     QWidget *addControl(const QString &caption, QWidget *control, int span = 1);
     void newLine();                         // the next field starts a new line
+    // A small lookup button ("...") right beside a field already placed; it never takes the focus.
+    QPushButton *addLookupButton(QWidget *field, const QString &name);
 
     QLabel *captionOf(const QWidget *control) const;   // the label whose buddy is the control
     QWidget *field(const QString &caption) const;      // the control captioned so (asterisk included)

@@ -1,5 +1,6 @@
 #include "rowgrid.h"
 #include "inputs.h"
+#include "app/utils.h"
 #include <QHeaderView>
 #include <QItemSelectionModel>
 
@@ -30,6 +31,8 @@ QVariant TRowGridModel::data(const QModelIndex &index, int role) const
     const TGridColumn &c = m_columns[index.column()];
     if (role == Qt::DisplayRole) {
         QString v = cell(index.row(), index.column());
+        if (c.type == TGridColumn::Date)
+            return ToDisplayDate(v);
         return c.pickCodes.isEmpty() ? v : c.labelOf(v);
     }
     if (role == Qt::EditRole)
@@ -226,6 +229,13 @@ void TRowGrid::applyColumns()
         setColumnHidden(i, c.isHidden);
         m_model->columnChanged(i);
     }
+}
+
+void TRowGrid::showEvent(QShowEvent *event)
+{
+    // the screen designs its columns after creating the grid: settle them before the first paint
+    applyColumns();
+    QTableView::showEvent(event);
 }
 
 QString TRowGrid::cellLabel(int row, int column) const

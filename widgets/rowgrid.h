@@ -12,7 +12,7 @@
 #include <QVector>
 
 struct TGridColumn {
-    enum DataType { Text, Number };
+    enum DataType { Text, Number, Date };   // a Date cell holds "yyyymmdd" and shows "yyyy-mm-dd"
     QString title;
     DataType type = Text;
     int width = 80;
@@ -97,6 +97,9 @@ public:
 
 signals:
     void currentRowChanged(int current, int previous);
+
+protected:
+    void showEvent(QShowEvent *event) override;
 
 private:
     TRowGridModel *m_model;

@@ -28,9 +28,7 @@ TfrmEBI040::TfrmEBI040(QWidget *parent, const QString &printerPort) : TfrmEZI000
     dtpDate = conditions()->addDateEdit("dtpDate", "*대여일자");
     cboArea = conditions()->addCodeCombo("cboArea", "*지역구분", "E0017");
     edtRentNo = conditions()->addEdit("edtRentNo", "대여번호", {}, 10);
-    bbtRentNo = new QPushButton("...");
-    bbtRentNo->setObjectName("bbtRentNo");
-    conditions()->addControl(QString(), bbtRentNo);
+    bbtRentNo = conditions()->addLookupButton(edtRentNo, "bbtRentNo");
 
     grid()->addColumn(kCols[cSeq], TGridColumn::Text, 60);
     grid()->addColumn(kCols[cTicket], TGridColumn::Text, 100).pickList("I0005");
@@ -63,9 +61,7 @@ TfrmEBI040::TfrmEBI040(QWidget *parent, const QString &printerPort) : TfrmEZI000
     cboRentBootsSize = body()->addCodeCombo("cboRentBootsSize", "*부츠사이즈", kCols[cBoots]);
     wneRentBinding = body()->addNumericEdit("wneRentBinding", "바인딩강도", kCols[cBinding], 3);
     wmeRentZipCode = body()->addMaskEdit("wmeRentZipCode", "주소", kCols[cZip], "999-999");
-    bbtRentZipCode = new QPushButton("...");
-    bbtRentZipCode->setObjectName("bbtRentZipCode");
-    body()->addControl(QString(), bbtRentZipCode);
+    bbtRentZipCode = body()->addLookupButton(wmeRentZipCode, "bbtRentZipCode");
     edtRentAddr1 = body()->addEdit("edtRentAddr1", QString(), kCols[cAddr1]);
     edtRentAddr1->setReadOnly(true);
     wlbRentAddr2 = body()->addEdit("wlbRentAddr2", QString(), kCols[cAddr2], 60);

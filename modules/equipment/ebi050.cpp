@@ -17,27 +17,21 @@ enum { cKeepNo, cStat, cInDate, cOutDate, cGuestNo, cGuestName, cKeepKind, cEqui
        cQuestion, cAnswer, cColumnCount };
 const char *kPickGroups[cColumnCount] = {nullptr, "E0015", nullptr, nullptr, nullptr, nullptr, "E0016", "E0009", "E0021"};
 
-QPushButton *lookupButton(const QString &name)
-{
-    auto *b = new QPushButton(QStringLiteral("..."));
-    b->setObjectName(name);
-    b->setFocusPolicy(Qt::NoFocus);
-    return b;
-}
 } // namespace
 
 TfrmEBI050::TfrmEBI050(QWidget *parent, const QString &printerPort) : TfrmEZI000(parent), cptPrinter(printerPort)
 {
     setWindowTitle(QStringLiteral("장비 보관/불출 작업"));
     edtSeason = conditions()->addEdit("edtSeason", "*시즌", {}, 2);
-    bbtSeason = lookupButton("bbtSeason");
-    conditions()->addControl(QString(), bbtSeason);
+    edtSeason->setMaximumWidth(60);
+    bbtSeason = conditions()->addLookupButton(edtSeason, "bbtSeason");
     wlbSeason = conditions()->addLabel("wlbSeason", QString());
     cboArea = conditions()->addCodeCombo("cboArea", "*지역구분", "E0017");
     m_season = new TSeasonField(edtSeason, bbtSeason, wlbSeason, cboArea);
 
     for (int c = 0; c < cColumnCount; ++c) {
-        TGridColumn &col = grid()->addColumn(kCols[c], TGridColumn::Text, c == cKeepNo ? 100 : 90);
+        const bool date = c == cInDate || c == cOutDate;
+        TGridColumn &col = grid()->addColumn(kCols[c], date ? TGridColumn::Date : TGridColumn::Text, c == cKeepNo ? 100 : 90);
         if (kPickGroups[c])
             col.pickList(QString::fromLatin1(kPickGroups[c]));
         if (c == cPoles)
@@ -58,12 +52,11 @@ TfrmEBI050::TfrmEBI050(QWidget *parent, const QString &printerPort) : TfrmEZI000
     cboKeepPoles = body()->addCodeCombo("cboKeepPoles", "폴유무", kCols[cPoles]);
     edtKeepPolesName = body()->addEdit("edtKeepPolesName", "폴명", kCols[cPolesName], 40);
     edtKeepMemberNo = body()->addEdit("edtKeepMemberNo", "회원번호", kCols[cMemberNo], 10);
-    bbtKeepMemberNo = lookupButton("bbtKeepMemberNo");
-    body()->addControl(QString(), bbtKeepMemberNo);
+    bbtKeepMemberNo = body()->addLookupButton(edtKeepMemberNo, "bbtKeepMemberNo");
     edtKeepName = body()->addEdit("edtKeepName", "*보관자명", kCols[cKeepName], 30);
+    body()->newLine();
     wmeKeepZipCode = body()->addMaskEdit("wmeKeepZipCode", "주소", kCols[cZip], "999-999");
-    bbtKeepZipCode = lookupButton("bbtKeepZipCode");
-    body()->addControl(QString(), bbtKeepZipCode);
+    bbtKeepZipCode = body()->addLookupButton(wmeKeepZipCode, "bbtKeepZipCode");
     edtKeepAddr1 = body()->addEdit("edtKeepAddr1", QString(), kCols[cAddr1]);
     edtKeepAddr1->setReadOnly(true);
     wlbKeepAddr2 = body()->addEdit("wlbKeepAddr2", QString(), kCols[cAddr2], 60);
