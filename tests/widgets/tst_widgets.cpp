@@ -8,6 +8,7 @@
 #include "widgets/rowgrid.h"
 #include <QApplication>
 #include <QInputMethodEvent>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -61,6 +62,11 @@ private slots:
         TMaskEdit zip("999-999");
         zip.setValue("123456");
         QCOMPARE(zip.displayText(), QString("123-456"));
+        // an emptied field takes what is typed from its first position on
+        TMaskEdit intake("9999-99-99");
+        intake.setValue(QString());
+        QTest::keyClicks(&intake, "20261209");
+        QCOMPARE(intake.value(), QString("20261209"));
 
         TNumericEdit qty(nullptr, 4);
         qty.clear();
@@ -111,6 +117,54 @@ private slots:
         QCOMPARE(grid.palette().color(QPalette::Highlight), QColor(0, 0, 128));
         QCOMPARE(grid.palette().color(QPalette::HighlightedText), QColor(Qt::white));
         QCOMPARE(grid.model()->headerData(1, Qt::Horizontal).toString(), QString("수량"));
+    }
+
+    void gridDesignSettlesBeforeShowing()
+    {
+        TRowGrid grid;
+        grid.addColumn("TEMP", TGridColumn::Text, 10).hidden().trailing();
+        grid.addColumn("입고일자", TGridColumn::Date, 90);
+        grid.addColumn("비고").hidden();   // the last column designed is hidden too
+        grid.appendRow({"20261209", "메모"});
+        grid.appendRow({"2026", ""});
+        grid.show();
+        QVERIFY(grid.isColumnHidden(1) && grid.isColumnHidden(2) && !grid.isColumnHidden(0));
+        QCOMPARE(grid.cellLabel(0, 0), QString("2026-12-09"));
+        QCOMPARE(grid.cell(0, 0), QString("20261209"));
+        QCOMPARE(grid.cellLabel(1, 0), QString("2026"));
+
+        // a guard may keep the cursor on its row or send it elsewhere
+        for (int i = 0; i < 3; ++i)
+            grid.appendRow();
+        grid.setCurrentRow(0);
+        QList<QPair<int, int>> asked;
+        grid.setRowLeaveGuard([&](int from, int to) {
+            asked.append({from, to});
+            return to == 2 ? -1 : to == 3 ? 4 : to;
+        });
+        grid.setCurrentRow(2);
+        QCOMPARE(grid.currentRow(), 0);
+        grid.setCurrentRow(3);
+        QCOMPARE(grid.currentRow(), 4);
+        grid.setCurrentRow(4);   // staying on the row asks nothing
+        QCOMPARE(asked, (QList<QPair<int, int>>{{0, 2}, {0, 3}}));
+    }
+
+    void lookupButtonBesideItsField()
+    {
+        TFieldPanel panel;
+        TEdit *member = panel.addEdit("edtMemberNo", "회원번호", {}, 10);
+        QPushButton *lookup = panel.addLookupButton(member, "bbtMemberNo");
+        TEdit *name = panel.addEdit("edtName", "성명", {}, 30);
+        panel.resize(600, 80);
+        panel.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&panel));
+        QCOMPARE(lookup->text(), QString("..."));
+        QCOMPARE(lookup->focusPolicy(), Qt::NoFocus);
+        QCOMPARE(lookup->parentWidget(), member->parentWidget());
+        QVERIFY(lookup->mapTo(&panel, QPoint()).x() > member->mapTo(&panel, QPoint()).x());
+        QVERIFY(lookup->mapTo(&panel, QPoint()).x() < name->mapTo(&panel, QPoint()).x());
+        QCOMPARE(panel.field("회원번호"), static_cast<QWidget *>(member));
     }
 
     void statusBarPanels()
