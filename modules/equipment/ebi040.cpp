@@ -22,7 +22,7 @@ enum { cSeq, cTicket, cStat, cEquip, cEquipNo, cName, cTel, cHeight, cWeight, cB
 
 } // namespace
 
-TfrmEBI040::TfrmEBI040(QWidget *parent, const QString &printerPort) : TfrmEZI000(parent), cptPrinter(printerPort)
+TfrmEBI040::TfrmEBI040(QWidget *parent, const QString &printerPort) : TfrmTicketCounter(parent, printerPort, QStringLiteral("대여증"), QStringLiteral("대여증 재발급(F99)"))
 {
     setWindowTitle(QStringLiteral("장비 대여/반납 작업"));
     dtpDate = conditions()->addDateEdit("dtpDate", "*대여일자");
@@ -92,14 +92,11 @@ TfrmEBI040::TfrmEBI040(QWidget *parent, const QString &printerPort) : TfrmEZI000
     bbtEquipNoRef = button("bbtEquipNoRef", "다시보기");
     sbtEquipOk = button("sbtEquipOk", "선택(F10)");
     sbtEquipCancel = button("sbtEquipCancel", "취소(F11)");
-    bbtReissue = button("bbtReissue", "대여증 재발급(F99)");
-    bbtPrinterReset = button("bbtPrinterReset", "프린터초기화");
+    placeTicketButtons(body());
 
     connect(bbtEquipNoRef, &QPushButton::clicked, this, &TfrmEBI040::refreshEquipList);
     connect(sbtEquipOk, &QPushButton::clicked, this, &TfrmEBI040::sbtEquipOkClick);
     connect(sbtEquipCancel, &QPushButton::clicked, this, &TfrmEBI040::sbtEquipCancelClick);
-    connect(bbtReissue, &QPushButton::clicked, this, &TfrmEBI040::bbtReissueClick);
-    connect(bbtPrinterReset, &QPushButton::clicked, this, &TfrmEBI040::bbtPrinterResetClick);
     connect(cboRentEquip, &QComboBox::currentIndexChanged, this, [this] {
         if (!isFilling())
             equipKindChanged();
@@ -134,8 +131,6 @@ TfrmEBI040::TfrmEBI040(QWidget *parent, const QString &printerPort) : TfrmEZI000
     for (TCodeCombo *c : {cboArea, cboKeepKind, cboRentTicketKind, cboRentEquip, cboRentBootsSize})
         if (c->count() > 0)
             c->setCurrentIndex(0);
-    if (!OpenTicketPrinter(cptPrinter))
-        CloseTicketPrinter(cptPrinter);
 }
 
 TfrmEBI040::~TfrmEBI040()
@@ -150,7 +145,6 @@ TfrmEBI040::~TfrmEBI040()
         prcSaveTempEquipNo->setParam("AEDITSTATUS", "3");
         prcSaveTempEquipNo->exec();
     }
-    CloseTicketPrinter(cptPrinter);
 }
 
 QStringList TfrmEBI040::heldPieces() const
@@ -476,36 +470,20 @@ bool TfrmEBI040::AfterSave()
     releaseHolds();
     QString error;
     for (int r : std::as_const(m_newRows)) {
-        if (!error.isEmpty() || !PrintRentTicket(cptPrinter, ticketFor(r))) {
+        if (!error.isEmpty() || !printTicket(r)) {
             if (error.isEmpty())
                 error = cptPrinter.lastError();
             m_unprinted << grid()->cell(r, cEquipNo) + " " + grid()->cell(r, cName);
         }
     }
     m_newRows.clear();
-    if (!m_unprinted.isEmpty())
-        ShowError(QStringLiteral("자료는 저장되었으나 대여증을 출력하지 못했습니다.\r%1\r\r출력되지 않은 대여증: %2\r"
-                                 "조회 후 \"대여증 재발급(F99)\"으로 다시 출력하십시오.")
-                      .arg(error, m_unprinted.join(", ")));
+    reportUnprinted(m_unprinted, error);
     return true;
 }
 
-void TfrmEBI040::bbtReissueClick()
+bool TfrmEBI040::printTicket(int row)
 {
-    if (!beginAction(bbtReissue))
-        return;
-    const int row = grid()->currentRow();
-    if (grid()->rowCount() == 0 || row < 0 || !isLoadedRow(row))
-        return;
-    if (!PrintRentTicket(cptPrinter, ticketFor(row)))
-        ShowError(QStringLiteral("대여증을 출력하지 못했습니다.\r") + cptPrinter.lastError());
-}
-
-void TfrmEBI040::bbtPrinterResetClick()
-{
-    if (!beginAction(bbtPrinterReset))
-        return;
-    ResetTicketPrinter(cptPrinter);
+    return PrintRentTicket(cptPrinter, ticketFor(row));
 }
 
 void TfrmEBI040::cancel()

@@ -1,14 +1,13 @@
 #pragma once
 // EBI040 장비 대여/반납 작업: the rental counter. Pieces are held for all counters while picked, saved
 // as a rental header with one row per piece, and a rental ticket is printed for every new piece.
-#include "framework/ezi000.h"
-#include "devices/ticketprinter.h"
+#include "ticketcounter.h"
 #include "framework/statusbuttons.h"
 #include <QSet>
 
 class QPushButton;
 
-class TfrmEBI040 : public TfrmEZI000 {
+class TfrmEBI040 : public TfrmTicketCounter {
     Q_OBJECT
 public:
     explicit TfrmEBI040(QWidget *parent = nullptr, const QString &printerPort = TTicketPrinter::DefaultPortName());
@@ -37,10 +36,8 @@ public:
     TRowGrid *rgrEquipNo;
     QPushButton *bbtEquipNoRef, *sbtEquipOk, *sbtEquipCancel;
     QPushButton *sbtRentDay, *sbtRentSvrl, *sbtRentReturn;
-    QPushButton *bbtReissue, *bbtPrinterReset;
     QPushButton *bbtRentNo, *bbtRentZipCode;
 
-    TTicketPrinter cptPrinter;
     std::unique_ptr<db::StoredProc> prcSaveDataMaster;
     std::unique_ptr<db::StoredProc> prcSaveTempEquipNo;
 
@@ -48,8 +45,6 @@ public slots:
     void sbtEquipOkClick();
     void sbtEquipCancelClick();
     void statusClick(const QString &code);
-    void bbtReissueClick();
-    void bbtPrinterResetClick();
     void bbtRentNoClick();
     void bbtCloseClick() override;
     void refreshEquipList();
@@ -63,6 +58,7 @@ protected:
     bool AfterSave() override;
     void ShowRow() override;
     void StoreControl(QWidget *control) override;
+    bool printTicket(int row) override;
 
 private:
     bool callHold(const QString &kind, const QString &no, const QString &status);

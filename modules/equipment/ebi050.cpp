@@ -19,7 +19,7 @@ const char *kPickGroups[cColumnCount] = {nullptr, "E0015", nullptr, nullptr, nul
 
 } // namespace
 
-TfrmEBI050::TfrmEBI050(QWidget *parent, const QString &printerPort) : TfrmEZI000(parent), cptPrinter(printerPort)
+TfrmEBI050::TfrmEBI050(QWidget *parent, const QString &printerPort) : TfrmTicketCounter(parent, printerPort, QStringLiteral("보관증"), QStringLiteral("보관증 재발급"))
 {
     setWindowTitle(QStringLiteral("장비 보관/불출 작업"));
     edtSeason = conditions()->addEdit("edtSeason", "*시즌", {}, 2);
@@ -79,15 +79,8 @@ TfrmEBI050::TfrmEBI050(QWidget *parent, const QString &printerPort) : TfrmEZI000
     sbtKeepIn = m_status->add(body(), "sbtKeepIn", "보관[F5]", "K", Qt::Key_F5);
     sbtKeepOut = m_status->add(body(), "sbtKeepOut", "불출[F6]", "R", Qt::Key_F6);
     connect(m_status, &TStatusButtons::clicked, this, &TfrmEBI050::statusClick);
-    bbtReissue = new QPushButton(QStringLiteral("보관증 재발급"));
-    bbtReissue->setObjectName("bbtReissue");
-    body()->addControl(QString(), bbtReissue);
-    bbtPrinterReset = new QPushButton(QStringLiteral("프린터초기화"));
-    bbtPrinterReset->setObjectName("bbtPrinterReset");
-    body()->addControl(QString(), bbtPrinterReset);
+    placeTicketButtons(body());
 
-    connect(bbtReissue, &QPushButton::clicked, this, &TfrmEBI050::bbtReissueClick);
-    connect(bbtPrinterReset, &QPushButton::clicked, this, &TfrmEBI050::bbtPrinterResetClick);
     connect(bbtKeepMemberNo, &QPushButton::clicked, this, &TfrmEBI050::bbtKeepMemberNoClick);
     BindLookupKey(edtKeepMemberNo, bbtKeepMemberNo);
     bindZipCode(wmeKeepZipCode, edtKeepAddr1, bbtKeepZipCode, wlbKeepAddr2);
@@ -116,11 +109,9 @@ TfrmEBI050::TfrmEBI050(QWidget *parent, const QString &printerPort) : TfrmEZI000
     for (TCodeCombo *c : {cboArea, cboKeep, cboKeepEquip, cboKeepEquipName, cboKeepPoles})
         if (c->count() > 0)
             c->setCurrentIndex(0);
-    if (!OpenTicketPrinter(cptPrinter))
-        CloseTicketPrinter(cptPrinter);
 }
 
-TfrmEBI050::~TfrmEBI050() { CloseTicketPrinter(cptPrinter); }
+TfrmEBI050::~TfrmEBI050() = default;
 
 void TfrmEBI050::search()
 {
@@ -251,16 +242,13 @@ void TfrmEBI050::printNewTickets()
         if (row < 0) {
             error = QStringLiteral("저장된 보관자료를 다시 불러오지 못했습니다.");
             m_unprinted << ticketNo;
-        } else if (!PrintKeepTicket(cptPrinter, ticketFor(row))) {
+        } else if (!printTicket(row)) {
             error = cptPrinter.lastError();
             m_unprinted << ticketNo + ' ' + grid()->cell(row, cKeepName);
         }
     }
     m_newKeepNos.clear();
-    if (!m_unprinted.isEmpty())
-        ShowError(QStringLiteral("자료는 저장되었으나 보관증을 출력하지 못했습니다.\r%1\r\r출력되지 않은 보관증: %2\r"
-                                 "해당 자료를 선택한 후 \"보관증 재발급\"으로 다시 출력하십시오.")
-                      .arg(error, m_unprinted.join(", ")));
+    reportUnprinted(m_unprinted, error);
 }
 
 TKeepTicketInfo TfrmEBI050::ticketFor(int row) const
@@ -276,22 +264,9 @@ TKeepTicketInfo TfrmEBI050::ticketFor(int row) const
     return t;
 }
 
-void TfrmEBI050::bbtReissueClick()
+bool TfrmEBI050::printTicket(int row)
 {
-    if (!beginAction(bbtReissue))
-        return;
-    const int row = grid()->currentRow();
-    if (grid()->rowCount() == 0 || row < 0 || !isLoadedRow(row))
-        return;
-    if (!PrintKeepTicket(cptPrinter, ticketFor(row)))
-        ShowError(QStringLiteral("보관증을 출력하지 못했습니다.\r") + cptPrinter.lastError());
-}
-
-void TfrmEBI050::bbtPrinterResetClick()
-{
-    if (!beginAction(bbtPrinterReset))
-        return;
-    ResetTicketPrinter(cptPrinter);
+    return PrintKeepTicket(cptPrinter, ticketFor(row));
 }
 
 void TfrmEBI050::bbtKeepMemberNoClick()

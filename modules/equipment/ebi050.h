@@ -2,15 +2,14 @@
 // EBI050 장비 보관/불출 작업: the storage counter. Guests leave their own equipment for a season; each
 // item is recorded with its owner, storage kind and box, a storage ticket is printed for every newly
 // stored item, and the release to the owner is recorded later with its date.
-#include "framework/ezi000.h"
+#include "ticketcounter.h"
 #include "framework/fieldlookups.h"
 #include "framework/statusbuttons.h"
-#include "devices/ticketprinter.h"
 
 class QGroupBox;
 class QPushButton;
 
-class TfrmEBI050 : public TfrmEZI000 {
+class TfrmEBI050 : public TfrmTicketCounter {
     Q_OBJECT
 public:
     explicit TfrmEBI050(QWidget *parent = nullptr, const QString &printerPort = TTicketPrinter::DefaultPortName());
@@ -34,15 +33,11 @@ public:
     TEdit *edtKeepLossQuestion, *edtKeepLossAnswer;
     QGroupBox *grpKeepLoss;
     QPushButton *sbtKeepIn, *sbtKeepOut;
-    QPushButton *bbtKeepMemberNo, *bbtKeepZipCode, *bbtReissue, *bbtPrinterReset;
-
-    TTicketPrinter cptPrinter;
+    QPushButton *bbtKeepMemberNo, *bbtKeepZipCode;
 
 public slots:
     void statusClick(const QString &code);
     void bbtKeepMemberNoClick();
-    void bbtReissueClick();
-    void bbtPrinterResetClick();
 
 protected:
     void search() override;
@@ -54,6 +49,7 @@ protected:
     bool AfterSave() override;
     void ShowRow() override;
     void StoreControl(QWidget *control) override;
+    bool printTicket(int row) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
