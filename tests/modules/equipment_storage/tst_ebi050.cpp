@@ -66,6 +66,15 @@ void storeElsewhere(db::Database *db, const QString &name)
 
 } // namespace
 
+// A fresh database with the fixture, the message boxes recorded and the counter screen shown.
+#define OPEN_COUNTER(port)                                                                        \
+    TEST_DB_FETCH(t);                                                                             \
+    QVERIFY(t.run(kFixture));                                                                     \
+    DM()->attach(t.database());                                                                   \
+    testing::MessageRecorder messages;                                                            \
+    Counter c(port);                                                                              \
+    TfrmEBI050 &s = c.screen
+
 class TestEBI050 : public QObject {
     Q_OBJECT
 
@@ -110,11 +119,7 @@ private slots:
     void seasonMustBeKnown_data() { testing::addBackendColumn(); }
     void seasonMustBeKnown()
     {
-        TEST_DB_FETCH(t);
-        QVERIFY(t.run(kFixture));
-        DM()->attach(t.database());
-        testing::MessageRecorder messages;
-        TfrmEBI050 s(nullptr, "/dev/sports-no-printer");
+        OPEN_COUNTER("/dev/sports-no-printer");
         s.bbtSearch->click();
         QCOMPARE(messages.last(), QString("*시즌을(를) 먼저 입력하십시오."));
         typeInto(s.edtSeason, "9z");
@@ -135,13 +140,8 @@ private slots:
     void newItemsGetTheirOwnTickets_data() { testing::addBackendColumn(); }
     void newItemsGetTheirOwnTickets()
     {
-        TEST_DB_FETCH(t);
-        QVERIFY(t.run(kFixture));
-        DM()->attach(t.database());
-        testing::MessageRecorder messages;
         PseudoTerminal pty;
-        Counter c(pty.slave());
-        TfrmEBI050 &s = c.screen;
+        OPEN_COUNTER(pty.slave());
         QVERIFY(s.cptPrinter.isConnected());
         search(s);
         // the first item goes back out of the list in the same save
@@ -199,13 +199,8 @@ private slots:
     void releaseNeedsAReleaseDate_data() { testing::addBackendColumn(); }
     void releaseNeedsAReleaseDate()
     {
-        TEST_DB_FETCH(t);
-        QVERIFY(t.run(kFixture));
-        DM()->attach(t.database());
-        testing::MessageRecorder messages;
         PseudoTerminal pty;
-        Counter c(pty.slave());
-        TfrmEBI050 &s = c.screen;
+        OPEN_COUNTER(pty.slave());
         search(s);
         s.grid()->setCurrentRow(1);
         QVERIFY(s.sbtKeepIn->isChecked());
@@ -250,12 +245,7 @@ private slots:
     void rowChecksInOrder_data() { testing::addBackendColumn(); }
     void rowChecksInOrder()
     {
-        TEST_DB_FETCH(t);
-        QVERIFY(t.run(kFixture));
-        DM()->attach(t.database());
-        testing::MessageRecorder messages;
-        Counter c("/dev/sports-no-printer");
-        TfrmEBI050 &s = c.screen;
+        OPEN_COUNTER("/dev/sports-no-printer");
         search(s);
         s.bbtAdd->click();
         QCOMPARE(s.grid()->rowCount(), 4);
@@ -299,12 +289,7 @@ private slots:
     void releaseDateProposedFromIntake_data() { testing::addBackendColumn(); }
     void releaseDateProposedFromIntake()
     {
-        TEST_DB_FETCH(t);
-        QVERIFY(t.run(kFixture));
-        DM()->attach(t.database());
-        testing::MessageRecorder messages;
-        Counter c("/dev/sports-no-printer");
-        TfrmEBI050 &s = c.screen;
+        OPEN_COUNTER("/dev/sports-no-printer");
         QVERIFY(QTest::qWaitForWindowActive(&s));
         search(s);
         // walking through a stored item's fields changes nothing
@@ -342,12 +327,7 @@ private slots:
     void unprintedTicketsKeepTheItemsSaved_data() { testing::addBackendColumn(); }
     void unprintedTicketsKeepTheItemsSaved()
     {
-        TEST_DB_FETCH(t);
-        QVERIFY(t.run(kFixture));
-        DM()->attach(t.database());
-        testing::MessageRecorder messages;
-        Counter c("/dev/sports-no-printer");
-        TfrmEBI050 &s = c.screen;
+        OPEN_COUNTER("/dev/sports-no-printer");
         QVERIFY(!s.cptPrinter.isConnected());
         search(s, "S");
         s.bbtAdd->click();
