@@ -46,6 +46,8 @@ TfrmEBPList::TfrmEBPList(const QString &programId, const QString &title, const Q
 {
     setObjectName(QStringLiteral("frm") + programId);
     setTitle(title);
+    if (summary)
+        qrpReport.setOrientation(QPageLayout::Portrait);   // summaries are short: portrait, as TfrmEZP000
     for (const TReportColumn &c : columns)
         addColumn(QString::fromUtf8(c.field), QString::fromUtf8(c.title), c.width / 4.0,
                   c.right ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignLeft | Qt::AlignVCenter);

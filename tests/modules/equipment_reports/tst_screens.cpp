@@ -74,6 +74,14 @@ QString captions()
     return s.windowTitle() + '|' + layout->programId() + '|' + layout->title();
 }
 
+template <class Screen>
+QPageLayout::Orientation orientation()
+{
+    Exposed<Screen> s;
+    std::unique_ptr<TfrmZZP010> layout(s.layout());
+    return layout->qrpReport.orientation();
+}
+
 QStringList gridRows(TfrmEZS000 &s)
 {
     QStringList rows;
@@ -104,6 +112,11 @@ private slots:
         QCOMPARE(captions<TfrmEBS110>(), QString("미출고 장비보관 현황 조회,출력|EBP110|미출고 장비보관 현황"));
         QCOMPARE(captions<TfrmEBS120>(), QString("보관종류별 현황 조회,출력|EBP120|보관 종류별 현황"));
         QCOMPARE(captions<TfrmEBS130>(), QString("지역별 보관 현황 조회,출력|EBP130|지역별 보관 현황"));
+        // detail lists print across the page, summaries down it
+        QCOMPARE(orientation<TfrmEBS060>(), QPageLayout::Landscape);
+        QCOMPARE(orientation<TfrmEBS100>(), QPageLayout::Landscape);
+        QCOMPARE(orientation<TfrmEBS120>(), QPageLayout::Portrait);
+        QCOMPARE(orientation<TfrmEBS130>(), QPageLayout::Portrait);
     }
 
     void hourlySummary_data() { testing::addBackendColumn(); }
