@@ -1,6 +1,7 @@
 // The report screens driven as at the counter: conditions, search, grid, footer, export and layout.
 #include "support/messagerecorder.h"
 #include "support/testdatabase.h"
+#include "support/xlsreader.h"
 #include "app/datamodule.h"
 #include "modules/equipment/reports/reportscreens.h"
 #include "reportfixture.h"
@@ -338,6 +339,25 @@ private slots:
         QCOMPARE(gridRows(s), QStringList({"일일보관|스키|2", "|소계|2", "시즌보관|보드|1", "시즌보관|스키|1", "|소계|2"}));
         QCOMPARE(s.rgrGrid->footerText(0), QString("총  계"));
         QCOMPARE(s.rgrGrid->footerText(2), QString("4"));
+
+        // the exported file holds the caption, the column titles and the rows as the grid shows them
+        QTemporaryDir dir;
+        const QString file = dir.filePath("ebs120.xls");
+        TfrmZZS020::setSaveAsker([&](QWidget *, const QString &, const QString &) { return file; });
+        TfrmZZS020::setFileOpener([](const QString &) {});
+        messages.answer(false);
+        s.bbtExcelClick();
+        TfrmZZS020::setSaveAsker({});
+        TfrmZZS020::setFileOpener({});
+        QVector<testing::Cell> cells;
+        QVERIFY(testing::parseXls(file, &cells));
+        QCOMPARE(testing::find(cells, 0, 0)->text, QString("보관종류별 현황 조회,출력"));
+        QCOMPARE(testing::find(cells, 2, 0)->text, QString("보관구분"));
+        QCOMPARE(testing::find(cells, 2, 2)->text, QString("보관현황"));
+        QCOMPARE(testing::find(cells, 3, 0)->text, QString("일일보관"));
+        QCOMPARE(testing::find(cells, 3, 1)->text, QString("스키"));
+        QCOMPARE(testing::find(cells, 4, 1)->text, QString("소계"));
+        messages.clear();
 
         s.edtIpgoFrom->setText("20261202");
         s.edtIpgoTo->setText("20261203");

@@ -1,0 +1,65 @@
+#pragma once
+// Reads a written spreadsheet file back record by record (BOF, label and number cells, EOF), so tests
+// can assert the cells a user would open.
+#include "app/cp949.h"
+#include <QFile>
+#include <QVector>
+#include <QtEndian>
+#include <cstring>
+
+namespace testing {
+
+struct Cell {
+    quint16 type, row, col;
+    QString text;
+    double number = 0;
+};
+
+// Reads the worksheet stream back; fails the comparison of the caller when a record is malformed.
+inline bool parseXls(const QString &path, QVector<Cell> *cells)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray b = f.readAll();
+    int pos = 0;
+    auto u16 = [&](int at) { return qFromLittleEndian<quint16>(b.constData() + at); };
+    bool sawEof = false;
+    while (pos + 4 <= b.size()) {
+        const quint16 type = u16(pos), len = u16(pos + 2);
+        if (pos + 4 + len > b.size())
+            return false;
+        const int d = pos + 4;
+        Cell c{type, 0, 0, {}, 0};
+        if (type == 0x0809) {
+            if (len != 8 || u16(d + 2) != 0x0010) return false;
+        } else if (type == 0x0204) {
+            c.row = u16(d); c.col = u16(d + 2);
+            if (u16(d + 4) != 0 || u16(d + 6) != len - 8) return false;
+            c.text = FromCp949(b.mid(d + 8, len - 8));
+        } else if (type == 0x0203) {
+            if (len != 14) return false;
+            c.row = u16(d); c.col = u16(d + 2);
+            quint64 bits = qFromLittleEndian<quint64>(b.constData() + d + 6);
+            std::memcpy(&c.number, &bits, 8);
+        } else if (type == 0x000A) {
+            if (len != 0) return false;
+            sawEof = true;
+        } else {
+            return false;
+        }
+        cells->append(c);
+        pos += 4 + len;
+    }
+    return sawEof && pos == b.size() && !cells->isEmpty() && cells->first().type == 0x0809;
+}
+
+inline const Cell *find(const QVector<Cell> &cells, int row, int col)
+{
+    for (const Cell &c : cells)
+        if ((c.type == 0x0204 || c.type == 0x0203) && c.row == row && c.col == col)
+            return &c;
+    return nullptr;
+}
+
+} // namespace testing
