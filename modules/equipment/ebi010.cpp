@@ -64,6 +64,8 @@ TfrmEBI010::TfrmEBI010(QWidget *parent) : TfrmEZI000(parent)
     lay->addWidget(busy);
     panCreating->hide();
 
+    // Ordered so that the rows of one facility kind stand together under its single name; neither back
+    // end keeps the order of the union through the join.
     qryQuery->setSql(QStringLiteral(
         "SELECT T2.FAC_GUBUN_NAME, T2.FAC_DETAIL_GUBUN_NAME, T1.RUN_YN, T2.FAC_GUBUN, T2.FAC_DETAIL_GUBUN "
         "  FROM EB010MS T1, "
@@ -88,7 +90,8 @@ bool TfrmEBI010::createRunDate(const QString &runDate)
     panCreating->move((width() - panCreating->width()) / 2, (height() - panCreating->height()) / 2);
     panCreating->raise();
     panCreating->show();
-    QApplication::processEvents();
+    // the panel and its bar are drawn, but keys and clicks wait: a second search must not start meanwhile
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 
     db::Database *database = prcNewCreate->database();
     const bool own = !database->inTransaction();
@@ -115,7 +118,7 @@ bool TfrmEBI010::createRunDate(const QString &runDate)
     QElapsedTimer wait;
     wait.start();
     while (wait.elapsed() < creationWaitMs)
-        QApplication::processEvents(QEventLoop::AllEvents, 50);
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 50);
     panCreating->hide();
     return true;
 }
@@ -130,6 +133,11 @@ void TfrmEBI010::search()
     qryQuery->bind(QStringLiteral("GC_COURSE_GUBUN"), QStringLiteral("E0006"));
     qryQuery->bind(QStringLiteral("GC_LIFT_GUBUN"), QStringLiteral("E0007"));
     TfrmEZI000::search();
+    // Rows are only created by the database: a day without facilities opens no new record to save.
+    if (!isSearchMode() && grid()->rowCount() == 1 && !isLoadedRow(0)) {
+        ClearRows();
+        ClearDetail();
+    }
 }
 
 bool TfrmEBI010::SaveData()

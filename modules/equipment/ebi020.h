@@ -3,6 +3,8 @@
 // multi-day rental.
 #include "framework/ezi000.h"
 
+class QGroupBox;
+
 class TfrmEBI020 : public TfrmEZI000 {
     Q_OBJECT
 public:
@@ -24,4 +26,7 @@ protected:
     bool validateRow() override;
     bool SaveData() override;
     void save() override;
+
+private:
+    QGroupBox *createSeveralDaysGroup();
 };

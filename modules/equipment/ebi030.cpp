@@ -15,6 +15,8 @@ TfrmEBI030::TfrmEBI030(QWidget *parent) : TfrmEZI000(parent)
     cboArea->setCurrentIndex(0);
     qryQuery->setSql(QStringLiteral("SELECT BOOTS_SIZE_GUBUN, STOCK_QTY FROM EB030MS WHERE AREA_GUBUN = :AREA_GUBUN"));
     prcSaveData->setProcedure(QStringLiteral("PR_EBI030_01"));
+    // a size is checked when its row is left, so two new rows of one size never reach the save
+    setRowLeaveChecks(true);
 }
 
 void TfrmEBI030::search()

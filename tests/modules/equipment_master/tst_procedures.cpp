@@ -1,6 +1,7 @@
 // The slope, equipment register, boots stock and storage procedures on both back ends.
 #include "support/testdatabase.h"
 #include "database/procedure.h"
+#include "database/schema.h"
 #include <QtTest>
 
 using namespace db;
@@ -30,8 +31,13 @@ private slots:
     void parameterLists()
     {
         QCOMPARE(StoredProc(nullptr, "PR_EBI010_01").paramNames(), QStringList({"ARUN_DATE", "AU_EMP_NO", "AU_IP"}));
-        QCOMPARE(StoredProc(nullptr, "PR_EBI010_02").paramNames().size(), 9);
-        QCOMPARE(StoredProc(nullptr, "PR_EBI020_01").paramNames().size(), 13);
+        QCOMPARE(StoredProc(nullptr, "PR_EBI010_02").paramNames(),
+                 QStringList({"ARUN_DATE", "AFAC_GUBUN_NAME", "AFAC_DETAIL_GUBUN_NAME", "ARUN_YN", "AFAC_GUBUN",
+                              "AFAC_DETAIL_GUBUN", "AU_EMP_NO", "AU_IP", "AEDITSTATUS"}));
+        QCOMPARE(StoredProc(nullptr, "PR_EBI020_01").paramNames(),
+                 QStringList({"AAREA_GUBUN", "AEQUIP_GUBUN", "AEQUIP_NO", "AEQUIP_SIZE_GUBUN", "AEQUIP_RENT_YN",
+                              "ABUY_DATE", "AREMARK", "ASVRL_RENT_YN", "ASVRL_RENT_FROM_DATE", "ASVRL_RENT_TO_DATE",
+                              "AU_EMP_NO", "AU_IP", "AEDITSTATUS"}));
         QCOMPARE(StoredProc(nullptr, "PR_EBI030_01").paramNames(),
                  QStringList({"AAREA_GUBUN", "ABOOTS_SIZE_GUBUN", "ASTOCK_QTY", "AU_EMP_NO", "AU_IP", "AEDITSTATUS"}));
         const QStringList keep = StoredProc(nullptr, "PR_EBI050_01").paramNames();
@@ -123,6 +129,43 @@ private slots:
         audit(p, "3");
         QVERIFY(p.exec());
         QCOMPARE(t.count("EB030MS"), 0);
+    }
+
+    // The demo database serves the master screens: a day of every facility, equipment of every kind in
+    // every size its kind lists, and a boots stock for every size of every shop.
+    void demoRowsFitTheMasterScreens_data() { testing::addBackendColumn(); }
+    void demoRowsFitTheMasterScreens()
+    {
+        TEST_DB_FETCH(t);
+        QString error;
+        QVERIFY2(loadDemoData(*t.database(), QDate::currentDate(), &error), qPrintable(error));
+        QVERIFY(t.count("ZX010MS", "HEAD = 'E0006'") > 0 && t.count("ZX010MS", "HEAD = 'E0007'") > 0);
+        QCOMPARE(t.count("ZX010MS F", "HEAD IN ('E0006', 'E0007') AND NOT EXISTS (SELECT 1 FROM ZX010MS K "
+                                      "WHERE K.HEAD = 'E0005' AND K.DETAIL = F.ITEM1)"), 0);
+        QCOMPARE(t.count("ZX010MS", "HEAD = 'E0008' AND DETAIL IN ('Y', 'S')"), 2);
+
+        const QString today = QDate::currentDate().toString("yyyyMMdd");
+        StoredProc create(t.database(), "PR_EBI010_01");
+        create.setParam("ARUN_DATE", today);
+        create.setParam("AU_EMP_NO", "E100");
+        create.setParam("AU_IP", "10.0.0.7");
+        QVERIFY2(create.exec(), qPrintable(create.lastError()));
+        QCOMPARE(t.count("EB010MS", QString("RUN_DATE = '%1'").arg(today)),
+                 t.count("ZX010MS", "HEAD IN ('E0006', 'E0007')"));
+
+        // sizes of a kind: ITEM1 carving skis, ITEM2 snowboards, ITEM3 skis
+        QCOMPARE(t.count("ZX010MS A, ZX010MS K, ZX010MS Z",
+                         "A.HEAD = 'E0017' AND K.HEAD = 'E0009' AND Z.HEAD = 'E0010' "
+                         "AND ((K.DETAIL = 'CS' AND Z.ITEM1 = 'Y') OR (K.DETAIL = 'SB' AND Z.ITEM2 = 'Y') "
+                         "     OR (K.DETAIL = 'NS' AND Z.ITEM3 = 'Y')) "
+                         "AND NOT EXISTS (SELECT 1 FROM EB020MS E WHERE E.AREA_GUBUN = A.DETAIL "
+                         "                AND E.EQUIP_GUBUN = K.DETAIL AND E.EQUIP_SIZE_GUBUN = Z.DETAIL)"),
+                 0);
+        QVERIFY(t.count("EB020MS", "SVRL_RENT_YN = 'Y'") > 0);
+        QCOMPARE(t.count("ZX010MS A, ZX010MS B",
+                         "A.HEAD = 'E0017' AND B.HEAD = 'E0011' AND NOT EXISTS (SELECT 1 FROM EB030MS S "
+                         "WHERE S.AREA_GUBUN = A.DETAIL AND S.BOOTS_SIZE_GUBUN = B.DETAIL)"),
+                 0);
     }
 
     void storageItemsAreNumberedWithinSeasonAndArea_data() { testing::addBackendColumn(); }
