@@ -335,7 +335,17 @@ int TfrmEZI000::guardRowLeave(int from, int to)
         rgrGrid->removeRow(from);
         return to > from ? to - 1 : to;
     }
-    return validateRow() ? to : -1;
+    return checkCurrentRow() ? to : -1;
+}
+
+bool TfrmEZI000::checkCurrentRow()
+{
+    // A stored record nobody touched is sent nowhere: browsing past it (say, after the common codes
+    // changed under it) must not be stopped.
+    const int row = rgrGrid->currentRow();
+    if (row >= 0 && isLoadedRow(row) && !m_modified)
+        return true;
+    return validateRow();
 }
 
 void TfrmEZI000::OpenRecordWhenEmpty()
@@ -449,7 +459,7 @@ void TfrmEZI000::bbtAddClick()
     const int row = rgrGrid->currentRow();
     if (row >= 0 && isBlankRow(row))
         return;   // no second blank row
-    if (m_rowLeaveChecks && row >= 0 && !validateRow())
+    if (m_rowLeaveChecks && row >= 0 && !checkCurrentRow())
         return;
     if (m_modified)
         PostCurrentRow();
@@ -555,7 +565,7 @@ bool TfrmEZI000::SaveData()
 void TfrmEZI000::save()
 {
     bbtSave->setFocus();
-    if (!validateRow())
+    if (!checkCurrentRow())
         return;
     if (m_modified)
         PostCurrentRow();

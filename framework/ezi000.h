@@ -17,7 +17,7 @@
 // Hooks: SaveData (bind extra parameters, then call the base; or replace it, failing with
 // failSave(text)), AfterSave (after the commit), ShowRow, StoreControl, validateRow (before saving;
 // with setRowLeaveChecks(true) also before leaving a row and before "신규(F4)" adds one, and a row
-// left entirely empty is removed).
+// left entirely empty is removed). A stored row shown but not changed is not checked.
 // Controls a screen places itself in panBody are bound like the others after
 // attachDetailControl(control).
 #include "zzi010.h"
@@ -109,6 +109,7 @@ protected:
     void cancel() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     bool isBlankRow(int row) const;
+    bool checkCurrentRow();   // validateRow, unless the row is a stored one nobody changed
 
 private:
     void rowChanged(int current);

@@ -97,10 +97,6 @@ bool TfrmEBI020::validateRow()
     const int row = grid()->currentRow();
     if (row < 0)
         return true;
-    // A stored piece nobody changed is sent nowhere: browsing past it (say, after the size groups of the
-    // common codes changed) must not be stopped.
-    if (isLoadedRow(row) && !isModified())
-        return true;
     if (cboEquipSizeGubun->isEmpty())
         return refuse(cboEquipSizeGubun, enterFirst(QStringLiteral("*사이즈")));
     if (cboEquipRentYn->isEmpty())
