@@ -153,9 +153,12 @@ private slots:
         QCOMPARE(t.count("EB010MS", QString("RUN_DATE = '%1'").arg(today)),
                  t.count("ZX010MS", "HEAD IN ('E0006', 'E0007')"));
 
-        // sizes of a kind: ITEM1 carving skis, ITEM2 snowboards, ITEM3 skis
+        // sizes of a kind: ITEM1 carving skis, ITEM2 snowboards, ITEM3 skis; skis have size groups at the
+        // main shop and the ski house only, so the condo shop rents snowboards
+        QCOMPARE(t.count("EB020MS", "AREA_GUBUN NOT IN ('M', 'S') AND EQUIP_GUBUN <> 'SB'"), 0);
         QCOMPARE(t.count("ZX010MS A, ZX010MS K, ZX010MS Z",
                          "A.HEAD = 'E0017' AND K.HEAD = 'E0009' AND Z.HEAD = 'E0010' "
+                         "AND (K.DETAIL = 'SB' OR A.DETAIL IN ('M', 'S')) "
                          "AND ((K.DETAIL = 'CS' AND Z.ITEM1 = 'Y') OR (K.DETAIL = 'SB' AND Z.ITEM2 = 'Y') "
                          "     OR (K.DETAIL = 'NS' AND Z.ITEM3 = 'Y')) "
                          "AND NOT EXISTS (SELECT 1 FROM EB020MS E WHERE E.AREA_GUBUN = A.DETAIL "
