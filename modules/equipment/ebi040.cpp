@@ -22,7 +22,8 @@ enum { cSeq, cTicket, cStat, cEquip, cEquipNo, cName, cTel, cHeight, cWeight, cB
 
 } // namespace
 
-TfrmEBI040::TfrmEBI040(QWidget *parent, const QString &printerPort) : TfrmTicketCounter(parent, printerPort, QStringLiteral("대여증"), QStringLiteral("대여증 재발급(F99)"))
+TfrmEBI040::TfrmEBI040(QWidget *parent, const QString &printerPort)
+    : TfrmTicketCounter(parent, printerPort, QStringLiteral("대여증"), QStringLiteral("대여증 재발급(F99)"))
 {
     setWindowTitle(QStringLiteral("장비 대여/반납 작업"));
     dtpDate = conditions()->addDateEdit("dtpDate", "*대여일자");

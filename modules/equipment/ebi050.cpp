@@ -19,7 +19,8 @@ const char *kPickGroups[cColumnCount] = {nullptr, "E0015", nullptr, nullptr, nul
 
 } // namespace
 
-TfrmEBI050::TfrmEBI050(QWidget *parent, const QString &printerPort) : TfrmTicketCounter(parent, printerPort, QStringLiteral("보관증"), QStringLiteral("보관증 재발급"))
+TfrmEBI050::TfrmEBI050(QWidget *parent, const QString &printerPort)
+    : TfrmTicketCounter(parent, printerPort, QStringLiteral("보관증"), QStringLiteral("보관증 재발급"))
 {
     setWindowTitle(QStringLiteral("장비 보관/불출 작업"));
     edtSeason = conditions()->addEdit("edtSeason", "*시즌", {}, 2);
@@ -31,7 +32,8 @@ TfrmEBI050::TfrmEBI050(QWidget *parent, const QString &printerPort) : TfrmTicket
 
     for (int c = 0; c < cColumnCount; ++c) {
         const bool date = c == cInDate || c == cOutDate;
-        TGridColumn &col = grid()->addColumn(kCols[c], date ? TGridColumn::Date : TGridColumn::Text, c == cKeepNo ? 100 : 90);
+        TGridColumn &col =
+            grid()->addColumn(kCols[c], date ? TGridColumn::Date : TGridColumn::Text, c == cKeepNo ? 100 : 90);
         if (kPickGroups[c])
             col.pickList(QString::fromLatin1(kPickGroups[c]));
         if (c == cPoles)
@@ -85,10 +87,10 @@ TfrmEBI050::TfrmEBI050(QWidget *parent, const QString &printerPort) : TfrmTicket
     BindLookupKey(edtKeepMemberNo, bbtKeepMemberNo);
     bindZipCode(wmeKeepZipCode, edtKeepAddr1, bbtKeepZipCode, wlbKeepAddr2);
 
-    // The release date is proposed from the intake date and the storage kind's period when the clerk
-    // leaves an intake date he typed; choosing another kind alone leaves the proposal as it is. Only
-    // typed values count (see eventFilter), so walking through a stored item's fields never rewrites
-    // its dates.
+    // The release date is proposed from the intake date and the storage kind's period whenever the
+    // clerk leaves an intake date typed on this row; choosing another kind alone leaves the proposal as
+    // it is. Only typed values count (see eventFilter), so walking through a stored item's fields never
+    // rewrites its dates.
     connect(wmeKeepInDate, &QLineEdit::textEdited, this, [this] { m_inDateTyped = true; });
     connect(edtKeepMemberNo, &QLineEdit::editingFinished, this, [this] {
         if (edtKeepMemberNo->isModified() && !edtKeepMemberNo->text().isEmpty())
