@@ -126,9 +126,10 @@ void TfrmEBI050::search()
 
 bool TfrmEBI050::eventFilter(QObject *watched, QEvent *event)
 {
-    // every time the focus leaves a typed intake date, not only after a change
+    // every time the focus leaves a typed intake date, not only after a change; a date mistyped or
+    // typed only in part proposes nothing (the database cannot read it), the row check names it
     if (watched == wmeKeepInDate && event->type() == QEvent::FocusOut && m_inDateTyped
-        && !wmeKeepInDate->value().isEmpty())
+        && IsValidDate8(wmeKeepInDate->value()))
         wmeKeepOutDate->setValue(refdata::GetKeepOutDate(wmeKeepInDate->value(), cboKeep->code()));
     return TfrmEZI000::eventFilter(watched, event);
 }
@@ -237,16 +238,17 @@ void TfrmEBI050::printNewTickets()
             if (isLoadedRow(r) && grid()->cell(r, cKeepNo) == no)
                 row = r;
         const QString ticketNo = m_season->code() + '-' + no;
+        const QString named = row < 0 ? ticketNo : ticketNo + ' ' + grid()->cell(row, cKeepName);
         if (!error.isEmpty()) {
-            m_unprinted << ticketNo;
+            m_unprinted << named;   // printing stopped at an earlier ticket
             continue;
         }
         if (row < 0) {
             error = QStringLiteral("저장된 보관자료를 다시 불러오지 못했습니다.");
-            m_unprinted << ticketNo;
+            m_unprinted << named;
         } else if (!printTicket(row)) {
             error = cptPrinter.lastError();
-            m_unprinted << ticketNo + ' ' + grid()->cell(row, cKeepName);
+            m_unprinted << named;
         }
     }
     m_newKeepNos.clear();

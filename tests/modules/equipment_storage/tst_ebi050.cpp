@@ -8,6 +8,7 @@
 #include "support/pseudoterminal.h"
 #include "support/testdatabase.h"
 #include "support/typing.h"
+#include "framework/dialogs/lookupdialogs.h"
 #include <QApplication>
 #include <QDate>
 #include <QGroupBox>
@@ -341,6 +342,188 @@ private slots:
                  qPrintable(all));
         QVERIFY(!all.contains("자료를 저장하지 못했습니다"));
         QCOMPARE(s.grid()->rowCount(), 2);
+    }
+
+    // A mistyped or half-typed intake date proposes nothing: the row check names the field instead.
+    void mistypedIntakeDateIsRefusedByTheRowCheck_data() { testing::addBackendColumn(); }
+    void mistypedIntakeDateIsRefusedByTheRowCheck()
+    {
+        OPEN_COUNTER("/dev/sports-no-printer");
+        search(s);
+        s.bbtAdd->click();
+        fillItem(s, "Z-9", "오타");
+        s.sbtKeepIn->click();
+        s.wmeKeepOutDate->setValue("20270101");
+        for (const char *typed : {"20261340", "2026120"}) {
+            s.wmeKeepInDate->setFocus();
+            s.wmeKeepInDate->clear();
+            QTest::keyClicks(s.wmeKeepInDate, typed);
+            s.edtKeepName->setFocus();   // leaving the intake date
+            QCOMPARE(s.wmeKeepOutDate->value(), QString("20270101"));
+            s.wmeKeepInDate->setFocus();
+            messages.clear();
+            QTest::keyClick(s.wmeKeepInDate, Qt::Key_F2);   // saving straight from the field
+            QCOMPARE(messages.texts(), QStringList{"*입고일을(를) 정확히 입력하십시오."});
+            QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(s.wmeKeepInDate));
+        }
+        QCOMPARE(t.count("EB050MS"), 4);
+    }
+
+    // When printing stops, every ticket left over is named with its owner, so the clerk finds each one.
+    void everyUnprintedTicketNamesItsOwner_data() { testing::addBackendColumn(); }
+    void everyUnprintedTicketNamesItsOwner()
+    {
+        OPEN_COUNTER("/dev/sports-no-printer");
+        search(s, "S");
+        s.bbtAdd->click();
+        fillItem(s, "P-1", "첫손님");
+        s.sbtKeepIn->click();
+        s.bbtAdd->click();
+        fillItem(s, "P-2", "둘째손님");
+        s.sbtKeepIn->click();
+        s.bbtSave->click();
+        QCOMPARE(t.count("EB050MS", "AREA_GUBUN = 'S'"), 3);
+        QCOMPARE(s.lastUnprinted(), (QStringList{"26-0000000010 첫손님", "26-0000000011 둘째손님"}));
+    }
+
+    // The rows below a deleted first row keep their edits.
+    void editAfterDeletingTheFirstRowIsSaved_data() { testing::addBackendColumn(); }
+    void editAfterDeletingTheFirstRowIsSaved()
+    {
+        OPEN_COUNTER("/dev/sports-no-printer");
+        search(s);
+        s.grid()->setCurrentRow(0);
+        s.bbtDelete->click();
+        QCOMPARE(s.grid()->currentRow(), 0);
+        QCOMPARE(s.wlbKeepNo->text(), QString("0000000002"));
+        typeInto(s.edtKeepRemark, "사물함 옆");
+        s.bbtSave->click();
+        QCOMPARE(t.count("EB050MS", "AREA_GUBUN = 'M' AND KEEP_NO = 1"), 0);
+        QEXPECT_FAIL("", "TfrmEZI000::bbtDeleteClick leaves the shown-row index one too high after row 0 goes", Continue);
+        QCOMPARE(t.scalar("SELECT REMARK FROM EB050MS WHERE AREA_GUBUN = 'M' AND KEEP_NO = 2"), QString("사물함 옆"));
+    }
+
+    // A half-filled new item stays checked when the clerk declines a delete and goes to another row.
+    void declinedDeleteKeepsTheRowCheck_data() { testing::addBackendColumn(); }
+    void declinedDeleteKeepsTheRowCheck()
+    {
+        OPEN_COUNTER("/dev/sports-no-printer");
+        search(s);
+        s.bbtAdd->click();
+        typeInto(s.edtKeepEquipID, "H-1");
+        s.bbtDelete->setFocus();   // a click on the button takes the focus
+        messages.answer(false);
+        s.bbtDelete->click();
+        QCOMPARE(s.grid()->rowCount(), 4);
+        s.sbtFirst->click();   // the navigator never takes the focus
+        QEXPECT_FAIL("", "TfrmEZI000::guardRowLeave skips the check while bbtDelete still has the focus", Continue);
+        QCOMPARE(s.grid()->currentRow(), 3);
+        s.bbtSave->click();
+        QEXPECT_FAIL("", "the unchecked new item is saved without owner, telephone or box", Continue);
+        QCOMPARE(t.count("EB050MS", "NATIVE_NO = 'H-1'"), 0);
+    }
+
+    // A storage number once given is never given again: a ticket of a deleted item names no other item.
+    void deletedNumbersAreNotGivenAgain_data() { testing::addBackendColumn(); }
+    void deletedNumbersAreNotGivenAgain()
+    {
+        PseudoTerminal pty;
+        OPEN_COUNTER(pty.slave());
+        search(s);
+        s.grid()->setCurrentRow(2);
+        s.bbtDelete->click();   // item 3, whose ticket its owner may still hold
+        s.bbtAdd->click();
+        fillItem(s, "N-3", "새손님");
+        s.sbtKeepIn->click();
+        s.bbtSave->click();
+        QCOMPARE(t.count("EB050MS", "AREA_GUBUN = 'M' AND KEEP_NAME = '다보관'"), 0);
+        QEXPECT_FAIL("", "PR_EBI050_01 numbers a new item MAX(KEEP_NO) + 1, reusing a deleted highest number", Continue);
+        QVERIFY(!pty.readAll().contains("26-0000000003"));
+    }
+
+    // The counter works from the keyboard: Up/Down walk the items from any field (a combo included),
+    // Enter goes on to the next field and leaves the intake date like a click would, F5/F6 choose the
+    // status.
+    void keyboardWalk_data() { testing::addBackendColumn(); }
+    void keyboardWalk()
+    {
+        OPEN_COUNTER("/dev/sports-no-printer");
+        search(s);
+        QCOMPARE(s.grid()->currentRow(), 0);
+        QTest::keyClick(s.edtKeepRemark, Qt::Key_Down);
+        QCOMPARE(s.wlbKeepNo->text(), QString("0000000002"));
+        s.cboKeep->setFocus();
+        QTest::keyClick(s.cboKeep, Qt::Key_Down);
+        QCOMPARE(s.wlbKeepNo->text(), QString("0000000003"));
+        QCOMPARE(s.cboKeep->code(), QString("02"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);   // already the last item
+        QCOMPARE(s.grid()->currentRow(), 2);
+        QVERIFY(!s.isModified());
+
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+        QVERIFY(s.sbtKeepOut->isChecked());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);   // released without a date: stays
+        QCOMPARE(messages.last(), QString("보관상태가 [불출]일 경우 출고일을 입력하십시요"));
+        QCOMPARE(s.grid()->currentRow(), 2);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(s.wmeKeepOutDate));
+        QTest::keyClick(s.wmeKeepOutDate, Qt::Key_F5);
+        QTest::keyClick(s.wmeKeepOutDate, Qt::Key_Up);
+        QCOMPARE(s.grid()->currentRow(), 1);
+        QCOMPARE(s.pendingCount(), 1);
+        QCOMPARE(s.pendingEntries().first().value(1), QString("K"));
+
+        // a new item: the intake date typed and left with Enter proposes the release date
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F4);
+        QCOMPARE(s.grid()->rowCount(), 4);
+        s.cboKeep->setCode("02");
+        s.wmeKeepInDate->setFocus();
+        QTest::keyClicks(s.wmeKeepInDate, "20261209");
+        QTest::keyClick(s.wmeKeepInDate, Qt::Key_Return);
+        QVERIFY(QApplication::focusWidget() != s.wmeKeepInDate);
+        QCOMPARE(s.wmeKeepOutDate->value(), QString("20261216"));
+    }
+
+    // F1 in the member number and in the zip code: the chosen values go into the item shown and the
+    // focus moves on; a cancelled lookup leaves the field as it was.
+    void lookupsFillTheItem_data() { testing::addBackendColumn(); }
+    void lookupsFillTheItem()
+    {
+        OPEN_COUNTER("/dev/sports-no-printer");
+        search(s);
+        s.grid()->setCurrentRow(1);
+        QStringList titles;
+        bool accept = false;
+        TfrmZZH000::setModalRunner([&](TfrmZZH000 *d) {
+            titles << d->metaObject()->className();
+            if (!accept)
+                return int(QDialog::Rejected);
+            if (auto *m = qobject_cast<TfrmEZH030 *>(d)) {
+                m->MemberNo = "M0007";
+                m->MemberName = "칠회원";
+            } else if (auto *z = qobject_cast<TfrmEZH010 *>(d)) {
+                z->ZipCode = "123456";
+                z->Address = "강원 평창군 ";
+            }
+            return int(QDialog::Accepted);
+        });
+        s.edtKeepMemberNo->setFocus();
+        QTest::keyClick(s.edtKeepMemberNo, Qt::Key_F1);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(s.edtKeepMemberNo));
+        QCOMPARE(s.edtKeepName->text(), QString("나보관"));
+        accept = true;
+        QTest::keyClick(s.edtKeepMemberNo, Qt::Key_F1);
+        QCOMPARE(s.edtKeepName->text(), QString("칠회원"));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(s.wmeKeepZipCode));
+        QTest::keyClick(s.wmeKeepZipCode, Qt::Key_F1);
+        TfrmZZH000::setModalRunner({});
+        QCOMPARE(titles, (QStringList{"TfrmEZH030", "TfrmEZH030", "TfrmEZH010"}));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(s.wlbKeepAddr2));
+        QCOMPARE(s.edtKeepAddr1->text(), QString("강원 평창군 "));
+        s.bbtSave->click();
+        QCOMPARE(t.scalar("SELECT MEMBER_NO || '/' || KEEP_NAME || '/' || ZIP_CODE FROM EB050MS "
+                          "WHERE AREA_GUBUN = 'M' AND KEEP_NO = 2"),
+                 QString("M0007/칠회원/123456"));
+        QCOMPARE(s.wmeKeepZipCode->text(), QString("123-456"));
     }
 };
 
