@@ -97,6 +97,13 @@ TfrmEBI050::TfrmEBI050(QWidget *parent, const QString &printerPort)
             edtKeepName->setText(refdata::GetMemberName(edtKeepMemberNo->text()));
     });
     connect(edtKeepMemberNo, &QLineEdit::textEdited, edtKeepName, &QLineEdit::clear);
+    // The guest name belongs to the number it was stored with: another number typed over it (or the
+    // number taken away) drops the name, so no item is saved with one guest's number and another's name.
+    connect(edtKeepWoodaeNo, &QLineEdit::textEdited, this, [this] {
+        wlbKeepWoodaeNo->clear();
+        setModified(true);
+        StoreControl(wlbKeepWoodaeNo);
+    });
 
     // Items are listed by their number: new items receive ascending numbers, so they come last and in
     // the order they were entered.

@@ -525,6 +525,28 @@ private slots:
                  QString("M0007/칠회원/123456"));
         QCOMPARE(s.wmeKeepZipCode->text(), QString("123-456"));
     }
+
+    // A stored guest name goes with its number only: typing another number drops the name, and the
+    // item is refused until the number is taken away as well.
+    void guestNameFollowsItsNumber_data() { testing::addBackendColumn(); }
+    void guestNameFollowsItsNumber()
+    {
+        OPEN_COUNTER("/dev/sports-no-printer");
+        QVERIFY(t.run("UPDATE EB050MS SET GUEST_NO = 'G-1', GUEST_NAME = '우대일' WHERE KEEP_NO = 2;"));
+        search(s);
+        s.grid()->setCurrentRow(1);
+        QCOMPARE(s.wlbKeepWoodaeNo->text(), QString("우대일"));
+        typeInto(s.edtKeepWoodaeNo, "G-2");
+        QVERIFY(s.wlbKeepWoodaeNo->text().isEmpty());
+        s.bbtSave->click();
+        QCOMPARE(messages.last(), QString("우대번호을(를) 정확히 입력하십시오."));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(s.edtKeepWoodaeNo));
+        QCOMPARE(t.scalar("SELECT GUEST_NO || '/' || GUEST_NAME FROM EB050MS WHERE KEEP_NO = 2"), QString("G-1/우대일"));
+        s.edtKeepWoodaeNo->selectAll();
+        QTest::keyClick(s.edtKeepWoodaeNo, Qt::Key_Delete);
+        s.bbtSave->click();
+        QCOMPARE(t.count("EB050MS", "KEEP_NO = 2 AND GUEST_NO IS NULL AND GUEST_NAME IS NULL"), 1);
+    }
 };
 
 int main(int argc, char **argv)
