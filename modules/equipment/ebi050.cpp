@@ -1,6 +1,7 @@
 #include "ebi050.h"
 #include "app/messages.h"
 #include "app/utils.h"
+#include "database/database.h"
 #include "framework/dialogs/lookupdialogs.h"
 #include "refdata/lookups.h"
 #include <QEvent>
@@ -137,8 +138,21 @@ bool TfrmEBI050::eventFilter(QObject *watched, QEvent *event)
     // typed only in part proposes nothing (the database cannot read it), the row check names it
     if (watched == wmeKeepInDate && event->type() == QEvent::FocusOut && m_inDateTyped
         && IsValidDate8(wmeKeepInDate->value()))
-        wmeKeepOutDate->setValue(refdata::GetKeepOutDate(wmeKeepInDate->value(), cboKeep->code()));
+        proposeOutDate();
     return TfrmEZI000::eventFilter(watched, event);
+}
+
+void TfrmEBI050::proposeOutDate()
+{
+    // The period is the storage kind's ITEM1 in the code table; one that reads as no number gives no
+    // date, like a kind without a period, rather than an error in the middle of a focus change.
+    QString out;
+    try {
+        out = refdata::GetKeepOutDate(wmeKeepInDate->value(), cboKeep->code());
+    } catch (const db::DatabaseError &) {
+        out.clear();
+    }
+    wmeKeepOutDate->setValue(out);
 }
 
 void TfrmEBI050::ShowRow()

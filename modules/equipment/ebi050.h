@@ -54,6 +54,7 @@ protected:
 
 private:
     void printNewTickets();
+    void proposeOutDate();   // from the intake date and the storage kind's period
 
     TSeasonField *m_season;
     TStatusButtons *m_status;

@@ -547,6 +547,34 @@ private slots:
         s.bbtSave->click();
         QCOMPARE(t.count("EB050MS", "KEEP_NO = 2 AND GUEST_NO IS NULL AND GUEST_NAME IS NULL"), 1);
     }
+
+    // A storage kind without a period, or with one that is no number, proposes no release date.
+    void kindWithoutPeriodProposesNothing_data() { testing::addBackendColumn(); }
+    void kindWithoutPeriodProposesNothing()
+    {
+        TEST_DB_FETCH(t);
+        QVERIFY(t.run(kFixture));
+        QVERIFY(t.run("INSERT INTO ZX010MS (HEAD, DETAIL, DETAIL_NAME) VALUES ('E0016', '03', '임시보관');"));
+        QVERIFY(t.run("INSERT INTO ZX010MS (HEAD, DETAIL, DETAIL_NAME, ITEM1) VALUES ('E0016', '04', '기타', 'X');"));
+        DM()->attach(t.database());
+        testing::MessageRecorder messages;
+        Counter c("/dev/sports-no-printer");
+        TfrmEBI050 &s = c.screen;
+        search(s);
+        s.bbtAdd->click();
+        s.wmeKeepOutDate->setValue("20270101");
+        s.cboKeep->setCode("04");   // its period is no number
+        s.wmeKeepInDate->setFocus();
+        QTest::keyClicks(s.wmeKeepInDate, "20261209");
+        s.edtKeepName->setFocus();
+        QVERIFY(s.wmeKeepOutDate->value().isEmpty());
+        QCOMPARE(messages.count(), 0);
+        s.cboKeep->setCode("03");   // no period at all
+        s.wmeKeepInDate->setFocus();
+        s.edtKeepName->setFocus();
+        QEXPECT_FAIL("sqlite", "FN_ADD_DAYS on SQLite adds 0 days for a NULL count instead of giving NULL", Continue);
+        QVERIFY(s.wmeKeepOutDate->value().isEmpty());
+    }
 };
 
 int main(int argc, char **argv)
