@@ -575,6 +575,35 @@ private slots:
         QEXPECT_FAIL("sqlite", "FN_ADD_DAYS on SQLite adds 0 days for a NULL count instead of giving NULL", Continue);
         QVERIFY(s.wmeKeepOutDate->value().isEmpty());
     }
+
+    // Saving away the last item of an area leaves one fresh item to fill in; with no status shown yet
+    // the clerk is asked to choose one.
+    void emptiedListOpensAFreshItem_data() { testing::addBackendColumn(); }
+    void emptiedListOpensAFreshItem()
+    {
+        OPEN_COUNTER("/dev/sports-no-printer");
+        search(s, "S");
+        QCOMPARE(s.grid()->rowCount(), 1);
+        s.bbtDelete->click();
+        s.bbtSave->click();
+        QCOMPARE(t.count("EB050MS", "AREA_GUBUN = 'S'"), 0);
+        QCOMPARE(s.grid()->rowCount(), 1);
+        QVERIFY(!s.isLoadedRow(0));
+        QVERIFY(s.wlbKeepNo->text().isEmpty() && s.edtKeepName->text().isEmpty());
+        QCOMPARE(s.cboKeep->code(), QString("01"));
+
+        s.bbtCancel->click();
+        search(s, "S");   // nothing stored: a new item, no status chosen
+        QCOMPARE(s.grid()->rowCount(), 1);
+        QVERIFY(!s.sbtKeepIn->isChecked() && !s.sbtKeepOut->isChecked());
+        fillItem(s, "S-1", "새보관");
+        messages.clear();
+        s.bbtSave->click();
+        QCOMPARE(messages.texts(), QStringList{"보관상태를 선택하십시요"});
+        QTest::keyClick(s.edtKeepBoxNo, Qt::Key_F5);
+        s.bbtSave->click();
+        QCOMPARE(t.count("EB050MS", "AREA_GUBUN = 'S' AND KEEP_STAT = 'K' AND KEEP_NAME = '새보관'"), 1);
+    }
 };
 
 int main(int argc, char **argv)
