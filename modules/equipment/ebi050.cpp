@@ -150,7 +150,7 @@ void TfrmEBI050::proposeOutDate()
     try {
         out = refdata::GetKeepOutDate(wmeKeepInDate->value(), cboKeep->code());
     } catch (const db::DatabaseError &) {
-        out.clear();
+        // no date to propose
     }
     wmeKeepOutDate->setValue(out);
 }
@@ -259,18 +259,15 @@ void TfrmEBI050::printNewTickets()
             if (isLoadedRow(r) && grid()->cell(r, cKeepNo) == no)
                 row = r;
         const QString ticketNo = m_season->code() + '-' + no;
-        const QString named = row < 0 ? ticketNo : ticketNo + ' ' + grid()->cell(row, cKeepName);
-        if (!error.isEmpty()) {
-            m_unprinted << named;   // printing stopped at an earlier ticket
-            continue;
+        if (error.isEmpty()) {   // once printing stopped, the remaining tickets are only listed
+            if (row < 0)
+                error = QStringLiteral("저장된 보관자료를 다시 불러오지 못했습니다.");
+            else if (!printTicket(row))
+                error = cptPrinter.lastError();
+            else
+                continue;
         }
-        if (row < 0) {
-            error = QStringLiteral("저장된 보관자료를 다시 불러오지 못했습니다.");
-            m_unprinted << named;
-        } else if (!printTicket(row)) {
-            error = cptPrinter.lastError();
-            m_unprinted << named;
-        }
+        m_unprinted << (row < 0 ? ticketNo : ticketNo + ' ' + grid()->cell(row, cKeepName));
     }
     m_newKeepNos.clear();
     reportUnprinted(m_unprinted, error);
