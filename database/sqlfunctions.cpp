@@ -275,7 +275,7 @@ void fnRpad(sqlite3_context *ctx, int argc, sqlite3_value **argv) { fnPad(ctx, a
 void fnAddDays(sqlite3_context *ctx, int, sqlite3_value **argv)
 {
     const QDate d = QDate::fromString(argText(argv[0]).trimmed(), QStringLiteral("yyyyMMdd"));
-    if (isNull(argv[0]) || !d.isValid()) {
+    if (isNull(argv[0]) || isNull(argv[1]) || !d.isValid()) {   // as date + NULL on the server
         sqlite3_result_null(ctx);
         return;
     }

@@ -96,6 +96,12 @@ TfrmEZI000::TfrmEZI000(QWidget *parent) : TfrmZZI010(parent)
     prcSaveData = std::make_unique<db::StoredProc>(DM()->dbsDB);
     connect(rgrGrid, &TRowGrid::currentRowChanged, this, [this](int current, int) { rowChanged(current); });
     rgrGrid->setRowLeaveGuard([this](int from, int to) { return guardRowLeave(from, to); });
+    // While a row is removed the view reports the new current row by its number before the removal;
+    // afterwards the row shown is the current one, whatever number it now has.
+    connect(rgrGrid->model(), &QAbstractItemModel::rowsRemoved, this, [this] {
+        if (m_shownRow >= 0)
+            m_shownRow = rgrGrid->currentRow();
+    });
     setSearchMode(true);
 }
 
@@ -322,10 +328,8 @@ void TfrmEZI000::rowChanged(int current)
 
 int TfrmEZI000::guardRowLeave(int from, int to)
 {
+    // Save, Cancel and Delete move rows only after they set the shown row aside, so they pass here.
     if (!m_rowLeaveChecks || m_filling || from != m_shownRow || from >= rgrGrid->rowCount())
-        return to;
-    QWidget *focus = QApplication::focusWidget();
-    if (focus && (focus == bbtCancel || focus == bbtDelete || focus == bbtSave))
         return to;
     if (isBlankRow(from)) {
         // a row nobody filled in is not worth a message: it goes

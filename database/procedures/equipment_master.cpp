@@ -90,19 +90,39 @@ const QStringList kKeepColumns = {
     QStringLiteral("CONF_QUESTION"),    QStringLiteral("CONF_ANSWER")};
 
 // Storage items are numbered within season and area in the order they are saved, so a list ordered
-// by the number shows new items last and in the order they were entered.
+// by the number shows new items last and in the order they were entered. The counter row keeps the
+// last number given: it is created from the items stored so far before anything is changed, and only
+// goes up, so a deleted item's number (still printed on its owner's ticket) is never given again.
+// Raising it first also holds other counters back until this save ends.
+QString keepCounter(ProcedureCall &call, bool takeNumber)
+{
+    QHash<QString, QVariant> key{{QStringLiteral("SEASON_GUBUN"), call.value(QStringLiteral("ASEASON_GUBUN"))},
+                                 {QStringLiteral("AREA_GUBUN"), call.value(QStringLiteral("AAREA_GUBUN"))}};
+    const QString where = QStringLiteral(" WHERE SEASON_GUBUN = :SEASON_GUBUN AND AREA_GUBUN = :AREA_GUBUN");
+    call.exec(QStringLiteral("UPDATE EB050NO SET LAST_KEEP_NO = LAST_KEEP_NO") + where, key);
+    const bool counted = call.rowsAffected() > 0;
+    // items stored without the counter (loaded by hand) are never overtaken
+    const qlonglong stored =
+        call.scalar(QStringLiteral("SELECT NVL(MAX(KEEP_NO), 0) FROM EB050MS") + where, key).toLongLong();
+    qlonglong last = stored;
+    if (counted)
+        last = qMax(stored, call.scalar(QStringLiteral("SELECT LAST_KEEP_NO FROM EB050NO") + where, key).toLongLong());
+    const qlonglong next = takeNumber ? last + 1 : last;
+    key.insert(QStringLiteral("LAST_KEEP_NO"), next);
+    call.exec(counted ? QStringLiteral("UPDATE EB050NO SET LAST_KEEP_NO = :LAST_KEEP_NO") + where
+                      : QStringLiteral("INSERT INTO EB050NO (SEASON_GUBUN, AREA_GUBUN, LAST_KEEP_NO) "
+                                       "VALUES (:SEASON_GUBUN, :AREA_GUBUN, :LAST_KEEP_NO)"),
+              key);
+    return QString::number(next);
+}
+
 void saveKeepItem(ProcedureCall &call)
 {
-    if (isNew(call)) {
-        const QString next = call.scalar(
-            QStringLiteral("SELECT NVL(MAX(KEEP_NO), 0) + 1 FROM EB050MS "
-                           " WHERE SEASON_GUBUN = :SEASON_GUBUN AND AREA_GUBUN = :AREA_GUBUN"),
-            {{QStringLiteral("SEASON_GUBUN"), call.value(QStringLiteral("ASEASON_GUBUN"))},
-             {QStringLiteral("AREA_GUBUN"), call.value(QStringLiteral("AAREA_GUBUN"))}});
-        call.setOut(QStringLiteral("AKEEP_NO"), next);
-    } else {
+    const QString number = keepCounter(call, isNew(call));
+    if (isNew(call))
+        call.setOut(QStringLiteral("AKEEP_NO"), number);
+    else
         normaliseNumber(call, QStringLiteral("AKEEP_NO"));
-    }
     if (call.param(QStringLiteral("AKEEP_STAT")) == QLatin1String("R") && call.isEmpty(QStringLiteral("ACHULGO_DATE"))
         && call.param(QStringLiteral("AEDITSTATUS")) != QLatin1String("3"))
         call.fail(QStringLiteral("보관상태가 [불출]일 경우 출고일을 입력하십시요"));

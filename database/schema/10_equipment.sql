@@ -129,3 +129,13 @@ CREATE TABLE EB050MS (
   U_DATE            VARCHAR(14),
   PRIMARY KEY (SEASON_GUBUN, AREA_GUBUN, KEEP_NO)
 );
+
+-- The last storage number given per season and area. Numbers only go up, so a number once printed on a
+-- storage ticket never passes to another item, even when its item is deleted; the row also makes two
+-- counters storing at the same moment take their numbers one after the other.
+CREATE TABLE EB050NO (
+  SEASON_GUBUN      VARCHAR(2)  NOT NULL,
+  AREA_GUBUN        VARCHAR(10) NOT NULL,
+  LAST_KEEP_NO      INTEGER     NOT NULL,
+  PRIMARY KEY (SEASON_GUBUN, AREA_GUBUN)
+);

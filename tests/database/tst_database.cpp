@@ -201,6 +201,7 @@ private slots:
             {"CONCAT('ab', NULL)", "ab"},
             {"LPAD('7', 3, '0')", "007"},
             {"FN_ADD_DAYS('20261230', 5)", "20270104"},
+            {"FN_ADD_DAYS('20261230', NULL)", ""},   // a storage kind without a period
             {"FN_ZA010MS_04('8001011234567')", "8001011******"},
             {"FN_ZA010MS_04('010-1234-5678')", "010-1234-5678"},
             {"TO_CHAR(TO_DATE('20030101', 'YYYYMMDD'), 'YYYY-MM-DD')", "2003-01-01"},

@@ -205,6 +205,17 @@ private slots:
         audit(p, "3");
         QVERIFY(p.exec());
         QCOMPARE(t.count("EB050MS", "AREA_GUBUN = 'M'"), 1);
+
+        // 42 went with its item; the next item takes 43, and an item loaded by hand is never overtaken
+        p.setParam("AKEEP_NO", QString());
+        p.setParam("AKEEP_STAT", "K");
+        audit(p, "2");
+        QVERIFY(p.exec());
+        QCOMPARE(p.param("AKEEP_NO"), QString("43"));
+        QVERIFY(t.run("INSERT INTO EB050MS (SEASON_GUBUN, AREA_GUBUN, KEEP_NO, KEEP_STAT) VALUES ('26', 'M', 70, 'K');"));
+        QVERIFY(p.exec());
+        QCOMPARE(p.param("AKEEP_NO"), QString("71"));
+        QCOMPARE(t.scalar("SELECT LAST_KEEP_NO FROM EB050NO WHERE SEASON_GUBUN = '26' AND AREA_GUBUN = 'M'"), QString("71"));
     }
 };
 
