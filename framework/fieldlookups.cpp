@@ -60,9 +60,11 @@ void TSeasonField::lookup()
         m_next->setFocus();
 }
 
-QString TSeasonField::problem() const
+QString TSeasonField::problem()
 {
     const QString caption = QString::fromUtf8(kSeasonCaption);
+    if (!code().isEmpty() && m_name->text().isEmpty())
+        showName();
     if (code().isEmpty())
         return caption + QStringLiteral("을(를) 먼저 입력하십시오.");
     if (m_name->text().isEmpty())
@@ -70,7 +72,7 @@ QString TSeasonField::problem() const
     return QString();
 }
 
-bool TSeasonField::check() const
+bool TSeasonField::check()
 {
     const QString message = problem();
     if (message.isEmpty())

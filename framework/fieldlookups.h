@@ -26,10 +26,10 @@ public:
     QString code() const;
     void setNext(QWidget *next) { m_next = next; }
     // Empty: "*시즌" + "을(를) 먼저 입력하십시오."; unknown code: "…을(를) 정확히 입력하십시오.";
-    // empty when the season is known.
-    QString problem() const;
+    // empty when the season is known. A code typed but not yet left (F3 in the field) is looked up.
+    QString problem();
     // Shows the problem (ShowInfo) and puts the focus on the field; true when there is none.
-    bool check() const;
+    bool check();
 
 public slots:
     void lookup();

@@ -192,7 +192,10 @@ void TfrmEBI040::ShowRow()
 {
     TfrmEZI000::ShowRow();
     const int row = grid()->currentRow();
-    if (row >= 0)
+    // a new record starts with no status: the clerk chooses it, it is not taken over from the row before
+    if (row >= 0 && !isLoadedRow(row) && grid()->cell(row, cStat).isEmpty())
+        m_status->release();
+    else if (row >= 0)
         m_status->press(grid()->cell(row, cStat));
     equipKindChanged();
     const bool fresh = row >= 0 && !isLoadedRow(row);

@@ -160,7 +160,10 @@ void TfrmEBI050::ShowRow()
     m_inDateTyped = false;
     TfrmEZI000::ShowRow();
     const int row = grid()->currentRow();
-    if (row >= 0)
+    // a new record starts with no status: the clerk chooses it, it is not taken over from the row before
+    if (row >= 0 && !isLoadedRow(row) && grid()->cell(row, cStat).isEmpty())
+        m_status->release();
+    else if (row >= 0)
         m_status->press(grid()->cell(row, cStat));
 }
 

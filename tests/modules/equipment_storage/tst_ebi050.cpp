@@ -129,6 +129,16 @@ private slots:
         s.bbtSearch->click();
         QCOMPARE(messages.last(), QString("*시즌을(를) 정확히 입력하십시오."));
         QVERIFY(s.isSearchMode());
+        // F3 straight from the season field: the typed season is looked up before it is judged
+        s.edtSeason->clear();
+        typeInto(s.edtSeason, "26");
+        QVERIFY(s.wlbSeason->text().isEmpty());
+        messages.clear();
+        s.edtSeason->setFocus();
+        QTest::keyClick(s.edtSeason, Qt::Key_F3);
+        QVERIFY2(messages.texts().isEmpty(), qPrintable(messages.texts().join('|')));
+        QVERIFY(!s.isSearchMode());
+        s.bbtCancel->click();
         search(s);
         QCOMPARE(s.wlbSeason->text(), QString("2026/2027 시즌"));
         QVERIFY(!s.isSearchMode());
@@ -280,7 +290,14 @@ private slots:
         s.bbtSave->click();
         QCOMPARE(messages.last(), QString("*보관함번호을(를) 먼저 입력하십시오."));
         typeInto(s.edtKeepBoxNo, "Q1");
-        // the new row shows the status buttons as the row before left them; released, none is pressed
+        // a new item takes no status over from the item before (a released one, say): the clerk chooses
+        QVERIFY(!s.sbtKeepIn->isChecked() && !s.sbtKeepOut->isChecked());
+        s.bbtSave->click();
+        QCOMPARE(messages.last(), QString("보관상태를 선택하십시요"));
+        s.grid()->setCurrentRow(0);
+        QCOMPARE(s.grid()->currentRow(), 3);
+        s.sbtKeepOut->click();
+        QCOMPARE(s.grid()->cell(3, 1), QString("R"));
         s.bbtCancel->click();
         QVERIFY(s.isSearchMode());
         QVERIFY(!s.sbtKeepIn->isChecked() && !s.sbtKeepOut->isChecked());
