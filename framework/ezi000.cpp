@@ -201,6 +201,13 @@ void TfrmEZI000::ShowRow()
         }
     }
     m_filling = false;
+    if (m_statusButtons) {
+        const QString status = rgrGrid->cell(row, m_statusColumn);
+        if (!isLoadedRow(row) && status.isEmpty())
+            m_statusButtons->release();   // a new record's status is chosen, not taken from the row before
+        else
+            m_statusButtons->press(status);
+    }
 }
 
 void TfrmEZI000::StoreControl(QWidget *control)
@@ -208,6 +215,8 @@ void TfrmEZI000::StoreControl(QWidget *control)
     const int row = rgrGrid->currentRow();
     if (!m_modified || row < 0)
         return;
+    if (m_statusButtons && !m_statusButtons->pressed().isEmpty())
+        rgrGrid->setCell(row, m_statusColumn, m_statusButtons->pressed());
     const int c = rgrGrid->columnByTitle(Hint(control));
     if (c < 0)
         return;
@@ -232,6 +241,19 @@ void TfrmEZI000::StoreControl(QWidget *control)
         v = l->text();
     }
     rgrGrid->setCell(row, c, v);
+}
+
+TStatusButtons *TfrmEZI000::addStatusButtons(int column)
+{
+    m_statusButtons = new TStatusButtons(this);
+    m_statusColumn = column;
+    connect(m_statusButtons, &TStatusButtons::clicked, this, [this](const QString &code) {
+        SetStatusMessage(QString());
+        m_modified = true;
+        if (rgrGrid->currentRow() >= 0)
+            rgrGrid->setCell(rgrGrid->currentRow(), m_statusColumn, code);
+    });
+    return m_statusButtons;
 }
 
 void TfrmEZI000::ClearDetail()
@@ -636,6 +658,8 @@ void TfrmEZI000::cancel()
     ClearRows();
     SetStatusMessage(QString());
     setSearchMode(true);
+    if (m_statusButtons)
+        m_statusButtons->release();
 }
 
 void TfrmEZI000::bbtCloseClick()

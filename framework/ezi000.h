@@ -21,6 +21,7 @@
 // Controls a screen places itself in panBody are bound like the others after
 // attachDetailControl(control).
 #include "zzi010.h"
+#include "statusbuttons.h"
 #include "database/procedure.h"
 #include "widgets/rowgrid.h"
 #include <QToolButton>
@@ -69,6 +70,11 @@ public:
     bool failSave(const QString &error);   // for an overriding SaveData: remembers the text, false
     void attachDetailControl(QWidget *control);
     void setRowLeaveChecks(bool on) { m_rowLeaveChecks = on; }
+    // Status buttons standing for the codes of one column: showing a row presses its code's button (a
+    // new row without a status shows none pressed), a click writes the code into the row, and a change
+    // of any other control writes the pressed code too; back in search mode none is pressed.
+    TStatusButtons *addStatusButtons(int column);
+    TStatusButtons *statusButtons() const { return m_statusButtons; }
     // The zip code of a record: leaving a typed zip code shows its address, typing clears the address,
     // and the lookup (its button, or F1 in the field) fills both and moves on to next.
     void bindZipCode(TMaskEdit *zip, QLineEdit *address, QAbstractButton *lookup, QWidget *next);
@@ -125,4 +131,6 @@ private:
     bool m_filling = false;
     bool m_newRowPending = false;
     bool m_rowLeaveChecks = false;
+    TStatusButtons *m_statusButtons = nullptr;
+    int m_statusColumn = -1;
 };

@@ -77,11 +77,10 @@ TfrmEBI040::TfrmEBI040(QWidget *parent, const QString &printerPort)
         body()->addControl(QString(), b);
         return b;
     };
-    m_status = new TStatusButtons(this);
-    sbtRentDay = m_status->add(body(), "sbtRentDay", "일일대여[F5]", "D", Qt::Key_F5);
-    sbtRentSvrl = m_status->add(body(), "sbtRentSvrl", "연일대여[F6]", "S", Qt::Key_F6);
-    sbtRentReturn = m_status->add(body(), "sbtRentReturn", "반납[F7]", "R", Qt::Key_F7);
-    connect(m_status, &TStatusButtons::clicked, this, &TfrmEBI040::statusClick);
+    TStatusButtons *status = addStatusButtons(cStat);
+    sbtRentDay = status->add(body(), "sbtRentDay", "일일대여[F5]", "D", Qt::Key_F5);
+    sbtRentSvrl = status->add(body(), "sbtRentSvrl", "연일대여[F6]", "S", Qt::Key_F6);
+    sbtRentReturn = status->add(body(), "sbtRentReturn", "반납[F7]", "R", Qt::Key_F7);
     body()->newLine();
     cboEquipSizeGubun = new TCodeCombo;
     cboEquipSizeGubun->setObjectName("cboEquipSizeGubun");
@@ -192,32 +191,11 @@ void TfrmEBI040::ShowRow()
 {
     TfrmEZI000::ShowRow();
     const int row = grid()->currentRow();
-    // a new record starts with no status: the clerk chooses it, it is not taken over from the row before
-    if (row >= 0 && !isLoadedRow(row) && grid()->cell(row, cStat).isEmpty())
-        m_status->release();
-    else if (row >= 0)
-        m_status->press(grid()->cell(row, cStat));
     equipKindChanged();
     const bool fresh = row >= 0 && !isLoadedRow(row);
     sbtEquipCancel->setEnabled(fresh);
     bbtDelete->setEnabled(fresh);
     sbtEquipOk->setEnabled(edtRentEquipNo->text().isEmpty());
-}
-
-void TfrmEBI040::StoreControl(QWidget *control)
-{
-    TfrmEZI000::StoreControl(control);
-    const int row = grid()->currentRow();
-    if (row >= 0 && isModified() && !m_status->pressed().isEmpty())
-        grid()->setCell(row, cStat, m_status->pressed());
-}
-
-void TfrmEBI040::statusClick(const QString &code)
-{
-    m_status->press(code);
-    setModified(true);
-    if (grid()->currentRow() >= 0)
-        grid()->setCell(grid()->currentRow(), cStat, code);
 }
 
 void TfrmEBI040::equipKindChanged()
@@ -382,7 +360,7 @@ bool TfrmEBI040::validateRow()
         return refuse(wmeRentSvrlDateTo, enterCorrectly("연일대여기간"));
     if (!from.isEmpty() && to.isEmpty())
         return refuse(wmeRentSvrlDateTo, enterCorrectly("연일대여기간"));
-    const QString stat = m_status->pressed();
+    const QString stat = statusButtons()->pressed();
     if (stat.isEmpty()) {
         ShowInfo(QStringLiteral("대여상태를 선택하십시요"));
         return false;
@@ -500,7 +478,6 @@ void TfrmEBI040::cancel()
     if (cboKeepKind->count() > 0)
         cboKeepKind->setCurrentIndex(0);
     edtKeepBoxNo->clear();
-    m_status->release();
     rgrEquipNo->clearRows();
     m_headerStatus = 2;
 }

@@ -2,7 +2,6 @@
 // EBI040 장비 대여/반납 작업: the rental counter. Pieces are held for all counters while picked, saved
 // as a rental header with one row per piece, and a rental ticket is printed for every new piece.
 #include "ticketcounter.h"
-#include "framework/statusbuttons.h"
 #include <QSet>
 
 class QPushButton;
@@ -44,7 +43,6 @@ public:
 public slots:
     void sbtEquipOkClick();
     void sbtEquipCancelClick();
-    void statusClick(const QString &code);
     void bbtRentNoClick();
     void bbtCloseClick() override;
     void refreshEquipList();
@@ -57,7 +55,6 @@ protected:
     bool SaveData() override;
     bool AfterSave() override;
     void ShowRow() override;
-    void StoreControl(QWidget *control) override;
     bool printTicket(int row) override;
 
 private:
@@ -66,7 +63,6 @@ private:
     void equipKindChanged();
     TRentTicketInfo ticketFor(int row) const;
 
-    TStatusButtons *m_status;
     int m_headerStatus = 2;
     QSet<QString> m_holds;
     QList<int> m_newRows;

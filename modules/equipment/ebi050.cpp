@@ -78,10 +78,9 @@ TfrmEBI050::TfrmEBI050(QWidget *parent, const QString &printerPort)
     edtKeepLossAnswer = loss->addEdit("edtKeepLossAnswer", "답변", kCols[cAnswer], 80);
     body()->addControl(QString(), grpKeepLoss, 3);
 
-    m_status = new TStatusButtons(this);
-    sbtKeepIn = m_status->add(body(), "sbtKeepIn", "보관[F5]", "K", Qt::Key_F5);
-    sbtKeepOut = m_status->add(body(), "sbtKeepOut", "불출[F6]", "R", Qt::Key_F6);
-    connect(m_status, &TStatusButtons::clicked, this, &TfrmEBI050::statusClick);
+    TStatusButtons *status = addStatusButtons(cStat);
+    sbtKeepIn = status->add(body(), "sbtKeepIn", "보관[F5]", "K", Qt::Key_F5);
+    sbtKeepOut = status->add(body(), "sbtKeepOut", "불출[F6]", "R", Qt::Key_F6);
     placeTicketButtons(body());
 
     connect(bbtKeepMemberNo, &QPushButton::clicked, this, &TfrmEBI050::bbtKeepMemberNoClick);
@@ -159,28 +158,6 @@ void TfrmEBI050::ShowRow()
 {
     m_inDateTyped = false;
     TfrmEZI000::ShowRow();
-    const int row = grid()->currentRow();
-    // a new record starts with no status: the clerk chooses it, it is not taken over from the row before
-    if (row >= 0 && !isLoadedRow(row) && grid()->cell(row, cStat).isEmpty())
-        m_status->release();
-    else if (row >= 0)
-        m_status->press(grid()->cell(row, cStat));
-}
-
-void TfrmEBI050::StoreControl(QWidget *control)
-{
-    TfrmEZI000::StoreControl(control);
-    const int row = grid()->currentRow();
-    if (row >= 0 && isModified() && !m_status->pressed().isEmpty())
-        grid()->setCell(row, cStat, m_status->pressed());
-}
-
-void TfrmEBI050::statusClick(const QString &code)
-{
-    m_status->press(code);
-    setModified(true);
-    if (grid()->currentRow() >= 0)
-        grid()->setCell(grid()->currentRow(), cStat, code);
 }
 
 bool TfrmEBI050::validateRow()
@@ -208,7 +185,7 @@ bool TfrmEBI050::validateRow()
         return refuse(edtKeepTel, enterFirst("*연락처(자택)"));
     if (edtKeepBoxNo->text().isEmpty())
         return refuse(edtKeepBoxNo, enterFirst("*보관함번호"));
-    const QString stat = m_status->pressed();
+    const QString stat = statusButtons()->pressed();
     if (stat.isEmpty()) {
         ShowInfo(QStringLiteral("보관상태를 선택하십시요"));
         return false;
@@ -309,11 +286,4 @@ void TfrmEBI050::bbtKeepMemberNoClick()
     StoreControl(edtKeepMemberNo);
     StoreControl(edtKeepName);
     wmeKeepZipCode->setFocus();
-}
-
-void TfrmEBI050::cancel()
-{
-    TfrmEZI000::cancel();
-    if (isSearchMode())
-        m_status->release();
 }

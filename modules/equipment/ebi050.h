@@ -4,7 +4,6 @@
 // stored item, and the release to the owner is recorded later with its date.
 #include "ticketcounter.h"
 #include "framework/fieldlookups.h"
-#include "framework/statusbuttons.h"
 
 class QGroupBox;
 class QPushButton;
@@ -36,19 +35,16 @@ public:
     QPushButton *bbtKeepMemberNo, *bbtKeepZipCode;
 
 public slots:
-    void statusClick(const QString &code);
     void bbtKeepMemberNoClick();
 
 protected:
     void search() override;
     void save() override;
-    void cancel() override;
     bool validateRow() override;
     bool SaveData() override;
     void EntrySaved(const QStringList &entry) override;
     bool AfterSave() override;
     void ShowRow() override;
-    void StoreControl(QWidget *control) override;
     bool printTicket(int row) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -57,7 +53,6 @@ private:
     void proposeOutDate();   // from the intake date and the storage kind's period
 
     TSeasonField *m_season;
-    TStatusButtons *m_status;
     QStringList m_newKeepNos;   // the numbers the database gave the items of this save
     QStringList m_unprinted;
     bool m_committed = false;
