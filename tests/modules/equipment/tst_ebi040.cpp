@@ -33,6 +33,17 @@ using testing::typeInto;
 
 } // namespace
 
+// A fresh database with the fixture, the message boxes recorded and the rental counter shown.
+#define OPEN_RENTAL_COUNTER(port)                                                                 \
+    TEST_DB_FETCH(t);                                                                             \
+    QVERIFY(t.run(kFixture));                                                                     \
+    DM()->attach(t.database());                                                                   \
+    testing::MessageRecorder messages;                                                            \
+    TfrmEBI040 s(nullptr, port);                                                                  \
+    s.resize(1000, 700);                                                                          \
+    s.show();                                                                                     \
+    QVERIFY(QTest::qWaitForWindowActive(&s))
+
 class TestEBI040 : public QObject {
     Q_OBJECT
     void fillRow(TfrmEBI040 &s, const QString &name)
@@ -46,6 +57,14 @@ class TestEBI040 : public QObject {
         s.sbtRentDay->click();
     }
 
+    // A new rental: searched, with its handler and box.
+    static void startRental(TfrmEBI040 &s)
+    {
+        s.bbtSearch->click();
+        typeInto(s.edtDealName, "김취급");
+        typeInto(s.edtKeepBoxNo, "A1");
+    }
+
 private slots:
     void initTestCase()
     {
@@ -56,21 +75,12 @@ private slots:
     void rentThreePiecesAndReturnOne_data() { testing::addBackendColumn(); }
     void rentThreePiecesAndReturnOne()
     {
-        TEST_DB_FETCH(t);
-        QVERIFY(t.run(kFixture));
-        DM()->attach(t.database());
-        testing::MessageRecorder messages;
         PseudoTerminal pty;
-        TfrmEBI040 s(nullptr, pty.slave());
-        s.resize(1000, 700);
-        s.show();
-        QVERIFY(QTest::qWaitForWindowActive(&s));
+        OPEN_RENTAL_COUNTER(pty.slave());
         QVERIFY(s.cptPrinter.isConnected());
-        s.bbtSearch->click();
+        startRental(s);
         QVERIFY(!s.isSearchMode());
-        QCOMPARE(s.headerEditStatus(), 2);
-        typeInto(s.edtDealName, "김취급");
-        typeInto(s.edtKeepBoxNo, "A1");
+        QCOMPARE(s.headerEditStatus(), 2);   // no rental of that number yet: a new header
         for (const QString &name : {"가", "나", "다"}) {
             if (name != "가")
                 s.bbtAdd->click();
@@ -103,16 +113,8 @@ private slots:
     void cancelReleasesEveryHold_data() { testing::addBackendColumn(); }
     void cancelReleasesEveryHold()
     {
-        TEST_DB_FETCH(t);
-        QVERIFY(t.run(kFixture));
-        DM()->attach(t.database());
-        testing::MessageRecorder messages;
-        TfrmEBI040 s(nullptr, "/dev/sports-no-printer");
-        s.show();
-        QVERIFY(QTest::qWaitForWindowActive(&s));
-        s.bbtSearch->click();
-        typeInto(s.edtDealName, "김취급");
-        typeInto(s.edtKeepBoxNo, "A1");
+        OPEN_RENTAL_COUNTER("/dev/sports-no-printer");
+        startRental(s);
         fillRow(s, "가");
         s.bbtAdd->click();
         fillRow(s, "나");
@@ -130,16 +132,8 @@ private slots:
     void unprintedTicketsLeaveTheRentalSaved_data() { testing::addBackendColumn(); }
     void unprintedTicketsLeaveTheRentalSaved()
     {
-        TEST_DB_FETCH(t);
-        QVERIFY(t.run(kFixture));
-        DM()->attach(t.database());
-        testing::MessageRecorder messages;
-        TfrmEBI040 s(nullptr, "/dev/sports-no-printer");
-        s.show();
-        QVERIFY(QTest::qWaitForWindowActive(&s));
-        s.bbtSearch->click();
-        typeInto(s.edtDealName, "김취급");
-        typeInto(s.edtKeepBoxNo, "A1");
+        OPEN_RENTAL_COUNTER("/dev/sports-no-printer");
+        startRental(s);
         fillRow(s, "가");
         s.bbtSave->click();
         QCOMPARE(t.count("EB040DT"), 1);
