@@ -1,5 +1,5 @@
 #include "application.h"
-#include "messages.h"
+#include "core/messages.h"
 #include "database/database.h"
 
 TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv)

@@ -1,9 +1,11 @@
 #include "mainwindow.h"
-#include "datamodule.h"
-#include "messages.h"
-#include "screenregistry.h"
+#include "database/datamodule.h"
+#include "core/messages.h"
+#include "framework/screenregistry.h"
+#include "framework/zzi000.h"
 #include "singleinstance.h"
-#include "startupvalues.h"
+#include "core/settings.h"
+#include "core/startupvalues.h"
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
@@ -56,6 +58,8 @@ TfrmZZMain *MainWindow() { return g_mainWindow; }
 TfrmZZMain::TfrmZZMain(QWidget *parent) : QMainWindow(parent), m_projectId(ProjectId())
 {
     g_mainWindow = this;
+    // Screens reach the main window only through these hooks.
+    TfrmZZI000::setHost({[this] { CloseActiveScreen(); }, [this](TfrmZZI000 *screen) { RemoveScreen(screen); }});
     setObjectName(QStringLiteral("frmE0Main"));
     setWindowTitle(QStringLiteral("스포츠관리"));
     setMinimumSize(1024, 746);
@@ -88,8 +92,10 @@ TfrmZZMain::TfrmZZMain(QWidget *parent) : QMainWindow(parent), m_projectId(Proje
 
 TfrmZZMain::~TfrmZZMain()
 {
-    if (g_mainWindow == this)
+    if (g_mainWindow == this) {
         g_mainWindow = nullptr;
+        TfrmZZI000::setHost({});
+    }
 }
 
 QString TfrmZZMain::ProjectId()
@@ -99,13 +105,7 @@ QString TfrmZZMain::ProjectId()
 
 int TfrmZZMain::ReadProgramCount(const QString &directory)
 {
-    const QString path = QDir(directory).filePath(QStringLiteral("Main.ini"));
-    if (!QFileInfo::exists(path))
-        return 10;
-    QSettings ini(path, QSettings::IniFormat);
-    bool ok = false;
-    const int n = ini.value(QStringLiteral("MAIN/PROGRAM_COUNT")).toInt(&ok);
-    return ok ? n : 10;
+    return ::ReadProgramCount(directory);
 }
 
 QString TfrmZZMain::CutAccelerator(const QString &caption)
@@ -116,7 +116,7 @@ QString TfrmZZMain::CutAccelerator(const QString &caption)
 
 bool TfrmZZMain::Initialize()
 {
-    m_programCount = ReadProgramCount(Startup().programDirectory);
+    m_programCount = Settings().programCount;
     if (!LoadMenu()) {
         QTimer::singleShot(0, qApp, &QCoreApplication::quit);
         return false;

@@ -1,5 +1,5 @@
 #include "splash.h"
-#include "messages.h"
+#include "core/messages.h"
 #include <QDir>
 #include <QGuiApplication>
 #include <QLinearGradient>

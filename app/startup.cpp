@@ -1,9 +1,9 @@
 #include "startup.h"
-#include "datamodule.h"
-#include "messages.h"
+#include "database/datamodule.h"
+#include "core/messages.h"
 #include "password.h"
-#include "startupvalues.h"
-#include "utils.h"
+#include "core/startupvalues.h"
+#include "core/utils.h"
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>

@@ -1,32 +1,6 @@
 #include "ticketprinter.h"
-#include "app/cp949.h"
-#include "app/startupvalues.h"
-#include <QCoreApplication>
-#include <QFileInfo>
-#include <QSettings>
+#include "core/cp949.h"
 #include <QStringList>
-
-QString TTicketPrinter::DefaultPortName(const QString &iniFile)
-{
-    QString path = iniFile;
-    if (path.isEmpty() && QCoreApplication::instance()) {
-        QString dir = Startup().programDirectory;
-        if (dir.isEmpty())
-            dir = QCoreApplication::applicationDirPath() + '/';
-        path = dir + QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName() + ".ini";
-    }
-    if (!path.isEmpty() && QFileInfo::exists(path)) {
-        QSettings ini(path, QSettings::IniFormat);
-        const QString port = ini.value("TicketPrinter/Port").toString().trimmed();
-        if (!port.isEmpty())
-            return port;
-    }
-#ifdef Q_OS_WIN
-    return QStringLiteral("COM1");
-#else
-    return QStringLiteral("/dev/ttyS0");
-#endif
-}
 
 TTicketPrinter::TTicketPrinter(const QString &portName) : m_portName(portName) {}
 

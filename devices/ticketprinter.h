@@ -37,11 +37,8 @@ struct TKeepTicketInfo {
 // One screen's connection to the printer port (cptPrinter).
 class TTicketPrinter {
 public:
-    // The port named in the program's settings file (section "TicketPrinter", key "Port"), else the
-    // workstation's first serial port.
-    static QString DefaultPortName(const QString &iniFile = QString());
-
-    explicit TTicketPrinter(const QString &portName = DefaultPortName());
+    // The port is given by the screen that opens the printer (the workstation's setting).
+    explicit TTicketPrinter(const QString &portName);
     ~TTicketPrinter();
     TTicketPrinter(const TTicketPrinter &) = delete;
     TTicketPrinter &operator=(const TTicketPrinter &) = delete;

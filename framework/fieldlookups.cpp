@@ -1,5 +1,5 @@
 #include "fieldlookups.h"
-#include "app/messages.h"
+#include "core/messages.h"
 #include "dialogs/lookupdialogs.h"
 #include "refdata/codes.h"
 #include <QAbstractButton>

@@ -1,5 +1,5 @@
 #include "xlsexport.h"
-#include "app/cp949.h"
+#include "core/cp949.h"
 #include <QtEndian>
 #include <cstring>
 

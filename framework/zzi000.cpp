@@ -1,7 +1,7 @@
 #include "zzi000.h"
-#include "app/datamodule.h"
-#include "app/mainwindow.h"
-#include "app/startupvalues.h"
+#include "database/datamodule.h"
+#include "core/settings.h"
+#include "core/startupvalues.h"
 #include "refdata/codes.h"
 #include "widgets/inputs.h"
 #include <QAbstractButton>
@@ -84,7 +84,6 @@ TfrmZZI000::TfrmZZI000(QWidget *parent) : QWidget(parent)
     qryQuery = std::make_unique<db::Query>(DM()->dbsDB);
 
     // Creation: program ID, user, workstation role, then the panel widths.
-    readWorkstationRole();
     m_panels[0]->setText(programId());
     m_panels[2]->setText(QStringLiteral("사용자 : ") + Startup().userName);
     m_panels[3]->setText(roleCaption());
@@ -165,33 +164,9 @@ TfrmZZI000::Host &TfrmZZI000::host()
 
 void TfrmZZI000::setHost(const Host &h) { host() = h; }
 
-void TfrmZZI000::readWorkstationRole(const QString &iniFile)
-{
-    QString path = iniFile;
-    if (path.isEmpty()) {
-        QString dir = Startup().programDirectory;
-        if (dir.isEmpty())
-            dir = QCoreApplication::applicationDirPath() + '/';
-        path = dir + QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName() + ".ini";
-    }
-    StartupValues &s = Startup();
-    s.roleType = 0;
-    s.roleCode.clear();
-    s.roleName.clear();
-    if (!QFileInfo::exists(path))
-        return;
-    QSettings ini(path, QSettings::IniFormat);
-    int type = ini.value("Role/Type", 0).toInt();
-    if (type < 1 || type > 3)
-        return;
-    s.roleType = type;
-    s.roleCode = ini.value("Role/Code").toString();
-    s.roleName = ini.value("Role/Name").toString();
-}
-
 QString TfrmZZI000::roleCaption()
 {
-    const StartupValues &s = Startup();
+    const ProgramSettings &s = Settings();
     if (s.roleName.isEmpty())
         return QString();
     switch (s.roleType) {
@@ -245,8 +220,6 @@ void TfrmZZI000::closeScreen()
     }
     if (host().closeActiveScreen)
         host().closeActiveScreen();
-    else if (MainWindow())
-        MainWindow()->CloseActiveScreen();
     else
         close();
 }
@@ -269,8 +242,6 @@ void TfrmZZI000::closeEvent(QCloseEvent *event)
     event->ignore();
     if (host().removeScreen)
         host().removeScreen(this);
-    else if (MainWindow())
-        MainWindow()->RemoveScreen(this);
     else
         deleteLater();
 }

@@ -53,9 +53,6 @@ public:
     static void setHost(const Host &host);
     static Host &host();
 
-    // Workstation role from the program's settings file (section "Role": Type, Code, Name) into the
-    // start-up values; the default file is the program file name with ".ini" in the program directory.
-    static void readWorkstationRole(const QString &iniFile = QString());
     static QString roleCaption();   // "사업장 - name", "팀 - name", "영업장 - name" or empty
 
     // Input colouring: tooltip colour while the control has the focus, white otherwise; read-only

@@ -1,5 +1,5 @@
 #include "zzi010.h"
-#include "app/messages.h"
+#include "core/messages.h"
 #include <QApplication>
 #include <QDate>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
 #include "zzp010.h"
-#include "app/datamodule.h"
-#include "app/messages.h"
+#include "database/datamodule.h"
+#include "core/messages.h"
 #include <QPainter>
 #include <QProgressDialog>
 #include <QWidget>

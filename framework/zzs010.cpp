@@ -1,6 +1,6 @@
 #include "zzs010.h"
 #include "zzp010.h"
-#include "app/utils.h"
+#include "core/utils.h"
 #include "widgets/inputs.h"
 #include <QGridLayout>
 #include <QKeyEvent>

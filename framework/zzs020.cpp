@@ -1,6 +1,6 @@
 #include "zzs020.h"
 #include "xlsexport.h"
-#include "app/messages.h"
+#include "core/messages.h"
 #include "database/database.h"
 #include "database/query.h"
 #include <QAction>

@@ -1,5 +1,5 @@
 #include "codes.h"
-#include "app/datamodule.h"
+#include "database/datamodule.h"
 
 static QString filterLines(const QStringList &filters)
 {

@@ -1,5 +1,5 @@
 #include "refdata/lookups.h"
-#include "app/datamodule.h"
+#include "database/datamodule.h"
 #include "database/database.h"
 #include "database/query.h"
 #include <QStringList>

@@ -1,6 +1,6 @@
 #include "preview.h"
 #include "report.h"
-#include "app/messages.h"
+#include "core/messages.h"
 #include <QComboBox>
 #include <QFileDialog>
 #include <QHBoxLayout>

@@ -1,5 +1,5 @@
 #include "inputs.h"
-#include "app/cp949.h"
+#include "core/cp949.h"
 #include <QRegularExpression>
 #include <QValidator>
 

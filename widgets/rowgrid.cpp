@@ -1,6 +1,6 @@
 #include "rowgrid.h"
 #include "inputs.h"
-#include "app/utils.h"
+#include "core/utils.h"
 #include <QHeaderView>
 #include <QItemSelectionModel>
 

@@ -1,12 +1,12 @@
 // The program: one copy per workstation user, the splash window, the command line and the connection,
 // the main window with its menu, and the screens of every module built into it.
 #include "app/application.h"
-#include "app/datamodule.h"
+#include "database/datamodule.h"
 #include "app/mainwindow.h"
 #include "app/singleinstance.h"
 #include "app/splash.h"
 #include "app/startup.h"
-#include "app/startupvalues.h"
+#include "core/startupvalues.h"
 #include "framework/zzi000.h"
 #include <QDir>
 #include <QElapsedTimer>

@@ -1,6 +1,6 @@
 // List screen figures: first rows of a large result, the spreadsheet export at its limit, and page
 // reports to PDF (10 and 50 pages), each with the peak memory of its run.
-#include "app/datamodule.h"
+#include "database/datamodule.h"
 #include "database/query.h"
 #include "framework/ezp000.h"
 #include "framework/ezs000.h"

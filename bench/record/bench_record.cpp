@@ -1,7 +1,7 @@
 // Loads 10,000 rows into a record screen and saves 500 pending changes in one transaction, on
 // SQLite and (when SPORTS_TEST_PG names a server) PostgreSQL; prints the times.
-#include "app/datamodule.h"
-#include "app/messages.h"
+#include "database/datamodule.h"
+#include "core/messages.h"
 #include "database/procedure.h"
 #include "framework/ezi000.h"
 #include "support/testdatabase.h"

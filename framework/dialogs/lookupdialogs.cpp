@@ -1,6 +1,6 @@
 #include "framework/dialogs/lookupdialogs.h"
-#include "app/datamodule.h"
-#include "app/messages.h"
+#include "database/datamodule.h"
+#include "core/messages.h"
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 #include "framework/dialogs/zzh000.h"
-#include "app/datamodule.h"
-#include "app/messages.h"
+#include "database/datamodule.h"
+#include "core/messages.h"
 #include "framework/zzi000.h"
 #include <QAbstractButton>
 #include <QEvent>

@@ -1,6 +1,6 @@
 #include "ebi010.h"
-#include "app/messages.h"
-#include "app/startupvalues.h"
+#include "core/messages.h"
+#include "core/startupvalues.h"
 #include "refdata/lookups.h"
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,5 +1,5 @@
 #include "ebi020.h"
-#include "app/utils.h"
+#include "core/utils.h"
 #include "refdata/lookups.h"
 #include <QGroupBox>
 #include <QHBoxLayout>

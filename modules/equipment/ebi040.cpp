@@ -1,6 +1,6 @@
 #include "ebi040.h"
-#include "app/messages.h"
-#include "app/utils.h"
+#include "core/messages.h"
+#include "core/utils.h"
 #include "database/query.h"
 #include "refdata/lookups.h"
 #include "framework/dialogs/lookupdialogs.h"
@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 #include <QShortcut>
 #include <QGuiApplication>
-#include "app/startupvalues.h"
+#include "core/startupvalues.h"
 
 using refdata::IsEquipUnavailable;
 

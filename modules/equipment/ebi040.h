@@ -1,4 +1,5 @@
 #pragma once
+#include "core/settings.h"
 // EBI040 장비 대여/반납 작업: the rental counter. Pieces are held for all counters while picked, saved
 // as a rental header with one row per piece, and a rental ticket is printed for every new piece.
 #include "ticketcounter.h"
@@ -9,7 +10,7 @@ class QPushButton;
 class TfrmEBI040 : public TfrmTicketCounter {
     Q_OBJECT
 public:
-    explicit TfrmEBI040(QWidget *parent = nullptr, const QString &printerPort = TTicketPrinter::DefaultPortName());
+    explicit TfrmEBI040(QWidget *parent = nullptr, const QString &printerPort = Settings().ticketPrinterPort);
     ~TfrmEBI040() override;
 
     QString workDate() const { return screenDate(); }

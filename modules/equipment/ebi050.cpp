@@ -1,6 +1,6 @@
 #include "ebi050.h"
-#include "app/messages.h"
-#include "app/utils.h"
+#include "core/messages.h"
+#include "core/utils.h"
 #include "database/database.h"
 #include "framework/dialogs/lookupdialogs.h"
 #include "refdata/lookups.h"

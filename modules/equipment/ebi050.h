@@ -1,4 +1,5 @@
 #pragma once
+#include "core/settings.h"
 // EBI050 장비 보관/불출 작업: the storage counter. Guests leave their own equipment for a season; each
 // item is recorded with its owner, storage kind and box, a storage ticket is printed for every newly
 // stored item, and the release to the owner is recorded later with its date.
@@ -11,7 +12,7 @@ class QPushButton;
 class TfrmEBI050 : public TfrmTicketCounter {
     Q_OBJECT
 public:
-    explicit TfrmEBI050(QWidget *parent = nullptr, const QString &printerPort = TTicketPrinter::DefaultPortName());
+    explicit TfrmEBI050(QWidget *parent = nullptr, const QString &printerPort = Settings().ticketPrinterPort);
     ~TfrmEBI050() override;
 
     QStringList lastUnprinted() const { return m_unprinted; }   // tickets the last save could not print

@@ -1,5 +1,5 @@
 #include "screens.h"
-#include "app/screenregistry.h"
+#include "framework/screenregistry.h"
 #include "ebi010.h"
 #include "ebi020.h"
 #include "ebi030.h"

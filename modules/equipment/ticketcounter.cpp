@@ -1,5 +1,5 @@
 #include "ticketcounter.h"
-#include "app/messages.h"
+#include "core/messages.h"
 #include <QPushButton>
 
 TfrmTicketCounter::TfrmTicketCounter(QWidget *parent, const QString &printerPort, const QString &ticketName,

@@ -1,9 +1,9 @@
 // The main window on both back ends: the menu from the rights tables, the open-screen limit, tabs and
 // the window menu, closing; and the code lists of the common code table.
-#include "app/datamodule.h"
+#include "database/datamodule.h"
 #include "app/mainwindow.h"
-#include "app/screenregistry.h"
-#include "app/startupvalues.h"
+#include "framework/screenregistry.h"
+#include "core/startupvalues.h"
 #include "refdata/codes.h"
 #include "support/messagerecorder.h"
 #include "support/testdatabase.h"

@@ -1,10 +1,10 @@
 // Start-up: the command line, the password file, the database alias, the connection failures and
 // their messages, one copy per user.
-#include "app/datamodule.h"
+#include "database/datamodule.h"
 #include "app/password.h"
 #include "app/singleinstance.h"
 #include "app/startup.h"
-#include "app/startupvalues.h"
+#include "core/startupvalues.h"
 #include "support/messagerecorder.h"
 #include "support/testdatabase.h"
 #include "database/query.h"

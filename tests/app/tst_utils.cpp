@@ -1,9 +1,9 @@
 // Date and text utilities, the stored password, the program registry and the splash mask.
 #include "app/password.h"
-#include "app/screenregistry.h"
+#include "framework/screenregistry.h"
 #include "app/mainwindow.h"
 #include "app/splash.h"
-#include "app/utils.h"
+#include "core/utils.h"
 #include "support/testdatabase.h"
 #include <QtTest>
 

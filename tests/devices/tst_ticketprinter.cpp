@@ -1,6 +1,7 @@
 // The ticket printer driver against a pseudo-terminal: the bytes that reach the line, write by write.
+#include "core/settings.h"
 #include "devices/ticketprinter.h"
-#include "app/cp949.h"
+#include "core/cp949.h"
 #include "support/messagerecorder.h"
 #include "support/pseudoterminal.h"
 #include "support/testdatabase.h"
@@ -156,12 +157,14 @@ private slots:
     {
         QTemporaryDir dir;
         const QString ini = dir.filePath("sports.ini");
-        QVERIFY(!TTicketPrinter::DefaultPortName(ini).isEmpty());
+        ReadSettings(ini);
+        QCOMPARE(Settings().ticketPrinterPort, DefaultTicketPort());
         {
             QSettings s(ini, QSettings::IniFormat);
             s.setValue("TicketPrinter/Port", "/dev/ttyUSB0");
         }
-        QCOMPARE(TTicketPrinter::DefaultPortName(ini), QString("/dev/ttyUSB0"));
+        ReadSettings(ini);
+        QCOMPARE(Settings().ticketPrinterPort, QString("/dev/ttyUSB0"));
     }
 };
 

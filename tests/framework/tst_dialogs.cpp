@@ -1,5 +1,5 @@
 // The lookup dialogs driven as a user would: typed names, keys, double clicks, results handed back.
-#include "app/datamodule.h"
+#include "database/datamodule.h"
 #include "framework/dialogs/lookupdialogs.h"
 #include "support/messagerecorder.h"
 #include "support/testdatabase.h"

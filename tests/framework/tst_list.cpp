@@ -1,8 +1,8 @@
 // The list screen: packets, navigation, column chooser, Cancel, and the spreadsheet file read back
 // record by record.
 #include "listfixture.h"
-#include "app/cp949.h"
-#include "app/datamodule.h"
+#include "core/cp949.h"
+#include "database/datamodule.h"
 #include "framework/xlsexport.h"
 #include "support/messagerecorder.h"
 #include "support/xlsreader.h"

@@ -1,7 +1,7 @@
 // Printing a list screen through its layout: the last search's statement and values, the condition
 // lines as the fields are now, the page frame and "page/total" on every page, the preview.
 #include "listfixture.h"
-#include "app/datamodule.h"
+#include "database/datamodule.h"
 #include "report/preview.h"
 #include "support/messagerecorder.h"
 #include <QApplication>

@@ -1,6 +1,6 @@
 // The record input screen driven as a user would: a small screen over a test table and procedure.
-#include "app/datamodule.h"
-#include "app/startupvalues.h"
+#include "database/datamodule.h"
+#include "core/startupvalues.h"
 #include "database/procedure.h"
 #include "framework/ezh999.h"
 #include "framework/ezi000.h"

@@ -1,5 +1,5 @@
 // The lookups against small fixture databases on every back end.
-#include "app/datamodule.h"
+#include "database/datamodule.h"
 #include "database/query.h"
 #include "refdata/lookups.h"
 #include "support/testdatabase.h"

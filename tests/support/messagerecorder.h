@@ -1,7 +1,7 @@
 #pragma once
 // Replaces the message boxes for a test: records every text shown and answers questions from a queue
 // (Yes when the queue is empty).
-#include "app/messages.h"
+#include "core/messages.h"
 #include <QList>
 #include <QStringList>
 

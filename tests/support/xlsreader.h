@@ -1,7 +1,7 @@
 #pragma once
 // Reads a written spreadsheet file back record by record (BOF, label and number cells, EOF), so tests
 // can assert the cells a user would open.
-#include "app/cp949.h"
+#include "core/cp949.h"
 #include <QFile>
 #include <QVector>
 #include <QtEndian>

@@ -1,6 +1,7 @@
 // The component set and the base screen frame, as a user meets them.
-#include "app/cp949.h"
-#include "app/startupvalues.h"
+#include "core/settings.h"
+#include "core/cp949.h"
+#include "core/startupvalues.h"
 #include "support/testdatabase.h"
 #include "framework/zzi000.h"
 #include "support/messagerecorder.h"
@@ -177,7 +178,7 @@ private slots:
             f.write("[Role]\nType=2\nName=\n");
         }
         Startup().userName = "김철수";
-        TfrmZZI000::readWorkstationRole(ini);
+        ReadSettings(ini);
         QPointer<TfrmEEI020> owned = new TfrmEEI020;
         TfrmEEI020 &screen = *owned;
         screen.resize(800, 300);
@@ -195,12 +196,12 @@ private slots:
         QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         f.write("[Role]\nType=3\nCode=S1\nName=매표소\n");
         f.close();
-        TfrmZZI000::readWorkstationRole(ini);
+        ReadSettings(ini);
         QCOMPARE(TfrmZZI000::roleCaption(), QString("영업장 - 매표소"));
         QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         f.write("[Role]\nType=4\nName=x\n");
         f.close();
-        TfrmZZI000::readWorkstationRole(ini);
+        ReadSettings(ini);
         QCOMPARE(TfrmZZI000::roleCaption(), QString());
 
         screen.SetStatusMessage("처리중");

@@ -1,5 +1,5 @@
 #include "modules/equipment/reports/reportscreens.h"
-#include "app/messages.h"
+#include "core/messages.h"
 #include "framework/fieldlookups.h"
 #include "widgets/inputs.h"
 #include <QDate>

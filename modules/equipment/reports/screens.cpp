@@ -1,5 +1,5 @@
 #include "modules/equipment/reports/screens.h"
-#include "app/screenregistry.h"
+#include "framework/screenregistry.h"
 #include "modules/equipment/reports/reportscreens.h"
 
 void RegisterEquipmentReportScreens()

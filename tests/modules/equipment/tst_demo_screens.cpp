@@ -1,9 +1,9 @@
 // Every equipment screen on the demo database: opened as the menu would, searched with the conditions
 // it starts with (and the demo season), and closed, without a database error on either back end.
 #include "modules/equipment/screens.h"
-#include "app/datamodule.h"
-#include "app/screenregistry.h"
-#include "app/startupvalues.h"
+#include "database/datamodule.h"
+#include "framework/screenregistry.h"
+#include "core/startupvalues.h"
 #include "database/schema.h"
 #include "framework/zzi010.h"
 #include "support/messagerecorder.h"

@@ -1,7 +1,7 @@
 // The rental counter end to end: pieces picked from the free list, the rental saved, tickets on the line.
 #include "modules/equipment/ebi040.h"
-#include "app/datamodule.h"
-#include "app/startupvalues.h"
+#include "database/datamodule.h"
+#include "core/startupvalues.h"
 #include "support/messagerecorder.h"
 #include "support/pseudoterminal.h"
 #include "support/testdatabase.h"

@@ -1,6 +1,6 @@
 // The slope operation, equipment register and boots stock screens driven as a clerk would.
-#include "app/datamodule.h"
-#include "app/startupvalues.h"
+#include "database/datamodule.h"
+#include "core/startupvalues.h"
 #include "database/procedure.h"
 #include "modules/equipment/ebi010.h"
 #include "modules/equipment/ebi020.h"

@@ -2,7 +2,7 @@
 #include "support/messagerecorder.h"
 #include "support/testdatabase.h"
 #include "support/xlsreader.h"
-#include "app/datamodule.h"
+#include "database/datamodule.h"
 #include "modules/equipment/reports/reportscreens.h"
 #include "reportfixture.h"
 #include "widgets/inputs.h"

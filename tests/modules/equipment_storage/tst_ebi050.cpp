@@ -1,8 +1,8 @@
 // The storage counter: items taken in and given back, one storage ticket per newly stored item.
 #include "modules/equipment/ebi050.h"
-#include "app/cp949.h"
-#include "app/datamodule.h"
-#include "app/startupvalues.h"
+#include "core/cp949.h"
+#include "database/datamodule.h"
+#include "core/startupvalues.h"
 #include "database/procedure.h"
 #include "support/messagerecorder.h"
 #include "support/pseudoterminal.h"

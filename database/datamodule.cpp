@@ -1,5 +1,5 @@
 #include "datamodule.h"
-#include "messages.h"
+#include "core/messages.h"
 #include <QCoreApplication>
 
 TfrmZZD000::TfrmZZD000()

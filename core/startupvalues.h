@@ -9,9 +9,6 @@ struct StartupValues {
     QString userName;            // command-line parameter 4; shown in every status bar
     QString databaseUser;        // command-line parameter 2
     QString siteName;            // added by the main window
-    int roleType = 0;            // added by the base screen from the program's settings file
-    QString roleCode;
-    QString roleName;
 };
 
 StartupValues &Startup();
