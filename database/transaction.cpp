@@ -1,0 +1,49 @@
+#include "transaction.h"
+
+namespace db {
+
+Transaction::Transaction(Database *database) : m_db(database)
+{
+    if (!m_db || !m_db->isOpen()) {
+        m_error = m_db ? m_db->lastError() : QString();
+        if (m_error.isEmpty())
+            m_error = QStringLiteral("not connected to the database");
+        return;
+    }
+    if (m_db->inTransaction()) {
+        m_active = true;   // joined: the owner commits
+        return;
+    }
+    m_owned = m_active = m_db->beginTransaction();
+    if (!m_active)
+        m_error = m_db->lastError();
+}
+
+Transaction::~Transaction()
+{
+    if (m_active && m_owned)
+        m_db->rollback();
+}
+
+bool Transaction::commit()
+{
+    if (!m_active)
+        return false;
+    m_active = false;
+    if (!m_owned)
+        return true;
+    if (!m_db->commit()) {
+        m_error = m_db->lastError();
+        return false;
+    }
+    return true;
+}
+
+void Transaction::rollback()
+{
+    if (m_active && m_owned)
+        m_db->rollback();
+    m_active = false;
+}
+
+} // namespace db
