@@ -99,9 +99,29 @@ void Database::close()
     if (d.isOpen()) {
         if (m_inTransaction)
             rollback();
+        m_statements.clear();
         d.close();
     }
     m_inTransaction = false;
+}
+
+std::shared_ptr<QSqlQuery> Database::preparedStatement(const QString &positionalSql, QString *error)
+{
+    if (m_inTransaction) {
+        auto it = m_statements.constFind(positionalSql);
+        if (it != m_statements.constEnd())
+            return it.value();
+    }
+    auto q = std::make_shared<QSqlQuery>(sql());
+    q->setForwardOnly(true);
+    q->setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
+    if (!q->prepare(positionalSql)) {
+        *error = errorText(q->lastError());
+        return nullptr;
+    }
+    if (m_inTransaction)
+        m_statements.insert(positionalSql, q);
+    return q;
 }
 
 bool Database::execute(const QString &statement)
@@ -126,6 +146,7 @@ bool Database::beginTransaction()
     if (!execute(begin))
         return false;
     m_inTransaction = true;
+    m_spoiled.clear();
     return true;
 }
 
@@ -133,6 +154,13 @@ bool Database::commit()
 {
     if (!m_inTransaction)
         return true;
+    m_statements.clear();
+    if (!m_spoiled.isEmpty()) {
+        const QString why = m_spoiled;
+        rollback();
+        m_lastError = why;
+        return false;
+    }
     if (!execute(QStringLiteral("COMMIT"))) {
         rollback();
         return false;
@@ -141,11 +169,18 @@ bool Database::commit()
     return true;
 }
 
+void Database::spoilTransaction(const QString &why)
+{
+    if (m_inTransaction && m_spoiled.isEmpty())
+        m_spoiled = why.isEmpty() ? QStringLiteral("a step of the transaction failed") : why;
+}
+
 bool Database::rollback()
 {
     if (!m_inTransaction)
         return true;
     m_inTransaction = false;
+    m_statements.clear();
     return execute(QStringLiteral("ROLLBACK"));
 }
 

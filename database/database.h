@@ -3,7 +3,11 @@
 // parameters, transactions and the catalog of stored procedures that the screens call by name.
 #include <QString>
 #include <QSqlDatabase>
+#include <QHash>
+#include <memory>
 #include <stdexcept>
+
+class QSqlQuery;
 
 namespace db {
 
@@ -50,6 +54,14 @@ public:
     bool beginTransaction();
     bool commit();
     bool rollback();
+    // A failed step inside the transaction (a procedure that raised) spoils it: commit() then rolls
+    // back and fails, so half of a unit of work is never stored.
+    void spoilTransaction(const QString &why);
+
+    // A statement prepared once for the rest of the running transaction (the procedures' statements, so
+    // that a save of many rows prepares each text once); outside a transaction a fresh one each time,
+    // owned by the caller's holder. Every kept statement is released at commit and rollback.
+    std::shared_ptr<QSqlQuery> preparedStatement(const QString &positionalSql, QString *error);
 
     bool execute(const QString &statement);        // a statement without parameters (DDL)
     bool executeScript(const QString &script);     // statements separated by ';' at line ends
@@ -59,6 +71,8 @@ private:
     ConnectionSettings m_settings;
     QString m_lastError;
     bool m_inTransaction = false;
+    QString m_spoiled;
+    QHash<QString, std::shared_ptr<QSqlQuery>> m_statements;
 };
 
 } // namespace db

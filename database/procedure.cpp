@@ -1,5 +1,6 @@
 #include "procedure.h"
 #include "query.h"
+#include "transaction.h"
 #include "sqlfunctions.h"
 #include <QDateTime>
 #include <QMutex>
@@ -34,44 +35,19 @@ void ProcedureCall::setOut(const QString &name, const QVariant &value)
     m_values->insert(name.toUpper(), value);
 }
 
-static void prepare(Query &q, const QString &sql, const QHash<QString, QVariant> &binds)
-{
-    q.setSql(sql);
-    for (const QString &name : q.paramNames()) {
-        auto it = binds.constFind(name);
-        if (it == binds.constEnd()) {
-            // Names not given explicitly are looked up case-insensitively.
-            for (auto j = binds.constBegin(); j != binds.constEnd(); ++j)
-                if (j.key().compare(name, Qt::CaseInsensitive) == 0) { it = j; break; }
-        }
-        q.bind(name, it == binds.constEnd() ? QVariant() : it.value());
-    }
-}
-
 void ProcedureCall::exec(const QString &sql, const QHash<QString, QVariant> &binds)
 {
-    Query q(m_db);
-    prepare(q, sql, binds);
-    if (!q.exec())
-        throw DatabaseError(q.lastError());
-    m_rowsAffected = q.rowsAffected();
-    q.close();
+    QString error;
+    if (!Query::run(m_db, sql, binds, nullptr, &m_rowsAffected, &error))
+        throw DatabaseError(error);
 }
 
 QList<QStringList> ProcedureCall::rows(const QString &sql, const QHash<QString, QVariant> &binds)
 {
-    Query q(m_db);
-    prepare(q, sql, binds);
-    if (!q.open())
-        throw DatabaseError(q.lastError());
     QList<QStringList> result;
-    while (q.next()) {
-        QStringList row;
-        for (int i = 0; i < q.fieldCount(); ++i)
-            row.append(q.value(i));
-        result.append(row);
-    }
-    q.close();
+    QString error;
+    if (!Query::run(m_db, sql, binds, &result, nullptr, &error))
+        throw DatabaseError(error);
     return result;
 }
 
@@ -249,11 +225,11 @@ bool StoredProc::exec()
     for (const Parameter &param : p->parameters)
         values.insert(param.name, param.direction == Direction::Out ? QVariant() : m_values.value(param.name));
 
-    // Inside the caller's transaction the call is one unit of its own (a savepoint), as a server
-    // undoes a failed call; outside one it commits at once.
-    const bool own = !m_db->inTransaction();
-    if (own ? !m_db->beginTransaction() : !m_db->execute(QStringLiteral("SAVEPOINT PR_CALL"))) {
-        m_lastError = m_db->lastError();
+    // Inside the caller's transaction a failed call fails the caller's whole unit of work, which the
+    // caller rolls back; outside one the call is a unit of its own, committed at once.
+    Transaction transaction(m_db);
+    if (!transaction.isActive()) {
+        m_lastError = transaction.error();
         return false;
     }
     try {
@@ -261,16 +237,11 @@ bool StoredProc::exec()
         p->body(call);
     } catch (const DatabaseError &e) {
         m_lastError = e.message();
-        if (own)
-            m_db->rollback();
-        else {
-            m_db->execute(QStringLiteral("ROLLBACK TO SAVEPOINT PR_CALL"));
-            m_db->execute(QStringLiteral("RELEASE SAVEPOINT PR_CALL"));
-        }
+        transaction.setError(m_lastError);
         return false;
     }
-    if (own ? !m_db->commit() : !m_db->execute(QStringLiteral("RELEASE SAVEPOINT PR_CALL"))) {
-        m_lastError = m_db->lastError();
+    if (!transaction.commit()) {
+        m_lastError = transaction.error();
         return false;
     }
     for (const Parameter &param : p->parameters)

@@ -157,11 +157,9 @@ bool Query::isNull(int index) const
     return !m_query || m_query->isNull(index) || value(index).isEmpty();
 }
 
-QString Query::value(int index) const
+// A read value as the screens see it: NULL as empty text, whole doubles without a fraction.
+static QString textOf(const QVariant &v)
 {
-    if (!m_query)
-        return QString();
-    const QVariant v = m_query->value(index);
     if (v.isNull())
         return QString();
     if (v.typeId() == QMetaType::Double) {
@@ -171,6 +169,11 @@ QString Query::value(int index) const
         return QString::number(d, 'g', 15);
     }
     return v.toString();
+}
+
+QString Query::value(int index) const
+{
+    return m_query ? textOf(m_query->value(index)) : QString();
 }
 
 QString Query::value(const QString &name) const
@@ -192,6 +195,72 @@ QString Query::scalar(Database *database, const QString &sql, const QHash<QStrin
         result = q.value(0);
     q.close();
     return result;
+}
+
+namespace {
+struct ParsedStatement {
+    QString positional;
+    QStringList occurrences;
+};
+
+// The procedures run the same few texts over and over: each is parsed once per thread.
+const ParsedStatement &parsed(const QString &sql)
+{
+    thread_local QHash<QString, ParsedStatement> cache;
+    auto it = cache.find(sql);
+    if (it == cache.end()) {
+        ParsedStatement p;
+        p.positional = Query::positional(sql, &p.occurrences);
+        it = cache.insert(sql, p);
+    }
+    return it.value();
+}
+
+QVariant lookup(const QHash<QString, QVariant> &binds, const QString &name)
+{
+    auto it = binds.constFind(name);
+    if (it != binds.constEnd())
+        return it.value();
+    for (auto j = binds.constBegin(); j != binds.constEnd(); ++j)
+        if (j.key().compare(name, Qt::CaseInsensitive) == 0)
+            return j.value();
+    return QVariant();
+}
+} // namespace
+
+bool Query::run(Database *database, const QString &sql, const QHash<QString, QVariant> &binds,
+                QList<QStringList> *rows, int *rowsAffected, QString *error)
+{
+    if (!database || !database->isOpen()) {
+        *error = QStringLiteral("not connected to the database");
+        return false;
+    }
+    const ParsedStatement &p = parsed(sql);
+    std::shared_ptr<QSqlQuery> q = database->preparedStatement(p.positional, error);
+    if (!q)
+        return false;
+    for (int i = 0; i < p.occurrences.size(); ++i)
+        q->bindValue(i, toBound(lookup(binds, p.occurrences.at(i))));
+    if (!q->exec()) {
+        const QSqlError e = q->lastError();
+        *error = e.databaseText().trimmed().isEmpty() ? e.text().trimmed() : e.databaseText().trimmed();
+        q->finish();
+        return false;
+    }
+    if (rowsAffected)
+        *rowsAffected = q->numRowsAffected();
+    if (rows) {
+        const int fields = q->record().count();
+        while (q->next()) {
+            QStringList row;
+            row.reserve(fields);
+            for (int i = 0; i < fields; ++i)
+                row.append(textOf(q->value(i)));
+            rows->append(row);
+        }
+    }
+    q->finish();
+    return true;
 }
 
 } // namespace db

@@ -54,6 +54,12 @@ public:
     // Convenience for one value: the first column of the first row, empty when there is none.
     static QString scalar(Database *database, const QString &sql, const QHash<QString, QVariant> &binds = {});
 
+    // Runs a statement of a procedure body with its values (names matched without regard to case; a
+    // missing one is NULL). Inside a transaction the prepared statement is kept and reused. Rows, when
+    // asked for, are read whole as texts. False with the server's text in *error.
+    static bool run(Database *database, const QString &sql, const QHash<QString, QVariant> &binds,
+                    QList<QStringList> *rows, int *rowsAffected, QString *error);
+
     // The text of a statement with ":NAME" replaced by "?", and the names in order of occurrence.
     static QString positional(const QString &sql, QStringList *occurrences);
 

@@ -21,8 +21,12 @@ Transaction::Transaction(Database *database) : m_db(database)
 
 Transaction::~Transaction()
 {
-    if (m_active && m_owned)
+    if (!m_active)
+        return;
+    if (m_owned)
         m_db->rollback();
+    else
+        m_db->spoilTransaction(m_error);   // a joined step that did not finish spoils the owner's unit
 }
 
 bool Transaction::commit()
@@ -41,9 +45,14 @@ bool Transaction::commit()
 
 void Transaction::rollback()
 {
-    if (m_active && m_owned)
-        m_db->rollback();
+    if (m_active)
+        m_owned ? void(m_db->rollback()) : m_db->spoilTransaction(m_error);
     m_active = false;
+}
+
+void Transaction::setError(const QString &error)
+{
+    m_error = error;
 }
 
 } // namespace db

@@ -8,7 +8,8 @@
 //   if (!tx.commit()) return fail(tx.error());
 //
 // Inside a transaction the caller already holds, the guard joins it: commit() and the rollback are then
-// the owner's business and the guard does nothing.
+// the owner's business; a joined guard left without commit() spoils the owner's transaction, whose
+// commit then rolls back and fails.
 #include "database.h"
 
 namespace db {
@@ -25,6 +26,7 @@ public:
     bool commit();                                // false with error() when the commit failed (rolled back)
     void rollback();
     QString error() const { return m_error; }
+    void setError(const QString &error);           // the reason handed on when the guard spoils
 
 private:
     Database *m_db;

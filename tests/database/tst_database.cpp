@@ -165,16 +165,19 @@ private slots:
         next.setParam("APREFIX", "7");
         QVERIFY2(next.exec(), qPrintable(next.lastError()));
         QCOMPARE(next.param("ANEW_NO"), QString("73"));
-        // A failing call inside a transaction undoes only itself; the caller decides about the rest.
+        // A failing call inside a transaction spoils the caller's unit of work: nothing of it is stored,
+        // even when the caller tries to commit.
         QVERIFY(t->beginTransaction());
         QVERIFY(t->execute("UPDATE T_ITEM SET QTY = 99 WHERE ITEM_NO = '1'"));
         StoredProc fail(t.database(), "PR_TEST_FAIL");
         fail.setParam("AITEM_NO", "50");
         QVERIFY(!fail.exec());
         QCOMPARE(fail.lastError(), QString("이미 대여중인 장비입니다."));
-        QVERIFY(t->commit());
+        QVERIFY(!t->commit());
+        QCOMPARE(t->lastError(), QString("이미 대여중인 장비입니다."));
+        QVERIFY(!t->inTransaction());
         QCOMPARE(t.count("T_ITEM", "ITEM_NO = '50'"), 0);
-        QCOMPARE(t.scalar("SELECT QTY FROM T_ITEM WHERE ITEM_NO = '1'"), QString("99"));
+        QVERIFY(t.scalar("SELECT QTY FROM T_ITEM WHERE ITEM_NO = '1'") != QString("99"));
         // Outside a transaction the call commits or undoes itself at once.
         QVERIFY(!fail.exec());
         QVERIFY(!t->inTransaction());
