@@ -1,4 +1,5 @@
 #include "framework/dialogs/lookupdialogs.h"
+#include "framework/sqltext.h"
 #include "database/datamodule.h"
 #include "core/messages.h"
 #include <QHBoxLayout>

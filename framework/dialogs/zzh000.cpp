@@ -23,19 +23,6 @@ TfrmZZH000::ModalRunner &modalRunner()
 }
 }
 
-QString codeLabel(const QString &param, const QString &column, const QString &alias)
-{
-    return QStringLiteral("(SELECT DETAIL_NAME FROM ZX010MS WHERE HEAD = :%1 AND DETAIL = %2) AS %3")
-        .arg(param, column, alias);
-}
-
-QString dashedDate(const QString &column, const QString &alias)
-{
-    return QStringLiteral("CASE WHEN NULLIF(TRIM(%1), '') IS NULL THEN NULL ELSE "
-                          "SUBSTR(%1,1,4) || '-' || SUBSTR(%1,5,2) || '-' || SUBSTR(%1,7,2) END AS %2")
-        .arg(column, alias);
-}
-
 // ---------------------------------------------------------------------------------------------------
 TfrmZZH000::TfrmZZH000(QWidget *parent) : QDialog(parent)
 {

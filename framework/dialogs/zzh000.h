@@ -166,8 +166,3 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
 };
-
-// Label of a code of the common code table, for the select list: "(SELECT DETAIL_NAME ...) AS alias".
-QString codeLabel(const QString &param, const QString &column, const QString &alias);
-// A "yyyymmdd" column shown as "yyyy-mm-dd".
-QString dashedDate(const QString &column, const QString &alias);

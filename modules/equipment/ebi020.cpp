@@ -1,17 +1,9 @@
 #include "ebi020.h"
 #include "core/utils.h"
+#include "framework/sqltext.h"
 #include "refdata/lookups.h"
 #include <QGroupBox>
 #include <QHBoxLayout>
-
-namespace {
-// A stored yyyymmdd shown as yyyy-mm-dd, or '' when there is none.
-QString dashed(const QString &column)
-{
-    return QStringLiteral("DECODE(%1, NULL, '', SUBSTR(%1, 1, 4) || '-' || SUBSTR(%1, 5, 2) || '-' || SUBSTR(%1, 7, 2))")
-        .arg(column);
-}
-} // namespace
 
 TfrmEBI020::TfrmEBI020(QWidget *parent) : TfrmEZI000(parent)
 {
@@ -53,7 +45,7 @@ TfrmEBI020::TfrmEBI020(QWidget *parent) : TfrmEZI000(parent)
         " WHERE T1.AREA_GUBUN = :AREA_GUBUN "
         "   AND T1.EQUIP_GUBUN = :EQUIP_GUBUN "
         " ORDER  BY T1.EQUIP_SIZE_GUBUN, T1.EQUIP_NO")
-                         .arg(dashed(QStringLiteral("T2.SVRL_RENT_FROM_DATE")), dashed(QStringLiteral("T2.SVRL_RENT_TO_DATE"))));
+                         .arg(dashedDate(QStringLiteral("T2.SVRL_RENT_FROM_DATE")), dashedDate(QStringLiteral("T2.SVRL_RENT_TO_DATE"))));
     prcSaveData->setProcedure(QStringLiteral("PR_EBI020_01"));
     setRowLeaveChecks(true);
 }

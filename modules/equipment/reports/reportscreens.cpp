@@ -1,209 +1,16 @@
 #include "modules/equipment/reports/reportscreens.h"
-#include "core/messages.h"
 #include "framework/fieldlookups.h"
 #include "widgets/inputs.h"
-#include <QDate>
 #include <QFormLayout>
 #include <QItemSelectionModel>
-#include <QToolButton>
-#include <QStyledItemDelegate>
 
 using namespace equipment_reports;
 
-namespace {
-
-const QString kBlanks = QStringLiteral("   ");
-
-// A first key equal to the one of the row above is left blank.
-class TRepeatOnceDelegate : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-protected:
-    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
-    {
-        QStyledItemDelegate::initStyleOption(option, index);
-        if (index.row() > 0) {
-            const QModelIndex above = index.sibling(index.row() - 1, index.column());
-            if (above.data().toString() == index.data().toString())
-                option->text.clear();
-        }
-    }
-};
-
-bool validDate(const QString &yyyymmdd)
-{
-    return yyyymmdd.size() == 8 && QDate::fromString(yyyymmdd, QStringLiteral("yyyyMMdd")).isValid();
-}
-
-} // namespace
-
-// ---- layouts
-
-TfrmEBPList::TfrmEBPList(const QString &programId, const QString &title, const QVector<TReportColumn> &columns,
-                         bool summary)
-    : m_summary(summary), m_columns(int(columns.size()))
-{
-    setObjectName(QStringLiteral("frm") + programId);
-    setTitle(title);
-    if (summary)
-        qrpReport.setOrientation(QPageLayout::Portrait);   // summaries are short: portrait, as TfrmEZP000
-    for (const TReportColumn &c : columns)
-        addColumn(QString::fromUtf8(c.field), QString::fromUtf8(c.title), c.width / 4.0,
-                  c.right ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignLeft | Qt::AlignVCenter);
-}
-
-void TfrmEBPList::design()
-{
-    TfrmEZP000::design();
-    if (m_summary) {
-        addSummaryText(QStringLiteral("합계"), 0, m_columns - 1);
-        addSummaryText(FTotal, m_columns - 1, 1, Qt::AlignRight | Qt::AlignVCenter);
-    }
-}
-
-// ---- list screens
-
-TfrmEBSList::TfrmEBSList(const TReportDefinition &report, QWidget *parent)
-    : TfrmEZS000(parent), m_report(report)
-{
-    setObjectName(QStringLiteral("frm") + report.programId);
-    setWindowTitle(report.caption);
-    for (const TReportColumn &c : report.columns)
-        rgrGrid->addColumn(QString::fromUtf8(c.field), QString::fromUtf8(c.title), c.width,
-                           c.right ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignLeft | Qt::AlignVCenter);
-}
-
-void TfrmEBSList::search()
-{
-    if (!validate())
-        return;
-    statement().applyTo(*qryQuery);
-    TfrmEZS000::search();
-}
-
-TfrmZZP010 *TfrmEBSList::createLayout()
-{
-    QString programId = m_report.programId;
-    programId.replace(2, 1, QLatin1Char('P'));
-    auto *layout = new TfrmEBPList(programId, m_report.layoutTitle,
-                                   m_layoutColumns.isEmpty() ? m_report.columns : m_layoutColumns, m_summary);
-    layout->FTotal = FTotal;
-    return layout;
-}
-
-void TfrmEBSList::fillConditions(TfrmZZP010 *layout)
-{
-    layout->setConditionLines(conditionLines());
-}
-
-void TfrmEBSList::summarise(const QString &totalCaption)
-{
-    m_summary = true;
-    m_totalCaption = totalCaption;
-    rgrGrid->setItemDelegateForColumn(0, new TRepeatOnceDelegate(rgrGrid));
-    cdsQuery->rowBackground = [this](int row) {
-        return cdsQuery->text(row, 1) == kSubtotal ? QColor(Qt::yellow) : QColor();
-    };
-}
-
-void TfrmEBSList::afterSearch()
-{
-    if (!m_summary)
-        return;
-    totalStatement().applyTo(*qryFooter);
-    FTotal = qryFooter->open() && qryFooter->next() ? qryFooter->value(0) : QStringLiteral("0");
-    qryFooter->close();
-    rgrGrid->setFooter(0, m_totalCaption);
-    rgrGrid->setFooter(rgrGrid->columnCount() - 1, FTotal);
-}
-
-TCodeCombo *TfrmEBSList::addArea(const QString &caption)
-{
-    cboArea = addCodeCombo("cboArea", caption, "E0017");
-    if (season)
-        season->setNext(cboArea);
-    return cboArea;
-}
-
-void TfrmEBSList::addSeason()
-{
-    edtSeason = addEdit("edtSeason", QStringLiteral("*시즌"), 2);
-    auto *button = new QToolButton(panSearch);
-    button->setObjectName("sbtSeason");
-    button->setText(QStringLiteral("…"));
-    button->setFocusPolicy(Qt::NoFocus);
-    addCondition(button, QString(), 24);
-    wlbSeason = new QLabel(panSearch);
-    wlbSeason->setObjectName("wlbSeason");
-    wlbSeason->setMinimumWidth(110);
-    addCondition(wlbSeason, QString(), 110);
-    season = new TSeasonField(edtSeason, button, wlbSeason, cboArea);
-}
-
-bool TfrmEBSList::checkSeason()
-{
-    const QString problem = season->problem();
-    return problem.isEmpty() || refuse(edtSeason, problem);
-}
-
-QString TfrmEBSList::seasonPair() const
-{
-    return QStringLiteral("*시즌: ") + wlbSeason->text();
-}
-
-TEdit *TfrmEBSList::addOptionalDate(const QString &name, const QString &caption)
-{
-    TEdit *e = addEdit(name, caption, 8);
-    e->setInputMask(QString());
-    e->setPlaceholderText(QStringLiteral("yyyymmdd"));
-    return e;
-}
-
-bool TfrmEBSList::checkDates(TEdit *from, TEdit *to, const QString &caption)
-{
-    for (TEdit *e : {from, to}) {
-        if (!e->text().isEmpty() && !validDate(e->text()))
-            return refuse(e, caption + QStringLiteral("을(를) 정확히 입력하십시오."));
-    }
-    return true;
-}
-
-QString TfrmEBSList::periodPair(const QString &caption, TEdit *from, TEdit *to)
-{
-    auto shown = [](TEdit *e) { return e->text().isEmpty() ? kAll : e->text(); };
-    return caption + QStringLiteral(": ") + shown(from) + QStringLiteral("  ∼  ") + shown(to);
-}
-
-bool TfrmEBSList::refuse(QWidget *field, const QString &message)
-{
-    ShowError(message);
-    field->setFocus();
-    return false;
-}
-
-// ---- the shared condition sets
-
-TfrmEBSDayReport::TfrmEBSDayReport(const TReportDefinition &report, const QString &dateCaption,
-                                   DayStatement rows, DayStatement total, QWidget *parent)
-    : TfrmEBSList(report, parent), m_rows(rows), m_total(total)
-{
-    dtpDate = addDateEdit("dtpDate", dateCaption);
-    addArea();
-}
-
-Statement TfrmEBSDayReport::statement() { return m_rows(dtpDate->dateText(), cboArea->code()); }
-
-Statement TfrmEBSDayReport::totalStatement()
-{
-    return m_total ? m_total(dtpDate->dateText(), cboArea->code()) : Statement();
-}
-
-QStringList TfrmEBSDayReport::conditionLines() { return {conditionLine({dtpDate, cboArea})}; }
+// ---- storage summaries
 
 TfrmEBSStorageSummary::TfrmEBSStorageSummary(const TReportDefinition &report, StorageStatement rows,
                                              StorageStatement total, QWidget *parent)
-    : TfrmEBSList(report, parent), m_rows(rows), m_total(total)
+    : TfrmReportList(report, parent), m_rows(rows), m_total(total)
 {
     summarise(QStringLiteral("총  계"));
     addSeason();
@@ -236,7 +43,7 @@ QStringList TfrmEBSStorageSummary::conditionLines()
 // ---- EBS060
 
 TfrmEBS060::TfrmEBS060(QWidget *parent)
-    : TfrmEBSList({"EBS060", QStringLiteral("일일 장비대여 현황 조회,출력"), QStringLiteral("일일 장비대여 현황"),
+    : TfrmReportList({"EBS060", QStringLiteral("일일 장비대여 현황 조회,출력"), QStringLiteral("일일 장비대여 현황"),
                    {{"RENT_NO", "대여번호", 90}, {"RENT_SEQ", "순번", 40, true}, {"RENT_STAT_NAME", "대여상태", 70},
                     {"EQUIP_GUBUN_NAME", "장비구분", 80}, {"EQUIP_NO", "장비번호", 70}, {"RENT_NAME", "대여자명", 80},
                     {"TEL_NO", "연락처", 100}, {"HEIGHT", "신장", 40, true}, {"WEIGHT", "체중", 40, true},
@@ -264,7 +71,7 @@ QStringList TfrmEBS060::conditionLines()
 // ---- EBS070
 
 TfrmEBS070::TfrmEBS070(QWidget *parent)
-    : TfrmEBSList({"EBS070", QStringLiteral("연일장비대여 현황 조회,출력"), QStringLiteral("연일장비 대여 현황"),
+    : TfrmReportList({"EBS070", QStringLiteral("연일장비대여 현황 조회,출력"), QStringLiteral("연일장비 대여 현황"),
                    {{"EQUIP_GUBUN_NAME", "장비구분", 80}, {"EQUIP_NO", "장비번호", 70},
                     {"EQUIP_SIZE_GUBUN_NAME", "장비사이즈", 70}, {"RENT_NO", "대여번호", 90},
                     {"RENT_NAME", "대여자명", 80}, {"TEL_NO", "연락처", 100}, {"TICKET_KIND_NAME", "권종", 90},
@@ -282,7 +89,7 @@ QStringList TfrmEBS070::conditionLines() { return {conditionLine({cboArea})}; }
 // ---- EBS080
 
 TfrmEBS080::TfrmEBS080(QWidget *parent)
-    : TfrmEBSDayReport({"EBS080", QStringLiteral("시간대별 장비대여현황 조회,출력"), QStringLiteral("시간대별 장비대여 현황"),
+    : TfrmDayReport({"EBS080", QStringLiteral("시간대별 장비대여현황 조회,출력"), QStringLiteral("시간대별 장비대여 현황"),
                         {{"RENT_HOUR", "시간대", 120}, {"EQUIP_GUBUN_NAME", "장비구분", 120},
                          {"RENT_CNT", "대여현황", 80, true}}},
                        QStringLiteral("*대여일자"), ebs080, ebs080Total, parent)
@@ -293,7 +100,7 @@ TfrmEBS080::TfrmEBS080(QWidget *parent)
 // ---- EBS090
 
 TfrmEBS090::TfrmEBS090(QWidget *parent)
-    : TfrmEBSList({"EBS090", QStringLiteral("기간별 장비대여 현황 조회,출력"), QStringLiteral("기간별 장비대여 현황"),
+    : TfrmReportList({"EBS090", QStringLiteral("기간별 장비대여 현황 조회,출력"), QStringLiteral("기간별 장비대여 현황"),
                    {{"RENT_DATE", "대여일자", 100}, {"EQUIP_GUBUN_NAME", "장비구분", 120},
                     {"RENT_CNT", "대여현황", 80, true}}},
                   parent)
@@ -316,7 +123,7 @@ QStringList TfrmEBS090::conditionLines()
 // ---- EBS100
 
 TfrmEBS100::TfrmEBS100(QWidget *parent)
-    : TfrmEBSList({"EBS100", QStringLiteral("장비보관 현황 조회,출력"), QStringLiteral("장비보관 현황"),
+    : TfrmReportList({"EBS100", QStringLiteral("장비보관 현황 조회,출력"), QStringLiteral("장비보관 현황"),
                    {{"KEEP_NO", "보관번호", 90}, {"KEEP_STAT_NAME", "보관상태", 70}, {"KEEP_GUBUN_NAME", "보관구분", 70},
                     {"EQUIP_GUBUN_NAME", "장비구분", 80}, {"EQUIP_NAME_GUBUN_NAME", "장비명구분", 80},
                     {"MEMBER_NO", "회원번호", 80}, {"KEEP_NAME", "보관자명", 80}, {"KEEP_BOX_NO", "보관함번호", 70}}},
@@ -377,7 +184,7 @@ QStringList TfrmEBS100::conditionLines()
 // ---- EBS110
 
 TfrmEBS110::TfrmEBS110(QWidget *parent)
-    : TfrmEBSDayReport({"EBS110", QStringLiteral("미출고 장비보관 현황 조회,출력"), QStringLiteral("미출고 장비보관 현황"),
+    : TfrmDayReport({"EBS110", QStringLiteral("미출고 장비보관 현황 조회,출력"), QStringLiteral("미출고 장비보관 현황"),
                         {{"KEEP_NO", "보관번호", 90}, {"MEMBER_NO", "회원번호", 80}, {"KEEP_NAME", "보관자명", 80},
                          {"KEEP_BOX_NO", "보관함번호", 70}, {"KEEP_GUBUN_NAME", "보관구분", 70},
                          {"EQUIP_GUBUN_NAME", "장비구분", 80}, {"EQUIP_NAME_GUBUN_NAME", "장비명", 80},

@@ -1,38 +1,11 @@
 #include "modules/equipment/reports/statements.h"
-#include "database/query.h"
+#include "framework/sqltext.h"
 
 namespace equipment_reports {
 
 namespace {
 
-// "(SELECT DETAIL_NAME …) AS <column>_NAME" for a coded column (its table's prefix left out of the
-// names); the code group is bound to the statement as GC_<column>_CODE.
-QString label(Statement &s, const QString &column, const char *group)
-{
-    const QString name = column.mid(column.indexOf(QLatin1Char('.')) + 1);
-    const QString param = QStringLiteral("GC_") + name + QStringLiteral("_CODE");
-    s.binds.insert(param, QString::fromLatin1(group));
-    return QStringLiteral("(SELECT DETAIL_NAME FROM ZX010MS WHERE HEAD = :%1 AND DETAIL = %2) AS %3")
-        .arg(param, column, name + QStringLiteral("_NAME"));
-}
-
-// yyyymmdd shown as yyyy-mm-dd.
-QString dashed(const QString &column)
-{
-    return QStringLiteral("SUBSTR(%1,1,4)||'-'||SUBSTR(%1,5,2)||'-'||SUBSTR(%1,7,2)").arg(column);
-}
-
-QString dashed(const QString &column, const QString &alias)
-{
-    return dashed(column) + QStringLiteral(" AS ") + alias;
-}
-
-// An empty bound leaves its side of the period open.
-QString period(const QString &column, const QString &from, const QString &to)
-{
-    return QStringLiteral("%1 BETWEEN NVL(CAST(:%2 AS VARCHAR(8)),'00000000') AND NVL(CAST(:%3 AS VARCHAR(8)),'99999999')")
-        .arg(column, from, to);
-}
+using reportsql::period;
 
 // A summary report: one row per (first key, equipment kind), then after each first key's rows its
 // subtotal row (G_KIND = 1). No grand-total row; the footer takes it from the count over the same source.
@@ -54,7 +27,7 @@ struct Summary {
                     "SELECT /*+ RULE */\n"
                     "       CASE WHEN T.G_KIND = 0 THEN %2 ELSE NULL END AS %6,\n"
                     "       CASE WHEN T.G_KIND = 0\n"
-                    "            THEN (SELECT DETAIL_NAME FROM ZX010MS WHERE HEAD = :GC_EQUIP_GUBUN_CODE AND DETAIL = T.EQUIP_GUBUN)\n"
+                    "            THEN %8\n"
                     "            ELSE '소계' END AS EQUIP_GUBUN_NAME,\n"
                     "       T.CNT AS %5\n"
                     "  FROM (SELECT %1 AS KEY_VALUE, %7EQUIP_GUBUN, 0 AS G_KIND, COUNT(%3) AS CNT\n"
@@ -65,7 +38,8 @@ struct Summary {
                     "          %4\n"
                     "         GROUP BY %1) T\n"
                     " ORDER BY COALESCE(T.KEY_VALUE, ''), T.G_KIND, COALESCE(T.EQUIP_GUBUN, '')")
-                    .arg(keyExpr, keyShown, countColumn, source, countAlias, keyAlias, extra);
+                    .arg(keyExpr, keyShown, countColumn, source, countAlias, keyAlias, extra,
+                         codeLabel(QStringLiteral("GC_EQUIP_GUBUN_CODE"), QStringLiteral("T.EQUIP_GUBUN")));
         s.binds = binds;
         s.binds.insert(labelBinds);
         s.binds.insert(QStringLiteral("GC_EQUIP_GUBUN_CODE"), QStringLiteral("E0009"));
@@ -80,19 +54,6 @@ struct Summary {
 
 } // namespace
 
-void Statement::applyTo(db::Query &query) const
-{
-    query.setSql(sql);
-    for (auto it = binds.constBegin(); it != binds.constEnd(); ++it)
-        if (query.hasParam(it.key()))
-            query.bind(it.key(), it.value());
-}
-
-bool isChosen(const QString &value)
-{
-    return !value.isEmpty() && value != kAll;
-}
-
 Statement ebs060(const QString &rentDate, const QString &area, const QString &rentStat, const QString &ticketKind)
 {
     Statement s;
@@ -104,12 +65,12 @@ Statement ebs060(const QString &rentDate, const QString &area, const QString &re
                 "  FROM EB040DT\n"
                 " WHERE RENT_DATE = :RENT_DATE\n"
                 "   AND AREA_GUBUN = :AREA_GUBUN\n")
-                .arg(label(s, "RENT_STAT", "E0012"),
-                     label(s, "EQUIP_GUBUN", "E0009"),
-                     label(s, "SHOES_SIZE", "E0011"),
-                     label(s, "TICKET_KIND", "I0005"),
-                     dashed("SVRL_RENT_FROM_DATE", "SVRL_RENT_FROM_DATE"),
-                     dashed("SVRL_RENT_TO_DATE", "SVRL_RENT_TO_DATE"));
+                .arg(s.codeLabel("RENT_STAT", "E0012"),
+                     s.codeLabel("EQUIP_GUBUN", "E0009"),
+                     s.codeLabel("SHOES_SIZE", "E0011"),
+                     s.codeLabel("TICKET_KIND", "I0005"),
+                     dashedDate("SVRL_RENT_FROM_DATE", "SVRL_RENT_FROM_DATE"),
+                     dashedDate("SVRL_RENT_TO_DATE", "SVRL_RENT_TO_DATE"));
     if (isChosen(rentStat)) {
         s.sql += QStringLiteral("AND RENT_STAT = :RENT_STAT ");
         s.binds.insert("RENT_STAT", rentStat);
@@ -138,12 +99,12 @@ Statement ebs070(const QString &area)
                 " WHERE T1.AREA_GUBUN = :AREA_GUBUN\n"
                 "   AND T1.SVRL_RENT_YN   = 'Y'\n"
                 " ORDER BY T1.EQUIP_GUBUN, T1.EQUIP_NO")
-                .arg(label(s, "T1.EQUIP_GUBUN", "E0009"),
-                     label(s, "T1.EQUIP_SIZE_GUBUN", "E0010"),
-                     label(s, "T2.TICKET_KIND", "I0005"),
-                     dashed("T2.SVRL_RENT_FROM_DATE", "SVRL_RENT_FROM_DATE"),
-                     dashed("T2.SVRL_RENT_TO_DATE", "SVRL_RENT_TO_DATE"),
-                     label(s, "T3.KEEP_KIND_GUBUN", "E0013"));
+                .arg(s.codeLabel("T1.EQUIP_GUBUN", "E0009"),
+                     s.codeLabel("T1.EQUIP_SIZE_GUBUN", "E0010"),
+                     s.codeLabel("T2.TICKET_KIND", "I0005"),
+                     dashedDate("T2.SVRL_RENT_FROM_DATE", "SVRL_RENT_FROM_DATE"),
+                     dashedDate("T2.SVRL_RENT_TO_DATE", "SVRL_RENT_TO_DATE"),
+                     s.codeLabel("T3.KEEP_KIND_GUBUN", "E0013"));
     return s;
 }
 
@@ -164,7 +125,7 @@ Statement ebs080Total(const QString &rentDate, const QString &area) { return ren
 static Summary rentalsByDate(const QString &dateFrom, const QString &dateTo, const QString &area)
 {
     return {.keyExpr = QStringLiteral("RENT_DATE"),
-            .keyShown = dashed("T.KEY_VALUE"),
+            .keyShown = dashedDate("T.KEY_VALUE"),
             .keyAlias = QStringLiteral("RENT_DATE"),
             .countColumn = QStringLiteral("RENT_NO"),
             .countAlias = QStringLiteral("RENT_CNT"),
@@ -198,11 +159,11 @@ Statement ebs100(const StorageConditions &c)
                 "  FROM EB050MS\n"
                 " WHERE SEASON_GUBUN = :SEASON_GUBUN\n"
                 "   AND AREA_GUBUN = :AREA_GUBUN\n")
-                .arg(label(s, "KEEP_STAT", "E0015"),
-                     label(s, "KEEP_GUBUN", "E0016"),
-                     label(s, "EQUIP_GUBUN", "E0009"),
-                     label(s, "EQUIP_NAME_GUBUN", "E0021"),
-                     dashed("IPGO_DATE", "IPGO_DATE"), dashed("CHULGO_DATE", "CHULGO_DATE"));
+                .arg(s.codeLabel("KEEP_STAT", "E0015"),
+                     s.codeLabel("KEEP_GUBUN", "E0016"),
+                     s.codeLabel("EQUIP_GUBUN", "E0009"),
+                     s.codeLabel("EQUIP_NAME_GUBUN", "E0021"),
+                     dashedDate("IPGO_DATE", "IPGO_DATE"), dashedDate("CHULGO_DATE", "CHULGO_DATE"));
     const struct { const QString &value; const char *column; } combos[] = {
         {c.keepStat, "KEEP_STAT"}, {c.keepGubun, "KEEP_GUBUN"},
         {c.equipGubun, "EQUIP_GUBUN"}, {c.equipNameGubun, "EQUIP_NAME_GUBUN"}};
@@ -233,10 +194,10 @@ Statement ebs110(const QString &referenceDate, const QString &area)
                 "   AND CHULGO_DATE < :CHULGO_DATE\n"
                 "   AND KEEP_STAT = 'K'\n"
                 " ORDER BY CHULGO_DATE, KEEP_NO")
-                .arg(label(s, "KEEP_GUBUN", "E0016"),
-                     label(s, "EQUIP_GUBUN", "E0009"),
-                     label(s, "EQUIP_NAME_GUBUN", "E0021"),
-                     dashed("IPGO_DATE", "IPGO_DATE"), dashed("CHULGO_DATE", "CHULGO_DATE"));
+                .arg(s.codeLabel("KEEP_GUBUN", "E0016"),
+                     s.codeLabel("EQUIP_GUBUN", "E0009"),
+                     s.codeLabel("EQUIP_NAME_GUBUN", "E0021"),
+                     dashedDate("IPGO_DATE", "IPGO_DATE"), dashedDate("CHULGO_DATE", "CHULGO_DATE"));
     return s;
 }
 
@@ -249,7 +210,7 @@ static QHash<QString, QVariant> storageBinds(const QString &season, const QStrin
 static Summary storageByKind(const QString &season, const QString &area, const QString &ipgoFrom, const QString &ipgoTo)
 {
     return {.keyExpr = QStringLiteral("KEEP_GUBUN"),
-            .keyShown = QStringLiteral("(SELECT DETAIL_NAME FROM ZX010MS WHERE HEAD = :GC_KEEP_GUBUN_CODE AND DETAIL = T.KEY_VALUE)"),
+            .keyShown = codeLabel(QStringLiteral("GC_KEEP_GUBUN_CODE"), QStringLiteral("T.KEY_VALUE")),
             .keyAlias = QStringLiteral("KEEP_GUBUN_NAME"),
             .countColumn = QStringLiteral("KEEP_NO"),
             .countAlias = QStringLiteral("KEEP_CNT"),

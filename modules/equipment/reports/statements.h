@@ -1,29 +1,13 @@
 #pragma once
-// Statements of the rental and storage reports. Each function builds the SQL text and its values
-// from the screen's condition values, so the grid, the footer and the page layout run the same text.
-// A combo value of "[전체]" (or empty) adds no condition.
-#include <QHash>
-#include <QString>
-#include <QVariant>
-
-namespace db {
-class Query;
-}
+// Statements of the rental and storage reports (see framework/reportstatement.h).
+#include "framework/reportstatement.h"
 
 namespace equipment_reports {
 
-inline const QString kAll = QStringLiteral("[전체]");
-inline const QString kSubtotal = QStringLiteral("소계");
-
-struct Statement {
-    QString sql;
-    QHash<QString, QVariant> binds;
-    // Sets the text and every value on the query (the query is left closed).
-    void applyTo(db::Query &query) const;
-};
-
-// True when the combo value restricts the rows (not "[전체]", not empty).
-bool isChosen(const QString &value);
+using reportsql::isChosen;
+using reportsql::kAll;
+using reportsql::kSubtotal;
+using reportsql::Statement;
 
 // Daily rentals of a date and area, optionally of one rental state and one ticket kind.
 Statement ebs060(const QString &rentDate, const QString &area, const QString &rentStat, const QString &ticketKind);

@@ -1,0 +1,198 @@
+#include "framework/reportscreens.h"
+#include "core/messages.h"
+#include "framework/fieldlookups.h"
+#include "widgets/inputs.h"
+#include <QDate>
+#include <QToolButton>
+#include <QStyledItemDelegate>
+
+using namespace reportsql;
+
+namespace {
+
+// A first key equal to the one of the row above is left blank.
+class TRepeatOnceDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (index.row() > 0) {
+            const QModelIndex above = index.sibling(index.row() - 1, index.column());
+            if (above.data().toString() == index.data().toString())
+                option->text.clear();
+        }
+    }
+};
+
+bool validDate(const QString &yyyymmdd)
+{
+    return yyyymmdd.size() == 8 && QDate::fromString(yyyymmdd, QStringLiteral("yyyyMMdd")).isValid();
+}
+
+} // namespace
+
+// ---- layouts
+
+TfrmReportLayout::TfrmReportLayout(const QString &programId, const QString &title,
+                                   const QVector<TReportColumn> &columns, bool summary)
+    : m_summary(summary), m_columns(int(columns.size()))
+{
+    setObjectName(QStringLiteral("frm") + programId);
+    setTitle(title);
+    if (summary)
+        qrpReport.setOrientation(QPageLayout::Portrait);   // summaries are short: portrait, as TfrmEZP000
+    for (const TReportColumn &c : columns)
+        addColumn(QString::fromUtf8(c.field), QString::fromUtf8(c.title), c.width / 4.0,
+                  c.right ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+void TfrmReportLayout::design()
+{
+    TfrmEZP000::design();
+    if (m_summary) {
+        addSummaryText(QStringLiteral("합계"), 0, m_columns - 1);
+        addSummaryText(FTotal, m_columns - 1, 1, Qt::AlignRight | Qt::AlignVCenter);
+    }
+}
+
+// ---- list screens
+
+TfrmReportList::TfrmReportList(const TReportDefinition &report, QWidget *parent)
+    : TfrmEZS000(parent), m_report(report)
+{
+    setObjectName(QStringLiteral("frm") + report.programId);
+    setWindowTitle(report.caption);
+    for (const TReportColumn &c : report.columns)
+        rgrGrid->addColumn(QString::fromUtf8(c.field), QString::fromUtf8(c.title), c.width,
+                           c.right ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+void TfrmReportList::search()
+{
+    if (!validate())
+        return;
+    statement().applyTo(*qryQuery);
+    TfrmEZS000::search();
+}
+
+TfrmZZP010 *TfrmReportList::createLayout()
+{
+    QString programId = m_report.programId;
+    programId.replace(2, 1, QLatin1Char('P'));
+    auto *layout = new TfrmReportLayout(programId, m_report.layoutTitle,
+                                   m_layoutColumns.isEmpty() ? m_report.columns : m_layoutColumns, m_summary);
+    layout->FTotal = FTotal;
+    return layout;
+}
+
+void TfrmReportList::fillConditions(TfrmZZP010 *layout)
+{
+    layout->setConditionLines(conditionLines());
+}
+
+void TfrmReportList::summarise(const QString &totalCaption)
+{
+    m_summary = true;
+    m_totalCaption = totalCaption;
+    rgrGrid->setItemDelegateForColumn(0, new TRepeatOnceDelegate(rgrGrid));
+    cdsQuery->rowBackground = [this](int row) {
+        return cdsQuery->text(row, 1) == kSubtotal ? QColor(Qt::yellow) : QColor();
+    };
+}
+
+void TfrmReportList::afterSearch()
+{
+    if (!m_summary)
+        return;
+    totalStatement().applyTo(*qryFooter);
+    FTotal = qryFooter->open() && qryFooter->next() ? qryFooter->value(0) : QStringLiteral("0");
+    qryFooter->close();
+    rgrGrid->setFooter(0, m_totalCaption);
+    rgrGrid->setFooter(rgrGrid->columnCount() - 1, FTotal);
+}
+
+TCodeCombo *TfrmReportList::addArea(const QString &caption)
+{
+    cboArea = addCodeCombo("cboArea", caption, "E0017");
+    if (season)
+        season->setNext(cboArea);
+    return cboArea;
+}
+
+void TfrmReportList::addSeason()
+{
+    edtSeason = addEdit("edtSeason", QStringLiteral("*시즌"), 2);
+    auto *button = new QToolButton(panSearch);
+    button->setObjectName("sbtSeason");
+    button->setText(QStringLiteral("…"));
+    button->setFocusPolicy(Qt::NoFocus);
+    addCondition(button, QString(), 24);
+    wlbSeason = new QLabel(panSearch);
+    wlbSeason->setObjectName("wlbSeason");
+    wlbSeason->setMinimumWidth(110);
+    addCondition(wlbSeason, QString(), 110);
+    season = new TSeasonField(edtSeason, button, wlbSeason, cboArea);
+}
+
+bool TfrmReportList::checkSeason()
+{
+    const QString problem = season->problem();
+    return problem.isEmpty() || refuse(edtSeason, problem);
+}
+
+QString TfrmReportList::seasonPair() const
+{
+    return QStringLiteral("*시즌: ") + wlbSeason->text();
+}
+
+TEdit *TfrmReportList::addOptionalDate(const QString &name, const QString &caption)
+{
+    TEdit *e = addEdit(name, caption, 8);
+    e->setInputMask(QString());
+    e->setPlaceholderText(QStringLiteral("yyyymmdd"));
+    return e;
+}
+
+bool TfrmReportList::checkDates(TEdit *from, TEdit *to, const QString &caption)
+{
+    for (TEdit *e : {from, to}) {
+        if (!e->text().isEmpty() && !validDate(e->text()))
+            return refuse(e, caption + QStringLiteral("을(를) 정확히 입력하십시오."));
+    }
+    return true;
+}
+
+QString TfrmReportList::periodPair(const QString &caption, TEdit *from, TEdit *to)
+{
+    auto shown = [](TEdit *e) { return e->text().isEmpty() ? kAll : e->text(); };
+    return caption + QStringLiteral(": ") + shown(from) + QStringLiteral("  ∼  ") + shown(to);
+}
+
+bool TfrmReportList::refuse(QWidget *field, const QString &message)
+{
+    ShowError(message);
+    field->setFocus();
+    return false;
+}
+
+// ---- date and area
+
+TfrmDayReport::TfrmDayReport(const TReportDefinition &report, const QString &dateCaption,
+                             DayStatement rows, DayStatement total, QWidget *parent)
+    : TfrmReportList(report, parent), m_rows(rows), m_total(total)
+{
+    dtpDate = addDateEdit("dtpDate", dateCaption);
+    addArea();
+}
+
+Statement TfrmDayReport::statement() { return m_rows(dtpDate->dateText(), cboArea->code()); }
+
+Statement TfrmDayReport::totalStatement()
+{
+    return m_total ? m_total(dtpDate->dateText(), cboArea->code()) : Statement();
+}
+
+QStringList TfrmDayReport::conditionLines() { return {conditionLine({dtpDate, cboArea})}; }

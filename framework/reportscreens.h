@@ -1,0 +1,116 @@
+#pragma once
+// The report screens' shared bases: a report is its definition (program ID, caption, layout title,
+// grid columns), its conditions and its statements; the bases carry the search, the summary rows,
+// the footer total and the page layout. A report screen of a subsystem reads:
+//
+//   TfrmEBS080::TfrmEBS080(QWidget *parent)
+//       : TfrmDayReport({"EBS080", "시간대별 장비대여현황 조회,출력", "시간대별 장비대여 현황",
+//                        {{"RENT_HOUR", "시간대", 120}, {"EQUIP_GUBUN_NAME", "장비구분", 120},
+//                         {"RENT_CNT", "대여현황", 80, true}}},
+//                       "*대여일자", ebs080, ebs080Total, parent)
+//   { summarise("총    계"); }
+//
+// Its layout is named by the program ID with "P" for "S" (EBS080 prints as EBP080).
+#include "framework/ezp000.h"
+#include "framework/ezs000.h"
+#include "framework/reportstatement.h"
+#include <QLabel>
+#include <QVector>
+
+class TCodeCombo;
+class TDateEdit;
+class TEdit;
+class TSeasonField;
+
+struct TReportColumn {
+    const char *field;
+    const char *title;
+    int width;                 // pixels in the grid; the layout takes a quarter in millimetres
+    bool right = false;
+};
+
+// What names a report screen: its program ID, window caption, its layout's title and the grid columns.
+struct TReportDefinition {
+    QString programId;
+    QString caption;
+    QString layoutTitle;
+    QVector<TReportColumn> columns;
+};
+
+// A layout printing the listed columns; summaries add the total beside "합계".
+class TfrmReportLayout : public TfrmEZP010 {
+    Q_OBJECT
+public:
+    TfrmReportLayout(const QString &programId, const QString &title, const QVector<TReportColumn> &columns,
+                     bool summary);
+    QString FTotal;
+
+protected:
+    void design() override;
+
+private:
+    bool m_summary;
+    int m_columns;
+};
+
+// A report screen: validation, the statement of its conditions, the grid columns and its layout.
+// A summary (summarise()) also draws its subtotal rows in yellow, shows a first key repeated on
+// consecutive rows once, and puts the grand total of its count query in the footer and beside "합계".
+class TfrmReportList : public TfrmEZS000 {
+    Q_OBJECT
+public:
+    TfrmReportList(const TReportDefinition &report, QWidget *parent);
+    TCodeCombo *cboArea = nullptr;
+    TEdit *edtSeason = nullptr;
+    QLabel *wlbSeason = nullptr;
+    TSeasonField *season = nullptr;   // edtSeason with its lookup button and wlbSeason
+    QString total() const { return FTotal; }
+
+protected:
+    virtual bool validate() { return true; }
+    virtual reportsql::Statement statement() = 0;
+    virtual reportsql::Statement totalStatement() { return {}; }   // summaries only
+    virtual QStringList conditionLines() = 0;
+    void search() override;
+    void afterSearch() override;
+    TfrmZZP010 *createLayout() override;
+    void fillConditions(TfrmZZP010 *layout) override;
+
+    void summarise(const QString &totalCaption);
+    TCodeCombo *addArea(const QString &caption = QStringLiteral("*지역구분"));
+    void addSeason();                 // "*시즌" with its lookup button and its name beside it
+    bool checkSeason();
+    QString seasonPair() const;       // "*시즌: <name>"
+    // An optional date typed as yyyymmdd; empty is allowed, anything else must be a date.
+    TEdit *addOptionalDate(const QString &name, const QString &caption);
+    bool checkDates(TEdit *from, TEdit *to, const QString &caption);
+    static QString periodPair(const QString &caption, TEdit *from, TEdit *to);
+    bool refuse(QWidget *field, const QString &message);   // the error shown, the field focused
+    static inline const QString kBlanks = QStringLiteral("   ");   // between conditions on one line
+
+    TReportDefinition m_report;
+    QVector<TReportColumn> m_layoutColumns;   // when the layout prints other fields than the grid shows
+    QString FTotal;
+
+private:
+    bool m_summary = false;
+    QString m_totalCaption;
+};
+
+// Conditions "<date>" and "*지역구분"; the statements take the date and the area.
+class TfrmDayReport : public TfrmReportList {
+    Q_OBJECT
+public:
+    using DayStatement = reportsql::Statement (*)(const QString &date, const QString &area);
+    TfrmDayReport(const TReportDefinition &report, const QString &dateCaption, DayStatement rows,
+                  DayStatement total, QWidget *parent);
+    TDateEdit *dtpDate;
+
+protected:
+    reportsql::Statement statement() override;
+    reportsql::Statement totalStatement() override;
+    QStringList conditionLines() override;
+
+private:
+    DayStatement m_rows, m_total;
+};

@@ -1,0 +1,23 @@
+#include "framework/sqltext.h"
+
+QString dashedDate(const QString &column)
+{
+    return QStringLiteral("CASE WHEN NULLIF(TRIM(%1), '') IS NULL THEN NULL ELSE "
+                          "SUBSTR(%1,1,4) || '-' || SUBSTR(%1,5,2) || '-' || SUBSTR(%1,7,2) END")
+        .arg(column);
+}
+
+QString dashedDate(const QString &column, const QString &alias)
+{
+    return dashedDate(column) + QStringLiteral(" AS ") + alias;
+}
+
+QString codeLabel(const QString &param, const QString &column)
+{
+    return QStringLiteral("(SELECT DETAIL_NAME FROM ZX010MS WHERE HEAD = :%1 AND DETAIL = %2)").arg(param, column);
+}
+
+QString codeLabel(const QString &param, const QString &column, const QString &alias)
+{
+    return codeLabel(param, column) + QStringLiteral(" AS ") + alias;
+}

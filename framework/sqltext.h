@@ -1,0 +1,15 @@
+#pragma once
+// SQL text shared by the select lists of the list, report and lookup screens. A NULL (or blank)
+// stored value shows as an empty cell on every back end: a date as NULL, a code as a NULL label.
+#include <QString>
+
+// A "yyyymmdd" column shown as "yyyy-mm-dd"; NULL when the column is NULL or blank.
+QString dashedDate(const QString &column);
+// The same with " AS alias".
+QString dashedDate(const QString &column, const QString &alias);
+// Label of a code of the common code table:
+// "(SELECT DETAIL_NAME FROM ZX010MS WHERE HEAD = :param AND DETAIL = column)", the code group bound
+// as param; NULL for a NULL code or one the group does not hold.
+QString codeLabel(const QString &param, const QString &column);
+// The same with " AS alias", for the select list.
+QString codeLabel(const QString &param, const QString &column, const QString &alias);
