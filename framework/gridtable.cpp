@@ -1,0 +1,507 @@
+#include "gridtable.h"
+#include "database/datamodule.h"
+#include "database/transaction.h"
+#include "core/messages.h"
+#include "core/startupvalues.h"
+#include "core/utils.h"
+#include "widgets/inputs.h"
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSet>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+namespace {
+const char *kGridInput = "gridTableInput";
+
+struct WaitCursor {
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+};
+
+bool insideItemView(const QWidget *w)
+{
+    for (const QWidget *a = w->parentWidget(); a; a = a->parentWidget())
+        if (qobject_cast<const QAbstractItemView *>(a))
+            return true;
+    return false;
+}
+
+bool isInput(const QWidget *w)
+{
+    if (qobject_cast<const QLineEdit *>(w))
+        return !qobject_cast<const QComboBox *>(w->parentWidget()) && !qobject_cast<const QAbstractSpinBox *>(w->parentWidget());
+    return qobject_cast<const QComboBox *>(w) || qobject_cast<const QAbstractSpinBox *>(w)
+        || qobject_cast<const QTextEdit *>(w) || qobject_cast<const QPlainTextEdit *>(w);
+}
+
+bool isMemo(const QObject *w) { return qobject_cast<const QTextEdit *>(w) || qobject_cast<const QPlainTextEdit *>(w); }
+
+void paintGridInput(QWidget *control, bool focused)
+{
+    const QColor colour = focused ? QColor(255, 255, 204) : QApplication::palette().color(QPalette::Base);
+    QPalette pal = control->palette();
+    pal.setColor(QPalette::Base, colour);
+    pal.setColor(QPalette::Button, colour);
+    control->setPalette(pal);
+}
+}
+
+// ---- the change buffer ---------------------------------------------------------------------
+
+void TChangeBuffer::record(const QString &rowId, const QStringList &cells, int state)
+{
+    for (Entry &e : m_entries)
+        if (e.rowId == rowId && e.state != 3) {
+            e.cells = cells;
+            e.state = state;
+            return;
+        }
+    m_entries.append({cells, state, rowId});
+}
+
+void TChangeBuffer::recordDeletion(const QString &rowId, const QStringList &cells)
+{
+    m_entries.append({cells, 3, rowId});
+}
+
+void TChangeBuffer::forget(const QString &rowId)
+{
+    m_entries.removeIf([&](const Entry &e) { return e.rowId == rowId; });
+}
+
+// ---- the screen ----------------------------------------------------------------------------
+
+TGridTableScreen::TGridTableScreen(const Texts &texts, QWidget *parent) : TfrmZZI010(parent), m_texts(texts)
+{
+    auto *mainLayout = static_cast<QVBoxLayout *>(panMain->layout());
+    panMaster = new QFrame(panMain);
+    panMaster->setObjectName("panMaster");
+    panMaster->hide();
+    mainLayout->addWidget(panMaster);
+
+    Panel1 = new QFrame(panMain);
+    Panel1->setObjectName("Panel1");
+    auto *gridLayout = new QVBoxLayout(Panel1);
+    gridLayout->setContentsMargins(0, 0, 0, 0);
+    gridLayout->setSpacing(0);
+    rgrGrid = new TEditGrid(Panel1);
+    rgrGrid->setObjectName("rgrGrid");
+    gridLayout->addWidget(rgrGrid, 1);
+    gridLayout->addWidget(rgrGrid->footer());
+    mainLayout->addWidget(Panel1, 1);
+
+    auto nav = [this](const char *name, Qt::ArrowType arrow, int index) {
+        auto *b = new QToolButton(panButtons);
+        b->setObjectName(name);
+        b->setArrowType(arrow);
+        buttonLayout()->insertWidget(index, b);
+        return b;
+    };
+    sbtFirst = nav("sbtFirst", Qt::UpArrow, 0);
+    sbtPrior = nav("sbtPrior", Qt::LeftArrow, 1);
+    sbtNext = nav("sbtNext", Qt::RightArrow, 2);
+    sbtLast = nav("sbtLast", Qt::DownArrow, 3);
+    connect(sbtFirst, &QToolButton::clicked, this, [this] { navigate(sbtFirst, 0); });
+    connect(sbtPrior, &QToolButton::clicked, this, [this] { navigate(sbtPrior, rgrGrid->currentRow() - 1); });
+    connect(sbtNext, &QToolButton::clicked, this, [this] { navigate(sbtNext, rgrGrid->currentRow() + 1); });
+    connect(sbtLast, &QToolButton::clicked, this, [this] { navigate(sbtLast, rgrGrid->rowCount() - 1); });
+
+    bbtAdd = addButton("bbtAdd", QStringLiteral("추가"));
+    bbtDelete = addButton("bbtDelete", QStringLiteral("삭제"));
+    // the bar reads: navigation … 추가 삭제 저장 취소 종료
+    for (QPushButton *b : {bbtAdd, bbtDelete}) {
+        buttonLayout()->removeWidget(b);
+        buttonLayout()->insertWidget(buttonLayout()->indexOf(bbtSave), b);
+    }
+    connect(bbtAdd, &QPushButton::clicked, this, &TGridTableScreen::bbtAddClick);
+    connect(bbtDelete, &QPushButton::clicked, this, &TGridTableScreen::bbtDeleteClick);
+
+    qryTemp = std::make_unique<db::Query>(DM()->dbsDB);
+    prcProc = std::make_unique<db::StoredProc>(DM()->dbsDB);
+
+    connect(rgrGrid, &TEditGrid::cellEdited, this, [this] { m_modified = true; });
+    connect(rgrGrid, &TEditGrid::rowPosted, this, &TGridTableScreen::rowPosted);
+    connect(rgrGrid, &TEditGrid::rowFilled, this, [this](int row) {
+        rowPosted(row);
+        m_modified = true;
+    });
+    setSearchMode(true);
+}
+
+TGridTableScreen::~TGridTableScreen() = default;
+
+// ---- rows and the buffer -------------------------------------------------------------------
+
+void TGridTableScreen::prepareGrid()
+{
+    if (m_rowIdColumn < 0) {
+        m_rowIdColumn = rgrGrid->columnCount();
+        rgrGrid->addColumn("RowID", TEditColumn::Number, 40).hidden().readOnly();
+        rgrGrid->setKeyColumn(m_rowIdColumn);
+        rgrGrid->applyColumns();
+    }
+}
+
+bool TGridTableScreen::LoadRows()
+{
+    if (qryQuery->sql().trimmed().isEmpty()) {
+        ShowError(QStringLiteral("qryQuery의 쿼리문이 없습니다."));
+        return false;
+    }
+    const QString missing = qryQuery->firstUnboundParam();
+    if (!missing.isEmpty()) {
+        SetStatusMessage(missing + QStringLiteral(" 파라미터가 없습니다."));
+        return false;
+    }
+    WaitCursor wait;
+    if (!qryQuery->open()) {
+        SetStatusMessage(qryQuery->lastError());
+        return false;
+    }
+    prepareGrid();
+    m_fields = qryQuery->fieldNames();
+    m_buffer.columns.clear();
+    for (int c = 0; c < rgrGrid->columnCount(); ++c)
+        m_buffer.columns.append(c < m_rowIdColumn && c < m_fields.size() ? QStringLiteral("A") + m_fields[c] : QString());
+
+    const int fields = qMin(qryQuery->fieldCount(), m_rowIdColumn);
+    QVector<TEditGridModel::Row> rows;
+    while (qryQuery->next()) {
+        TEditGridModel::Row r;
+        r.cells.reserve(rgrGrid->columnCount());
+        for (int n = 0; n < fields; ++n)
+            r.cells.append(qryQuery->value(n));
+        while (r.cells.size() < m_rowIdColumn)
+            r.cells.append(QString());
+        r.cells.append(QString::number(++m_counter));
+        r.state = 1;
+        r.posted = true;
+        rows.append(std::move(r));
+    }
+    qryQuery->close();
+    rgrGrid->setRows(std::move(rows));
+    m_buffer.clear();
+    m_modified = false;
+    if (rgrGrid->rowCount() > 0)
+        rgrGrid->setCurrentRow(0);
+    return true;
+}
+
+int TGridTableScreen::appendRecord(const QStringList &cells, int state)
+{
+    prepareGrid();
+    QStringList r = cells.mid(0, m_rowIdColumn);
+    while (r.size() < m_rowIdColumn)
+        r.append(QString());
+    const QString id = QString::number(++m_counter);
+    r.append(id);
+    const int row = rgrGrid->appendRow(r, state);
+    rgrGrid->setRowClean(row);
+    m_buffer.record(id, rgrGrid->rowCells(row), state);
+    m_modified = true;
+    return row;
+}
+
+void TGridTableScreen::rowPosted(int row)
+{
+    QString id = rgrGrid->cell(row, m_rowIdColumn);
+    if (id.isEmpty()) {
+        id = QString::number(++m_counter);
+        rgrGrid->setCell(row, m_rowIdColumn, id);
+    }
+    m_buffer.record(id, rgrGrid->rowCells(row), rgrGrid->rowState(row));
+}
+
+// ---- actions -------------------------------------------------------------------------------
+
+void TGridTableScreen::search()
+{
+    if (!LoadRows())
+        return;
+    setSearchMode(false);
+    rgrGrid->setFocus();
+    if (rgrGrid->rowCount() == 0)
+        SetStatusMessage(QStringLiteral("조회할 내용이 없습니다."));
+}
+
+void TGridTableScreen::bbtAddClick()
+{
+    if (!beginAction(bbtAdd))
+        return;
+    rgrGrid->insertNewRow();
+}
+
+void TGridTableScreen::bbtDeleteClick()
+{
+    if (!beginAction(bbtDelete))
+        return;
+    const int row = rgrGrid->currentRow();
+    if (row < 0 || !AskYesNo(m_texts.deleteQuestion))
+        return;
+    rgrGrid->commitEditor();
+    const QString id = rgrGrid->cell(row, m_rowIdColumn);
+    if (!id.isEmpty()) {
+        if (rgrGrid->rowState(row) == 1) {
+            m_buffer.recordDeletion(id, rgrGrid->rowCells(row));
+            m_modified = true;
+        } else {
+            m_buffer.forget(id);   // never stored: nothing to send for it
+        }
+    }
+    rgrGrid->removeRow(row);
+    rgrGrid->setFocus();
+}
+
+void TGridTableScreen::navigate(QToolButton *button, int row)
+{
+    if (!beginAction(button) || rgrGrid->rowCount() == 0)
+        return;
+    rgrGrid->setCurrentRow(qBound(0, row, rgrGrid->rowCount() - 1));
+}
+
+bool TGridTableScreen::failSave(const QString &error)
+{
+    m_saveError = error;
+    return false;
+}
+
+bool TGridTableScreen::ExecuteRow()
+{
+    return prcProc->exec() || failSave(prcProc->lastError());
+}
+
+bool TGridTableScreen::SaveRows(TEditGrid *grid, TChangeBuffer &buffer, db::StoredProc *procedure)
+{
+    QHash<QString, QString> params;   // upper-case name → declared name
+    for (const QString &p : procedure->paramNames())
+        params.insert(p.toUpper(), p);
+    auto set = [&](const QString &name, const QString &value) {
+        auto it = params.constFind(name.toUpper());
+        if (it != params.constEnd())
+            procedure->setParam(*it, value);
+    };
+    for (const TChangeBuffer::Entry &e : buffer.entries()) {
+        for (int i = 0; i < buffer.columns.size() && i < e.cells.size(); ++i)
+            if (!buffer.columns[i].isEmpty())
+                set(buffer.columns[i], e.cells[i]);
+        set(QStringLiteral("AU_EMP_NO"), Startup().employeeNumber);
+        set(QStringLiteral("AU_IP"), Startup().workstationAddress);
+        set(QStringLiteral("AEDITSTATUS"), RowStateCodes.value(e.state == 0 ? 2 : e.state));
+        m_savingRowId = e.rowId;
+        m_saveError.clear();
+        bool ok;
+        if (grid == rgrGrid && procedure == prcProc.get())
+            ok = ExecuteRow();
+        else
+            ok = procedure->exec() || failSave(procedure->lastError());
+        m_savingRowId.clear();
+        if (!ok)
+            return false;
+    }
+    m_sent.append({grid, &buffer});   // settled once the transaction is committed
+    return true;
+}
+
+bool TGridTableScreen::SaveChanges()
+{
+    return SaveRows(rgrGrid, m_buffer, prcProc.get());
+}
+
+void TGridTableScreen::save()
+{
+    rgrGrid->postCurrentRow();
+    if (!m_modified) {
+        ShowError(m_texts.noChanges);
+        return;
+    }
+    if (!AskYesNo(QStringLiteral("저장 하시겠습니까?")))
+        return;
+    db::Database *db = prcProc->database();
+    if (db && !db->isOpen())
+        db->open(db->settings());
+    m_saved = false;
+    m_saveError.clear();
+    m_sent.clear();
+    QString error;
+    bool ok = false;
+    {
+        WaitCursor wait;
+        db::Transaction transaction(db);
+        try {
+            if (!transaction.isActive())
+                error = transaction.error();
+            else if (!SaveChanges())
+                error = m_saveError;
+            else if (!transaction.commit())
+                error = transaction.error();
+            else
+                ok = true;
+        } catch (const db::DatabaseError &e) {
+            error = e.message();
+        } catch (const std::exception &e) {
+            error = QString::fromUtf8(e.what());
+        }
+        if (!ok)
+            transaction.setError(error);
+    }   // not committed: rolled back here
+    if (!ok) {
+        // Nothing of it was stored: every entry stays pending, so a repeated save sends each change once.
+        m_sent.clear();
+        ShowError(QStringLiteral("자료를 저장하지 못했습니다.\r\r에러내용:\r") + error);
+        return;
+    }
+    // The saved rows are stored ones now: a row saved as new is changed, not inserted, next time.
+    for (const auto &[grid, buffer] : m_sent) {
+        QSet<QString> saved;
+        for (const TChangeBuffer::Entry &e : buffer->entries())
+            saved.insert(e.rowId);
+        for (int r = 0; r < grid->rowCount(); ++r)
+            if (grid->keyColumn() < 0 || saved.contains(grid->cell(r, grid->keyColumn()))) {
+                grid->setRowState(r, 1);
+                grid->setRowClean(r);
+            }
+        buffer->clear();
+    }
+    m_sent.clear();
+    m_saved = true;
+    m_modified = false;
+    const QString done = QStringLiteral("자료를 저장했습니다.");
+    SetStatusMessage(done);
+    if (m_searchAfterSave) {
+        // keys given by the database are shown only by reading the rows again
+        const int row = rgrGrid->currentRow();
+        if (!LoadRows()) {
+            ShowInfo(QStringLiteral("자료를 불러오는중에 문제가 발생했습니다. 취소후 다시 조회하십시요"));
+            return;
+        }
+        rgrGrid->setCurrentRow(qMin(row, rgrGrid->rowCount() - 1));
+        SetStatusMessage(done);
+    }
+}
+
+void TGridTableScreen::cancel()
+{
+    rgrGrid->commitEditor();
+    if (m_modified && !AskYesNo(m_texts.cancelQuestion))
+        return;
+    setSearchMode(true);
+    rgrGrid->clearSortMarks();
+    clearDataArea();
+    rgrGrid->clearRows();
+    m_buffer.clear();
+    m_counter = 0;
+    m_modified = false;
+}
+
+void TGridTableScreen::clearDataArea()
+{
+    for (QWidget *w : panMain->findChildren<QWidget *>()) {
+        if (insideItemView(w))
+            continue;
+        if (auto *grid = qobject_cast<TEditGrid *>(w)) {
+            grid->clearRows();
+        } else if (auto *n = qobject_cast<TNumericEdit *>(w)) {
+            n->setValue(0);
+        } else if (auto *e = qobject_cast<QLineEdit *>(w)) {
+            if (!qobject_cast<QComboBox *>(e->parentWidget()) && !qobject_cast<QAbstractSpinBox *>(e->parentWidget()))
+                e->clear();
+        } else if (auto *combo = qobject_cast<QComboBox *>(w)) {
+            combo->setCurrentIndex(combo->count() > 0 ? 0 : -1);
+        } else if (auto *check = qobject_cast<QCheckBox *>(w)) {
+            check->setChecked(false);
+        } else if (auto *t = qobject_cast<QTextEdit *>(w)) {
+            t->clear();
+        } else if (auto *p = qobject_cast<QPlainTextEdit *>(w)) {
+            p->clear();
+        } else if (auto *l = qobject_cast<QLabel *>(w)) {
+            if (!l->buddy())
+                l->clear();   // captions of the inputs keep their text
+        }
+    }
+}
+
+// ---- inputs by their names -----------------------------------------------------------------
+
+void TGridTableScreen::showEvent(QShowEvent *event)
+{
+    TfrmZZI010::showEvent(event);
+    if (m_attached)
+        return;
+    m_attached = true;
+    for (QWidget *w : findChildren<QWidget *>())
+        if (isInput(w) && !w->objectName().isEmpty() && !w->objectName().startsWith("qt_") && !insideItemView(w))
+            attachInput(w);
+    if (isSearchMode())
+        if (QWidget *first = firstCondition())
+            first->setFocus();
+}
+
+void TGridTableScreen::attachInput(QWidget *control)
+{
+    if (!control || control->property(kGridInput).toBool())
+        return;
+    control->setProperty(kGridInput, true);
+    control->installEventFilter(this);
+    paintGridInput(control, control->hasFocus());
+    if (control->objectName().startsWith("wme"))
+        if (auto *edit = qobject_cast<QLineEdit *>(control)) {
+            connect(edit, &QLineEdit::textChanged, this, [this, edit] { showDayName(edit); });
+            showDayName(edit);
+        }
+}
+
+void TGridTableScreen::showDayName(QWidget *maskEdit)
+{
+    auto *label = findChild<QLabel *>(QStringLiteral("wlb") + maskEdit->objectName().mid(3));
+    if (!label)
+        return;
+    QString date;
+    if (auto *m = qobject_cast<TMaskEdit *>(maskEdit))
+        date = m->value();
+    else if (auto *e = qobject_cast<QLineEdit *>(maskEdit))
+        date = DigitsOnly(e->text());
+    label->setText(DayName(date));
+}
+
+bool TGridTableScreen::clickLookup(QWidget *control)
+{
+    const QString suffix = control->objectName().mid(3);
+    if (suffix.isEmpty())
+        return false;
+    for (const char *prefix : {"sbt", "bbt"})
+        if (auto *b = findChild<QAbstractButton *>(QLatin1String(prefix) + suffix)) {
+            if (b->isEnabled() && !b->isHidden())
+                b->click();
+            return true;
+        }
+    return false;
+}
+
+bool TGridTableScreen::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched->property(kGridInput).toBool()) {
+        auto *w = static_cast<QWidget *>(watched);
+        if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+            paintGridInput(w, event->type() == QEvent::FocusIn);
+            return false;
+        }
+        if (event->type() == QEvent::KeyPress) {
+            auto *k = static_cast<QKeyEvent *>(event);
+            if (k->key() == Qt::Key_F1 && clickLookup(w))
+                return true;
+            if (qobject_cast<TMaskEdit *>(w) && !k->text().isEmpty() && k->text().at(0) >= QLatin1Char(' ')
+                && !QStringLiteral("0123456789-.").contains(k->text()))
+                return true;   // a masked edit takes digits, "-" and "." only
+            const bool condition = w->parentWidget() == conditions();
+            if (!condition && !isMemo(w) && handleEnter(watched, event))
+                return true;
+        }
+    }
+    return TfrmZZI010::eventFilter(watched, event);
+}

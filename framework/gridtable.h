@@ -1,0 +1,129 @@
+#pragma once
+// The grid table screen: records edited in place in rgrGrid and saved through one procedure in one
+// transaction. TfrmEZI020 and TfrmZZI090 are its two faces (their texts and their Cancel differ).
+//
+// A concrete screen designs the columns in the order of its search statement's fields, gives the
+// statement and the procedure, and checks its conditions in search() before calling the base:
+//
+//   rgrGrid->addColumn("회원번호", TEditColumn::Text, 80).readOnly();
+//   rgrGrid->addColumn("금액", TEditColumn::Number, 80).summed();
+//   qryQuery->setSql("SELECT MEMBER_NO, AMOUNT FROM …");   prcProc->setProcedure("PR_EGI010_01");
+//
+// Before the first search the base appends the hidden column "RowID". Every row loaded or added gets
+// a RowID from the screen's counter (reset only by Cancel). The change buffer holds one entry per
+// RowID for changes, updated in place whenever the row is posted, and one entry of its own for a
+// deletion; the columns of an entry are the grid's, named "A" + the statement's field names for the
+// procedure's parameters. Saving sends every entry in order (AEDITSTATUS: the row state, "1" changed,
+// "2" new, "3" deleted; a row the program added with state 0 goes as "2"), with AU_EMP_NO and AU_IP.
+//
+// After a successful save the rows are all stored ones (state 1) and the buffer is empty; a screen
+// whose keys the database gives sets setSearchAfterSave(true) and is searched again. A failed save
+// rolls everything back and keeps every entry, so a retry sends each change once.
+//
+// Naming conventions, resolved by component name (the suffix is the name without its first three
+// letters): a masked edit "wme…" shows the day name of its date in the label "wlb" + suffix; F1 in an
+// input clicks "sbt" + suffix, or else "bbt" + suffix. Inputs turn light yellow while they have the
+// focus; Enter moves on; a masked edit takes digits, "-" and "." only.
+#include "zzi010.h"
+#include "database/procedure.h"
+#include "widgets/editgrid.h"
+#include <QToolButton>
+#include <QVector>
+
+// The changes waiting to be saved, one entry per RowID (a deletion has one of its own).
+class TChangeBuffer {
+public:
+    struct Entry {
+        QStringList cells;   // a copy of the grid row, RowID included
+        int state = 0;
+        QString rowId;
+    };
+    QStringList columns;     // parameter name per grid column ("A" + field), empty where none
+
+    void record(const QString &rowId, const QStringList &cells, int state);   // a change: in place
+    void recordDeletion(const QString &rowId, const QStringList &cells);
+    void forget(const QString &rowId);   // every entry of the row
+    void clear() { m_entries.clear(); }
+    bool isEmpty() const { return m_entries.isEmpty(); }
+    int size() const { return int(m_entries.size()); }
+    const QVector<Entry> &entries() const { return m_entries; }
+    QVector<Entry> &entries() { return m_entries; }
+
+private:
+    QVector<Entry> m_entries;
+};
+
+class TGridTableScreen : public TfrmZZI010 {
+    Q_OBJECT
+public:
+    struct Texts {
+        QString deleteQuestion;
+        QString noChanges;
+        QString cancelQuestion;
+    };
+    TGridTableScreen(const Texts &texts, QWidget *parent = nullptr);
+    ~TGridTableScreen() override;
+
+    // Hooks.
+    virtual bool SaveRows(TEditGrid *grid, TChangeBuffer &buffer, db::StoredProc *procedure);
+    virtual bool SaveChanges();   // default: SaveRows(rgrGrid, the change buffer, prcProc)
+    virtual bool ExecuteRow();    // default: runs prcProc for the entry being saved
+    QString savingRowId() const { return m_savingRowId; }   // while an entry is being saved
+    bool failSave(const QString &error);   // for an overriding hook: remembers the text, false
+
+    // Services.
+    bool LoadRows();   // runs qryQuery into the grid
+    int appendRecord(const QStringList &cells, int state = 0);   // a row the program adds, recorded
+    int rowIdColumn() const { return m_rowIdColumn; }
+    QStringList fieldNames() const { return m_fields; }
+    TChangeBuffer &changeBuffer() { return m_buffer; }
+    int rowCounter() const { return m_counter; }
+    bool isModified() const { return m_modified; }
+    void setModified(bool on) { m_modified = on; }
+    bool isSaved() const { return m_saved; }
+    void setSearchAfterSave(bool on) { m_searchAfterSave = on; }
+    // Inputs of the screen get the colouring, Enter, F1 and the day-name label; the ones there at the
+    // first show are attached by themselves.
+    void attachInput(QWidget *control);
+
+    TEditGrid *rgrGrid;
+    QFrame *Panel1;
+    QFrame *panMaster;
+    QToolButton *sbtFirst, *sbtPrior, *sbtNext, *sbtLast;
+    QPushButton *bbtAdd;
+    QPushButton *bbtDelete;
+    std::unique_ptr<db::Query> qryTemp;
+    std::unique_ptr<db::StoredProc> prcProc;
+
+public slots:
+    void bbtAddClick();
+    void bbtDeleteClick();
+
+protected:
+    void search() override;
+    void save() override;
+    void cancel() override;
+    virtual void clearDataArea();   // what Cancel empties besides the grid
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void prepareGrid();
+    void rowPosted(int row);
+    void navigate(QToolButton *button, int row);
+    void showDayName(QWidget *maskEdit);
+    bool clickLookup(QWidget *control);
+
+    Texts m_texts;
+    TChangeBuffer m_buffer;
+    QStringList m_fields;
+    QString m_savingRowId;
+    QString m_saveError;
+    QList<std::pair<TEditGrid *, TChangeBuffer *>> m_sent;   // saved by SaveRows, settled at commit
+    int m_rowIdColumn = -1;
+    int m_counter = 0;
+    bool m_modified = false;
+    bool m_saved = false;
+    bool m_searchAfterSave = false;
+    bool m_attached = false;
+};

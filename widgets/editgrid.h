@@ -1,0 +1,198 @@
+#pragma once
+// TEditGrid: a grid edited in place, on Qt's model/view classes. The screen designs the columns; the
+// rows are texts, each with a row state (0 none, 1 existing, 2 inserted on the screen, 3 deleted).
+//
+//   grid->addColumn("회원명", TEditColumn::Text, 100).bytes(20);
+//   grid->addColumn("구분", TEditColumn::Text, 60).pickList("E0011");    // holds codes, shows labels
+//   grid->addColumn("금액", TEditColumn::Number, 80).summed();           // footer: sum as "#,##0"
+//   grid->addColumn("RowID", TEditColumn::Number, 40).hidden().readOnly();
+//   layout->addWidget(grid); layout->addWidget(grid->footer());           // the footer line below it
+//
+// Posting: a row that was edited (or a row inserted on the screen) is posted when the current row
+// leaves it, or by postCurrentRow(): rowPosted(row) is emitted, except for a row inserted on the
+// screen that is still entirely empty and was never posted, which is removed silently. Cell edits by
+// the user (or editCell) emit cellEdited; setCell is the program's own write and emits nothing.
+//
+// Keys: Down on the last row appends a new row (not behind an empty new one; up to the row limit);
+// Enter moves to the next cell; Tab and Shift+Tab leave the grid. Block fill: with Ctrl held, Right
+// widens the source range of columns on the current row and each Down copies the source cells into
+// the row reached (read-only columns and rows without key are skipped; see setKeyColumn), emitting
+// rowFilled(row); releasing Ctrl ends the block. A click on a column title sorts by it, ascending and
+// descending in turn, and only that column shows the sort mark.
+#include <QAbstractTableModel>
+#include <QStringList>
+#include <QTableView>
+#include <QVector>
+
+struct TEditColumn {
+    enum DataType { Text, Number, Date };   // a Date cell holds "yyyymmdd" and shows "yyyy-mm-dd"
+    QString title;
+    DataType type = Text;
+    int width = 80;
+    int maxBytes = 0;           // CP949 bytes, 0 without limit
+    QStringList pickCodes;      // codes held by the cells
+    QStringList pickLabels;     // labels shown for them
+    bool isHidden = false;
+    bool isReadOnly = false;
+    bool isSummed = false;
+
+    QString labelOf(const QString &code) const;
+
+    TEditColumn &pickList(const QStringList &codes, const QStringList &labels);
+    TEditColumn &pickList(const QString &group);   // filled from the code list source
+    TEditColumn &hidden(bool on = true) { isHidden = on; return *this; }
+    TEditColumn &readOnly(bool on = true) { isReadOnly = on; return *this; }
+    TEditColumn &summed(bool on = true) { isSummed = on; return *this; }
+    TEditColumn &bytes(int n) { maxBytes = n; return *this; }
+};
+
+// "#,##0": a whole number with thousands separators.
+QString FormatThousands(qint64 value);
+
+class TEditGridModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    struct Row {
+        QStringList cells;
+        int state = 0;
+        bool dirty = false;    // edited since it was last posted
+        bool posted = false;   // posted at least once (an inserted row then holds a record)
+    };
+
+    using QAbstractTableModel::QAbstractTableModel;
+    int rowCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : int(m_rows.size()); }
+    int columnCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : int(m_columns.size()); }
+    QVariant data(const QModelIndex &index, int role) const override;
+    bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    void sort(int column, Qt::SortOrder order) override;
+
+    QVector<TEditColumn> &columns() { return m_columns; }
+    const QVector<TEditColumn> &columns() const { return m_columns; }
+    int addColumn(const TEditColumn &column);
+
+    QString cell(int row, int column) const;
+    void setCell(int row, int column, const QString &text);   // no edit signal, the row stays clean
+    const Row &row(int r) const { return m_rows[r]; }
+    Row &row(int r) { return m_rows[r]; }
+    void appendRow(const QStringList &cells, int state);
+    void removeRow(int row);
+    void setRows(QVector<Row> rows);
+    void setBlock(int row, int first, int last);   // the highlighted source cells; row -1: none
+    bool inBlock(int row, int column) const;
+
+signals:
+    void cellEdited(int row, int column);
+
+private:
+    QVector<TEditColumn> m_columns;
+    QVector<Row> m_rows;
+    int m_blockRow = -1, m_blockFirst = 0, m_blockLast = -1;
+};
+
+class TGridFooter;
+
+class TEditGrid : public QTableView {
+    Q_OBJECT
+public:
+    explicit TEditGrid(QWidget *parent = nullptr);
+    ~TEditGrid() override;
+
+    TEditColumn &addColumn(const QString &title, TEditColumn::DataType type = TEditColumn::Text, int width = 80);
+    TEditGridModel *gridModel() const { return m_model; }
+    int columnCount() const { return m_model->columnCount(); }
+    TEditColumn &column(int index) { return m_model->columns()[index]; }
+    const TEditColumn &column(int index) const { return m_model->columns()[index]; }
+    int columnByTitle(const QString &title) const;
+    void applyColumns();
+
+    int rowCount() const { return m_model->rowCount(); }
+    QString cell(int row, int column) const { return m_model->cell(row, column); }
+    QString cell(int row, const QString &title) const { return cell(row, columnByTitle(title)); }
+    QStringList rowCells(int row) const { return m_model->row(row).cells; }
+    QString cellLabel(int row, int column) const;
+    void setCell(int row, int column, const QString &text) { m_model->setCell(row, column, text); }
+    bool editCell(int row, int column, const QString &text);   // as the user goes there and types it
+    int rowState(int row) const { return m_model->row(row).state; }
+    void setRowState(int row, int state) { m_model->row(row).state = state; }
+    bool isRowDirty(int row) const { return m_model->row(row).dirty; }
+    void setRowClean(int row);
+    bool isBlankRow(int row) const;   // every cell empty
+    bool isNewRow(int row) const;     // inserted on the screen and never posted
+
+    int appendRow(const QStringList &cells = {}, int state = 0);   // the program's own row
+    int insertNewRow();                 // a row for the user (state 2), made current; -1 at the limit
+    void removeRow(int row);
+    void clearRows();
+    void setRows(QVector<TEditGridModel::Row> rows);
+    void setRowLimit(int rows) { m_rowLimit = rows; }   // 0: no limit
+    int rowLimit() const { return m_rowLimit; }
+
+    int currentRow() const;
+    void setCurrentRow(int row);
+    void setCurrentCell(int row, int column);
+    // Ends the editing of the current row: the open editor hands over its text, and the row is posted
+    // when it needs it.
+    void postCurrentRow();
+    void commitEditor();
+
+    // A column whose empty cell marks a row as not yet holding a record (block fill skips it).
+    void setKeyColumn(int column) { m_keyColumn = column; }
+    int keyColumn() const { return m_keyColumn; }
+
+    bool isBlockActive() const { return m_blockRow >= 0; }
+    int sortColumn() const { return m_sortColumn; }
+    Qt::SortOrder sortOrder() const { return m_sortOrder; }
+    void sortBy(int column);            // what a click on the column title does
+    void clearSortMarks();
+
+    // The footer line: summed columns show their sum, others the caption given them.
+    TGridFooter *footer() const { return m_footer; }
+    void setFooterCaption(int column, const QString &text);
+    QString footerText(int column) const;
+    void computeFooter();
+
+signals:
+    void cellEdited(int row, int column);
+    void rowPosted(int row);
+    void rowFilled(int row);
+    void footerComputed();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    friend class TEditGridDelegate;
+    friend class TEditSelectionModel;
+    int leaveRow(int from, int to);   // posts the row left; answers where to go
+    bool postRow(int row);            // false when the row was removed
+    void fillDown();
+    void endBlock();
+    int nextVisibleColumn(int column, int step) const;
+
+    TEditGridModel *m_model;
+    TGridFooter *m_footer;
+    QWidget *m_editor = nullptr;
+    QStringList m_footerCaptions;
+    QStringList m_footerTexts;
+    int m_rowLimit = 0;
+    int m_keyColumn = -1;
+    int m_blockRow = -1, m_blockFirst = 0, m_blockLast = -1;
+    int m_sortColumn = -1;
+    Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
+    bool m_posting = false;
+};
+
+class TGridFooter : public QWidget {
+    Q_OBJECT
+public:
+    explicit TGridFooter(TEditGrid *grid);
+protected:
+    void paintEvent(QPaintEvent *event) override;
+private:
+    TEditGrid *m_grid;
+};
