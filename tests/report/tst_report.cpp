@@ -1,9 +1,13 @@
 // The report engine: pages counted from the bands, the summary moving to a new page when it does not
-// fit, per-record changes, landscape pages, an empty source.
+// fit, per-record changes, landscape pages, an empty source; the preview a screen holds.
+#include "report/preview.h"
 #include "report/report.h"
 #include <QApplication>
+#include <QComboBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QVBoxLayout>
 #include <QtTest>
 
 namespace {
@@ -105,6 +109,87 @@ private slots:
         QVERIFY(!r.prepare());
         QTemporaryDir dir;
         QVERIFY(!r.savePdf(dir.filePath("x.pdf")));
+    }
+
+    // The preview inside a screen, driven from the keyboard wherever the focus is in it, then saved
+    // and printed from its buttons.
+    void previewWidget()
+    {
+        ListSource source(60);   // three pages
+        report::Report r;
+        design(r);
+        r.setDataSource(&source);
+        QWidget screen;
+        auto *view = new report::TReportPreviewWidget(&screen);
+        (new QVBoxLayout(&screen))->addWidget(view);
+        auto *next = view->findChild<QPushButton *>("btnNext");
+        auto *zoomBox = view->findChild<QComboBox *>("cboZoom");
+        QVERIFY(next && zoomBox);
+        QVERIFY(!next->isEnabled());   // nothing to show yet
+        QCOMPARE(view->pageCaption(), QString());
+        view->setReport(&r);
+        QVERIFY(next->isEnabled());
+        screen.show();
+        QVERIFY(QTest::qWaitForWindowActive(&screen));
+        view->setFocus();
+        QWidget *focus = QApplication::focusWidget();
+        QVERIFY(focus && view->isAncestorOf(focus));
+
+        QCOMPARE(view->pageCaption(), QString("1 / 3"));
+        const QImage first = view->pageImage();
+        QSignalSpy pages(view, &report::TReportPreviewWidget::pageChanged);
+        QTest::keyClick(focus, Qt::Key_PageDown);
+        QCOMPARE(view->pageCaption(), QString("2 / 3"));
+        QCOMPARE(pages.size(), 1);
+        QCOMPARE(pages.at(0), QVariantList({2, 3}));
+        QVERIFY(view->pageImage() != first);
+        QTest::keyClick(focus, Qt::Key_PageDown);
+        QTest::keyClick(focus, Qt::Key_PageDown);
+        QCOMPARE(view->currentPage(), 3);   // the last page stays
+        QTest::keyClick(focus, Qt::Key_Home, Qt::ControlModifier);
+        QCOMPARE(view->currentPage(), 1);
+        QCOMPARE(view->pageImage(), first);
+        // On the zoom box the page keys still page rather than change the zoom.
+        zoomBox->setFocus();
+        QTest::keyClick(zoomBox, Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClick(zoomBox, Qt::Key_PageUp);
+        QCOMPARE(view->currentPage(), 2);
+        QCOMPARE(view->zoom(), 100);
+
+        const int width = view->pageImage().width();
+        QTest::keyClick(zoomBox, Qt::Key_Plus);
+        QCOMPARE(view->zoom(), 125);
+        QVERIFY(qAbs(view->pageImage().width() * 4 - width * 5) <= 4);
+        QCOMPARE(zoomBox->currentText(), QString("125%"));
+        QTest::keyClick(focus, Qt::Key_Minus);
+        QTest::keyClick(focus, Qt::Key_Minus);
+        QCOMPARE(view->zoom(), 75);
+        QCOMPARE(view->currentPage(), 2);
+        QCOMPARE(pages.size(), 5);   // a zoom draws the same page again: no page change
+        view->setZoom(90);   // between the steps, as a host may open it
+        QCOMPARE(zoomBox->currentText(), QString("90%"));
+        QTest::keyClick(focus, Qt::Key_Plus);
+        QCOMPARE(view->zoom(), 100);
+
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath("view.pdf");
+        report::TReportPreviewWidget::setFileNameAsker([&](QWidget *, const QString &) { return pdf; });
+        QTest::mouseClick(view->findChild<QPushButton *>("btnPdf"), Qt::LeftButton);
+        report::TReportPreviewWidget::setFileNameAsker({});
+        QFile file(pdf);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.read(4), QByteArray("%PDF"));
+        int printed = 0;
+        report::Report::setPrintTarget([&](report::Report &out) { return &out == &r && ++printed; });
+        QTest::mouseClick(view->findChild<QPushButton *>("btnPrint"), Qt::LeftButton);
+        report::Report::setPrintTarget({});
+        QCOMPARE(printed, 1);
+
+        view->setReport(nullptr);
+        QVERIFY(view->pageImage().isNull());
+        QTest::keyClick(focus, Qt::Key_PageDown);
+        QVERIFY(!view->savePdf(dir.filePath("none.pdf")));
+        QVERIFY(!QFile::exists(dir.filePath("none.pdf")));
     }
 };
 
