@@ -83,7 +83,7 @@ TfrmZZP010 *TfrmReportList::createLayout()
     QString programId = m_report.programId;
     programId.replace(2, 1, QLatin1Char('P'));
     auto *layout = new TfrmReportLayout(programId, m_report.layoutTitle,
-                                   m_layoutColumns.isEmpty() ? m_report.columns : m_layoutColumns, m_summary);
+                                        m_layoutColumns.isEmpty() ? m_report.columns : m_layoutColumns, m_summary);
     layout->FTotal = FTotal;
     return layout;
 }
