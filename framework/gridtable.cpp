@@ -186,6 +186,8 @@ bool TGridTableScreen::LoadRows()
     }
     qryQuery->close();
     rgrGrid->setRows(std::move(rows));
+    if (rgrGrid->sortColumn() >= 0)   // read again in the order the user chose
+        rgrGrid->gridModel()->sort(rgrGrid->sortColumn(), rgrGrid->sortOrder());
     m_buffer.clear();
     m_modified = false;
     if (rgrGrid->rowCount() > 0)

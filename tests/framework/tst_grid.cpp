@@ -235,15 +235,18 @@ private slots:
         QVERIFY(open(backend));
         s->setSearchAfterSave(true);
         s->bbtSearchClick();
+        grid()->sortBy(Code);
+        grid()->sortBy(Code);                              // descending: C, B, A
         s->bbtAddClick();
         grid()->editCell(3, Name, "자동");
         s->bbtSaveClick();
         QCOMPARE(g_calls, QStringList{"2:G4"});
         QCOMPARE(grid()->rowCount(), 4);
-        QCOMPARE(grid()->currentRow(), 3);
-        QCOMPARE(grid()->cell(3, Code), QString("G4"));
+        QCOMPARE(grid()->currentRow(), 3);                 // the same row number
+        QCOMPARE(grid()->cell(0, Code), QString("G4"));    // read again in the chosen order
+        QCOMPARE(grid()->cell(3, Code), QString("A"));
         QCOMPARE(s->statusMessage(), QString("자료를 저장했습니다."));
-        grid()->editCell(3, Amount, "9");
+        grid()->editCell(0, Amount, "9");
         g_calls.clear();
         s->bbtSaveClick();
         QCOMPARE(g_calls, QStringList{"1:G4"});
