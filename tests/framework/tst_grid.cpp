@@ -79,6 +79,12 @@ public:
         this->qryQuery->setSql("SELECT CODE, NAME, KIND, AMOUNT, NOTE FROM T_GRID ORDER BY CODE");
         this->prcProc->setProcedure("PR_TST020_01");
     }
+    bool ExecuteRow() override
+    {
+        savedRowIds.append(this->savingRowId());
+        return Base::ExecuteRow();
+    }
+    QStringList savedRowIds;
     TEdit *edtCond, *edtNote;
     TMaskEdit *wmeJoinDate;
     QLabel *wlbJoinDate;
@@ -257,7 +263,8 @@ private slots:
     void failedSaveKeepsEveryChangeForTheRetry()
     {
         QFETCH(int, backend);
-        QVERIFY(open(backend));
+        auto *scr = open(backend);
+        QVERIFY(scr);
         const QString before = rows();
         s->bbtSearchClick();
         grid()->editCell(0, Amount, "11");
@@ -275,8 +282,10 @@ private slots:
         QCOMPARE(grid()->rowState(3), 2);
         g_failAt = 0;
         g_calls.clear();
+        scr->savedRowIds.clear();
         s->bbtSaveClick();
         QCOMPARE(g_calls, (QStringList{"1:A", "1:B", "2:N"}));
+        QCOMPARE(scr->savedRowIds, (QStringList{"1", "2", "4"}));   // the hook knows the row being saved
         QCOMPARE(rows(), QString("A=가/01/11,B=나/02/22,C=다/01/-300,N=//"));
     }
 
