@@ -8,7 +8,8 @@
 namespace db {
 
 Database::Database(const QString &connectionName)
-    : m_name(connectionName.isEmpty() ? QUuid::createUuid().toString(QUuid::WithoutBraces) : connectionName)
+    : m_name(connectionName.isEmpty() ? QUuid::createUuid().toString(QUuid::WithoutBraces) : connectionName),
+      m_sessionId(QUuid::createUuid().toString(QUuid::WithoutBraces))
 {
 }
 

@@ -48,6 +48,9 @@ public:
     QString lastError() const { return m_lastError; }
     QSqlDatabase sql() const;
     QString connectionName() const { return m_name; }
+    // Names this connection's work among all connections to the database (the counter's holds); the
+    // same for the life of the object, across reconnections.
+    QString sessionId() const { return m_sessionId; }
 
     // Read-committed transactions; one at a time on the connection.
     bool inTransaction() const { return m_inTransaction; }
@@ -68,6 +71,7 @@ public:
 
 private:
     QString m_name;
+    QString m_sessionId;
     ConnectionSettings m_settings;
     QString m_lastError;
     bool m_inTransaction = false;

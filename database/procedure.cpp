@@ -148,6 +148,35 @@ void ProcedureCall::saveByEditStatus(const QString &table, const QStringList &ke
     }
 }
 
+qlonglong ProcedureCall::takeNumber(const QString &counterTable, const QString &counterColumn,
+                                     const QHash<QString, QVariant> &key, const QString &itemTable,
+                                     const QString &itemColumn, bool take)
+{
+    QStringList names = key.keys();
+    names.sort();
+    QStringList where;
+    for (const QString &k : names)
+        where << QStringLiteral("%1 = :%1").arg(k);
+    const QString whereText = QStringLiteral(" WHERE ") + where.join(QStringLiteral(" AND "));
+    // Both back ends admit the upsert; of two first numberings the second waits for the first and then
+    // finds the row.
+    exec(QStringLiteral("INSERT INTO %1 (%2, %3) VALUES (:%4, 0) ON CONFLICT (%2) DO NOTHING")
+             .arg(counterTable, names.join(QStringLiteral(", ")), counterColumn, names.join(QStringLiteral(", :"))),
+         key);
+    exec(QStringLiteral("UPDATE %1 SET %2 = %2").arg(counterTable, counterColumn) + whereText, key);
+    const qlonglong last = scalar(QStringLiteral("SELECT %1 FROM %2").arg(counterColumn, counterTable) + whereText, key)
+                               .toLongLong();
+    const qlonglong stored =
+        scalar(QStringLiteral("SELECT NVL(MAX(%1), 0) FROM %2").arg(itemColumn, itemTable) + whereText, key).toLongLong();
+    const qlonglong next = qMax(last, stored) + (take ? 1 : 0);
+    if (next != last) {
+        QHash<QString, QVariant> b = key;
+        b.insert(QStringLiteral("TAKE_NUMBER_NEXT"), next);
+        exec(QStringLiteral("UPDATE %1 SET %2 = :TAKE_NUMBER_NEXT").arg(counterTable, counterColumn) + whereText, b);
+    }
+    return next;
+}
+
 // ---- ProcedureCatalog ------------------------------------------------------------------------
 
 ProcedureCatalog::ProcedureCatalog() { registerAllProcedures(*this); }
@@ -224,6 +253,9 @@ bool StoredProc::exec()
     QHash<QString, QVariant> values;
     for (const Parameter &param : p->parameters)
         values.insert(param.name, param.direction == Direction::Out ? QVariant() : m_values.value(param.name));
+    m_lastError = Query::refuseNul(values);
+    if (!m_lastError.isEmpty())
+        return false;
 
     // Inside the caller's transaction a failed call fails the caller's whole unit of work, which the
     // caller rolls back; outside one the call is a unit of its own, committed at once.

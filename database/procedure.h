@@ -62,6 +62,15 @@ public:
     // are filled from AU_EMP_NO and AU_IP when the table has them.
     void saveByEditStatus(const QString &table, const QStringList &keys, const QStringList &columns);
 
+    // The next number of a counter row that only goes up (a number once printed on a ticket never passes
+    // to another item): the row is created on first use without a clash between counters numbering at
+    // the same moment, then locked until the caller's transaction ends, so concurrent callers take their
+    // numbers one after the other. Never below the largest number already in itemTable.itemColumn for
+    // the same key. With take false the counter is only locked and brought up to date.
+    qlonglong takeNumber(const QString &counterTable, const QString &counterColumn,
+                         const QHash<QString, QVariant> &key, const QString &itemTable, const QString &itemColumn,
+                         bool take = true);
+
     // Audit values for hand-written statements.
     QHash<QString, QVariant> audit() const;
 

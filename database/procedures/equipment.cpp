@@ -14,6 +14,16 @@ QHash<QString, QVariant> pieceKeys(ProcedureCall &call)
             {"EQUIP_GUBUN", call.param("AEQUIP_GUBUN")}, {"EQUIP_NO", call.param("AEQUIP_NO")}};
 }
 
+// Another counter's hold on the piece (RENT_DATE, AREA_GUBUN, EQUIP_GUBUN, EQUIP_NO of keys). A hold
+// belongs to the connection (the counter) that took it.
+bool heldByAnother(ProcedureCall &call, QHash<QString, QVariant> keys)
+{
+    keys.insert("SESSION_ID", call.database()->sessionId());
+    return call.scalar("SELECT COUNT(*) FROM EB020TM WHERE RENT_DATE = :RENT_DATE AND AREA_GUBUN = :AREA_GUBUN "
+                       "AND EQUIP_GUBUN = :EQUIP_GUBUN AND EQUIP_NO = :EQUIP_NO AND NVL(SESSION_ID, '-') <> :SESSION_ID",
+                       keys).toInt() > 0;
+}
+
 // The piece's multi-day flag follows its rental row: 'Y' from the start of a multi-day rental until
 // that row is returned, changed to another status or deleted.
 void followMultiDay(ProcedureCall &call, const QString &stat, bool rowGone)
@@ -31,6 +41,29 @@ void followMultiDay(ProcedureCall &call, const QString &stat, bool rowGone)
     }
 }
 
+bool isRented(const QString &stat) { return stat == QLatin1String("D") || stat == QLatin1String("S"); }
+
+// Whether a piece may go out on the rental date: no other rental row of that day has it out, it is not
+// out on a multi-day rental, and no other counter holds it. The piece's register row is taken first,
+// so two counters giving out the same piece at the same moment decide one after the other. The row
+// (rentNo, rentSeq) itself, when given, does not count.
+bool pieceFree(ProcedureCall &call, const QString &gubun, const QString &no, const QString &rentNo,
+               const QString &rentSeq)
+{
+    QHash<QString, QVariant> b{{"RENT_DATE", call.param("ARENT_DATE")}, {"AREA_GUBUN", call.param("AAREA_GUBUN")},
+                               {"EQUIP_GUBUN", gubun}, {"EQUIP_NO", no}, {"RENT_NO", rentNo}, {"RENT_SEQ", rentSeq}};
+    call.exec("UPDATE EB020MS SET EQUIP_NO = EQUIP_NO WHERE AREA_GUBUN = :AREA_GUBUN AND EQUIP_GUBUN = :EQUIP_GUBUN "
+              "AND EQUIP_NO = :EQUIP_NO", b);
+    if (call.scalar("SELECT COUNT(*) FROM EB040DT WHERE RENT_DATE = :RENT_DATE AND AREA_GUBUN = :AREA_GUBUN "
+                    "AND EQUIP_GUBUN = :EQUIP_GUBUN AND EQUIP_NO = :EQUIP_NO AND RENT_STAT IN ('D', 'S') "
+                    "AND NOT (RENT_NO = NVL(:RENT_NO, -1) AND RENT_SEQ = NVL(:RENT_SEQ, -1))", b).toInt() > 0)
+        return false;
+    if (call.scalar("SELECT COUNT(*) FROM EB020MS WHERE AREA_GUBUN = :AREA_GUBUN AND EQUIP_GUBUN = :EQUIP_GUBUN "
+                       "AND EQUIP_NO = :EQUIP_NO AND SVRL_RENT_YN = 'Y'", b).toInt() > 0)
+        return false;
+    return !heldByAnother(call, b);
+}
+
 void saveRentalHeader(ProcedureCall &call)
 {
     const QString status = call.param("AEDITSTATUS");
@@ -40,9 +73,10 @@ void saveRentalHeader(ProcedureCall &call)
                                {"KEEP_BOX_NO", call.param("AKEEP_BOX_NO")}};
     b.insert(call.audit());
     if (status == QLatin1String("2")) {
-        // numbered within the rental date and area; two counters numbering at once collide on the key
-        const QString no = call.scalar("SELECT NVL(MAX(RENT_NO), 0) + 1 FROM EB040MS "
-                                       "WHERE RENT_DATE = :RENT_DATE AND AREA_GUBUN = :AREA_GUBUN", b);
+        // numbered within the rental date and area through the counter row EB040NO, so two counters
+        // saving at the same moment take their numbers one after the other
+        const QString no = QString::number(call.takeNumber(
+            "EB040NO", "LAST_RENT_NO", {{"RENT_DATE", b["RENT_DATE"]}, {"AREA_GUBUN", b["AREA_GUBUN"]}}, "EB040MS", "RENT_NO"));
         b["RENT_NO"] = no;
         call.exec("INSERT INTO EB040MS (RENT_DATE, AREA_GUBUN, RENT_NO, DEAL_NAME, KEEP_KIND_GUBUN, KEEP_BOX_NO, "
                   "U_EMP_NO, U_IP, U_DATE) VALUES (:RENT_DATE, :AREA_GUBUN, :RENT_NO, :DEAL_NAME, :KEEP_KIND_GUBUN, "
@@ -89,13 +123,13 @@ void saveRentalRow(ProcedureCall &call)
     const QString keyWhere = "RENT_DATE = :RENT_DATE AND AREA_GUBUN = :AREA_GUBUN AND RENT_NO = :RENT_NO "
                              "AND RENT_SEQ = :RENT_SEQ";
     if (status == QLatin1String("2")) {
-        if (call.scalar("SELECT COUNT(*) FROM EB040MS WHERE RENT_DATE = :RENT_DATE AND AREA_GUBUN = :AREA_GUBUN "
-                        "AND RENT_NO = :RENT_NO", b).toInt() == 0)
+        // the header row is taken first: rows of one rental are numbered one after the other
+        call.exec("UPDATE EB040MS SET RENT_NO = RENT_NO WHERE RENT_DATE = :RENT_DATE AND AREA_GUBUN = :AREA_GUBUN "
+                  "AND RENT_NO = :RENT_NO", b);
+        if (call.rowsAffected() == 0)
             call.fail("대여번호가 존재하지 않습니다.");
         // a piece goes out once a day: the counter's hold becomes the rental row
-        if (call.scalar("SELECT COUNT(*) FROM EB040DT WHERE RENT_DATE = :RENT_DATE AND AREA_GUBUN = :AREA_GUBUN "
-                        "AND EQUIP_GUBUN = :EQUIP_GUBUN AND EQUIP_NO = :EQUIP_NO AND RENT_STAT IN ('D', 'S')", b)
-                .toInt() > 0)
+        if (!pieceFree(call, call.param("AEQUIP_GUBUN"), call.param("AEQUIP_NO"), QString(), QString()))
             call.fail(kTaken);
         b["RENT_SEQ"] = call.scalar("SELECT NVL(MAX(RENT_SEQ), 0) + 1 FROM EB040DT WHERE RENT_DATE = :RENT_DATE "
                                     "AND AREA_GUBUN = :AREA_GUBUN AND RENT_NO = :RENT_NO", b);
@@ -108,9 +142,22 @@ void saveRentalRow(ProcedureCall &call)
         followMultiDay(call, call.param("ARENT_STAT"), false);
     } else if (status == QLatin1String("1")) {
         // the piece of a saved row stays the same; its other fields and status change
-        const QList<QStringList> old = call.rows("SELECT EQUIP_GUBUN, EQUIP_NO FROM EB040DT WHERE " + keyWhere, b);
+        const QList<QStringList> old =
+            call.rows("SELECT EQUIP_GUBUN, EQUIP_NO, RENT_STAT FROM EB040DT WHERE " + keyWhere, b);
         if (old.isEmpty())
             call.fail("대여자료가 존재하지 않습니다.");
+        // A returned row set back to a rental takes the piece out again: only when it is free that day.
+        const QString oldStat = old.first().value(2), newStat = call.param("ARENT_STAT");
+        if (isRented(newStat) && !isRented(oldStat)) {
+            if (!pieceFree(call, old.first().value(0), old.first().value(1), b["RENT_NO"].toString(),
+                           b["RENT_SEQ"].toString()))
+                call.fail(QStringLiteral("장비번호 %1은(는) 반납 후 이미 다시 대여되었거나 작업중이므로 "
+                                         "대여상태로 되돌릴 수 없습니다.").arg(old.first().value(1)));
+            call.exec("DELETE FROM EB020TM WHERE RENT_DATE = :RENT_DATE AND AREA_GUBUN = :AREA_GUBUN "
+                      "AND EQUIP_GUBUN = :EQUIP_GUBUN AND EQUIP_NO = :EQUIP_NO",
+                      {{"RENT_DATE", b["RENT_DATE"]}, {"AREA_GUBUN", b["AREA_GUBUN"]},
+                       {"EQUIP_GUBUN", old.first().value(0)}, {"EQUIP_NO", old.first().value(1)}});
+        }
         QStringList sets;
         for (const QString &c : kRowColumns)
             if (c != QLatin1String("EQUIP_GUBUN") && c != QLatin1String("EQUIP_NO"))
@@ -130,10 +177,13 @@ void holdPiece(ProcedureCall &call)
 {
     QHash<QString, QVariant> b = pieceKeys(call);
     b.insert(call.audit());
+    b.insert("SESSION_ID", call.database()->sessionId());
     const QString status = call.param("AEDITSTATUS");
+    const QString where = "RENT_DATE = :RENT_DATE AND AREA_GUBUN = :AREA_GUBUN AND EQUIP_GUBUN = :EQUIP_GUBUN "
+                          "AND EQUIP_NO = :EQUIP_NO";
     if (status == QLatin1String("3")) {
-        call.exec("DELETE FROM EB020TM WHERE RENT_DATE = :RENT_DATE AND AREA_GUBUN = :AREA_GUBUN "
-                  "AND EQUIP_GUBUN = :EQUIP_GUBUN AND EQUIP_NO = :EQUIP_NO", b);
+        // a counter gives back its own hold only
+        call.exec("DELETE FROM EB020TM WHERE " + where + " AND NVL(SESSION_ID, '-') IN (:SESSION_ID, '-')", b);
         return;
     }
     if (status != QLatin1String("2"))
@@ -141,13 +191,15 @@ void holdPiece(ProcedureCall &call)
     if (call.scalar("SELECT COUNT(*) FROM EB020MS WHERE AREA_GUBUN = :AREA_GUBUN AND EQUIP_GUBUN = :EQUIP_GUBUN "
                     "AND EQUIP_NO = :EQUIP_NO AND EQUIP_RENT_YN = 'Y' AND NVL(SVRL_RENT_YN, 'N') = 'N'", b).toInt() == 0)
         call.fail(kTaken);
-    // The key of EB020TM admits one hold per piece and day: of two counters holding at the same moment
-    // the second insert fails (or waits for the first and then fails).
-    call.exec("INSERT INTO EB020TM (RENT_DATE, AREA_GUBUN, EQUIP_GUBUN, EQUIP_NO, U_EMP_NO, U_IP, U_DATE) "
-              "VALUES (:RENT_DATE, :AREA_GUBUN, :EQUIP_GUBUN, :EQUIP_NO, :U_EMP_NO, :U_IP, :U_DATE)", b);
+    // One hold per piece and day. Of two counters holding at the same moment the second waits for the
+    // first and then inserts nothing: it is refused in the system's words, never with the key's error.
+    call.exec("INSERT INTO EB020TM (RENT_DATE, AREA_GUBUN, EQUIP_GUBUN, EQUIP_NO, SESSION_ID, U_EMP_NO, U_IP, U_DATE) "
+              "VALUES (:RENT_DATE, :AREA_GUBUN, :EQUIP_GUBUN, :EQUIP_NO, :SESSION_ID, :U_EMP_NO, :U_IP, :U_DATE) "
+              "ON CONFLICT (RENT_DATE, AREA_GUBUN, EQUIP_GUBUN, EQUIP_NO) DO NOTHING", b);
+    if (call.rowsAffected() == 0 && heldByAnother(call, b))
+        call.fail(kTaken);
     // Checked after the insert, so that a rental row committed while the insert waited is seen.
-    if (call.scalar("SELECT COUNT(*) FROM EB040DT WHERE RENT_DATE = :RENT_DATE AND AREA_GUBUN = :AREA_GUBUN "
-                    "AND EQUIP_GUBUN = :EQUIP_GUBUN AND EQUIP_NO = :EQUIP_NO AND RENT_STAT IN ('D', 'S')", b).toInt() > 0)
+    if (call.scalar("SELECT COUNT(*) FROM EB040DT WHERE " + where + " AND RENT_STAT IN ('D', 'S')", b).toInt() > 0)
         call.fail(kTaken);
 }
 

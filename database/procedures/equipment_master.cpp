@@ -91,29 +91,15 @@ const QStringList kKeepColumns = {
 
 // Storage items are numbered within season and area in the order they are saved, so a list ordered
 // by the number shows new items last and in the order they were entered. The counter row keeps the
-// last number given: it is created from the items stored so far before anything is changed, and only
-// goes up, so a deleted item's number (still printed on its owner's ticket) is never given again.
-// Raising it first also holds other counters back until this save ends.
+// last number given and only goes up, so a deleted item's number (still printed on its owner's ticket)
+// is never given again; items stored without the counter (loaded by hand) are never overtaken. Every
+// save takes the counter first, which holds other counters back until this save ends.
 QString keepCounter(ProcedureCall &call, bool takeNumber)
 {
-    QHash<QString, QVariant> key{{QStringLiteral("SEASON_GUBUN"), call.value(QStringLiteral("ASEASON_GUBUN"))},
-                                 {QStringLiteral("AREA_GUBUN"), call.value(QStringLiteral("AAREA_GUBUN"))}};
-    const QString where = QStringLiteral(" WHERE SEASON_GUBUN = :SEASON_GUBUN AND AREA_GUBUN = :AREA_GUBUN");
-    call.exec(QStringLiteral("UPDATE EB050NO SET LAST_KEEP_NO = LAST_KEEP_NO") + where, key);
-    const bool counted = call.rowsAffected() > 0;
-    // items stored without the counter (loaded by hand) are never overtaken
-    const qlonglong stored =
-        call.scalar(QStringLiteral("SELECT NVL(MAX(KEEP_NO), 0) FROM EB050MS") + where, key).toLongLong();
-    qlonglong last = stored;
-    if (counted)
-        last = qMax(stored, call.scalar(QStringLiteral("SELECT LAST_KEEP_NO FROM EB050NO") + where, key).toLongLong());
-    const qlonglong next = takeNumber ? last + 1 : last;
-    key.insert(QStringLiteral("LAST_KEEP_NO"), next);
-    call.exec(counted ? QStringLiteral("UPDATE EB050NO SET LAST_KEEP_NO = :LAST_KEEP_NO") + where
-                      : QStringLiteral("INSERT INTO EB050NO (SEASON_GUBUN, AREA_GUBUN, LAST_KEEP_NO) "
-                                       "VALUES (:SEASON_GUBUN, :AREA_GUBUN, :LAST_KEEP_NO)"),
-              key);
-    return QString::number(next);
+    const QHash<QString, QVariant> key{{QStringLiteral("SEASON_GUBUN"), call.value(QStringLiteral("ASEASON_GUBUN"))},
+                                       {QStringLiteral("AREA_GUBUN"), call.value(QStringLiteral("AAREA_GUBUN"))}};
+    return QString::number(call.takeNumber(QStringLiteral("EB050NO"), QStringLiteral("LAST_KEEP_NO"), key,
+                                           QStringLiteral("EB050MS"), QStringLiteral("KEEP_NO"), takeNumber));
 }
 
 void saveKeepItem(ProcedureCall &call)

@@ -30,12 +30,14 @@ CREATE TABLE EB020MS (
   PRIMARY KEY (AREA_GUBUN, EQUIP_GUBUN, EQUIP_NO)
 );
 
--- pieces picked at a counter but not yet saved; the key lets one counter only hold a piece for the day
+-- pieces picked at a counter but not yet saved; the key lets one counter only hold a piece for the day.
+-- SESSION_ID names the connection (the running counter) that holds it.
 CREATE TABLE EB020TM (
   RENT_DATE         VARCHAR(8)  NOT NULL,
   AREA_GUBUN        VARCHAR(10) NOT NULL,
   EQUIP_GUBUN       VARCHAR(10) NOT NULL,
   EQUIP_NO          VARCHAR(5)  NOT NULL,
+  SESSION_ID        VARCHAR(40),
   U_EMP_NO          VARCHAR(10),
   U_IP              VARCHAR(20),
   U_DATE            VARCHAR(14),
@@ -65,6 +67,15 @@ CREATE TABLE EB040MS (
   U_IP              VARCHAR(20),
   U_DATE            VARCHAR(14),
   PRIMARY KEY (RENT_DATE, AREA_GUBUN, RENT_NO)
+);
+
+-- The last rental number given per rental date and area: the row makes two counters saving a new
+-- rental at the same moment take their numbers one after the other.
+CREATE TABLE EB040NO (
+  RENT_DATE         VARCHAR(8)  NOT NULL,
+  AREA_GUBUN        VARCHAR(10) NOT NULL,
+  LAST_RENT_NO      INTEGER     NOT NULL,
+  PRIMARY KEY (RENT_DATE, AREA_GUBUN)
 );
 
 -- rental rows: one per piece handed out, numbered within the rental

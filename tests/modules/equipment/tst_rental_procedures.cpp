@@ -13,6 +13,7 @@ using namespace db;
 namespace {
 
 const QString kDay = "20261209";
+const char *kTaken = "선택하신 장비는 이미 대여되었거나 작업중입니다";
 
 bool hold(Database *d, const QString &no, const QString &status = "2", QString *error = nullptr,
           const QString &emp = "E1")
@@ -126,6 +127,103 @@ int raceChild(const QStringList &a)
     return 0;
 }
 
+const int kRacePieces = 12;
+
+bool isRefusal(const QString &error)
+{
+    return error == QString::fromUtf8(kTaken) || error.contains(QStringLiteral("대여상태로 되돌릴 수 없습니다"));
+}
+
+bool hasHangul(const QString &text)
+{
+    for (const QChar c : text)
+        if (c.unicode() >= 0xAC00 && c.unicode() <= 0xD7A3)
+            return true;
+    return false;
+}
+
+// A counter of its own that rents, returns, revives and stores n times; prints
+// "rentals stored failed raw" (failed: saves refused other than as foreseen; raw: errors not in Korean).
+int counterChild(const QStringList &a)
+{
+    ConnectionSettings s;
+    s.backend = static_cast<Backend>(a.value(2).toInt());
+    s.database = a.value(3);
+    s.host = a.value(4);
+    s.port = a.value(5).toInt();
+    s.user = a.value(6);
+    s.schema = a.value(7);
+    const int n = a.value(8).toInt();
+    const QString emp = a.value(9);
+    Database d;
+    if (!d.open(s))
+        return 2;
+    int rentals = 0, stored = 0, failed = 0, raw = 0;
+    auto outcome = [&](bool ok, const QString &error) {
+        if (ok || isRefusal(error))
+            return ok;
+        ++failed;
+        if (!hasHangul(error))
+            ++raw;
+        std::fprintf(stderr, "%s: %s\n", qPrintable(emp), qPrintable(error));
+        return false;
+    };
+    QList<QPair<QString, QString>> mine;   // (rental number, piece) of this counter's rows
+    quint32 seed = qHash(emp);
+    for (int i = 0; i < n; ++i) {
+        seed = seed * 1103515245u + 12345u;
+        // hold a free piece, then save header and row in one unit, as the screen does
+        QString piece, error;
+        for (int tries = 0; tries < kRacePieces && piece.isEmpty(); ++tries) {
+            const QString no = QStringLiteral("%1").arg(1 + (seed / 7 + tries) % kRacePieces, 5, 10, QChar('0'));
+            if (outcome(hold(&d, no, "2", &error, emp), error))
+                piece = no;
+        }
+        if (!piece.isEmpty()) {
+            d.beginTransaction();
+            const QString rent = newRental(&d);
+            bool ok = !rent.isEmpty() && saveRow(&d, rent, "", piece, "D", "2", &error);
+            if (ok)
+                ok = d.commit();
+            else
+                d.rollback();
+            if (rent.isEmpty())
+                error = "no rental number";
+            if (ok && error.isEmpty() == false && !d.lastError().isEmpty())
+                error = d.lastError();
+            if (outcome(ok, ok ? QString() : error)) {
+                ++rentals;
+                mine << qMakePair(rent, piece);
+            } else {
+                hold(&d, piece, "3");
+            }
+        }
+        // give back one of its rentals, and now and then set a returned one back to rented
+        if (!mine.isEmpty() && seed % 3 == 0) {
+            const auto r = mine.at(int(seed % mine.size()));
+            outcome(saveRow(&d, r.first, "1", r.second, "R", "1", &error), error);
+        }
+        if (!mine.isEmpty() && seed % 5 == 1) {
+            const auto r = mine.at(int((seed / 5) % mine.size()));
+            outcome(saveRow(&d, r.first, "1", r.second, "D", "1", &error), error);
+        }
+        // and store an item of a season that every counter begins at the same time
+        StoredProc k(&d, "PR_EBI050_01");
+        k.setParam("ASEASON_GUBUN", QString::number(10 + i % 5));
+        k.setParam("AAREA_GUBUN", "M");
+        k.setParam("AKEEP_STAT", "K");
+        k.setParam("AIPGO_DATE", kDay);
+        k.setParam("AKEEP_NAME", emp);
+        k.setParam("AU_EMP_NO", emp);
+        k.setParam("AEDITSTATUS", "2");
+        if (outcome(k.exec(), k.lastError()))
+            ++stored;
+    }
+    std::printf("%d %d %d %d\n", rentals, stored, failed, raw);
+    std::fflush(stdout);
+    return 0;
+}
+
 } // namespace
 
 class TestRentalProcedures : public QObject {
@@ -166,7 +264,10 @@ private slots:
         auto other = t.openAnother();
         QString error;
         QVERIFY(!hold(other.get(), "00002", "2", &error));
-        QVERIFY(!error.isEmpty());
+        QCOMPARE(error, QString(kTaken));
+        QCOMPARE(t.count("EB020TM"), 1);
+        // nor can it give back the hold of another counter
+        QVERIFY(hold(other.get(), "00002", "3"));
         QCOMPARE(t.count("EB020TM"), 1);
         // given back, it is listed again
         QVERIFY(hold(t.database(), "00002", "3"));
@@ -208,6 +309,86 @@ private slots:
         QCOMPARE(t.scalar("SELECT SVRL_RENT_YN FROM EB020MS WHERE EQUIP_NO = '00002'"), QString("N"));
     }
 
+    // A returned row set back to a rental takes its piece out again only when the piece is free that day.
+    void revivedReturn_data() { testing::addBackendColumn(); }
+    void revivedReturn()
+    {
+        TEST_DB_FETCH(t);
+        QVERIFY(t.run(pieces(3)));
+        auto other = t.openAnother();
+        const QString first = newRental(t.database());
+        for (const QString &no : {"00001", "00002", "00003"}) {
+            QVERIFY(hold(t.database(), no));
+            QVERIFY(saveRow(t.database(), first, "", no, "D", "2"));
+        }
+        for (const QString &seq : {"1", "2", "3"})
+            QVERIFY(saveRow(t.database(), first, seq, QString("0000") + seq, "R", "1"));
+        // piece 1 went out again on another rental, piece 2 is held at another counter
+        const QString second = newRental(other.get());
+        QVERIFY(hold(other.get(), "00001"));
+        QVERIFY(saveRow(other.get(), second, "", "00001", "D", "2"));
+        QVERIFY(hold(other.get(), "00002"));
+        QString error;
+        for (const QString &stat : {"D", "S"}) {
+            QVERIFY(!saveRow(t.database(), first, "1", "00001", stat, "1", &error));
+            QVERIFY2(error.contains("대여상태로 되돌릴 수 없습니다"), qPrintable(error));
+            QVERIFY(!saveRow(t.database(), first, "2", "00002", stat, "1", &error));
+            QVERIFY2(error.contains("00002"), qPrintable(error));
+        }
+        QCOMPARE(t.scalar("SELECT COUNT(*) FROM EB040DT WHERE RENT_STAT IN ('D', 'S')"), QString("1"));
+        QCOMPARE(t.scalar("SELECT COUNT(*) FROM EB020MS WHERE SVRL_RENT_YN = 'Y'"), QString("0"));
+        // a free piece comes back, and the other counter can no longer hold it
+        QVERIFY(saveRow(t.database(), first, "3", "00003", "D", "1", &error));
+        QVERIFY(!hold(other.get(), "00003", "2", &error));
+        QCOMPARE(error, QString(kTaken));
+        // once the other counter gives piece 2 back it may be revived too
+        QVERIFY(hold(other.get(), "00002", "3"));
+        QVERIFY(saveRow(t.database(), first, "2", "00002", "S", "1", &error));
+        QCOMPARE(t.scalar("SELECT SVRL_RENT_YN FROM EB020MS WHERE EQUIP_NO = '00002'"), QString("Y"));
+        QCOMPARE(free(t), QString());
+    }
+
+    // Several counters in processes of their own rent, return, revive and store at the same time.
+    void countersRace_data() { testing::addBackendColumn(); }
+    void countersRace()
+    {
+        TEST_DB_FETCH(t);
+        QVERIFY(t.run(pieces(kRacePieces)));
+        const ConnectionSettings s = t.settings();
+        QList<QProcess *> counters;
+        for (int c = 0; c < 6; ++c) {
+            auto *p = new QProcess(this);
+            p->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+            p->start(QCoreApplication::applicationFilePath(),
+                     {"--counter-child", QString::number(int(s.backend)), s.database, s.host, QString::number(s.port),
+                      s.user, s.schema, "25", QString("C%1").arg(c)});
+            counters << p;
+        }
+        int rentals = 0, failed = 0, raw = 0, stored = 0;
+        for (QProcess *p : counters) {
+            QVERIFY(p->waitForFinished(300000));
+            QCOMPARE(p->exitCode(), 0);
+            const QList<QByteArray> f = p->readAllStandardOutput().trimmed().split(' ');
+            QCOMPARE(f.size(), 4);
+            rentals += f[0].toInt();
+            stored += f[1].toInt();
+            failed += f[2].toInt();
+            raw += f[3].toInt();
+        }
+        QCOMPARE(failed, 0);
+        QCOMPARE(raw, 0);
+        QVERIFY(rentals > 0);
+        QCOMPARE(stored, 6 * 25);
+        // no piece out twice on the day, every rental and storage number given once
+        QCOMPARE(t.scalar("SELECT COUNT(*) FROM (SELECT EQUIP_NO FROM EB040DT WHERE RENT_STAT IN ('D', 'S') "
+                          "GROUP BY RENT_DATE, AREA_GUBUN, EQUIP_GUBUN, EQUIP_NO HAVING COUNT(*) > 1) X"),
+                 QString("0"));
+        QCOMPARE(t.scalar("SELECT COUNT(*) FROM EB040MS"), QString::number(rentals));
+        QCOMPARE(t.scalar("SELECT MAX(RENT_NO) FROM EB040MS"), QString::number(rentals));
+        QCOMPARE(t.scalar("SELECT COUNT(*) FROM EB050MS"), QString::number(stored));
+        QCOMPARE(t.scalar("SELECT SUM(LAST_KEEP_NO) FROM EB050NO"), QString::number(stored));
+    }
+
     void twoCountersRace_data() { testing::addBackendColumn(); }
     void twoCountersRace()
     {
@@ -245,6 +426,10 @@ int main(int argc, char **argv)
     if (args.value(1) == QLatin1String("--race-child")) {
         QCoreApplication app(argc, argv);
         return raceChild(args);
+    }
+    if (args.value(1) == QLatin1String("--counter-child")) {
+        QCoreApplication app(argc, argv);
+        return counterChild(args);
     }
     testing::prepareTestEnvironment();
     QCoreApplication app(argc, argv);
