@@ -67,19 +67,31 @@ QString FromCp949(const QByteArray &bytes)
     return isAscii(bytes) ? QString::fromLatin1(bytes) : QString::fromUtf8(convert(bytes, false));
 }
 
+// Input lengths count one byte for an ASCII character and two for every other character, Hangul or
+// not: a character outside the code page (an emoji, a pasted symbol) takes one character's two bytes
+// however many UTF-16 units it has, and is never split.
+static int charBytes(const QString &text, qsizetype i, qsizetype *units)
+{
+    const QChar c = text.at(i);
+    *units = (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) ? 2 : 1;
+    return c.unicode() < 0x80 ? 1 : 2;
+}
+
 int Cp949Length(const QString &text)
 {
     int n = 0;
-    for (const QChar c : text)
-        n += c.unicode() < 0x80 ? 1 : (c.isSurrogate() ? 1 : 2);
+    qsizetype units = 1;
+    for (qsizetype i = 0; i < text.size(); i += units)
+        n += charBytes(text, i, &units);
     return n;
 }
 
 QString TruncateCp949(const QString &text, int maxBytes)
 {
     int n = 0;
-    for (int i = 0; i < text.size(); ++i) {
-        const int w = text.at(i).unicode() < 0x80 ? 1 : 2;
+    qsizetype units = 1;
+    for (qsizetype i = 0; i < text.size(); i += units) {
+        const int w = charBytes(text, i, &units);
         if (n + w > maxBytes)
             return text.left(i);
         n += w;

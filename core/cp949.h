@@ -6,5 +6,5 @@
 
 QByteArray ToCp949(const QString &text);        // characters outside the code page become '?'
 QString FromCp949(const QByteArray &bytes);
-int Cp949Length(const QString &text);           // bytes the text takes in CP949
-QString TruncateCp949(const QString &text, int maxBytes);  // the longest prefix within maxBytes
+int Cp949Length(const QString &text);           // bytes the text takes in CP949 (2 a non-ASCII character)
+QString TruncateCp949(const QString &text, int maxBytes);  // the longest prefix within maxBytes, whole characters

@@ -56,9 +56,18 @@ int ReadProgramCount(const QString &directory)
     if (!QFileInfo::exists(path))
         return 10;
     QSettings ini(path, QSettings::IniFormat);
+    const QVariant value = ini.value(QStringLiteral("MAIN/PROGRAM_COUNT"));
     bool ok = false;
-    const int n = ini.value(QStringLiteral("MAIN/PROGRAM_COUNT")).toInt(&ok);
-    return ok ? n : 10;
+    const int n = value.toInt(&ok);
+    if (!value.isValid() || !ok)
+        return 10;
+    // No screen could open with 0, and a negative limit would be none at all.
+    if (n < 1) {
+        qWarning("%s: PROGRAM_COUNT=%d is below 1; the limit of 10 open screens is used",
+                 qPrintable(QDir::toNativeSeparators(path)), n);
+        return 10;
+    }
+    return n;
 }
 
 void ReadSettings(const QString &programIni, const QString &mainDirectory)

@@ -21,7 +21,8 @@ ProgramSettings &Settings();
 // empty means the program directory. A missing file or key leaves the default.
 void ReadSettings(const QString &programIni = QString(), const QString &mainDirectory = QString());
 
-// Main.ini [MAIN] PROGRAM_COUNT of a directory, 10 when the file or value is missing.
+// Main.ini [MAIN] PROGRAM_COUNT of a directory, 10 when the file or value is missing, not a number or
+// below 1 (the last with a line in the log).
 int ReadProgramCount(const QString &directory);
 
 // The first serial port of this platform, used when no port is configured.

@@ -70,6 +70,9 @@ bool IsValidDate8(const QString &text)
     t.remove(QLatin1Char(' '));
     if (t.size() != 8)
         return false;
+    for (const QChar c : t)   // eight digits: no sign, no other blank
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
     bool okY = false, okM = false, okD = false;
     const int year = t.left(4).toInt(&okY), month = t.mid(4, 2).toInt(&okM), day = t.mid(6, 2).toInt(&okD);
     if (!okY || !okM || !okD || year < 1 || year > 9999 || month < 1 || month > 12 || day < 1)

@@ -97,6 +97,14 @@ static QVariant toBound(const QVariant &v)
     return v;
 }
 
+QString Query::refuseNul(const QHash<QString, QVariant> &values)
+{
+    for (auto it = values.constBegin(); it != values.constEnd(); ++it)
+        if (it.value().typeId() == QMetaType::QString && it.value().toString().contains(QChar(0)))
+            return QStringLiteral("입력한 자료에 사용할 수 없는 문자(NUL)가 들어 있습니다. (%1)").arg(it.key());
+    return QString();
+}
+
 bool Query::open()
 {
     close();
@@ -110,6 +118,9 @@ bool Query::open()
         m_lastError = QStringLiteral("parameter %1 has no value").arg(unbound);
         return false;
     }
+    m_lastError = refuseNul(m_values);
+    if (!m_lastError.isEmpty())
+        return false;
     m_query = std::make_unique<QSqlQuery>(m_db->sql());
     // PostgreSQL reads forward-only results row by row from the server, and any other statement on
     // the connection would discard the rest; the whole result is fetched there so that statements
@@ -235,6 +246,9 @@ bool Query::run(Database *database, const QString &sql, const QHash<QString, QVa
         *error = QStringLiteral("not connected to the database");
         return false;
     }
+    *error = refuseNul(binds);
+    if (!error->isEmpty())
+        return false;
     const ParsedStatement &p = parsed(sql);
     std::shared_ptr<QSqlQuery> q = database->preparedStatement(p.positional, error);
     if (!q)

@@ -60,6 +60,10 @@ public:
     static bool run(Database *database, const QString &sql, const QHash<QString, QVariant> &binds,
                     QList<QStringList> *rows, int *rowsAffected, QString *error);
 
+    // A text holding a NUL character is never sent: neither back end can store it as typed. The message
+    // for the first such value (naming its parameter), empty when there is none.
+    static QString refuseNul(const QHash<QString, QVariant> &values);
+
     // The text of a statement with ":NAME" replaced by "?", and the names in order of occurrence.
     static QString positional(const QString &sql, QStringList *occurrences);
 

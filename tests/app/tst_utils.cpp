@@ -3,6 +3,7 @@
 #include "framework/screenregistry.h"
 #include "app/mainwindow.h"
 #include "app/splash.h"
+#include "core/cp949.h"
 #include "core/utils.h"
 #include "support/testdatabase.h"
 #include <QtTest>
@@ -76,6 +77,10 @@ private slots:
         QTest::newRow("letters") << "2003O101" << false;
         QTest::newRow("nine chars") << "200301011" << false;
         QTest::newRow("dashes") << "2003-01-" << false;
+        QTest::newRow("plus signs") << "2024+1+1" << false;
+        QTest::newRow("leading plus") << "+0240101" << false;
+        QTest::newRow("newline") << "7298032\n" << false;
+        QTest::newRow("tab") << "2024\t0101" << false;
     }
     void isValidDate8()
     {
@@ -193,6 +198,32 @@ private slots:
         f.write("[MAIN]\nPROGRAM_COUNT=3\n");
         f.close();
         QCOMPARE(TfrmZZMain::ReadProgramCount(dir.path()), 3);
+        // no limit below one screen: the default, with a line in the log
+        for (const char *bad : {"0", "-4"}) {
+            QTemporaryDir other;
+            QFile g(other.filePath("Main.ini"));
+            QVERIFY(g.open(QIODevice::WriteOnly));
+            g.write(QByteArray("[MAIN]\nPROGRAM_COUNT=") + bad + "\n");
+            g.close();
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("PROGRAM_COUNT=" + QString(bad) + " is below 1"));
+            QCOMPARE(TfrmZZMain::ReadProgramCount(other.path()), 10);
+        }
+    }
+
+    void cp949Lengths()
+    {
+        const QString emoji = QString::fromUtf8("\xF0\x9F\x8E\xBF");   // U+1F3BF, outside CP949 and the BMP
+        const QString text = QString::fromUtf8("스키") + emoji + "a";
+        QCOMPARE(Cp949Length(text), 7);
+        // truncation and length agree, and a character is never split
+        for (int max = 0; max <= 8; ++max) {
+            const QString cut = TruncateCp949(text, max);
+            QVERIFY(Cp949Length(cut) <= max);
+            QVERIFY(cut.isEmpty() || !cut.back().isHighSurrogate());
+        }
+        QCOMPARE(TruncateCp949(text, 5), QString::fromUtf8("스키"));
+        QCOMPARE(TruncateCp949(text, 6), QString::fromUtf8("스키") + emoji);
+        QCOMPARE(Cp949Length(QString(QChar(0xD83C))), 2);   // a lone surrogate is one character
     }
 
     void splashMaskRuns()

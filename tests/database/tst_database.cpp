@@ -106,6 +106,18 @@ private slots:
         QVERIFY2(q.open() && q.next(), qPrintable(q.lastError()));
         QCOMPARE(q.value(0), QString("0"));
         QCOMPARE(t.count("T_ITEM"), 2);
+        // a NUL character is refused before either back end sees it, in statements and procedures
+        const QString nul = QString("스키") + QChar(0) + "x";
+        q.bind("NAME", nul);
+        QVERIFY(!q.open());
+        QVERIFY2(q.lastError().contains("NUL") && q.lastError().contains("NAME"), qPrintable(q.lastError()));
+        StoredProc p(t.database(), "PR_TEST_SAVE");
+        p.setParam("AITEM_NO", "9");
+        p.setParam("AITEM_NAME", nul);
+        p.setParam("AEDITSTATUS", "2");
+        QVERIFY(!p.exec());
+        QVERIFY2(p.lastError().contains("AITEM_NAME"), qPrintable(p.lastError()));
+        QCOMPARE(t.count("T_ITEM"), 2);
     }
 
     void transactionsRollBack_data() { testing::addBackendColumn(); }
