@@ -4,6 +4,7 @@
 #include "password.h"
 #include "core/startupvalues.h"
 #include "core/utils.h"
+#include "database/query.h"
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
@@ -50,6 +51,25 @@ bool ResolveDatabase(const QString &name, const QString &programDirectory, db::C
     return true;
 }
 
+QString CannotConnectMessage(const QString &reason)
+{
+    return QStringLiteral("데이터베이스와 연결할 수 없습니다.\r\r에러내용:\r") + reason;
+}
+
+bool RunStartupStep(const std::function<bool()> &step)
+{
+    try {
+        return step();
+    } catch (const db::DatabaseError &e) {
+        ShowError(CannotConnectMessage(e.message()));
+    } catch (const std::exception &e) {
+        ShowError(CannotConnectMessage(QString::fromUtf8(e.what())));
+    } catch (...) {
+        ShowError(CannotConnectMessage(QStringLiteral("unknown error")));
+    }
+    return false;
+}
+
 StartupResult StartDataModule(const QStringList &arguments, const QString &programDirectory)
 {
     TfrmZZD000 *dm = DM();
@@ -74,7 +94,7 @@ StartupResult StartDataModule(const QStringList &arguments, const QString &progr
     db::ConnectionSettings settings;
     QString error;
     if (!ResolveDatabase(arguments.at(0), programDirectory, &settings, &error)) {
-        ShowError(QStringLiteral("데이터베이스와 연결할 수 없습니다.\r\r에러내용:\r") + error);
+        ShowError(CannotConnectMessage(error));
         return StartupResult::NotConnected;
     }
     settings.user = arguments.at(1);
@@ -83,5 +103,19 @@ StartupResult StartDataModule(const QStringList &arguments, const QString &progr
         return StartupResult::NotConnected;
     }
     dm->settings = settings;
-    return dm->Connect() ? StartupResult::Connected : StartupResult::NotConnected;
+    if (!dm->Connect())
+        return StartupResult::NotConnected;
+    // A database that opens but is not this program's (no tables, another schema, a file it cannot
+    // read) is a failed connection too.
+    db::Query probe(dm->dbsDB);
+    probe.setSql(QStringLiteral("SELECT COUNT(*) FROM ZA040MS WHERE 1 = 0"));
+    if (!probe.open() || !probe.next()) {
+        const QString reason = probe.lastError();
+        probe.close();
+        dm->Disconnect();
+        ShowError(CannotConnectMessage(reason.isEmpty() ? QStringLiteral("ZA040MS") : reason));
+        return StartupResult::NotConnected;
+    }
+    probe.close();
+    return StartupResult::Connected;
 }

@@ -4,6 +4,7 @@
 #include "database/database.h"
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 // The settings file of database aliases in the program directory. One section per alias:
 //   [DEMO]           Driver=SQLite, File=demo.db (relative to the program directory)
@@ -20,6 +21,13 @@ enum class StartupResult {
     NotConnected,   // a failure was shown; the main window ends the program
     Terminate       // wrong command line: end at once
 };
+
+// The reason text of a database that cannot be used at start-up.
+QString CannotConnectMessage(const QString &reason);
+
+// Runs one step of start-up; a failure thrown from it (a database that opened but cannot answer the
+// menu queries, a damaged file) is shown as a connection failure and makes the step false.
+bool RunStartupStep(const std::function<bool()> &step);
 
 // Step 4 of start-up on the data module: start-up values from the arguments (without the program
 // name), the parameter check, the alias, the password and Connect. Every failure is shown.

@@ -90,7 +90,11 @@ int main(int argc, char **argv)
     registerScreens();
     QStringList arguments = app.arguments();
     arguments.removeFirst();
-    const StartupResult result = StartDataModule(arguments, programDirectory);
+    StartupResult result = StartupResult::NotConnected;
+    RunStartupStep([&] {
+        result = StartDataModule(arguments, programDirectory);
+        return true;
+    });
     if (result == StartupResult::Terminate) {
         delete splash;
         DM()->Shutdown();
@@ -98,7 +102,7 @@ int main(int argc, char **argv)
     }
 
     TfrmE0Main window;
-    if (result != StartupResult::Connected || !window.Initialize()) {
+    if (result != StartupResult::Connected || !RunStartupStep([&window] { return window.Initialize(); })) {
         delete splash;
         DM()->Shutdown();
         return 1;

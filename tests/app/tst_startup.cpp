@@ -4,6 +4,7 @@
 #include "app/password.h"
 #include "app/singleinstance.h"
 #include "app/startup.h"
+#include "app/mainwindow.h"
 #include "core/startupvalues.h"
 #include "support/messagerecorder.h"
 #include "support/testdatabase.h"
@@ -141,6 +142,7 @@ private slots:
     {
         QTemporaryDir dir;
         testing::TestDatabase t(db::Backend::SQLite);
+        t->close();   // the whole database in its file
         QVERIFY(QFile::copy(t.settings().database, dir.filePath("resort.db")));
         writeFile(dir.filePath("sports-db.ini"),
                   "[DEMO]\nDriver=SQLite\nFile=resort.db\n[Shared]\nDriver=PostgreSQL\nHost=db.example\nPort=6543\nDatabase=sports\n"
@@ -177,8 +179,8 @@ private slots:
         const db::ConnectionSettings pg = t.settings();
         QTemporaryDir dir;
         writeFile(dir.filePath("sports-db.ini"),
-                  QStringLiteral("[RESORT]\nDriver=PostgreSQL\nHost=%1\nPort=%2\nDatabase=%3\n")
-                      .arg(pg.host).arg(pg.port).arg(pg.database).toUtf8());
+                  QStringLiteral("[RESORT]\nDriver=PostgreSQL\nHost=%1\nPort=%2\nDatabase=%3\nSchema=%4\n")
+                      .arg(pg.host).arg(pg.port).arg(pg.database).arg(pg.schema).toUtf8());
         // A role without free connections is refused like a full server.
         t.run("DROP ROLE IF EXISTS sports_full;\nCREATE ROLE sports_full LOGIN PASSWORD 'sports_full' CONNECTION LIMIT 0;");
         testing::MessageRecorder rec;
@@ -197,6 +199,79 @@ private slots:
         QCOMPARE(DM()->dbsDB->backend(), db::Backend::PostgreSQL);
         DM()->Disconnect();
         t.run("DROP ROLE IF EXISTS sports_full;");
+    }
+
+    // Databases that open but cannot serve the program: every start ends with the connection message
+    // and its reason, never with an error thrown out of start-up.
+    void badDatabases_data()
+    {
+        QTest::addColumn<QString>("kind");
+        for (const char *k : {"empty", "garbage", "truncated", "corrupted", "no tables", "menus only", "pg empty schema",
+                              "pg missing schema"})
+            QTest::newRow(k) << QString(k);
+    }
+    void badDatabases()
+    {
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        const QString file = dir.filePath("bad.db");
+        if (kind.startsWith("pg")) {
+            if (qEnvironmentVariableIsEmpty("SPORTS_TEST_PG"))
+                QSKIP("no PostgreSQL server named by SPORTS_TEST_PG");
+            testing::TestDatabase t(db::Backend::PostgreSQL, false);
+            QVERIFY(t.ok());
+            const db::ConnectionSettings pg = t.settings();
+            writeFile(dir.filePath("sports-db.ini"),
+                      QStringLiteral("[RESORT]\nDriver=PostgreSQL\nHost=%1\nPort=%2\nDatabase=%3\nSchema=%4\n")
+                          .arg(pg.host).arg(pg.port).arg(pg.database)
+                          .arg(kind == "pg empty schema" ? pg.schema : QString("no_such_schema_x"))
+                          .toUtf8());
+            testing::MessageRecorder rec;
+            QCOMPARE(StartDataModule({"RESORT", pg.user, "1001", "홍길동"}, dir.path()), StartupResult::NotConnected);
+            QCOMPARE(rec.count(), 1);
+            QVERIFY2(rec.last().startsWith(kCannotConnect) && rec.last().size() > kCannotConnect.size(),
+                     qPrintable(rec.last()));
+            QVERIFY(!DM()->isConnected());
+            return;
+        }
+        if (kind == "empty") {
+            writeFile(file, QByteArray());
+        } else if (kind == "garbage") {
+            writeFile(file, QByteArray(8192, 'x'));
+        } else {
+            testing::TestDatabase t(db::Backend::SQLite, kind != "no tables");
+            QVERIFY(t.ok());
+            if (kind == "no tables")
+                QVERIFY(t.run("CREATE TABLE OTHER (A INTEGER);"));
+            if (kind == "menus only")
+                QVERIFY(t.run("DROP TABLE ZA050MS;\nINSERT INTO ZA040MS (PROJECT_ID, MENU_ID, MENU_NAME, DISPLAY_SEQ) "
+                              "SELECT 'TST_STARTUP', 'M1', '장비', 1;"));
+            t->close();
+            QFile src(t.settings().database);
+            QVERIFY(src.open(QIODevice::ReadOnly));
+            QByteArray bytes = src.readAll();
+            if (kind == "truncated")
+                bytes.truncate(bytes.size() / 3);
+            if (kind == "corrupted")
+                for (qsizetype i = 4096; i < bytes.size(); i += 97)
+                    bytes[i] = char(0xA5);
+            writeFile(file, bytes);
+        }
+        testing::MessageRecorder rec;
+        bool started = false;
+        const bool ran = RunStartupStep([&] {
+            if (StartDataModule({file, "demo", "1001", "홍길동"}, dir.path()) != StartupResult::Connected)
+                return false;
+            TfrmE0Main window;
+            started = RunStartupStep([&window] { return window.Initialize(); });
+            return started;
+        });
+        QVERIFY(!ran);
+        QVERIFY(!started);
+        QCOMPARE(rec.count(), 1);
+        QVERIFY2(rec.last().startsWith(kCannotConnect) && rec.last().size() > kCannotConnect.size(),
+                 qPrintable(rec.last()));
+        QCOMPARE(rec.kinds().value(0), MessageKind::Error);
     }
 
     void oneCopyPerUser()
