@@ -1,11 +1,94 @@
 #include "database.h"
 #include "sqlfunctions.h"
+#include "query.h"
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QMutex>
+#include <QThread>
 #include <QUuid>
+#include <QWaitCondition>
 
 namespace db {
+
+// Marks the session alive every beat and frees the holds of sessions that stopped; runs on a
+// connection of its own so that a busy or waiting counter keeps beating.
+class Database::Heartbeat : public QThread {
+public:
+    Heartbeat(const ConnectionSettings &settings, const QString &session) : m_settings(settings), m_session(session) {}
+    ~Heartbeat() override
+    {
+        {
+            QMutexLocker lock(&m_mutex);
+            m_stop = true;
+            m_wake.wakeAll();
+        }
+        wait();
+    }
+
+    static void beat(Database &d, const QString &session)
+    {
+        QString error;
+        const QHash<QString, QVariant> b{{QStringLiteral("SESSION_ID"), session},
+                                         {QStringLiteral("STALE"), Database::sessionStaleSeconds()}};
+        Query::run(&d, QStringLiteral("INSERT INTO EB020TS (SESSION_ID, LAST_SEEN) VALUES (:SESSION_ID, FN_NOW_SECONDS()) "
+                                      "ON CONFLICT (SESSION_ID) DO UPDATE SET LAST_SEEN = FN_NOW_SECONDS()"),
+                   b, nullptr, nullptr, &error);
+        Query::run(&d, QStringLiteral("DELETE FROM EB020TM WHERE SESSION_ID IS NOT NULL AND NOT EXISTS (SELECT 1 FROM "
+                                      "EB020TS S WHERE S.SESSION_ID = EB020TM.SESSION_ID AND S.LAST_SEEN >= "
+                                      "FN_NOW_SECONDS() - :STALE)"),
+                   b, nullptr, nullptr, &error);
+        Query::run(&d, QStringLiteral("DELETE FROM EB020TS WHERE LAST_SEEN < FN_NOW_SECONDS() - :STALE"), b, nullptr,
+                   nullptr, &error);
+    }
+
+protected:
+    void run() override
+    {
+        Database d;
+        for (;;) {
+            if (d.ensureOpen() || d.open(m_settings))
+                beat(d, m_session);
+            QMutexLocker lock(&m_mutex);
+            if (!m_stop)
+                m_wake.wait(&m_mutex, Database::sessionBeatSeconds() * 1000UL);
+            if (m_stop)
+                break;
+        }
+        // a counter that ends in order gives its holds back at once
+        if (d.isOpen()) {
+            QString error;
+            const QHash<QString, QVariant> b{{QStringLiteral("SESSION_ID"), m_session}};
+            Query::run(&d, QStringLiteral("DELETE FROM EB020TM WHERE SESSION_ID = :SESSION_ID"), b, nullptr, nullptr, &error);
+            Query::run(&d, QStringLiteral("DELETE FROM EB020TS WHERE SESSION_ID = :SESSION_ID"), b, nullptr, nullptr, &error);
+        }
+    }
+
+private:
+    const ConnectionSettings m_settings;
+    const QString m_session;
+    QMutex m_mutex;
+    QWaitCondition m_wake;
+    bool m_stop = false;
+};
+
+static int secondsFromEnvironment(const char *name, int fallback)
+{
+    bool ok = false;
+    const int n = qEnvironmentVariableIntValue(name, &ok);
+    return ok && n > 0 ? n : fallback;
+}
+
+int Database::sessionBeatSeconds() { return secondsFromEnvironment("SPORTS_HOLD_BEAT_SECONDS", 30); }
+int Database::sessionStaleSeconds() { return secondsFromEnvironment("SPORTS_HOLD_STALE_SECONDS", 120); }
+
+void Database::keepSessionAlive()
+{
+    if (m_heartbeat || !isOpen())
+        return;
+    m_heartbeat = std::make_unique<Heartbeat>(m_settings, m_sessionId);
+    m_heartbeat->start();
+}
 
 Database::Database(const QString &connectionName)
     : m_name(connectionName.isEmpty() ? QUuid::createUuid().toString(QUuid::WithoutBraces) : connectionName),
@@ -15,6 +98,7 @@ Database::Database(const QString &connectionName)
 
 Database::~Database()
 {
+    m_heartbeat.reset();
     close();
     if (QSqlDatabase::contains(m_name))
         QSqlDatabase::removeDatabase(m_name);
@@ -28,6 +112,55 @@ QSqlDatabase Database::sql() const
 bool Database::isOpen() const
 {
     return QSqlDatabase::contains(m_name) && sql().isOpen();
+}
+
+QString Database::connectionLostMessage()
+{
+    return QStringLiteral("데이터베이스와의 연결이 끊어졌습니다. 이번 작업의 내용은 하나도 저장되지 않았습니다.\r"
+                          "다음 작업 때 다시 연결합니다.");
+}
+
+bool Database::ensureOpen()
+{
+    if (isOpen())
+        return true;
+    if (!m_lost) {
+        if (m_lastError.isEmpty())
+            m_lastError = QStringLiteral("not connected to the database");
+        return false;
+    }
+    if (open(m_settings)) {
+        m_lost = false;
+        return true;
+    }
+    m_lost = true;   // tried again at the next action
+    m_lastError = QStringLiteral("데이터베이스와의 연결이 끊어졌고 다시 연결하지 못했습니다. 이번 작업의 내용은 "
+                                 "하나도 저장되지 않았습니다.\r\r") + m_lastError;
+    return false;
+}
+
+bool Database::noteFailure(QString *error)
+{
+    if (m_settings.backend != Backend::PostgreSQL || !QSqlDatabase::contains(m_name))
+        return false;
+    if (isOpen()) {
+        // A statement that failed on a live connection leaves it able to answer (perhaps only that the
+        // transaction has failed, which carries a state code); a lost one answers nothing.
+        QSqlQuery probe(sql());
+        if (probe.exec(QStringLiteral("SELECT 1")))
+            return false;
+        const QString code = probe.lastError().nativeErrorCode();
+        if (!code.isEmpty() && !code.startsWith(QLatin1String("08")) && !code.startsWith(QLatin1String("57P")))
+            return false;
+    }
+    m_inTransaction = false;
+    m_statements.clear();
+    m_failedStatements.clear();
+    sql().close();
+    m_lost = true;
+    *error = connectionLostMessage();
+    m_lastError = *error;
+    return true;
 }
 
 static QString errorText(const QSqlError &error)
@@ -64,9 +197,21 @@ bool Database::open(const ConnectionSettings &settings)
             d.close();
             return false;
         }
+        {
+            // SQLite reads the file only when asked: a file that is no database (or a damaged one, or
+            // one it may not read) fails here rather than at the first statement.
+            QSqlQuery probe(d);
+            if (!probe.exec(QStringLiteral("SELECT COUNT(*) FROM sqlite_master"))) {
+                m_lastError = errorText(probe.lastError());
+                probe = QSqlQuery();
+                d.close();
+                return false;
+            }
+        }
         QSqlQuery pragma(d);
         pragma.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
         pragma.exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
+        pragma.exec(QStringLiteral("PRAGMA case_sensitive_like=ON"));   // LIKE as on the server
         return true;
     }
 
@@ -76,14 +221,18 @@ bool Database::open(const ConnectionSettings &settings)
     d.setPort(settings.port);
     d.setUserName(settings.user);
     d.setPassword(settings.password);
-    d.setConnectOptions(QStringLiteral("connect_timeout=10"));
+    // A server that stops answering (a broken network) is noticed within about a minute.
+    d.setConnectOptions(QStringLiteral("connect_timeout=10;keepalives=1;keepalives_idle=30;keepalives_interval=10;"
+                                       "keepalives_count=3"));
     if (!d.open()) {
         m_lastError = errorText(d.lastError());
         return false;
     }
     QSqlQuery q(d);
-    if (!settings.schema.isEmpty()
-        && !q.exec(QStringLiteral("SET search_path TO \"%1\", public").arg(settings.schema))) {
+    // The program's functions (and its LIKE, which takes a backslash literally as SQLite does) come
+    // before the server's own of the same name and arguments.
+    const QString first = settings.schema.isEmpty() ? QStringLiteral("\"$user\"") : QStringLiteral("\"%1\"").arg(settings.schema);
+    if (!q.exec(QStringLiteral("SET search_path TO %1, public, pg_catalog").arg(first))) {
         m_lastError = errorText(q.lastError());
         d.close();
         return false;
@@ -100,7 +249,7 @@ void Database::close()
     if (d.isOpen()) {
         if (m_inTransaction)
             rollback();
-        m_statements.clear();
+        releaseStatements();
         d.close();
     }
     m_inTransaction = false;
@@ -125,11 +274,27 @@ std::shared_ptr<QSqlQuery> Database::preparedStatement(const QString &positional
     return q;
 }
 
+void Database::releaseAfterTransaction(std::shared_ptr<QSqlQuery> statement)
+{
+    if (statement)
+        m_failedStatements.append(std::move(statement));
+}
+
+void Database::releaseStatements()
+{
+    m_statements.clear();
+    m_failedStatements.clear();
+}
+
 bool Database::execute(const QString &statement)
 {
     QSqlQuery q(sql());
     if (!q.exec(statement)) {
         m_lastError = errorText(q.lastError());
+        if (m_lastError.isEmpty())
+            m_lastError = q.lastError().text().trimmed();
+        q = QSqlQuery();
+        noteFailure(&m_lastError);
         return false;
     }
     return true;
@@ -141,6 +306,8 @@ bool Database::beginTransaction()
         m_lastError = QStringLiteral("a transaction is already active");
         return false;
     }
+    if (!ensureOpen())
+        return false;
     // SQLite takes the write lock at once so two workstations on one file queue instead of deadlocking.
     const QString begin = backend() == Backend::SQLite ? QStringLiteral("BEGIN IMMEDIATE")
                                                        : QStringLiteral("BEGIN ISOLATION LEVEL READ COMMITTED");
@@ -155,7 +322,6 @@ bool Database::commit()
 {
     if (!m_inTransaction)
         return true;
-    m_statements.clear();
     if (!m_spoiled.isEmpty()) {
         const QString why = m_spoiled;
         rollback();
@@ -163,10 +329,13 @@ bool Database::commit()
         return false;
     }
     if (!execute(QStringLiteral("COMMIT"))) {
+        const QString why = m_lastError;
         rollback();
+        m_lastError = why;
         return false;
     }
     m_inTransaction = false;
+    releaseStatements();
     return true;
 }
 
@@ -181,8 +350,10 @@ bool Database::rollback()
     if (!m_inTransaction)
         return true;
     m_inTransaction = false;
-    m_statements.clear();
-    return execute(QStringLiteral("ROLLBACK"));
+    // Statements are released after the rollback: inside a failed transaction the server refuses to.
+    const bool ok = execute(QStringLiteral("ROLLBACK"));
+    releaseStatements();
+    return ok;
 }
 
 bool Database::executeScript(const QString &script)

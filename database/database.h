@@ -43,6 +43,13 @@ public:
     bool open(const ConnectionSettings &settings);  // false with lastError() on failure
     void close();
     bool isOpen() const;
+    // Open, or opened again when the connection was lost (the server went away): the next action after
+    // a loss reconnects. False with lastError() when it is not open afterwards.
+    bool ensureOpen();
+    // After a failed statement: when the connection itself is gone, closes it (to be opened again by
+    // ensureOpen) and replaces *error with the message that says so; true then.
+    bool noteFailure(QString *error);
+    static QString connectionLostMessage();
     Backend backend() const { return m_settings.backend; }
     const ConnectionSettings &settings() const { return m_settings; }
     QString lastError() const { return m_lastError; }
@@ -51,6 +58,13 @@ public:
     // Names this connection's work among all connections to the database (the counter's holds); the
     // same for the life of the object, across reconnections.
     QString sessionId() const { return m_sessionId; }
+    // A counter that holds pieces says that it is alive: from the first call on, a thread of its own
+    // (on a connection of its own) marks the session alive in EB020TS every beat and frees the holds
+    // of sessions that have stopped doing so (killed, crashed, switched off). Ends with the object,
+    // whose holds are then free at once.
+    void keepSessionAlive();
+    static int sessionBeatSeconds();    // 30; SPORTS_HOLD_BEAT_SECONDS for tests
+    static int sessionStaleSeconds();   // 120: a session silent that long is gone; SPORTS_HOLD_STALE_SECONDS
 
     // Read-committed transactions; one at a time on the connection.
     bool inTransaction() const { return m_inTransaction; }
@@ -65,6 +79,9 @@ public:
     // that a save of many rows prepares each text once); outside a transaction a fresh one each time,
     // owned by the caller's holder. Every kept statement is released at commit and rollback.
     std::shared_ptr<QSqlQuery> preparedStatement(const QString &positionalSql, QString *error);
+    // A failed statement of the running transaction, released only once the transaction has ended (on
+    // PostgreSQL a statement cannot be released inside a failed transaction).
+    void releaseAfterTransaction(std::shared_ptr<QSqlQuery> statement);
 
     bool execute(const QString &statement);        // a statement without parameters (DDL)
     bool executeScript(const QString &script);     // statements separated by ';' at line ends
@@ -77,6 +94,11 @@ private:
     bool m_inTransaction = false;
     QString m_spoiled;
     QHash<QString, std::shared_ptr<QSqlQuery>> m_statements;
+    QList<std::shared_ptr<QSqlQuery>> m_failedStatements;
+    bool m_lost = false;
+    class Heartbeat;
+    std::unique_ptr<Heartbeat> m_heartbeat;
+    void releaseStatements();
 };
 
 } // namespace db

@@ -246,8 +246,8 @@ bool StoredProc::exec()
         m_lastError = QStringLiteral("procedure %1 does not exist").arg(m_name);
         return false;
     }
-    if (!m_db || !m_db->isOpen()) {
-        m_lastError = QStringLiteral("not connected to the database");
+    if (!m_db || !m_db->ensureOpen()) {
+        m_lastError = m_db ? m_db->lastError() : QStringLiteral("not connected to the database");
         return false;
     }
     QHash<QString, QVariant> values;

@@ -109,8 +109,8 @@ bool Query::open()
 {
     close();
     m_lastError.clear();
-    if (!m_db || !m_db->isOpen()) {
-        m_lastError = QStringLiteral("not connected to the database");
+    if (!m_db || !m_db->ensureOpen()) {
+        m_lastError = m_db ? m_db->lastError() : QStringLiteral("not connected to the database");
         return false;
     }
     const QString unbound = firstUnboundParam();
@@ -136,7 +136,10 @@ bool Query::open()
     if (!ok) {
         const QSqlError e = m_query->lastError();
         m_lastError = e.databaseText().trimmed().isEmpty() ? e.text().trimmed() : e.databaseText().trimmed();
+        if (m_db->inTransaction())
+            m_db->releaseAfterTransaction(std::shared_ptr<QSqlQuery>(m_query.release()));
         m_query.reset();
+        m_db->noteFailure(&m_lastError);
         return false;
     }
     m_fieldNames.clear();
@@ -242,8 +245,8 @@ QVariant lookup(const QHash<QString, QVariant> &binds, const QString &name)
 bool Query::run(Database *database, const QString &sql, const QHash<QString, QVariant> &binds,
                 QList<QStringList> *rows, int *rowsAffected, QString *error)
 {
-    if (!database || !database->isOpen()) {
-        *error = QStringLiteral("not connected to the database");
+    if (!database || !database->ensureOpen()) {
+        *error = database ? database->lastError() : QStringLiteral("not connected to the database");
         return false;
     }
     *error = refuseNul(binds);
@@ -251,14 +254,18 @@ bool Query::run(Database *database, const QString &sql, const QHash<QString, QVa
         return false;
     const ParsedStatement &p = parsed(sql);
     std::shared_ptr<QSqlQuery> q = database->preparedStatement(p.positional, error);
-    if (!q)
+    if (!q) {
+        database->noteFailure(error);
         return false;
+    }
     for (int i = 0; i < p.occurrences.size(); ++i)
         q->bindValue(i, toBound(lookup(binds, p.occurrences.at(i))));
     if (!q->exec()) {
         const QSqlError e = q->lastError();
         *error = e.databaseText().trimmed().isEmpty() ? e.text().trimmed() : e.databaseText().trimmed();
         q->finish();
+        q.reset();
+        database->noteFailure(error);
         return false;
     }
     if (rowsAffected)

@@ -4,6 +4,7 @@
 #include <QRegularExpression>
 #include <QSqlDriver>
 #include <sqlite3.h>
+#include <cmath>
 
 namespace db {
 
@@ -90,6 +91,10 @@ void fnToNumber(sqlite3_context *ctx, int, sqlite3_value **argv)
         return;
     }
     const QString t = argText(argv[0]).trimmed();
+    if (t.isEmpty()) {   // blanks only: nothing, as on the server
+        sqlite3_result_null(ctx);
+        return;
+    }
     bool ok = false;
     const qint64 i = t.toLongLong(&ok);
     if (ok) {
@@ -173,6 +178,21 @@ QString formatNumber(double value, QString fmt)
         }
         intPart = grouped;
     }
+    // A number wider than its format shows every digit place as '#', as on the server.
+    const qsizetype places = intFmt.count(QLatin1Char('0')) + intFmt.count(QLatin1Char('9'));
+    if (fixed.section(QLatin1Char('.'), 0, 0).size() > places && !(places == 0 && fixed.startsWith(QLatin1Char('0')))) {
+        intPart.clear();
+        for (const QChar c : intFmt)
+            if (c == QLatin1Char('0') || c == QLatin1Char('9') || c == QLatin1Char(','))
+                intPart += c == QLatin1Char(',') ? c : QLatin1Char('#');
+        QString hashes = decimals > 0 ? QLatin1Char('.') + QString(decimals, QLatin1Char('#')) : QString();
+        QString out = intPart + hashes;
+        if (negative)
+            out.prepend(QLatin1Char('-'));
+        else if (!fm)
+            out.prepend(QLatin1Char(' '));
+        return out;
+    }
     QString out = intPart;
     if (decimals > 0)
         out += QLatin1Char('.') + fracPart;
@@ -200,7 +220,11 @@ void fnToChar(sqlite3_context *ctx, int argc, sqlite3_value **argv)
     }
     const QString fmt = argText(argv[1]);
     const QString text = argText(argv[0]);
-    const bool dateFormat = fmt.contains(QLatin1String("YY"), Qt::CaseInsensitive)
+    // A date (as TO_DATE and SYSDATE give it, "yyyy-mm-dd hh:mi:ss") takes any date format; a text of
+    // digits is a date only for a format with a year or a time in it.
+    const bool dateValue = type == SQLITE_TEXT && text.size() >= 10 && text.at(4) == QLatin1Char('-')
+        && text.at(7) == QLatin1Char('-');
+    const bool dateFormat = dateValue || fmt.contains(QLatin1String("YY"), Qt::CaseInsensitive)
         || fmt.contains(QLatin1String("HH"), Qt::CaseInsensitive) || fmt.contains(QLatin1String("MI"), Qt::CaseInsensitive);
     if (dateFormat && type == SQLITE_TEXT) {
         const QDateTime dt = parseDateTime(text);
@@ -241,10 +265,18 @@ void fnToDate(sqlite3_context *ctx, int argc, sqlite3_value **argv)
     resultText(ctx, dt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
 }
 
+void fnNowSeconds(sqlite3_context *ctx, int, sqlite3_value **)
+{
+    sqlite3_result_int64(ctx, QDateTime::currentSecsSinceEpoch());
+}
+
 void fnSysdate(sqlite3_context *ctx, int, sqlite3_value **)
 {
     resultText(ctx, QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
 }
+
+// The longest text a column holds; a longer padding is refused on both back ends.
+constexpr qint64 kLongestText = 4000;
 
 void fnPad(sqlite3_context *ctx, int argc, sqlite3_value **argv, bool left)
 {
@@ -253,9 +285,18 @@ void fnPad(sqlite3_context *ctx, int argc, sqlite3_value **argv, bool left)
         return;
     }
     const QString text = argText(argv[0]);
-    const int width = sqlite3_value_int(argv[1]);
+    if (isNull(argv[1])) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const qint64 wide = sqlite3_value_int64(argv[1]);
+    if (wide > kLongestText) {   // no column holds more: refused before anything is built
+        sqlite3_result_error(ctx, "requested length too large", -1);
+        return;
+    }
+    const int width = int(qMax<qint64>(wide, 0));
     const QString pad = argc > 2 ? argText(argv[2]) : QStringLiteral(" ");
-    if (width <= 0 || pad.isEmpty()) {
+    if (width <= 0 || pad.isEmpty() || (argc > 2 && isNull(argv[2]))) {
         sqlite3_result_null(ctx);
         return;
     }
@@ -297,8 +338,15 @@ void fnMod(sqlite3_context *ctx, int, sqlite3_value **argv)
         sqlite3_result_null(ctx);
         return;
     }
-    const qint64 b = sqlite3_value_int64(argv[1]);
-    sqlite3_result_int64(ctx, b == 0 ? sqlite3_value_int64(argv[0]) : sqlite3_value_int64(argv[0]) % b);
+    const int ta = sqlite3_value_numeric_type(argv[0]), tb = sqlite3_value_numeric_type(argv[1]);
+    if (ta == SQLITE_FLOAT || tb == SQLITE_FLOAT) {
+        const double a = sqlite3_value_double(argv[0]), b = sqlite3_value_double(argv[1]);
+        sqlite3_result_double(ctx, b == 0 ? a : std::fmod(a, b));
+        return;
+    }
+    // MOD(x, 0) is x, as on the original database; the smallest integer by -1 is 0 (not a trap).
+    const qint64 a = sqlite3_value_int64(argv[0]), b = sqlite3_value_int64(argv[1]);
+    sqlite3_result_int64(ctx, b == 0 ? a : b == -1 ? 0 : a % b);
 }
 
 struct Fn {
@@ -324,7 +372,7 @@ bool registerSqliteFunctions(QSqlDatabase &database, QString *error)
         {"TO_DATE", 1, fnToDate, true},   {"TO_DATE", 2, fnToDate, true},  {"SYSDATE", 0, fnSysdate, false},
         {"LPAD", 2, fnLpad, true},        {"LPAD", 3, fnLpad, true},       {"RPAD", 2, fnRpad, true},
         {"RPAD", 3, fnRpad, true},        {"FN_ADD_DAYS", 2, fnAddDays, true},
-        {"FN_ZA010MS_04", 1, fnMask, true}, {"MOD", 2, fnMod, true},
+        {"FN_ZA010MS_04", 1, fnMask, true}, {"MOD", 2, fnMod, true}, {"FN_NOW_SECONDS", 0, fnNowSeconds, false},
     };
     for (const Fn &fn : functions) {
         const int flags = SQLITE_UTF8 | (fn.deterministic ? SQLITE_DETERMINISTIC : 0);
@@ -340,7 +388,37 @@ QString postgresFunctionsScript()
 {
     QString s = QStringLiteral(R"SQL(
 CREATE OR REPLACE FUNCTION NVL(a anycompatible, b anycompatible) RETURNS anycompatible
-  LANGUAGE sql IMMUTABLE AS $$ SELECT COALESCE(a, b) $$;
+  LANGUAGE sql IMMUTABLE AS $$ SELECT CASE WHEN a IS NULL OR a::text = '' THEN b ELSE a END $$;
+CREATE OR REPLACE FUNCTION LPAD(a text, n integer, f text) RETURNS text
+  LANGUAGE plpgsql IMMUTABLE AS $$
+    BEGIN
+      IF n > 4000 THEN RAISE EXCEPTION 'requested length too large'; END IF;
+      IF a = '' OR f = '' OR n <= 0 THEN RETURN NULL; END IF;
+      RETURN pg_catalog.lpad(a, n, f);
+    END $$;
+CREATE OR REPLACE FUNCTION LPAD(a text, n integer) RETURNS text
+  LANGUAGE sql IMMUTABLE AS $$ SELECT LPAD(a, n, ' ') $$;
+CREATE OR REPLACE FUNCTION RPAD(a text, n integer, f text) RETURNS text
+  LANGUAGE plpgsql IMMUTABLE AS $$
+    BEGIN
+      IF n > 4000 THEN RAISE EXCEPTION 'requested length too large'; END IF;
+      IF a = '' OR f = '' OR n <= 0 THEN RETURN NULL; END IF;
+      RETURN pg_catalog.rpad(a, n, f);
+    END $$;
+CREATE OR REPLACE FUNCTION RPAD(a text, n integer) RETURNS text
+  LANGUAGE sql IMMUTABLE AS $$ SELECT RPAD(a, n, ' ') $$;
+CREATE OR REPLACE FUNCTION MOD(a bigint, b bigint) RETURNS bigint
+  LANGUAGE sql IMMUTABLE AS $$ SELECT CASE WHEN b = 0 THEN a WHEN b = -1 THEN 0 ELSE pg_catalog.mod(a, b) END $$;
+CREATE OR REPLACE FUNCTION MOD(a integer, b integer) RETURNS integer
+  LANGUAGE sql IMMUTABLE AS $$ SELECT CASE WHEN b = 0 THEN a WHEN b = -1 THEN 0 ELSE pg_catalog.mod(a, b) END $$;
+CREATE OR REPLACE FUNCTION MOD(a numeric, b numeric) RETURNS numeric
+  LANGUAGE sql IMMUTABLE AS $$ SELECT CASE WHEN b = 0 THEN a ELSE pg_catalog.mod(a, b) END $$;
+CREATE OR REPLACE FUNCTION FN_LIKE(a text, p text) RETURNS boolean
+  LANGUAGE sql IMMUTABLE AS $$ SELECT a OPERATOR(pg_catalog.~~) pg_catalog.replace(p, E'\\', E'\\\\') $$;
+CREATE OR REPLACE FUNCTION FN_NOT_LIKE(a text, p text) RETURNS boolean
+  LANGUAGE sql IMMUTABLE AS $$ SELECT a OPERATOR(pg_catalog.!~~) pg_catalog.replace(p, E'\\', E'\\\\') $$;
+CREATE OPERATOR ~~ (LEFTARG = text, RIGHTARG = text, FUNCTION = FN_LIKE);
+CREATE OPERATOR !~~ (LEFTARG = text, RIGHTARG = text, FUNCTION = FN_NOT_LIKE);
 CREATE OR REPLACE FUNCTION TO_NUMBER(a text) RETURNS numeric
   LANGUAGE sql IMMUTABLE AS $$ SELECT NULLIF(btrim(a), '')::numeric $$;
 CREATE OR REPLACE FUNCTION TO_NUMBER(a numeric) RETURNS numeric
@@ -352,14 +430,26 @@ CREATE OR REPLACE FUNCTION TO_CHAR(a text) RETURNS text
 CREATE OR REPLACE FUNCTION TO_CHAR(a numeric) RETURNS text
   LANGUAGE sql IMMUTABLE AS $$ SELECT a::text $$;
 CREATE OR REPLACE FUNCTION TO_DATE(a text) RETURNS date
-  LANGUAGE sql IMMUTABLE AS $$ SELECT pg_catalog.to_date(a, 'YYYYMMDD') $$;
+  LANGUAGE sql IMMUTABLE AS $$ SELECT pg_catalog.to_date(NULLIF(pg_catalog.btrim(a), ''), 'YYYYMMDD') $$;
+CREATE OR REPLACE FUNCTION TO_DATE(a text, f text) RETURNS date
+  LANGUAGE sql IMMUTABLE AS $$ SELECT pg_catalog.to_date(NULLIF(pg_catalog.btrim(a), ''), f) $$;
+CREATE OR REPLACE FUNCTION CONCAT(a text, b text) RETURNS text
+  LANGUAGE sql IMMUTABLE AS $$ SELECT NULLIF(pg_catalog.concat(a, b), '') $$;
+CREATE OR REPLACE FUNCTION FN_NOW_SECONDS() RETURNS bigint
+  LANGUAGE sql VOLATILE AS $$ SELECT pg_catalog.floor(EXTRACT(EPOCH FROM pg_catalog.clock_timestamp()))::bigint $$;
 CREATE OR REPLACE FUNCTION SYSDATE() RETURNS timestamp(0)
   LANGUAGE sql STABLE AS $$ SELECT LOCALTIMESTAMP(0) $$;
 CREATE OR REPLACE FUNCTION FN_ADD_DAYS(a text, n integer) RETURNS text
-  LANGUAGE sql IMMUTABLE AS $$ SELECT pg_catalog.to_char(pg_catalog.to_date(NULLIF(btrim(a), ''), 'YYYYMMDD') + n, 'YYYYMMDD') $$;
+  LANGUAGE plpgsql IMMUTABLE AS $$
+    BEGIN
+      RETURN pg_catalog.to_char(pg_catalog.to_date(NULLIF(pg_catalog.btrim(a), ''), 'YYYYMMDD') + n, 'YYYYMMDD');
+    EXCEPTION WHEN others THEN
+      RETURN NULL;   -- not a date: nothing, as on the workstation's own database
+    END $$;
 CREATE OR REPLACE FUNCTION FN_ZA010MS_04(a text) RETURNS text
   LANGUAGE sql IMMUTABLE AS $$
-    SELECT CASE WHEN a ~ '^[0-9]{13}$' THEN substr(a, 1, 7) || '******'
+    SELECT CASE WHEN a = '' THEN NULL
+                WHEN a ~ '^[0-9]{13}$' THEN substr(a, 1, 7) || '******'
                 WHEN a ~ '^[0-9]{6}-[0-9]{7}$' THEN substr(a, 1, 8) || '******'
                 ELSE a END $$;
 CREATE OR REPLACE FUNCTION INSTR(a text, b text) RETURNS integer
@@ -372,7 +462,9 @@ CREATE OR REPLACE FUNCTION INSTR(a text, b text) RETURNS integer
             QString body = QStringLiteral("SELECT CASE");
             for (int p = 1; p <= pairs; ++p) {
                 args << QStringLiteral("s%1 anycompatible").arg(p) << QStringLiteral("r%1 anycompatible").arg(p);
-                body += QStringLiteral(" WHEN x IS NOT DISTINCT FROM s%1 THEN r%1").arg(p);
+                // an empty text is NULL, and NULL matches NULL
+                body += QStringLiteral(" WHEN (x IS NULL OR x::text = '') AND (s%1 IS NULL OR s%1::text = '') THEN r%1"
+                                       " WHEN x = s%1 THEN r%1").arg(p);
             }
             if (withDefault) {
                 args << QStringLiteral("d anycompatible");

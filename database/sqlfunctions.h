@@ -1,6 +1,7 @@
 #pragma once
 // The functions that the statements use, provided on both back ends so that one text runs on both:
-// NVL, DECODE, TO_NUMBER, TO_CHAR, TO_DATE, CONCAT, SYSDATE(), LPAD, RPAD, FN_ADD_DAYS, FN_ZA010MS_04.
+// NVL, DECODE, TO_NUMBER, TO_CHAR, TO_DATE, CONCAT, SYSDATE(), LPAD, RPAD, MOD, FN_ADD_DAYS, FN_ZA010MS_04,
+// FN_NOW_SECONDS() (the database's clock in seconds, for the counters' sessions).
 #include <QSqlDatabase>
 #include <QString>
 

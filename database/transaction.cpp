@@ -4,7 +4,7 @@ namespace db {
 
 Transaction::Transaction(Database *database) : m_db(database)
 {
-    if (!m_db || !m_db->isOpen()) {
+    if (!m_db || !m_db->ensureOpen()) {
         m_error = m_db ? m_db->lastError() : QString();
         if (m_error.isEmpty())
             m_error = QStringLiteral("not connected to the database");

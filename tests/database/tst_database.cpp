@@ -243,6 +243,139 @@ private slots:
         QCOMPARE(q.value(0), expected);
     }
 
+    // Failed statements on PostgreSQL are released once their transaction has been rolled back.
+    void failedStatementsReleased()
+    {
+        if (qEnvironmentVariableIsEmpty("SPORTS_TEST_PG"))
+            QSKIP("no PostgreSQL server named by SPORTS_TEST_PG");
+        testing::TestDatabase t(Backend::PostgreSQL);
+        QVERIFY(t.ok());
+        QVERIFY(t.run(kFixture));
+        const QString count = "SELECT COUNT(*) FROM pg_prepared_statements";
+        const int before = Query::scalar(t.database(), count).toInt();
+        for (int i = 0; i < 20; ++i) {
+            QVERIFY(t->beginTransaction());
+            StoredProc p(t.database(), "PR_TEST_SAVE");
+            p.setParam("AITEM_NO", "1");   // a key already stored
+            p.setParam("AEDITSTATUS", "2");
+            QVERIFY(!p.exec());
+            Query q(t.database());
+            q.setSql("SELECT NO_SUCH_COLUMN FROM T_ITEM WHERE ITEM_NO = :NO");
+            q.bind("NO", "1");
+            QVERIFY(!q.open());
+            QVERIFY(t->rollback());
+        }
+        QCOMPARE(Query::scalar(t.database(), count).toInt(), before);
+    }
+
+    // A connection the server dropped: the failure says so in Korean, nothing of the unit is stored,
+    // and the next action connects again.
+    void lostConnection()
+    {
+        if (qEnvironmentVariableIsEmpty("SPORTS_TEST_PG"))
+            QSKIP("no PostgreSQL server named by SPORTS_TEST_PG");
+        testing::TestDatabase t(Backend::PostgreSQL);
+        QVERIFY(t.ok());
+        QVERIFY(t.run(kFixture));
+        auto other = t.openAnother();
+        auto drop = [&] {
+            const QString pid = Query::scalar(t.database(), "SELECT pg_backend_pid()");
+            QVERIFY(!pid.isEmpty());
+            QCOMPARE(Query::scalar(other.get(), "SELECT pg_terminate_backend(" + pid + ")"), QString("true"));
+            QTest::qWait(100);
+        };
+        auto save = [&](const QString &no, QString *error) {
+            StoredProc p(t.database(), "PR_TEST_SAVE");
+            p.setParam("AITEM_NO", no);
+            p.setParam("AEDITSTATUS", "2");
+            const bool ok = t->beginTransaction() && p.exec() && t->commit();
+            *error = p.lastError().isEmpty() ? t->lastError() : p.lastError();
+            t->rollback();
+            return ok;
+        };
+        QString error;
+        // lost in the middle of a unit of work
+        QVERIFY(t->beginTransaction());
+        StoredProc first(t.database(), "PR_TEST_SAVE");
+        first.setParam("AITEM_NO", "7");
+        first.setParam("AEDITSTATUS", "2");
+        QVERIFY(first.exec());
+        drop();
+        StoredProc second(t.database(), "PR_TEST_SAVE");
+        second.setParam("AITEM_NO", "8");
+        second.setParam("AEDITSTATUS", "2");
+        QVERIFY(!second.exec());
+        QCOMPARE(second.lastError(), Database::connectionLostMessage());
+        QVERIFY(!t->commit() || !t->inTransaction());
+        t->rollback();
+        QCOMPARE(Query::scalar(other.get(), "SELECT COUNT(*) FROM T_ITEM WHERE ITEM_NO IN ('7', '8')"), QString("0"));
+        // the next save connects again and is stored
+        QVERIFY2(save("7", &error), qPrintable(error));
+        QCOMPARE(Query::scalar(other.get(), "SELECT COUNT(*) FROM T_ITEM WHERE ITEM_NO = '7'"), QString("1"));
+        // lost between two actions: the beginning of the next save notices it, the one after succeeds
+        drop();
+        QVERIFY(!save("8", &error));
+        QVERIFY2(error.contains("연결이 끊어졌습니다"), qPrintable(error));
+        QVERIFY2(save("8", &error), qPrintable(error));
+        // a search after a loss connects again as well
+        drop();
+        Query q(t.database());
+        q.setSql("SELECT COUNT(*) FROM T_ITEM");
+        QVERIFY(!q.open());
+        QVERIFY(q.lastError().contains("연결이 끊어졌습니다"));
+        QVERIFY2(q.open() && q.next(), qPrintable(q.lastError()));
+        QCOMPARE(q.value(0), QString("4"));
+    }
+
+    // Every function the statements use gives one answer on both back ends, hostile arguments included:
+    // the same value, the same NULL (an empty text is NULL), or a failure on both.
+    void functionsAgree()
+    {
+        const QList<db::Backend> backends = testing::testBackends();
+        if (backends.size() < 2)
+            QSKIP("needs both back ends");
+        testing::TestDatabase lite(Backend::SQLite), pg(Backend::PostgreSQL);
+        QVERIFY(lite.ok() && pg.ok());
+        const QStringList expressions = {
+            "NVL('', 'X')", "NVL(NULL, NULL)", "NVL('a', NULL)", "NVL(0, 5)", "NVL(NULL, 5) + 1",
+            "DECODE('', NULL, 'e', 'o')", "DECODE(NULL, '', 'e', 'o')", "DECODE('1', '1', 'one', 'x')",
+            "DECODE('1', '2', 'a')", "DECODE('b', 'a', '1', 'b', '2', '3')",
+            "TO_NUMBER(' ')", "TO_NUMBER('')", "TO_NUMBER(' 42 ')", "TO_NUMBER('-0012')", "TO_NUMBER('abc')",
+            "TO_NUMBER('1.5') * 2",
+            "TO_CHAR(TO_DATE('20240105', 'YYYYMMDD'), 'MM')", "TO_CHAR(TO_DATE('20240105', 'YYYYMMDD'), 'DD')",
+            "TO_CHAR(TO_DATE('20240105', 'YYYYMMDD'), 'YYYYMMDD')", "TO_CHAR(TO_DATE('20240105'), 'YYYY-MM-DD')",
+            "TO_CHAR(TO_DATE('20240230', 'YYYYMMDD'), 'YYYYMMDD')", "TO_CHAR(TO_DATE('', 'YYYYMMDD'), 'YYYYMMDD')",
+            "TO_CHAR(12345, 'FM000')", "TO_CHAR(12345, '999')", "TO_CHAR(-12345, 'FM000')",
+            "TO_CHAR(1234567, 'FM9,999')", "TO_CHAR(5, '999')", "TO_CHAR(0, 'FM000')", "TO_CHAR(-5, 'FM000')",
+            "TO_CHAR(42, 'FM0000000000')", "TO_CHAR(1234567, 'FM9,999,999,999')", "TO_CHAR('', 'FM000')",
+            "TO_CHAR('abc', 'FM000')", "TO_CHAR(12345.5, 'FM9,999.9')",
+            "LPAD('', 5, '0')", "LPAD('abc', 2, '0')", "LPAD('abc', -1, '0')", "LPAD('7', 3, '')", "LPAD('7', 3)",
+            "LPAD('7', 2000000000, '0')", "LPAD(NULL, 3, '0')", "RPAD('', 3, 'x')", "RPAD('ab', 5, 'xy')",
+            "RPAD('ab', 4001, 'x')", "LPAD('7', 4000, '0') = RPAD('', 0)",
+            "MOD(-9223372036854775807 - 1, -1)", "MOD(7, 0)", "MOD(-7, 3)", "MOD(7.5, 2)", "MOD(NULL, 2)",
+            "CASE WHEN 'a\\b' LIKE 'a\\b' THEN 'Y' ELSE 'N' END", "CASE WHEN '50%' LIKE '50\\%' THEN 'Y' ELSE 'N' END",
+            "CASE WHEN 'a\\%b' LIKE 'a\\%' THEN 'Y' ELSE 'N' END", "CASE WHEN 'ABC' LIKE 'abc' THEN 'Y' ELSE 'N' END",
+            "CASE WHEN 'ABC' NOT LIKE 'A%' THEN 'Y' ELSE 'N' END",
+            "FN_ADD_DAYS('', 5)", "FN_ADD_DAYS('20241301', 1)", "FN_ADD_DAYS('20240228', 1)",
+            "FN_ZA010MS_04('')", "FN_ZA010MS_04('800101-1234567')", "FN_ZA010MS_04(NULL)",
+            "CONCAT('', NULL)", "CONCAT('a', 'b')",
+        };
+        auto answer = [](Database *d, const QString &e) {
+            Query q(d);
+            q.setSql("SELECT " + e + ", CASE WHEN (" + e + ") IS NULL THEN 'null' ELSE 'value' END");
+            if (!q.open() || !q.next())
+                return QString("failure");
+            return q.value(1) + ":" + q.value(0);
+        };
+        QStringList differ;
+        for (const QString &e : expressions) {
+            const QString a = answer(lite.database(), e), b = answer(pg.database(), e);
+            if (a != b)
+                differ << QString("%1  sqlite %2  postgresql %3").arg(e, a, b);
+        }
+        QVERIFY2(differ.isEmpty(), qPrintable("\n" + differ.join("\n")));
+    }
+
     void demoTokens()
     {
         const QDate today(2026, 12, 30);
