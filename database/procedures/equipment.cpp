@@ -19,8 +19,11 @@ QHash<QString, QVariant> pieceKeys(ProcedureCall &call)
 bool heldByAnother(ProcedureCall &call, QHash<QString, QVariant> keys)
 {
     keys.insert("SESSION_ID", call.database()->sessionId());
-    return call.scalar("SELECT COUNT(*) FROM EB020TM WHERE RENT_DATE = :RENT_DATE AND AREA_GUBUN = :AREA_GUBUN "
-                       "AND EQUIP_GUBUN = :EQUIP_GUBUN AND EQUIP_NO = :EQUIP_NO AND NVL(SESSION_ID, '-') <> :SESSION_ID",
+    keys.insert("STALE", Database::sessionStaleSeconds());
+    return call.scalar("SELECT COUNT(*) FROM EB020TM H WHERE RENT_DATE = :RENT_DATE AND AREA_GUBUN = :AREA_GUBUN "
+                       "AND EQUIP_GUBUN = :EQUIP_GUBUN AND EQUIP_NO = :EQUIP_NO AND NVL(SESSION_ID, '-') <> :SESSION_ID "
+                       "AND (SESSION_ID IS NULL OR EXISTS (SELECT 1 FROM EB020TS S WHERE S.SESSION_ID = H.SESSION_ID "
+                       "AND S.LAST_SEEN >= FN_NOW_SECONDS() - :STALE))",
                        keys).toInt() > 0;
 }
 
@@ -191,6 +194,13 @@ void holdPiece(ProcedureCall &call)
     if (call.scalar("SELECT COUNT(*) FROM EB020MS WHERE AREA_GUBUN = :AREA_GUBUN AND EQUIP_GUBUN = :EQUIP_GUBUN "
                     "AND EQUIP_NO = :EQUIP_NO AND EQUIP_RENT_YN = 'Y' AND NVL(SVRL_RENT_YN, 'N') = 'N'", b).toInt() == 0)
         call.fail(kTaken);
+    // The counter says it is alive, and a hold on the piece left by a counter that is gone is free.
+    call.database()->keepSessionAlive();
+    b.insert("STALE", Database::sessionStaleSeconds());
+    call.exec("INSERT INTO EB020TS (SESSION_ID, LAST_SEEN) VALUES (:SESSION_ID, FN_NOW_SECONDS()) "
+              "ON CONFLICT (SESSION_ID) DO UPDATE SET LAST_SEEN = FN_NOW_SECONDS()", b);
+    call.exec("DELETE FROM EB020TM WHERE " + where + " AND SESSION_ID IS NOT NULL AND NOT EXISTS (SELECT 1 FROM "
+              "EB020TS S WHERE S.SESSION_ID = EB020TM.SESSION_ID AND S.LAST_SEEN >= FN_NOW_SECONDS() - :STALE)", b);
     // One hold per piece and day. Of two counters holding at the same moment the second waits for the
     // first and then inserts nothing: it is refused in the system's words, never with the key's error.
     call.exec("INSERT INTO EB020TM (RENT_DATE, AREA_GUBUN, EQUIP_GUBUN, EQUIP_NO, SESSION_ID, U_EMP_NO, U_IP, U_DATE) "

@@ -44,6 +44,14 @@ CREATE TABLE EB020TM (
   PRIMARY KEY (RENT_DATE, AREA_GUBUN, EQUIP_GUBUN, EQUIP_NO)
 );
 
+-- The running counters that hold pieces: each marks itself alive every 30 seconds (LAST_SEEN, the
+-- database's clock in seconds); the holds of a session silent for two minutes are free again.
+CREATE TABLE EB020TS (
+  SESSION_ID        VARCHAR(40) NOT NULL,
+  LAST_SEEN         BIGINT      NOT NULL,
+  PRIMARY KEY (SESSION_ID)
+);
+
 -- standard stock of rental boots per size and area
 CREATE TABLE EB030MS (
   AREA_GUBUN        VARCHAR(10) NOT NULL,

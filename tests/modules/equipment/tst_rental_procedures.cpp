@@ -123,8 +123,33 @@ int raceChild(const QStringList &a)
     for (int i = 1; i <= n; ++i)
         if (hold(&d, QStringLiteral("%1").arg(i, 5, 10, QChar('0')), "2", nullptr, a.value(9)))
             std::printf("%d\n", i);
+    std::printf("done\n");
     std::fflush(stdout);
-    return 0;
+    // a counter keeps its holds while it runs: it ends when told to
+    char line[16];
+    return std::fgets(line, sizeof line, stdin) ? 0 : 0;
+}
+
+// A counter that holds pieces first..last, says "held" and waits for a line on its input.
+int holdChild(const QStringList &a)
+{
+    ConnectionSettings s;
+    s.backend = static_cast<Backend>(a.value(2).toInt());
+    s.database = a.value(3);
+    s.host = a.value(4);
+    s.port = a.value(5).toInt();
+    s.user = a.value(6);
+    s.schema = a.value(7);
+    Database d;
+    if (!d.open(s))
+        return 2;
+    for (int i = a.value(8).toInt(); i <= a.value(9).toInt(); ++i)
+        if (!hold(&d, QStringLiteral("%1").arg(i, 5, 10, QChar('0')), "2", nullptr, a.value(10)))
+            return 3;
+    std::printf("held\n");
+    std::fflush(stdout);
+    char line[16];
+    return std::fgets(line, sizeof line, stdin) ? 0 : 0;
 }
 
 const int kRacePieces = 12;
@@ -389,6 +414,49 @@ private slots:
         QCOMPARE(t.scalar("SELECT SUM(LAST_KEEP_NO) FROM EB050NO"), QString::number(stored));
     }
 
+    // A counter that is gone loses its holds to the others once it has been silent for the stale time;
+    // a live counter keeps its holds however long it waits. (Times shortened: beat 1 s, stale 3 s.)
+    void deadCounterLosesHolds_data() { testing::addBackendColumn(); }
+    void deadCounterLosesHolds()
+    {
+        TEST_DB_FETCH(t);
+        QVERIFY(t.run(pieces(4)));
+        const ConnectionSettings s = t.settings();
+        auto counter = [&](const QString &emp, const QString &first, const QString &last) {
+            auto *p = new QProcess(this);
+            p->start(QCoreApplication::applicationFilePath(),
+                     {"--hold-child", QString::number(int(s.backend)), s.database, s.host, QString::number(s.port),
+                      s.user, s.schema, first, last, emp});
+            return p;
+        };
+        QProcess *dead = counter("A", "1", "2");
+        QProcess *live = counter("B", "3", "3");
+        for (QProcess *p : {dead, live})
+            QVERIFY(p->waitForReadyRead(60000) && p->readLine().startsWith("held"));
+        QVERIFY(hold(t.database(), "00004"));
+        QCOMPARE(t.count("EB020TM"), 4);
+        dead->kill();
+        dead->waitForFinished();
+        QString error;
+        QVERIFY(!hold(t.database(), "00001", "2", &error));
+        QCOMPARE(error, QString(kTaken));
+        // freed by the next beat of a live counter after the stale time, and then free to hold
+        QTRY_COMPARE_WITH_TIMEOUT(t.count("EB020TM"), 2, 15000);
+        QCOMPARE(free(t), QString("1,2"));
+        QVERIFY(hold(t.database(), "00001"));
+        // the live counter's hold stays well past the stale time
+        QTest::qWait(5000);
+        QVERIFY(!hold(t.database(), "00003", "2", &error));
+        QCOMPARE(error, QString(kTaken));
+        QCOMPARE(t.count("EB020TM", "EQUIP_NO IN ('00003', '00004')"), 2);
+        // a counter that ends in order gives its holds back at once
+        live->write("quit\n");
+        QVERIFY(live->waitForFinished(30000));
+        QCOMPARE(t.count("EB020TM", "EQUIP_NO = '00003'"), 0);
+        delete dead;
+        delete live;
+    }
+
     void twoCountersRace_data() { testing::addBackendColumn(); }
     void twoCountersRace()
     {
@@ -406,10 +474,12 @@ private slots:
         }
         QMap<int, int> wins;
         for (QProcess *p : counters) {
-            QVERIFY(p->waitForFinished(120000));
-            QCOMPARE(p->exitCode(), 0);
-            for (const QByteArray &line : p->readAllStandardOutput().split('\n'))
-                if (!line.isEmpty())
+            QByteArray out;
+            while (!out.contains("done\n") && p->waitForReadyRead(120000))
+                out += p->readAllStandardOutput();
+            QVERIFY(out.contains("done\n"));
+            for (const QByteArray &line : out.split('\n'))
+                if (!line.isEmpty() && line != "done")
                     ++wins[line.toInt()];
         }
         QCOMPARE(wins.size(), n);
@@ -417,6 +487,11 @@ private slots:
             QCOMPARE(wins.value(i), 1);
         QCOMPARE(t.count("EB020TM"), n);
         QCOMPARE(free(t), QString());
+        for (QProcess *p : counters) {
+            p->closeWriteChannel();
+            QVERIFY(p->waitForFinished(30000));
+            QCOMPARE(p->exitCode(), 0);
+        }
     }
 };
 
@@ -427,11 +502,17 @@ int main(int argc, char **argv)
         QCoreApplication app(argc, argv);
         return raceChild(args);
     }
+    if (args.value(1) == QLatin1String("--hold-child")) {
+        QCoreApplication app(argc, argv);
+        return holdChild(args);
+    }
     if (args.value(1) == QLatin1String("--counter-child")) {
         QCoreApplication app(argc, argv);
         return counterChild(args);
     }
     testing::prepareTestEnvironment();
+    qputenv("SPORTS_HOLD_BEAT_SECONDS", "1");   // inherited by the counters started as processes
+    qputenv("SPORTS_HOLD_STALE_SECONDS", "3");
     QCoreApplication app(argc, argv);
     TestRentalProcedures t;
     return QTest::qExec(&t, argc, argv);
