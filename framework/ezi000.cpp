@@ -1,6 +1,8 @@
 #include "ezi000.h"
 #include "ezh999.h"
 #include "database/datamodule.h"
+#include "database/transaction.h"
+#include "core/utils.h"
 #include "core/messages.h"
 #include "core/startupvalues.h"
 #include "dialogs/lookupdialogs.h"
@@ -9,6 +11,7 @@
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QMetaProperty>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextEdit>
@@ -25,7 +28,7 @@ struct WaitCursor {
 
 bool isBindable(QWidget *w)
 {
-    return qobject_cast<QLineEdit *>(w) || qobject_cast<QTextEdit *>(w) || qobject_cast<QPlainTextEdit *>(w)
+    return IsBoundByUserProperty(w) || qobject_cast<QLineEdit *>(w) || qobject_cast<QTextEdit *>(w) || qobject_cast<QPlainTextEdit *>(w)
         || qobject_cast<TCodeCombo *>(w) || qobject_cast<QLabel *>(w);
 }
 }
@@ -116,13 +119,16 @@ QList<QWidget *> TfrmEZI000::boundControls(int column) const
 {
     QList<QWidget *> out;
     for (QWidget *w : panBody->findChildren<QWidget *>()) {
-        const QString hint = Hint(w);
-        if (hint.isEmpty() || !isBindable(w))
+        const QStringList hints = Hints(w);
+        if (hints.isEmpty() || !isBindable(w))
             continue;
-        int c = rgrGrid->columnByTitle(hint);
-        if (c < 0 || (column >= 0 && c != column))
-            continue;
-        out.append(w);
+        bool shows = false;
+        for (const QString &hint : hints) {
+            const int c = rgrGrid->columnByTitle(hint);
+            shows = shows || (c >= 0 && (column < 0 || c == column));
+        }
+        if (shows)
+            out.append(w);
     }
     return out;
 }
@@ -135,7 +141,12 @@ void TfrmEZI000::attachDetailControl(QWidget *control)
     attachColouring(control);
     control->installEventFilter(this);
     auto changed = [this, control] { controlChanged(control); };
-    if (auto *c = qobject_cast<QComboBox *>(control))
+    if (IsBoundByUserProperty(control)) {
+        const QMetaProperty user = control->metaObject()->userProperty();
+        if (user.hasNotifySignal())
+            connect(control, user.notifySignal(), this,
+                    metaObject()->method(metaObject()->indexOfSlot("userPropertyChanged()")));
+    } else if (auto *c = qobject_cast<QComboBox *>(control))
         connect(c, &QComboBox::currentIndexChanged, this, changed);
     else if (auto *e = qobject_cast<QLineEdit *>(control))
         connect(e, &QLineEdit::textChanged, this, changed);
@@ -143,6 +154,12 @@ void TfrmEZI000::attachDetailControl(QWidget *control)
         connect(t, &QTextEdit::textChanged, this, changed);
     else if (auto *p = qobject_cast<QPlainTextEdit *>(control))
         connect(p, &QPlainTextEdit::textChanged, this, changed);
+}
+
+void TfrmEZI000::userPropertyChanged()
+{
+    if (auto *control = qobject_cast<QWidget *>(sender()))
+        controlChanged(control);
 }
 
 void TfrmEZI000::controlChanged(QWidget *control)
@@ -172,6 +189,14 @@ void TfrmEZI000::ShowRow()
     }
     m_filling = true;
     for (QWidget *w : boundControls()) {
+        if (IsBoundByUserProperty(w)) {
+            QStringList values;
+            for (const QString &hint : Hints(w))
+                values << rgrGrid->cell(row, rgrGrid->columnByTitle(hint));
+            const QMetaProperty user = w->metaObject()->userProperty();
+            user.write(w, user.metaType().id() == QMetaType::QStringList ? QVariant(values) : QVariant(values.value(0)));
+            continue;
+        }
         const int c = rgrGrid->columnByTitle(Hint(w));
         const TGridColumn &col = rgrGrid->column(c);
         QString v = rgrGrid->cell(row, c);
@@ -217,6 +242,18 @@ void TfrmEZI000::StoreControl(QWidget *control)
         return;
     if (m_statusButtons && !m_statusButtons->pressed().isEmpty())
         rgrGrid->setCell(row, m_statusColumn, m_statusButtons->pressed());
+    if (IsBoundByUserProperty(control)) {
+        const QVariant value = control->metaObject()->userProperty().read(control);
+        const QStringList hints = Hints(control);
+        const QStringList values = value.metaType().id() == QMetaType::QStringList ? value.toStringList()
+                                                                                   : QStringList{value.toString()};
+        for (int i = 0; i < hints.size(); ++i) {
+            const int column = rgrGrid->columnByTitle(hints[i]);
+            if (column >= 0)
+                rgrGrid->setCell(row, column, values.value(i));
+        }
+        return;
+    }
     const int c = rgrGrid->columnByTitle(Hint(control));
     if (c < 0)
         return;
@@ -260,7 +297,10 @@ void TfrmEZI000::ClearDetail()
 {
     m_filling = true;
     for (QWidget *w : panBody->findChildren<QWidget *>()) {
-        if (auto *combo = qobject_cast<TCodeCombo *>(w))
+        if (IsBoundByUserProperty(w)) {
+            const QMetaProperty user = w->metaObject()->userProperty();
+            user.write(w, QVariant(user.metaType()));
+        } else if (auto *combo = qobject_cast<TCodeCombo *>(w))
             combo->setCurrentIndex(-1);
         else if (auto *n = qobject_cast<TNumericEdit *>(w))
             n->setValue(0);
@@ -371,7 +411,127 @@ bool TfrmEZI000::checkCurrentRow()
     const int row = rgrGrid->currentRow();
     if (row >= 0 && isLoadedRow(row) && !m_modified)
         return true;
-    return validateRow();
+    return checkFields() && validateRow();
+}
+
+bool TfrmEZI000::checkFields()
+{
+    if (rgrGrid->currentRow() < 0)
+        return true;
+    for (int i = 0; i < m_fieldTable.size(); ++i) {
+        const TField &f = m_fieldTable[i];
+        QWidget *w = m_fieldControls.value(i);
+        if (f.isCondition || !w || (!f.isRequired() && f.kind != TField::DateMask))
+            continue;
+        QString value;
+        if (auto *combo = qobject_cast<TCodeCombo *>(w))
+            value = combo->code();
+        else if (auto *mask = qobject_cast<TMaskEdit *>(w))
+            value = mask->value();
+        else if (auto *edit = qobject_cast<QLineEdit *>(w))
+            value = edit->text();
+        else if (auto *label = qobject_cast<QLabel *>(w))
+            value = label->text();
+        if (value.isEmpty() && f.isRequired())
+            return refuse(w, enterFirst(f.caption));
+        if (!value.isEmpty() && f.kind == TField::DateMask && !IsDateText(value))
+            return refuse(w, enterCorrectly(f.caption));
+    }
+    return true;
+}
+
+// ---- field table ---------------------------------------------------------------------------
+
+void TfrmEZI000::setFields(const TFieldTable &fields)
+{
+    m_fieldTable = fields;
+    m_fieldControls.clear();
+    for (const TField &f : fields) {
+        QWidget *w = nullptr;
+        TFieldPanel *panel = f.isCondition ? conditions() : panBody;
+        if (!f.isCondition) {
+            TGridColumn &column = rgrGrid->addColumn(f.title, f.type, f.columnWidth);
+            column.bytes(f.maxBytes).required(f.isKey).hidden(f.hiddenColumn);
+            if (!f.codeGroup.isEmpty())
+                column.pickList(f.codeGroup);
+            else if (!f.codes.isEmpty())
+                column.pickList(f.codes, f.labels);
+        }
+        if (f.hasControl()) {
+            if (f.startsLine)
+                panel->newLine();
+            const QString hint = f.isCondition ? QString() : f.title;
+            switch (f.kind) {
+            case TField::Edit: {
+                TEdit *edit = panel->addEdit(f.component, f.caption, hint, f.maxBytes);
+                edit->setReadOnly(f.isReadOnly);
+                w = edit;
+                break;
+            }
+            case TField::Code: {
+                TCodeCombo *combo = panel->addCodeCombo(f.component, f.caption, f.isCondition ? f.codeGroup : f.title,
+                                                        f.allEntry);
+                if (f.isCondition && !f.codes.isEmpty())
+                    combo->setItems(f.codes, f.labels);
+                if (f.isCondition && combo->count() > 0)
+                    combo->setCurrentIndex(0);
+                w = combo;
+                break;
+            }
+            case TField::Number: w = panel->addNumericEdit(f.component, f.caption, hint, f.maxDigits); break;
+            case TField::Mask:
+            case TField::DateMask: w = panel->addMaskEdit(f.component, f.caption, hint, f.inputMask); break;
+            case TField::Label: w = panel->addLabel(f.component, f.caption, hint); break;
+            case TField::DatePicker: w = panel->addDateEdit(f.component, f.caption, hint); break;
+            case TField::Column: break;
+            }
+            f.assign(w);
+            if (!f.lookupComponent.isEmpty()) {
+                QPushButton *button = panel->addLookupButton(w, f.lookupComponent);
+                if (f.lookupMember)
+                    *f.lookupMember = button;
+                BindLookupKey(w, button);
+            }
+        }
+        m_fieldControls.append(w);
+    }
+}
+
+void TfrmEZI000::setLoadQuery(const QString &fromWhereOrder)
+{
+    qryQuery->setSql(QStringLiteral("SELECT ") + SelectList(m_fieldTable) + QLatin1Char(' ') + fromWhereOrder);
+}
+
+QWidget *TfrmEZI000::fieldControl(const QString &name) const
+{
+    for (int i = 0; i < m_fieldTable.size(); ++i)
+        if (m_fieldTable[i].name.compare(name, Qt::CaseInsensitive) == 0)
+            return m_fieldControls.value(i);
+    return nullptr;
+}
+
+QString TfrmEZI000::conditionValue(const QString &name) const
+{
+    QWidget *w = fieldControl(name);
+    if (auto *combo = qobject_cast<TCodeCombo *>(w))
+        return combo->code();
+    if (auto *date = qobject_cast<TDateEdit *>(w))
+        return date->dateText();
+    if (auto *mask = qobject_cast<TMaskEdit *>(w))
+        return mask->value();
+    if (auto *edit = qobject_cast<QLineEdit *>(w))
+        return edit->text();
+    return QString();
+}
+
+QStringList TfrmEZI000::unboundHints() const
+{
+    QStringList out;
+    for (QWidget *w : panBody->findChildren<QWidget *>())
+        for (const QString &hint : Hints(w))
+            if (rgrGrid->columnByTitle(hint) < 0)
+                out << w->objectName() + QStringLiteral(": ") + hint;
+    return out;
 }
 
 void TfrmEZI000::OpenRecordWhenEmpty()
@@ -459,6 +619,13 @@ bool TfrmEZI000::isBlankRow(int row) const
 
 void TfrmEZI000::search()
 {
+    const QStringList unbound = unboundHints();
+    if (!unbound.isEmpty())
+        qCritical("%s: controls bound to no column: %s", metaObject()->className(), qPrintable(unbound.join(", ")));
+    const QStringList params = qryQuery->paramNames();
+    for (const TField &f : std::as_const(m_fieldTable))
+        if (f.isCondition && params.contains(f.name, Qt::CaseInsensitive))
+            qryQuery->bind(f.name, conditionValue(f.name));
     if (!LoadRows())
         return;
     setSearchMode(false);
@@ -567,6 +734,11 @@ bool TfrmEZI000::SaveData()
     QHash<QString, QString> params;   // upper-case name → declared name
     for (const QString &p : prcSaveData->paramNames())
         params.insert(p.toUpper(), p);
+    for (const TField &f : std::as_const(m_fieldTable)) {
+        auto it = params.constFind(QStringLiteral("A") + f.name.toUpper());
+        if (f.isCondition && it != params.constEnd())
+            prcSaveData->setParam(*it, conditionValue(f.name));
+    }
     for (int r = 0; r < rgrGrid->rowCount(); ++r)
         if (!isLoadedRow(r))
             addPendingEntry(r, "2");
@@ -590,6 +762,13 @@ bool TfrmEZI000::SaveData()
 
 void TfrmEZI000::save()
 {
+    saveRows();
+    if (m_openRecordAfterSave)
+        OpenRecordWhenEmpty();
+}
+
+void TfrmEZI000::saveRows()
+{
     bbtSave->setFocus();
     if (!checkCurrentRow())
         return;
@@ -607,21 +786,20 @@ void TfrmEZI000::save()
     bool ok = false;
     {
         WaitCursor wait;
+        db::Transaction transaction(db);
         try {
-            if (!db->inTransaction() && !db->beginTransaction())
-                throw db::DatabaseError(db->lastError());
+            if (!transaction.isActive())
+                throw db::DatabaseError(transaction.error());
             if (!SaveData())
                 throw db::DatabaseError(m_saveError);
-            if (!db->commit())
-                throw db::DatabaseError(db->lastError());
+            if (!transaction.commit())
+                throw db::DatabaseError(transaction.error());
             ok = true;
         } catch (const db::DatabaseError &e) {
             m_saveError = e.message();
         } catch (const std::exception &e) {
             m_saveError = QString::fromUtf8(e.what());
         }
-        if (!ok && db->inTransaction())
-            db->rollback();
     }
     if (!ok) {
         m_pending = before;   // everything was rolled back: every change is still to be sent

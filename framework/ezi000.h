@@ -19,8 +19,11 @@
 // with setRowLeaveChecks(true) also before leaving a row and before "신규(F4)" adds one, and a row
 // left entirely empty is removed). A stored row shown but not changed is not checked.
 // Controls a screen places itself in panBody are bound like the others after
-// attachDetailControl(control).
+// attachDetailControl(control). A control of the screen's own kind, or one showing several columns
+// (a picture marker writing X and Y), registers with BindByUserProperty(control, hints): its USER
+// property is read and written, a QStringList for several columns, as QDataWidgetMapper does.
 #include "zzi010.h"
+#include "fieldtable.h"
 #include "statusbuttons.h"
 #include "database/procedure.h"
 #include "widgets/rowgrid.h"
@@ -58,6 +61,18 @@ public:
     virtual void ShowRow();
     virtual void StoreControl(QWidget *control);
     virtual bool validateRow() { return true; }
+
+    // The field table: builds the grid columns, the detail and condition controls, their bindings,
+    // lookups and required checks; setLoadQuery gives the statement after the derived select list.
+    void setFields(const TFieldTable &fields);
+    void setLoadQuery(const QString &fromWhereOrder);
+    const TFieldTable &fields() const { return m_fieldTable; }
+    QWidget *fieldControl(const QString &name) const;   // the control of a field row, by field name
+    QString conditionValue(const QString &name) const;  // what a condition row sends
+    // Hints of detail controls that name no grid column (a screen must have none).
+    QStringList unboundHints() const;
+    // After every save: in edit mode with no rows left, one new, empty record.
+    void setOpenRecordAfterSave(bool on) { m_openRecordAfterSave = on; }
 
     // Services.
     bool LoadRows();
@@ -115,15 +130,23 @@ protected:
     void cancel() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     bool isBlankRow(int row) const;
-    bool checkCurrentRow();   // validateRow, unless the row is a stored one nobody changed
+    bool checkCurrentRow();   // the field checks and validateRow, unless the row is a stored one nobody changed
+    bool checkFields();       // required fields of the table in their order, dates checked as dates
+
+private slots:
+    void userPropertyChanged();
 
 private:
+    void saveRows();
     void rowChanged(int current);
     int guardRowLeave(int from, int to);
     void controlChanged(QWidget *control);
     void navigate(QToolButton *button, int row);
 
     QStringList m_fields;
+    TFieldTable m_fieldTable;
+    QVector<QWidget *> m_fieldControls;   // beside the table rows (nullptr for columns without one)
+    bool m_openRecordAfterSave = false;
     QVector<QStringList> m_pending;
     QString m_saveError;
     int m_shownRow = -1;

@@ -26,6 +26,24 @@ private:
 void SetHint(QWidget *control, const QString &hint) { control->setProperty("hint", hint); }
 QString Hint(const QWidget *control) { return control->property("hint").toString(); }
 
+void BindByUserProperty(QWidget *control, const QStringList &hints)
+{
+    control->setProperty("hint", hints.value(0));
+    control->setProperty("hints", hints);
+    control->setProperty("bindUserProperty", true);
+}
+
+bool IsBoundByUserProperty(const QWidget *control) { return control->property("bindUserProperty").toBool(); }
+
+QStringList Hints(const QWidget *control)
+{
+    const QStringList hints = control->property("hints").toStringList();
+    if (!hints.isEmpty())
+        return hints;
+    const QString hint = Hint(control);
+    return hint.isEmpty() ? QStringList() : QStringList{hint};
+}
+
 void SetCodeListSource(CodeListSource source) { codeSource() = std::move(source); }
 bool HasCodeListSource() { return bool(codeSource()); }
 

@@ -11,6 +11,11 @@
 // The binding hint of a control (a detail control shows the grid column titled by its hint).
 void SetHint(QWidget *control, const QString &hint);
 QString Hint(const QWidget *control);
+// A control of a screen's own kind, or one showing several columns, is bound through its USER property
+// (a QString for one column, a QStringList in the order of the hints for several).
+void BindByUserProperty(QWidget *control, const QStringList &hints);
+bool IsBoundByUserProperty(const QWidget *control);
+QStringList Hints(const QWidget *control);   // every column the control shows
 
 // Where code lists come from: fills codes and labels of one code group. The reference-data layer
 // sets it; until then code combos filled by group stay empty.

@@ -12,8 +12,5 @@ public:
     TNumericEdit *wneStockQty;
 
 protected:
-    void search() override;
     bool validateRow() override;
-    bool SaveData() override;
-    void save() override;
 };

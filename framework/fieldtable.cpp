@@ -1,0 +1,28 @@
+#include "fieldtable.h"
+
+TField &TField::date()
+{
+    kind = DateMask;
+    inputMask = QStringLiteral("9999-99-99");
+    type = TGridColumn::Date;
+    return *this;
+}
+
+TField Column(const QString &name, const QString &title)
+{
+    TField f;
+    f.name = name;
+    f.title = title;
+    return f;
+}
+
+QString SelectList(const TFieldTable &fields)
+{
+    QStringList items;
+    for (const TField &f : fields) {
+        if (f.isCondition)
+            continue;
+        items << (f.expression.isEmpty() ? f.name : f.expression + QStringLiteral(" AS ") + f.name);
+    }
+    return items.join(QStringLiteral(", "));
+}

@@ -1,0 +1,125 @@
+#pragma once
+// The fields of a record screen, declared once, one row each:
+//
+//   setFields({
+//       Condition("AREA_GUBUN", "*지역구분", BIND(cboArea)).code("E0017"),
+//       Field("BOOTS_SIZE_GUBUN", "*사이즈", BIND(cboBootsSize)).code("E0011").key(),
+//       Field("STOCK_QTY", "*기준재고수량", BIND(wneStockQty)).digits(4).width(100),
+//   });
+//   setLoadQuery("FROM EB030MS WHERE AREA_GUBUN = :AREA_GUBUN");
+//
+// A Field row is one column of the load query (its name, or the expression given by sql()), the grid
+// column titled by the caption without its '*', and, when it names a member, the detail control of the
+// member's kind (TEdit, TCodeCombo, TNumericEdit, TMaskEdit, TLabel) bound to that column. A Column row
+// is a grid column without a control. A caption starting with '*' marks a required field: leaving the
+// row and saving refuse it empty with the standard text, in the order of the table (the Tab order).
+// A Condition row is a control of the condition panel; its value goes to the load query parameter
+// :NAME and to the procedure parameter ANAME.
+#include "widgets/inputs.h"
+#include "widgets/rowgrid.h"
+#include <QStringList>
+#include <functional>
+#include <type_traits>
+
+class QPushButton;
+
+struct TField {
+    enum Kind { Column, Edit, Code, Number, Mask, DateMask, Label, DatePicker };
+
+    Kind kind = Column;
+    bool isCondition = false;
+    QString name;                 // column of the load query; parameter name of a condition
+    QString expression;           // select expression when the column is computed
+    QString title;                // grid column title, the binding hint
+    QString caption;              // caption of the control ('*': required)
+    QString component;            // object name of the control
+    std::function<void(QWidget *)> assign;   // hands the control to the screen's member
+    TGridColumn::DataType type = TGridColumn::Text;
+    int columnWidth = 80;
+    bool hiddenColumn = false;
+    int maxBytes = 0;             // CP949 bytes of an edit
+    int maxDigits = 9;            // digits of a number
+    QString codeGroup;
+    QStringList codes, labels;    // a fixed pick list instead of a code group
+    bool allEntry = false;        // a condition combo with "[전체]"
+    QString inputMask;
+    bool isKey = false;           // part of the record's key: duplicates, locked for stored rows
+    bool isReadOnly = false;
+    bool startsLine = false;
+    QString lookupComponent;      // the "..." button beside the control, clicked by F1
+    QPushButton **lookupMember = nullptr;
+
+    bool isRequired() const { return caption.startsWith(QLatin1Char('*')); }
+    bool hasControl() const { return kind != Column; }
+
+    TField &code(const QString &group) { codeGroup = group; return *this; }
+    TField &code(const QStringList &c, const QStringList &l) { codes = c; labels = l; return *this; }
+    TField &bytes(int n) { maxBytes = n; return *this; }
+    TField &digits(int n) { maxDigits = n; type = TGridColumn::Number; return *this; }
+    TField &mask(const QString &m) { inputMask = m; return *this; }
+    TField &date();               // a "9999-99-99" mask over a yyyymmdd column, checked as a date
+    TField &width(int w) { columnWidth = w; return *this; }
+    TField &hidden() { hiddenColumn = true; return *this; }
+    TField &key() { isKey = true; return *this; }
+    TField &sql(const QString &e) { expression = e; return *this; }
+    TField &captioned(const QString &c) { caption = c; return *this; }   // a caption other than the title
+    TField &readOnly() { isReadOnly = true; return *this; }
+    TField &newLine() { startsLine = true; return *this; }
+    TField &all() { allEntry = true; return *this; }
+    TField &lookup(const QString &componentName, QPushButton **member)
+    {
+        lookupComponent = componentName;
+        lookupMember = member;
+        return *this;
+    }
+};
+
+namespace fieldtable {
+template <class W> constexpr TField::Kind kindOf()
+{
+    if constexpr (std::is_base_of_v<TCodeCombo, W>) return TField::Code;
+    else if constexpr (std::is_base_of_v<TNumericEdit, W>) return TField::Number;
+    else if constexpr (std::is_base_of_v<TMaskEdit, W>) return TField::Mask;
+    else if constexpr (std::is_base_of_v<TEdit, W>) return TField::Edit;
+    else if constexpr (std::is_base_of_v<TLabel, W>) return TField::Label;
+    else if constexpr (std::is_base_of_v<TDateEdit, W>) return TField::DatePicker;
+    else static_assert(sizeof(W) == 0, "a field control is a TEdit, TCodeCombo, TNumericEdit, TMaskEdit, TLabel or TDateEdit");
+}
+
+template <class W> TField make(const QString &name, const QString &caption, const QString &component, W **member)
+{
+    TField f;
+    f.kind = kindOf<W>();
+    f.name = name;
+    f.caption = caption;
+    f.title = caption.startsWith(QLatin1Char('*')) ? caption.mid(1) : caption;
+    f.component = component;
+    f.assign = [member](QWidget *w) { *member = static_cast<W *>(w); };
+    if (f.kind == TField::Number)
+        f.type = TGridColumn::Number;
+    return f;
+}
+} // namespace fieldtable
+
+// "cboArea", &cboArea: the component name and the member that receives the control.
+#define BIND(member) QStringLiteral(#member), &member
+
+template <class W> TField Field(const QString &name, const QString &caption, const QString &component, W **member)
+{
+    return fieldtable::make(name, caption, component, member);
+}
+
+template <class W> TField Condition(const QString &name, const QString &caption, const QString &component, W **member)
+{
+    TField f = fieldtable::make(name, caption, component, member);
+    f.isCondition = true;
+    return f;
+}
+
+// A grid column of the load query without a detail control.
+TField Column(const QString &name, const QString &title);
+
+using TFieldTable = QList<TField>;
+
+// The select list of a field table: its record fields in order ("EXPR AS NAME" for computed ones).
+QString SelectList(const TFieldTable &fields);
