@@ -421,8 +421,13 @@ bool TfrmEZI000::checkFields()
     for (int i = 0; i < m_fieldTable.size(); ++i) {
         const TField &f = m_fieldTable[i];
         QWidget *w = m_fieldControls.value(i);
-        if (f.isCondition || !w || (!f.isRequired() && f.kind != TField::DateMask))
+        if (f.isCondition || !w)
             continue;
+        if (!f.isRequired() && f.kind != TField::DateMask) {
+            if (f.followingCheck && !f.followingCheck())
+                return false;
+            continue;
+        }
         QString value;
         if (auto *combo = qobject_cast<TCodeCombo *>(w))
             value = combo->code();
@@ -436,6 +441,8 @@ bool TfrmEZI000::checkFields()
             return refuse(w, enterFirst(f.caption));
         if (!value.isEmpty() && f.kind == TField::DateMask && !IsDateText(value))
             return refuse(w, enterCorrectly(f.caption));
+        if (f.followingCheck && !f.followingCheck())
+            return false;
     }
     return true;
 }

@@ -14,7 +14,8 @@
 // is a grid column without a control. A caption starting with '*' marks a required field: leaving the
 // row and saving refuse it empty with the standard text, in the order of the table (the Tab order).
 // A Condition row is a control of the condition panel; its value goes to the load query parameter
-// :NAME and to the procedure parameter ANAME.
+// :NAME and to the procedure parameter ANAME. A rule of the screen's own that belongs between two
+// fields is given with thenCheck(); rules after every field go into validateRow().
 #include "widgets/inputs.h"
 #include "widgets/rowgrid.h"
 #include <QStringList>
@@ -48,6 +49,7 @@ struct TField {
     bool startsLine = false;
     QString lookupComponent;      // the "..." button beside the control, clicked by F1
     QPushButton **lookupMember = nullptr;
+    std::function<bool()> followingCheck;   // a rule of the screen's, checked right after this field
 
     bool isRequired() const { return caption.startsWith(QLatin1Char('*')); }
     bool hasControl() const { return kind != Column; }
@@ -66,6 +68,8 @@ struct TField {
     TField &readOnly() { isReadOnly = true; return *this; }
     TField &newLine() { startsLine = true; return *this; }
     TField &all() { allEntry = true; return *this; }
+    // A rule that runs in the table's order right after this field's own check (false: refused).
+    TField &thenCheck(std::function<bool()> rule) { followingCheck = std::move(rule); return *this; }
     TField &lookup(const QString &componentName, QPushButton **member)
     {
         lookupComponent = componentName;

@@ -1,5 +1,6 @@
 #include "ebi010.h"
 #include "core/messages.h"
+#include "database/transaction.h"
 #include "core/startupvalues.h"
 #include "refdata/lookups.h"
 #include <QApplication>
@@ -36,22 +37,18 @@ private:
 TfrmEBI010::TfrmEBI010(QWidget *parent) : TfrmEZI000(parent)
 {
     setWindowTitle(QStringLiteral("코스,리프트 운영정보 등록"));
-    dtpDate = conditions()->addDateEdit(QStringLiteral("dtpDate"), QStringLiteral("*운행일자"));
+    setFields({
+        Condition("RUN_DATE", "*운행일자", BIND(dtpDate)),
+        Field("FAC_GUBUN_NAME", "코스,리프트구분", BIND(wlbFacGubunName)).sql("T2.FAC_GUBUN_NAME").width(120),
+        Field("FAC_DETAIL_GUBUN_NAME", "세부구분", BIND(wlbFacDetailGubunName)).sql("T2.FAC_DETAIL_GUBUN_NAME").width(160),
+        Field("RUN_YN", "*운행여부", BIND(cboRunGubun)).sql("T1.RUN_YN").code("E0008").width(90),
+        Column("FAC_GUBUN", "코스,리프트구분코드").sql("T2.FAC_GUBUN").width(40).hidden(),
+        Column("FAC_DETAIL_GUBUN", "세부구분코드").sql("T2.FAC_DETAIL_GUBUN").width(40).hidden(),
+    });
     bbtAdd->hide();
     bbtDelete->hide();
-
-    grid()->addColumn(QStringLiteral("코스,리프트구분"), TGridColumn::Text, 120);
-    grid()->addColumn(QStringLiteral("세부구분"), TGridColumn::Text, 160);
-    grid()->addColumn(QStringLiteral("운행여부"), TGridColumn::Text, 90).pickList(QStringLiteral("E0008"));
-    grid()->addColumn(QStringLiteral("코스,리프트구분코드"), TGridColumn::Text, 40).hidden();
-    grid()->addColumn(QStringLiteral("세부구분코드"), TGridColumn::Text, 40).hidden();
     grid()->setItemDelegate(new RunStateDelegate(grid(), 2));
 
-    wlbFacGubunName = body()->addLabel(QStringLiteral("wlbFacGubunName"), QStringLiteral("코스,리프트구분"),
-                                       QStringLiteral("코스,리프트구분"));
-    wlbFacDetailGubunName = body()->addLabel(QStringLiteral("wlbFacDetailGubunName"), QStringLiteral("세부구분"),
-                                             QStringLiteral("세부구분"));
-    cboRunGubun = body()->addCodeCombo(QStringLiteral("cboRunGubun"), QStringLiteral("*운행여부"), QStringLiteral("운행여부"));
 
     panCreating = new QFrame(this);
     panCreating->setObjectName(QStringLiteral("panCreating"));
@@ -66,8 +63,7 @@ TfrmEBI010::TfrmEBI010(QWidget *parent) : TfrmEZI000(parent)
 
     // Ordered so that the rows of one facility kind stand together under its single name; neither back
     // end keeps the order of the union through the join.
-    qryQuery->setSql(QStringLiteral(
-        "SELECT T2.FAC_GUBUN_NAME, T2.FAC_DETAIL_GUBUN_NAME, T1.RUN_YN, T2.FAC_GUBUN, T2.FAC_DETAIL_GUBUN "
+    setLoadQuery(QStringLiteral(
         "  FROM EB010MS T1, "
         "       (SELECT C.DETAIL AS FAC_DETAIL_GUBUN, C.DETAIL_NAME AS FAC_DETAIL_GUBUN_NAME, C.ITEM1 AS FAC_GUBUN, "
         "               (SELECT F.DETAIL_NAME FROM ZX010MS F WHERE F.HEAD = :GC_FAC_GUBUN AND F.DETAIL = C.ITEM1) AS FAC_GUBUN_NAME "
@@ -93,22 +89,15 @@ bool TfrmEBI010::createRunDate(const QString &runDate)
     // the panel and its bar are drawn, but keys and clicks wait: a second search must not start meanwhile
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 
-    db::Database *database = prcNewCreate->database();
-    const bool own = !database->inTransaction();
-    bool ok = !own || database->beginTransaction();
-    QString error = database->lastError();
+    db::Transaction transaction(prcNewCreate->database());
+    bool ok = transaction.isActive();
+    QString error = transaction.error();
     if (ok) {
         prcNewCreate->setParam(QStringLiteral("ARUN_DATE"), runDate);
         prcNewCreate->setParam(QStringLiteral("AU_EMP_NO"), Startup().employeeNumber);
         prcNewCreate->setParam(QStringLiteral("AU_IP"), Startup().workstationAddress);
-        ok = prcNewCreate->exec();
-        error = prcNewCreate->lastError();
-        if (ok && !database->commit()) {
-            ok = false;
-            error = database->lastError();
-        }
-        if (!ok)
-            database->rollback();
+        ok = prcNewCreate->exec() && transaction.commit();
+        error = transaction.error().isEmpty() ? prcNewCreate->lastError() : transaction.error();
     }
     if (!ok) {
         panCreating->hide();
@@ -128,7 +117,6 @@ void TfrmEBI010::search()
     const QString runDate = dtpDate->dateText();
     if (refdata::IsRunDateUnregistered(runDate) && !createRunDate(runDate))
         return;
-    qryQuery->bind(QStringLiteral("RUN_DATE"), runDate);
     qryQuery->bind(QStringLiteral("GC_FAC_GUBUN"), QStringLiteral("E0005"));
     qryQuery->bind(QStringLiteral("GC_COURSE_GUBUN"), QStringLiteral("E0006"));
     qryQuery->bind(QStringLiteral("GC_LIFT_GUBUN"), QStringLiteral("E0007"));
@@ -138,10 +126,4 @@ void TfrmEBI010::search()
         ClearRows();
         ClearDetail();
     }
-}
-
-bool TfrmEBI010::SaveData()
-{
-    prcSaveData->setParam(QStringLiteral("ARUN_DATE"), dtpDate->dateText());
-    return TfrmEZI000::SaveData();
 }

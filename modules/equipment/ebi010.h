@@ -21,7 +21,6 @@ public:
 
 protected:
     void search() override;
-    bool SaveData() override;
 
 private:
     bool createRunDate(const QString &runDate);

@@ -21,12 +21,7 @@ public:
     TLabel *wlbSvrlFromDate;
     TLabel *wlbSvrlToDate;
 
-protected:
-    void search() override;
-    bool validateRow() override;
-    bool SaveData() override;
-    void save() override;
-
 private:
+    bool checkSizeGroup();
     QGroupBox *createSeveralDaysGroup();
 };
