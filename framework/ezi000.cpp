@@ -418,16 +418,27 @@ bool TfrmEZI000::checkFields()
 {
     if (rgrGrid->currentRow() < 0)
         return true;
-    for (int i = 0; i < m_fieldTable.size(); ++i) {
-        const TField &f = m_fieldTable[i];
-        QWidget *w = m_fieldControls.value(i);
-        if (f.isCondition || !w)
-            continue;
-        if (!f.isRequired() && f.kind != TField::DateMask) {
-            if (f.followingCheck && !f.followingCheck())
-                return false;
-            continue;
-        }
+    QList<int> order;
+    for (const QString &name : std::as_const(m_checkOrder))
+        for (int i = 0; i < m_fieldTable.size(); ++i)
+            if (m_fieldTable[i].name.compare(name, Qt::CaseInsensitive) == 0 && !order.contains(i))
+                order << i;
+    for (int i = 0; i < m_fieldTable.size(); ++i)
+        if (!order.contains(i))
+            order << i;
+    for (int i : std::as_const(order))
+        if (!checkField(i))
+            return false;
+    return true;
+}
+
+bool TfrmEZI000::checkField(int index)
+{
+    const TField &f = m_fieldTable[index];
+    QWidget *w = m_fieldControls.value(index);
+    if (f.isCondition || !w)
+        return true;
+    if (f.isRequired() || f.kind == TField::DateMask) {
         QString value;
         if (auto *combo = qobject_cast<TCodeCombo *>(w))
             value = combo->code();
@@ -441,10 +452,8 @@ bool TfrmEZI000::checkFields()
             return refuse(w, enterFirst(f.caption));
         if (!value.isEmpty() && f.kind == TField::DateMask && !IsDateText(value))
             return refuse(w, enterCorrectly(f.caption));
-        if (f.followingCheck && !f.followingCheck())
-            return false;
     }
-    return true;
+    return !f.followingCheck || f.followingCheck();
 }
 
 // ---- field table ---------------------------------------------------------------------------

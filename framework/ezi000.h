@@ -71,6 +71,9 @@ public:
     QString conditionValue(const QString &name) const;  // what a condition row sends
     // Hints of detail controls that name no grid column (a screen must have none).
     QStringList unboundHints() const;
+    // The fields whose checks come first, in this order (a screen whose rule names another order);
+    // the others follow in the table's order.
+    void setCheckOrder(const QStringList &names) { m_checkOrder = names; }
     // After every save: in edit mode with no rows left, one new, empty record.
     void setOpenRecordAfterSave(bool on) { m_openRecordAfterSave = on; }
 
@@ -132,6 +135,7 @@ protected:
     bool isBlankRow(int row) const;
     bool checkCurrentRow();   // the field checks and validateRow, unless the row is a stored one nobody changed
     bool checkFields();       // required fields of the table in their order, dates checked as dates
+    bool checkField(int index);
 
 private slots:
     void userPropertyChanged();
@@ -147,6 +151,7 @@ private:
     TFieldTable m_fieldTable;
     QVector<QWidget *> m_fieldControls;   // beside the table rows (nullptr for columns without one)
     bool m_openRecordAfterSave = false;
+    QStringList m_checkOrder;
     QVector<QStringList> m_pending;
     QString m_saveError;
     int m_shownRow = -1;

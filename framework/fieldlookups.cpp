@@ -14,6 +14,10 @@ const char *kSeasonCaption = "*시즌";
 
 void BindLookupKey(QWidget *field, QAbstractButton *button)
 {
+    // once per field: a second F1 shortcut on the field would make the key ambiguous and dead
+    if (field->property("lookupKeyBound").toBool())
+        return;
+    field->setProperty("lookupKeyBound", true);
     auto *f1 = new QShortcut(QKeySequence(Qt::Key_F1), field, nullptr, nullptr, Qt::WidgetShortcut);
     QObject::connect(f1, &QShortcut::activated, button, [button] {
         if (button->isEnabled())

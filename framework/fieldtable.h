@@ -60,6 +60,7 @@ struct TField {
     TField &digits(int n) { maxDigits = n; type = TGridColumn::Number; return *this; }
     TField &mask(const QString &m) { inputMask = m; return *this; }
     TField &date();               // a "9999-99-99" mask over a yyyymmdd column, checked as a date
+    TField &showsDate() { type = TGridColumn::Date; return *this; }   // a yyyymmdd column, no date check
     TField &width(int w) { columnWidth = w; return *this; }
     TField &hidden() { hiddenColumn = true; return *this; }
     TField &key() { isKey = true; return *this; }

@@ -10,14 +10,10 @@
 #include <QVBoxLayout>
 
 namespace {
-const QString kCols[] = {"보관번호", "보관상태", "입고일자", "출고일자", "우대번호", "우대명", "보관구분", "장비구분",
-                         "장비명구분", "장비명기타", "고유번호", "폴유무", "폴명", "회원번호", "보관자명", "우편번호",
-                         "주소1", "주소2", "연락처(자택)", "연락처(핸드폰)", "보관함번호", "비고", "질문", "답변"};
+// Positions of the grid columns, in the order of the field table.
 enum { cKeepNo, cStat, cInDate, cOutDate, cGuestNo, cGuestName, cKeepKind, cEquip, cEquipName, cEquipNameEtc,
        cNativeNo, cPoles, cPolesName, cMemberNo, cKeepName, cZip, cAddr1, cAddr2, cTel, cMobile, cBoxNo, cRemark,
        cQuestion, cAnswer, cColumnCount };
-const char *kPickGroups[cColumnCount] = {nullptr, "E0015", nullptr, nullptr, nullptr, nullptr, "E0016", "E0009", "E0021"};
-
 } // namespace
 
 TfrmEBI050::TfrmEBI050(QWidget *parent, const QString &printerPort)
@@ -31,42 +27,41 @@ TfrmEBI050::TfrmEBI050(QWidget *parent, const QString &printerPort)
     cboArea = conditions()->addCodeCombo("cboArea", "*지역구분", "E0017");
     m_season = new TSeasonField(edtSeason, bbtSeason, wlbSeason, cboArea);
 
-    for (int c = 0; c < cColumnCount; ++c) {
-        const bool date = c == cInDate || c == cOutDate;
-        TGridColumn &col =
-            grid()->addColumn(kCols[c], date ? TGridColumn::Date : TGridColumn::Text, c == cKeepNo ? 100 : 90);
-        if (kPickGroups[c])
-            col.pickList(QString::fromLatin1(kPickGroups[c]));
-        if (c == cPoles)
-            col.pickList({"Y", "N"}, {QStringLiteral("유"), QStringLiteral("무")});
-        col.hidden(c > cOutDate);
-    }
-
-    wlbKeepNo = body()->addLabel("wlbKeepNo", "보관번호", kCols[cKeepNo]);
-    wmeKeepInDate = body()->addMaskEdit("wmeKeepInDate", "*입고일", kCols[cInDate], "9999-99-99");
-    wmeKeepOutDate = body()->addMaskEdit("wmeKeepOutDate", "출고일", kCols[cOutDate], "9999-99-99");
-    edtKeepWoodaeNo = body()->addEdit("edtKeepWoodaeNo", "우대번호", kCols[cGuestNo], 10);
-    wlbKeepWoodaeNo = body()->addLabel("wlbKeepWoodaeNo", QString(), kCols[cGuestName]);
-    cboKeep = body()->addCodeCombo("cboKeep", "*보관구분", kCols[cKeepKind]);
-    cboKeepEquip = body()->addCodeCombo("cboKeepEquip", "*장비구분", kCols[cEquip]);
-    cboKeepEquipName = body()->addCodeCombo("cboKeepEquipName", "*장비명", kCols[cEquipName]);
-    edtKeepEquipNameEtc = body()->addEdit("edtKeepEquipNameEtc", "장비명기타", kCols[cEquipNameEtc], 40);
-    edtKeepEquipID = body()->addEdit("edtKeepEquipID", "*고유번호", kCols[cNativeNo], 40);
-    cboKeepPoles = body()->addCodeCombo("cboKeepPoles", "폴유무", kCols[cPoles]);
-    edtKeepPolesName = body()->addEdit("edtKeepPolesName", "폴명", kCols[cPolesName], 40);
-    edtKeepMemberNo = body()->addEdit("edtKeepMemberNo", "회원번호", kCols[cMemberNo], 10);
-    bbtKeepMemberNo = body()->addLookupButton(edtKeepMemberNo, "bbtKeepMemberNo");
-    edtKeepName = body()->addEdit("edtKeepName", "*보관자명", kCols[cKeepName], 30);
-    body()->newLine();
-    wmeKeepZipCode = body()->addMaskEdit("wmeKeepZipCode", "주소", kCols[cZip], "999-999");
-    bbtKeepZipCode = body()->addLookupButton(wmeKeepZipCode, "bbtKeepZipCode");
-    edtKeepAddr1 = body()->addEdit("edtKeepAddr1", QString(), kCols[cAddr1]);
-    edtKeepAddr1->setReadOnly(true);
-    wlbKeepAddr2 = body()->addEdit("wlbKeepAddr2", QString(), kCols[cAddr2], 60);
-    edtKeepTel = body()->addEdit("edtKeepTel", "*연락처(자택)", kCols[cTel], 20);
-    edtKeepMobile = body()->addEdit("edtKeepMobile", "연락처(핸드폰)", kCols[cMobile], 20);
-    edtKeepBoxNo = body()->addEdit("edtKeepBoxNo", "*보관함번호", kCols[cBoxNo], 10);
-    edtKeepRemark = body()->addEdit("edtKeepRemark", "비고", kCols[cRemark], 60);
+    setFields({
+        Field("KEEP_NO", "보관번호", BIND(wlbKeepNo)).sql("TO_CHAR(KEEP_NO, 'FM0000000000')").width(100),
+        Column("KEEP_STAT", "보관상태").code("E0015").width(90),
+        Field("IPGO_DATE", "입고일자", BIND(wmeKeepInDate)).date().captioned("*입고일").width(90),
+        Field("CHULGO_DATE", "출고일자", BIND(wmeKeepOutDate)).mask("9999-99-99").showsDate().captioned("출고일").width(90),
+        Field("GUEST_NO", "우대번호", BIND(edtKeepWoodaeNo)).bytes(10),
+        // the guest name belongs to the number: one typed but not found is refused before anything else
+        Field("GUEST_NAME", "우대명", BIND(wlbKeepWoodaeNo)).captioned({}).thenCheck([this] {
+            return edtKeepWoodaeNo->text().isEmpty() || !wlbKeepWoodaeNo->text().isEmpty()
+                || refuse(edtKeepWoodaeNo, enterCorrectly("우대번호"));
+        }),
+        Field("KEEP_GUBUN", "*보관구분", BIND(cboKeep)).code("E0016"),
+        Field("EQUIP_GUBUN", "*장비구분", BIND(cboKeepEquip)).code("E0009"),
+        Field("EQUIP_NAME_GUBUN", "*장비명", BIND(cboKeepEquipName)).code("E0021"),
+        Field("EQUIP_NAME_ETC", "장비명기타", BIND(edtKeepEquipNameEtc)).bytes(40),
+        Field("NATIVE_NO", "*고유번호", BIND(edtKeepEquipID)).bytes(40),
+        Field("POELS_YN", "폴유무", BIND(cboKeepPoles)).code({"Y", "N"}, {QStringLiteral("유"), QStringLiteral("무")}),
+        Field("POELS_NAME", "폴명", BIND(edtKeepPolesName)).bytes(40),
+        Field("MEMBER_NO", "회원번호", BIND(edtKeepMemberNo)).bytes(10).lookup(BIND(bbtKeepMemberNo)),
+        Field("KEEP_NAME", "*보관자명", BIND(edtKeepName)).bytes(30),
+        Field("ZIP_CODE", "우편번호", BIND(wmeKeepZipCode)).mask("999-999").captioned("주소").newLine()
+            .lookup(BIND(bbtKeepZipCode)),
+        Field("ADDR1", "주소1", BIND(edtKeepAddr1)).captioned({}).readOnly(),
+        Field("ADDR2", "주소2", BIND(wlbKeepAddr2)).captioned({}).bytes(60),
+        Field("TEL_NO", "*연락처(자택)", BIND(edtKeepTel)).bytes(20),
+        Field("MOBILE_NO", "연락처(핸드폰)", BIND(edtKeepMobile)).bytes(20),
+        Field("KEEP_BOX_NO", "*보관함번호", BIND(edtKeepBoxNo)).bytes(10),
+        Field("REMARK", "비고", BIND(edtKeepRemark)).bytes(60),
+        Column("CONF_QUESTION", "질문"),
+        Column("CONF_ANSWER", "답변"),
+    });
+    setCheckOrder({"GUEST_NAME", "KEEP_GUBUN", "EQUIP_GUBUN", "EQUIP_NAME_GUBUN", "NATIVE_NO", "IPGO_DATE"});
+    for (int c = cOutDate + 1; c < cColumnCount; ++c)
+        grid()->column(c).hidden();
+    grid()->applyColumns();
     body()->newLine();
 
     grpKeepLoss = new QGroupBox(QStringLiteral("보관증 분실시 확인 질문/답변"));
@@ -74,8 +69,8 @@ TfrmEBI050::TfrmEBI050(QWidget *parent, const QString &printerPort)
     auto *loss = new TFieldPanel(grpKeepLoss, 2);
     (new QVBoxLayout(grpKeepLoss))->addWidget(loss);
     connect(loss, &TFieldPanel::controlAdded, this, &TfrmEZI000::attachDetailControl);
-    edtKeepLossQuestion = loss->addEdit("edtKeepLossQuestion", "질문", kCols[cQuestion], 80);
-    edtKeepLossAnswer = loss->addEdit("edtKeepLossAnswer", "답변", kCols[cAnswer], 80);
+    edtKeepLossQuestion = loss->addEdit("edtKeepLossQuestion", "질문", "질문", 80);
+    edtKeepLossAnswer = loss->addEdit("edtKeepLossAnswer", "답변", "답변", 80);
     body()->addControl(QString(), grpKeepLoss, 3);
 
     TStatusButtons *status = addStatusButtons(cStat);
@@ -84,7 +79,6 @@ TfrmEBI050::TfrmEBI050(QWidget *parent, const QString &printerPort)
     placeTicketButtons(body());
 
     connect(bbtKeepMemberNo, &QPushButton::clicked, this, &TfrmEBI050::bbtKeepMemberNoClick);
-    BindLookupKey(edtKeepMemberNo, bbtKeepMemberNo);
     bindZipCode(wmeKeepZipCode, edtKeepAddr1, bbtKeepZipCode, wlbKeepAddr2);
 
     // The release date is proposed from the intake date and the storage kind's period whenever the
@@ -107,11 +101,7 @@ TfrmEBI050::TfrmEBI050(QWidget *parent, const QString &printerPort)
 
     // Items are listed by their number: new items receive ascending numbers, so they come last and in
     // the order they were entered.
-    qryQuery->setSql("SELECT TO_CHAR(KEEP_NO, 'FM0000000000') AS KEEP_NO, KEEP_STAT, IPGO_DATE, CHULGO_DATE, "
-                     "GUEST_NO, GUEST_NAME, KEEP_GUBUN, EQUIP_GUBUN, EQUIP_NAME_GUBUN, EQUIP_NAME_ETC, NATIVE_NO, "
-                     "POELS_YN, POELS_NAME, MEMBER_NO, KEEP_NAME, ZIP_CODE, ADDR1, ADDR2, TEL_NO, MOBILE_NO, "
-                     "KEEP_BOX_NO, REMARK, CONF_QUESTION, CONF_ANSWER FROM EB050MS "
-                     "WHERE SEASON_GUBUN = :SEASON_GUBUN AND AREA_GUBUN = :AREA_GUBUN ORDER BY EB050MS.KEEP_NO");
+    setLoadQuery("FROM EB050MS WHERE SEASON_GUBUN = :SEASON_GUBUN AND AREA_GUBUN = :AREA_GUBUN ORDER BY EB050MS.KEEP_NO");
     prcSaveData->setProcedure("PR_EBI050_01");
     setRowLeaveChecks(true);
 
@@ -164,35 +154,15 @@ bool TfrmEBI050::validateRow()
 {
     if (grid()->rowCount() == 0)
         return true;
-    if (!edtKeepWoodaeNo->text().isEmpty() && wlbKeepWoodaeNo->text().isEmpty())
-        return refuse(edtKeepWoodaeNo, enterCorrectly("우대번호"));
-    if (cboKeep->isEmpty())
-        return refuse(cboKeep, enterFirst("*보관구분"));
-    if (cboKeepEquip->isEmpty())
-        return refuse(cboKeepEquip, enterFirst("*장비구분"));
-    if (cboKeepEquipName->isEmpty())
-        return refuse(cboKeepEquipName, enterFirst("*장비명"));
-    if (edtKeepEquipID->text().isEmpty())
-        return refuse(edtKeepEquipID, enterFirst("*고유번호"));
-    const QString in = wmeKeepInDate->value(), out = wmeKeepOutDate->value();
-    if (in.isEmpty())
-        return refuse(wmeKeepInDate, enterFirst("*입고일"));
-    if (!IsValidDate8(in))
-        return refuse(wmeKeepInDate, enterCorrectly("*입고일"));
-    if (edtKeepName->text().isEmpty())
-        return refuse(edtKeepName, enterFirst("*보관자명"));
-    if (edtKeepTel->text().isEmpty())
-        return refuse(edtKeepTel, enterFirst("*연락처(자택)"));
-    if (edtKeepBoxNo->text().isEmpty())
-        return refuse(edtKeepBoxNo, enterFirst("*보관함번호"));
     const QString stat = statusButtons()->pressed();
     if (stat.isEmpty()) {
         ShowInfo(QStringLiteral("보관상태를 선택하십시요"));
         return false;
     }
+    const QString out = wmeKeepOutDate->value();
     if (stat == "R" && out.isEmpty())
         return refuse(wmeKeepOutDate, QStringLiteral("보관상태가 [불출]일 경우 출고일을 입력하십시요"));
-    if (!out.isEmpty() && !IsValidDate8(out))
+    if (!out.isEmpty() && !IsDateText(out))
         return refuse(wmeKeepOutDate, enterCorrectly("출고일"));
     return true;
 }
