@@ -27,6 +27,9 @@ CREATE TABLE T_REC (KIND VARCHAR(2) NOT NULL, ITEM_NO VARCHAR(10) NOT NULL, ITEM
 
 void registerProcedure()
 {
+    ProcedureCatalog::instance().add({"PR_TST011_01",
+        {in("AAREA"), in("ANO"), in("ANAME"), in("AX"), in("AY"), in("AU_EMP_NO"), in("AU_IP"), in("AEDITSTATUS")},
+        [](ProcedureCall &call) { call.saveByEditStatus("T_POS", {"AREA", "NO"}, {"NAME", "X", "Y"}); }});
     ProcedureCatalog::instance().add({"PR_TST010_01",
         {in("AKIND"), in("AITEM_NO"), in("AITEM_NAME"), in("AQTY"), in("AU_EMP_NO"), in("AU_IP"), in("AEDITSTATUS")},
         [](ProcedureCall &call) {
@@ -65,6 +68,50 @@ public:
     TCodeCombo *cboKind;
     TEdit *edtItemNo, *edtName, *edtCond;
     TNumericEdit *wneQty;
+};
+
+// A picture marker: one control showing two columns, bound through its USER property.
+class TMarker : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(QStringList position READ position WRITE setPosition NOTIFY positionChanged USER true)
+public:
+    QStringList position() const { return m_position; }
+    void setPosition(const QStringList &p) { if (p != m_position) { m_position = p; emit positionChanged(); } }
+signals:
+    void positionChanged();
+private:
+    QStringList m_position;
+};
+
+const char *kPosTable = R"(
+CREATE TABLE T_POS (AREA VARCHAR(2) NOT NULL, NO VARCHAR(4) NOT NULL, NAME VARCHAR(20), X VARCHAR(4), Y VARCHAR(4),
+  PRIMARY KEY (AREA, NO));
+INSERT INTO T_POS VALUES ('1', '01', '매표소', '10', '20');
+INSERT INTO T_POS VALUES ('2', '02', '렌탈샵', '30', '40');
+)";
+
+// A screen described by its field table only, with a marker of its own.
+class TfrmTST011 : public TfrmEZI000 {
+public:
+    TfrmTST011()
+    {
+        setFields({
+            Condition("AREA", "*구역", BIND(cboArea)).code({"1", "2"}, {"동", "서"}),
+            Field("NO", "번호", BIND(wlbNo)),
+            Field("NAME", "*이름", BIND(edtName)).bytes(20),
+            Column("X", "X좌표").hidden(),
+            Column("Y", "Y좌표").hidden(),
+        });
+        marker = new TMarker;
+        BindByUserProperty(marker, {"X좌표", "Y좌표"});
+        body()->addControl("위치", marker);
+        setLoadQuery("FROM T_POS WHERE AREA = :AREA ORDER BY NO");
+        prcSaveData->setProcedure("PR_TST011_01");
+    }
+    TCodeCombo *cboArea;
+    TLabel *wlbNo;
+    TEdit *edtName;
+    TMarker *marker;
 };
 
 using testing::typeInto;
@@ -304,6 +351,37 @@ private slots:
         s->bbtCancelClick();
         QVERIFY(s->isSearchMode());
         QCOMPARE(rows(), QString("01A=스키A/1,02B=보드B/2,01C=스키C/3,01D=스키D/4"));
+    }
+
+
+    void fieldTableBindsConditionsMarkerAndChecks_data() { testing::addBackendColumn(); }
+    void fieldTableBindsConditionsMarkerAndChecks()
+    {
+        QFETCH(int, backend);
+        QVERIFY(open(backend, {}));
+        QVERIFY(t->run(kPosTable));
+        TfrmTST011 f;
+        f.resize(900, 600);
+        f.show();
+        QVERIFY(f.unboundHints().isEmpty());
+        QVERIFY(f.cboArea->setCode("2"));
+        f.bbtSearch->click();
+        QCOMPARE(f.grid()->rowCount(), 1);   // the condition reached the load query
+        QCOMPARE(f.wlbNo->text(), QString("02"));
+        QCOMPARE(f.marker->position(), QStringList({"30", "40"}));
+        f.marker->setPosition({"31", "41"});   // the marker writes both of its columns
+        f.edtName->clear();
+        f.bbtSave->click();
+        QCOMPARE(rec->last(), QString("*이름을(를) 먼저 입력하십시오."));   // refused with the standard text
+        QCOMPARE(f.focusWidget(), static_cast<QWidget *>(f.edtName));
+        typeInto(f.edtName, "대여소");
+        f.bbtSave->click();
+        QCOMPARE(t->scalar("SELECT NAME || ':' || X || ',' || Y FROM T_POS WHERE AREA = '2'"), QString("대여소:31,41"));
+        QCOMPARE(t->count("T_POS"), 2);   // updated in place: the area went to the procedure as AAREA
+        // a control naming no column is reported, never bound silently
+        auto *stray = f.body()->addEdit("edtStray", "잘못", "없는컬럼");
+        QCOMPARE(f.unboundHints(), QStringList({"edtStray: 없는컬럼"}));
+        delete stray;
     }
 
     void missingParameterAndProcedure_data() { testing::addBackendColumn(); }

@@ -1,0 +1,3 @@
+#pragma once
+// Registers the screens of every module built into the program.
+void RegisterAllScreens();
