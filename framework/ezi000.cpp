@@ -67,29 +67,11 @@ TfrmEZI000::TfrmEZI000(QWidget *parent) : TfrmZZI010(parent)
     mainLayout->addWidget(panBody);
     connect(panBody, &TFieldPanel::controlAdded, this, &TfrmEZI000::attachDetailControl);
 
-    auto nav = [this](const char *name, Qt::ArrowType arrow, int index) {
-        auto *b = new QToolButton(panButtons);
-        b->setObjectName(name);
-        b->setArrowType(arrow);
-        buttonLayout()->insertWidget(index, b);
-        return b;
-    };
-    sbtFirst = nav("sbtFirst", Qt::UpArrow, 0);
-    sbtPrior = nav("sbtPrior", Qt::LeftArrow, 1);
-    sbtNext = nav("sbtNext", Qt::RightArrow, 2);
-    sbtLast = nav("sbtLast", Qt::DownArrow, 3);
-    connect(sbtFirst, &QToolButton::clicked, this, [this] { navigate(sbtFirst, 0); });
-    connect(sbtPrior, &QToolButton::clicked, this, [this] { navigate(sbtPrior, rgrGrid->currentRow() - 1); });
-    connect(sbtNext, &QToolButton::clicked, this, [this] { navigate(sbtNext, rgrGrid->currentRow() + 1); });
-    connect(sbtLast, &QToolButton::clicked, this, [this] { navigate(sbtLast, rgrGrid->rowCount() - 1); });
-
-    bbtAdd = addButton("bbtAdd", QStringLiteral("신규(F4)"));
-    bbtDelete = addButton("bbtDelete", QStringLiteral("삭제(F9)"));
-    // the bar reads: navigation … 신규 삭제 저장 취소 종료
-    buttonLayout()->removeWidget(bbtAdd);
-    buttonLayout()->removeWidget(bbtDelete);
-    buttonLayout()->insertWidget(buttonLayout()->indexOf(bbtSave), bbtAdd);
-    buttonLayout()->insertWidget(buttonLayout()->indexOf(bbtSave), bbtDelete);
+    const RowButtons buttons = addRowButtons(
+        QStringLiteral("신규(F4)"), QStringLiteral("삭제(F9)"), [this] { return rgrGrid->currentRow(); },
+        [this] { return rgrGrid->rowCount(); }, [this](QToolButton *b, int row) { navigate(b, row); });
+    sbtFirst = buttons.first, sbtPrior = buttons.prior, sbtNext = buttons.next, sbtLast = buttons.last;
+    bbtAdd = buttons.add, bbtDelete = buttons.remove;
     connect(bbtAdd, &QPushButton::clicked, this, &TfrmEZI000::bbtAddClick);
     connect(bbtDelete, &QPushButton::clicked, this, &TfrmEZI000::bbtDeleteClick);
     addHotkey(QStringLiteral("신규"), Qt::Key_F4, [this] { bbtAddClick(); });

@@ -96,29 +96,11 @@ TGridTableScreen::TGridTableScreen(const Texts &texts, QWidget *parent) : TfrmZZ
     gridLayout->addWidget(rgrGrid->footer());
     mainLayout->addWidget(Panel1, 1);
 
-    auto nav = [this](const char *name, Qt::ArrowType arrow, int index) {
-        auto *b = new QToolButton(panButtons);
-        b->setObjectName(name);
-        b->setArrowType(arrow);
-        buttonLayout()->insertWidget(index, b);
-        return b;
-    };
-    sbtFirst = nav("sbtFirst", Qt::UpArrow, 0);
-    sbtPrior = nav("sbtPrior", Qt::LeftArrow, 1);
-    sbtNext = nav("sbtNext", Qt::RightArrow, 2);
-    sbtLast = nav("sbtLast", Qt::DownArrow, 3);
-    connect(sbtFirst, &QToolButton::clicked, this, [this] { navigate(sbtFirst, 0); });
-    connect(sbtPrior, &QToolButton::clicked, this, [this] { navigate(sbtPrior, rgrGrid->currentRow() - 1); });
-    connect(sbtNext, &QToolButton::clicked, this, [this] { navigate(sbtNext, rgrGrid->currentRow() + 1); });
-    connect(sbtLast, &QToolButton::clicked, this, [this] { navigate(sbtLast, rgrGrid->rowCount() - 1); });
-
-    bbtAdd = addButton("bbtAdd", QStringLiteral("추가"));
-    bbtDelete = addButton("bbtDelete", QStringLiteral("삭제"));
-    // the bar reads: navigation … 추가 삭제 저장 취소 종료
-    for (QPushButton *b : {bbtAdd, bbtDelete}) {
-        buttonLayout()->removeWidget(b);
-        buttonLayout()->insertWidget(buttonLayout()->indexOf(bbtSave), b);
-    }
+    const RowButtons buttons = addRowButtons(
+        QStringLiteral("추가"), QStringLiteral("삭제"), [this] { return rgrGrid->currentRow(); }, [this] { return rgrGrid->rowCount(); },
+        [this](QToolButton *b, int row) { navigate(b, row); });
+    sbtFirst = buttons.first, sbtPrior = buttons.prior, sbtNext = buttons.next, sbtLast = buttons.last;
+    bbtAdd = buttons.add, bbtDelete = buttons.remove;
     connect(bbtAdd, &QPushButton::clicked, this, &TGridTableScreen::bbtAddClick);
     connect(bbtDelete, &QPushButton::clicked, this, &TGridTableScreen::bbtDeleteClick);
 

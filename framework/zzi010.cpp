@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPushButton>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 TfrmZZI010::TfrmZZI010(QWidget *parent) : TfrmZZI000(parent)
@@ -152,4 +153,31 @@ QWidget *TfrmZZI010::focusNextFrom(QWidget *w)
         }
     }
     return nullptr;
+}
+
+TfrmZZI010::RowButtons TfrmZZI010::addRowButtons(const QString &addCaption, const QString &deleteCaption,
+                                                 std::function<int()> current, std::function<int()> count,
+                                                 std::function<void(QToolButton *, int)> go)
+{
+    auto nav = [this, go](const char *name, Qt::ArrowType arrow, int index, std::function<int()> row) {
+        auto *b = new QToolButton(panButtons);
+        b->setObjectName(name);
+        b->setArrowType(arrow);
+        buttonLayout()->insertWidget(index, b);
+        connect(b, &QToolButton::clicked, this, [b, go, row] { go(b, row()); });
+        return b;
+    };
+    RowButtons r;
+    r.first = nav("sbtFirst", Qt::UpArrow, 0, [] { return 0; });
+    r.prior = nav("sbtPrior", Qt::LeftArrow, 1, [current] { return current() - 1; });
+    r.next = nav("sbtNext", Qt::RightArrow, 2, [current] { return current() + 1; });
+    r.last = nav("sbtLast", Qt::DownArrow, 3, [count] { return count() - 1; });
+    r.add = addButton("bbtAdd", addCaption);
+    r.remove = addButton("bbtDelete", deleteCaption);
+    // the bar reads: navigation … 추가 삭제 저장 취소 종료
+    for (QPushButton *b : {r.add, r.remove}) {
+        buttonLayout()->removeWidget(b);
+        buttonLayout()->insertWidget(buttonLayout()->indexOf(bbtSave), b);
+    }
+    return r;
 }

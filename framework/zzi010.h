@@ -15,6 +15,9 @@
 // in search mode. bbtClose, panMain, panButtons and the status bar always stay enabled.
 #include "zzi000.h"
 #include "widgets/fieldpanel.h"
+#include <functional>
+
+class QToolButton;
 
 class TfrmZZI010 : public TfrmZZI000 {
     Q_OBJECT
@@ -32,6 +35,16 @@ public:
     bool refuse(QWidget *control, const QString &message);
     static QString enterFirst(const QString &caption);       // caption + "을(를) 먼저 입력하십시오."
     static QString enterCorrectly(const QString &caption);   // caption + "을(를) 정확히 입력하십시오."
+
+    // The bar of a screen that walks its rows: the four navigation buttons (sbtFirst, sbtPrior, sbtNext,
+    // sbtLast) at its start, bbtAdd and bbtDelete just before 저장. A navigation click calls
+    // go(button, row) with the row asked for, from current() of count() rows.
+    struct RowButtons {
+        QToolButton *first, *prior, *next, *last;
+        QPushButton *add, *remove;
+    };
+    RowButtons addRowButtons(const QString &addCaption, const QString &deleteCaption, std::function<int()> current,
+                             std::function<int()> count, std::function<void(QToolButton *, int)> go);
 
     // Enter moves to the next control (running the search when that is bbtSearch); colouring.
     void attachConditionControl(QWidget *control);
