@@ -177,6 +177,7 @@ bool Database::open(const ConnectionSettings &settings)
     m_settings = settings;
     m_lastError.clear();
     m_inTransaction = false;
+    resetReadBlocks();
     if (QSqlDatabase::contains(m_name))
         QSqlDatabase::removeDatabase(m_name);
 
@@ -253,6 +254,7 @@ void Database::close()
         d.close();
     }
     m_inTransaction = false;
+    resetReadBlocks();
 }
 
 std::shared_ptr<QSqlQuery> Database::preparedStatement(const QString &positionalSql, QString *error)
@@ -288,6 +290,8 @@ void Database::releaseStatements()
 
 bool Database::execute(const QString &statement)
 {
+    if (m_readBlock && !m_inTransaction)
+        endReadBlock();
     QSqlQuery q(sql());
     if (!q.exec(statement)) {
         m_lastError = errorText(q.lastError());
@@ -308,6 +312,7 @@ bool Database::beginTransaction()
     }
     if (!ensureOpen())
         return false;
+    endReadBlock();
     // SQLite takes the write lock at once so two workstations on one file queue instead of deadlocking.
     const QString begin = backend() == Backend::SQLite ? QStringLiteral("BEGIN IMMEDIATE")
                                                        : QStringLiteral("BEGIN ISOLATION LEVEL READ COMMITTED");
@@ -383,6 +388,87 @@ bool Database::executeScript(const QString &script)
     if (!current.trimmed().isEmpty() && !execute(current.trimmed()))
         return false;
     return true;
+}
+
+// ---- read blocks of the paged lists ----
+
+bool Database::runInternal(const QString &statement)
+{
+    QSqlQuery q(sql());
+    if (q.exec(statement))
+        return true;
+    m_lastError = errorText(q.lastError());
+    return false;
+}
+
+void Database::resetReadBlocks()
+{
+    m_readBlock = 0;
+    m_readCursors = 0;
+    m_firstLiveBlock = m_nextBlock;
+    m_lostBlocks.clear();
+}
+
+quint64 Database::joinReadBlock(QString *error)
+{
+    if (!m_readBlock) {
+        if (!runInternal(QStringLiteral("BEGIN ISOLATION LEVEL READ COMMITTED"))) {
+            *error = m_lastError;
+            return 0;
+        }
+        m_readBlock = m_nextBlock++;
+        m_readCursors = 0;
+    }
+    ++m_readCursors;
+    return m_readBlock;
+}
+
+void Database::leaveReadBlock(quint64 block)
+{
+    if (block && block == m_readBlock && --m_readCursors <= 0)
+        endReadBlock();
+}
+
+bool Database::cursorAlive(quint64 block) const
+{
+    return block >= m_firstLiveBlock && !m_lostBlocks.contains(block) && isOpen();
+}
+
+void Database::endReadBlock()
+{
+    if (!m_readBlock)
+        return;
+    const quint64 block = m_readBlock;
+    m_readBlock = 0;
+    m_readCursors = 0;
+    if (!runInternal(QStringLiteral("COMMIT")))
+        m_lostBlocks.insert(block);
+}
+
+void Database::abortReadBlock()
+{
+    if (!m_readBlock)
+        return;
+    m_lostBlocks.insert(m_readBlock);
+    m_readBlock = 0;
+    m_readCursors = 0;
+    runInternal(QStringLiteral("ROLLBACK"));
+}
+
+bool Database::readSavepoint()
+{
+    return m_readBlock && runInternal(QStringLiteral("SAVEPOINT sports_read"));
+}
+
+void Database::endReadSavepoint(bool keep)
+{
+    if (!m_readBlock)
+        return;
+    const bool ok = keep ? runInternal(QStringLiteral("RELEASE SAVEPOINT sports_read"))
+                         : runInternal(QStringLiteral("ROLLBACK TO SAVEPOINT sports_read"))
+                               && runInternal(QStringLiteral("RELEASE SAVEPOINT sports_read"));
+    if (!ok)
+        abortReadBlock();
 }
 
 } // namespace db

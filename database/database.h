@@ -4,6 +4,7 @@
 #include <QString>
 #include <QSqlDatabase>
 #include <QHash>
+#include <QSet>
 #include <memory>
 #include <stdexcept>
 
@@ -83,6 +84,22 @@ public:
     // PostgreSQL a statement cannot be released inside a failed transaction).
     void releaseAfterTransaction(std::shared_ptr<QSqlQuery> statement);
 
+    // Lists on PostgreSQL are read through cursors (see Query::setPaged) declared WITH HOLD inside a
+    // read block: a transaction of reads only, begun with the first cursor and committed when the last
+    // one closes. Outside a transaction the other statements run in it as well, each read inside a
+    // savepoint so that a failing lookup leaves the lists open; anything else (a write transaction, a
+    // statement of execute()) first commits the block, and the cursors still open keep their rest.
+    bool inReadBlock() const { return m_readBlock != 0; }
+    quint64 readBlock() const { return m_readBlock; }
+    quint64 joinReadBlock(QString *error);   // begins the block when there is none; counts one cursor
+    void leaveReadBlock(quint64 block);      // one cursor of the block closed
+    int readBlockCursors() const { return m_readCursors; }
+    bool cursorAlive(quint64 block) const;   // whether the cursors declared in that block still exist
+    void endReadBlock();                     // commits the block
+    void abortReadBlock();                   // rolls the block back after a failed statement; its cursors go
+    bool readSavepoint();                    // SAVEPOINT inside the read block
+    void endReadSavepoint(bool keep);        // RELEASE, or ROLLBACK TO after a failure
+
     bool execute(const QString &statement);        // a statement without parameters (DDL)
     bool executeScript(const QString &script);     // statements separated by ';' at line ends
 
@@ -99,6 +116,13 @@ private:
     class Heartbeat;
     std::unique_ptr<Heartbeat> m_heartbeat;
     void releaseStatements();
+    void resetReadBlocks();
+    bool runInternal(const QString &statement);
+    quint64 m_readBlock = 0;       // the open read block, 0 when none
+    quint64 m_nextBlock = 1;
+    quint64 m_firstLiveBlock = 1;  // blocks before it belong to an earlier connection
+    int m_readCursors = 0;         // cursors open in m_readBlock
+    QSet<quint64> m_lostBlocks;    // rolled back: their cursors are gone
 };
 
 } // namespace db

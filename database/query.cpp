@@ -1,17 +1,28 @@
 #include "query.h"
 #include "database.h"
+#include <QRegularExpression>
+#include <QSqlDriver>
 #include <QSqlError>
+#include <QSqlField>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <atomic>
+#include <functional>
 
 namespace db {
 
 Query::Query(Database *database) : m_db(database) {}
-Query::~Query() = default;
 
-QString Query::positional(const QString &sql, QStringList *occurrences)
+Query::~Query()
 {
-    // ":NAME" outside quotes and comments becomes "?"; "::" (a PostgreSQL cast) is left alone.
+    if (!m_cursor.isEmpty())
+        closeCursor();
+}
+
+namespace {
+// The text with every ":NAME" outside quotes and comments replaced; "::" (a PostgreSQL cast) is left alone.
+QString rewrite(const QString &sql, const std::function<QString(const QString &name)> &param)
+{
     QString out;
     out.reserve(sql.size());
     const int n = sql.size();
@@ -45,8 +56,7 @@ QString Query::positional(const QString &sql, QStringList *occurrences)
                 int j = i + 1;
                 while (j < n && (sql.at(j).isLetterOrNumber() || sql.at(j) == QLatin1Char('_')))
                     ++j;
-                occurrences->append(sql.mid(i + 1, j - i - 1).toUpper());
-                out += QLatin1Char('?');
+                out += param(sql.mid(i + 1, j - i - 1).toUpper());
                 i = j - 1;
                 continue;
             }
@@ -54,6 +64,59 @@ QString Query::positional(const QString &sql, QStringList *occurrences)
         out += c;
     }
     return out;
+}
+
+// The start of a statement past blanks, comments and opening parentheses, in upper case.
+QString leadingWord(const QString &sql)
+{
+    int i = 0;
+    const int n = int(sql.size());
+    while (i < n) {
+        const QChar c = sql.at(i);
+        if (c.isSpace() || c == QLatin1Char('(')) { ++i; continue; }
+        if (c == QLatin1Char('-') && i + 1 < n && sql.at(i + 1) == QLatin1Char('-')) {
+            const int j = int(sql.indexOf(QLatin1Char('\n'), i));
+            i = j < 0 ? n : j + 1;
+            continue;
+        }
+        if (c == QLatin1Char('/') && i + 1 < n && sql.at(i + 1) == QLatin1Char('*')) {
+            const int j = int(sql.indexOf(QLatin1String("*/"), i + 2));
+            i = j < 0 ? n : j + 2;
+            continue;
+        }
+        break;
+    }
+    int j = i;
+    while (j < n && sql.at(j).isLetter())
+        ++j;
+    return sql.mid(i, j - i).toUpper();
+}
+
+bool isRead(const QString &sql)
+{
+    const QString word = leadingWord(sql);
+    return word == QLatin1String("SELECT") || word == QLatin1String("WITH") || word == QLatin1String("VALUES");
+}
+
+// A cursor held over commits takes no row locks and no data-modifying WITH.
+bool fitsCursor(const QString &sql)
+{
+    static const QRegularExpression locking(
+        QStringLiteral("\\bFOR\\s+(NO\\s+KEY\\s+|KEY\\s+)?(UPDATE|SHARE)\\b"), QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression writing(QStringLiteral("\\b(INSERT|UPDATE|DELETE|MERGE)\\b"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    if (!isRead(sql) || sql.contains(locking))
+        return false;
+    return leadingWord(sql) != QLatin1String("WITH") || !sql.contains(writing);
+}
+} // namespace
+
+QString Query::positional(const QString &sql, QStringList *occurrences)
+{
+    return rewrite(sql, [occurrences](const QString &name) {
+        occurrences->append(name);
+        return QStringLiteral("?");
+    });
 }
 
 void Query::setSql(const QString &sql)
@@ -121,6 +184,17 @@ bool Query::open()
     m_lastError = refuseNul(m_values);
     if (!m_lastError.isEmpty())
         return false;
+    if (m_paged && m_db->backend() == Backend::PostgreSQL && !m_db->inTransaction() && fitsCursor(m_sql))
+        return openCursor();
+    // Inside the read block of open lists a read runs in a savepoint, and anything else commits the block
+    // first, as it would run on its own.
+    bool guarded = false;
+    if (m_db->inReadBlock() && !m_db->inTransaction()) {
+        if (isRead(m_sql))
+            guarded = m_db->readSavepoint();
+        else
+            m_db->endReadBlock();
+    }
     m_query = std::make_unique<QSqlQuery>(m_db->sql());
     // PostgreSQL reads forward-only results row by row from the server, and any other statement on
     // the connection would discard the rest; the whole result is fetched there so that statements
@@ -133,9 +207,13 @@ bool Query::open()
             m_query->addBindValue(toBound(m_values.value(name)));
         ok = m_query->exec();
     }
+    if (guarded)
+        m_db->endReadSavepoint(ok);
     if (!ok) {
         const QSqlError e = m_query->lastError();
         m_lastError = e.databaseText().trimmed().isEmpty() ? e.text().trimmed() : e.databaseText().trimmed();
+        if (m_db->inReadBlock() && !m_db->inTransaction() && !guarded)
+            m_db->abortReadBlock();
         if (m_db->inTransaction())
             m_db->releaseAfterTransaction(std::shared_ptr<QSqlQuery>(m_query.release()));
         m_query.reset();
@@ -149,15 +227,151 @@ bool Query::open()
     return true;
 }
 
-bool Query::next() { return m_query && m_query->isActive() && m_query->next(); }
+bool Query::next()
+{
+    if (!m_query || !m_query->isActive())
+        return false;
+    if (m_query->next())
+        return true;
+    if (m_cursor.isEmpty() || !fetchPage())
+        return false;
+    return m_query->next();
+}
+
 bool Query::isOpen() const { return m_query && m_query->isActive(); }
 
 void Query::close()
 {
+    if (!m_cursor.isEmpty())
+        closeCursor();
     if (m_query) {
         m_query->finish();
         m_query.reset();
     }
+}
+
+// ---- the cursor of a paged read (PostgreSQL) ----
+
+namespace {
+constexpr int kFirstPage = 100;   // a list's first packet
+constexpr int kLargestPage = 4000;
+
+QString errorOf(const QSqlQuery &q)
+{
+    const QSqlError e = q.lastError();
+    return e.databaseText().trimmed().isEmpty() ? e.text().trimmed() : e.databaseText().trimmed();
+}
+} // namespace
+
+// The statement with its values written in as literals, which DECLARE needs. Each is quoted text, of no
+// type until the server reads it in its place, as a parameter would be; the driver escapes it.
+QString Query::inlined() const
+{
+    QSqlDriver *driver = m_db->sql().driver();
+    return rewrite(m_sql, [&](const QString &name) {
+        const QVariant v = toBound(m_values.value(name));
+        if (v.isNull())
+            return QStringLiteral("NULL");
+        QSqlField f(QString(), QMetaType(QMetaType::QString));
+        f.setValue(v.typeId() == QMetaType::Double ? QString::number(v.toDouble(), 'g', 17) : v.toString());
+        return driver->formatValue(f);
+    });
+}
+
+bool Query::openCursor()
+{
+    static std::atomic<quint64> counter{0};
+    const QString name = QStringLiteral("sports_list_%1").arg(++counter);
+    // Other lists already reading in the block are kept safe from a failure of this one by a savepoint.
+    const bool others = m_db->readBlockCursors() > 0;
+    QString error;
+    const quint64 block = m_db->joinReadBlock(&error);
+    if (!block) {
+        m_lastError = error;
+        return false;
+    }
+    QString sql = m_sql.trimmed();
+    while (sql.endsWith(QLatin1Char(';')))
+        sql.chop(1);
+    const bool guarded = others && m_db->readSavepoint();
+    QSqlQuery declare(m_db->sql());
+    bool ok = declare.exec(QStringLiteral("DECLARE %1 NO SCROLL CURSOR WITH HOLD FOR ").arg(name) + inlined());
+    if (!ok)
+        m_lastError = errorOf(declare);
+    std::unique_ptr<QSqlQuery> page;
+    if (ok) {
+        page = std::make_unique<QSqlQuery>(m_db->sql());
+        page->setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
+        ok = page->exec(QStringLiteral("FETCH %1 FROM %2").arg(kFirstPage).arg(name));
+        if (!ok)
+            m_lastError = errorOf(*page);
+    }
+    if (guarded)
+        m_db->endReadSavepoint(ok);
+    if (!ok) {
+        if (guarded)
+            m_db->leaveReadBlock(block);
+        else
+            m_db->abortReadBlock();
+        m_db->noteFailure(&m_lastError);
+        return false;
+    }
+    m_cursor = name;
+    m_cursorBlock = block;
+    m_pageSize = kFirstPage;
+    m_query = std::move(page);
+    m_fieldNames.clear();
+    const QSqlRecord rec = m_query->record();
+    for (int i = 0; i < rec.count(); ++i)
+        m_fieldNames.append(rec.fieldName(i).toUpper());
+    if (m_query->size() < m_pageSize)
+        closeCursor();   // the whole result came in the first page
+    return true;
+}
+
+bool Query::fetchPage()
+{
+    if (!m_db->cursorAlive(m_cursorBlock)) {
+        m_lastError = QStringLiteral("the list's cursor was lost");
+        m_cursor.clear();
+        return false;
+    }
+    // Pages grow so that reading a large result to its end takes few round trips.
+    m_pageSize = qMin(m_pageSize * 4, kLargestPage);
+    const bool inWork = m_db->inTransaction();
+    const int mine = m_db->readBlock() == m_cursorBlock ? 1 : 0;
+    const bool guarded = !inWork && m_db->inReadBlock() && m_db->readBlockCursors() > mine && m_db->readSavepoint();
+    auto page = std::make_unique<QSqlQuery>(m_db->sql());
+    page->setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
+    const bool ok = page->exec(QStringLiteral("FETCH %1 FROM %2").arg(m_pageSize).arg(m_cursor));
+    if (guarded)
+        m_db->endReadSavepoint(ok);
+    if (!ok) {
+        m_lastError = errorOf(*page);
+        if (inWork)
+            m_db->spoilTransaction(m_lastError);
+        else if (!guarded && m_db->inReadBlock())
+            m_db->abortReadBlock();
+        m_db->leaveReadBlock(m_cursorBlock);
+        m_cursor.clear();
+        m_db->noteFailure(&m_lastError);
+        return false;
+    }
+    m_query = std::move(page);
+    if (m_query->size() < m_pageSize)
+        closeCursor();
+    return true;
+}
+
+void Query::closeCursor()
+{
+    const QString name = m_cursor;
+    m_cursor.clear();
+    if (!m_db || !m_db->cursorAlive(m_cursorBlock))
+        return;
+    QSqlQuery q(m_db->sql());
+    q.exec(QStringLiteral("CLOSE ") + name);
+    m_db->leaveReadBlock(m_cursorBlock);
 }
 
 int Query::fieldCount() const { return m_fieldNames.size(); }

@@ -34,6 +34,14 @@ public:
     QHash<QString, QVariant> bindings() const { return m_values; }
     void setBindings(const QHash<QString, QVariant> &values) { m_values = values; }
 
+    // A list's statement: on PostgreSQL a SELECT outside a transaction is then read through a
+    // server-side cursor a page at a time, so the first rows come in the same time whatever the size
+    // of the result, and other statements may run on the connection between two rows. SQLite reads
+    // row by row in any case; inside a transaction the whole result is read at once.
+    void setPaged(bool on) { m_paged = on; }
+    bool isPaged() const { return m_paged; }
+    bool readsThroughCursor() const { return !m_cursor.isEmpty(); }
+
     bool open();    // runs the statement; rows are read with next()
     bool exec() { return open(); }
     bool next();
@@ -74,9 +82,17 @@ private:
     QStringList m_occurrences;
     QStringList m_names;
     QHash<QString, QVariant> m_values;
-    std::unique_ptr<QSqlQuery> m_query;
+    std::unique_ptr<QSqlQuery> m_query;   // the result, or the current page of the cursor
     QStringList m_fieldNames;
     QString m_lastError;
+    bool m_paged = false;
+    QString m_cursor;                     // name of the open cursor
+    quint64 m_cursorBlock = 0;            // the read block it was declared in
+    int m_pageSize = 0;
+    bool openCursor();
+    bool fetchPage();
+    void closeCursor();
+    QString inlined() const;
 };
 
 } // namespace db

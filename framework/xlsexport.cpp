@@ -1,16 +1,19 @@
 #include "xlsexport.h"
 #include "core/cp949.h"
+#include <QHashFunctions>
 #include <QtEndian>
 #include <cstring>
 
 namespace {
-void put16(QByteArray &b, quint16 v)
-{
-    char c[2];
-    qToLittleEndian(v, c);
-    b.append(c, 2);
-}
 constexpr int kFlushAt = 64 * 1024;
+constexpr int kCacheSlots = 4096;            // a power of two
+constexpr int kLabelRoom = 0xFFFF - 8;       // the longest text a LABEL record can hold
+
+inline char *put16(char *p, quint16 v)
+{
+    qToLittleEndian(v, p);
+    return p + 2;
+}
 } // namespace
 
 TXlsWriter::TXlsWriter() = default;
@@ -23,106 +26,142 @@ TXlsWriter::~TXlsWriter()
 bool TXlsWriter::open(const QString &path)
 {
     m_failed = false;
-    m_buffer.clear();
+    m_used = 0;
+    m_buffer.resize(kFlushAt + 16);
     m_file.setFileName(path);
     if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         m_failed = true;
         return false;
     }
-    QByteArray bof;
-    put16(bof, 0);
-    put16(bof, 0x0010);   // worksheet
-    put16(bof, 0);
-    put16(bof, 0);
-    record(0x0809, bof);
+    char bof[8] = {};
+    put16(bof + 2, 0x0010);   // worksheet
+    record(0x0809, QByteArray(bof, 8));
     return true;
+}
+
+char *TXlsWriter::room(int bytes)
+{
+    if (m_used + bytes > kFlushAt)
+        flush();
+    if (m_buffer.size() < m_used + bytes)
+        m_buffer.resize(m_used + bytes);
+    return m_buffer.data() + m_used;
 }
 
 void TXlsWriter::record(quint16 type, const QByteArray &data)
 {
-    put16(m_buffer, type);
-    put16(m_buffer, quint16(data.size()));
-    m_buffer.append(data);
-    if (m_buffer.size() >= kFlushAt)
-        flush();
+    char *p = room(4 + int(data.size()));
+    p = put16(p, type);
+    p = put16(p, quint16(data.size()));
+    if (!data.isEmpty())
+        std::memcpy(p, data.constData(), size_t(data.size()));
+    m_used += 4 + int(data.size());
 }
 
 void TXlsWriter::flush()
 {
-    if (m_buffer.isEmpty() || !m_file.isOpen())
+    if (m_used == 0 || !m_file.isOpen()) {
+        m_used = 0;
         return;
-    if (m_file.write(m_buffer) != m_buffer.size())
+    }
+    if (m_file.write(m_buffer.constData(), m_used) != m_used)
         m_failed = true;
-    m_buffer.clear();
+    m_used = 0;
 }
 
-QByteArray TXlsWriter::encode(const QString &text)
+const QByteArray &TXlsWriter::encode(QStringView text)
 {
-    // Plain ASCII is the same in CP949; other texts repeat a lot in a result (names of codes), so the
-    // conversions of the latest distinct texts are kept.
-    bool ascii = true;
-    for (QChar c : text)
-        if (c.unicode() >= 0x80) { ascii = false; break; }
-    if (ascii)
-        return text.toLatin1();
-    auto it = m_encoded.constFind(text);
-    if (it != m_encoded.constEnd())
-        return *it;
-    if (m_encoded.size() >= 4096)
-        m_encoded.clear();
-    QByteArray bytes = ToCp949(text);
-    m_encoded.insert(text, bytes);
-    return bytes;
+    if (m_encoded.isEmpty())
+        m_encoded.resize(kCacheSlots);
+    Encoded &slot = m_encoded[int(qHash(text) & (kCacheSlots - 1))];
+    if (slot.text != text || slot.bytes.isNull()) {
+        slot.text = text.toString();
+        slot.bytes = ToCp949(slot.text);
+        if (slot.bytes.size() > kLabelRoom)   // the length field is 16 bits: cut rather than corrupt the file
+            slot.bytes = ToCp949(TruncateCp949(slot.text, kLabelRoom));
+    }
+    return slot.bytes;
 }
 
-void TXlsWriter::label(quint16 row, quint16 column, const QString &text)
+void TXlsWriter::label(quint16 row, quint16 column, QStringView text)
 {
-    QByteArray bytes = encode(text);
-    // The length field of a record is 16 bits; a text that long is cut rather than corrupting the file.
-    const int room = 0xFFFF - 8;
-    if (bytes.size() > room)
-        bytes = ToCp949(TruncateCp949(text, room));
-    put16(m_buffer, 0x0204);
-    put16(m_buffer, quint16(8 + bytes.size()));
-    put16(m_buffer, row);
-    put16(m_buffer, column);
-    put16(m_buffer, 0);
-    put16(m_buffer, quint16(bytes.size()));
-    m_buffer.append(bytes);
-    if (m_buffer.size() >= kFlushAt)
-        flush();
+    // Plain ASCII is the same in CP949 and goes straight into the record.
+    const qsizetype n = text.size();
+    if (n <= kLabelRoom) {
+        char *p = room(12 + int(n));
+        char *out = p + 12;
+        qsizetype i = 0;
+        const QChar *in = text.data();
+        for (; i < n; ++i) {
+            const char16_t c = in[i].unicode();
+            if (c >= 0x80)
+                break;
+            out[i] = char(c);
+        }
+        if (i == n) {
+            p = put16(p, 0x0204);
+            p = put16(p, quint16(8 + n));
+            p = put16(p, row);
+            p = put16(p, column);
+            p = put16(p, 0);
+            put16(p, quint16(n));
+            m_used += 12 + int(n);
+            return;
+        }
+    }
+    const QByteArray &bytes = encode(text);
+    char *p = room(12 + int(bytes.size()));
+    p = put16(p, 0x0204);
+    p = put16(p, quint16(8 + bytes.size()));
+    p = put16(p, row);
+    p = put16(p, column);
+    p = put16(p, 0);
+    p = put16(p, quint16(bytes.size()));
+    std::memcpy(p, bytes.constData(), size_t(bytes.size()));
+    m_used += 12 + int(bytes.size());
 }
 
 void TXlsWriter::number(quint16 row, quint16 column, double value)
 {
-    put16(m_buffer, 0x0203);
-    put16(m_buffer, 14);
-    put16(m_buffer, row);
-    put16(m_buffer, column);
-    put16(m_buffer, 0);
+    char *p = room(18);
+    p = put16(p, 0x0203);
+    p = put16(p, 14);
+    p = put16(p, row);
+    p = put16(p, column);
+    p = put16(p, 0);
     quint64 bits;
     std::memcpy(&bits, &value, 8);
-    char c[8];
-    qToLittleEndian(bits, c);
-    m_buffer.append(c, 8);
-    if (m_buffer.size() >= kFlushAt)
-        flush();
+    qToLittleEndian(bits, p);
+    m_used += 18;
 }
 
-bool TXlsWriter::isNumberText(const QString &text)
+bool TXlsWriter::isNumberText(QStringView text)
 {
-    int i = text.startsWith('-') ? 1 : 0;
+    qsizetype i = text.startsWith(u'-') ? 1 : 0;
     for (; i < text.size(); ++i)
-        if (text[i] < '0' || text[i] > '9')
+        if (text[i] < u'0' || text[i] > u'9')
             return false;
     return true;
 }
 
-void TXlsWriter::cell(quint16 row, quint16 column, const QString &text, bool rightAligned)
+void TXlsWriter::cell(quint16 row, quint16 column, QStringView text, bool rightAligned)
 {
     if (rightAligned && isNumberText(text)) {
         // "" and "-" are the number 0; long digit strings keep what a double can hold.
-        number(row, column, text == "-" ? 0.0 : text.toDouble());
+        const bool negative = text.startsWith(u'-');
+        const QStringView digits = text.mid(negative ? 1 : 0);
+        double value;
+        if (digits.size() <= 15) {
+            qint64 v = 0;
+            for (QChar c : digits)
+                v = v * 10 + (c.unicode() - u'0');
+            value = double(v);
+            if (negative && digits.size() > 0)
+                value = -value;
+        } else {
+            value = text.toDouble();
+        }
+        number(row, column, value);
         return;
     }
     label(row, column, text);
@@ -144,7 +183,7 @@ bool TXlsWriter::finish()
 
 void TXlsWriter::abandon()
 {
-    m_buffer.clear();
+    m_used = 0;
     m_file.close();
     m_file.remove();
 }

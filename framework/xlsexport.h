@@ -6,13 +6,15 @@
 //   if (!xls.open(path)) …
 //   xls.label(0, 0, caption);             // LABEL record, text in CP949
 //   xls.cell(3, 0, text, rightAligned);   // NUMBER for digit-only text of right-aligned columns
+//                                         // (texts are views: a result's fields are not copied)
 //   if (!xls.finish()) …                  // EOF record; false when anything failed to write
 //
 // Every record is: type, length of the data, data; all numbers little-endian 16-bit unsigned.
 #include <QByteArray>
 #include <QFile>
-#include <QHash>
 #include <QString>
+#include <QStringView>
+#include <QVector>
 
 class TXlsWriter {
 public:
@@ -23,24 +25,32 @@ public:
     ~TXlsWriter();
 
     bool open(const QString &path);   // creates (or truncates) the file and writes BOF
-    void label(quint16 row, quint16 column, const QString &text);
+    void label(quint16 row, quint16 column, QStringView text);
     void number(quint16 row, quint16 column, double value);
     // A result field: NUMBER when the column is right-aligned and the text is digits with at most a
     // leading minus sign (an empty text is the number 0), LABEL otherwise.
-    void cell(quint16 row, quint16 column, const QString &text, bool rightAligned);
+    void cell(quint16 row, quint16 column, QStringView text, bool rightAligned);
     bool finish();                    // writes EOF and closes; false when any write failed
     void abandon();                   // closes and removes a half-written file
     bool failed() const { return m_failed; }
 
     // Whether a field of a right-aligned column is written as a number.
-    static bool isNumberText(const QString &text);
+    static bool isNumberText(QStringView text);
 
 private:
     void record(quint16 type, const QByteArray &data);
+    char *room(int bytes);   // where the next record goes; flushes the buffer when it is full
     void flush();
-    QByteArray encode(const QString &text);
+    const QByteArray &encode(QStringView text);
     QFile m_file;
-    QHash<QString, QByteArray> m_encoded;
+    // The CP949 bytes of the latest texts that are not plain ASCII, by their hash: such texts repeat
+    // a lot in a result (names of codes).
+    struct Encoded {
+        QString text;
+        QByteArray bytes;
+    };
+    QVector<Encoded> m_encoded;
     QByteArray m_buffer;
+    int m_used = 0;
     bool m_failed = false;
 };

@@ -20,140 +20,6 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-// ---- result set ----
-
-bool TListModel::open(db::Query *query)
-{
-    close();
-    if (!query->open())
-        throw db::DatabaseError(query->lastError());
-    beginResetModel();
-    m_query = query;
-    m_fieldIndex.clear();
-    for (const TListColumn &c : m_columns)
-        m_fieldIndex.append(query->fieldIndex(c.field));
-    m_active = true;
-    m_atEnd = false;
-    endResetModel();
-    fetchMore();
-    return true;
-}
-
-void TListModel::close()
-{
-    beginResetModel();
-    if (m_query)
-        m_query->close();
-    m_query = nullptr;
-    m_rows.clear();
-    m_rows.squeeze();
-    m_offsets.clear();
-    m_offsets.squeeze();
-    m_active = false;
-    m_atEnd = true;
-    endResetModel();
-}
-
-int TListModel::rowCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : int(m_rows.size()); }
-int TListModel::columnCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : int(m_columns.size()); }
-
-bool TListModel::canFetchMore(const QModelIndex &parent) const { return !parent.isValid() && m_active && !m_atEnd; }
-
-void TListModel::fetchMore(const QModelIndex &parent)
-{
-    if (!canFetchMore(parent))
-        return;
-    const int n = int(m_columns.size());
-    QVector<QString> rows;
-    QVector<quint32> offsets;
-    rows.reserve(PacketRecords);
-    offsets.reserve(PacketRecords * (n + 1));
-    while (rows.size() < PacketRecords) {
-        if (!m_query->next()) {
-            m_atEnd = true;
-            break;
-        }
-        QString text;
-        offsets.append(0);
-        for (int i = 0; i < n; ++i) {
-            if (m_fieldIndex[i] >= 0)
-                text += m_query->value(m_fieldIndex[i]);
-            offsets.append(quint32(text.size()));
-        }
-        rows.append(text);
-    }
-    if (m_atEnd && m_query)
-        m_query->close();
-    if (rows.isEmpty())
-        return;
-    beginInsertRows({}, int(m_rows.size()), int(m_rows.size() + rows.size() - 1));
-    m_rows += rows;
-    m_offsets += offsets;
-    endInsertRows();
-}
-
-void TListModel::fetchAll()
-{
-    while (canFetchMore())
-        fetchMore();
-}
-
-QString TListModel::text(int row, int column) const
-{
-    if (row < 0 || row >= m_rows.size() || column < 0 || column >= m_columns.size())
-        return QString();
-    const qsizetype base = qsizetype(row) * (m_columns.size() + 1);
-    const quint32 from = m_offsets[base + column];
-    return m_rows[row].mid(from, m_offsets[base + column + 1] - from);
-}
-
-int TListModel::columnOf(const QString &field) const
-{
-    for (int i = 0; i < m_columns.size(); ++i)
-        if (m_columns[i].field.compare(field, Qt::CaseInsensitive) == 0)
-            return i;
-    return -1;
-}
-
-QString TListModel::text(int row, const QString &field) const { return text(row, columnOf(field)); }
-
-void TListModel::addColumn(const TListColumn &c)
-{
-    beginInsertColumns({}, int(m_columns.size()), int(m_columns.size()));
-    m_columns.append(c);
-    endInsertColumns();
-}
-
-QVariant TListModel::data(const QModelIndex &index, int role) const
-{
-    if (!index.isValid())
-        return {};
-    switch (role) {
-    case Qt::DisplayRole:
-        return text(index.row(), index.column());
-    case Qt::TextAlignmentRole:
-        return int(m_columns[index.column()].alignment | Qt::AlignVCenter);
-    case Qt::BackgroundRole:
-        if (rowBackground) {
-            QColor c = rowBackground(index.row());
-            if (c.isValid())
-                return c;
-        }
-        return {};
-    default:
-        return {};
-    }
-}
-
-QVariant TListModel::headerData(int section, Qt::Orientation orientation, int role) const
-{
-    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < m_columns.size())
-        return m_columns[section].title;
-    if (orientation == Qt::Horizontal && role == Qt::TextAlignmentRole)
-        return int(Qt::AlignCenter);
-    return {};
-}
-
 // ---- heading rows and footer ----
 
 class TListHeader : public QHeaderView {
@@ -492,7 +358,7 @@ bool TfrmZZS020::writeSpreadsheet(const QString &path)
         right.append(rgrGrid->column(c).rightAligned());
     for (int r = 0; r < cdsQuery->rowCount(); ++r) {
         for (int c = 0; c < cols.size(); ++c)
-            xls.cell(quint16(r + 3), quint16(c), cdsQuery->text(r, cols[c]), right[c]);
+            xls.cell(quint16(r + 3), quint16(c), cdsQuery->textView(r, cols[c]), right[c]);
         if (progress && r % 2000 == 0)
             progress->setValue(r);
         if (xls.failed())

@@ -5,7 +5,8 @@
 //                rgrGrid->addColumn("RENT_NO", "대여번호", 90, Qt::AlignCenter);
 //                rgrGrid->addColumn("QTY", "수량", 60, Qt::AlignRight).group("대여현황");
 //              adjacent columns with the same group share a heading over two heading rows
-//   cdsQuery   TListModel: reads qryQuery 100 records at a time as the grid needs them
+//   cdsQuery   TListModel (framework/listmodel.h): reads qryQuery 100 records at a time as the grid
+//              needs them, through a cursor on PostgreSQL
 //   popGrid    the column chooser (one checkable entry per column, rebuilt after every search)
 //   panInfo    a hidden side panel on the right (splSplitter); a screen may show it
 //   sbtFirst/sbtPrior/sbtNext/sbtLast, bbtExcel (Ctrl+F11)
@@ -13,7 +14,7 @@
 // openResult() closes and reopens cdsQuery on qryQuery; the derived search of TfrmEZS000 calls it.
 // The export walks the result from the first record and writes each record as it goes.
 #include "framework/zzs010.h"
-#include <QAbstractTableModel>
+#include "framework/listmodel.h"
 #include <QTableView>
 #include <QVector>
 #include <functional>
@@ -21,60 +22,6 @@
 class QMenu;
 class QSplitter;
 class QToolButton;
-
-struct TListColumn {
-    QString field;
-    QString title;
-    int width = 80;
-    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
-    QString groupTitle;
-    bool isHidden = false;
-
-    TListColumn &group(const QString &title) { groupTitle = title; return *this; }
-    TListColumn &hidden(bool on = true) { isHidden = on; return *this; }
-    bool rightAligned() const { return alignment & Qt::AlignRight; }
-};
-
-// The client-side result set: the rows read so far, one text per row and the field offsets.
-class TListModel : public QAbstractTableModel {
-    Q_OBJECT
-public:
-    static constexpr int PacketRecords = 100;
-    using QAbstractTableModel::QAbstractTableModel;
-
-    QVector<TListColumn> &columns() { return m_columns; }
-    const QVector<TListColumn> &columns() const { return m_columns; }
-
-    bool open(db::Query *query);  // runs the query and reads the first packet
-    void close();                 // empties the result
-    bool isActive() const { return m_active; }
-    bool isComplete() const { return m_atEnd; }
-    void fetchAll();
-
-    int rowCount(const QModelIndex &parent = {}) const override;
-    int columnCount(const QModelIndex &parent = {}) const override;
-    QVariant data(const QModelIndex &index, int role) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
-    bool canFetchMore(const QModelIndex &parent = {}) const override;
-    void fetchMore(const QModelIndex &parent = {}) override;
-
-    QString text(int row, int column) const;
-    QString text(int row, const QString &field) const;
-    int columnOf(const QString &field) const;
-    void addColumn(const TListColumn &c);
-
-    // Drawing of single rows (a summary's subtotal in yellow, …).
-    std::function<QColor(int row)> rowBackground;
-
-private:
-    db::Query *m_query = nullptr;
-    QVector<TListColumn> m_columns;
-    QVector<int> m_fieldIndex;
-    QVector<QString> m_rows;        // the fields of a row, one after another
-    QVector<quint32> m_offsets;     // columnCount + 1 offsets per row
-    bool m_active = false;
-    bool m_atEnd = true;
-};
 
 class TListGrid : public QTableView {
     Q_OBJECT

@@ -138,6 +138,7 @@ bool TfrmZZH000::eventFilter(QObject *watched, QEvent *event)
 TfrmZZH010::TfrmZZH010(QWidget *parent)
     : TfrmZZH000(parent), qryQuery(std::make_unique<db::Query>(DM()->dbsDB))
 {
+    qryQuery->setPaged(true);
     panSearch = new QFrame(panMain);
     panSearch->setObjectName("panSearch");
     auto *lay = new QHBoxLayout(panSearch);
@@ -181,101 +182,6 @@ void TfrmZZH010::bbtSearchClick()
     if (!beginAction(bbtSearch))
         return;
     Search();
-}
-
-// ---------------------------------------------------------------------------------------------------
-void TResultSet::load(db::Query *query)
-{
-    beginResetModel();
-    m_query = query;
-    m_rows.clear();
-    m_fields = query->fieldNames();
-    m_active = true;
-    m_atEnd = false;
-    endResetModel();
-    fetchMore({});
-}
-
-void TResultSet::clear()
-{
-    beginResetModel();
-    m_rows.clear();
-    m_fields.clear();
-    m_active = false;
-    m_atEnd = true;
-    m_query = nullptr;
-    endResetModel();
-}
-
-QString TResultSet::field(int row, const QString &name) const
-{
-    const int column = int(m_fields.indexOf(name.toUpper()));
-    return column < 0 ? QString() : field(row, column);
-}
-
-QString TResultSet::field(int row, int column) const
-{
-    if (row < 0 || row >= m_rows.size() || column < 0 || column >= m_rows.at(row).size())
-        return QString();
-    return m_rows.at(row).at(column);
-}
-
-int TResultSet::rowCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : int(m_rows.size()); }
-int TResultSet::columnCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : int(qMax(m_fields.size(), m_titles.size()));
-}
-
-QVariant TResultSet::data(const QModelIndex &index, int role) const
-{
-    if (role == Qt::DisplayRole)
-        return field(index.row(), index.column());
-    return {};
-}
-
-QVariant TResultSet::headerData(int section, Qt::Orientation orientation, int role) const
-{
-    if (role != Qt::DisplayRole)
-        return {};
-    if (orientation == Qt::Vertical)
-        return section + 1;
-    if (section < m_titles.size())
-        return m_titles.at(section);
-    return section < m_fields.size() ? QVariant(m_fields.at(section)) : QVariant();
-}
-
-bool TResultSet::canFetchMore(const QModelIndex &parent) const
-{
-    return !parent.isValid() && m_active && !m_atEnd && m_query;
-}
-
-void TResultSet::fetchMore(const QModelIndex &parent)
-{
-    if (!canFetchMore(parent))
-        return;
-    QList<QStringList> batch;
-    while (batch.size() < 100) {
-        if (!m_query->next()) {
-            m_atEnd = true;
-            m_query->close();
-            break;
-        }
-        QStringList row;
-        for (int c = 0; c < m_fields.size(); ++c)
-            row << m_query->value(c);
-        batch << row;
-    }
-    if (batch.isEmpty())
-        return;
-    beginInsertRows({}, int(m_rows.size()), int(m_rows.size() + batch.size() - 1));
-    m_rows << batch;
-    endInsertRows();
-}
-
-void TResultSet::fetchAll()
-{
-    while (canFetchMore({}))
-        fetchMore({});
 }
 
 // ---------------------------------------------------------------------------------------------------

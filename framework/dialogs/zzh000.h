@@ -13,7 +13,7 @@
 // Opening functions show the dialog through runModal(); tests replace the modal loop with
 // setModalRunner() to drive the dialog as a user would.
 #include "database/query.h"
-#include <QAbstractTableModel>
+#include "framework/listmodel.h"
 #include <QDialog>
 #include <QHash>
 #include <QStringList>
@@ -90,33 +90,8 @@ protected:
     QStringList m_fieldParams;
 };
 
-// The client-side result set: rows of an open query, fetched in steps of 100.
-class TResultSet : public QAbstractTableModel {
-    Q_OBJECT
-public:
-    using QAbstractTableModel::QAbstractTableModel;
-    void setTitles(const QStringList &titles) { m_titles = titles; }
-    void load(db::Query *query);   // takes the first rows of an opened query
-    void clear();
-    bool isActive() const { return m_active; }
-    QString field(int row, const QString &name) const;
-    QString field(int row, int column) const;
-    int rowCount(const QModelIndex &parent = {}) const override;
-    int columnCount(const QModelIndex &parent = {}) const override;
-    QVariant data(const QModelIndex &index, int role) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
-    bool canFetchMore(const QModelIndex &parent) const override;
-    void fetchMore(const QModelIndex &parent) override;
-    void fetchAll();
-
-private:
-    db::Query *m_query = nullptr;
-    bool m_active = false;
-    bool m_atEnd = true;
-    QStringList m_titles;
-    QStringList m_fields;
-    QList<QStringList> m_rows;
-};
+// The dialogs' result sets are the lists' model: rows of an open query, fetched in steps of 100.
+using TResultSet = TListModel;
 
 class TfrmZZH020 : public TfrmZZH010 {
     Q_OBJECT

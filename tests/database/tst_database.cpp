@@ -4,6 +4,7 @@
 #include "database/procedure.h"
 #include "database/query.h"
 #include "database/schema.h"
+#include <QSet>
 #include <QtTest>
 
 using namespace db;
@@ -381,6 +382,78 @@ private slots:
         const QDate today(2026, 12, 30);
         QCOMPARE(expandDemoTokens("'{TODAY}', '{TODAY-1}', '{TODAY+5}', {YEAR}", today),
                  QString("'20261230', '20261229', '20270104', 2026"));
+    }
+
+    // A list reads its result page by page (a cursor on PostgreSQL) while other statements run on the
+    // same connection: lookups, one that fails, and a save of its own; paging still reaches every row.
+    void pagedListKeepsNestedStatements_data() { testing::addBackendColumn(); }
+    void pagedListKeepsNestedStatements()
+    {
+        TEST_DB_FETCH(t);
+        QVERIFY(t.run(kFixture));
+        QVERIFY(t->beginTransaction());
+        Query ins(t.database());
+        ins.setSql("INSERT INTO T_ITEM (ITEM_NO, ITEM_NAME, QTY) VALUES (:NO, :NAME, :QTY)");
+        for (int i = 3; i <= 1000; ++i) {
+            ins.bind("NO", QString::asprintf("%04d", i));
+            ins.bind("NAME", QStringLiteral("장비 '%1' \\").arg(i));
+            ins.bind("QTY", i);
+            QVERIFY2(ins.exec(), qPrintable(ins.lastError()));
+        }
+        QVERIFY(t->commit());
+
+        Query list(t.database());
+        list.setPaged(true);
+        list.setSql("SELECT ITEM_NO, ITEM_NAME, QTY FROM T_ITEM WHERE COALESCE(ITEM_NAME, '-') <> :NAME AND QTY >= :QTY "
+                    "ORDER BY QTY, ITEM_NO");
+        list.bind("NAME", "x'; DROP TABLE T_ITEM; --");
+        list.bind("QTY", "1");
+        QVERIFY2(list.open(), qPrintable(list.lastError()));
+        QCOMPARE(list.readsThroughCursor(), static_cast<Backend>(backend) == Backend::PostgreSQL);
+        QCOMPARE(list.fieldNames(), QStringList({"ITEM_NO", "ITEM_NAME", "QTY"}));
+        QStringList seen;
+        auto read = [&](int rows) {
+            while (seen.size() < rows && list.next())
+                seen << list.value(0);
+        };
+        read(10);
+        QCOMPARE(Query::scalar(t.database(), "SELECT ITEM_NAME FROM T_ITEM WHERE ITEM_NO = '1'"), QString("스키"));
+        Query bad(t.database());
+        bad.setSql("SELECT NO_SUCH_COLUMN FROM T_ITEM");
+        QVERIFY(!bad.open());
+        QCOMPARE(t.scalar("SELECT ITEM_NAME FROM T_ITEM WHERE ITEM_NO = '0500'"), QString("장비 '500' \\"));
+        read(500);
+        // The save commits at once and another workstation sees it while the list is still open.
+        StoredProc save(t.database(), "PR_TEST_SAVE");
+        save.setParam("AITEM_NO", "0999");
+        save.setParam("AITEM_NAME", "변경");
+        save.setParam("AQTY", "999");
+        save.setParam("AEDITSTATUS", "1");
+        QVERIFY2(save.exec(), qPrintable(save.lastError()));
+        auto other = t.openAnother();
+        QCOMPARE(Query::scalar(other.get(), "SELECT ITEM_NAME FROM T_ITEM WHERE ITEM_NO = '0999'"), QString("변경"));
+        read(100000);
+        QVERIFY2(list.lastError().isEmpty(), qPrintable(list.lastError()));
+        QCOMPARE(seen.size(), 1000);
+        QCOMPARE(seen.first(), QString("0003"));
+        QCOMPARE(seen.last(), QString("1000"));
+        QCOMPARE(QSet<QString>(seen.begin(), seen.end()).size(), 1000);
+        QVERIFY(!t->inReadBlock());
+
+        // Two lists at once; closing one half-way and then the other ends the read block.
+        Query second(t.database());
+        second.setPaged(true);
+        second.setSql("SELECT ITEM_NO FROM T_ITEM ORDER BY ITEM_NO");
+        QVERIFY(list.open() && second.open());
+        QVERIFY(list.next() && second.next() && second.next());
+        QCOMPARE(second.value(0), QString("0004"));
+        list.close();
+        QVERIFY(second.next());
+        QCOMPARE(second.value(0), QString("0005"));
+        second.close();
+        QVERIFY(!t->inReadBlock());
+        QVERIFY(t->execute("DELETE FROM T_ITEM WHERE ITEM_NO = '1'"));
+        QCOMPARE(t.count("T_ITEM"), 999);
     }
 
     void concurrentConnectionsSeeCommittedRows_data() { testing::addBackendColumn(); }

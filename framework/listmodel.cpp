@@ -1,0 +1,175 @@
+#include "listmodel.h"
+#include "database/database.h"
+#include "database/query.h"
+
+bool TListModel::open(db::Query *query)
+{
+    close();
+    query->setPaged(true);
+    if (!query->open())
+        throw db::DatabaseError(query->lastError());
+    load(query);
+    return true;
+}
+
+void TListModel::load(db::Query *query)
+{
+    beginResetModel();
+    m_query = query;
+    m_fields.clear();
+    m_fieldIndex.clear();
+    if (declared()) {
+        for (const TListColumn &c : std::as_const(m_columns)) {
+            m_fields.append(c.field.toUpper());
+            m_fieldIndex.append(query->fieldIndex(c.field));
+        }
+    } else {
+        m_fields = query->fieldNames();
+        for (int i = 0; i < m_fields.size(); ++i)
+            m_fieldIndex.append(i);
+    }
+    m_rows.clear();
+    m_offsets.clear();
+    m_active = true;
+    m_atEnd = false;
+    endResetModel();
+    fetchMore();
+}
+
+void TListModel::close()
+{
+    beginResetModel();
+    if (m_query)
+        m_query->close();
+    m_query = nullptr;
+    m_rows.clear();
+    m_rows.squeeze();
+    m_offsets.clear();
+    m_offsets.squeeze();
+    if (!declared())
+        m_fields.clear();
+    m_active = false;
+    m_atEnd = true;
+    endResetModel();
+}
+
+int TListModel::rowCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : int(m_rows.size()); }
+
+int TListModel::columnCount(const QModelIndex &parent) const
+{
+    if (parent.isValid())
+        return 0;
+    return declared() ? int(m_columns.size()) : int(qMax(m_fields.size(), m_titles.size()));
+}
+
+bool TListModel::canFetchMore(const QModelIndex &parent) const
+{
+    return !parent.isValid() && m_active && !m_atEnd && m_query;
+}
+
+void TListModel::fetchMore(const QModelIndex &parent)
+{
+    if (!canFetchMore(parent))
+        return;
+    const int n = int(m_fieldIndex.size());
+    QVector<QString> rows;
+    QVector<quint32> offsets;
+    rows.reserve(PacketRecords);
+    offsets.reserve(PacketRecords * (n + 1));
+    while (rows.size() < PacketRecords) {
+        if (!m_query->next()) {
+            m_atEnd = true;
+            m_query->close();
+            break;
+        }
+        QString text;
+        offsets.append(0);
+        for (int i = 0; i < n; ++i) {
+            if (m_fieldIndex[i] >= 0)
+                text += m_query->value(m_fieldIndex[i]);
+            offsets.append(quint32(text.size()));
+        }
+        rows.append(text);
+    }
+    if (rows.isEmpty())
+        return;
+    beginInsertRows({}, int(m_rows.size()), int(m_rows.size() + rows.size() - 1));
+    m_rows += rows;
+    m_offsets += offsets;
+    endInsertRows();
+}
+
+void TListModel::fetchAll()
+{
+    while (canFetchMore())
+        fetchMore();
+}
+
+QStringView TListModel::textView(int row, int column) const
+{
+    const int n = int(m_fieldIndex.size());
+    if (row < 0 || row >= m_rows.size() || column < 0 || column >= n)
+        return {};
+    const qsizetype base = qsizetype(row) * (n + 1);
+    const quint32 from = m_offsets[base + column];
+    return QStringView(m_rows[row]).mid(from, m_offsets[base + column + 1] - from);
+}
+
+int TListModel::columnOf(const QString &field) const
+{
+    if (declared()) {
+        for (int i = 0; i < m_columns.size(); ++i)
+            if (m_columns[i].field.compare(field, Qt::CaseInsensitive) == 0)
+                return i;
+        return -1;
+    }
+    return int(m_fields.indexOf(field.toUpper()));
+}
+
+void TListModel::addColumn(const TListColumn &c)
+{
+    beginInsertColumns({}, int(m_columns.size()), int(m_columns.size()));
+    m_columns.append(c);
+    endInsertColumns();
+}
+
+QVariant TListModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid())
+        return {};
+    switch (role) {
+    case Qt::DisplayRole:
+        return text(index.row(), index.column());
+    case Qt::TextAlignmentRole:
+        if (declared() && index.column() < m_columns.size())
+            return int(m_columns[index.column()].alignment | Qt::AlignVCenter);
+        return {};
+    case Qt::BackgroundRole:
+        if (rowBackground) {
+            QColor c = rowBackground(index.row());
+            if (c.isValid())
+                return c;
+        }
+        return {};
+    default:
+        return {};
+    }
+}
+
+QVariant TListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (declared()) {
+        if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < m_columns.size())
+            return m_columns[section].title;
+        if (orientation == Qt::Horizontal && role == Qt::TextAlignmentRole)
+            return int(Qt::AlignCenter);
+        return {};
+    }
+    if (role != Qt::DisplayRole)
+        return {};
+    if (orientation == Qt::Vertical)
+        return section + 1;
+    if (section >= 0 && section < m_titles.size())
+        return m_titles.at(section);
+    return section >= 0 && section < m_fields.size() ? QVariant(m_fields.at(section)) : QVariant();
+}
