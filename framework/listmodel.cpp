@@ -1,6 +1,7 @@
 #include "listmodel.h"
 #include "database/database.h"
 #include "database/query.h"
+#include <limits>
 
 bool TListModel::open(db::Query *query)
 {
@@ -69,40 +70,53 @@ bool TListModel::canFetchMore(const QModelIndex &parent) const
 
 void TListModel::fetchMore(const QModelIndex &parent)
 {
-    if (!canFetchMore(parent))
-        return;
+    if (canFetchMore(parent))
+        readRows(PacketRecords);
+}
+
+void TListModel::fetchAll()
+{
+    // The rest in one step: the grid hears of the new rows once.
+    if (canFetchMore())
+        readRows(std::numeric_limits<int>::max());
+}
+
+void TListModel::readRows(int limit)
+{
     const int n = int(m_fieldIndex.size());
     QVector<QString> rows;
     QVector<quint32> offsets;
-    rows.reserve(PacketRecords);
-    offsets.reserve(PacketRecords * (n + 1));
-    while (rows.size() < PacketRecords) {
+    const int expected = qMin(limit, PacketRecords);
+    rows.reserve(expected);
+    offsets.reserve(expected * (n + 1));
+    QString line;   // a row is put together here and kept in a string of its exact size
+    line.reserve(256);
+    while (rows.size() < limit) {
         if (!m_query->next()) {
             m_atEnd = true;
             m_query->close();
             break;
         }
-        QString text;
+        line.resize(0);
         offsets.append(0);
         for (int i = 0; i < n; ++i) {
             if (m_fieldIndex[i] >= 0)
-                text += m_query->value(m_fieldIndex[i]);
-            offsets.append(quint32(text.size()));
+                line += m_query->value(m_fieldIndex[i]);
+            offsets.append(quint32(line.size()));
         }
-        rows.append(text);
+        rows.append(QString(line.constData(), line.size()));
     }
     if (rows.isEmpty())
         return;
     beginInsertRows({}, int(m_rows.size()), int(m_rows.size() + rows.size() - 1));
-    m_rows += rows;
-    m_offsets += offsets;
+    if (m_rows.isEmpty()) {
+        m_rows = std::move(rows);
+        m_offsets = std::move(offsets);
+    } else {
+        m_rows += rows;
+        m_offsets += offsets;
+    }
     endInsertRows();
-}
-
-void TListModel::fetchAll()
-{
-    while (canFetchMore())
-        fetchMore();
 }
 
 QStringView TListModel::textView(int row, int column) const

@@ -69,6 +69,7 @@ public:
 
 private:
     bool declared() const { return !m_columns.isEmpty(); }
+    void readRows(int limit);
     db::Query *m_query = nullptr;
     QVector<TListColumn> m_columns;
     QStringList m_titles;
