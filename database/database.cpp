@@ -82,6 +82,11 @@ static int secondsFromEnvironment(const char *name, int fallback)
 int Database::sessionBeatSeconds() { return secondsFromEnvironment("SPORTS_HOLD_BEAT_SECONDS", 30); }
 int Database::sessionStaleSeconds() { return secondsFromEnvironment("SPORTS_HOLD_STALE_SECONDS", 120); }
 
+void Database::endSession()
+{
+    m_heartbeat.reset();
+}
+
 void Database::keepSessionAlive()
 {
     if (m_heartbeat || !isOpen())

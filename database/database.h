@@ -64,6 +64,7 @@ public:
     // of sessions that have stopped doing so (killed, crashed, switched off). Ends with the object,
     // whose holds are then free at once.
     void keepSessionAlive();
+    void endSession();                  // stops beating and gives the session's holds back (program end)
     static int sessionBeatSeconds();    // 30; SPORTS_HOLD_BEAT_SECONDS for tests
     static int sessionStaleSeconds();   // 120: a session silent that long is gone; SPORTS_HOLD_STALE_SECONDS
 

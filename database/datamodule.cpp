@@ -23,8 +23,10 @@ void TfrmZZD000::Shutdown()
 {
     qryQuery.close();
     qryQuery2.close();
-    if (dbsDB)
+    if (dbsDB) {
+        dbsDB->endSession();   // the counter's holds are free at once
         Disconnect();
+    }
 }
 
 TfrmZZD000 *TfrmZZD000::instance()
