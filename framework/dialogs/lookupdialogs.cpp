@@ -1,5 +1,6 @@
 #include "framework/dialogs/lookupdialogs.h"
 #include "framework/sqltext.h"
+#include "widgets/inputs.h"
 #include "database/datamodule.h"
 #include "core/messages.h"
 #include <QHBoxLayout>
@@ -447,7 +448,9 @@ TfrmEZH100::TfrmEZH100(QWidget *parent) : TfrmZZH000(parent)
     resize(420, 120);
     auto *row = new QHBoxLayout;
     auto *caption = new QLabel(QStringLiteral("취소사유"), panMain);
-    edtCancelRemark = new QLineEdit(panMain);
+    auto *remark = new TEdit(panMain);
+    remark->setMaxBytes(40);   // CP949 bytes
+    edtCancelRemark = remark;
     edtCancelRemark->setObjectName("edtCancelRemark");
     caption->setBuddy(edtCancelRemark);
     row->addWidget(caption);
