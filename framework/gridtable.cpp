@@ -304,7 +304,7 @@ void TGridTableScreen::save()
         ShowError(m_texts.noChanges);
         return;
     }
-    if (!AskYesNo(QStringLiteral("저장 하시겠습니까?")))
+    if (!m_saveQuestion.isEmpty() && !AskYesNo(m_saveQuestion))
         return;
     db::Database *db = prcProc->database();
     if (db && !db->isOpen())

@@ -82,6 +82,8 @@ public:
     void setModified(bool on) { m_modified = on; }
     bool isSaved() const { return m_saved; }
     void setSearchAfterSave(bool on) { m_searchAfterSave = on; }
+    // The question Save asks first ("저장 하시겠습니까?"); empty: Save asks nothing.
+    void setSaveQuestion(const QString &question) { m_saveQuestion = question; }
     // Inputs of the screen get the colouring, Enter, F1 and the day-name label; the ones there at the
     // first show are attached by themselves.
     void attachInput(QWidget *control);
@@ -96,7 +98,7 @@ public:
     std::unique_ptr<db::StoredProc> prcProc;
 
 public slots:
-    void bbtAddClick();
+    virtual void bbtAddClick();   // default: a new row for the user at the end
     void bbtDeleteClick();
 
 protected:
@@ -119,6 +121,7 @@ private:
     QStringList m_fields;
     QString m_savingRowId;
     QString m_saveError;
+    QString m_saveQuestion = QStringLiteral("저장 하시겠습니까?");
     QList<std::pair<TEditGrid *, TChangeBuffer *>> m_sent;   // saved by SaveRows, settled at commit
     int m_rowIdColumn = -1;
     int m_counter = 0;

@@ -71,3 +71,11 @@ CREATE TABLE BA040MS (
   U_DATE            VARCHAR(14),
   PRIMARY KEY (MEMBER_NO)
 );
+
+-- the last member number given under the prefix "20": locked by the saving transaction, so two
+-- counters adding members at the same moment take their numbers one after the other
+CREATE TABLE BA040NO (
+  NO_PREFIX         VARCHAR(2) NOT NULL,
+  LAST_NO           INTEGER NOT NULL,
+  PRIMARY KEY (NO_PREFIX)
+);

@@ -1,0 +1,3 @@
+#pragma once
+// Adds the member register to the screen registry.
+void RegisterMembersScreens();
