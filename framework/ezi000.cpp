@@ -393,7 +393,7 @@ bool TfrmEZI000::checkCurrentRow()
     const int row = rgrGrid->currentRow();
     if (row >= 0 && isLoadedRow(row) && !m_modified)
         return true;
-    return checkFields() && validateRow();
+    return validateHeader() && checkFields() && validateRow();
 }
 
 bool TfrmEZI000::checkFields()
@@ -431,7 +431,7 @@ bool TfrmEZI000::checkField(int index)
         else if (auto *label = qobject_cast<QLabel *>(w))
             value = label->text();
         if (value.isEmpty() && f.isRequired())
-            return refuse(w, enterFirst(f.caption));
+            return refuse(f.isReadOnly ? nullptr : w, enterFirst(f.caption));   // a read-only one keeps the focus where it is
         if (!value.isEmpty() && f.kind == TField::DateMask && !IsDateText(value))
             return refuse(w, enterCorrectly(f.caption));
     }

@@ -61,6 +61,8 @@ public:
     virtual void ShowRow();
     virtual void StoreControl(QWidget *control);
     virtual bool validateRow() { return true; }
+    // The checks of what is saved with the rows (a header above them): before the row's own checks.
+    virtual bool validateHeader() { return true; }
 
     // The field table: builds the grid columns, the detail and condition controls, their bindings,
     // lookups and required checks; setLoadQuery gives the statement after the derived select list.

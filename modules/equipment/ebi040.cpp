@@ -14,9 +14,7 @@
 using refdata::IsEquipUnavailable;
 
 namespace {
-const QString kCols[] = {"대여순번", "권종", "대여상태", "장비구분", "장비번호", "대여자명", "연락처", "신장", "체중",
-                         "부츠사이즈", "바인딩강도", "우편번호", "주소1", "주소2", "연일대여시작일자",
-                         "연일대여끝일자", "비고"};
+// Positions of the grid columns, in the order of the field table.
 enum { cSeq, cTicket, cStat, cEquip, cEquipNo, cName, cTel, cHeight, cWeight, cBoots, cBinding, cZip, cAddr1,
        cAddr2, cFrom, cTo, cRemark };
 
@@ -31,17 +29,6 @@ TfrmEBI040::TfrmEBI040(QWidget *parent, const QString &printerPort)
     edtRentNo = conditions()->addEdit("edtRentNo", "대여번호", {}, 10);
     bbtRentNo = conditions()->addLookupButton(edtRentNo, "bbtRentNo");
 
-    grid()->addColumn(kCols[cSeq], TGridColumn::Text, 60);
-    grid()->addColumn(kCols[cTicket], TGridColumn::Text, 100).pickList("I0005");
-    grid()->addColumn(kCols[cStat], TGridColumn::Text, 80).pickList("E0012");
-    grid()->addColumn(kCols[cEquip]).pickList("E0009").hidden();
-    for (int c = cEquipNo; c <= cRemark; ++c) {
-        TGridColumn &col = grid()->addColumn(kCols[c]);
-        col.hidden();
-        if (c == cBoots)
-            col.pickList("E0011");
-    }
-
     // the header of the rental sits above the rows and keeps its values from row to row
     auto *head = new TFieldPanel(panHead);
     auto *headLayout = new QVBoxLayout(panHead);
@@ -51,24 +38,30 @@ TfrmEBI040::TfrmEBI040(QWidget *parent, const QString &printerPort)
     edtDealName = head->addEdit("edtDealName", "*취급자", {}, 30);
     cboKeepKind = head->addCodeCombo("cboKeepKind", "*보관내용구분", "E0013");
     edtKeepBoxNo = head->addEdit("edtKeepBoxNo", "*보관함번호", {}, 5);
-    cboRentTicketKind = body()->addCodeCombo("cboRentTicketKind", "*권종", kCols[cTicket]);
-    cboRentEquip = body()->addCodeCombo("cboRentEquip", "*장비구분", kCols[cEquip]);
-    edtRentEquipNo = body()->addEdit("edtRentEquipNo", "*장비번호", kCols[cEquipNo], 5);
-    edtRentEquipNo->setReadOnly(true);
-    edtRentName = body()->addEdit("edtRentName", "*대여자명", kCols[cName], 30);
-    edtRentTel = body()->addEdit("edtRentTel", "연락처", kCols[cTel], 20);
-    wneRentHeight = body()->addNumericEdit("wneRentHeight", "신장", kCols[cHeight], 3);
-    wneRentWeight = body()->addNumericEdit("wneRentWeight", "체중", kCols[cWeight], 3);
-    cboRentBootsSize = body()->addCodeCombo("cboRentBootsSize", "*부츠사이즈", kCols[cBoots]);
-    wneRentBinding = body()->addNumericEdit("wneRentBinding", "바인딩강도", kCols[cBinding], 3);
-    wmeRentZipCode = body()->addMaskEdit("wmeRentZipCode", "주소", kCols[cZip], "999-999");
-    bbtRentZipCode = body()->addLookupButton(wmeRentZipCode, "bbtRentZipCode");
-    edtRentAddr1 = body()->addEdit("edtRentAddr1", QString(), kCols[cAddr1]);
-    edtRentAddr1->setReadOnly(true);
-    wlbRentAddr2 = body()->addEdit("wlbRentAddr2", QString(), kCols[cAddr2], 60);
-    wmeRentSvrlDateFrom = body()->addMaskEdit("wmeRentSvrlDateFrom", "연일대여기간", kCols[cFrom], "9999-99-99");
-    wmeRentSvrlDateTo = body()->addMaskEdit("wmeRentSvrlDateTo", "∼", kCols[cTo], "9999-99-99");
-    edtRentRemark = body()->addEdit("edtRentRemark", "비고", kCols[cRemark], 60);
+
+    setFields({
+        Column("RENT_SEQ", "대여순번").width(60),
+        Field("TICKET_KIND", "*권종", BIND(cboRentTicketKind)).code("I0005").width(100),
+        Column("RENT_STAT", "대여상태").code("E0012"),
+        Field("EQUIP_GUBUN", "*장비구분", BIND(cboRentEquip)).code("E0009").hidden(),
+        Field("EQUIP_NO", "*장비번호", BIND(edtRentEquipNo)).bytes(5).readOnly().hidden(),
+        Field("RENT_NAME", "*대여자명", BIND(edtRentName)).bytes(30).hidden(),
+        Field("TEL_NO", "연락처", BIND(edtRentTel)).bytes(20).hidden(),
+        Field("HEIGHT", "신장", BIND(wneRentHeight)).digits(3).hidden(),
+        Field("WEIGHT", "체중", BIND(wneRentWeight)).digits(3).hidden(),
+        Field("SHOES_SIZE", "*부츠사이즈", BIND(cboRentBootsSize)).code("E0011").hidden(),
+        Field("BINDING", "바인딩강도", BIND(wneRentBinding)).digits(3).hidden(),
+        Field("ZIP_CODE", "우편번호", BIND(wmeRentZipCode)).mask("999-999").captioned("주소").hidden()
+            .lookup(BIND(bbtRentZipCode)),
+        Field("ADDR1", "주소1", BIND(edtRentAddr1)).captioned({}).readOnly().hidden(),
+        Field("ADDR2", "주소2", BIND(wlbRentAddr2)).captioned({}).bytes(60).hidden(),
+        Field("SVRL_RENT_FROM_DATE", "연일대여시작일자", BIND(wmeRentSvrlDateFrom)).mask("9999-99-99")
+            .captioned("연일대여기간").hidden(),
+        Field("SVRL_RENT_TO_DATE", "연일대여끝일자", BIND(wmeRentSvrlDateTo)).mask("9999-99-99").captioned("∼").hidden(),
+        Field("REMARK", "비고", BIND(edtRentRemark)).bytes(60).hidden(),
+    });
+    // the row's checks: the header (validateHeader), then these, then the rules of validateRow
+    setCheckOrder({"EQUIP_GUBUN", "EQUIP_NO", "RENT_NAME", "SHOES_SIZE", "TICKET_KIND"});
     body()->newLine();
 
     auto button = [this](const QString &name, const QString &caption) {
@@ -120,10 +113,7 @@ TfrmEBI040::TfrmEBI040(QWidget *parent, const QString &printerPort)
     setRowLeaveChecks(true);
 
     db::Database *db = prcSaveData->database();
-    qryQuery->setSql("SELECT RENT_SEQ, TICKET_KIND, RENT_STAT, EQUIP_GUBUN, EQUIP_NO, RENT_NAME, TEL_NO, HEIGHT, "
-                     "WEIGHT, SHOES_SIZE, BINDING, ZIP_CODE, ADDR1, ADDR2, SVRL_RENT_FROM_DATE, SVRL_RENT_TO_DATE, "
-                     "REMARK FROM EB040DT WHERE RENT_DATE = :RENT_DATE AND AREA_GUBUN = :AREA_GUBUN "
-                     "AND RENT_NO = :RENT_NO");
+    setLoadQuery("FROM EB040DT WHERE RENT_DATE = :RENT_DATE AND AREA_GUBUN = :AREA_GUBUN AND RENT_NO = :RENT_NO");
     prcSaveData->setProcedure("PR_EBI040_02");
     prcSaveDataMaster = std::make_unique<db::StoredProc>(db, "PR_EBI040_01");
     prcSaveTempEquipNo = std::make_unique<db::StoredProc>(db, "PR_EBI040_03");
@@ -329,7 +319,7 @@ void TfrmEBI040::sbtEquipCancelClick()
     refreshEquipList();
 }
 
-bool TfrmEBI040::validateRow()
+bool TfrmEBI040::validateHeader()
 {
     if (grid()->rowCount() == 0)
         return true;
@@ -339,18 +329,13 @@ bool TfrmEBI040::validateRow()
         return refuse(cboKeepKind, enterFirst("*보관내용구분"));
     if (edtKeepBoxNo->text().isEmpty())
         return refuse(edtKeepBoxNo, enterFirst("*보관함번호"));
-    if (cboRentEquip->isEmpty())
-        return refuse(cboRentEquip, enterFirst("*장비구분"));
-    if (edtRentEquipNo->text().isEmpty()) {
-        ShowInfo(enterFirst("*장비번호"));
-        return false;
-    }
-    if (edtRentName->text().isEmpty())
-        return refuse(edtRentName, enterFirst("*대여자명"));
-    if (cboRentBootsSize->isEmpty())
-        return refuse(cboRentBootsSize, enterFirst("*부츠사이즈"));
-    if (cboRentTicketKind->isEmpty())
-        return refuse(cboRentTicketKind, enterFirst("*권종"));
+    return true;
+}
+
+bool TfrmEBI040::validateRow()
+{
+    if (grid()->rowCount() == 0)
+        return true;
     if (!wmeRentZipCode->value().isEmpty() && edtRentAddr1->text().isEmpty())
         return refuse(wmeRentZipCode, enterCorrectly("주소"));
     const QString from = wmeRentSvrlDateFrom->value(), to = wmeRentSvrlDateTo->value();

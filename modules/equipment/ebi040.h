@@ -52,6 +52,7 @@ protected:
     void search() override;
     void save() override;
     void cancel() override;
+    bool validateHeader() override;
     bool validateRow() override;
     bool SaveData() override;
     bool AfterSave() override;
