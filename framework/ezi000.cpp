@@ -138,6 +138,19 @@ void TfrmEZI000::attachDetailControl(QWidget *control)
         connect(p, &QPlainTextEdit::textChanged, this, changed);
 }
 
+void TfrmEZI000::attachHeaderControl(QWidget *control)
+{
+    control->installEventFilter(this);
+    auto changed = [this] {
+        if (!isSearchMode() && !m_filling)
+            m_headerModified = true;
+    };
+    if (auto *combo = qobject_cast<QComboBox *>(control))
+        connect(combo, &QComboBox::currentIndexChanged, this, changed);
+    else if (auto *edit = qobject_cast<QLineEdit *>(control))
+        connect(edit, &QLineEdit::textEdited, this, changed);
+}
+
 void TfrmEZI000::userPropertyChanged()
 {
     if (auto *control = qobject_cast<QWidget *>(sender()))
@@ -566,6 +579,7 @@ bool TfrmEZI000::LoadRows()
     m_fields = qryQuery->fieldNames();
     m_fields.append("EDITSTATUS");
     m_pending.clear();
+    m_headerModified = false;
 
     const int columns = rgrGrid->columnCount();
     const int temp = tempColumn();
@@ -768,7 +782,7 @@ void TfrmEZI000::save()
 void TfrmEZI000::saveRows()
 {
     bbtSave->setFocus();
-    if (!checkCurrentRow())
+    if (!validateHeader() || !checkCurrentRow())
         return;
     if (m_modified)
         PostCurrentRow();
@@ -806,6 +820,7 @@ void TfrmEZI000::saveRows()
     }
     m_pending.clear();
     m_modified = false;
+    m_headerModified = false;
     AfterSave();   // the data is committed whatever the hook reports
     const QString saved = QStringLiteral("자료를 저장했습니다.");
     SetStatusMessage(saved);
@@ -825,10 +840,12 @@ void TfrmEZI000::saveRows()
 void TfrmEZI000::cancel()
 {
     bbtCancel->setFocus();
-    if (!m_pending.isEmpty()
-        && !AskYesNo(QStringLiteral("변경된 자료가 있습니다.\r정말 취소하시겠습니까?")))
+    if (hasChanges() && !AskYesNo(QStringLiteral("변경된 자료가 있습니다.\r정말 취소하시겠습니까?")))
+        return;
+    if (!beforeCancel())
         return;
     m_pending.clear();
+    m_headerModified = false;
     qryQuery->close();
     ClearDetail();
     ClearRows();
@@ -842,8 +859,7 @@ void TfrmEZI000::bbtCloseClick()
 {
     if (!beginAction(bbtClose))
         return;
-    if (!m_pending.isEmpty()
-        && !AskYesNo(QStringLiteral("변경된 자료가 있습니다.\r정말 종료하시겠습니까?")))
+    if (hasChanges() && !AskYesNo(QStringLiteral("변경된 자료가 있습니다.\r정말 종료하시겠습니까?")))
         return;
     closeScreen();
 }

@@ -61,8 +61,11 @@ public:
     virtual void ShowRow();
     virtual void StoreControl(QWidget *control);
     virtual bool validateRow() { return true; }
-    // The checks of what is saved with the rows (a header above them): before the row's own checks.
+    // The checks of what is saved with the rows (a header above them): before the row's own checks,
+    // and at every save, whether a row changed or not.
     virtual bool validateHeader() { return true; }
+    // After cancel was confirmed, before the work is cleared: false keeps the screen as it is.
+    virtual bool beforeCancel() { return true; }
 
     // The field table: builds the grid columns, the detail and condition controls, their bindings,
     // lookups and required checks; setLoadQuery gives the statement after the derived select list.
@@ -89,6 +92,8 @@ public:
     void OpenRecordWhenEmpty();   // in edit mode with no rows left: one new, empty record
     bool failSave(const QString &error);   // for an overriding SaveData: remembers the text, false
     void attachDetailControl(QWidget *control);
+    // A control of what is saved with the rows (a header): editing it in edit mode is a change to save.
+    void attachHeaderControl(QWidget *control);
     void setRowLeaveChecks(bool on) { m_rowLeaveChecks = on; }
     // Status buttons standing for the codes of one column: showing a row presses its code's button (a
     // new row without a status shows none pressed), a click writes the code into the row, and a change
@@ -108,6 +113,8 @@ public:
     void addPendingEntry(int row, const QString &editStatus);
 
     bool isModified() const { return m_modified; }
+    bool isHeaderModified() const { return m_headerModified; }
+    bool hasChanges() const { return !m_pending.isEmpty() || m_headerModified; }
     void setModified(bool on) { m_modified = on; }
     bool isFilling() const { return m_filling; }
     bool isNewRowPending() const { return m_newRowPending; }
@@ -158,6 +165,7 @@ private:
     QString m_saveError;
     int m_shownRow = -1;
     bool m_modified = false;
+    bool m_headerModified = false;
     bool m_filling = false;
     bool m_newRowPending = false;
     bool m_rowLeaveChecks = false;

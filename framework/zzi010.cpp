@@ -4,6 +4,7 @@
 #include <QDate>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QToolButton>
@@ -138,6 +139,11 @@ bool TfrmZZI010::handleEnter(QObject *watched, QEvent *event)
 
 bool TfrmZZI010::eventFilter(QObject *watched, QEvent *event)
 {
+    // An input the screen moves to after a key (search, a refused check, the next row) shows its text
+    // selected, as Tab does, so typing replaces it instead of adding to the previous value.
+    if (event->type() == QEvent::FocusIn && static_cast<QFocusEvent *>(event)->reason() == Qt::OtherFocusReason)
+        if (auto *edit = qobject_cast<QLineEdit *>(watched); edit && !edit->isReadOnly())
+            edit->selectAll();
     if (watched->parent() && watched->parent() == m_conditions && handleEnter(watched, event))
         return true;
     return TfrmZZI000::eventFilter(watched, event);

@@ -38,6 +38,8 @@ TfrmEBI040::TfrmEBI040(QWidget *parent, const QString &printerPort)
     edtDealName = head->addEdit("edtDealName", "*취급자", {}, 30);
     cboKeepKind = head->addCodeCombo("cboKeepKind", "*보관내용구분", "E0013");
     edtKeepBoxNo = head->addEdit("edtKeepBoxNo", "*보관함번호", {}, 5);
+    for (QWidget *w : std::initializer_list<QWidget *>{edtDealName, cboKeepKind, edtKeepBoxNo})
+        attachHeaderControl(w);
 
     setFields({
         Column("RENT_SEQ", "대여순번").width(60),
@@ -90,11 +92,30 @@ TfrmEBI040::TfrmEBI040(QWidget *parent, const QString &printerPort)
     connect(bbtEquipNoRef, &QPushButton::clicked, this, &TfrmEBI040::refreshEquipList);
     connect(sbtEquipOk, &QPushButton::clicked, this, &TfrmEBI040::sbtEquipOkClick);
     connect(sbtEquipCancel, &QPushButton::clicked, this, &TfrmEBI040::sbtEquipCancelClick);
+    // A piece belongs to the kind and size it was picked for: choosing another one gives it back, so a
+    // row never carries the number of another kind.
     connect(cboRentEquip, &QComboBox::currentIndexChanged, this, [this] {
-        if (!isFilling())
-            equipKindChanged();
+        if (isFilling() || m_restoringKind)
+            return;
+        if (!givePieceBack(m_rowKind)) {
+            m_restoringKind = true;
+            cboRentEquip->setCode(m_rowKind);
+            m_restoringKind = false;
+            return;
+        }
+        m_rowKind = cboRentEquip->code();
+        equipKindChanged();
+        m_pieceSize = cboEquipSizeGubun->code();
     });
-    connect(cboEquipSizeGubun, &QComboBox::currentIndexChanged, this, &TfrmEBI040::refreshEquipList);
+    connect(cboEquipSizeGubun, &QComboBox::currentIndexChanged, this, [this] {
+        if (givePieceBack(m_rowKind))
+            m_pieceSize = cboEquipSizeGubun->code();
+        else {
+            const QSignalBlocker block(cboEquipSizeGubun);
+            cboEquipSizeGubun->setCode(m_pieceSize);
+        }
+        refreshEquipList();
+    });
     connect(edtRentEquipNo, &QLineEdit::textChanged, this,
             [this](const QString &t) { sbtEquipOk->setEnabled(t.isEmpty()); });
     bindZipCode(wmeRentZipCode, edtRentAddr1, bbtRentZipCode, wlbRentAddr2);
@@ -181,7 +202,9 @@ void TfrmEBI040::ShowRow()
 {
     TfrmEZI000::ShowRow();
     const int row = grid()->currentRow();
+    m_rowKind = cboRentEquip->code();
     equipKindChanged();
+    m_pieceSize = cboEquipSizeGubun->code();
     const bool fresh = row >= 0 && !isLoadedRow(row);
     sbtEquipCancel->setEnabled(fresh);
     bbtDelete->setEnabled(fresh);
@@ -274,9 +297,29 @@ bool TfrmEBI040::callHold(const QString &kind, const QString &no, const QString 
 
 bool TfrmEBI040::releaseHolds()
 {
-    for (const QString &h : heldPieces())
-        if (!callHold(h.section('/', 0, 0), h.section('/', 1), "3"))
+    // all of them or none: a failure leaves every hold in place
+    const QStringList held = heldPieces();
+    if (held.isEmpty())
+        return true;
+    db::Database *db = prcSaveTempEquipNo->database();
+    const bool own = !db->inTransaction();
+    if (own && !db->beginTransaction()) {
+        ShowError(QStringLiteral("자료를 저장하지 못했습니다.\r\r에러내용:\r") + db->lastError());
+        return false;
+    }
+    const QSet<QString> before = m_holds;
+    for (const QString &h : held)
+        if (!callHold(h.section('/', 0, 0), h.section('/', 1), "3")) {
+            m_holds = before;   // rolled back by the failed call
             return false;
+        }
+    if (own && !db->commit()) {
+        const QString error = db->lastError();
+        db->rollback();
+        m_holds = before;
+        ShowError(QStringLiteral("자료를 저장하지 못했습니다.\r\r에러내용:\r") + error);
+        return false;
+    }
     return true;
 }
 
@@ -296,11 +339,27 @@ void TfrmEBI040::sbtEquipOkClick()
     }
     if (!callHold(cboRentEquip->code(), no, "2"))
         return;
+    m_pieceSize = cboEquipSizeGubun->code();
     setModified(true);
     edtRentEquipNo->setText(no);
     StoreControl(edtRentEquipNo);
     StoreControl(cboRentEquip);
     refreshEquipList();
+}
+
+bool TfrmEBI040::givePieceBack(const QString &kind)
+{
+    const int row = grid()->currentRow();
+    const QString no = edtRentEquipNo->text();
+    if (row < 0 || no.isEmpty() || isLoadedRow(row) || !m_holds.contains(kind + '/' + no))
+        return true;
+    if (!callHold(kind, no, "3"))
+        return false;
+    setModified(true);
+    edtRentEquipNo->clear();
+    StoreControl(edtRentEquipNo);
+    SetStatusMessage(QStringLiteral("장비구분이나 사이즈가 바뀌어 선택했던 장비 %1을(를) 돌려놓았습니다.").arg(no));
+    return true;
 }
 
 void TfrmEBI040::sbtEquipCancelClick()
@@ -321,8 +380,6 @@ void TfrmEBI040::sbtEquipCancelClick()
 
 bool TfrmEBI040::validateHeader()
 {
-    if (grid()->rowCount() == 0)
-        return true;
     if (edtDealName->text().isEmpty())
         return refuse(edtDealName, enterFirst("*취급자"));
     if (cboKeepKind->isEmpty())
@@ -453,13 +510,18 @@ bool TfrmEBI040::printTicket(int row)
     return PrintRentTicket(cptPrinter, ticketFor(row));
 }
 
+bool TfrmEBI040::beforeCancel()
+{
+    // every hold of the unsaved rows goes, not only the one in the edit panel; the work is cleared
+    // only once they are released
+    return releaseHolds();
+}
+
 void TfrmEBI040::cancel()
 {
     TfrmEZI000::cancel();
     if (!isSearchMode())
-        return;   // the clerk kept the changes
-    // every hold of the unsaved rows goes, not only the one in the edit panel
-    releaseHolds();
+        return;   // the clerk kept the changes, or the holds could not be released
     if (cboKeepKind->count() > 0)
         cboKeepKind->setCurrentIndex(0);
     edtKeepBoxNo->clear();

@@ -53,6 +53,7 @@ protected:
     void save() override;
     void cancel() override;
     bool validateHeader() override;
+    bool beforeCancel() override;
     bool validateRow() override;
     bool SaveData() override;
     bool AfterSave() override;
@@ -63,6 +64,7 @@ private:
     bool callHold(const QString &kind, const QString &no, const QString &status);
     bool releaseHolds();
     void equipKindChanged();
+    bool givePieceBack(const QString &kind);   // the current new row's piece of that kind, if it holds one
     TRentTicketInfo ticketFor(int row) const;
 
     int m_headerStatus = 2;
@@ -70,4 +72,7 @@ private:
     QList<int> m_newRows;
     QStringList m_unprinted;
     bool m_committed = false;
+    QString m_rowKind;     // the kind the shown row had before the clerk changed it
+    QString m_pieceSize;   // the size chosen for the shown row
+    bool m_restoringKind = false;
 };

@@ -7,6 +7,7 @@
 #include "support/testdatabase.h"
 #include "support/typing.h"
 #include <QApplication>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
 
@@ -140,6 +141,91 @@ private slots:
         QCOMPARE(s.lastUnprinted().size(), 1);
         QVERIFY(messages.texts().join('|').contains("대여증 재발급(F99)"));
         QVERIFY(!messages.texts().join('|').contains("자료를 저장하지 못했습니다"));
+    }
+
+    // A stored rental's header: editing it is a change, and every save checks it.
+    void savedHeaderIsCheckedAtEverySave_data() { testing::addBackendColumn(); }
+    void savedHeaderIsCheckedAtEverySave()
+    {
+        OPEN_RENTAL_COUNTER("/dev/sports-no-printer");
+        startRental(s);
+        fillRow(s, "가");
+        s.bbtSave->click();
+        QCOMPARE(t.count("EB040MS"), 1);
+        s.bbtCancel->click();
+        s.edtRentNo->setText("1");
+        s.bbtSearch->click();
+        QCOMPARE(s.headerEditStatus(), 1);
+        QVERIFY(!s.isHeaderModified());
+        // the search leaves the handler's name selected: typing replaces it
+        QCOMPARE(QApplication::focusWidget(), s.edtDealName);
+        QCOMPARE(s.edtDealName->selectedText(), QString("김취급"));
+        for (QLineEdit *e : {static_cast<QLineEdit *>(s.edtDealName), static_cast<QLineEdit *>(s.edtKeepBoxNo)}) {
+            e->setFocus();
+            e->selectAll();
+            QTest::keyClick(e, Qt::Key_Backspace);
+        }
+        QVERIFY(s.isHeaderModified());
+        messages.clear();
+        s.bbtSave->click();
+        QCOMPARE(messages.texts(), QStringList{"*취급자을(를) 먼저 입력하십시오."});
+        QCOMPARE(QApplication::focusWidget(), s.edtDealName);
+        QCOMPARE(t.count("EB040MS", "DEAL_NAME = '김취급' AND KEEP_BOX_NO = 'A1'"), 1);
+        messages.clear();
+        messages.answer(false);
+        s.bbtCancel->click();
+        QVERIFY(messages.last().contains("정말 취소하시겠습니까"));
+        QVERIFY(!s.isSearchMode());
+    }
+
+    // Cancel clears the work only once every hold is released; otherwise all stays as it was.
+    void cancelKeepsTheWorkWhileHoldsStay_data() { testing::addBackendColumn(); }
+    void cancelKeepsTheWorkWhileHoldsStay()
+    {
+        OPEN_RENTAL_COUNTER("/dev/sports-no-printer");
+        startRental(s);
+        fillRow(s, "가");
+        s.bbtAdd->click();
+        fillRow(s, "나");
+        QVERIFY(t.run("ALTER TABLE EB020TM RENAME TO EB020TX;"));
+        messages.clear();
+        s.bbtCancel->click();
+        QVERIFY(messages.texts().join('|').contains("자료를 저장하지 못했습니다"));
+        QVERIFY(!s.isSearchMode());
+        QCOMPARE(s.grid()->rowCount(), 2);
+        QCOMPARE(s.heldPieces().size(), 2);
+        QCOMPARE(s.edtKeepBoxNo->text(), QString("A1"));
+        QVERIFY(t.run("ALTER TABLE EB020TX RENAME TO EB020TM;"));
+        QCOMPARE(t.count("EB020TM"), 2);
+        s.bbtCancel->click();
+        QVERIFY(s.isSearchMode());
+        QCOMPARE(t.count("EB020TM"), 0);
+    }
+
+    // Another kind or size for a row holding a piece gives the piece back and clears its number.
+    void anotherKindOrSizeGivesThePieceBack_data() { testing::addBackendColumn(); }
+    void anotherKindOrSizeGivesThePieceBack()
+    {
+        OPEN_RENTAL_COUNTER("/dev/sports-no-printer");
+        startRental(s);
+        s.cboRentEquip->setCode("CS");
+        s.sbtEquipOk->click();
+        QCOMPARE(s.edtRentEquipNo->text(), QString("00001"));
+        s.cboRentEquip->setCode("SB");
+        QVERIFY(s.edtRentEquipNo->text().isEmpty());
+        QCOMPARE(s.grid()->cell(0, 4), QString());
+        QCOMPARE(s.grid()->cell(0, 3), QString("SB"));
+        QCOMPARE(t.count("EB020TM"), 0);
+        QVERIFY(s.statusMessage().contains("00001"));
+        QVERIFY(s.sbtEquipOk->isEnabled());
+
+        s.cboRentEquip->setCode("CS");
+        s.sbtEquipOk->click();
+        QCOMPARE(t.count("EB020TM"), 1);
+        s.cboEquipSizeGubun->setCode("160");
+        QVERIFY(s.edtRentEquipNo->text().isEmpty());
+        QCOMPARE(t.count("EB020TM"), 0);
+        QVERIFY(s.heldPieces().isEmpty());
     }
 };
 
