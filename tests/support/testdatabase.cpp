@@ -127,4 +127,16 @@ void prepareTestEnvironment()
     qputenv("XDG_RUNTIME_DIR", runtime.toUtf8());
 }
 
+db::ConnectionSettings connectionFromArgs(const QStringList &args, int first)
+{
+    db::ConnectionSettings s;
+    s.backend = static_cast<db::Backend>(args.value(first).toInt());
+    s.database = args.value(first + 1);
+    s.host = args.value(first + 2);
+    s.port = args.value(first + 3).toInt();
+    s.user = args.value(first + 4);
+    s.schema = args.value(first + 5);
+    return s;
+}
+
 } // namespace testing

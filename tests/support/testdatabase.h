@@ -43,6 +43,10 @@ private:
 // Gives the test process a private runtime folder and the offscreen platform before QApplication.
 void prepareTestEnvironment();
 
+// A child process of a race test reads its connection from its command line (backend, database,
+// host, port, user, schema from argument `first` on).
+db::ConnectionSettings connectionFromArgs(const QStringList &args, int first);
+
 } // namespace testing
 
 #define TEST_DB_FETCH(var)                                                   \

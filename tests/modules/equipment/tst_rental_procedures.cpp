@@ -109,13 +109,7 @@ QString free(testing::TestDatabase &t)
 // A counter of its own, in a process of its own: tries to hold every piece once and prints its wins.
 int raceChild(const QStringList &a)
 {
-    ConnectionSettings s;
-    s.backend = static_cast<Backend>(a.value(2).toInt());
-    s.database = a.value(3);
-    s.host = a.value(4);
-    s.port = a.value(5).toInt();
-    s.user = a.value(6);
-    s.schema = a.value(7);
+    const ConnectionSettings s = testing::connectionFromArgs(a, 2);
     const int n = a.value(8).toInt();
     Database d;
     if (!d.open(s))
@@ -133,13 +127,7 @@ int raceChild(const QStringList &a)
 // A counter that holds pieces first..last, says "held" and waits for a line on its input.
 int holdChild(const QStringList &a)
 {
-    ConnectionSettings s;
-    s.backend = static_cast<Backend>(a.value(2).toInt());
-    s.database = a.value(3);
-    s.host = a.value(4);
-    s.port = a.value(5).toInt();
-    s.user = a.value(6);
-    s.schema = a.value(7);
+    const ConnectionSettings s = testing::connectionFromArgs(a, 2);
     Database d;
     if (!d.open(s))
         return 2;
@@ -171,13 +159,7 @@ bool hasHangul(const QString &text)
 // "rentals stored failed raw" (failed: saves refused other than as foreseen; raw: errors not in Korean).
 int counterChild(const QStringList &a)
 {
-    ConnectionSettings s;
-    s.backend = static_cast<Backend>(a.value(2).toInt());
-    s.database = a.value(3);
-    s.host = a.value(4);
-    s.port = a.value(5).toInt();
-    s.user = a.value(6);
-    s.schema = a.value(7);
+    const ConnectionSettings s = testing::connectionFromArgs(a, 2);
     const int n = a.value(8).toInt();
     const QString emp = a.value(9);
     Database d;

@@ -29,13 +29,7 @@ bool addMember(Database *d, const QString &name, QString *no, QString *error)
 // A counter of its own: adds n members, printing each number it was given.
 int counterChild(const QStringList &a)
 {
-    ConnectionSettings s;
-    s.backend = static_cast<Backend>(a.value(2).toInt());
-    s.database = a.value(3);
-    s.host = a.value(4);
-    s.port = a.value(5).toInt();
-    s.user = a.value(6);
-    s.schema = a.value(7);
+    const ConnectionSettings s = testing::connectionFromArgs(a, 2);
     Database d;
     if (!d.open(s))
         return 2;

@@ -62,13 +62,7 @@ const int kRaceCapacity = 3;
 // "reserved refused failed" (failed: errors other than the refusals of a full or reserved lesson).
 int deskChild(const QStringList &a)
 {
-    ConnectionSettings s;
-    s.backend = static_cast<Backend>(a.value(2).toInt());
-    s.database = a.value(3);
-    s.host = a.value(4);
-    s.port = a.value(5).toInt();
-    s.user = a.value(6);
-    s.schema = a.value(7);
+    const ConnectionSettings s = testing::connectionFromArgs(a, 2);
     const int rounds = a.value(8).toInt();
     const QString desk = a.value(9);
     Database d;
