@@ -63,6 +63,12 @@ QVariant TEditGridModel::data(const QModelIndex &index, int role) const
         const QString v = cell(index.row(), index.column());
         if (c.type == TEditColumn::Date)
             return ToDisplayDate(v);
+        if (c.isThousands) {
+            bool ok = false;
+            const qint64 n = v.toLongLong(&ok);
+            if (ok)
+                return FormatThousands(n);
+        }
         return c.pickCodes.isEmpty() ? v : c.labelOf(v);
     }
     case Qt::EditRole:
@@ -88,6 +94,8 @@ bool TEditGridModel::setData(const QModelIndex &index, const QVariant &value, in
         text = TruncateCp949(text, c.maxBytes);
     if (c.type == TEditColumn::Date)
         text = ToStoredDate(text);
+    if (c.isThousands)
+        text.remove(QLatin1Char(','));
     Row &r = m_rows[index.row()];
     if (r.cells.value(index.column()) == text)
         return true;

@@ -35,6 +35,7 @@ struct TEditColumn {
     bool isHidden = false;
     bool isReadOnly = false;
     bool isSummed = false;
+    bool isThousands = false;   // a Number shown as "#,##0"; separators typed in are dropped
 
     QString labelOf(const QString &code) const;
 
@@ -43,6 +44,7 @@ struct TEditColumn {
     TEditColumn &hidden(bool on = true) { isHidden = on; return *this; }
     TEditColumn &readOnly(bool on = true) { isReadOnly = on; return *this; }
     TEditColumn &summed(bool on = true) { isSummed = on; return *this; }
+    TEditColumn &thousands(bool on = true) { isThousands = on; return *this; }
     TEditColumn &bytes(int n) { maxBytes = n; return *this; }
 };
 

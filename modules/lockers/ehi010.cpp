@@ -1,0 +1,120 @@
+#include "ehi010.h"
+#include "lockercodes.h"
+#include "core/messages.h"
+#include "core/startupvalues.h"
+#include "database/datamodule.h"
+#include "database/transaction.h"
+#include <QDate>
+
+TfrmEHI010::TfrmEHI010(QWidget *parent) : TfrmZZI090(parent)
+{
+    setObjectName("frmEHI010");
+    setWindowTitle(QStringLiteral("시즌락카 기본정보 등록"));
+    edt_SeasonYear = NewSeasonYearEdit(QString::number(QDate::currentDate().year()));
+    conditions()->addControl(QStringLiteral("시즌년도"), edt_SeasonYear);
+
+    rgrGrid->addColumn(QStringLiteral("시즌년도"), TEditColumn::Text, 70).readOnly();
+    rgrGrid->addColumn(QStringLiteral("순번"), TEditColumn::Number, 50).readOnly();
+    rgrGrid->addColumn(QStringLiteral("위치"), TEditColumn::Text, 60).bytes(10);
+    rgrGrid->addColumn(QStringLiteral("구역"), TEditColumn::Text, 60).bytes(10);
+    rgrGrid->addColumn(QStringLiteral("Type"), TEditColumn::Text, 60).bytes(10);
+    rgrGrid->addColumn(QStringLiteral("일반요금"), TEditColumn::Number, 90).thousands();
+    rgrGrid->addColumn(QStringLiteral("회원요금"), TEditColumn::Number, 90).thousands();
+    rgrGrid->addColumn(QStringLiteral("시작락카번호"), TEditColumn::Text, 90).bytes(4);
+    rgrGrid->addColumn(QStringLiteral("락카수량"), TEditColumn::Number, 70);
+    rgrGrid->addColumn(QStringLiteral("시즌락카일괄생성"), TEditColumn::Text, 110).readOnly();
+    rgrGrid->applyColumns();
+
+    bbtBatch = addButton("bbtBatch", QStringLiteral("시즌락카번호 일괄생성"));
+    connect(bbtBatch, &QPushButton::clicked, this, &TfrmEHI010::bbtBatchClick);
+
+    // the flag: lockers of the block's own numbers exist for the season
+    qryQuery->setSql(QStringLiteral(
+        "SELECT A.SEASON_YEAR, A.SEQ_NO, A.LOCATION, A.AREA_ZONE, A.LOCKER_TYPE, A.UNIT_AMT, A.MEMBER_AMT, "
+        "A.BEGINNING_NO, A.LOCKER_QTY, "
+        "CASE WHEN EXISTS (SELECT 1 FROM EH020MS B WHERE B.SEASON_YEAR = :SEASON_YEAR AND B.LOCATION = A.LOCATION "
+        "AND B.AREA_ZONE = A.AREA_ZONE AND B.LOCKER_TYPE = A.LOCKER_TYPE "
+        "AND TO_NUMBER(B.LOCKER_NO) BETWEEN TO_NUMBER(A.BEGINNING_NO) AND TO_NUMBER(A.BEGINNING_NO) + A.LOCKER_QTY - 1) "
+        "THEN 'Y' END AS BATCH "
+        "FROM EH010MS A WHERE A.SEASON_YEAR = :SEASON_YEAR"));
+    prcProc->setProcedure("PR_EHI010_01");
+    prcBatch = std::make_unique<db::StoredProc>(DM()->dbsDB, QStringLiteral("PR_EHI010_02"));
+    setSearchAfterSave(true);   // a new block's number comes from the database
+}
+
+void TfrmEHI010::search()
+{
+    qryQuery->bind("SEASON_YEAR", edt_SeasonYear->text().trimmed());
+    TfrmZZI090::search();
+}
+
+void TfrmEHI010::bbtAddClick()
+{
+    if (!beginAction(bbtAdd))
+        return;
+    const int row = rgrGrid->insertNewRow();
+    if (row >= 0)
+        rgrGrid->setCell(row, cSeasonYear, edt_SeasonYear->text().trimmed());
+}
+
+bool TfrmEHI010::SaveChanges()
+{
+    prcProc->setParam("aSEASON_YEAR", edt_SeasonYear->text().trimmed());
+    return TfrmZZI090::SaveChanges();
+}
+
+void TfrmEHI010::bbtBatchClick()
+{
+    if (!beginAction(bbtBatch))
+        return;
+    rgrGrid->commitEditor();
+    const int row = rgrGrid->currentRow();
+    if (row < 0)
+        return;
+    if (rgrGrid->cell(row, cBatch) == QLatin1String("Y")) {
+        ShowInfo(QStringLiteral("시즌락카 일괄처리 작업이 이미 완료되었습니다. 확인바랍니다."));
+        return;
+    }
+    // only a block as it is stored: a new or changed row is saved first
+    const QString id = rgrGrid->cell(row, rowIdColumn());
+    bool pending = rgrGrid->rowState(row) != 1 || rgrGrid->isRowDirty(row);
+    for (const TChangeBuffer::Entry &e : changeBuffer().entries())
+        pending = pending || e.rowId == id;
+    if (pending) {
+        ShowError(QStringLiteral("저장되지 않은 락카 기본정보입니다. 먼저 저장하십시오."));
+        return;
+    }
+
+    db::Database *db = prcBatch->database();
+    if (db && !db->isOpen())
+        db->open(db->settings());
+    QString error;
+    {
+        db::Transaction transaction(db);
+        if (!transaction.isActive()) {
+            error = transaction.error();
+        } else {
+            static const char *const params[] = {"aSEASON_YEAR", "aSEQ_NO", "aLOCATION", "aAREA_ZONE", "aLOCKER_TYPE",
+                                                 "aUNIT_AMT", "aMEMBER_AMT", "aBEGINNING_NO", "aLOCKER_QTY"};
+            for (int c = cSeasonYear; c <= cLockerQty; ++c)
+                prcBatch->setParam(QLatin1String(params[c]), rgrGrid->cell(row, c));
+            prcBatch->setParam("aU_EMP_NO", Startup().employeeNumber);
+            prcBatch->setParam("aU_IP", Startup().workstationAddress);
+            if (!prcBatch->exec())
+                error = prcBatch->lastError();
+            else if (!transaction.commit())
+                error = transaction.error();
+        }
+        if (!error.isEmpty())
+            transaction.setError(error);
+    }   // rolled back unless committed
+    if (!error.isEmpty()) {
+        ShowError(QStringLiteral("자료를 저장하지 못했습니다.\r\r에러내용:\r") + error);
+        return;
+    }
+    SetStatusMessage(QStringLiteral("자료를 저장했습니다."));
+    ShowInfo(QStringLiteral("시즌락카 일괄처리 작업이 끝났습니다."));
+    cancel();
+    if (isSearchMode())
+        search();
+}

@@ -1,0 +1,270 @@
+// The season locker procedures on both back ends: a block's lockers created once, a sale stored only
+// on an unsold locker, the fee by registration number, cancellation with its penalty, the change onto a
+// free locker of the same key, the penalty dates; and two counters racing for one locker.
+#include "database/procedure.h"
+#include "support/testdatabase.h"
+#include <QCoreApplication>
+#include <QProcess>
+#include <QtTest>
+#include <cstdio>
+
+using namespace db;
+
+namespace {
+
+using Params = QList<std::pair<QString, QString>>;
+
+// Runs a procedure with the audit values; out names an output parameter to read back into *value.
+bool call(Database *d, const QString &procedure, const Params &params, QString *error = nullptr,
+          const QString &out = QString(), QString *value = nullptr)
+{
+    StoredProc p(d, procedure);
+    for (const auto &[name, v] : params)
+        p.setParam(name, v);
+    for (const char *who : {"AU_EMP_NO", "aU_EMP_NO"})
+        p.setParam(QLatin1String(who), "E1");
+    p.setParam("AU_IP", "10.0.0.1");
+    const bool ok = p.exec();
+    if (error)
+        *error = p.lastError();
+    if (value)
+        *value = p.param(out);
+    return ok;
+}
+
+Params block(const QString &seq, const QString &first, const QString &qty, const QString &status = "1")
+{
+    return {{"aSEASON_YEAR", "2026"}, {"aSEQ_NO", seq},        {"aLOCATION", "M"},        {"aAREA_ZONE", "A"},
+            {"aLOCKER_TYPE", "1"},    {"aUNIT_AMT", "150,000"}, {"aMEMBER_AMT", "100000"}, {"aBEGINNING_NO", first},
+            {"aLOCKER_QTY", qty},     {"AEDITSTATUS", status}};
+}
+
+Params locker(const QString &no, const QString &location = "M")
+{
+    return {{"aSEASON_YEAR", "2026"}, {"aLOCATION", location}, {"aAREA_ZONE", "A"}, {"aLOCKER_TYPE", "1"}, {"aLOCKER_NO", no}};
+}
+
+// A sale as the screen sends it after "판매 등록" (status "2") or a later change of it ("1").
+bool sell(Database *d, const QString &no, const QString &name, const QString &status = "2", QString *error = nullptr,
+          const QString &idNo = "8001011234567", const QString &saleDate = "20261201")
+{
+    Params p = locker(no);
+    p << std::pair{QString("aSALE_DATE"), saleDate} << std::pair{QString("aM_NAME"), name}
+      << std::pair{QString("aM_IDNO"), idNo} << std::pair{QString("aSALE_AMT"), QString("150000")}
+      << std::pair{QString("aIPGUM_AMT"), QString("150000")} << std::pair{QString("aUSE_YN"), QString("Y")}
+      << std::pair{QString("AEDITSTATUS"), status};
+    return call(d, "PR_EHI020_01", p, error);
+}
+
+bool change(Database *d, const QString &from, const QString &to, const QString &status, QString *error = nullptr)
+{
+    Params p = locker(from);
+    p << std::pair{QString("aLOCKER_NO_CHANGE"), to} << std::pair{QString("aeditstatus"), status};
+    return call(d, "PR_EHI020_03", p, error);
+}
+
+const char *kLockers =
+    "INSERT INTO EH020MS (SEASON_YEAR, LOCATION, AREA_ZONE, LOCKER_TYPE, LOCKER_NO, UNIT_AMT, MEMBER_AMT, USE_YN) "
+    "VALUES ('2026', 'M', 'A', '1', '%1', 150000, 100000, 'N');\n";
+
+QString lockers(int from, int to)
+{
+    QString s;
+    for (int n = from; n <= to; ++n)
+        s += QString::fromLatin1(kLockers).arg(n);
+    return s;
+}
+
+// A counter of its own: sells (mode "sell") or moves (mode "move", from the locker n + offset) each of
+// the lockers first..last, printing the numbers it succeeded with.
+int raceChild(const QStringList &a)
+{
+    const ConnectionSettings s = testing::connectionFromArgs(a, 2);
+    Database d;
+    if (!d.open(s))
+        return 2;
+    const QString mode = a.value(8);
+    const int first = a.value(9).toInt(), last = a.value(10).toInt(), offset = a.value(11).toInt();
+    for (int n = first; n <= last; ++n) {
+        const bool ok = mode == QLatin1String("sell") ? sell(&d, QString::number(n), a.value(12))
+                                                      : change(&d, QString::number(n + offset), QString::number(n), "4");
+        if (ok)
+            std::printf("%d\n", n);
+    }
+    std::fflush(stdout);
+    return 0;
+}
+
+} // namespace
+
+class TestLockerProcedures : public QObject {
+    Q_OBJECT
+
+    // Two counters at once, each on its own connection; the numbers each one succeeded with.
+    QList<QSet<int>> race(testing::TestDatabase &t, const QStringList &counterA, const QStringList &counterB)
+    {
+        const ConnectionSettings s = t.settings();
+        QList<QProcess *> counters;
+        for (const QStringList &args : {counterA, counterB}) {
+            auto *p = new QProcess(this);
+            p->start(QCoreApplication::applicationFilePath(),
+                     QStringList{"--race-child", QString::number(int(s.backend)), s.database, s.host,
+                                 QString::number(s.port), s.user, s.schema}
+                         + args);
+            counters << p;
+        }
+        QList<QSet<int>> won;
+        for (QProcess *p : counters) {
+            if (!p->waitForFinished(120000) || p->exitCode() != 0)
+                qWarning() << p->readAllStandardError();
+            QSet<int> numbers;
+            for (const QByteArray &line : p->readAllStandardOutput().split('\n'))
+                if (!line.isEmpty())
+                    numbers.insert(line.toInt());
+            won << numbers;
+        }
+        return won;
+    }
+
+private slots:
+    void batchCreatesTheBlockOnce_data() { testing::addBackendColumn(); }
+    void batchCreatesTheBlockOnce()
+    {
+        TEST_DB_FETCH(t);
+        QString error, seq;
+        QVERIFY2(call(t.database(), "PR_EHI010_01", block("", "098", "5", "2"), &error, "aSEQ_NO", &seq), qPrintable(error));
+        QCOMPARE(seq, QString("1"));
+        QCOMPARE(t.scalar("SELECT UNIT_AMT FROM EH010MS WHERE SEQ_NO = 1"), QString("150000"));   // no separators
+        QVERIFY2(call(t.database(), "PR_EHI010_02", block("1", "098", "5"), &error), qPrintable(error));
+        QCOMPARE(t.scalar("SELECT COUNT(*) || ':' || MIN(LOCKER_NO) || ':' || MAX(LOCKER_NO) FROM EH020MS"),
+                 QString("5:098:102"));
+        QCOMPARE(t.count("EH020MS", "SALE_DATE IS NULL AND USE_YN = 'N' AND MEMBER_AMT = 100000"), 5);
+
+        // twice: nothing created twice
+        QVERIFY(!call(t.database(), "PR_EHI010_02", block("1", "098", "5"), &error));
+        QCOMPARE(error, QString("시즌락카 일괄처리 작업이 이미 완료되었습니다. 확인바랍니다."));
+        // a block not stored, or sent other than stored, is refused
+        QVERIFY(!call(t.database(), "PR_EHI010_02", block("9", "200", "5"), &error));
+        QCOMPARE(error, QString("저장된 락카 기본정보가 아닙니다. 먼저 저장하십시오."));
+        QVERIFY(!call(t.database(), "PR_EHI010_02", block("1", "098", "6"), &error));
+        QCOMPARE(error, QString("락카 기본정보가 저장된 내용과 다릅니다. 먼저 저장하십시오."));
+
+        // a second block of the same place and type: its own range is created, an overlapping one refused
+        QVERIFY(call(t.database(), "PR_EHI010_01", block("", "103", "2", "2")));
+        QVERIFY2(call(t.database(), "PR_EHI010_02", block("2", "103", "2"), &error), qPrintable(error));
+        QVERIFY(call(t.database(), "PR_EHI010_01", block("", "100", "10", "2")));
+        QVERIFY(!call(t.database(), "PR_EHI010_02", block("3", "100", "10"), &error));
+        QCOMPARE(error, QString("락카번호 100 ~ 109 중 5개가 이미 생성되어 있습니다. 시작락카번호와 락카수량을 확인하십시오."));
+        QCOMPARE(t.count("EH020MS"), 7);
+
+        QVERIFY(!call(t.database(), "PR_EHI010_01", block("", "1x", "3", "2"), &error));
+        QCOMPARE(error, QString("시작락카번호를 정확히 입력하십시오."));
+    }
+
+    void saleFeeCancelAndChange_data() { testing::addBackendColumn(); }
+    void saleFeeCancelAndChange()
+    {
+        TEST_DB_FETCH(t);
+        QVERIFY(t.run(lockers(101, 104)
+                      + "INSERT INTO EH020MS (SEASON_YEAR, LOCATION, AREA_ZONE, LOCKER_TYPE, LOCKER_NO) VALUES "
+                        "('2026', 'S', 'A', '1', '105');\n"
+                        "INSERT INTO BB010MS (MEMBER_NO, MEMBER_NAME, ID_NO) VALUES ('3000000001', '홍길동', '8001011234567');\n"
+                        "INSERT INTO BB010MS (MEMBER_NO, MEMBER_NAME, ID_NO, CANCEL_DATE) VALUES ('3000000002', '해지', '7001011234567', '20250101');\n"));
+        Database *d = t.database();
+        QString error, fee;
+        // the fee: a current member pays the member fee, anybody else the general one
+        for (const auto &[idNo, expected] : {std::pair{"8001011234567", "100000"}, {"7001011234567", "150000"}, {"9901011234567", "150000"}}) {
+            Params q = locker("101");
+            q << std::pair{QString("aM_IDNO"), QString(idNo)};
+            QVERIFY(call(d, "PR_EHI020_02", q, &error, "aSALE_AMT", &fee));
+            QCOMPARE(fee, QString(expected));
+        }
+
+        QVERIFY2(sell(d, "101", "홍길동", "2", &error), qPrintable(error));
+        QVERIFY(!sell(d, "101", "다른손님", "2", &error));
+        QCOMPARE(error, QString("이미 판매된 락카입니다."));
+        QCOMPARE(t.scalar("SELECT M_NAME || ':' || IPGUM_YN FROM EH020MS WHERE LOCKER_NO = '101'"), QString("홍길동:Y"));
+        // the shown (masked) number sent back keeps the stored one
+        QVERIFY2(sell(d, "101", "홍길동", "1", &error, "8001011******"), qPrintable(error));
+        QCOMPARE(t.scalar("SELECT M_IDNO FROM EH020MS WHERE LOCKER_NO = '101'"), QString("8001011234567"));
+        // a row read unsold cannot store a sale afterwards without "판매 등록"
+        QVERIFY(!sell(d, "102", "옛사본", "1", &error));
+        QVERIFY(error.startsWith("다른 곳에서"));
+
+        // the change: a free locker of the same key only
+        QVERIFY(sell(d, "103", "다른손님"));
+        QVERIFY(!change(d, "101", "103", "4", &error));
+        QCOMPARE(error, QString("이미 판매된 락카번호로는 변경이 불가합니다."));
+        QVERIFY(!change(d, "101", "105", "4", &error));   // 105 is in another location
+        QCOMPARE(error, QString("변경 락카번호의 락카형이 달라서 변경할수 없습니다.확인하세요"));
+        QVERIFY2(change(d, "101", "102", "4", &error), qPrintable(error));
+        QCOMPARE(t.scalar("SELECT M_NAME || ':' || M_IDNO || ':' || SALE_AMT FROM EH020MS WHERE LOCKER_NO = '102'"),
+                 QString("홍길동:8001011234567:150000"));
+        QCOMPARE(t.count("EH020MS", "LOCKER_NO = '101' AND SALE_DATE IS NULL AND M_NAME IS NULL AND USE_YN = 'N'"), 1);
+        QVERIFY(!change(d, "101", "104", "4", &error));   // nothing left to move
+        QCOMPARE(error, QString("판매되지 않은 락카입니다. 다시 조회하십시오."));
+
+        // the cancellation: the sale gone, its penalty recorded once
+        QVERIFY2(change(d, "102", "", "3", &error), qPrintable(error));
+        QCOMPARE(t.count("EH020MS", "LOCKER_NO = '102' AND SALE_DATE IS NULL AND M_IDNO IS NULL AND USE_YN = 'C'"), 1);
+        QCOMPARE(t.scalar("SELECT SEQ_NO || ':' || M_NAME || ':' || PENALTY_AMT || ':' || RETURN_AMT || ':' || PENALTY_YN "
+                          "FROM EH030MS"),
+                 QString("1:홍길동:15000:135000:N"));
+        QVERIFY(!change(d, "102", "", "3", &error));
+        QCOMPARE(t.count("EH030MS"), 1);
+
+        // the penalty's dates on EHI040
+        Params pen{{"aSEASON_YEAR", "2026"}, {"aSEQ_NO", "1"}, {"aIPGUM_DATE", "20261205"}, {"aRETURN_DATE", ""}, {"AEDITSTATUS", "1"}};
+        QVERIFY2(call(d, "PR_EHI040_01", pen, &error), qPrintable(error));
+        QCOMPARE(t.scalar("SELECT PENALTY_YN || ':' || IPGUM_AMT FROM EH030MS"), QString("Y:15000"));
+        pen[2].second = "20261399";
+        QVERIFY(!call(d, "PR_EHI040_01", pen, &error));
+        QCOMPARE(error, QString("위약금 입금일자을(를) 정확히 입력하십시오."));
+        pen[4].second = "3";
+        QVERIFY(!call(d, "PR_EHI040_01", pen, &error));
+        QCOMPARE(t.count("EH030MS"), 1);
+    }
+
+    // Of two counters selling the same lockers, and of two changes onto the same free lockers, exactly
+    // one succeeds for each locker.
+    void racesHaveOneWinner_data() { testing::addBackendColumn(); }
+    void racesHaveOneWinner()
+    {
+        TEST_DB_FETCH(t);
+        const int n = 15;
+        QVERIFY(t.run(lockers(101, 100 + n)));
+        QList<QSet<int>> won = race(t, {"sell", "101", QString::number(100 + n), "0", "가"},
+                                    {"sell", "101", QString::number(100 + n), "0", "나"});
+        QCOMPARE(won[0].size() + won[1].size(), n);
+        QVERIFY((won[0] & won[1]).isEmpty());
+        QCOMPARE(t.count("EH020MS", "SALE_DATE IS NOT NULL"), n);
+
+        // lockers 201.. free, 301.. and 401.. sold: both counters move a sale onto each free locker
+        QVERIFY(t.run(lockers(201, 200 + n)));
+        for (int k = 1; k <= n; ++k) {
+            QVERIFY(t.run(lockers(300 + k, 300 + k) + lockers(400 + k, 400 + k)));
+            QVERIFY(sell(t.database(), QString::number(300 + k), "삼"));
+            QVERIFY(sell(t.database(), QString::number(400 + k), "사"));
+        }
+        won = race(t, {"move", "201", QString::number(200 + n), "100"}, {"move", "201", QString::number(200 + n), "200"});
+        QCOMPARE(won[0].size() + won[1].size(), n);
+        QVERIFY((won[0] & won[1]).isEmpty());
+        QCOMPARE(t.count("EH020MS", "SALE_DATE IS NOT NULL"), 3 * n);   // no sale lost or doubled
+        QCOMPARE(t.count("EH020MS", "SALE_DATE IS NOT NULL AND LOCKER_NO LIKE '2%'"), n);
+    }
+};
+
+int main(int argc, char **argv)
+{
+    const QStringList args = [&] { QStringList a; for (int i = 0; i < argc; ++i) a << QString::fromLocal8Bit(argv[i]); return a; }();
+    if (args.value(1) == QLatin1String("--race-child")) {
+        QCoreApplication app(argc, argv);
+        return raceChild(args);
+    }
+    testing::prepareTestEnvironment();
+    QCoreApplication app(argc, argv);
+    TestLockerProcedures t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "tst_locker_procedures.moc"
