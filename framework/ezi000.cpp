@@ -202,6 +202,9 @@ void TfrmEZI000::ShowRow()
                 i = 0;
             }
             combo->setCurrentIndex(col.pickCodes.isEmpty() ? combo->codes().indexOf(v) : i);
+            // a stored code the list lacks is shown as itself and stays in the row untouched
+            combo->setPlaceholderText(combo->currentIndex() < 0 && !v.isEmpty() ? QStringLiteral("(미등록 코드 %1)").arg(v)
+                                                                               : QString());
         } else if (auto *n = qobject_cast<TNumericEdit *>(w)) {
             if (v.isEmpty()) {
                 rgrGrid->setCell(row, c, "0");
@@ -295,9 +298,10 @@ void TfrmEZI000::ClearDetail()
         if (IsBoundByUserProperty(w)) {
             const QMetaProperty user = w->metaObject()->userProperty();
             user.write(w, QVariant(user.metaType()));
-        } else if (auto *combo = qobject_cast<TCodeCombo *>(w))
+        } else if (auto *combo = qobject_cast<TCodeCombo *>(w)) {
             combo->setCurrentIndex(-1);
-        else if (auto *n = qobject_cast<TNumericEdit *>(w))
+            combo->setPlaceholderText(QString());
+        } else if (auto *n = qobject_cast<TNumericEdit *>(w))
             n->setValue(0);
         else if (auto *e = qobject_cast<QLineEdit *>(w)) {
             if (!qobject_cast<QComboBox *>(e->parentWidget()) && !qobject_cast<QAbstractSpinBox *>(e->parentWidget()))

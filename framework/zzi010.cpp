@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QStackedWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -109,6 +110,10 @@ QString TfrmZZI010::screenDate() const
 
 bool TfrmZZI010::refuse(QWidget *control, const QString &message)
 {
+    // a field on a page behind another (a tab page) is brought to the front first, so the clerk sees it
+    for (QWidget *w = control; w && w != this; w = w->parentWidget())
+        if (auto *pages = qobject_cast<QStackedWidget *>(w->parentWidget()))
+            pages->setCurrentWidget(w);
     ShowInfo(message);
     if (control && control->isEnabled())
         control->setFocus();

@@ -3,7 +3,7 @@
 set -euo pipefail
 SUDO=""
 [ "$(id -u)" -eq 0 ] || SUDO="sudo"
-PKGS=(cmake g++ ninja-build qt6-base-dev qt6-base-dev-tools qt6-serialport-dev
+PKGS=(cmake g++ ninja-build qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-svg-dev
       libqt6sql6-sqlite libqt6sql6-psql libsqlite3-dev libqt6opengl6-dev qt6-charts-dev
       fonts-nanum poppler-utils locales)
 missing=()

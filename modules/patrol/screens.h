@@ -1,0 +1,3 @@
+#pragma once
+// Adds the patrol accident screens to the screen registry.
+void RegisterPatrolScreens();
