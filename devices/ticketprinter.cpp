@@ -1,6 +1,34 @@
 #include "ticketprinter.h"
 #include "core/cp949.h"
+#include <QHash>
 #include <QStringList>
+
+namespace {
+
+const QString kReset = QStringLiteral("\"프린터초기화\"");
+
+QString openFailure(const QSerialPort &port, const QString &name)
+{
+    switch (port.error()) {
+    case QSerialPort::DeviceNotFoundError:
+        return QStringLiteral("티켓 프린터 포트 %1을(를) 찾을 수 없습니다.\r프린터 케이블이 꽂혀 있는지, 설정 파일의 포트 "
+                              "이름이 맞는지 확인한 뒤 %2를 누르십시오.").arg(name, kReset);
+    case QSerialPort::PermissionError:
+        return QStringLiteral("티켓 프린터 포트 %1을(를) 다른 프로그램이 사용하고 있습니다(또는 이 포트를 쓸 권한이 "
+                              "없습니다).\r그 프로그램을 닫은 뒤 %2를 누르십시오.").arg(name, kReset);
+    default:
+        return QStringLiteral("티켓 프린터 포트 %1을(를) 열지 못했습니다(%2).\r프린터의 전원과 케이블을 확인한 뒤 %3를 "
+                              "누르십시오.").arg(name, port.errorString(), kReset);
+    }
+}
+
+QString writeFailure(const QSerialPort &port, const QString &name)
+{
+    return QStringLiteral("티켓 프린터 포트 %1(으)로 보내지 못했습니다(%2).\r프린터의 전원과 케이블을 확인한 뒤 %3를 "
+                          "누르고 다시 출력하십시오.").arg(name, port.errorString(), kReset);
+}
+
+} // namespace
 
 TTicketPrinter::TTicketPrinter(const QString &portName) : m_portName(portName) {}
 
@@ -14,22 +42,36 @@ bool TTicketPrinter::write(const QByteArray &bytes)
 {
     ++m_writes;
     if (!m_port.isOpen()) {
-        m_lastError = QStringLiteral("Device is not open");
+        m_lastError = !m_openError.isEmpty()
+                          ? m_openError
+                          : QStringLiteral("티켓 프린터 포트 %1이(가) 열려 있지 않습니다.\r%2를 누른 뒤 다시 출력하십시오.")
+                                .arg(m_portName, kReset);
         return false;
     }
     const qint64 written = m_port.write(bytes);
     if (written != bytes.size()) {
-        m_lastError = m_port.errorString();
+        m_lastError = writeFailure(m_port, m_portName);
         return false;
     }
     const int timeout = 100 * int(bytes.size()) + 1000;
     while (m_port.bytesToWrite() > 0) {
         if (!m_port.waitForBytesWritten(timeout)) {
-            m_lastError = m_port.errorString();
+            m_lastError = writeFailure(m_port, m_portName);
             return false;
         }
     }
     return true;
+}
+
+std::shared_ptr<TTicketPrinter> SharedTicketPrinter(const QString &portName)
+{
+    static QHash<QString, std::weak_ptr<TTicketPrinter>> printers;
+    std::weak_ptr<TTicketPrinter> &slot = printers[portName];
+    if (std::shared_ptr<TTicketPrinter> held = slot.lock())
+        return held;
+    auto printer = std::make_shared<TTicketPrinter>(portName);
+    slot = printer;
+    return printer;
 }
 
 bool OpenTicketPrinter(TTicketPrinter &printer)
@@ -44,9 +86,11 @@ bool OpenTicketPrinter(TTicketPrinter &printer)
     port.setStopBits(QSerialPort::OneStop);
     port.setFlowControl(QSerialPort::NoFlowControl);
     if (!port.open(QIODevice::ReadWrite)) {
+        printer.m_openError = openFailure(port, printer.m_portName);
         port.clearError();
         return false;
     }
+    printer.m_openError.clear();
     // Pseudo-terminals and some adapters refuse the modem lines; the line works without them.
     port.setDataTerminalReady(false);
     port.setRequestToSend(false);
@@ -81,6 +125,8 @@ struct Item {
 
 bool send(TTicketPrinter &printer, const QList<Item> &items, const QString &mode)
 {
+    if (!printer.isConnected())
+        OpenTicketPrinter(printer);   // the first ticket opens the port, or tells why it cannot
     if (!printer.write("<CB>") || !printer.write(mode.toLatin1()))
         return false;
     for (const Item &i : items)

@@ -4,7 +4,8 @@
 
 TfrmTicketCounter::TfrmTicketCounter(QWidget *parent, const QString &printerPort, const QString &ticketName,
                                      const QString &reissueCaption)
-    : TfrmEZI000(parent), cptPrinter(printerPort), m_ticketName(ticketName)
+    : TfrmEZI000(parent), m_printer(SharedTicketPrinter(printerPort)), cptPrinter(*m_printer),
+      m_ticketName(ticketName)
 {
     bbtReissue = new QPushButton(reissueCaption);
     bbtReissue->setObjectName("bbtReissue");
@@ -12,11 +13,9 @@ TfrmTicketCounter::TfrmTicketCounter(QWidget *parent, const QString &printerPort
     bbtPrinterReset->setObjectName("bbtPrinterReset");
     connect(bbtReissue, &QPushButton::clicked, this, &TfrmTicketCounter::bbtReissueClick);
     connect(bbtPrinterReset, &QPushButton::clicked, this, &TfrmTicketCounter::bbtPrinterResetClick);
-    if (!OpenTicketPrinter(cptPrinter))
-        CloseTicketPrinter(cptPrinter);
 }
 
-TfrmTicketCounter::~TfrmTicketCounter() { CloseTicketPrinter(cptPrinter); }
+TfrmTicketCounter::~TfrmTicketCounter() = default;   // the last holder of the printer closes its port
 
 void TfrmTicketCounter::placeTicketButtons(TFieldPanel *panel)
 {

@@ -1,8 +1,9 @@
 #pragma once
-// TfrmTicketCounter: a record screen at a counter with the serial ticket printer. The port is opened
-// with the screen (and closed again when that fails, so that writes report the error) and closed with
-// it; the reissue button prints the ticket of the current saved row again, the reset button sends the
-// printer's reset. A screen gives printTicket(row) and places the two buttons.
+// TfrmTicketCounter: a record screen at a counter with the serial ticket printer. Every counter screen
+// of the program shares the one printer of its port: the port opens on the first ticket and closes
+// when the last counter screen goes. The reissue button prints the ticket of the current saved row
+// again, the reset button closes and reopens the port. A screen gives printTicket(row) and places
+// the two buttons.
 #include "framework/ezi000.h"
 #include "devices/ticketprinter.h"
 
@@ -16,7 +17,10 @@ public:
                       const QString &reissueCaption);
     ~TfrmTicketCounter() override;
 
-    TTicketPrinter cptPrinter;
+private:
+    std::shared_ptr<TTicketPrinter> m_printer;   // before cptPrinter: it refers to it
+public:
+    TTicketPrinter &cptPrinter;
     QPushButton *bbtReissue;
     QPushButton *bbtPrinterReset;
 

@@ -7,6 +7,9 @@
 #include "support/testdatabase.h"
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTextStream>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -142,6 +145,49 @@ private slots:
         QVERIFY(!printer.lastError().isEmpty());
     }
 
+    // One printer per port for the program, opened by its first ticket.
+    void sharedAndOpenedOnFirstUse()
+    {
+        PseudoTerminal pty;
+        std::shared_ptr<TTicketPrinter> a = SharedTicketPrinter(pty.slave());
+        std::shared_ptr<TTicketPrinter> b = SharedTicketPrinter(pty.slave());
+        QCOMPARE(a.get(), b.get());
+        QVERIFY(!a->isConnected());
+        QVERIFY(PrintRentTicket(*a, rentInfo()));
+        QVERIFY(PrintKeepTicket(*b, TKeepTicketInfo{}));
+        const QByteArray got = pty.readAll();
+        QVERIFY(got.startsWith("<CB><RR>"));
+        QVERIFY(got.contains("<p><CB><NR>"));
+        a.reset();
+        b.reset();
+        // the last holder gone, its port was closed: the next caller starts from a closed one
+        QVERIFY(!SharedTicketPrinter(pty.slave())->isConnected());
+    }
+
+    // A port another program holds is refused with that reason, in Korean; so is a missing one.
+    void portHeldByAnotherProgram()
+    {
+        PseudoTerminal pty;
+        QProcess holder;
+        holder.start(QCoreApplication::applicationFilePath(), {"--hold-port", pty.slave()});
+        QVERIFY(holder.waitForReadyRead(10000));
+        QCOMPARE(holder.readLine().trimmed(), QByteArray("held"));
+        TTicketPrinter printer(pty.slave());
+        QVERIFY(!PrintRentTicket(printer, rentInfo()));
+        QVERIFY2(printer.lastError().contains(QStringLiteral("다른 프로그램이 사용하고 있습니다")),
+                 qPrintable(printer.lastError()));
+        QVERIFY(printer.lastError().contains(pty.slave()));
+        QVERIFY(printer.lastError().contains(QStringLiteral("프린터초기화")));
+        holder.closeWriteChannel();
+        QVERIFY(holder.waitForFinished(10000));
+        QVERIFY(PrintRentTicket(printer, rentInfo()));   // free again: the next ticket opens it
+
+        TTicketPrinter missing("/dev/sports-no-such-port");
+        QVERIFY(!PrintKeepTicket(missing, TKeepTicketInfo{}));
+        QVERIFY2(missing.lastError().contains(QStringLiteral("찾을 수 없습니다")), qPrintable(missing.lastError()));
+        QVERIFY(!missing.lastError().contains("Device"));
+    }
+
     void resetReopensTheSamePort()
     {
         PseudoTerminal pty;
@@ -170,6 +216,18 @@ private slots:
 
 int main(int argc, char **argv)
 {
+    // "--hold-port <port>": another program that keeps the port open until its input closes.
+    if (argc == 3 && QByteArray(argv[1]) == "--hold-port") {
+        QCoreApplication app(argc, argv);
+        QSerialPort port(QString::fromLocal8Bit(argv[2]));
+        if (!port.open(QIODevice::ReadWrite))
+            return 1;
+        QTextStream(stdout) << "held" << Qt::endl;
+        QFile in;
+        in.open(stdin, QIODevice::ReadOnly);
+        in.readAll();
+        return 0;
+    }
     testing::prepareTestEnvironment();
     QApplication app(argc, argv);
     TestTicketPrinter t;

@@ -1,6 +1,10 @@
 // Every equipment screen on the demo database: opened as the menu would, searched with the conditions
 // it starts with (and the demo season), and closed, without a database error on either back end.
 #include "modules/equipment/screens.h"
+#include "modules/equipment/ebi040.h"
+#include "modules/equipment/ebi050.h"
+#include "core/settings.h"
+#include "support/pseudoterminal.h"
 #include "database/datamodule.h"
 #include "framework/screenregistry.h"
 #include "core/startupvalues.h"
@@ -60,6 +64,52 @@ private slots:
             ++opened;
         }
         QCOMPARE(opened, 13);   // EBI010 … EBI050 and the eight reports
+    }
+
+    // The rental and the storage counter open side by side on one workstation both print, through
+    // the program's one printer of the workstation's port.
+    void bothCountersPrintOnOnePort_data() { testing::addBackendColumn(); }
+    void bothCountersPrintOnOnePort()
+    {
+        TEST_DB_FETCH(t);
+        QString error;
+        QVERIFY2(db::loadDemoData(*t.database(), QDate::currentDate(), &error), qPrintable(error));
+        DM()->attach(t.database());
+        testing::PseudoTerminal pty;
+        const QString configured = Settings().ticketPrinterPort;
+        Settings().ticketPrinterPort = pty.slave();
+        testing::MessageRecorder messages;
+        std::unique_ptr<QWidget> w1(ScreenRegistry::instance().create("EBI040"));
+        std::unique_ptr<QWidget> w2(ScreenRegistry::instance().create("EBI050"));
+        Settings().ticketPrinterPort = configured;
+        auto *rental = qobject_cast<TfrmEBI040 *>(w1.get());
+        auto *storage = qobject_cast<TfrmEBI050 *>(w2.get());
+        QVERIFY(rental && storage);
+        QCOMPARE(&rental->cptPrinter, &storage->cptPrinter);
+        QVERIFY(!rental->cptPrinter.isConnected());   // opened by the first ticket
+        rental->show();
+        storage->show();
+
+        QVERIFY(rental->cboArea->setCode("M"));
+        rental->edtRentNo->setText("1");
+        rental->bbtSearchClick();
+        QVERIFY(rental->grid()->rowCount() > 0);
+        rental->grid()->setCurrentRow(0);
+        rental->bbtReissue->click();
+        storage->edtSeason->setText("26");
+        emit storage->edtSeason->editingFinished();
+        QVERIFY(storage->cboArea->setCode("S"));
+        storage->bbtSearchClick();
+        QVERIFY(storage->grid()->rowCount() > 0);
+        storage->grid()->setCurrentRow(0);
+        storage->bbtReissue->click();
+        rental->bbtReissue->click();
+
+        QVERIFY2(messages.texts().isEmpty(), qPrintable(messages.texts().join('|')));
+        const QByteArray line = pty.readAll();
+        QCOMPARE(line.count("<CB><RR>"), 2);
+        QCOMPARE(line.count("<CB><NR>"), 1);
+        QVERIFY(line.indexOf("<CB><NR>") < line.lastIndexOf("<CB><RR>"));
     }
 };
 
