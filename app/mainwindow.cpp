@@ -267,6 +267,26 @@ bool TfrmZZMain::OpenProgram(const QString &caption, const QString &programId)
     return true;
 }
 
+bool TfrmZZMain::InMenu(const QString &programId) const
+{
+    for (QAction *menu : menuBar()->actions())
+        if (menu->menu() && menu->menu() != mnuWindow)
+            for (QAction *entry : menu->menu()->actions())
+                if (entry->data().toString() == programId)
+                    return true;
+    return false;
+}
+
+bool TfrmZZMain::OpenRequested(const QString &caption, const QString &programId)
+{
+    if (programId.isEmpty() || !InMenu(programId)) {
+        qWarning("open request for %s refused: not in the menu of employee %s", qPrintable(programId),
+                 qPrintable(Startup().employeeNumber));
+        return false;
+    }
+    return OpenProgram(caption, programId);
+}
+
 QWidget *TfrmZZMain::EmbedScreen(QWidget *screen)
 {
     QWidget *page = pgcMain->widget(pgcMain->count() - 1);

@@ -26,6 +26,10 @@ public:
     virtual QWidget *CreateProgram(const QString &programId);
 
     bool OpenProgram(const QString &caption, const QString &programId);
+    // An open request from outside the menu (the local "open" message): only a program of the
+    // employee's menu opens; any other is refused and written to the log.
+    bool OpenRequested(const QString &caption, const QString &programId);
+    bool InMenu(const QString &programId) const;
     QWidget *EmbedScreen(QWidget *screen);   // into the last tab page, filling it
     void CloseActiveScreen();                // F12: asks the active screen to close
     void RemoveActiveScreen();               // a screen that agreed to close

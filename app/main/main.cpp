@@ -67,7 +67,7 @@ int main(int argc, char **argv)
         window.activateWindow();
     });
     QObject::connect(&instance, &SingleInstance::openRequested, &window,
-                     [&window](const QString &caption, const QString &programId) { window.OpenProgram(caption, programId); });
+                     [&window](const QString &caption, const QString &programId) { window.OpenRequested(caption, programId); });
     window.showMaximized();
     delete splash;
 

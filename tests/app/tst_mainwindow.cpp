@@ -1,6 +1,7 @@
 // The main window on both back ends: the menu from the rights tables, the open-screen limit, tabs and
 // the window menu, closing; and the code lists of the common code table.
 #include "database/datamodule.h"
+#include "app/application.h"
 #include "app/mainwindow.h"
 #include "framework/screenregistry.h"
 #include "core/startupvalues.h"
@@ -8,6 +9,8 @@
 #include "support/messagerecorder.h"
 #include "support/testdatabase.h"
 #include <QComboBox>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QMenuBar>
 #include <QTabWidget>
 #include <QtTest>
@@ -135,8 +138,39 @@ private slots:
         QCOMPARE(got, expected);
         QCOMPARE(w.menuBar()->actions().last(), w.mnuWindow->menuAction());
         QCOMPARE(w.windowTitle(), QString("스포츠관리(데모 리조트)"));
+        // Qt appends a display name the caption does not end with; none is set, so the caption is all.
+        QCOMPARE(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName());
         QVERIFY(!DM()->qryQuery.isOpen());
         QVERIFY(!DM()->qryQuery2.isOpen());
+    }
+
+    // The local "open" message opens only what the employee's menu offers.
+    void openRequests_data() { testing::addBackendColumn(); }
+    void openRequests()
+    {
+        TEST_DB_FETCH(t);
+        QVERIFY(t.run(kFixture));
+        DM()->attach(t.database());
+        Startup().employeeNumber = "1002";
+        TfrmE0Main w;
+        w.setProjectId("SPORTS");
+        QVERIFY(w.Initialize());
+        QTest::ignoreMessage(QtWarningMsg, "open request for EBI050 refused: not in the menu of employee 1002");
+        QVERIFY(!w.OpenRequested("장비 보관", "EBI050"));
+        QTest::ignoreMessage(QtWarningMsg, "open request for EDI010 refused: not in the menu of employee 1002");
+        QVERIFY(!w.OpenRequested("스키대회 등록", "EDI010"));   // granted in another project only
+        QCOMPARE(w.screenCount(), 0);
+        QVERIFY(w.OpenRequested("장비 대여", "EBI040"));
+        QCOMPARE(w.programIdAt(0), QString("EBI040"));
+    }
+
+    // Qt's standard buttons speak Korean.
+    void koreanButtons()
+    {
+        QMessageBox box(QMessageBox::Question, ApplicationTitle(), "?", QMessageBox::Yes | QMessageBox::No | QMessageBox::Ok);
+        QVERIFY(box.button(QMessageBox::Yes)->text().startsWith("예"));
+        QVERIFY(box.button(QMessageBox::No)->text().startsWith("아니요"));
+        QVERIFY(box.button(QMessageBox::Ok)->text().startsWith("확인"));
     }
 
     void openingScreens_data() { testing::addBackendColumn(); }
@@ -297,7 +331,7 @@ private slots:
 int main(int argc, char **argv)
 {
     testing::prepareTestEnvironment();
-    QApplication app(argc, argv);
+    TApplication app(argc, argv);
     TestMainWindow t;
     const int rc = QTest::qExec(&t, argc, argv);
     DM()->Shutdown();
