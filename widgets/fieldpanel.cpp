@@ -1,5 +1,6 @@
 #include "fieldpanel.h"
 #include <QHBoxLayout>
+#include <QVBoxLayout>
 #include <QPushButton>
 #include <QGridLayout>
 
@@ -37,24 +38,53 @@ QPushButton *TFieldPanel::addLookupButton(QWidget *field, const QString &name)
     button->setObjectName(name);
     button->setFocusPolicy(Qt::NoFocus);
     button->setFixedWidth(button->fontMetrics().horizontalAdvance(QStringLiteral("...")) + 16);
+    addBeside(field, button);
+    return button;
+}
+
+// The field and what goes with it share the field's cell: a row (beside) or a column (below).
+QBoxLayout *TFieldPanel::pairOf(QWidget *field, bool vertical)
+{
     const int index = m_layout->indexOf(field);
     if (index < 0) {
-        place(QString(), button, 1);
-        return button;
+        QWidget *pair = field->parentWidget();
+        auto *box = pair ? qobject_cast<QBoxLayout *>(pair->layout()) : nullptr;
+        const bool alike = box && (box->direction() == QBoxLayout::TopToBottom) == vertical;
+        return alike && pair->objectName() == field->objectName() + QStringLiteral("Pair") ? box : nullptr;
     }
     int row, column, rows, columns;
     m_layout->getItemPosition(index, &row, &column, &rows, &columns);
     m_layout->removeWidget(field);
     auto *pair = new QWidget(this);
     pair->setObjectName(field->objectName() + QStringLiteral("Pair"));
-    auto *box = new QHBoxLayout(pair);
+    QBoxLayout *box = vertical ? static_cast<QBoxLayout *>(new QVBoxLayout(pair)) : new QHBoxLayout(pair);
     box->setContentsMargins(0, 0, 0, 0);
-    box->setSpacing(2);
+    box->setSpacing(vertical ? 0 : 2);
     box->addWidget(field, 1);
-    box->addWidget(button);
-    box->addStretch(0);   // a field of limited width keeps its button beside it
+    if (!vertical)
+        box->addStretch(0);   // a field of limited width keeps what goes with it beside it
     m_layout->addWidget(pair, row, column, rows, columns);
-    return button;
+    return box;
+}
+
+void TFieldPanel::addBeside(QWidget *field, QWidget *extra)
+{
+    QBoxLayout *box = pairOf(field, false);
+    if (!box) {
+        place(QString(), extra, 1);
+        return;
+    }
+    box->insertWidget(box->count() - 1, extra);   // before the closing stretch
+}
+
+void TFieldPanel::addBelow(QWidget *field, QWidget *extra)
+{
+    QBoxLayout *box = pairOf(field, true);
+    if (!box) {
+        place(QString(), extra, 1);
+        return;
+    }
+    box->addWidget(extra);
 }
 
 void TFieldPanel::newLine()

@@ -7,6 +7,7 @@
 #include "inputs.h"
 #include <QFrame>
 
+class QBoxLayout;
 class QGridLayout;
 class QPushButton;
 
@@ -27,6 +28,9 @@ public:
     void newLine();                         // the next field starts a new line
     // A small lookup button ("...") right beside a field already placed; it never takes the focus.
     QPushButton *addLookupButton(QWidget *field, const QString &name);
+    // A widget right beside a field already placed (its name label, say), or below it (a footer).
+    void addBeside(QWidget *field, QWidget *extra);
+    void addBelow(QWidget *field, QWidget *extra);
 
     QLabel *captionOf(const QWidget *control) const;   // the label whose buddy is the control
     QWidget *field(const QString &caption) const;      // the control captioned so (asterisk included)
@@ -40,6 +44,7 @@ protected:
 
 private:
     void place(const QString &caption, QWidget *control, int span);
+    QBoxLayout *pairOf(QWidget *field, bool vertical);
     QGridLayout *m_layout;
     int m_pairs;
     int m_line = 0;

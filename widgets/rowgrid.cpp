@@ -275,3 +275,20 @@ void TRowGrid::setCurrentRow(int row)
     selectionModel()->setCurrentIndex(idx, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     scrollTo(idx);
 }
+
+TRowCountFooter::TRowCountFooter(TRowGrid *grid, QWidget *parent) : QLabel(parent)
+{
+    setObjectName(grid->objectName() + QStringLiteral("Footer"));
+    setFrameShape(QFrame::Panel);
+    setFrameShadow(QFrame::Raised);
+    setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    setAutoFillBackground(true);
+    setBackgroundRole(QPalette::Button);
+    setMargin(2);
+    auto count = [this, grid] { setText(QString::number(grid->rowCount())); };
+    TRowGridModel *model = grid->gridModel();
+    connect(model, &QAbstractItemModel::modelReset, this, count);
+    connect(model, &QAbstractItemModel::rowsInserted, this, count);
+    connect(model, &QAbstractItemModel::rowsRemoved, this, count);
+    count();
+}

@@ -7,6 +7,7 @@
 //   grid->addColumn("사이즈", TGridColumn::Text, 80).pickList(codes, labels).required();
 //   grid->addColumn("TEMP", TGridColumn::Text, 10).hidden();
 #include <QAbstractTableModel>
+#include <QLabel>
 #include <QStringList>
 #include <QTableView>
 #include <QVector>
@@ -103,4 +104,11 @@ protected:
 
 private:
     TRowGridModel *m_model;
+};
+
+// The footer line under a row grid that shows how many rows it lists ("0" while it lists none).
+class TRowCountFooter : public QLabel {
+    Q_OBJECT
+public:
+    explicit TRowCountFooter(TRowGrid *grid, QWidget *parent = nullptr);
 };

@@ -84,6 +84,8 @@ TfrmEBI040::TfrmEBI040(QWidget *parent, const QString &printerPort)
     rgrEquipNo->setObjectName("rgrEquipNo");
     rgrEquipNo->addColumn("장비번호", TGridColumn::Text, 80);
     body()->addControl(" 장비선택 ", rgrEquipNo);
+    rgrEquipNoFooter = new TRowCountFooter(rgrEquipNo);
+    body()->addBelow(rgrEquipNo, rgrEquipNoFooter);
     bbtEquipNoRef = button("bbtEquipNoRef", "다시보기");
     sbtEquipOk = button("sbtEquipOk", "선택(F10)");
     sbtEquipCancel = button("sbtEquipCancel", "취소(F11)");

@@ -34,6 +34,7 @@ public:
 
     TCodeCombo *cboEquipSizeGubun;
     TRowGrid *rgrEquipNo;
+    TRowCountFooter *rgrEquipNoFooter;   // the number of free pieces listed, "0" when closed
     QPushButton *bbtEquipNoRef, *sbtEquipOk, *sbtEquipCancel;
     QPushButton *sbtRentDay, *sbtRentSvrl, *sbtRentReturn;
     QPushButton *bbtRentNo, *bbtRentZipCode;

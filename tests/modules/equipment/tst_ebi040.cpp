@@ -58,6 +58,18 @@ class TestEBI040 : public QObject {
         s.sbtRentDay->click();
     }
 
+    // The free list's footer: the count it shows, on screen right under the list.
+    static void verifyFreeCount(TfrmEBI040 &s, const QString &count)
+    {
+        QCOMPARE(s.rgrEquipNoFooter->text(), count);
+        QVERIFY(s.rgrEquipNoFooter->isVisible());
+        const QRect footer(s.rgrEquipNoFooter->mapTo(&s, QPoint(0, 0)), s.rgrEquipNoFooter->size());
+        const QRect list(s.rgrEquipNo->mapTo(&s, QPoint(0, 0)), s.rgrEquipNo->size());
+        QVERIFY(s.rect().contains(footer));
+        QVERIFY(footer.top() > list.bottom() && footer.top() - list.bottom() < 8);
+        QVERIFY(footer.height() >= s.rgrEquipNoFooter->fontMetrics().height());
+    }
+
     // A new rental: searched, with its handler and box.
     static void startRental(TfrmEBI040 &s)
     {
@@ -78,7 +90,7 @@ private slots:
     {
         PseudoTerminal pty;
         OPEN_RENTAL_COUNTER(pty.slave());
-        QVERIFY(s.cptPrinter.isConnected());
+        QVERIFY(!s.cptPrinter.isConnected());   // the first ticket opens the port
         startRental(s);
         QVERIFY(!s.isSearchMode());
         QCOMPARE(s.headerEditStatus(), 2);   // no rental of that number yet: a new header
@@ -115,8 +127,10 @@ private slots:
     void cancelReleasesEveryHold()
     {
         OPEN_RENTAL_COUNTER("/dev/sports-no-printer");
+        verifyFreeCount(s, "0");   // closed
         startRental(s);
         fillRow(s, "가");
+        verifyFreeCount(s, "2");
         s.bbtAdd->click();
         fillRow(s, "나");
         QCOMPARE(t.count("EB020TM"), 2);
@@ -128,6 +142,7 @@ private slots:
         QVERIFY(s.isSearchMode());
         QCOMPARE(t.count("EB020TM"), 0);
         QVERIFY(s.heldPieces().isEmpty());
+        verifyFreeCount(s, "0");
     }
 
     void unprintedTicketsLeaveTheRentalSaved_data() { testing::addBackendColumn(); }
