@@ -44,11 +44,7 @@ bool isMemo(const QObject *w) { return qobject_cast<const QTextEdit *>(w) || qob
 
 void paintGridInput(QWidget *control, bool focused)
 {
-    const QColor colour = focused ? QColor(255, 255, 204) : QApplication::palette().color(QPalette::Base);
-    QPalette pal = control->palette();
-    pal.setColor(QPalette::Base, colour);
-    pal.setColor(QPalette::Button, colour);
-    control->setPalette(pal);
+    TfrmZZI000::setInputColour(control, focused ? QColor(255, 255, 204) : QApplication::palette().color(QPalette::Base));
 }
 }
 

@@ -125,15 +125,17 @@ TCodeCombo *TfrmReportList::addArea(const QString &caption)
 void TfrmReportList::addSeason()
 {
     edtSeason = addEdit("edtSeason", QStringLiteral("*시즌"), 2);
+    edtSeason->setMinimumWidth(40);
+    edtSeason->setMaximumWidth(60);
     auto *button = new QToolButton(panSearch);
     button->setObjectName("sbtSeason");
     button->setText(QStringLiteral("…"));
     button->setFocusPolicy(Qt::NoFocus);
-    addCondition(button, QString(), 24);
+    addBeside(edtSeason, button);
     wlbSeason = new QLabel(panSearch);
     wlbSeason->setObjectName("wlbSeason");
     wlbSeason->setMinimumWidth(110);
-    addCondition(wlbSeason, QString(), 110);
+    addBeside(edtSeason, wlbSeason);
     season = new TSeasonField(edtSeason, button, wlbSeason, cboArea);
 }
 

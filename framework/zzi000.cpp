@@ -1,4 +1,5 @@
 #include "zzi000.h"
+#include <QApplication>
 #include "database/datamodule.h"
 #include "core/settings.h"
 #include "core/startupvalues.h"
@@ -264,9 +265,20 @@ void TfrmZZI000::paintInput(QWidget *control, bool focused)
     else if (auto *s = qobject_cast<QAbstractSpinBox *>(control)) readOnly = s->isReadOnly();
     QColor colour = readOnly ? QColor(128, 128, 128)
                              : focused ? QToolTip::palette().color(QPalette::ToolTipBase) : QColor(Qt::white);
+    setInputColour(control, colour);
+}
+
+void TfrmZZI000::setInputColour(QWidget *control, const QColor &colour)
+{
     QPalette pal = control->palette();
-    pal.setColor(QPalette::Base, colour);
-    pal.setColor(QPalette::Button, colour);
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        pal.setColor(group, QPalette::Base, colour);
+        pal.setColor(group, QPalette::Button, colour);
+    }
+    // a disabled input (search mode) is drawn in the window's colour, not as a white field to type in
+    const QPalette standard = QApplication::palette(control);
+    pal.setColor(QPalette::Disabled, QPalette::Base, standard.color(QPalette::Disabled, QPalette::Window));
+    pal.setColor(QPalette::Disabled, QPalette::Button, standard.color(QPalette::Disabled, QPalette::Button));
     control->setPalette(pal);
 }
 

@@ -59,6 +59,8 @@ public:
     // edits are gray.
     void attachColouring(QWidget *control);
     static void paintInput(QWidget *control, bool focused);
+    // An input drawn in the colour while it can be typed in, in the window's colour while disabled.
+    static void setInputColour(QWidget *control, const QColor &colour);
 
     QWidget *panMain;
     QFrame *panButtons;

@@ -1,4 +1,5 @@
 #include "zzi010.h"
+#include "widgets/navigation.h"
 #include "core/messages.h"
 #include <QApplication>
 #include <QDate>
@@ -170,19 +171,19 @@ TfrmZZI010::RowButtons TfrmZZI010::addRowButtons(const QString &addCaption, cons
                                                  std::function<int()> current, std::function<int()> count,
                                                  std::function<void(QToolButton *, int)> go)
 {
-    auto nav = [this, go](const char *name, Qt::ArrowType arrow, int index, std::function<int()> row) {
+    auto nav = [this, go](const char *name, NavigationStep step, int index, std::function<int()> row) {
         auto *b = new QToolButton(panButtons);
         b->setObjectName(name);
-        b->setArrowType(arrow);
+        SetNavigationGlyph(b, step);
         buttonLayout()->insertWidget(index, b);
         connect(b, &QToolButton::clicked, this, [b, go, row] { go(b, row()); });
         return b;
     };
     RowButtons r;
-    r.first = nav("sbtFirst", Qt::UpArrow, 0, [] { return 0; });
-    r.prior = nav("sbtPrior", Qt::LeftArrow, 1, [current] { return current() - 1; });
-    r.next = nav("sbtNext", Qt::RightArrow, 2, [current] { return current() + 1; });
-    r.last = nav("sbtLast", Qt::DownArrow, 3, [count] { return count() - 1; });
+    r.first = nav("sbtFirst", NavigationStep::First, 0, [] { return 0; });
+    r.prior = nav("sbtPrior", NavigationStep::Prior, 1, [current] { return current() - 1; });
+    r.next = nav("sbtNext", NavigationStep::Next, 2, [current] { return current() + 1; });
+    r.last = nav("sbtLast", NavigationStep::Last, 3, [count] { return count() - 1; });
     r.add = addButton("bbtAdd", addCaption);
     r.remove = addButton("bbtDelete", deleteCaption);
     // the bar reads: navigation … 추가 삭제 저장 취소 종료

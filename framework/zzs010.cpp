@@ -52,6 +52,33 @@ QWidget *TfrmZZS010::addCondition(QWidget *control, const QString &caption, int 
     return control;
 }
 
+void TfrmZZS010::addBeside(QWidget *condition, QWidget *extra)
+{
+    QWidget *pair = condition->parentWidget();
+    auto *box = pair ? qobject_cast<QHBoxLayout *>(pair->layout()) : nullptr;
+    if (!box || pair->objectName() != condition->objectName() + QStringLiteral("Pair")) {
+        const int index = m_grid->indexOf(condition);
+        if (index < 0)
+            return;
+        int row, column, rows, columns;
+        m_grid->getItemPosition(index, &row, &column, &rows, &columns);
+        m_grid->removeWidget(condition);
+        pair = new QWidget(panSearch);
+        pair->setObjectName(condition->objectName() + QStringLiteral("Pair"));
+        box = new QHBoxLayout(pair);
+        box->setContentsMargins(0, 0, 0, 0);
+        box->setSpacing(2);
+        condition->setParent(pair);
+        box->addWidget(condition);
+        box->addStretch(1);
+        m_grid->addWidget(pair, row, column, rows, columns);
+        if (QLabel *label = m_labels.value(int(m_conditions.indexOf(condition))))
+            label->setBuddy(condition);
+    }
+    extra->setParent(pair);
+    box->insertWidget(box->count() - 1, extra);
+}
+
 void TfrmZZS010::newConditionRow()
 {
     ++m_row;

@@ -40,6 +40,9 @@ public:
     TDateEdit *addDateEdit(const QString &name, const QString &caption);
     TEdit *addEdit(const QString &name, const QString &caption, int maxBytes = 0);
     void newConditionRow();
+    // A widget that goes with a condition (its lookup button, the name of its code) right beside it,
+    // in the condition's cell; it is no condition of its own.
+    void addBeside(QWidget *condition, QWidget *extra);
     QList<QWidget *> conditions() const { return m_conditions; }
     QString captionOf(QWidget *control) const;
     // What a condition shows: combo label ("[전체]" when nothing is chosen), date in display form,

@@ -1,6 +1,7 @@
 #include "zzs020.h"
 #include "xlsexport.h"
 #include "core/messages.h"
+#include "widgets/navigation.h"
 #include "database/database.h"
 #include "database/query.h"
 #include <QAction>
@@ -87,9 +88,11 @@ private:
     TListModel *m_model;
 };
 
+// The footer line is a widget of its own below the grid (the list screen puts it under the grid in
+// its layout): a table view lays out its viewport itself and would cover room reserved inside it.
 class TListFooter : public QWidget {
 public:
-    explicit TListFooter(TListGrid *grid) : QWidget(grid), m_grid(grid)
+    explicit TListFooter(TListGrid *grid) : QWidget(nullptr), m_grid(grid)
     {
         setObjectName("rgrFooter");
         setFixedHeight(fontMetrics().height() + 6);
@@ -136,6 +139,12 @@ TListGrid::TListGrid(QWidget *parent) : QTableView(parent)
     connect(horizontalScrollBar(), &QScrollBar::valueChanged, m_footer, qOverload<>(&QWidget::update));
 }
 
+TListGrid::~TListGrid()
+{
+    if (!m_footer->parent())
+        delete m_footer;   // a grid whose footer was never placed
+}
+
 TListColumn &TListGrid::addColumn(const QString &field, const QString &title, int width, Qt::Alignment alignment)
 {
     TListColumn c;
@@ -151,8 +160,10 @@ TListColumn &TListGrid::addColumn(const QString &field, const QString &title, in
 
 void TListGrid::applyColumns()
 {
+    // a heading is never cut: the column is at least as wide as its title
+    const QFontMetrics heading(horizontalHeader()->font());
     for (int i = 0; i < columnCount(); ++i) {
-        setColumnWidth(i, column(i).width);
+        setColumnWidth(i, qMax(column(i).width, heading.horizontalAdvance(column(i).title) + 14));
         setColumnHidden(i, column(i).isHidden);
     }
     horizontalHeader()->updateGeometry();
@@ -191,20 +202,7 @@ void TListGrid::setFooter(int column, const QString &text)
     m_footer->update();
 }
 
-void TListGrid::setFooterVisible(bool on)
-{
-    m_footer->setVisible(on);
-    setViewportMargins(0, 0, 0, on ? m_footer->height() : 0);
-    resizeEvent(nullptr);
-}
-
-void TListGrid::resizeEvent(QResizeEvent *event)
-{
-    if (event)
-        QTableView::resizeEvent(event);
-    QRect vp = viewport()->geometry();
-    m_footer->setGeometry(frameWidth(), vp.bottom() + 1, width() - 2 * frameWidth(), m_footer->height());
-}
+void TListGrid::setFooterVisible(bool on) { m_footer->setVisible(on); }
 
 // ---- the screen ----
 
@@ -233,7 +231,10 @@ TfrmZZS020::TfrmZZS020(QWidget *parent) : TfrmZZS010(parent)
     gl->setContentsMargins(0, 0, 0, 0);
     rgrGrid = new TListGrid(panGrid);
     rgrGrid->setObjectName("rgrGrid");
-    gl->addWidget(rgrGrid);
+    gl->setSpacing(0);
+    gl->addWidget(rgrGrid, 1);
+    gl->addWidget(rgrGrid->footer());
+    rgrGrid->footer()->hide();
     cdsQuery = rgrGrid->model();
     cdsQuery->setObjectName("cdsQuery");
     panInfo = new QWidget(splSplitter);
@@ -251,19 +252,18 @@ TfrmZZS020::TfrmZZS020(QWidget *parent) : TfrmZZS010(parent)
         popGrid->popup(rgrGrid->viewport()->mapToGlobal(p));
     });
 
-    auto nav = [this](const char *name, const QString &hint, Qt::ArrowType arrow, void (TfrmZZS020::*slot)()) {
+    auto nav = [this](const char *name, NavigationStep step, void (TfrmZZS020::*slot)()) {
         auto *b = new QToolButton(panButtons);
         b->setObjectName(name);
-        b->setToolTip(hint);
-        b->setArrowType(arrow);
+        SetNavigationGlyph(b, step);
         buttonLayout()->insertWidget(buttonLayout()->indexOf(bbtPrint) >= 0 ? 0 : 0, b);
         connect(b, &QToolButton::clicked, this, slot);
         return b;
     };
-    sbtLast = nav("sbtLast", QStringLiteral("마지막 자료"), Qt::RightArrow, &TfrmZZS020::sbtLastClick);
-    sbtNext = nav("sbtNext", QStringLiteral("다음 자료"), Qt::RightArrow, &TfrmZZS020::sbtNextClick);
-    sbtPrior = nav("sbtPrior", QStringLiteral("앞 자료"), Qt::LeftArrow, &TfrmZZS020::sbtPriorClick);
-    sbtFirst = nav("sbtFirst", QStringLiteral("처음 자료"), Qt::LeftArrow, &TfrmZZS020::sbtFirstClick);
+    sbtLast = nav("sbtLast", NavigationStep::Last, &TfrmZZS020::sbtLastClick);
+    sbtNext = nav("sbtNext", NavigationStep::Next, &TfrmZZS020::sbtNextClick);
+    sbtPrior = nav("sbtPrior", NavigationStep::Prior, &TfrmZZS020::sbtPriorClick);
+    sbtFirst = nav("sbtFirst", NavigationStep::First, &TfrmZZS020::sbtFirstClick);
 
     bbtExcel = addButton("bbtExcel", QStringLiteral("Excel"));
     buttonLayout()->removeWidget(bbtExcel);

@@ -27,6 +27,7 @@ class TListGrid : public QTableView {
     Q_OBJECT
 public:
     explicit TListGrid(QWidget *parent = nullptr);
+    ~TListGrid() override;
     TListModel *model() const { return m_model; }
     TListColumn &addColumn(const QString &field, const QString &title, int width = 80,
                            Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
@@ -39,14 +40,11 @@ public:
     void setCurrentRow(int row);
     QList<int> visibleColumnsInOrder() const; // logical indexes, as shown from left to right
 
-    // The footer line: one cell per column.
+    // The footer line: one cell per column, a widget of its own that the screen places below the grid.
     QWidget *footer() const { return m_footer; }
     void setFooter(int column, const QString &text);
     QString footerText(int column) const { return m_footerTexts.value(column); }
     void setFooterVisible(bool on);
-
-protected:
-    void resizeEvent(QResizeEvent *event) override;
 
 private:
     friend class TListFooter;

@@ -239,9 +239,13 @@ int TfrmZZH020::currentRow() const { return rgrGrid->currentIndex().isValid() ? 
 
 QString TfrmZZH020::statusPanelText(int panel) const
 {
-    if (panel == 0)
-        return dialogId();
-    return panel == 1 ? m_panels[1]->text() : QString();
+    return panel == 0 || panel == 1 ? m_panels[panel]->text() : QString();
+}
+
+void TfrmZZH020::showEvent(QShowEvent *event)
+{
+    m_panels[0]->setText(dialogId());   // the concrete dialog names itself after construction
+    TfrmZZH010::showEvent(event);
 }
 
 void TfrmZZH020::SetStatusMessage(const QString &text) { m_panels[1]->setText(text); }

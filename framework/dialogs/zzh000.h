@@ -109,6 +109,7 @@ public:
 
 protected:
     void SetStatusMessage(const QString &text) override;
+    void showEvent(QShowEvent *event) override;   // the first panel shows the dialog's ID
     void Search() override;
     void OKAction() override;
     void Activated() override;

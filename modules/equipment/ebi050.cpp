@@ -23,7 +23,11 @@ TfrmEBI050::TfrmEBI050(QWidget *parent, const QString &printerPort)
     edtSeason = conditions()->addEdit("edtSeason", "*시즌", {}, 2);
     edtSeason->setMaximumWidth(60);
     bbtSeason = conditions()->addLookupButton(edtSeason, "bbtSeason");
-    wlbSeason = conditions()->addLabel("wlbSeason", QString());
+    wlbSeason = new TLabel;   // the season's name, right beside its field
+    wlbSeason->setObjectName("wlbSeason");
+    wlbSeason->setFrameShape(QFrame::StyledPanel);
+    wlbSeason->setMinimumWidth(120);
+    conditions()->addBeside(edtSeason, wlbSeason);
     cboArea = conditions()->addCodeCombo("cboArea", "*지역구분", "E0017");
     m_season = new TSeasonField(edtSeason, bbtSeason, wlbSeason, cboArea);
 

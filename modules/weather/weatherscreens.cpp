@@ -189,11 +189,11 @@ void TfrmEASPlaceReport::addPlace()
     bbtObsePlace->setObjectName("bbtObsePlace");
     bbtObsePlace->setText(QStringLiteral("…"));
     bbtObsePlace->setFocusPolicy(Qt::NoFocus);
-    addCondition(bbtObsePlace, QString(), 24);
+    addBeside(edtObsePlace, bbtObsePlace);
     wlbObsePlace = new QLabel(panSearch);
     wlbObsePlace->setObjectName("wlbObsePlace");
     wlbObsePlace->setMinimumWidth(110);
-    addCondition(wlbObsePlace, QString(), 110);
+    addBeside(edtObsePlace, wlbObsePlace);
     place = new TObsePlaceField(edtObsePlace, bbtObsePlace, wlbObsePlace, bbtClose);
     connect(place, &TObsePlaceField::chosen, this, [this] { bbtSearchClick(); });
 }

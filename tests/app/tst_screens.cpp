@@ -8,9 +8,83 @@
 #include "framework/screenregistry.h"
 #include "support/messagerecorder.h"
 #include "support/testdatabase.h"
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
 #include <QApplication>
+#include <QComboBox>
 #include <QDate>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QtTest>
+
+namespace {
+bool isControl(const QWidget *w)
+{
+    return qobject_cast<const QLineEdit *>(w) || qobject_cast<const QComboBox *>(w)
+           || qobject_cast<const QAbstractSpinBox *>(w) || qobject_cast<const QAbstractButton *>(w)
+           || qobject_cast<const QAbstractItemView *>(w) || qobject_cast<const QTextEdit *>(w)
+           || qobject_cast<const QPlainTextEdit *>(w);
+}
+
+// Part of a control (the edit of a combo, a grid's corner button), not a control of its own.
+bool insideControl(const QWidget *w, const QWidget *top)
+{
+    for (const QWidget *p = w->parentWidget(); p && p != top; p = p->parentWidget())
+        if (isControl(p))
+            return true;
+    return false;
+}
+
+// Where a widget is seen in the screen: its rectangle clipped by every parent's.
+QRect seen(const QWidget *w, const QWidget *top)
+{
+    QRect r(w->mapTo(top, QPoint(0, 0)), w->size());
+    for (const QWidget *p = w->parentWidget(); p && p != top; p = p->parentWidget())
+        r &= QRect(p->mapTo(top, QPoint(0, 0)), p->size());
+    return r & top->rect();
+}
+
+// The part of a label its text takes.
+QRect textArea(const QLabel *l, const QWidget *top)
+{
+    const QRect r = seen(l, top);
+    const QRect inner = l->contentsRect();
+    const int width = qMin(inner.width(), l->fontMetrics().horizontalAdvance(l->text()));
+    const QPoint origin = l->mapTo(top, inner.topLeft());
+    int x = origin.x();
+    if (l->alignment() & Qt::AlignRight)
+        x += inner.width() - width;
+    else if (l->alignment() & Qt::AlignHCenter)
+        x += (inner.width() - width) / 2;
+    return QRect(x, origin.y(), width, inner.height()) & r;
+}
+
+// "label ↔ control" for every caption drawn over a control.
+QStringList overlaps(QWidget *screen)
+{
+    QStringList out;
+    const QList<QWidget *> all = screen->findChildren<QWidget *>();
+    for (QWidget *w : all) {
+        auto *label = qobject_cast<QLabel *>(w);
+        if (!label || !label->isVisible() || label->text().trimmed().isEmpty() || insideControl(label, screen))
+            continue;
+        const QRect text = textArea(label, screen);
+        if (text.isEmpty())
+            continue;
+        for (QWidget *c : all) {
+            if (!isControl(c) || !c->isVisible() || insideControl(c, screen) || c->isAncestorOf(label))
+                continue;
+            const QRect both = text & seen(c, screen);
+            if (both.width() > 2 && both.height() > 2)
+                out << label->text() + " ↔ " + c->objectName();
+        }
+    }
+    return out;
+}
+} // namespace
 
 class TestAllScreens : public QObject {
     Q_OBJECT
@@ -37,6 +111,37 @@ private slots:
             }
         }
         QVERIFY(records >= 5);
+    }
+
+    // No caption is drawn over a control, at the smallest main window and at a larger one.
+    void noLabelCoversAControl_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("1024x768") << QSize(1024, 768 - 60);   // less the menu bar and the tabs
+        QTest::newRow("1280x1024") << QSize(1280, 1024 - 60);
+    }
+    void noLabelCoversAControl()
+    {
+        QFETCH(QSize, size);
+        testing::TestDatabase t(db::Backend::SQLite);
+        QVERIFY(t.ok());
+        QString error;
+        QVERIFY2(db::loadDemoData(*t.database(), QDate::currentDate(), &error), qPrintable(error));
+        DM()->attach(t.database());
+        testing::MessageRecorder messages;
+        QStringList faults;
+        for (const QString &id : ScreenRegistry::programIds()) {
+            if (!ScreenRegistry::instance().has(id))
+                continue;
+            std::unique_ptr<QWidget> w(ScreenRegistry::instance().create(id));
+            w->setMinimumSize(1, 1);   // the page of a maximised main window has this size, whatever the screen asks
+            w->resize(size);
+            w->show();
+            QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+            for (const QString &o : overlaps(w.get()))
+                faults << id + ": " + o;
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
     }
 };
 

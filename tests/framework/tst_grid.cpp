@@ -467,6 +467,11 @@ private slots:
         connect(scr->sbtJoinDate, &QToolButton::clicked, this, [&] { ++lookups; });
         connect(scr->bbtNote, &QPushButton::clicked, this, [&] { ++notes; });
         QCOMPARE(scr->edtCond->palette().color(QPalette::Base), QColor(255, 255, 204));
+        // in search mode the data area is disabled and looks it: not a white field to type in
+        QVERIFY(!scr->edtNote->isEnabled());
+        const QColor disabled = scr->edtNote->palette().color(QPalette::Disabled, QPalette::Base);
+        QCOMPARE(disabled, QApplication::palette().color(QPalette::Disabled, QPalette::Window));
+        QVERIFY(disabled != QColor(Qt::white));
         s->bbtSearchClick();
         QVERIFY(scr->edtCond->palette().color(QPalette::Base) != QColor(255, 255, 204));
 

@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QToolButton>
 #include <QtTest>
 
 using testing::Cell;
@@ -76,6 +77,16 @@ private slots:
         QCOMPARE(s.cdsQuery->rowCount(), 0);
         s.sbtLastClick();
         QCOMPARE(s.rgrGrid->currentRow(), -1);
+
+        // the four navigation glyphs can be told apart, and each names its step
+        QList<QImage> glyphs;
+        for (QToolButton *b : {s.sbtFirst, s.sbtPrior, s.sbtNext, s.sbtLast}) {
+            glyphs << b->icon().pixmap(16, 16).toImage();
+            QVERIFY(!b->toolTip().isEmpty());
+        }
+        for (int i = 0; i < glyphs.size(); ++i)
+            for (int j = i + 1; j < glyphs.size(); ++j)
+                QVERIFY2(glyphs[i] != glyphs[j], qPrintable(QString("%1 and %2 look alike").arg(i).arg(j)));
     }
 
     void cancelThenExcel()

@@ -10,6 +10,7 @@
 #include "framework/dialogs/zzh000.h"
 #include <QApplication>
 #include <QProcess>
+#include <QHeaderView>
 #include <QRegularExpression>
 #include <QTableView>
 #include <QTimer>
@@ -83,6 +84,40 @@ QPageLayout::Orientation orientation()
     return layout->qrpReport.orientation();
 }
 
+// The grand total as the clerk sees it: the screen shown at the counter's size, the footer line a
+// visible strip below the grid and inside the window, with the caption under the first column and the
+// count under the last drawn in it (dark pixels in both cells).
+void verifyTotalShown(TfrmEZS000 &s, const QString &caption, const QString &count)
+{
+    QCOMPARE(s.rgrGrid->footerText(0), caption);
+    QCOMPARE(s.rgrGrid->footerText(s.rgrGrid->columnCount() - 1), count);
+    s.resize(1024, 700);
+    s.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&s));
+    QWidget *footer = s.rgrGrid->footer();
+    QVERIFY(footer->isVisible());
+    const QRect shown(footer->mapTo(&s, QPoint(0, 0)), footer->size());
+    const QRect grid(s.rgrGrid->mapTo(&s, QPoint(0, 0)), s.rgrGrid->size());
+    QVERIFY2(s.rect().contains(shown), qPrintable(QString("footer at %1,%2 %3x%4").arg(shown.x()).arg(shown.y())
+                                                     .arg(shown.width()).arg(shown.height())));
+    QVERIFY(!shown.intersects(grid));
+    QVERIFY(shown.top() >= grid.bottom());
+    QVERIFY(footer->height() >= footer->fontMetrics().height());
+    const QImage image = footer->grab().toImage();
+    auto inked = [&](int column) {
+        QHeaderView *h = s.rgrGrid->horizontalHeader();
+        const int left = h->sectionViewportPosition(column) + s.rgrGrid->frameWidth();
+        int dark = 0;
+        for (int x = left + 4; x < left + h->sectionSize(column) - 4 && x < image.width(); ++x)
+            for (int y = 3; y < image.height() - 3; ++y)
+                dark += qGray(image.pixel(x, y)) < 100;
+        return dark;
+    };
+    QVERIFY(inked(0) > 10);
+    QVERIFY(inked(s.rgrGrid->columnCount() - 1) > 3);
+    s.hide();
+}
+
 QStringList gridRows(TfrmEZS000 &s)
 {
     QStringList rows;
@@ -134,8 +169,7 @@ private slots:
         // Subtotals in yellow, detail rows plain.
         QCOMPARE(s.cdsQuery->data(s.cdsQuery->index(2, 0), Qt::BackgroundRole).value<QColor>(), QColor(Qt::yellow));
         QVERIFY(!s.cdsQuery->data(s.cdsQuery->index(0, 0), Qt::BackgroundRole).isValid());
-        QCOMPARE(s.rgrGrid->footerText(0), QString("총    계"));
-        QCOMPARE(s.rgrGrid->footerText(2), QString("4"));
+        verifyTotalShown(s, "총    계", "4");
         QVERIFY(messages.texts().isEmpty());
 
         std::unique_ptr<TfrmZZP010> layout(s.layout());
@@ -221,7 +255,7 @@ private slots:
         messages.clear();
         s.bbtSearchClick();
         QCOMPARE(s.cdsQuery->rowCount(), 6);
-        QCOMPARE(s.rgrGrid->footerText(2), QString("5"));
+        verifyTotalShown(s, "총    계", "5");
         QCOMPARE(s.lines().value(0), QString("*대여일자: [전체]  ∼  [전체]   *지역구분: 메인"));
     }
 
@@ -233,6 +267,11 @@ private slots:
         testing::MessageRecorder messages;
         Exposed<TfrmEBS060> s;
         QCOMPARE(s.rgrGrid->columnCount(), 14);
+        // no heading is cut ("연일대여 시작일자" among them): every column is as wide as its title
+        for (int c = 0; c < s.rgrGrid->columnCount(); ++c)
+            QVERIFY2(s.rgrGrid->columnWidth(c) > s.rgrGrid->horizontalHeader()->fontMetrics()
+                                                     .horizontalAdvance(s.rgrGrid->column(c).title),
+                     qPrintable(s.rgrGrid->column(c).title));
         s.dtpDate->setDateText("20261209");
         QVERIFY(s.cboArea->setCode("1"));
         QCOMPARE(s.cboRentStat->currentText(), QString("[전체]"));
@@ -337,8 +376,7 @@ private slots:
         s.bbtSearchClick();
         QVERIFY(messages.texts().isEmpty());
         QCOMPARE(gridRows(s), QStringList({"일일보관|스키|2", "|소계|2", "시즌보관|보드|1", "시즌보관|스키|1", "|소계|2"}));
-        QCOMPARE(s.rgrGrid->footerText(0), QString("총  계"));
-        QCOMPARE(s.rgrGrid->footerText(2), QString("4"));
+        verifyTotalShown(s, "총  계", "4");
 
         // the exported file holds the caption, the column titles and the rows as the grid shows them
         QTemporaryDir dir;
@@ -387,8 +425,7 @@ private slots:
         s.bbtSearchClick();
         QVERIFY(messages.texts().isEmpty());
         QCOMPARE(gridRows(s), QStringList({"서울 강남구|스키|2", "|소계|2", "강원 평창군|보드|1", "|소계|1"}));
-        QCOMPARE(s.rgrGrid->footerText(0), QString("총  계"));
-        QCOMPARE(s.rgrGrid->footerText(2), QString("3"));
+        verifyTotalShown(s, "총  계", "3");
         QCOMPARE(s.cdsQuery->data(s.cdsQuery->index(1, 1), Qt::BackgroundRole).value<QColor>(), QColor(Qt::yellow));
         QCOMPARE(s.lines(), QStringList({"*시즌: 2026/2027 시즌   지역구분: 메인", "입고일자: [전체]  ∼  [전체]"}));
     }
