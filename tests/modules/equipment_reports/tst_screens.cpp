@@ -457,6 +457,11 @@ private slots:
         QCOMPARE(s.edtSeason->text(), QString("26"));
         QCOMPARE(s.wlbSeason->text(), QString("2026/2027 시즌"));
         QCOMPARE(s.focusWidget(), static_cast<QWidget *>(s.cboArea));
+        // the name stands right after the field and its button, on the same line
+        const QRect field(s.edtSeason->mapTo(&s, QPoint(0, 0)), s.edtSeason->size());
+        const QRect name(s.wlbSeason->mapTo(&s, QPoint(0, 0)), s.wlbSeason->size());
+        QVERIFY(name.left() > field.right() && name.left() - field.right() < 50);
+        QVERIFY(qAbs(name.center().y() - field.center().y()) < 4);
     }
 };
 

@@ -310,6 +310,10 @@ private slots:
         OPEN_COUNTER("/dev/sports-no-printer");
         QVERIFY(QTest::qWaitForWindowActive(&s));
         search(s);
+        // the season's name stands right beside its field and button
+        const QRect field(s.edtSeason->mapTo(&s, QPoint(0, 0)), s.edtSeason->size());
+        const QRect name(s.wlbSeason->mapTo(&s, QPoint(0, 0)), s.wlbSeason->size());
+        QVERIFY(name.left() > field.right() && name.left() - field.right() < 50);
         // walking through a stored item's fields changes nothing
         s.wmeKeepInDate->setFocus();
         s.edtKeepMemberNo->setFocus();
