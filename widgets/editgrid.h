@@ -5,6 +5,7 @@
 //   grid->addColumn("회원명", TEditColumn::Text, 100).bytes(20);
 //   grid->addColumn("구분", TEditColumn::Text, 60).pickList("E0011");    // holds codes, shows labels
 //   grid->addColumn("금액", TEditColumn::Number, 80).summed();           // footer: sum as "#,##0"
+//   grid->addColumn("요금", TEditColumn::Number, 80).thousands();        // shown "#,##0", digits kept
 //   grid->addColumn("RowID", TEditColumn::Number, 40).hidden().readOnly();
 //   layout->addWidget(grid); layout->addWidget(grid->footer());           // the footer line below it
 //
