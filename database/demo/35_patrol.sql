@@ -105,3 +105,10 @@ SELECT FN_ADD_DAYS('{TODAY}', -A.N),
                  WHERE D.N < 730
                    AND (K.K = 1 OR (K.K = 2 AND MOD(D.N, 2) = 0) OR (K.K = 3 AND MOD(D.N, 5) = 0))
                    AND (D.N = 0 OR SUBSTR(FN_ADD_DAYS('{TODAY}', -D.N), 5, 2) IN ('12', '01', '02', '03'))) B) A;
+
+-- One accident on a day before the calendar begins: the weekday tables leave it out of their rows and
+-- columns while it still counts in the period's total.
+INSERT INTO EE010MS (TROB_DATE, TROB_NO, PEAK_GUBUN, IN_NAME, TROB_TIME, TROB_TIME_GUBUN, TP_COURSE_GUBUN, IN_SEX, IN_AGE,
+                     IN_ID_NO, IN_TEL_NO, IN_STAT_GUBUN, IN_CAUSE_GUBUN, ME_SPOT_TIME, ME_NAME, ME_TEL_NO, U_EMP_NO, U_IP)
+VALUES (FN_ADD_DAYS('{TODAY}', -1100), 1, 'P1', '달력밖', '1110', '1', 'C01', '1', '41', '8502021234567', '010-5555-0000',
+        '02', '01', '1118', '정순찰', '033-330-7110', 'PATROL', '127.0.0.1');

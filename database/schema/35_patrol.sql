@@ -100,3 +100,10 @@ CREATE TABLE EE010NO (
   LAST_NO   INTEGER NOT NULL,
   PRIMARY KEY (TROB_DATE)
 );
+
+-- the calendar of the resort's systems: one row per day with its weekday (1 Sunday, 2 Monday … 7 Saturday)
+CREATE TABLE ZX020MS (
+  CALN_DATE VARCHAR(8) NOT NULL,
+  YOIL_CODE VARCHAR(1) NOT NULL,
+  PRIMARY KEY (CALN_DATE)
+);

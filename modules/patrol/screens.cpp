@@ -3,6 +3,7 @@
 #include "eei020.h"
 #include "eei021.h"
 #include "ees010.h"
+#include "statistics.h"
 
 void RegisterPatrolScreens()
 {
@@ -11,4 +12,12 @@ void RegisterPatrolScreens()
     r.add("EEI010", [] { return new TfrmEEI020; });
     r.add("EEI021", [] { return new TfrmEEI021; });
     r.add("EES010", [] { return new TfrmEES010; });
+    r.add("EES030", [] { return new TfrmEES030; });
+    r.add("EES040", [] { return new TfrmEES040; });
+    r.add("EES140", [] { return new TfrmEES140; });
+    r.add("EES050", [] { return new TfrmEES050; });
+    r.add("EES060", [] { return new TfrmEES060; });
+    r.add("EES070", [] { return new TfrmEES070; });
+    r.add("EES080", [] { return new TfrmEES080; });
+    r.add("EES090", [] { return new TfrmEES090; });
 }

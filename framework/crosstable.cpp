@@ -1,0 +1,254 @@
+#include "framework/crosstable.h"
+#include "database/query.h"
+#include "widgets/inputs.h"
+
+namespace crosstab {
+
+namespace {
+const QString kPeriod = QStringLiteral("T.TROB_DATE BETWEEN NVL(CAST(:TROB_DATE_FROM AS VARCHAR(8)),'00000000') "
+                                       "AND NVL(CAST(:TROB_DATE_TO AS VARCHAR(8)),'99999999')");
+
+QString rowKey(Rows rows) { return rows == Rows::Hour ? QStringLiteral("SUBSTR(T.TROB_TIME, 1, 2)") : QStringLiteral("T.IN_STAT_GUBUN"); }
+QString codeParam(Rows rows) { return rows == Rows::Hour ? QStringLiteral("GC_TROB_TIME_CODE") : QStringLiteral("GC_IN_STAT_GUBUN"); }
+QString codeGroup(Rows rows) { return rows == Rows::Hour ? QStringLiteral("E0052") : QStringLiteral("E0036"); }
+QString accidents(Columns columns)
+{
+    return columns == Columns::Weekday ? QStringLiteral("EE010MS T JOIN ZX020MS C ON C.CALN_DATE = T.TROB_DATE")
+                                       : QStringLiteral("EE010MS T");
+}
+
+// "pp.pp" of count in total, rounded half up, at least two digits before the point.
+QString percent(qlonglong count, qlonglong total)
+{
+    const qlonglong hundredths = total == 0 ? 0 : (count * 10000 + total / 2) / total;
+    return QStringLiteral("%1.%2").arg(hundredths / 100, 2, 10, QLatin1Char('0')).arg(hundredths % 100, 2, 10, QLatin1Char('0'));
+}
+
+// The same in SQL, in whole numbers so both back ends write it alike.
+QString percentSql(const QString &count, const QString &total)
+{
+    const QString h = QStringLiteral("(CASE WHEN %2 = 0 THEN 0 ELSE (%1 * 10000 + %2 / 2) / %2 END)").arg(count, total);
+    return QStringLiteral("CASE WHEN %1 < 1000 THEN '0' ELSE '' END || CAST(%1 / 100 AS VARCHAR(6)) || '.' || "
+                          "LPAD(CAST(MOD(%1, 100) AS VARCHAR(2)), 2, '0')")
+        .arg(h);
+}
+} // namespace
+
+QVector<Bucket> buckets(Columns columns)
+{
+    QVector<Bucket> out;
+    switch (columns) {
+    case Columns::Weekday: {
+        static const char *days[] = {"월", "화", "수", "목", "금", "토", "일"};
+        for (int i = 0; i < 7; ++i)   // Monday first; the calendar numbers Sunday 1
+            out.append({QStringLiteral("YOIL_CODE%1").arg(i + 1), QString::fromUtf8(days[i]),
+                        QStringLiteral("C.YOIL_CODE = '%1'").arg((i + 1) % 7 + 1)});
+        break;
+    }
+    case Columns::Month:
+        for (int i = 0; i < 12; ++i) {   // the season's order: December first
+            const int month = i == 0 ? 12 : i;
+            out.append({QStringLiteral("MONTH_CODE%1").arg(month), QStringLiteral("%1월").arg(month),
+                        QStringLiteral("SUBSTR(T.TROB_DATE, 5, 2) = '%1'").arg(month, 2, 10, QLatin1Char('0'))});
+        }
+        break;
+    case Columns::Sex:
+        out.append({"MAN", QStringLiteral("남(男)"), "T.IN_SEX = '1'"});
+        out.append({"WOMAN", QStringLiteral("여(女)"), "T.IN_SEX = '2'"});
+        break;
+    case Columns::Age: {
+        // the age as three digits, its first two: 00 to 05 the decades, 06 to 15 sixty and over
+        const QString band = QStringLiteral("SUBSTR(TO_CHAR(TO_NUMBER(T.IN_AGE), 'FM009'), 1, 2)");
+        static const char *titles[] = {"9세이하", "10∼19세", "20∼29세", "30∼39세", "40∼49세", "50∼59세"};
+        for (int i = 0; i < 6; ++i)
+            out.append({QStringLiteral("AGE_%1").arg(i * 10, 2, 10, QLatin1Char('0')), QString::fromUtf8(titles[i]),
+                        QStringLiteral("%1 = '0%2'").arg(band).arg(i)});
+        out.append({"AGE_60", QStringLiteral("60세이상"), band + QStringLiteral(" BETWEEN '06' AND '15'")});
+        break;
+    }
+    }
+    return out;
+}
+
+QString rowLabelField(Rows rows) { return rows == Rows::Hour ? QStringLiteral("TROB_TIME_NAME") : QStringLiteral("IN_STAT_GUBUN_NAME"); }
+
+QString sumField(const Description &d)
+{
+    return d.rows == Rows::Injury && d.columns == Columns::Weekday ? QStringLiteral("STAT_SUM_COUNT") : QStringLiteral("TIME_SUM_COUNT");
+}
+
+reportsql::Statement table(const Description &d, const QString &from, const QString &to)
+{
+    QStringList counts, picks;
+    for (const Bucket &b : buckets(d.columns)) {
+        counts << QStringLiteral("SUM(CASE WHEN %1 THEN 1 ELSE 0 END) AS %2").arg(b.condition, b.field);
+        picks << QStringLiteral("NVL(S.%1, 0) AS %1").arg(b.field);
+    }
+    const QString rowCount = QStringLiteral("NVL(S.ROW_COUNT, 0)");
+    reportsql::Statement s;
+    s.sql = QStringLiteral("SELECT R.DETAIL_NAME AS %1, %2, ")
+                .arg(rowLabelField(d.rows), picks.join(QStringLiteral(", ")))
+          + QStringLiteral("CAST(%1 AS VARCHAR(10)) || ' (' || %2 || ' %)' AS %3 ")
+                .arg(rowCount, percentSql(rowCount, QStringLiteral("A.TOTAL")), sumField(d))
+          + QStringLiteral("  FROM (SELECT DETAIL, DETAIL_NAME FROM ZX010MS WHERE HEAD = :%1 AND TRIM(DETAIL) <> '') R ")
+                .arg(codeParam(d.rows))
+          + QStringLiteral("  LEFT JOIN (SELECT %1 AS ROW_KEY, %2, COUNT(T.TROB_NO) AS ROW_COUNT FROM %3 WHERE %4 GROUP BY %1) S "
+                           "    ON S.ROW_KEY = R.DETAIL ")
+                .arg(rowKey(d.rows), counts.join(QStringLiteral(", ")), accidents(d.columns), kPeriod)
+          + QStringLiteral(" CROSS JOIN (SELECT COUNT(T.TROB_NO) AS TOTAL FROM EE010MS T WHERE %1) A ").arg(kPeriod)
+          + (d.rows == Rows::Hour ? QStringLiteral(" ORDER BY R.DETAIL_NAME") : QStringLiteral(" ORDER BY R.DETAIL"));
+    s.binds = {{QStringLiteral("TROB_DATE_FROM"), from}, {QStringLiteral("TROB_DATE_TO"), to},
+               {codeParam(d.rows), codeGroup(d.rows)}};
+    return s;
+}
+
+reportsql::Statement footer(const Description &d, const QString &from, const QString &to)
+{
+    QStringList counts;
+    for (const Bucket &b : buckets(d.columns))
+        counts << QStringLiteral("SUM(CASE WHEN %1 THEN 1 ELSE 0 END) AS %2").arg(b.condition, b.field);
+    reportsql::Statement s;
+    s.sql = QStringLiteral("SELECT %1, COUNT(T.TROB_NO) AS TOTAL FROM %2 WHERE %3")
+                .arg(counts.join(QStringLiteral(", ")), accidents(d.columns), kPeriod);
+    s.binds = {{QStringLiteral("TROB_DATE_FROM"), from}, {QStringLiteral("TROB_DATE_TO"), to}};
+    return s;
+}
+
+QString share(qlonglong count, qlonglong total)
+{
+    return QString::number(count) + QLatin1Char('(') + percent(count, total) + QStringLiteral("%)");
+}
+
+QString totalShare(qlonglong total)
+{
+    return total == 0 ? QStringLiteral("0( 00.00 %)") : QString::number(total) + QStringLiteral("(100.00%)");
+}
+
+} // namespace crosstab
+
+namespace {
+
+TReportDefinition withColumns(TReportDefinition report, const crosstab::Description &d)
+{
+    const QString heading = !d.rowHeading.isEmpty() ? d.rowHeading
+                            : d.rows == crosstab::Rows::Hour ? QStringLiteral("시간대") : QStringLiteral("부상상태");
+    static QList<QByteArray> texts;   // TReportColumn holds UTF-8 pointers: the texts live as long as the program
+    auto keep = [](const QString &s) {
+        texts.append(s.toUtf8());
+        return texts.last().constData();
+    };
+    report.columns.clear();
+    report.columns.append({keep(crosstab::rowLabelField(d.rows)), keep(heading), 110});
+    const QVector<crosstab::Bucket> buckets = crosstab::buckets(d.columns);
+    const int width = buckets.size() > 7 ? 64 : 70;
+    for (const crosstab::Bucket &b : buckets)
+        report.columns.append({keep(b.field), keep(b.title), width, true});
+    report.columns.append({keep(crosstab::sumField(d)), keep(QStringLiteral("계 (%)")), 120, true});
+    return report;
+}
+
+// The printed cross-table: its columns, one total label per column under them, and the picture after.
+class TfrmCrossLayout : public TfrmReportLayout {
+public:
+    TfrmCrossLayout(const QString &programId, const QString &title, const QVector<TReportColumn> &columns,
+                    QStringList totals, QImage picture)
+        : TfrmReportLayout(programId, title, columns, false), m_totals(std::move(totals)), m_picture(std::move(picture))
+    {
+    }
+
+protected:
+    void design() override
+    {
+        TfrmReportLayout::design();
+        for (int i = 0; i < m_totals.size(); ++i)
+            addSummaryText(m_totals[i], i, 1, i == 0 ? Qt::AlignCenter : Qt::AlignRight | Qt::AlignVCenter);
+        if (!m_picture.isNull()) {
+            qrbSummary.setHeight(8 + 110);
+            qrbSummary.addPicture({0, 10, columnLeft(int(m_totals.size()) - 1) + 30, 105}, m_picture);
+        }
+    }
+
+private:
+    QStringList m_totals;
+    QImage m_picture;
+};
+
+} // namespace
+
+TfrmCrossTable::TfrmCrossTable(const TReportDefinition &report, const crosstab::Description &description, QWidget *parent)
+    : TfrmReportList(withColumns(report, description), parent), m_description(description),
+      m_buckets(crosstab::buckets(description.columns))
+{
+    wmeDateFrom = addOptionalDate("wmeDateFrom", QStringLiteral("사고일자"));
+    wmeDateTo = addOptionalDate("wmeDateTo", QStringLiteral("∼"));
+    const int buckets = int(m_buckets.size());
+    cdsQuery->rowBackground = [this, buckets](int row) {
+        for (int c = 1; c <= buckets; ++c)
+            if (cdsQuery->text(row, c).toLongLong() > 0)
+                return QColor(Qt::yellow);
+        return QColor();
+    };
+}
+
+bool TfrmCrossTable::validate() { return checkDates(wmeDateFrom, wmeDateTo, QStringLiteral("사고일자")); }
+
+reportsql::Statement TfrmCrossTable::statement()
+{
+    return crosstab::table(m_description, wmeDateFrom->text(), wmeDateTo->text());
+}
+
+QStringList TfrmCrossTable::conditionLines()
+{
+    auto shown = [](TEdit *e, const char *empty) { return e->text().isEmpty() ? QString::fromUtf8(empty) : e->text(); };
+    return {QStringLiteral("사고일자: ") + shown(wmeDateFrom, "[처음]") + QStringLiteral("  ∼  ") + shown(wmeDateTo, "[끝]")};
+}
+
+void TfrmCrossTable::afterSearch()
+{
+    crosstab::footer(m_description, wmeDateFrom->text(), wmeDateTo->text()).applyTo(*qryFooter);
+    m_columnTotals.fill(0, m_buckets.size());
+    m_total = 0;
+    if (qryFooter->open() && qryFooter->next()) {
+        for (int i = 0; i < m_buckets.size(); ++i)
+            m_columnTotals[i] = qryFooter->value(i).toLongLong();
+        m_total = qryFooter->value(int(m_buckets.size())).toLongLong();
+    }
+    qryFooter->close();
+    m_footerTexts = {QStringLiteral("계 (%)")};
+    for (qlonglong c : std::as_const(m_columnTotals))
+        m_footerTexts << crosstab::share(c, m_total);
+    m_footerTexts << crosstab::totalShare(m_total);
+    for (int i = 0; i < m_footerTexts.size(); ++i)
+        rgrGrid->setFooter(i, m_footerTexts[i]);
+    figuresShown();
+}
+
+QStringList TfrmCrossTable::rowLabels() const
+{
+    QStringList out;
+    for (int r = 0; r < cdsQuery->rowCount(); ++r)
+        out << cdsQuery->text(r, 0);
+    return out;
+}
+
+QVector<QVector<qlonglong>> TfrmCrossTable::counts() const
+{
+    QVector<QVector<qlonglong>> out;
+    for (int r = 0; r < cdsQuery->rowCount(); ++r) {
+        QVector<qlonglong> row;
+        for (int c = 1; c <= m_buckets.size(); ++c)
+            row << cdsQuery->text(r, c).toLongLong();
+        out << row;
+    }
+    return out;
+}
+
+TfrmZZP010 *TfrmCrossTable::createLayout()
+{
+    QString programId = m_report.programId;
+    programId.replace(2, 1, QLatin1Char('P'));
+    QStringList totals = m_footerTexts;
+    if (!totals.isEmpty())
+        totals[0] = QStringLiteral("계( %)");
+    return new TfrmCrossLayout(programId, m_report.layoutTitle, m_report.columns, totals, printedPicture());
+}
