@@ -141,6 +141,7 @@ protected:
     void save() override;
     void cancel() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;   // first shown: the focus on the first condition
     bool isBlankRow(int row) const;
     bool checkCurrentRow();   // the field checks and validateRow, unless the row is a stored one nobody changed
     bool checkFields();       // required fields of the table in their order, dates checked as dates
@@ -169,6 +170,7 @@ private:
     bool m_filling = false;
     bool m_newRowPending = false;
     bool m_rowLeaveChecks = false;
+    bool m_shownOnce = false;
     TStatusButtons *m_statusButtons = nullptr;
     int m_statusColumn = -1;
 };

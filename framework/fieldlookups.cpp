@@ -62,6 +62,7 @@ void TSeasonField::lookup()
     m_name->setText(name);
     if (m_next)
         m_next->setFocus();
+    emit chosen();
 }
 
 QString TSeasonField::problem()

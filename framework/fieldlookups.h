@@ -31,6 +31,10 @@ public:
     // Shows the problem (ShowInfo) and puts the focus on the field; true when there is none.
     bool check();
 
+signals:
+    // A season taken from the lookup dialog (after the focus moved on).
+    void chosen();
+
 public slots:
     void lookup();
     void showName();

@@ -1,0 +1,66 @@
+#pragma once
+// The competition and badge-test report screens EDS040, EDS050 and EDS060 on the framework's report
+// bases; each prints with its layout EDP040 … EDP060, whose summary counts the lines printed.
+#include "framework/reportscreens.h"
+
+class TMaskEdit;
+
+// A report of this subsystem: its layout ends with "건수:" and the number of lines, and may print
+// group headings over runs of its columns.
+class TfrmContestReport : public TfrmReportList {
+    Q_OBJECT
+public:
+    struct Heading {
+        int first;       // layout column under the heading's left end
+        int span;
+        QString title;
+    };
+    TfrmContestReport(const TReportDefinition &report, QWidget *parent);
+
+protected:
+    TfrmZZP010 *createLayout() override;
+    QVector<Heading> m_headings;
+};
+
+// EDS040: the competitions of a day.
+class TfrmEDS040 : public TfrmContestReport {
+    Q_OBJECT
+public:
+    explicit TfrmEDS040(QWidget *parent = nullptr);
+    TDateEdit *dtpDate;
+protected:
+    reportsql::Statement statement() override;
+    QStringList conditionLines() override;
+};
+
+// EDS050: the applicants of a season, by receipt number, name or application date.
+class TfrmEDS050 : public TfrmContestReport {
+    Q_OBJECT
+public:
+    explicit TfrmEDS050(QWidget *parent = nullptr);
+    TCodeCombo *cboCondition;
+    TEdit *edtRecvNoFrom, *edtRecvNoTo, *edtEntryNameKor;
+    TMaskEdit *wmeApplyDateFrom, *wmeApplyDateTo;
+    QHash<QString, QLabel *> detailLabels;   // the current applicant's other fields, by field name
+    void showDetail(int row);
+protected:
+    bool validate() override { return checkSeason(); }
+    reportsql::Statement statement() override;
+    QStringList conditionLines() override;
+private:
+    void showConditionPage();
+};
+
+// EDS060: the judging results of a season and examination day: each judge's sum, the total and the
+// average of the three judges.
+class TfrmEDS060 : public TfrmContestReport {
+    Q_OBJECT
+public:
+    explicit TfrmEDS060(QWidget *parent = nullptr);
+    TDateEdit *dtpDate;
+    TEdit *edtRecvNoFrom, *edtRecvNoTo;
+protected:
+    bool validate() override { return checkSeason(); }
+    reportsql::Statement statement() override;
+    QStringList conditionLines() override;
+};
