@@ -13,7 +13,11 @@
 #include "refdata/codes.h"
 #include "support/messagerecorder.h"
 #include "support/testdatabase.h"
+#include "report/preview.h"
 #include <QApplication>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 using namespace db;
@@ -57,6 +61,26 @@ public:
 QString column(TListGrid *grid, int row, const QString &field)
 {
     return grid->model()->text(row, field);
+}
+
+// Previews the last search and returns the text of its pages (saved as a PDF in dir).
+QString previewText(TfrmEZS000 &s, const QTemporaryDir &dir)
+{
+    const QString pdf = dir.filePath(s.objectName() + QStringLiteral(".pdf"));
+    bool previewed = false;
+    QTimer::singleShot(0, [&] {
+        if (auto *w = qobject_cast<report::TReportPreview *>(QApplication::activeModalWidget())) {
+            previewed = w->savePdf(pdf);
+            w->accept();
+        }
+    });
+    s.bbtPreviewClick();
+    if (!previewed)
+        return QStringLiteral("no preview");
+    QProcess p;
+    p.start("pdftotext", {"-layout", "-enc", "UTF-8", pdf, "-"});
+    p.waitForFinished(30000);
+    return QString::fromUtf8(p.readAllStandardOutput());
 }
 
 } // namespace
@@ -317,6 +341,11 @@ private slots:
         r.edtRecvNoTo->setText("10");
         r.bbtSearchClick();
         QCOMPARE(g->model()->rowCount(), 2);
+        QTemporaryDir dir;
+        const QString text = previewText(r, dir);
+        for (const char *printed : {"뱃지테스트 심사 현황", "EDP060", "심 사 자(A)", "심 사 자(C)", "슈텐턴", "66.7", "건수:"})
+            QVERIFY2(text.contains(QString::fromUtf8(printed)), printed);
+        QVERIFY(text.contains(QRegularExpression("건수:\\s+2\\b")));
         QCOMPARE(r.lines(), QStringList({"*시즌: 2026/2027 시즌", "*심사일자: 2026-12-09", "접수번호: [전체]  ∼  10"}));
     }
 };
