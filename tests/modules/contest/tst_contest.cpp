@@ -3,6 +3,7 @@
 // judging results.
 #include "core/startupvalues.h"
 #include "database/datamodule.h"
+#include "database/schema.h"
 #include "framework/screenregistry.h"
 #include "modules/contest/edi010.h"
 #include "modules/contest/edi020.h"
@@ -198,9 +199,10 @@ private slots:
         QCOMPARE(s->grid()->cell(0, "주민등록번호"), QString("9001012******"));
 
         s->edtMobileNo->setText("010-9999");
+        s->edtHomeTelNo->setText("02-1");
         QCOMPARE(saved(*s), kAsked);
-        QCOMPARE(t->scalar("SELECT ID_NO || '/' || MOBILE_NO FROM ED020MS WHERE RECV_NO = 1"),
-                 QString("9001012345678/010-9999"));
+        QCOMPARE(t->scalar("SELECT ID_NO || '/' || MOBILE_NO || '/' || HOME_TEL_NO FROM ED020MS WHERE RECV_NO = 1"),
+                 QString("9001012345678/010-9999/02-1"));
 
         s->bbtAddClick();
         s->wmeApplyDate->setValue("20260431");
@@ -314,6 +316,35 @@ private slots:
             g->edtExaminer->setText("또");
         QCOMPARE(saved(*s), QStringList({"기존 등록된 자료와 중복됩니다. 다시 입력하십시오."}));
         QCOMPARE(QApplication::focusWidget(), s->edtRecvNo);
+    }
+
+    // The demo database: today's competitions, the season's applicants and today's judging results.
+    void demo_data() { testing::addBackendColumn(); }
+    void demo()
+    {
+        TEST_DB_FETCH(d);
+        QString error;
+        QVERIFY2(db::loadDemoData(*d.database(), QDate::currentDate(), &error), qPrintable(error));
+        DM()->attach(d.database());
+        rec = std::make_unique<testing::MessageRecorder>();
+        auto competitions = openScreen<TfrmEDI010>("EDI010");
+        competitions->bbtSearchClick();
+        QCOMPARE(competitions->grid()->rowCount(), 2);
+        auto applicants = openScreen<TfrmEDI020>("EDI020");
+        applicants->edtSeason->setText("26");
+        applicants->bbtSearchClick();
+        QCOMPARE(applicants->grid()->rowCount(), 8);
+        auto sheets = openScreen<TfrmEDI030>("EDI030");
+        sheets->edtSeason->setText("26");
+        sheets->bbtSearchClick();
+        QCOMPARE(sheets->grid()->rowCount(), 4);
+        TfrmEDS060 results;
+        results.edtSeason->setText("26");
+        results.bbtSearchClick();
+        QCOMPARE(results.rgrGrid->model()->rowCount(), 4);
+        QCOMPARE(column(results.rgrGrid, 0, "TOT_SCORE"), QString("1248"));
+        QCOMPARE(column(results.rgrGrid, 0, "AVG_SCORE"), QString("416"));
+        QCOMPARE(rec->texts(), QStringList());
     }
 
     // EDS060: each judge's sum, the total and the average, against figures worked out by hand.
