@@ -4,6 +4,7 @@
 #include "eei021.h"
 #include "ees010.h"
 #include "statistics.h"
+#include "accidentlists.h"
 
 void RegisterPatrolScreens()
 {
@@ -12,6 +13,8 @@ void RegisterPatrolScreens()
     r.add("EEI010", [] { return new TfrmEEI020; });
     r.add("EEI021", [] { return new TfrmEEI021; });
     r.add("EES010", [] { return new TfrmEES010; });
+    r.add("EES020", [] { return new TfrmEES020; });
+    r.add("EES120", [] { return new TfrmEES120; });
     r.add("EES030", [] { return new TfrmEES030; });
     r.add("EES040", [] { return new TfrmEES040; });
     r.add("EES140", [] { return new TfrmEES140; });

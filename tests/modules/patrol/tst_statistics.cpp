@@ -3,6 +3,7 @@
 // age and month, the calendar's gaps, and the printed table with its chart.
 #include "modules/patrol/screens.h"
 #include "modules/patrol/statistics.h"
+#include "modules/patrol/accidentlists.h"
 #include "database/datamodule.h"
 #include "database/query.h"
 #include "database/schema.h"
@@ -63,6 +64,26 @@ INSERT INTO EE010MS (TROB_DATE, TROB_NO, TROB_TIME, IN_SEX, IN_AGE, IN_STAT_GUBU
 INSERT INTO ZX020MS (CALN_DATE, YOIL_CODE) VALUES ('19981201', '3');
 INSERT INTO ZX020MS (CALN_DATE, YOIL_CODE) VALUES ('19990115', '6');
 )SQL";
+
+// What the preview of a list screen saves as PDF, as text.
+QString previewText(TfrmZZS010 &s, const QString &name)
+{
+    const QString pdf = QDir::temp().filePath(name);
+    bool previewed = false;
+    QTimer::singleShot(0, [&] {
+        if (auto *w = qobject_cast<report::TReportPreview *>(QApplication::activeModalWidget())) {
+            previewed = w->savePdf(pdf);
+            w->accept();
+        }
+    });
+    s.bbtPreviewClick();
+    if (!previewed)
+        return QStringLiteral("no preview");
+    QProcess p;
+    p.start("pdftotext", {"-layout", "-enc", "UTF-8", pdf, "-"});
+    p.waitForFinished(30000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
 } // namespace
 
 class TestStatistics : public QObject {
@@ -201,26 +222,50 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), s->wmeDateFrom);
     }
 
+    // The day's list: the temperature, the secondary transport named from the group it is entered from,
+    // the registration number masked; the area narrows it; the period list starts with the day.
+    void dayAndPeriodLists_data() { testing::addBackendColumn(); }
+    void dayAndPeriodLists()
+    {
+        QFETCH(int, backend);
+        QVERIFY(prepare(backend));
+        const QString today = QDate::currentDate().toString("yyyyMMdd");
+        std::unique_ptr<TfrmEES020> day(qobject_cast<TfrmEES020 *>(ScreenRegistry::instance().create("EES020")));
+        QVERIFY(day);
+        day->show();
+        day->bbtSearchClick();
+        const int todays = t->count("EE010MS", QString("TROB_DATE = '%1'").arg(today));
+        QCOMPARE(day->cdsQuery->rowCount(), todays);
+        QCOMPARE(day->cdsQuery->text(0, "TEMPERATURE"), t->scalar(QString("SELECT TEMPERATURE FROM EE010MS WHERE TROB_DATE = '%1' AND TROB_NO = 1").arg(today)));
+        const QString means = t->scalar(QString("SELECT Z.DETAIL_NAME FROM EE010MS T JOIN ZX010MS Z ON Z.HEAD = 'E0049' AND Z.DETAIL = T.TE_MEANS_GUBUN "
+                                                "WHERE T.TROB_DATE = '%1' AND T.TROB_NO = 1").arg(today));
+        QCOMPARE(day->cdsQuery->text(0, "TE_MEANS_GUBUN_NAME"), means);
+        QVERIFY(QRegularExpression("^\\d{6}-\\d\\*{6}$").match(day->cdsQuery->text(0, "IN_ID_NO")).hasMatch());
+        day->bbtCancelClick();
+        day->cboPeak->setCode("P1");
+        day->bbtSearchClick();
+        QCOMPARE(day->cdsQuery->rowCount(), t->count("EE010MS", QString("TROB_DATE = '%1' AND PEAK_GUBUN = 'P1'").arg(today)));
+
+        std::unique_ptr<TfrmEES120> period(qobject_cast<TfrmEES120 *>(ScreenRegistry::instance().create("EES120")));
+        QVERIFY(period);
+        period->show();
+        period->dtpfromDate->setDateText("19981201");
+        period->dtptoDate->setDateText("19990131");
+        period->bbtSearchClick();
+        QCOMPARE(period->cdsQuery->rowCount(), 5);
+        QCOMPARE(period->cdsQuery->text(0, "TROB_DATE") + " " + period->cdsQuery->text(0, "TROB_TIME"), QString("19981201 09:05"));
+        const QString printed = previewText(*period, "tst_statistics_ees120.pdf");
+        QVERIFY2(printed.contains("일일 사고현황") && printed.contains("건수: 5"), qPrintable(printed.left(400)));
+        QVERIFY(printed.contains(QRegularExpression("\\*사고일자: 1998-12-01\\s+∼\\s+1999-01-31")));
+    }
+
     // The printed table: its title, the open period, the footer line and the chart on the page.
     void printedWithItsChart()
     {
         QVERIFY(prepare(int(db::Backend::SQLite)));
         auto s = open("EES050");
         search(s.get(), "", "");
-        const QString pdf = QDir::temp().filePath("tst_statistics_ees050.pdf");
-        bool previewed = false;
-        QTimer::singleShot(0, [&] {
-            if (auto *w = qobject_cast<report::TReportPreview *>(QApplication::activeModalWidget())) {
-                previewed = w->savePdf(pdf);
-                w->accept();
-            }
-        });
-        s->bbtPreviewClick();
-        QVERIFY(previewed);
-        QProcess p;
-        p.start("pdftotext", {"-layout", "-enc", "UTF-8", pdf, "-"});
-        p.waitForFinished(30000);
-        const QString text = QString::fromUtf8(p.readAllStandardOutput());
+        const QString text = previewText(*s, "tst_statistics_ees050.pdf");
         QVERIFY2(text.contains("월별 부상 발생시간 현황"), qPrintable(text));
         QVERIFY(text.contains(QRegularExpression("사고일자: \\[처음\\]\\s+∼\\s+\\[끝\\]")));
         QVERIFY(text.contains("계( %)"));
