@@ -511,6 +511,8 @@ void TfrmEZI000::setFields(const TFieldTable &fields)
             case TField::DatePicker: w = panel->addDateEdit(f.component, f.caption, hint); break;
             case TField::Column: break;
             }
+            if (auto *line = qobject_cast<QLineEdit *>(w); line && f.isReadOnly)
+                line->setReadOnly(true);   // masked and numeric inputs too, not only plain edits
             f.assign(w);
             if (!f.lookupComponent.isEmpty()) {
                 QPushButton *button = panel->addLookupButton(w, f.lookupComponent);

@@ -278,6 +278,7 @@ private slots:
         QCOMPARE(s->grid()->cell(2, "신청급수"), QString());
         QCOMPARE(s->edtExaminerA->text(), QString("가"));
         QCOMPARE(s->grpExaminerA->scores.first()->text(), QString("10"));
+        QVERIFY(s->wmeApplyDate->isReadOnly() && s->wmeIdNo->isReadOnly() && s->edtApplyClass->isReadOnly());
 
         s->bbtAddClick();
         QCOMPARE(s->grid()->rowCount(), 4);
