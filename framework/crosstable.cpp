@@ -5,16 +5,36 @@
 namespace crosstab {
 
 namespace {
-const QString kPeriod = QStringLiteral("T.TROB_DATE BETWEEN NVL(CAST(:TROB_DATE_FROM AS VARCHAR(8)),'00000000') "
-                                       "AND NVL(CAST(:TROB_DATE_TO AS VARCHAR(8)),'99999999')");
+// inclusive; an empty bound is given as '00000000' or '99999999' (see bounds()), so the key's index serves
+const QString kPeriod = QStringLiteral("T.TROB_DATE BETWEEN :TROB_DATE_FROM AND :TROB_DATE_TO");
+
+QHash<QString, QVariant> bounds(const QString &from, const QString &to)
+{
+    return {{QStringLiteral("TROB_DATE_FROM"), from.isEmpty() ? QStringLiteral("00000000") : from},
+            {QStringLiteral("TROB_DATE_TO"), to.isEmpty() ? QStringLiteral("99999999") : to}};
+}
 
 QString rowKey(Rows rows) { return rows == Rows::Hour ? QStringLiteral("SUBSTR(T.TROB_TIME, 1, 2)") : QStringLiteral("T.IN_STAT_GUBUN"); }
 QString codeParam(Rows rows) { return rows == Rows::Hour ? QStringLiteral("GC_TROB_TIME_CODE") : QStringLiteral("GC_IN_STAT_GUBUN"); }
 QString codeGroup(Rows rows) { return rows == Rows::Hour ? QStringLiteral("E0052") : QStringLiteral("E0036"); }
-QString accidents(Columns columns)
+QString columnKey(Columns columns)
 {
-    return columns == Columns::Weekday ? QStringLiteral("EE010MS T JOIN ZX020MS C ON C.CALN_DATE = T.TROB_DATE")
-                                       : QStringLiteral("EE010MS T");
+    switch (columns) {
+    case Columns::Weekday: return QStringLiteral("C.YOIL_CODE");
+    case Columns::Month: return QStringLiteral("SUBSTR(T.TROB_DATE, 5, 2)");
+    case Columns::Sex: return QStringLiteral("T.IN_SEX");
+    case Columns::Age: return QStringLiteral("CAST(NULLIF(TRIM(T.IN_AGE), '') AS INTEGER)");
+    }
+    return QString();
+}
+
+// The accidents of the period with their row and column keys, each worked out once per accident.
+QString accidents(Rows rows, Columns columns)
+{
+    return QStringLiteral("(SELECT T.TROB_NO, %1 AS ROW_KEY, %2 AS COL_KEY FROM EE010MS T%3 WHERE %4) K")
+        .arg(rowKey(rows), columnKey(columns),
+             columns == Columns::Weekday ? QStringLiteral(" JOIN ZX020MS C ON C.CALN_DATE = T.TROB_DATE") : QString(),
+             kPeriod);
 }
 
 // "pp.pp" of count in total, rounded half up, at least two digits before the point.
@@ -42,28 +62,28 @@ QVector<Bucket> buckets(Columns columns)
         static const char *days[] = {"월", "화", "수", "목", "금", "토", "일"};
         for (int i = 0; i < 7; ++i)   // Monday first; the calendar numbers Sunday 1
             out.append({QStringLiteral("YOIL_CODE%1").arg(i + 1), QString::fromUtf8(days[i]),
-                        QStringLiteral("C.YOIL_CODE = '%1'").arg((i + 1) % 7 + 1)});
+                        QStringLiteral("K.COL_KEY = '%1'").arg((i + 1) % 7 + 1)});
         break;
     }
     case Columns::Month:
         for (int i = 0; i < 12; ++i) {   // the season's order: December first
             const int month = i == 0 ? 12 : i;
             out.append({QStringLiteral("MONTH_CODE%1").arg(month), QStringLiteral("%1월").arg(month),
-                        QStringLiteral("SUBSTR(T.TROB_DATE, 5, 2) = '%1'").arg(month, 2, 10, QLatin1Char('0'))});
+                        QStringLiteral("K.COL_KEY = '%1'").arg(month, 2, 10, QLatin1Char('0'))});
         }
         break;
     case Columns::Sex:
-        out.append({"MAN", QStringLiteral("남(男)"), "T.IN_SEX = '1'"});
-        out.append({"WOMAN", QStringLiteral("여(女)"), "T.IN_SEX = '2'"});
+        out.append({"MAN", QStringLiteral("남(男)"), "K.COL_KEY = '1'"});
+        out.append({"WOMAN", QStringLiteral("여(女)"), "K.COL_KEY = '2'"});
         break;
     case Columns::Age: {
-        // the age as three digits, its first two: 00 to 05 the decades, 06 to 15 sixty and over
-        const QString band = QStringLiteral("SUBSTR(TO_CHAR(TO_NUMBER(T.IN_AGE), 'FM009'), 1, 2)");
+        // the age in whole years: the decades to 59, then sixty to 159 together (three digits' first two,
+        // "06" to "15")
         static const char *titles[] = {"9세이하", "10∼19세", "20∼29세", "30∼39세", "40∼49세", "50∼59세"};
         for (int i = 0; i < 6; ++i)
             out.append({QStringLiteral("AGE_%1").arg(i * 10, 2, 10, QLatin1Char('0')), QString::fromUtf8(titles[i]),
-                        QStringLiteral("%1 = '0%2'").arg(band).arg(i)});
-        out.append({"AGE_60", QStringLiteral("60세이상"), band + QStringLiteral(" BETWEEN '06' AND '15'")});
+                        QStringLiteral("K.COL_KEY BETWEEN %1 AND %2").arg(i * 10).arg(i * 10 + 9)});
+        out.append({"AGE_60", QStringLiteral("60세이상"), QStringLiteral("K.COL_KEY BETWEEN 60 AND 159")});
         break;
     }
     }
@@ -92,13 +112,13 @@ reportsql::Statement table(const Description &d, const QString &from, const QStr
                 .arg(rowCount, percentSql(rowCount, QStringLiteral("A.TOTAL")), sumField(d))
           + QStringLiteral("  FROM (SELECT DETAIL, DETAIL_NAME FROM ZX010MS WHERE HEAD = :%1 AND TRIM(DETAIL) <> '') R ")
                 .arg(codeParam(d.rows))
-          + QStringLiteral("  LEFT JOIN (SELECT %1 AS ROW_KEY, %2, COUNT(T.TROB_NO) AS ROW_COUNT FROM %3 WHERE %4 GROUP BY %1) S "
+          + QStringLiteral("  LEFT JOIN (SELECT K.ROW_KEY, %1, COUNT(K.TROB_NO) AS ROW_COUNT FROM %2 GROUP BY K.ROW_KEY) S "
                            "    ON S.ROW_KEY = R.DETAIL ")
-                .arg(rowKey(d.rows), counts.join(QStringLiteral(", ")), accidents(d.columns), kPeriod)
+                .arg(counts.join(QStringLiteral(", ")), accidents(d.rows, d.columns))
           + QStringLiteral(" CROSS JOIN (SELECT COUNT(T.TROB_NO) AS TOTAL FROM EE010MS T WHERE %1) A ").arg(kPeriod)
           + (d.rows == Rows::Hour ? QStringLiteral(" ORDER BY R.DETAIL_NAME") : QStringLiteral(" ORDER BY R.DETAIL"));
-    s.binds = {{QStringLiteral("TROB_DATE_FROM"), from}, {QStringLiteral("TROB_DATE_TO"), to},
-               {codeParam(d.rows), codeGroup(d.rows)}};
+    s.binds = bounds(from, to);
+    s.binds.insert(codeParam(d.rows), codeGroup(d.rows));
     return s;
 }
 
@@ -108,9 +128,9 @@ reportsql::Statement footer(const Description &d, const QString &from, const QSt
     for (const Bucket &b : buckets(d.columns))
         counts << QStringLiteral("SUM(CASE WHEN %1 THEN 1 ELSE 0 END) AS %2").arg(b.condition, b.field);
     reportsql::Statement s;
-    s.sql = QStringLiteral("SELECT %1, COUNT(T.TROB_NO) AS TOTAL FROM %2 WHERE %3")
-                .arg(counts.join(QStringLiteral(", ")), accidents(d.columns), kPeriod);
-    s.binds = {{QStringLiteral("TROB_DATE_FROM"), from}, {QStringLiteral("TROB_DATE_TO"), to}};
+    s.sql = QStringLiteral("SELECT %1, COUNT(K.TROB_NO) AS TOTAL FROM %2")
+                .arg(counts.join(QStringLiteral(", ")), accidents(d.rows, d.columns));
+    s.binds = bounds(from, to);
     return s;
 }
 

@@ -21,7 +21,7 @@ enum class Columns { Weekday, Month, Sex, Age };
 struct Bucket {
     QString field;       // YOIL_CODE1, MONTH_CODE12, MAN, AGE_00 …
     QString title;       // "월", "12월", "남(男)", "9세이하" …
-    QString condition;   // on the accident T (and the calendar C)
+    QString condition;   // on the accident's column key K.COL_KEY
 };
 
 struct Description {
