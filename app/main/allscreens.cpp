@@ -53,3 +53,10 @@ void RegisterAllScreens()
     RegisterLockersScreens();
 #endif
 }
+
+void CreateStartupWindows()
+{
+#ifdef SPORTS_HAS_SALES
+    CreateSalesViewerWindows();
+#endif
+}

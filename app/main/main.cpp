@@ -59,6 +59,7 @@ int main(int argc, char **argv)
     }
     TfrmZZI000::setHost({[&window] { window.CloseActiveScreen(); },
                          [&window](TfrmZZI000 *screen) { window.RemoveScreen(screen); }});
+    CreateStartupWindows();
     QObject::connect(&instance, &SingleInstance::activateRequested, &window, [&window] {
         if (window.isMinimized())
             window.setWindowState((window.windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);

@@ -4,6 +4,7 @@
 #include "ehi020.h"
 #include "ehi040.h"
 #include "ehs030.h"
+#include "ehs040.h"
 
 void RegisterLockersScreens()
 {
@@ -12,4 +13,5 @@ void RegisterLockersScreens()
     r.add("EHI020", [] { return new TfrmEHI020; });
     r.add("EHI040", [] { return new TfrmEHI040; });
     r.add("EHS030", [] { return new TfrmEHS030; });
+    r.add("EHS040", [] { return new TfrmEHS040; });
 }

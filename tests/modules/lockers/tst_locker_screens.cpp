@@ -5,6 +5,9 @@
 #include "modules/lockers/ehi020.h"
 #include "modules/lockers/ehi040.h"
 #include "modules/lockers/ehs030.h"
+#include "modules/lockers/ehs040.h"
+#include "core/settings.h"
+#include "framework/reportviewer.h"
 #include "modules/lockers/screens.h"
 #include "core/startupvalues.h"
 #include "database/datamodule.h"
@@ -12,6 +15,7 @@
 #include "database/schema.h"
 #include "framework/screenregistry.h"
 #include "report/preview.h"
+#include "report/report.h"
 #include "support/messagerecorder.h"
 #include "support/testdatabase.h"
 #include "support/typing.h"
@@ -367,6 +371,22 @@ private slots:
         list->edt_SeasonYear->setText(QString::number(QDate::currentDate().year() - 1));
         list->bbtSearchClick();
         QCOMPARE(list->cdsQuery->rowCount(), 23);
+        // EHS040: the sales summary of a period against a direct count of the sold lockers.
+        Settings().reportFolder = qEnvironmentVariable("SPORTS_SOURCE_DIR") + "/reports/";
+        auto *summary = open<TfrmEHS040>(backend, "EHS040", {}, true);
+        QVERIFY(summary);
+        QVERIFY(!summary->bbtPrint->isVisibleTo(summary) && !summary->bbtExcel->isVisibleTo(summary));
+        summary->dtpFromDate->setDateText("20000101");
+        summary->bbtSearchClick();
+        TReportViewer *v = summary->viewer;
+        QVERIFY2(v->errorText().isEmpty(), qPrintable(v->errorText()));
+        QCOMPARE(v->openedValues(), (QStringList{"20000101", QDate::currentDate().toString("yyyyMMdd")}));
+        int sold = 0;
+        QVERIFY(v->report()->dataSource()->reset());
+        while (v->report()->dataSource()->next())
+            sold += v->report()->dataSource()->value("SALE_CNT").toInt();
+        QCOMPARE(sold, t->count("EH020MS", "SALE_DATE BETWEEN '20000101' AND '" + QDate::currentDate().toString("yyyyMMdd") + "'"));
+        QVERIFY(sold > 0);
     }
 };
 
