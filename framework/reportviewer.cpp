@@ -156,16 +156,15 @@ TReportViewer::~TReportViewer()
     m_preview->setReport(nullptr);
 }
 
+// Both take effect with the next Open: the report shown is not drawn again for them.
 void TReportViewer::setAutoAdjust(short value)
 {
     m_autoAdjust = value;
-    applyZoom();
 }
 
 void TReportViewer::setZoomRatio(short percent)
 {
     m_zoomRatio = percent;
-    applyZoom();
 }
 
 void TReportViewer::applyZoom()

@@ -34,6 +34,7 @@ public:
     ~TReportViewer() override;
 
     short AutoAdjust() const { return m_autoAdjust; }
+    // Both are applied by the next Open.
     void setAutoAdjust(short value);      // non-zero: the page width fits the viewer
     short ZoomRatio() const { return m_zoomRatio; }
     void setZoomRatio(short percent);

@@ -335,3 +335,197 @@ TfrmZZP010 *TfrmEFS070::createLayout()
     TfrmEFH030::instance()->showReport({FFromDate, FToDate, edt_Upjang_No->text().trimmed()});
     return nullptr;
 }
+
+// ---- the summaries
+
+QString TfrmSalesScreen::saleLines(QHash<QString, QVariant> *binds, bool anyPlace) const
+{
+    binds->insert("FROM_DATE", FFromDate);
+    binds->insert("TO_DATE", FToDate);
+    binds->insert("UPJANG_CODE", edt_Upjang_No->text().trimmed());
+    return QStringLiteral(
+               "SELECT I.SALE_DATE, I.UPJANG_CODE, I.POS_NO, I.DC_RATE, I.SALE_QTY, I.SALE_AMT, I.ACCEPT_MEMBER_NO, "
+               "(SELECT MAX(M.DAESO_CODE) FROM JB010MS M WHERE M.UPJANG_CODE = I.UPJANG_CODE AND M.MENU_CODE = I.MENU_CODE) AS DAESO, "
+               "(SELECT Z.DETAIL_NAME FROM ZX010MS Z WHERE Z.HEAD = 'I0005' AND Z.DETAIL = "
+               " (SELECT MAX(M.TICKET_KIND) FROM JB010MS M WHERE M.UPJANG_CODE = I.UPJANG_CODE AND M.MENU_CODE = I.MENU_CODE)) AS TICKET "
+               "FROM IA010MS I WHERE I.SALE_DATE BETWEEN :FROM_DATE AND :TO_DATE AND ")
+        + (anyPlace ? QStringLiteral("NVL(CAST(:UPJANG_CODE AS VARCHAR(4)), I.UPJANG_CODE) = I.UPJANG_CODE")
+                    : QStringLiteral("I.UPJANG_CODE = :UPJANG_CODE"));
+}
+
+void TfrmSalesScreen::runSummary(const QString &sql, const QHash<QString, QVariant> &binds)
+{
+    qryQuery->setSql(sql);
+    for (auto it = binds.cbegin(); it != binds.cend(); ++it)
+        qryQuery->bind(it.key(), it.value());
+    TfrmEZS000::search();
+}
+
+namespace {
+
+// "SUM(CASE WHEN <when> THEN X.SALE_QTY ELSE 0 END) AS <name>_QTY, … AS <name>_AMT"
+QString sums(const QString &when, const QString &name)
+{
+    return QStringLiteral("SUM(CASE WHEN %1 THEN X.SALE_QTY ELSE 0 END) AS %2_QTY, "
+                          "SUM(CASE WHEN %1 THEN X.SALE_AMT ELSE 0 END) AS %2_AMT")
+        .arg(when, name);
+}
+
+void addPair(TListGrid *grid, const QString &name, const QString &group, bool hidden = false)
+{
+    grid->addColumn(name + "_QTY", QStringLiteral("수량"), 55, Qt::AlignRight).group(group).hidden(hidden);
+    grid->addColumn(name + "_AMT", QStringLiteral("금액"), 80, Qt::AlignRight).group(group).hidden(hidden);
+}
+
+struct Efs010Column {
+    const char *name;
+    const char *caption;
+    const char *when;
+    bool hidden;
+};
+
+// The rental registers of the two shops: first digit 0, 1, 2 or 4 and 5, 6 or 7.
+const Efs010Column kEfs010[] = {
+    {"S1", "소벨카빙셋트", "X.UPJANG_CODE = '5003' AND X.TYPE_CODE = '01' AND SUBSTR(X.POS_NO, 1, 1) IN ('0', '1', '2', '4')", false},
+    {"S2", "소벨일반렌탈", "X.UPJANG_CODE = '5003' AND X.TYPE_CODE = '02' AND SUBSTR(X.POS_NO, 1, 1) IN ('0', '1', '2', '4')", false},
+    {"S3", "소벨보드셋트", "X.UPJANG_CODE = '5003' AND X.TYPE_CODE = '03' AND SUBSTR(X.POS_NO, 1, 1) IN ('0', '1', '2', '4')", false},
+    {"S4", "소벨블레이드", "X.UPJANG_CODE = '5003' AND X.TYPE_CODE = '04' AND SUBSTR(X.POS_NO, 1, 1) IN ('0', '1', '2', '4')", true},
+    {"P1", "파론카빙셋트", "X.UPJANG_CODE = '5003' AND X.TYPE_CODE = '01' AND SUBSTR(X.POS_NO, 1, 1) IN ('5', '6', '7')", false},
+    {"P2", "파론일반렌탈", "X.UPJANG_CODE = '5003' AND X.TYPE_CODE = '02' AND SUBSTR(X.POS_NO, 1, 1) IN ('5', '6', '7')", false},
+    {"P3", "파론보드셋트", "X.UPJANG_CODE = '5003' AND X.TYPE_CODE = '03' AND SUBSTR(X.POS_NO, 1, 1) IN ('5', '6', '7')", false},
+    {"P4", "파론블레이드", "X.UPJANG_CODE = '5003' AND X.TYPE_CODE = '04' AND SUBSTR(X.POS_NO, 1, 1) IN ('5', '6', '7')", true},
+    {"C1", "소벨의류렌탈", "X.UPJANG_CODE = '5061' AND SUBSTR(X.POS_NO, 2, 1) = '1'", false},
+    {"C2", "파론의류렌탈", "X.UPJANG_CODE = '5061' AND SUBSTR(X.POS_NO, 2, 1) = '2'", false},
+    {"R1", "스 키 수 리", "X.UPJANG_CODE = '5007' AND X.TYPE_CODE = '01'", false},
+    {"R2", "스 키 보 관", "X.UPJANG_CODE = '5007' AND X.TYPE_CODE = '02'", false},
+    {"R3", "스 키 파 손", "X.UPJANG_CODE = '5007' AND X.TYPE_CODE = '03'", false},
+    {"K1", "유  아  방", "X.UPJANG_CODE = '5005' AND X.TYPE_CODE = '01'", false},
+    {"K2", "코 인 락 카", "X.UPJANG_CODE = '5005' AND X.TYPE_CODE = '02'", false},
+    {"TT", "총      계", "1 = 1", false},
+};
+
+} // namespace
+
+// ---- EFS010 렌탈/보관 매출 현황
+
+TfrmEFS010::TfrmEFS010(QWidget *parent) : TfrmSalesScreen(parent)
+{
+    setObjectName("frmEFS010");
+    setWindowTitle(QStringLiteral("렌탈/보관 매출 현황"));
+    addPeriod();
+    bbtPrint->hide();
+    bbtPreview->hide();
+    rgrGrid->addColumn("SALE_DATE", QStringLiteral("매출일자"), 80, Qt::AlignCenter);
+    for (const Efs010Column &c : kEfs010)
+        addPair(rgrGrid, c.name, QString::fromUtf8(c.caption), c.hidden);
+    rgrGrid->applyColumns();
+}
+
+void TfrmEFS010::search()
+{
+    QHash<QString, QVariant> binds{{"FROM_DATE", FFromDate}, {"TO_DATE", FToDate}};
+    // Each line typed by the item of its menu (every item part matching) and that item's type.
+    const QString lines = QStringLiteral(
+        "SELECT I.SALE_DATE, I.UPJANG_CODE, I.POS_NO, I.SALE_QTY, I.SALE_AMT, T.TYPE_CODE "
+        "FROM IA010MS I "
+        "LEFT JOIN JB010MS M ON M.UPJANG_CODE = I.UPJANG_CODE AND M.MENU_CODE = I.MENU_CODE AND M.MENU_CODE <> '00000000' "
+        " AND M.MENU_ITEM1 = I.MENU_ITEM1 AND M.MENU_ITEM2 = I.MENU_ITEM2 AND M.MENU_ITEM3 = I.MENU_ITEM3 "
+        " AND M.MENU_ITEM4 = I.MENU_ITEM4 AND M.MENU_ITEM5 = I.MENU_ITEM5 "
+        "LEFT JOIN JB020MS T ON T.UPJANG_CODE = M.UPJANG_CODE AND T.TYPE_CODE = M.TYPE_CODE_1 "
+        "WHERE I.SALE_DATE BETWEEN :FROM_DATE AND :TO_DATE AND I.UPJANG_CODE IN ('5003', '5005', '5007', '5061')");
+    QStringList columns;
+    for (const Efs010Column &c : kEfs010)
+        columns << sums(QString::fromUtf8(c.when), c.name);
+    const QString pivot = columns.join(", ");
+    runSummary(QStringLiteral("SELECT SALE_DATE, %1 FROM (SELECT 0 AS SORT_KIND, X.SALE_DATE AS SALE_DATE, %2 FROM (%3) X "
+                              "GROUP BY X.SALE_DATE "
+                              "UNION ALL SELECT 1, '총    계', %2 FROM (%3) X) Y ORDER BY SORT_KIND, SALE_DATE")
+                   .arg([] {
+                       QStringList names;
+                       for (const Efs010Column &c : kEfs010)
+                           names << QString("%1_QTY, %1_AMT").arg(c.name);
+                       return names.join(", ");
+                   }(), pivot, lines),
+               binds);
+}
+
+// ---- EFS020 고객구분별 매출 현황
+
+namespace {
+const char *const kClasses[][3] = {{"M", "회        원", "'00'"}, {"D", "일일스키", "'42'"}, {"G", "판촉단체", "'41'"}};
+}
+
+TfrmEFS020::TfrmEFS020(QWidget *parent) : TfrmSalesScreen(parent)
+{
+    setObjectName("frmEFS020");
+    setWindowTitle(QStringLiteral("고객구분별 매출 현황"));
+    addUpjang(QString());
+    addPeriod();
+    rgrGrid->addColumn("SALE_DATE", QStringLiteral("매출일자"), 80, Qt::AlignCenter);
+    rgrGrid->addColumn("DAESO_NAME", QStringLiteral("대소구분"), 70, Qt::AlignCenter);
+    for (const auto &c : kClasses)
+        addPair(rgrGrid, c[0], QString::fromUtf8(c[1]));
+    addPair(rgrGrid, "N", QStringLiteral("일        반"));
+    addPair(rgrGrid, "T", QStringLiteral("합        계"));
+    rgrGrid->applyColumns();
+}
+
+void TfrmEFS020::search()
+{
+    QHash<QString, QVariant> binds;
+    const QString lines = saleLines(&binds, true);
+    QStringList columns;
+    for (const auto &c : kClasses)
+        columns << sums(QStringLiteral("SUBSTR(X.ACCEPT_MEMBER_NO, 1, 2) = %1").arg(QLatin1String(c[2])), c[0]);
+    columns << sums(QStringLiteral("NVL(SUBSTR(X.ACCEPT_MEMBER_NO, 1, 2), '--') NOT IN ('00', '42', '41')"), "N")
+            << sums(QStringLiteral("1 = 1"), "T");
+    const QString pivot = columns.join(", ");
+    const QString names = QStringLiteral("M_QTY, M_AMT, D_QTY, D_AMT, G_QTY, G_AMT, N_QTY, N_AMT, T_QTY, T_AMT");
+    // ROLLUP(SALE_DATE, DAESO_CODE) written out, so both back ends run it: the class rows of a day,
+    // the day's total after them and the grand total at the end.
+    runSummary(QStringLiteral(
+                   "SELECT SALE_DATE, DAESO_NAME, %1 FROM ("
+                   "SELECT X.SALE_DATE AS SORT_DATE, 0 AS SORT_KIND, NVL(X.DAESO, 'Z') AS SORT_DAESO, X.SALE_DATE AS SALE_DATE, "
+                   "CASE NVL(X.DAESO, 'Z') WHEN '1' THEN '대    인' WHEN '2' THEN '소    인' ELSE '구분없슴' END AS DAESO_NAME, %2 "
+                   "FROM (%3) X GROUP BY X.SALE_DATE, NVL(X.DAESO, 'Z') "
+                   "UNION ALL SELECT X.SALE_DATE, 1, '', X.SALE_DATE, '일    계', %2 FROM (%3) X GROUP BY X.SALE_DATE "
+                   "UNION ALL SELECT '99999999', 2, '', '총    계', '', %2 FROM (%3) X) Y "
+                   "ORDER BY SORT_DATE, SORT_KIND, SORT_DAESO")
+                   .arg(names, pivot, lines),
+               binds);
+}
+
+// ---- EFS030 할인율 권종별 매출 현황
+
+TfrmEFS030::TfrmEFS030(QWidget *parent) : TfrmSalesScreen(parent)
+{
+    setObjectName("frmEFS030");
+    setWindowTitle(QStringLiteral("할인율 권종별 매출 현황"));
+    addUpjang(QStringLiteral("5001"));
+    addPeriod();
+    rgrGrid->addColumn("SALE_DATE", QStringLiteral("매출일자"), 80, Qt::AlignCenter);
+    rgrGrid->addColumn("DC_RATE", QStringLiteral("DC율"), 45, Qt::AlignRight);
+    rgrGrid->addColumn("TICKET", QStringLiteral("권종"), 110);
+    for (const auto &[name, caption] : {std::pair{"Z", "구분없슴"}, {"A", "대인"}, {"C", "소인"}, {"T", "합계"}}) {
+        rgrGrid->addColumn(QString(name) + "_QTY", QStringLiteral("수량"), 55, Qt::AlignRight).group(QString::fromUtf8(caption));
+        rgrGrid->addColumn(QString(name) + "_AMT", QStringLiteral("매출금액"), 80, Qt::AlignRight).group(QString::fromUtf8(caption));
+    }
+    rgrGrid->applyColumns();
+}
+
+void TfrmEFS030::search()
+{
+    QHash<QString, QVariant> binds;
+    const QString lines = saleLines(&binds, false);
+    runSummary(QStringLiteral("SELECT X.SALE_DATE, X.DC_RATE, X.TICKET, %1, %2, %3, %4 FROM (%5) X "
+                              "GROUP BY X.SALE_DATE, X.DC_RATE, X.TICKET ORDER BY X.SALE_DATE, X.DC_RATE, X.TICKET")
+                   .arg(sums("X.DAESO = 'Z'", "Z"), sums("X.DAESO = '1'", "A"), sums("X.DAESO = '2'", "C"),
+                        sums("1 = 1", "T"), lines),
+               binds);
+}
+
+TfrmZZP010 *TfrmEFS030::createLayout()
+{
+    TfrmEFH030::instance()->showReport({FFromDate, FToDate, edt_Upjang_No->text().trimmed()});
+    return nullptr;
+}

@@ -64,7 +64,36 @@ protected:
     void addViewer();             // in place of the grid; print, preview, export and cancel hidden
     void openReport(const QString &file, const QStringList &values);
     void upjangLookup();
+    // The sale lines of the period (and of the place unless it is empty) with the largest adult/child
+    // class and the ticket kind of their menu (matched on place and menu code), for the summaries.
+    QString saleLines(QHash<QString, QVariant> *binds, bool anyPlace) const;
+    void runSummary(const QString &sql, const QHash<QString, QVariant> &binds);
     void showUpjangName();
+};
+
+class TfrmEFS010 : public TfrmSalesScreen {
+    Q_OBJECT
+public:
+    explicit TfrmEFS010(QWidget *parent = nullptr);
+protected:
+    void search() override;
+};
+
+class TfrmEFS020 : public TfrmSalesScreen {
+    Q_OBJECT
+public:
+    explicit TfrmEFS020(QWidget *parent = nullptr);
+protected:
+    void search() override;
+};
+
+class TfrmEFS030 : public TfrmSalesScreen {
+    Q_OBJECT
+public:
+    explicit TfrmEFS030(QWidget *parent = nullptr);
+protected:
+    void search() override;
+    TfrmZZP010 *createLayout() override;   // print and preview show EFH030 instead of a layout
 };
 
 class TfrmEFS040 : public TfrmSalesScreen {

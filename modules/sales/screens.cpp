@@ -5,6 +5,9 @@
 void RegisterSalesScreens()
 {
     ScreenRegistry &r = ScreenRegistry::instance();
+    r.add("EFS010", [] { return new TfrmEFS010; });
+    r.add("EFS020", [] { return new TfrmEFS020; });
+    r.add("EFS030", [] { return new TfrmEFS030; });
     r.add("EFS040", [] { return new TfrmEFS040; });
     r.add("EFS050", [] { return new TfrmEFS050; });
     r.add("EFS060", [] { return new TfrmEFS060; });

@@ -179,7 +179,7 @@ private slots:
         QCOMPARE(ScreenRegistry::screenClassName("EBI040"), QString("TfrmEBI040"));
         QCOMPARE(ScreenRegistry::screenClassName("XXX999"), QString());
         QVERIFY(!ScreenRegistry::instance().add("XXX999", [] { return new QWidget; }));
-        QVERIFY(ScreenRegistry::instance().create("EFS010") == nullptr);
+        QVERIFY(ScreenRegistry::instance().create("ECS160") == nullptr);
     }
 
     void acceleratorCut()

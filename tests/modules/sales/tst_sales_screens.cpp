@@ -38,12 +38,13 @@ QString fixture()
         "INSERT INTO ZX010MS (HEAD, DETAIL, DETAIL_NAME, ITEM9) VALUES ('I0005', '01', '리프트1일권', 'Y');\n"
         "INSERT INTO ZX010MS (HEAD, DETAIL, DETAIL_NAME, ITEM9) VALUES ('I0005', '02', '오후권', 'Y');\n"
         "INSERT INTO ZX010MS (HEAD, DETAIL, DETAIL_NAME, ITEM9) VALUES ('I0005', '09', '폐지', 'N');\n"
-        "INSERT INTO JB010MS (UPJANG_CODE, MENU_CODE, MENU_ITEM1, MENU_ITEM2, MENU_ITEM3, MENU_ITEM4, MENU_ITEM5, DAESO_CODE) "
-        "VALUES ('5003', 'M1', '00', '00', '00', '00', '00', '1');\n"
-        "INSERT INTO JB010MS (UPJANG_CODE, MENU_CODE, MENU_ITEM1, MENU_ITEM2, MENU_ITEM3, MENU_ITEM4, MENU_ITEM5, DAESO_CODE) "
-        "VALUES ('5003', 'M1', '01', '00', '00', '00', '00', '1');\n"
-        "INSERT INTO JB010MS (UPJANG_CODE, MENU_CODE, MENU_ITEM1, MENU_ITEM2, MENU_ITEM3, MENU_ITEM4, MENU_ITEM5, DAESO_CODE) "
-        "VALUES ('5003', 'M2', '00', '00', '00', '00', '00', '2');\n"
+        "INSERT INTO JB010MS (UPJANG_CODE, MENU_CODE, MENU_ITEM1, MENU_ITEM2, MENU_ITEM3, MENU_ITEM4, MENU_ITEM5, DAESO_CODE, "
+        "TYPE_CODE_1, TICKET_KIND) VALUES ('5003', 'M1', '00', '00', '00', '00', '00', '1', '01', '01');\n"
+        "INSERT INTO JB010MS (UPJANG_CODE, MENU_CODE, MENU_ITEM1, MENU_ITEM2, MENU_ITEM3, MENU_ITEM4, MENU_ITEM5, DAESO_CODE, "
+        "TYPE_CODE_1, TICKET_KIND) VALUES ('5003', 'M1', '01', '00', '00', '00', '00', '1', '01', '01');\n"
+        "INSERT INTO JB010MS (UPJANG_CODE, MENU_CODE, MENU_ITEM1, MENU_ITEM2, MENU_ITEM3, MENU_ITEM4, MENU_ITEM5, DAESO_CODE, "
+        "TICKET_KIND) VALUES ('5003', 'M2', '00', '00', '00', '00', '00', '2', '02');\n"
+        "INSERT INTO JB020MS (UPJANG_CODE, TYPE_CODE, TYPE_NAME) VALUES ('5003', '01', '카빙셋트');\n"
         "INSERT INTO FA010MS (EVENT_NO, MARKET_CODE) VALUES ('4100000001', '024');\n"
         "INSERT INTO FA010MS (EVENT_NO, MARKET_CODE) VALUES ('4100000002', '011');\n"
         "INSERT INTO BA040MS (MEMBER_NO, BIRTH_DAY) VALUES ('3000000009', 'CARD');\n"
@@ -148,6 +149,56 @@ private slots:
         s->cboDcRate->setCurrentIndex(4);     // 50
         s->bbtSearchClick();
         QCOMPARE(column(s, "BILL_NO"), QStringList{"000007"});
+    }
+
+    // EFS030 by discount rate and ticket, EFS020's day and grand totals, EFS010's columns of a register.
+    void summaries_data() { testing::addBackendColumn(); }
+    void summaries()
+    {
+        QFETCH(int, backend);
+        auto *tickets = open<TfrmEFS030>(backend, "EFS030");
+        QVERIFY(tickets);
+        tickets->edt_Upjang_No->setText("5003");
+        tickets->dtpFromDate->setDateText("20261201");
+        tickets->dtpToDate->setDateText("20261201");
+        tickets->bbtSearchClick();
+        QStringList rows;
+        for (int r = 0; r < tickets->cdsQuery->rowCount(); ++r) {
+            QStringList f;
+            for (const char *n : {"DC_RATE", "TICKET", "A_QTY", "A_AMT", "C_AMT", "T_AMT"})
+                f << tickets->cdsQuery->text(r, n);
+            rows << f.join(' ');
+        }
+        QCOMPARE(rows, (QStringList{"0 리프트1일권 2 7000 0 7000", "0 오후권 0 0 8000 8000", "10 리프트1일권 1 2000 0 2000",
+                                    "20 리프트1일권 1 4000 0 4000"}));
+
+        auto *classes = open<TfrmEFS020>(backend, "EFS020");
+        QVERIFY(classes);
+        classes->dtpFromDate->setDateText("20261201");
+        classes->dtpToDate->setDateText("20261202");
+        classes->bbtSearchClick();
+        rows.clear();
+        for (int r = 0; r < classes->cdsQuery->rowCount(); ++r)
+            rows << classes->cdsQuery->text(r, "SALE_DATE") + "|" + classes->cdsQuery->text(r, "DAESO_NAME") + "|"
+                        + classes->cdsQuery->text(r, "M_AMT") + "|" + classes->cdsQuery->text(r, "G_AMT") + "|"
+                        + classes->cdsQuery->text(r, "N_AMT") + "|" + classes->cdsQuery->text(r, "T_AMT");
+        QCOMPARE(rows, (QStringList{"20261201|대    인|4000|2000|7000|13000", "20261201|소    인|0|5000|3000|8000",
+                                    "20261201|일    계|4000|7000|10000|21000", "20261202|대    인|0|0|7000|7000",
+                                    "20261202|일    계|0|0|7000|7000", "총    계||4000|7000|17000|28000"}));
+
+        auto *rental = open<TfrmEFS010>(backend, "EFS010");
+        QVERIFY(rental);
+        QVERIFY(t->run(line("000008", "X", "", 0, 100).replace("'5003', '0101'", "'5061', '0101'")
+                       + line("000009", "X", "", 0, 200).replace("'5003', '0101'", "'5061', '0301'")));
+        rental->dtpFromDate->setDateText("20261201");
+        rental->dtpToDate->setDateText("20261201");
+        rental->bbtSearchClick();
+        QCOMPARE(rental->cdsQuery->rowCount(), 2);
+        QCOMPARE(rental->cdsQuery->text(1, "SALE_DATE"), QString("총    계"));
+        QCOMPARE(rental->cdsQuery->text(0, "S1_QTY") + " " + rental->cdsQuery->text(0, "S1_AMT"), QString("4 13000"));
+        QCOMPARE(rental->cdsQuery->text(0, "C1_AMT") + " " + rental->cdsQuery->text(0, "C2_AMT"), QString("100 0"));
+        QCOMPARE(rental->cdsQuery->text(1, "TT_AMT"), QString("21300"));   // the 0301 register only here
+        QVERIFY(rental->rgrGrid->isColumnHidden(rental->cdsQuery->columnOf("S4_QTY")));
     }
 
     // What each screen hands to the viewer, and the report windows opened afresh on every request.
