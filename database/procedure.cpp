@@ -59,7 +59,18 @@ QString ProcedureCall::scalar(const QString &sql, const QHash<QString, QVariant>
 
 void ProcedureCall::fail(const QString &message) { throw DatabaseError(message); }
 
-QString ProcedureCall::now14() { return QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMddHHmmss")); }
+QString ProcedureCall::now14()
+{
+    // Many changes of one save fall in the same second: the local time is worked out once per second.
+    thread_local qint64 second = -1;
+    thread_local QString text;
+    const qint64 now = QDateTime::currentSecsSinceEpoch();
+    if (now != second) {
+        second = now;
+        text = QDateTime::fromSecsSinceEpoch(now).toString(QStringLiteral("yyyyMMddHHmmss"));
+    }
+    return text;
+}
 
 QHash<QString, QVariant> ProcedureCall::audit() const
 {
@@ -77,6 +88,7 @@ QString ProcedureCall::unmasked(const QString &name, const QString &table, const
     const QString stored = scalar(QStringLiteral("SELECT %1 FROM %2 WHERE %3").arg(column, table, where), keys);
     return (!stored.isEmpty() && maskPersonal(stored) == sent) ? stored : sent;
 }
+
 
 static QStringList tableColumns(Database *db, const QString &table)
 {
@@ -100,52 +112,120 @@ static QStringList tableColumns(Database *db, const QString &table)
     return cols;
 }
 
-void ProcedureCall::saveByEditStatus(const QString &table, const QStringList &keys, const QStringList &columns)
+namespace {
+// What one save of a table by edit status sends: built once per connection, table, status and column
+// list, then every call binds its values by position, without building text or looking names up.
+struct SavePlan {
+    QStringList keys, columns;   // what the plan was built for
+    QString sql;                 // positional text, empty when there is nothing to do
+    QString whereText;           // the key condition with named placeholders (for a masked field)
+    struct Source {
+        QString param;           // "A" + column, "AU_EMP_NO", "AU_IP"; empty: the save's time stamp
+        QString column;          // a column of the SET list: a masked text sent back keeps the stored value
+    };
+    QVector<Source> sources;
+};
+SavePlan buildSavePlan(Database *db, const QString &table, const QStringList &keys, const QStringList &columns,
+                       const QString &status)
 {
-    const QString status = param(QStringLiteral("AEDITSTATUS"));
-    const QStringList tableCols = tableColumns(m_db, table);
-    const bool audited = tableCols.contains(QStringLiteral("U_EMP_NO"));
-
-    QHash<QString, QVariant> binds;
+    SavePlan plan;
+    plan.keys = keys;
+    plan.columns = columns;
+    const bool audited = tableColumns(db, table).contains(QStringLiteral("U_EMP_NO"));
     QStringList where;
-    for (const QString &k : keys) {
-        binds.insert(k, value(QLatin1Char('A') + k));
+    for (const QString &k : keys)
         where << QStringLiteral("%1 = :%1").arg(k);
-    }
-    const QString whereText = where.join(QStringLiteral(" AND "));
-    for (const QString &c : columns)
-        binds.insert(c, value(QLatin1Char('A') + c));
-    if (audited)
-        binds.insert(audit());
+    plan.whereText = where.join(QStringLiteral(" AND "));
 
+    // The placeholders and what each takes, in the order of the text.
+    QStringList named;
+    auto add = [&](const QString &column, const QString &param, bool setColumn) {
+        named << QLatin1Char(':') + column;
+        plan.sources.append({param, setColumn ? column : QString()});
+    };
+    auto addAudit = [&] {
+        add(QStringLiteral("U_EMP_NO"), QStringLiteral("AU_EMP_NO"), false);
+        add(QStringLiteral("U_IP"), QStringLiteral("AU_IP"), false);
+        add(QStringLiteral("U_DATE"), QString(), false);
+    };
+    auto addKeys = [&] {
+        for (const QString &k : keys)
+            add(k, QLatin1Char('A') + k, false);
+    };
+    QString sql;
     if (status == QLatin1String("2")) {
         QStringList cols = keys + columns;
-        if (audited)
+        addKeys();
+        for (const QString &c : columns)
+            add(c, QLatin1Char('A') + c, false);
+        if (audited) {
             cols << QStringLiteral("U_EMP_NO") << QStringLiteral("U_IP") << QStringLiteral("U_DATE");
-        QStringList placeholders;
-        for (const QString &c : cols)
-            placeholders << QLatin1Char(':') + c;
-        exec(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(table, cols.join(QStringLiteral(", ")),
-                                                                    placeholders.join(QStringLiteral(", "))),
-             binds);
+            addAudit();
+        }
+        sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(table, cols.join(QStringLiteral(", ")),
+                                                                    named.join(QStringLiteral(", ")));
     } else if (status == QLatin1String("1")) {
         QStringList sets;
         for (const QString &c : columns) {
-            // A personal field sent back in its masked display form keeps the stored value.
-            binds.insert(c, unmasked(QLatin1Char('A') + c, table, c, whereText, binds));
             sets << QStringLiteral("%1 = :%1").arg(c);
+            add(c, QLatin1Char('A') + c, true);
         }
-        if (audited)
+        if (audited) {
             sets << QStringLiteral("U_EMP_NO = :U_EMP_NO") << QStringLiteral("U_IP = :U_IP")
                  << QStringLiteral("U_DATE = :U_DATE");
+            addAudit();
+        }
         if (sets.isEmpty())
-            return;
-        exec(QStringLiteral("UPDATE %1 SET %2 WHERE %3").arg(table, sets.join(QStringLiteral(", ")), whereText), binds);
-    } else if (status == QLatin1String("3")) {
-        exec(QStringLiteral("DELETE FROM %1 WHERE %2").arg(table, whereText), binds);
+            return plan;
+        addKeys();
+        sql = QStringLiteral("UPDATE %1 SET %2 WHERE %3").arg(table, sets.join(QStringLiteral(", ")), plan.whereText);
     } else {
-        fail(QStringLiteral("%1: unknown edit status '%2'").arg(m_procedure.name, status));
+        addKeys();
+        sql = QStringLiteral("DELETE FROM %1 WHERE %2").arg(table, plan.whereText);
     }
+    QStringList occurrences;
+    plan.sql = Query::positional(sql, &occurrences);
+    Q_ASSERT(occurrences.size() == plan.sources.size());
+    return plan;
+}
+
+} // namespace
+
+void ProcedureCall::saveByEditStatus(const QString &table, const QStringList &keys, const QStringList &columns)
+{
+    const QString status = param(QStringLiteral("AEDITSTATUS"));
+    if (status != QLatin1String("1") && status != QLatin1String("2") && status != QLatin1String("3"))
+        fail(QStringLiteral("%1: unknown edit status '%2'").arg(m_procedure.name, status));
+
+    thread_local QHash<QString, SavePlan> plans;
+    const QString planKey = m_db->connectionName() + QLatin1Char('/') + m_db->settings().schema + QLatin1Char('/')
+                            + table + QLatin1Char('/') + status;
+    auto it = plans.find(planKey);
+    if (it == plans.end() || it->keys != keys || it->columns != columns)
+        it = plans.insert(planKey, buildSavePlan(m_db, table, keys, columns, status));
+    const SavePlan &plan = it.value();
+    if (plan.sql.isEmpty())
+        return;
+
+    QVariantList values;
+    values.reserve(plan.sources.size());
+    for (const SavePlan::Source &source : plan.sources) {
+        if (source.param.isEmpty()) {
+            values.append(now14());
+            continue;
+        }
+        QVariant v = value(source.param);
+        if (!source.column.isEmpty() && v.typeId() == QMetaType::QString && v.toString().contains(QLatin1Char('*'))) {
+            QHash<QString, QVariant> keyValues;
+            for (const QString &k : keys)
+                keyValues.insert(k, value(QLatin1Char('A') + k));
+            v = unmasked(source.param, table, source.column, plan.whereText, keyValues);
+        }
+        values.append(v);
+    }
+    QString error;
+    if (!Query::runPositional(m_db, plan.sql, values, nullptr, &m_rowsAffected, &error))
+        throw DatabaseError(error);
 }
 
 qlonglong ProcedureCall::takeNumber(const QString &counterTable, const QString &counterColumn,

@@ -459,21 +459,31 @@ QVariant lookup(const QHash<QString, QVariant> &binds, const QString &name)
 bool Query::run(Database *database, const QString &sql, const QHash<QString, QVariant> &binds,
                 QList<QStringList> *rows, int *rowsAffected, QString *error)
 {
-    if (!database || !database->ensureOpen()) {
-        *error = database ? database->lastError() : QStringLiteral("not connected to the database");
-        return false;
-    }
     *error = refuseNul(binds);
     if (!error->isEmpty())
         return false;
     const ParsedStatement &p = parsed(sql);
-    std::shared_ptr<QSqlQuery> q = database->preparedStatement(p.positional, error);
+    QVariantList values;
+    values.reserve(p.occurrences.size());
+    for (const QString &name : p.occurrences)
+        values.append(lookup(binds, name));
+    return runPositional(database, p.positional, values, rows, rowsAffected, error);
+}
+
+bool Query::runPositional(Database *database, const QString &positionalSql, const QVariantList &values,
+                          QList<QStringList> *rows, int *rowsAffected, QString *error)
+{
+    if (!database || !database->ensureOpen()) {
+        *error = database ? database->lastError() : QStringLiteral("not connected to the database");
+        return false;
+    }
+    std::shared_ptr<QSqlQuery> q = database->preparedStatement(positionalSql, error);
     if (!q) {
         database->noteFailure(error);
         return false;
     }
-    for (int i = 0; i < p.occurrences.size(); ++i)
-        q->bindValue(i, toBound(lookup(binds, p.occurrences.at(i))));
+    for (int i = 0; i < values.size(); ++i)
+        q->bindValue(i, toBound(values.at(i)));
     if (!q->exec()) {
         const QSqlError e = q->lastError();
         *error = e.databaseText().trimmed().isEmpty() ? e.text().trimmed() : e.databaseText().trimmed();

@@ -67,6 +67,10 @@ public:
     // asked for, are read whole as texts. False with the server's text in *error.
     static bool run(Database *database, const QString &sql, const QHash<QString, QVariant> &binds,
                     QList<QStringList> *rows, int *rowsAffected, QString *error);
+    // The same for a statement already in positional form ("?"), its values in order of occurrence:
+    // what a procedure that runs one text many times binds without looking names up.
+    static bool runPositional(Database *database, const QString &positionalSql, const QVariantList &values,
+                              QList<QStringList> *rows, int *rowsAffected, QString *error);
 
     // A text holding a NUL character is never sent: neither back end can store it as typed. The message
     // for the first such value (naming its parameter), empty when there is none.

@@ -162,19 +162,22 @@ bool storeObservations(db::Database *database, const QString &fileName, const QV
         *error = prefix + tx.error();
         return false;
     }
-    const QString sql = QString::fromLatin1(kUpsert);
+    // One statement for every line, its values bound by position in the order of the text.
+    QStringList order;
+    const QString sql = db::Query::positional(QString::fromLatin1(kUpsert), &order);
     const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMddHHmmss"));
-    const QStringList &columns = importColumns();
-    QHash<QString, QVariant> binds = {{"U_EMP_NO", QStringLiteral("IMPORT")}, {"U_IP", QStringLiteral("127.0.0.1")},
-                                      {"U_DATE", stamp}};
+    QVariantList values(13);
+    values[10] = QStringLiteral("IMPORT");
+    values[11] = QStringLiteral("127.0.0.1");
+    values[12] = stamp;
     for (const Observation &o : observations) {
-        binds.insert(QStringLiteral("OBSE_DATE"), o.date);
-        binds.insert(QStringLiteral("OBSE_TIME"), o.time);
-        binds.insert(QStringLiteral("OBSE_PLACE_GUBUN"), o.place);
+        values[0] = o.date;
+        values[1] = o.time;
+        values[2] = o.place;
         for (int v = 0; v < 7; ++v)
-            binds.insert(columns.at(3 + v), o.values[v]);
+            values[3 + v] = o.values[v];
         QString failure;
-        if (!db::Query::run(database, sql, binds, nullptr, nullptr, &failure)) {
+        if (!db::Query::runPositional(database, sql, values, nullptr, nullptr, &failure)) {
             tx.setError(failure);
             tx.rollback();
             *error = prefix + failure;
