@@ -5,6 +5,7 @@
 //   bench_counters [seconds per back end, default 10] [counters, default 8] [pieces, default 40]
 #include "database/procedure.h"
 #include "database/query.h"
+#include "support/childprocesses.h"
 #include "support/testdatabase.h"
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -33,13 +34,7 @@ StoredProc call(Database *d, const QString &name, const QHash<QString, QString> 
 // One counter: prints "rentals failed" after the given number of milliseconds.
 int counter(const QStringList &a)
 {
-    ConnectionSettings s;
-    s.backend = static_cast<Backend>(a.value(2).toInt());
-    s.database = a.value(3);
-    s.host = a.value(4);
-    s.port = a.value(5).toInt();
-    s.user = a.value(6);
-    s.schema = a.value(7);
+    const ConnectionSettings s = testing::connectionFromArgs(a, 2);
     const qint64 ms = a.value(8).toLongLong();
     const int pieces = a.value(9).toInt();
     Database d;
@@ -126,26 +121,14 @@ int main(int argc, char **argv)
             std::printf("%s: no database: %s\n", qPrintable(testing::backendName(backend)), qPrintable(t.error()));
             continue;
         }
-        const ConnectionSettings s = t.settings();
-        QList<QProcess *> running;
-        for (int c = 0; c < counters; ++c) {
-            auto *p = new QProcess;
-            p->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-            p->start(QCoreApplication::applicationFilePath(),
-                     {"--counter", QString::number(int(s.backend)), s.database, s.host, QString::number(s.port), s.user,
-                      s.schema, QString::number(seconds * 1000), QString::number(pieces)});
-            running << p;
-        }
-        int rentals = 0, failed = 0;
-        for (QProcess *p : running) {
-            p->waitForFinished(seconds * 1000 + 120000);
-            const QList<QByteArray> f = p->readAllStandardOutput().trimmed().split(' ');
-            if (p->exitCode() != 0 || f.size() != 2)
-                ++failed;
-            rentals += f.value(0).toInt();
-            failed += f.value(1).toInt();
-            delete p;
-        }
+        testing::ChildProcesses running;
+        for (int c = 0; c < counters; ++c)
+            running.start("--counter", t.settings(), {QString::number(seconds * 1000), QString::number(pieces)});
+        running.finish(seconds * 1000 + 120000);
+        int failed = 0;
+        const QVector<int> sums = running.totals(2, &failed);
+        const int rentals = sums[0];
+        failed += sums[1];
         const QString doubles = t.scalar(
             "SELECT COUNT(*) FROM (SELECT EQUIP_NO FROM EB040DT WHERE RENT_STAT IN ('D', 'S') "
             "GROUP BY RENT_DATE, AREA_GUBUN, EQUIP_GUBUN, EQUIP_NO HAVING COUNT(*) > 1) X");

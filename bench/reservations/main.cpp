@@ -4,6 +4,7 @@
 // server, PostgreSQL. Prints reservations and calls per second and the overbooked lessons (must be 0).
 //   bench_reservations [rounds]
 #include "database/procedure.h"
+#include "support/childprocesses.h"
 #include "support/testdatabase.h"
 #include <QCoreApplication>
 #include <QDate>
@@ -21,13 +22,7 @@ QString day(int offset) { return QDate::currentDate().addDays(offset).toString("
 // One desk: prints "reserved refused failed".
 int desk(const QStringList &a)
 {
-    db::ConnectionSettings s;
-    s.backend = static_cast<db::Backend>(a.value(2).toInt());
-    s.database = a.value(3);
-    s.host = a.value(4);
-    s.port = a.value(5).toInt();
-    s.user = a.value(6);
-    s.schema = a.value(7);
+    const db::ConnectionSettings s = testing::connectionFromArgs(a, 2);
     const int rounds = a.value(8).toInt();
     const QString name = a.value(9);
     db::Database d;
@@ -87,24 +82,13 @@ int main(int argc, char **argv)
         const db::ConnectionSettings s = t.settings();
         QElapsedTimer timer;
         timer.start();
-        QList<QProcess *> desks;
-        for (int k = 0; k < kDesks; ++k) {
-            auto *p = new QProcess;
-            p->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-            p->start(QCoreApplication::applicationFilePath(),
-                     {"--desk", QString::number(int(s.backend)), s.database, s.host, QString::number(s.port), s.user,
-                      s.schema, QString::number(rounds), QString("D%1").arg(k)});
-            desks << p;
-        }
-        int reserved = 0, refused = 0, failed = 0;
-        for (QProcess *p : desks) {
-            p->waitForFinished(-1);
-            const QList<QByteArray> f = p->readAllStandardOutput().trimmed().split(' ');
-            reserved += f.value(0).toInt();
-            refused += f.value(1).toInt();
-            failed += f.value(2).toInt();
-            delete p;
-        }
+        testing::ChildProcesses desks;
+        for (int k = 0; k < kDesks; ++k)
+            desks.start("--desk", s, {QString::number(rounds), QString("D%1").arg(k)});
+        desks.finish(3600 * 1000);
+        int malformed = 0;
+        const QVector<int> sums = desks.totals(3, &malformed);
+        const int reserved = sums[0], refused = sums[1], failed = sums[2] + malformed;
         const double seconds = timer.elapsed() / 1000.0;
         const int overbooked = t.scalar(QString("SELECT COUNT(*) FROM (SELECT YAEYAK_DATE FROM EC050MS GROUP BY YAEYAK_DATE, "
                                                 "LECTURE_ITEM_GUBUN, LECTURE_REC_GUBUN, LECTURE_DETAIL_GUBUN "

@@ -2,6 +2,7 @@
 // counters racing for the same piece.
 #include "database/procedure.h"
 #include "database/query.h"
+#include "support/childprocesses.h"
 #include "support/testdatabase.h"
 #include <QCoreApplication>
 #include <QProcess>
@@ -361,27 +362,14 @@ private slots:
     {
         TEST_DB_FETCH(t);
         QVERIFY(t.run(pieces(kRacePieces)));
-        const ConnectionSettings s = t.settings();
-        QList<QProcess *> counters;
-        for (int c = 0; c < 6; ++c) {
-            auto *p = new QProcess(this);
-            p->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-            p->start(QCoreApplication::applicationFilePath(),
-                     {"--counter-child", QString::number(int(s.backend)), s.database, s.host, QString::number(s.port),
-                      s.user, s.schema, "25", QString("C%1").arg(c)});
-            counters << p;
-        }
-        int rentals = 0, failed = 0, raw = 0, stored = 0;
-        for (QProcess *p : counters) {
-            QVERIFY(p->waitForFinished(300000));
-            QCOMPARE(p->exitCode(), 0);
-            const QList<QByteArray> f = p->readAllStandardOutput().trimmed().split(' ');
-            QCOMPARE(f.size(), 4);
-            rentals += f[0].toInt();
-            stored += f[1].toInt();
-            failed += f[2].toInt();
-            raw += f[3].toInt();
-        }
+        testing::ChildProcesses counters;
+        for (int c = 0; c < 6; ++c)
+            counters.start("--counter-child", t.settings(), {"25", QString("C%1").arg(c)});
+        QVERIFY(counters.finish(300000));
+        int malformed = 0;
+        const QVector<int> sums = counters.totals(4, &malformed);
+        QCOMPARE(malformed, 0);
+        const int rentals = sums[0], stored = sums[1], failed = sums[2], raw = sums[3];
         QCOMPARE(failed, 0);
         QCOMPARE(raw, 0);
         QVERIFY(rentals > 0);
@@ -403,13 +391,9 @@ private slots:
     {
         TEST_DB_FETCH(t);
         QVERIFY(t.run(pieces(4)));
-        const ConnectionSettings s = t.settings();
+        testing::ChildProcesses children;
         auto counter = [&](const QString &emp, const QString &first, const QString &last) {
-            auto *p = new QProcess(this);
-            p->start(QCoreApplication::applicationFilePath(),
-                     {"--hold-child", QString::number(int(s.backend)), s.database, s.host, QString::number(s.port),
-                      s.user, s.schema, first, last, emp});
-            return p;
+            return children.start("--hold-child", t.settings(), {first, last, emp}, false);
         };
         QProcess *dead = counter("A", "1", "2");
         QProcess *live = counter("B", "3", "3");
@@ -435,8 +419,6 @@ private slots:
         live->write("quit\n");
         QVERIFY(live->waitForFinished(30000));
         QCOMPARE(t.count("EB020TM", "EQUIP_NO = '00003'"), 0);
-        delete dead;
-        delete live;
     }
 
     void twoCountersRace_data() { testing::addBackendColumn(); }
@@ -445,15 +427,10 @@ private slots:
         TEST_DB_FETCH(t);
         const int n = 60;
         QVERIFY(t.run(pieces(n)));
-        const ConnectionSettings s = t.settings();
+        testing::ChildProcesses children;
         QList<QProcess *> counters;
-        for (const QString &emp : {"A", "B"}) {
-            auto *p = new QProcess(this);
-            p->start(QCoreApplication::applicationFilePath(),
-                     {"--race-child", QString::number(int(s.backend)), s.database, s.host, QString::number(s.port),
-                      s.user, s.schema, QString::number(n), emp});
-            counters << p;
-        }
+        for (const QString &emp : {"A", "B"})
+            counters << children.start("--race-child", t.settings(), {QString::number(n), emp});
         QMap<int, int> wins;
         for (QProcess *p : counters) {
             QByteArray out;

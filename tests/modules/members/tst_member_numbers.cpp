@@ -1,6 +1,7 @@
 // Member numbers given by PR_EGI020_01: two counters adding members at the same moment, each on its
 // own connection, never get the same number.
 #include "database/procedure.h"
+#include "support/childprocesses.h"
 #include "support/testdatabase.h"
 #include <QCoreApplication>
 #include <QProcess>
@@ -57,23 +58,15 @@ private slots:
         // numbering goes on after the largest number stored
         QVERIFY(t.run("INSERT INTO BA040MS (MEMBER_NO, MEMBER_NAME) VALUES ('2000000041', '기존')"));
         const int n = 25;
-        const ConnectionSettings s = t.settings();
-        QList<QProcess *> counters;
-        for (const QString &who : {"가", "나"}) {
-            auto *p = new QProcess(this);
-            p->start(QCoreApplication::applicationFilePath(),
-                     {"--counter-child", QString::number(int(s.backend)), s.database, s.host, QString::number(s.port),
-                      s.user, s.schema, QString::number(n), who});
-            counters << p;
-        }
+        testing::ChildProcesses counters;
+        for (const QString &who : {"가", "나"})
+            counters.start("--counter-child", t.settings(), {QString::number(n), who});
+        QVERIFY(counters.finish(120000));
         QSet<QString> numbers;
-        for (QProcess *p : counters) {
-            QVERIFY(p->waitForFinished(120000));
-            QVERIFY2(p->exitCode() == 0, p->readAllStandardError().constData());
-            for (const QByteArray &line : p->readAllStandardOutput().split('\n'))
+        for (const QByteArray &output : counters.outputs())
+            for (const QByteArray &line : output.split('\n'))
                 if (!line.isEmpty())
-                    numbers.insert(QString::fromLatin1(line));
-        }
+                    numbers.insert(QString::fromLatin1(line.trimmed()));
         QCOMPARE(numbers.size(), 2 * n);
         for (int i = 42; i < 42 + 2 * n; ++i)
             QVERIFY2(numbers.contains(QString("20%1").arg(i, 8, 10, QChar('0'))), qPrintable(QString::number(i)));

@@ -1,6 +1,7 @@
 // The staff reservation procedures: the standard, reservations within capacity under a lock, the
 // cancellation log, and desks reserving the last places of a lesson at the same moment.
 #include "database/procedure.h"
+#include "support/childprocesses.h"
 #include "support/testdatabase.h"
 #include <QDate>
 #include <QProcess>
@@ -198,27 +199,14 @@ private slots:
                         .arg(day(1 + r))
                         .arg(kRaceCapacity);
         QVERIFY(t.run(rows.join("\n")));
-        const ConnectionSettings s = t.settings();
-        QList<QProcess *> children;
-        for (int k = 0; k < desks; ++k) {
-            auto *p = new QProcess(this);
-            p->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-            p->start(QCoreApplication::applicationFilePath(),
-                     {"--desk-child", QString::number(int(s.backend)), s.database, s.host, QString::number(s.port),
-                      s.user, s.schema, QString::number(rounds), QString("D%1").arg(k)});
-            children << p;
-        }
-        int reserved = 0, refused = 0, failed = 0;
-        for (QProcess *p : children) {
-            QVERIFY(p->waitForFinished(300000));
-            QCOMPARE(p->exitCode(), 0);
-            const QList<QByteArray> f = p->readAllStandardOutput().trimmed().split(' ');
-            QCOMPARE(f.size(), 3);
-            reserved += f[0].toInt();
-            refused += f[1].toInt();
-            failed += f[2].toInt();
-            delete p;
-        }
+        testing::ChildProcesses children;
+        for (int k = 0; k < desks; ++k)
+            children.start("--desk-child", t.settings(), {QString::number(rounds), QString("D%1").arg(k)});
+        QVERIFY(children.finish(300000));
+        int malformed = 0;
+        const QVector<int> sums = children.totals(3, &malformed);
+        QCOMPARE(malformed, 0);
+        const int reserved = sums[0], refused = sums[1], failed = sums[2];
         QCOMPARE(failed, 0);
         QCOMPARE(reserved + refused, rounds * desks * 3);
         // every lesson full (five asked for three places), none beyond, nobody twice
