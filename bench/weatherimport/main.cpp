@@ -1,0 +1,105 @@
+// The import of observation lines (default 1,000,000): lines per second of sports-weather-import's
+// own path (read, check, store in one transaction) beside a bare loader on the same connection in the
+// same run (split the lines, bind the texts to the same prepared statement, one transaction).
+// SQLite always, PostgreSQL when SPORTS_TEST_PG names a server.
+#include "modules/weather/observationimport.h"
+#include "database/database.h"
+#include "support/testdatabase.h"
+#include <QCoreApplication>
+#include <QDate>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <cstdio>
+
+namespace {
+
+// Seven places every ten minutes, day after day from the first of December.
+QByteArray observationFile(int lines)
+{
+    QByteArray text = weather::importColumns().join(',').toLatin1() + '\n';
+    text.reserve(lines * 64);
+    const QDate first(2025, 12, 1);
+    for (int i = 0; i < lines; ++i) {
+        const int slot = i / 7, place = i % 7;
+        const QDate day = first.addDays(slot / 144);
+        const int minutes = (slot % 144) * 10;
+        text += QString::asprintf("%s,%02d%02d,A%d,%.1f,%d,%.1f,%d,%d,%.1f,%s\n",
+                                  qPrintable(day.toString("yyyyMMdd")), minutes / 60, minutes % 60, place + 1,
+                                  -10.0 + (i % 150) / 10.0, 40 + i % 50, (i % 120) / 10.0, (i * 7) % 360, i % 800,
+                                  900.0 + (i % 100) / 10.0, i % 5 == 0 ? "0.5" : "")
+                    .toLatin1();
+    }
+    return text;
+}
+
+int bareImport(db::Database *database, const QByteArray &content, bool *ok)
+{
+    QSqlDatabase d = database->sql();
+    QSqlQuery q(d);
+    *ok = d.transaction()
+          && q.prepare("INSERT INTO EA010MS (OBSE_DATE, OBSE_TIME, OBSE_PLACE_GUBUN, TEMPERATURE, HUMIDITY, "
+                       "WIND_VELOCITY, WIND_DIRECTION, RADIATION, ATMOSPHERIC, SNOWFALL, U_EMP_NO, U_IP, U_DATE) "
+                       "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT (OBSE_DATE, OBSE_PLACE_GUBUN, "
+                       "OBSE_TIME) DO NOTHING");
+    int n = 0;
+    const QList<QByteArray> lines = content.split('\n');
+    for (int i = 1; *ok && i < lines.size(); ++i) {
+        if (lines.at(i).isEmpty())
+            continue;
+        const QList<QByteArray> f = lines.at(i).split(',');
+        for (int c = 0; c < 10; ++c)
+            q.bindValue(c, f.value(c).isEmpty() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(QString::fromLatin1(f.value(c))));
+        q.bindValue(10, "BARE");
+        q.bindValue(11, "127.0.0.1");
+        q.bindValue(12, "20260101000000");
+        *ok = q.exec();
+        ++n;
+    }
+    *ok = *ok && d.commit();
+    return n;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    testing::prepareTestEnvironment();
+    const int lines = argc > 1 ? QByteArray(argv[1]).toInt() : 1000000;
+    const QByteArray content = observationFile(lines);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("observations.csv");
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+        return 1;
+    file.close();
+
+    for (db::Backend backend : testing::testBackends()) {
+        testing::TestDatabase t(backend);
+        QString places;
+        for (int p = 1; p <= 7; ++p)
+            places += QString("INSERT INTO ZX010MS (HEAD, DETAIL, DETAIL_NAME) VALUES ('E0001', 'A%1', '%1');\n").arg(p);
+        if (!t.ok() || !t.run(places)) {
+            std::printf("%s: no database: %s\n", qPrintable(testing::backendName(backend)), qPrintable(t.error()));
+            continue;
+        }
+        QElapsedTimer timer;
+        timer.start();
+        int count = 0;
+        QString error;
+        const bool imported = weather::importObservationFile(t.database(), path, &count, &error);
+        const double ours = timer.nsecsElapsed() / 1e9;
+        t.run("DELETE FROM EA010MS;");
+        bool ok = false;
+        timer.restart();
+        const int bare = bareImport(t.database(), content, &ok);
+        const double bareSeconds = timer.nsecsElapsed() / 1e9;
+        std::printf("%-10s import of %d lines: ours %.0f lines/s (%.2f s%s), bare %.0f lines/s (%.2f s%s), ratio %.2f\n",
+                    qPrintable(testing::backendName(backend)), lines, count / ours, ours,
+                    imported ? "" : qPrintable(", failed: " + error), bare / bareSeconds, bareSeconds,
+                    ok ? "" : ", failed", ours / bareSeconds);
+    }
+    return 0;
+}
