@@ -6,6 +6,7 @@
 #include "singleinstance.h"
 #include "core/settings.h"
 #include "core/startupvalues.h"
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
@@ -73,7 +74,10 @@ TfrmZZMain::TfrmZZMain(QWidget *parent) : QMainWindow(parent), m_projectId(Proje
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(pgcMain);
     setCentralWidget(central);
-    connect(pgcMain, &QTabWidget::currentChanged, this, [this] { refreshTabMarks(); });
+    connect(pgcMain, &QTabWidget::currentChanged, this, [this] {
+        refreshTabMarks();
+        returnFocusTo(pgcMain->currentWidget());
+    });
 
     mnuWindow = menuBar()->addMenu(QStringLiteral("창(&W)"));
     mnuWindow->setObjectName(QStringLiteral("mnuWindow"));
@@ -228,6 +232,7 @@ bool TfrmZZMain::OpenProgram(const QString &caption, const QString &programId)
         if (programIdAt(i) == programId) {
             pgcMain->setCurrentIndex(i);
             refreshTabMarks();
+            returnFocusTo(pgcMain->widget(i));
             return false;
         }
     }
@@ -295,9 +300,20 @@ QWidget *TfrmZZMain::EmbedScreen(QWidget *screen)
     screen->setParent(page);
     screen->setWindowFlags(Qt::Widget);
     page->layout()->addWidget(screen);   // the screen fills its page and follows every resize
-    screen->show();
-    screen->setFocus();
+    screen->show();   // on its first showing the screen puts the focus on its first condition
     return screen;
+}
+
+void TfrmZZMain::returnFocusTo(QWidget *page)
+{
+    // Back to where the keyboard was on that page, or its first condition.
+    QWidget *focus = QApplication::focusWidget();
+    if (!page || (focus && page->isAncestorOf(focus)))
+        return;
+    if (QWidget *last = page->focusWidget(); last && last->isEnabled() && last->isVisible())
+        last->setFocus(Qt::OtherFocusReason);
+    else if (auto *screen = qobject_cast<TfrmZZI000 *>(page->property(kScreen).value<QWidget *>()))
+        screen->focusFirstInput();
 }
 
 int TfrmZZMain::indexOfScreen(QWidget *screen) const

@@ -63,6 +63,7 @@ protected:
 
 private:
     void refreshTabMarks();
+    void returnFocusTo(QWidget *page);
     int indexOfScreen(QWidget *screen) const;
     QAction *windowEntry(QWidget *page) const;
 

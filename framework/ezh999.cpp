@@ -11,6 +11,7 @@ TfrmEZH999::TfrmEZH999(const QStringList &fields, const QVector<QStringList> &en
     setWindowTitle(QStringLiteral("GridBack DisPlay"));
     auto *layout = new QHBoxLayout(this);
     rgrGridBack = new QTableWidget(int(entries.size()), int(fields.size()), this);
+    rgrGridBack->setTabKeyNavigation(false);
     rgrGridBack->setObjectName("rgrGridBack");
     rgrGridBack->setHorizontalHeaderLabels(fields);
     rgrGridBack->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -20,6 +20,7 @@
 
 namespace {
 const char *kDetail = "ezi000Detail";
+const char *kHeader = "ezi000Header";   // a header field saved with the rows: Enter moves on
 
 struct WaitCursor {
     WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
@@ -151,6 +152,7 @@ void TfrmEZI000::attachDetailControl(QWidget *control)
 
 void TfrmEZI000::attachHeaderControl(QWidget *control)
 {
+    control->setProperty(kHeader, true);
     control->installEventFilter(this);
     auto changed = [this] {
         if (!isSearchMode() && !m_filling)
@@ -491,6 +493,8 @@ void TfrmEZI000::setFields(const TFieldTable &fields)
             case TField::Edit: {
                 TEdit *edit = panel->addEdit(f.component, f.caption, hint, f.maxBytes);
                 edit->setReadOnly(f.isReadOnly);
+                if (f.isReadOnly)
+                    edit->setFocusPolicy(Qt::ClickFocus);   // Tab passes over what cannot be typed into
                 w = edit;
                 break;
             }
@@ -520,6 +524,8 @@ void TfrmEZI000::setFields(const TFieldTable &fields)
                     *f.lookupMember = button;
                 BindLookupKey(w, button);
             }
+            if (!f.unitText.isEmpty())
+                panel->addUnit(w, f.unitText);
         }
         m_fieldControls.append(w);
     }
@@ -889,6 +895,8 @@ void TfrmEZI000::showPendingChanges()
 
 bool TfrmEZI000::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched->property(kHeader).toBool() && handleEnter(watched, event))
+        return true;
     if (watched->property(kDetail).toBool() && event->type() == QEvent::KeyPress) {
         auto *k = static_cast<QKeyEvent *>(event);
         const bool memo = qobject_cast<QTextEdit *>(watched) || qobject_cast<QPlainTextEdit *>(watched);

@@ -47,6 +47,7 @@ struct TField {
     bool isKey = false;           // part of the record's key: duplicates, locked for stored rows
     bool isReadOnly = false;
     bool startsLine = false;
+    QString unitText;             // shown right after the control ("명")
     QString lookupComponent;      // the "..." button beside the control, clicked by F1
     QPushButton **lookupMember = nullptr;
     std::function<bool()> followingCheck;   // a rule of the screen's, checked right after this field
@@ -68,6 +69,7 @@ struct TField {
     TField &captioned(const QString &c) { caption = c; return *this; }   // a caption other than the title
     TField &readOnly() { isReadOnly = true; return *this; }
     TField &newLine() { startsLine = true; return *this; }
+    TField &unit(const QString &u) { unitText = u; return *this; }
     TField &all() { allEntry = true; return *this; }
     // A rule that runs in the table's order right after this field's own check (false: refused).
     TField &thenCheck(std::function<bool()> rule) { followingCheck = std::move(rule); return *this; }

@@ -417,9 +417,6 @@ void TGridTableScreen::showEvent(QShowEvent *event)
     for (QWidget *w : findChildren<QWidget *>())
         if (isInput(w) && !w->objectName().isEmpty() && !w->objectName().startsWith("qt_") && !insideItemView(w))
             attachInput(w);
-    if (isSearchMode())
-        if (QWidget *first = firstCondition())
-            first->setFocus();
 }
 
 void TGridTableScreen::attachInput(QWidget *control)

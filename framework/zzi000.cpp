@@ -149,6 +149,26 @@ void TfrmZZI000::showEvent(QShowEvent *event)
     m_panels[0]->setText(programId());
     layoutStatusBar();
     QWidget::showEvent(event);
+    // A screen opens with the keyboard on its first condition, never on the close button.
+    if (!m_shown) {
+        m_shown = true;
+        focusFirstInput();
+    }
+}
+
+void TfrmZZI000::chainTabs(const QList<QWidget *> &order)
+{
+    for (int i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order.at(i - 1), order.at(i));
+}
+
+void TfrmZZI000::focusFirstInput()
+{
+    QWidget *first = firstInput();
+    if (first && first->isEnabled() && first->isVisibleTo(this))
+        first->setFocus(Qt::OtherFocusReason);
+    else
+        setFocus(Qt::OtherFocusReason);
 }
 
 void TfrmZZI000::resizeEvent(QResizeEvent *event)

@@ -53,6 +53,10 @@ public:
     static void setHost(const Host &host);
     static Host &host();
 
+    // Where the keyboard starts when the screen opens: its first condition (nullptr: the screen).
+    virtual QWidget *firstInput() const { return nullptr; }
+    void focusFirstInput();
+
     static QString roleCaption();   // "사업장 - name", "팀 - name", "영업장 - name" or empty
 
     // Input colouring: tooltip colour while the control has the focus, white otherwise; read-only
@@ -81,6 +85,9 @@ protected:
     QPushButton *addButton(const QString &name, const QString &caption, bool left = false);
     QHBoxLayout *buttonLayout() const { return m_buttonLayout; }
 
+    // Tab follows the clerk's work: each control of the list is followed by the next one.
+    static void chainTabs(const QList<QWidget *> &order);
+
     void closeScreen();   // what bbtClose does once it may: close or ask the host
     virtual void closeQueries();
     void closeEvent(QCloseEvent *event) override;
@@ -94,4 +101,5 @@ private:
     QLabel *m_panels[4];
     QHBoxLayout *m_buttonLayout;
     int m_leftButtons = 0;
+    bool m_shown = false;
 };

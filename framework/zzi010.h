@@ -66,6 +66,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     bool handleEnter(QObject *watched, QEvent *event);
     QWidget *firstCondition() const;
+    QWidget *firstInput() const override { return isSearchMode() ? firstCondition() : nullptr; }
     static QWidget *focusNextFrom(QWidget *w);   // the next tab stop after w gets the focus
 
 private:

@@ -120,6 +120,14 @@ TEdit *TfrmZZS010::addEdit(const QString &name, const QString &caption, int maxB
     return e;
 }
 
+QWidget *TfrmZZS010::firstInput() const
+{
+    for (QWidget *w : m_conditions)
+        if (w->isEnabled() && w->isVisibleTo(this) && (w->focusPolicy() & Qt::TabFocus))
+            return w;
+    return bbtSearch;
+}
+
 QString TfrmZZS010::captionOf(QWidget *control) const
 {
     int i = int(m_conditions.indexOf(control));

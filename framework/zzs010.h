@@ -45,6 +45,7 @@ public:
     void addBeside(QWidget *condition, QWidget *extra);
     QList<QWidget *> conditions() const { return m_conditions; }
     QString captionOf(QWidget *control) const;
+    QWidget *firstInput() const override;
     // What a condition shows: combo label ("[전체]" when nothing is chosen), date in display form,
     // masked or plain text as shown.
     static QString shownValue(QWidget *control);

@@ -127,6 +127,7 @@ TListGrid::TListGrid(QWidget *parent) : QTableView(parent)
     setHorizontalHeader(new TListHeader(m_model, this));
     setModel(m_model);
     setEditTriggers(NoEditTriggers);
+    setTabKeyNavigation(false);   // Tab and Shift+Tab leave the grid; the arrows move inside it
     setSelectionBehavior(SelectRows);
     setSelectionMode(SingleSelection);
     setAlternatingRowColors(false);

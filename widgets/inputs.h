@@ -84,6 +84,10 @@ public:
     explicit TDateEdit(QWidget *parent = nullptr);
     QString dateText() const;
     bool setDateText(const QString &yyyymmdd);
+
+protected:
+    // Tab leaves the date at once; the arrows and typing move between year, month and day.
+    bool focusNextPrevChild(bool next) override { return QWidget::focusNextPrevChild(next); }
 };
 
 class TLabel : public QLabel {

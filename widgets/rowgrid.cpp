@@ -182,6 +182,7 @@ TRowGrid::TRowGrid(QWidget *parent) : QTableView(parent), m_model(new TRowGridMo
     setSelectionModel(new GuardedSelectionModel(m_model, this));
     delete standard;
     setSelectionBehavior(QAbstractItemView::SelectRows);
+    setTabKeyNavigation(false);   // Tab and Shift+Tab leave the grid; the arrows move inside it
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);

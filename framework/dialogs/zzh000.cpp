@@ -191,6 +191,7 @@ TfrmZZH020::TfrmZZH020(QWidget *parent) : TfrmZZH010(parent)
     rgrGrid = new QTableView(panMain);
     rgrGrid->setObjectName("rgrGrid");
     rgrGrid->setModel(cdsQuery);
+    rgrGrid->setTabKeyNavigation(false);
     rgrGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
     rgrGrid->setSelectionMode(QAbstractItemView::SingleSelection);
     rgrGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -331,6 +332,7 @@ QTableView *TfrmZZH020::addDetailGrid(TResultSet **model)
 {
     *model = new TResultSet(this);
     auto *grid = new QTableView(panMain);
+    grid->setTabKeyNavigation(false);
     grid->setObjectName("rgrDetail");
     grid->setModel(*model);
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);

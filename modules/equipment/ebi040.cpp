@@ -5,6 +5,7 @@
 #include "refdata/lookups.h"
 #include "framework/dialogs/lookupdialogs.h"
 #include "framework/fieldlookups.h"
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <QShortcut>
@@ -49,8 +50,8 @@ TfrmEBI040::TfrmEBI040(QWidget *parent, const QString &printerPort)
         Field("EQUIP_NO", "*장비번호", BIND(edtRentEquipNo)).bytes(5).readOnly().hidden(),
         Field("RENT_NAME", "*대여자명", BIND(edtRentName)).bytes(30).hidden(),
         Field("TEL_NO", "연락처", BIND(edtRentTel)).bytes(20).hidden(),
-        Field("HEIGHT", "신장", BIND(wneRentHeight)).digits(3).hidden(),
-        Field("WEIGHT", "체중", BIND(wneRentWeight)).digits(3).hidden(),
+        Field("HEIGHT", "신장", BIND(wneRentHeight)).digits(3).unit("Cm").hidden(),
+        Field("WEIGHT", "체중", BIND(wneRentWeight)).digits(3).unit("Kg").hidden(),
         Field("SHOES_SIZE", "*부츠사이즈", BIND(cboRentBootsSize)).code("E0011").hidden(),
         Field("BINDING", "바인딩강도", BIND(wneRentBinding)).digits(3).hidden(),
         Field("ZIP_CODE", "우편번호", BIND(wmeRentZipCode)).mask("999-999").captioned("주소").hidden()
@@ -144,6 +145,31 @@ TfrmEBI040::TfrmEBI040(QWidget *parent, const QString &printerPort)
     for (TCodeCombo *c : {cboArea, cboKeepKind, cboRentTicketKind, cboRentEquip, cboRentBootsSize})
         if (c->count() > 0)
             c->setCurrentIndex(0);
+
+    // The clerk's way through a piece: ticket kind, kind, size, the free list (Enter picks), then the
+    // guest; what is rarely typed comes last and read-only fields are passed over.
+    chainTabs({dtpDate, cboArea, edtRentNo, bbtSearch, edtDealName, cboKeepKind, edtKeepBoxNo, cboRentTicketKind,
+               cboRentEquip, cboEquipSizeGubun, rgrEquipNo, edtRentName, edtRentTel, wneRentHeight, wneRentWeight,
+               cboRentBootsSize, wneRentBinding, wmeRentZipCode, wlbRentAddr2, wmeRentSvrlDateFrom,
+               wmeRentSvrlDateTo, edtRentRemark, sbtRentDay, sbtRentSvrl, sbtRentReturn, sbtEquipOk, sbtEquipCancel,
+               bbtEquipNoRef, grid()});
+    cboEquipSizeGubun->installEventFilter(this);
+    rgrEquipNo->installEventFilter(this);
+}
+
+bool TfrmEBI040::eventFilter(QObject *watched, QEvent *event)
+{
+    if ((watched == cboEquipSizeGubun || watched == rgrEquipNo) && event->type() == QEvent::KeyPress) {
+        const auto *k = static_cast<QKeyEvent *>(event);
+        if ((k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) && k->modifiers() == Qt::NoModifier) {
+            if (watched == rgrEquipNo)
+                sbtEquipOkClick();   // Enter on a free piece picks it
+            else
+                focusNextFrom(cboEquipSizeGubun);
+            return true;
+        }
+    }
+    return TfrmTicketCounter::eventFilter(watched, event);
 }
 
 TfrmEBI040::~TfrmEBI040()
@@ -228,12 +254,43 @@ void TfrmEBI040::equipKindChanged()
             }
         const QSignalBlocker block(cboEquipSizeGubun);
         cboEquipSizeGubun->setItems(codes, labels);
-        if (!codes.isEmpty())
-            cboEquipSizeGubun->setCurrentIndex(0);
+        // the list starts at the first size that still has a free piece, or stays empty when none has
+        const QStringList free = isSearchMode() ? QStringList() : freePieces("SELECT DISTINCT EQUIP_SIZE_GUBUN ", {}, {});
+        int first = -1;
+        for (int i = 0; i < codes.size() && first < 0; ++i)
+            if (isSearchMode() || free.contains(codes.at(i)))
+                first = i;
+        cboEquipSizeGubun->setCurrentIndex(first);
     }
-    if (cboEquipSizeGubun->count() == 0)
+    if (cboEquipSizeGubun->count() == 0 || cboEquipSizeGubun->isEmpty())
         rgrEquipNo->clearRows();
     refreshEquipList();
+}
+
+// The pieces of the row's kind that are rentable and neither out today nor held by a counter.
+static const char *kFreePieces =
+    "FROM EB020MS WHERE AREA_GUBUN = :AREA_GUBUN AND EQUIP_GUBUN = :EQUIP_GUBUN "
+    "AND EQUIP_RENT_YN    = 'Y' AND SVRL_RENT_YN     = 'N' "
+    "AND EQUIP_NO NOT IN (SELECT EQUIP_NO FROM EB040DT WHERE RENT_DATE = :RENT_DATE "
+    "AND AREA_GUBUN = :AREA_GUBUN AND EQUIP_GUBUN = :EQUIP_GUBUN AND RENT_STAT = :RENT_STAT) "
+    "AND EQUIP_NO NOT IN (SELECT EQUIP_NO FROM EB020TM WHERE RENT_DATE = :RENT_DATE "
+    "AND AREA_GUBUN = :AREA_GUBUN AND EQUIP_GUBUN = :EQUIP_GUBUN) ";
+
+QStringList TfrmEBI040::freePieces(const QString &select, const QString &rest, const QString &size) const
+{
+    db::Query q(prcSaveData->database());
+    q.setSql(select + QLatin1String(kFreePieces) + rest);
+    q.bind("AREA_GUBUN", cboArea->code());
+    q.bind("EQUIP_GUBUN", cboRentEquip->code());
+    if (!size.isEmpty())
+        q.bind("EQUIP_SIZE_GUBUN", size);
+    q.bind("RENT_DATE", workDate());
+    q.bind("RENT_STAT", "D");
+    QStringList values;
+    if (q.open())
+        while (q.next())
+            values << q.value(0);
+    return values;
 }
 
 void TfrmEBI040::refreshEquipList()
@@ -241,22 +298,10 @@ void TfrmEBI040::refreshEquipList()
     if (cboArea->isEmpty() || cboRentEquip->isEmpty() || cboEquipSizeGubun->isEmpty() || isSearchMode())
         return;
     rgrEquipNo->clearRows();
-    db::Query q(prcSaveData->database());
-    q.setSql("SELECT EQUIP_NO FROM EB020MS WHERE AREA_GUBUN = :AREA_GUBUN AND EQUIP_GUBUN = :EQUIP_GUBUN "
-             "AND EQUIP_SIZE_GUBUN = :EQUIP_SIZE_GUBUN AND EQUIP_RENT_YN    = 'Y' AND SVRL_RENT_YN     = 'N' "
-             "AND EQUIP_NO NOT IN (SELECT EQUIP_NO FROM EB040DT WHERE RENT_DATE = :RENT_DATE "
-             "AND AREA_GUBUN = :AREA_GUBUN AND EQUIP_GUBUN = :EQUIP_GUBUN AND RENT_STAT = :RENT_STAT) "
-             "AND EQUIP_NO NOT IN (SELECT EQUIP_NO FROM EB020TM WHERE RENT_DATE = :RENT_DATE "
-             "AND AREA_GUBUN = :AREA_GUBUN AND EQUIP_GUBUN = :EQUIP_GUBUN) ORDER  BY EQUIP_NO");
-    q.bind("AREA_GUBUN", cboArea->code());
-    q.bind("EQUIP_GUBUN", cboRentEquip->code());
-    q.bind("EQUIP_SIZE_GUBUN", cboEquipSizeGubun->code());
-    q.bind("RENT_DATE", workDate());
-    q.bind("RENT_STAT", "D");
     QVector<QStringList> rows;
-    if (q.open())
-        while (q.next())
-            rows << QStringList{q.value(0)};
+    for (const QString &no : freePieces("SELECT EQUIP_NO ", "AND EQUIP_SIZE_GUBUN = :EQUIP_SIZE_GUBUN ORDER  BY EQUIP_NO",
+                                        cboEquipSizeGubun->code()))
+        rows << QStringList{no};
     rgrEquipNo->gridModel()->setRows(rows);
 }
 
@@ -347,6 +392,7 @@ void TfrmEBI040::sbtEquipOkClick()
     StoreControl(edtRentEquipNo);
     StoreControl(cboRentEquip);
     refreshEquipList();
+    edtRentName->setFocus();   // the piece is the guest's now: on to the guest's data
 }
 
 bool TfrmEBI040::givePieceBack(const QString &kind)

@@ -60,11 +60,13 @@ protected:
     bool AfterSave() override;
     void ShowRow() override;
     bool printTicket(int row) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     bool callHold(const QString &kind, const QString &no, const QString &status);
     bool releaseHolds();
     void equipKindChanged();
+    QStringList freePieces(const QString &select, const QString &rest, const QString &size) const;
     bool givePieceBack(const QString &kind);   // the current new row's piece of that kind, if it holds one
     TRentTicketInfo ticketFor(int row) const;
 

@@ -112,6 +112,12 @@ TfrmEBI050::TfrmEBI050(QWidget *parent, const QString &printerPort)
     for (TCodeCombo *c : {cboArea, cboKeep, cboKeepEquip, cboKeepEquipName, cboKeepPoles})
         if (c->count() > 0)
             c->setCurrentIndex(0);
+
+    // The storage kind comes before the intake date, so the proposed release date fits the kind.
+    chainTabs({edtSeason, cboArea, bbtSearch, cboKeep, wmeKeepInDate, wmeKeepOutDate, edtKeepWoodaeNo, cboKeepEquip,
+               cboKeepEquipName, edtKeepEquipNameEtc, edtKeepEquipID, cboKeepPoles, edtKeepPolesName, edtKeepMemberNo,
+               edtKeepName, wmeKeepZipCode, wlbKeepAddr2, edtKeepTel, edtKeepMobile, edtKeepBoxNo, edtKeepRemark,
+               edtKeepLossQuestion, edtKeepLossAnswer, sbtKeepIn, sbtKeepOut, grid()});
 }
 
 TfrmEBI050::~TfrmEBI050() = default;

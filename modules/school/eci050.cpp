@@ -172,17 +172,9 @@ QWidget *TfrmECI050::createInputPanel()
     wlbEmpName = panel->addLabel(QStringLiteral("wlbEmpName"), QString());
 
     // the persons with their unit beside them
-    auto *count = new QWidget(panel);
-    count->setObjectName(QStringLiteral("wneLectureCntPair"));
-    auto *row = new QHBoxLayout(count);
-    row->setContentsMargins(0, 0, 0, 0);
-    wneLectureCnt = new TNumericEdit(count, 4);
-    wneLectureCnt->setObjectName(QStringLiteral("wneLectureCnt"));
+    wneLectureCnt = panel->addNumericEdit(QStringLiteral("wneLectureCnt"), QStringLiteral("강습인원"), {}, 4);
     wneLectureCnt->setValue(0);
-    row->addWidget(wneLectureCnt, 1);
-    row->addWidget(new QLabel(QStringLiteral("명"), count));
-    panel->addControl(QStringLiteral("강습인원"), count);
-    panel->captionOf(count)->setBuddy(wneLectureCnt);
+    panel->addUnit(wneLectureCnt, QStringLiteral("명"));
 
     edtRemark = panel->addEdit(QStringLiteral("edtRemark"), QStringLiteral("비고"), QString(), 500);
     for (QWidget *w : {static_cast<QWidget *>(edtEmpNo), static_cast<QWidget *>(wneLectureCnt),

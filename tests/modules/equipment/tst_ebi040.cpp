@@ -123,6 +123,147 @@ private slots:
         QCOMPARE(s.freeEquipment().size(), 1);
     }
 
+    // A three-piece rental from an empty counter to three tickets, by key presses alone: the screen opens
+    // on its first condition, Enter moves on, Enter on the free list picks, no grid keeps Tab.
+    void threePiecesByKeyboardAlone_data() { testing::addBackendColumn(); }
+    void threePiecesByKeyboardAlone()
+    {
+        PseudoTerminal pty;
+        OPEN_RENTAL_COUNTER(pty.slave());
+        QVERIFY(t.run("INSERT INTO EB020MS (AREA_GUBUN, EQUIP_GUBUN, EQUIP_NO, EQUIP_SIZE_GUBUN, EQUIP_RENT_YN, "
+                      "SVRL_RENT_YN) VALUES ('M', 'CS', '00004', '160', 'Y', 'N');"));
+        QVERIFY(s.dtpDate->hasFocus());
+        int presses = 0;
+        auto press = [&](int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+            ++presses;
+        };
+        auto type = [](const QString &text) {   // Hangul arrives from the input method, the rest as keys
+            QWidget *w = QApplication::focusWidget();
+            text.front().unicode() < 128 ? QTest::keyClicks(w, text) : typeInto(w, text);
+        };
+
+        press(Qt::Key_F3);
+        QVERIFY(s.edtDealName->hasFocus());
+        type("김취급");
+        press(Qt::Key_Return);
+        press(Qt::Key_Return);
+        type("A1");
+        press(Qt::Key_Return);
+        for (const QString &name : {"가", "나", "다"}) {
+            if (name != "가")
+                press(Qt::Key_F4);
+            QVERIFY2(s.cboRentTicketKind->hasFocus(), qPrintable(QApplication::focusWidget()->objectName()));
+            press(Qt::Key_Return);
+            press(Qt::Key_Return);
+            QVERIFY(s.cboEquipSizeGubun->hasFocus());
+            press(Qt::Key_Return);
+            QVERIFY(s.rgrEquipNo->hasFocus());
+            press(Qt::Key_Return);   // picks the first free piece
+            QVERIFY(!s.edtRentEquipNo->text().isEmpty());
+            QVERIFY(s.edtRentName->hasFocus());
+            type(name);
+            for (int i = 0; i < 4; ++i)
+                press(Qt::Key_Tab);
+            QVERIFY2(s.cboRentBootsSize->hasFocus(), qPrintable(QApplication::focusWidget()->objectName()));
+            type("2");
+            press(Qt::Key_F5);
+        }
+        press(Qt::Key_F2);
+        ++presses;   // Enter on "저장 하시겠습니까?"
+        QCOMPARE(t.count("EB040DT"), 3);
+        QCOMPARE(pty.readAll().count("<CB><RR>"), 3);
+        QVERIFY2(presses <= 45, qPrintable(QString::number(presses)));
+        qInfo("key presses: %d", presses);
+
+        // the size list of a new row starts at a size that still has a piece; Tab and Shift+Tab leave the grid
+        press(Qt::Key_F4);
+        QCOMPARE(s.cboEquipSizeGubun->code(), QString("160"));
+        s.grid()->setFocus();
+        press(Qt::Key_Tab);
+        QVERIFY(!s.grid()->hasFocus());
+        s.grid()->setFocus();
+        press(Qt::Key_Tab, Qt::ShiftModifier);
+        QVERIFY(!s.grid()->hasFocus());
+    }
+
+    // The row checks in their order, each with its text and where the focus goes; then the row's keys.
+    void rowChecksInTheirOrder_data() { testing::addBackendColumn(); }
+    void rowChecksInTheirOrder()
+    {
+        PseudoTerminal pty;
+        OPEN_RENTAL_COUNTER(pty.slave());
+        startRental(s);
+        auto refusal = [&](QWidget *focus) {
+            messages.clear();
+            QTest::keyClick(s.edtRentRemark, Qt::Key_F4);
+            if (focus && QApplication::focusWidget() != focus)
+                return QString("focus on ") + QApplication::focusWidget()->objectName();
+            return messages.last();
+        };
+        const QString first = "을(를) 먼저 입력하십시오.", correctly = "을(를) 정확히 입력하십시오.";
+        s.cboRentEquip->setCurrentIndex(-1);
+        QCOMPARE(refusal(s.cboRentEquip), "*장비구분" + first);
+        s.cboRentEquip->setCode("CS");
+        s.edtRentRemark->setFocus();
+        QCOMPARE(refusal(s.edtRentRemark), "*장비번호" + first);   // read-only: the focus stays
+        QTest::keyClick(s.edtRentRemark, Qt::Key_F10);
+        QCOMPARE(s.edtRentEquipNo->text(), QString("00001"));
+        QCOMPARE(refusal(s.edtRentName), "*대여자명" + first);
+        typeInto(s.edtRentName, "가");
+        s.cboRentBootsSize->setCurrentIndex(-1);
+        QCOMPARE(refusal(s.cboRentBootsSize), "*부츠사이즈" + first);
+        s.cboRentBootsSize->setCode("270");
+        s.cboRentTicketKind->setCurrentIndex(-1);
+        QCOMPARE(refusal(s.cboRentTicketKind), "*권종" + first);
+        s.cboRentTicketKind->setCode("01");
+        s.wmeRentZipCode->setValue("999999");
+        QCOMPARE(refusal(s.wmeRentZipCode), "주소" + correctly);
+        s.wmeRentZipCode->setValue({});
+        s.wmeRentSvrlDateFrom->setValue("20261301");
+        QCOMPARE(refusal(nullptr), "연일대여기간" + correctly);
+        s.wmeRentSvrlDateFrom->setValue("20261201");
+        s.wmeRentSvrlDateTo->setValue("20260230");
+        QCOMPARE(refusal(nullptr), "연일대여기간" + correctly);
+        s.wmeRentSvrlDateTo->setValue({});
+        QTest::keyClick(s.edtRentRemark, Qt::Key_F6);   // 연일대여 with the start date only: rule 12 first
+        QCOMPARE(refusal(s.wmeRentSvrlDateTo), "연일대여기간" + correctly);
+        s.wmeRentSvrlDateTo->setValue("20261203");
+        QTest::keyClick(s.edtRentRemark, Qt::Key_F5);
+        QCOMPARE(refusal(nullptr), QString("연일대여기간 등록시 대여상태는 [연일대여]만 설정가능합니다"));
+        s.wmeRentSvrlDateFrom->setValue({});
+        s.wmeRentSvrlDateTo->setValue({});
+        QTest::keyClick(s.edtRentRemark, Qt::Key_F6);
+        QCOMPARE(refusal(s.wmeRentSvrlDateFrom), QString("대여상태가 [연일대여]일 경우 연일대여기간을 입력하십시요"));
+        QTest::keyClick(s.edtRentRemark, Qt::Key_F5);
+        QCOMPARE(s.grid()->cell(0, 2), QString("D"));
+
+        // F11 gives the piece back and F10 takes it again; the save prints, the saved row stays
+        QTest::keyClick(s.edtRentRemark, Qt::Key_F11);
+        QVERIFY(s.edtRentEquipNo->text().isEmpty());
+        QCOMPARE(t.count("EB020TM"), 0);
+        QTest::keyClick(s.edtRentRemark, Qt::Key_F10);
+        QTest::keyClick(s.edtRentRemark, Qt::Key_F2);
+        QCOMPARE(t.count("EB040DT"), 1);
+        QCOMPARE(pty.readAll().count("<CB><RR>"), 1);
+        s.grid()->setCurrentRow(0);
+        QVERIFY(!s.bbtDelete->isEnabled());
+        QVERIFY(!s.sbtEquipCancel->isEnabled());
+        QTest::keyClick(s.edtRentRemark, Qt::Key_F9);
+        QCOMPARE(s.grid()->rowCount(), 1);
+        s.bbtReissue->click();
+        QCOMPARE(pty.readAll().count("<CB><RR>"), 1);
+
+        // closing with a piece held gives it back
+        QTest::keyClick(s.edtRentRemark, Qt::Key_F4);
+        s.cboRentEquip->setCode("CS");
+        QTest::keyClick(s.edtRentRemark, Qt::Key_F10);
+        QCOMPARE(t.count("EB020TM"), 1);
+        messages.answer(true);
+        s.bbtClose->click();
+        QCOMPARE(t.count("EB020TM"), 0);
+    }
+
     void cancelReleasesEveryHold_data() { testing::addBackendColumn(); }
     void cancelReleasesEveryHold()
     {
