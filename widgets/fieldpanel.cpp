@@ -77,6 +77,14 @@ void TFieldPanel::addBeside(QWidget *field, QWidget *extra)
     box->insertWidget(box->count() - 1, extra);   // before the closing stretch
 }
 
+QLabel *TFieldPanel::addUnit(QWidget *field, const QString &unit)
+{
+    auto *label = new QLabel(unit);
+    label->setObjectName(field->objectName() + QStringLiteral("Unit"));
+    addBeside(field, label);
+    return label;
+}
+
 void TFieldPanel::addBelow(QWidget *field, QWidget *extra)
 {
     QBoxLayout *box = pairOf(field, true);

@@ -8,6 +8,7 @@
 #include <QFrame>
 
 class QBoxLayout;
+class QLabel;
 class QGridLayout;
 class QPushButton;
 
@@ -31,6 +32,8 @@ public:
     // A widget right beside a field already placed (its name label, say), or below it (a footer).
     void addBeside(QWidget *field, QWidget *extra);
     void addBelow(QWidget *field, QWidget *extra);
+    // The unit of a field ("명", "Cm") right after it.
+    QLabel *addUnit(QWidget *field, const QString &unit);
 
     QLabel *captionOf(const QWidget *control) const;   // the label whose buddy is the control
     QWidget *field(const QString &caption) const;      // the control captioned so (asterisk included)

@@ -232,34 +232,6 @@ private slots:
         QCOMPARE(w.screenAt(0)->size(), w.screenAt(1)->size());
     }
 
-    // A screen opens with the keyboard on its first condition; switching tabs gives the focus back to
-    // where it was on that page.
-    void focusFollowsTheScreens()
-    {
-        TEST_DB_FETCH(t);
-        QVERIFY(t.run(kFixture));
-        DM()->attach(t.database());
-        Startup().employeeNumber = "1001";
-        TfrmE0Main w;
-        w.setProjectId("SPORTS");
-        QVERIFY(w.Initialize());
-        w.resize(1200, 800);
-        w.show();
-        QVERIFY(QTest::qWaitForWindowActive(&w));
-        QVERIFY(w.OpenProgram("장비 대여", "EBI040"));
-        QWidget *rental = w.screenAt(0);
-        QVERIFY(rental->isAncestorOf(QApplication::focusWidget()));
-        QCOMPARE(QApplication::focusWidget()->objectName(), QString("dtpDate"));
-        QWidget *rentNo = rental->findChild<QWidget *>("edtRentNo");
-        rentNo->setFocus();
-        QVERIFY(w.OpenProgram("회원 등록", "EGI020"));
-        QVERIFY(w.screenAt(1)->isAncestorOf(QApplication::focusWidget()));
-        w.pgcMain->setCurrentIndex(0);
-        QCOMPARE(QApplication::focusWidget(), rentNo);
-        QVERIFY(!w.OpenProgram("회원 등록", "EGI020"));
-        QVERIFY(w.screenAt(1)->isAncestorOf(QApplication::focusWidget()));
-    }
-
     void closing_data() { testing::addBackendColumn(); }
     void closing()
     {

@@ -1,6 +1,7 @@
 // Every screen the menu can open, built on the demo database: every detail control of a record screen
 // shows a column of its grid (a hint naming none would leave the control silently unbound).
 #include "app/main/allscreens.h"
+#include "app/mainwindow.h"
 #include "core/startupvalues.h"
 #include "database/datamodule.h"
 #include "database/schema.h"
@@ -16,6 +17,7 @@
 #include <QDate>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTabWidget>
 #include <QPlainTextEdit>
 #include <QTextEdit>
 #include <QtTest>
@@ -111,6 +113,46 @@ private slots:
             }
         }
         QVERIFY(records >= 5);
+    }
+
+    // Every screen opens with the keyboard on its first input, never nowhere nor on its close button;
+    // in the main window, switching tabs gives the focus back to where it was on that page.
+    void everyScreenOpensOnItsFirstInput()
+    {
+        testing::TestDatabase t(db::Backend::SQLite);
+        QVERIFY(t.ok());
+        QString error;
+        QVERIFY2(db::loadDemoData(*t.database(), QDate::currentDate(), &error), qPrintable(error));
+        DM()->attach(t.database());
+        testing::MessageRecorder messages;
+        QStringList faults;
+        for (const QString &id : ScreenRegistry::programIds()) {
+            if (!ScreenRegistry::instance().has(id))
+                continue;
+            std::unique_ptr<QWidget> w(ScreenRegistry::instance().create(id));
+            w->show();
+            QVERIFY(QTest::qWaitForWindowActive(w.get()));
+            QWidget *focus = QApplication::focusWidget();
+            if (!focus || !w->isAncestorOf(focus) || focus->objectName() == "bbtClose")
+                faults << id + ": " + (focus ? focus->objectName() : QString("nothing"));
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+
+        Startup().employeeNumber = "1001";
+        TfrmE0Main main;
+        QVERIFY(main.Initialize());
+        main.show();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        QVERIFY(main.OpenProgram("장비 대여", "EBI040"));
+        QCOMPARE(QApplication::focusWidget()->objectName(), QString("dtpDate"));
+        QWidget *rentNo = main.screenAt(0)->findChild<QWidget *>("edtRentNo");
+        rentNo->setFocus();
+        QVERIFY(main.OpenProgram("회원 등록", "EGI020"));
+        QVERIFY(main.screenAt(1)->isAncestorOf(QApplication::focusWidget()));
+        main.pgcMain->setCurrentIndex(0);
+        QCOMPARE(QApplication::focusWidget(), rentNo);
+        QVERIFY(!main.OpenProgram("회원 등록", "EGI020"));
+        QVERIFY(main.screenAt(1)->isAncestorOf(QApplication::focusWidget()));
     }
 
     // No caption is drawn over a control, at the smallest main window and at a larger one.
