@@ -93,17 +93,6 @@ TfrmEZI000::TfrmEZI000(QWidget *parent) : TfrmZZI010(parent)
 
 TfrmEZI000::~TfrmEZI000() = default;
 
-void TfrmEZI000::showEvent(QShowEvent *event)
-{
-    TfrmZZI010::showEvent(event);
-    if (m_shownOnce)
-        return;
-    m_shownOnce = true;
-    if (isSearchMode())
-        if (QWidget *first = firstCondition())
-            first->setFocus();
-}
-
 int TfrmEZI000::tempColumn() const { return rgrGrid->columnCount() - 1; }
 bool TfrmEZI000::isLoadedRow(int row) const { return rgrGrid->cell(row, tempColumn()) == "Y"; }
 

@@ -141,7 +141,6 @@ protected:
     void save() override;
     void cancel() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void showEvent(QShowEvent *event) override;   // first shown: the focus on the first condition
     bool isBlankRow(int row) const;
     bool checkCurrentRow();   // the field checks and validateRow, unless the row is a stored one nobody changed
     bool checkFields();       // required fields of the table in their order, dates checked as dates
@@ -170,7 +169,6 @@ private:
     bool m_filling = false;
     bool m_newRowPending = false;
     bool m_rowLeaveChecks = false;
-    bool m_shownOnce = false;
     TStatusButtons *m_statusButtons = nullptr;
     int m_statusColumn = -1;
 };
