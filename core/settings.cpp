@@ -77,6 +77,7 @@ void ReadSettings(const QString &programIni, const QString &mainDirectory)
     s.ticketPrinterPort = DefaultTicketPort();
     const QString dir = programDirectory();
     s.reportFolder = dir + QStringLiteral("REPORT/스포츠관리/");
+    s.localReportFolder = s.reportFolder;
     const QString path = programIni.isEmpty() ? programIniPath() : programIni;
     if (!path.isEmpty() && QFileInfo::exists(path)) {
         QSettings ini(path, QSettings::IniFormat);
@@ -92,6 +93,9 @@ void ReadSettings(const QString &programIni, const QString &mainDirectory)
         QString folder = ini.value(QStringLiteral("Report/Folder")).toString().trimmed();
         if (!folder.isEmpty())
             s.reportFolder = folder.endsWith('/') ? folder : folder + '/';
+        folder = ini.value(QStringLiteral("Report/LocalFolder")).toString().trimmed();
+        if (!folder.isEmpty())
+            s.localReportFolder = folder.endsWith('/') ? folder : folder + '/';
     }
     s.programCount = ReadProgramCount(mainDirectory.isEmpty() ? dir : mainDirectory);
     stored() = s;

@@ -1,7 +1,7 @@
 #pragma once
 // The program's settings, read once at start-up and then only looked up:
 //   <program>.ini beside the executable (sports.ini): [Role] Type, Code, Name (the workstation role),
-//   [TicketPrinter] Port, [Report] Folder;
+//   [TicketPrinter] Port, [Report] Folder, LocalFolder;
 //   Main.ini in the program directory: [MAIN] PROGRAM_COUNT.
 #include <QString>
 
@@ -11,6 +11,7 @@ struct ProgramSettings {
     QString roleName;
     QString ticketPrinterPort;   // the serial port of the counter's ticket printer
     QString reportFolder;        // where the report viewer finds its definition files (ends with '/')
+    QString localReportFolder;   // the local folder of the one screen that never asks the report server
     int programCount = 10;       // the largest number of screens open at once
 };
 

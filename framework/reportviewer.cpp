@@ -187,6 +187,14 @@ QString TReportViewer::location(const QString &fileName)
     return base + fileName;
 }
 
+QString TReportViewer::localLocation(const QString &fileName)
+{
+    QString base = Settings().localReportFolder;
+    if (!base.isEmpty() && !base.endsWith('/'))
+        base += '/';
+    return base + fileName;
+}
+
 void TReportViewer::setServerTimeout(int ms)
 {
     serverTimeout() = ms;

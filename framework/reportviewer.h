@@ -44,6 +44,7 @@ public:
 
     // The report folder of the settings followed by the file name, for a server: "<base>/<file>".
     static QString location(const QString &fileName);
+    static QString localLocation(const QString &fileName);   // in the local report folder
     // How long a report server may take to answer (milliseconds); tests shorten it.
     static void setServerTimeout(int ms);
 

@@ -5,6 +5,7 @@
 #include "ees010.h"
 #include "statistics.h"
 #include "accidentlists.h"
+#include "accidentreports.h"
 
 void RegisterPatrolScreens()
 {
@@ -23,4 +24,7 @@ void RegisterPatrolScreens()
     r.add("EES070", [] { return new TfrmEES070; });
     r.add("EES080", [] { return new TfrmEES080; });
     r.add("EES090", [] { return new TfrmEES090; });
+    r.add("EES001", [] { return new TfrmEES001; });
+    r.add("EES003", [] { return new TfrmEES003; });
+    r.add("EES004", [] { return new TfrmEES004; });
 }
