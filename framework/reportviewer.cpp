@@ -1,6 +1,7 @@
 #include "framework/reportviewer.h"
 #include "core/settings.h"
 #include "database/datamodule.h"
+#include "framework/ezs000.h"
 #include "report/preview.h"
 #include "report/report.h"
 #include <QEventLoop>
@@ -11,6 +12,7 @@
 #include <QLabel>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
+#include <QSplitter>
 #include <QStackedWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -340,4 +342,17 @@ bool TReportViewer::Open(const QString &location, const QString &params)
     m_stack->setCurrentWidget(m_preview);
     applyZoom();
     return true;
+}
+
+TReportViewer *ShowViewerInPlaceOfGrid(TfrmEZS000 *screen)
+{
+    auto *viewer = new TReportViewer(screen->splSplitter);
+    viewer->setObjectName(QStringLiteral("viewer"));
+    screen->splSplitter->insertWidget(0, viewer);
+    screen->splSplitter->setStretchFactor(0, 1);
+    screen->panGrid->hide();
+    for (QWidget *b : {static_cast<QWidget *>(screen->bbtPrint), static_cast<QWidget *>(screen->bbtPreview),
+                       static_cast<QWidget *>(screen->bbtExcel), static_cast<QWidget *>(screen->bbtCancel)})
+        b->hide();
+    return viewer;
 }

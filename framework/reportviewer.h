@@ -16,6 +16,7 @@
 
 class QLabel;
 class QStackedWidget;
+class TfrmEZS000;
 namespace report {
 class Report;
 class TReportPreviewWidget;
@@ -71,3 +72,7 @@ private:
     QString m_error, m_title, m_location;
     QStringList m_values;
 };
+
+// A list screen whose result is a report: the viewer in place of the grid, and print, preview,
+// spreadsheet and cancel hidden (the viewer prints).
+TReportViewer *ShowViewerInPlaceOfGrid(TfrmEZS000 *screen);

@@ -121,14 +121,7 @@ void TfrmSalesScreen::addPeriod(const QString &caption)
 
 void TfrmSalesScreen::addViewer()
 {
-    viewer = new TReportViewer(splSplitter);
-    viewer->setObjectName("viewer");
-    splSplitter->insertWidget(0, viewer);
-    splSplitter->setStretchFactor(0, 1);
-    panGrid->hide();
-    for (QWidget *b : {static_cast<QWidget *>(bbtPrint), static_cast<QWidget *>(bbtPreview),
-                       static_cast<QWidget *>(bbtExcel), static_cast<QWidget *>(bbtCancel)})
-        b->hide();
+    viewer = ShowViewerInPlaceOfGrid(this);
 }
 
 void TfrmSalesScreen::openReport(const QString &file, const QStringList &values)
@@ -443,7 +436,8 @@ void TfrmEFS010::search()
                    .arg([] {
                        QStringList names;
                        for (const Efs010Column &c : kEfs010)
-                           names << QString("%1_QTY, %1_AMT").arg(c.name);
+                           names << QString("TO_CHAR(%1_QTY, 'FM9,999,999,999') AS %1_QTY, "
+                                            "TO_CHAR(%1_AMT, 'FM9,999,999,999') AS %1_AMT").arg(c.name);
                        return names.join(", ");
                    }(), pivot, lines),
                binds);

@@ -195,9 +195,9 @@ private slots:
         rental->bbtSearchClick();
         QCOMPARE(rental->cdsQuery->rowCount(), 2);
         QCOMPARE(rental->cdsQuery->text(1, "SALE_DATE"), QString("총    계"));
-        QCOMPARE(rental->cdsQuery->text(0, "S1_QTY") + " " + rental->cdsQuery->text(0, "S1_AMT"), QString("4 13000"));
+        QCOMPARE(rental->cdsQuery->text(0, "S1_QTY") + " " + rental->cdsQuery->text(0, "S1_AMT"), QString("4 13,000"));
         QCOMPARE(rental->cdsQuery->text(0, "C1_AMT") + " " + rental->cdsQuery->text(0, "C2_AMT"), QString("100 0"));
-        QCOMPARE(rental->cdsQuery->text(1, "TT_AMT"), QString("21300"));   // the 0301 register only here
+        QCOMPARE(rental->cdsQuery->text(1, "TT_AMT"), QString("21,300"));   // the 0301 register only here
         QVERIFY(rental->rgrGrid->isColumnHidden(rental->cdsQuery->columnOf("S4_QTY")));
     }
 
