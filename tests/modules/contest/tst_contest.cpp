@@ -13,6 +13,7 @@
 #include "modules/contest/screens.h"
 #include "refdata/codes.h"
 #include "support/messagerecorder.h"
+#include "support/screens.h"
 #include "support/testdatabase.h"
 #include "report/preview.h"
 #include <QApplication>
@@ -67,21 +68,7 @@ QString column(TListGrid *grid, int row, const QString &field)
 // Previews the last search and returns the text of its pages (saved as a PDF in dir).
 QString previewText(TfrmEZS000 &s, const QTemporaryDir &dir)
 {
-    const QString pdf = dir.filePath(s.objectName() + QStringLiteral(".pdf"));
-    bool previewed = false;
-    QTimer::singleShot(0, [&] {
-        if (auto *w = qobject_cast<report::TReportPreview *>(QApplication::activeModalWidget())) {
-            previewed = w->savePdf(pdf);
-            w->accept();
-        }
-    });
-    s.bbtPreviewClick();
-    if (!previewed)
-        return QStringLiteral("no preview");
-    QProcess p;
-    p.start("pdftotext", {"-layout", "-enc", "UTF-8", pdf, "-"});
-    p.waitForFinished(30000);
-    return QString::fromUtf8(p.readAllStandardOutput());
+    return testing::previewText(s, dir.filePath(s.objectName() + QStringLiteral(".pdf")));
 }
 
 } // namespace
@@ -103,14 +90,7 @@ class TestContest : public QObject {
 
     template <class T> std::unique_ptr<T> openScreen(const QString &id)
     {
-        std::unique_ptr<T> s(qobject_cast<T *>(ScreenRegistry::instance().create(id)));
-        if (s) {
-            s->resize(1100, 750);
-            s->show();
-            if (!QTest::qWaitForWindowActive(s.get()))
-                qWarning("screen not active");
-        }
-        return s;
+        return testing::openScreen<T>(id, QSize(1100, 750));
     }
 
     // Saves the screen's work; the messages shown since the last clear.

@@ -1,5 +1,6 @@
 // The report screens driven as at the counter: conditions, search, grid, footer, export and layout.
 #include "support/messagerecorder.h"
+#include "support/screens.h"
 #include "support/testdatabase.h"
 #include "support/xlsreader.h"
 #include "database/datamodule.h"
@@ -24,13 +25,6 @@
     DM()->attach(t.database())
 
 namespace {
-QString pdfText(const QString &path)
-{
-    QProcess p;
-    p.start("pdftotext", {"-layout", "-enc", "UTF-8", path, "-"});
-    p.waitForFinished(30000);
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
 
 // Opens the protected layout steps for the test.
 template <class Screen>
@@ -52,19 +46,7 @@ void enterSeason(TfrmEBSList &s, const QString &code)
 // Previews the last search and returns the text of its pages, saved as a PDF in dir.
 QString previewText(TfrmEZS000 &s, const QTemporaryDir &dir, int *pages = nullptr)
 {
-    const QString pdf = dir.filePath(s.objectName() + QStringLiteral(".pdf"));
-    bool previewed = false;
-    QTimer::singleShot(0, [&] {
-        auto *w = qobject_cast<report::TReportPreview *>(QApplication::activeModalWidget());
-        if (!w)
-            return;
-        if (pages)
-            *pages = w->pageCount();
-        previewed = w->savePdf(pdf);
-        w->accept();
-    });
-    s.bbtPreviewClick();
-    return previewed ? pdfText(pdf) : QStringLiteral("no preview");
+    return testing::previewText(s, dir.filePath(s.objectName() + QStringLiteral(".pdf")), pages);
 }
 
 // "window caption|layout's program ID|layout title" of a screen.

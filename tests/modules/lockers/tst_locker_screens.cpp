@@ -17,6 +17,7 @@
 #include "report/preview.h"
 #include "report/report.h"
 #include "support/messagerecorder.h"
+#include "support/screens.h"
 #include "support/testdatabase.h"
 #include "support/typing.h"
 #include <QApplication>
@@ -331,18 +332,7 @@ private slots:
 
         // the preview prints the rows searched, personal data as listed
         QTemporaryDir dir;
-        const QString pdf = dir.filePath("ehs030.pdf");
-        QTimer::singleShot(0, [&] {
-            if (auto *w = qobject_cast<report::TReportPreview *>(QApplication::activeModalWidget())) {
-                w->savePdf(pdf);
-                w->accept();
-            }
-        });
-        s->bbtPreviewClick();
-        QProcess text;
-        text.start("pdftotext", {"-layout", "-enc", "UTF-8", pdf, "-"});
-        QVERIFY(text.waitForFinished(30000));
-        const QString printed = QString::fromUtf8(text.readAllStandardOutput());
+        const QString printed = testing::previewText(*s, dir.filePath("ehs030.pdf"));
         QVERIFY2(printed.contains("판매됨") && printed.contains("9001011******") && printed.contains("시즌락카 판매 현황"),
                  qPrintable(printed));
     }

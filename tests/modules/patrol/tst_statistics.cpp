@@ -11,9 +11,11 @@
 #include "widgets/inputs.h"
 #include "report/preview.h"
 #include "support/messagerecorder.h"
+#include "support/screens.h"
 #include "support/testdatabase.h"
 #include <QApplication>
 #include <QDate>
+#include <QDir>
 #include <QProcess>
 #include <QTimer>
 #include <QtTest>
@@ -68,21 +70,7 @@ INSERT INTO ZX020MS (CALN_DATE, YOIL_CODE) VALUES ('19990115', '6');
 // What the preview of a list screen saves as PDF, as text.
 QString previewText(TfrmZZS010 &s, const QString &name)
 {
-    const QString pdf = QDir::temp().filePath(name);
-    bool previewed = false;
-    QTimer::singleShot(0, [&] {
-        if (auto *w = qobject_cast<report::TReportPreview *>(QApplication::activeModalWidget())) {
-            previewed = w->savePdf(pdf);
-            w->accept();
-        }
-    });
-    s.bbtPreviewClick();
-    if (!previewed)
-        return QStringLiteral("no preview");
-    QProcess p;
-    p.start("pdftotext", {"-layout", "-enc", "UTF-8", pdf, "-"});
-    p.waitForFinished(30000);
-    return QString::fromUtf8(p.readAllStandardOutput());
+    return testing::previewText(s, QDir::temp().filePath(name));
 }
 } // namespace
 

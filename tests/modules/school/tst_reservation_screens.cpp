@@ -8,6 +8,7 @@
 #include "modules/school/screens.h"
 #include "refdata/codes.h"
 #include "support/messagerecorder.h"
+#include "support/screens.h"
 #include "support/testdatabase.h"
 #include "support/typing.h"
 #include <QApplication>
@@ -83,17 +84,6 @@ class TestReservationScreens : public QObject {
         return true;
     }
 
-    template <class T> std::unique_ptr<T> openScreen(const QString &id)
-    {
-        std::unique_ptr<T> s(qobject_cast<T *>(ScreenRegistry::instance().create(id)));
-        if (s) {
-            s->resize(1000, 700);
-            s->show();
-            if (!QTest::qWaitForWindowActive(s.get()))
-                qWarning("screen not active");
-        }
-        return s;
-    }
 
 private slots:
     void initTestCase()
@@ -117,7 +107,7 @@ private slots:
     {
         QFETCH(int, backend);
         QVERIFY(open(backend));
-        auto s = openScreen<TfrmECI040>("ECI040");
+        auto s = testing::openScreen<TfrmECI040>("ECI040");
         QVERIFY(s);
         QCOMPARE(s->windowTitle(), QString("직원예약 기준정보 등록"));
         QCOMPARE(s->conditions()->captionOf(s->dtpDate)->text(), QString("*기준일자"));
@@ -177,7 +167,7 @@ private slots:
     {
         QFETCH(int, backend);
         QVERIFY(open(backend));
-        auto s = openScreen<TfrmECI040>("ECI040");
+        auto s = testing::openScreen<TfrmECI040>("ECI040");
         s->dtpDate->setDate(date(1));
         s->bbtSearchClick();
         s->grid()->setCurrentRow(1);   // the lesson nobody booked
@@ -208,7 +198,7 @@ private slots:
     {
         QFETCH(int, backend);
         QVERIFY(open(backend));
-        auto s = openScreen<TfrmECI050>("ECI050");
+        auto s = testing::openScreen<TfrmECI050>("ECI050");
         QVERIFY(s);
         QCOMPARE(s->windowTitle(), QString("직원예약 등록"));
         QCOMPARE(s->bbtSave->text(), QString("예약(F2)"));
@@ -309,7 +299,7 @@ private slots:
     {
         QFETCH(int, backend);
         QVERIFY(open(backend));
-        auto s = openScreen<TfrmECI050>("ECI050");
+        auto s = testing::openScreen<TfrmECI050>("ECI050");
         s->dtpDate->setDate(date(3));
         QVERIFY(t->run(QString("INSERT INTO EC040MS (YAEYAK_DATE, LECTURE_ITEM_GUBUN, LECTURE_REC_GUBUN, LECTURE_DETAIL_GUBUN, "
                                "YAEYAK_ABILITY_CNT) VALUES ('%1', '02', '01', '01', 4);").arg(day(3))));

@@ -9,6 +9,7 @@
 #include "framework/screenregistry.h"
 #include "report/preview.h"
 #include "support/messagerecorder.h"
+#include "support/screens.h"
 #include "support/testdatabase.h"
 #include "widgets/inputs.h"
 #include <QApplication>
@@ -32,26 +33,7 @@ INSERT INTO EA010MS (OBSE_DATE, OBSE_TIME, OBSE_PLACE_GUBUN, TEMPERATURE, HUMIDI
 INSERT INTO EA010MS (OBSE_DATE, OBSE_TIME, OBSE_PLACE_GUBUN, TEMPERATURE, HUMIDITY, WIND_VELOCITY, WIND_DIRECTION, RADIATION, ATMOSPHERIC, SNOWFALL) VALUES ('20261208', '1200', 'A1', 2, 40, 6, 0, 500, 910, 1.5);
 )SQL";
 
-QString pdfText(const QString &path)
-{
-    QProcess p;
-    p.start("pdftotext", {"-layout", "-enc", "UTF-8", path, "-"});
-    p.waitForFinished(30000);
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-QString previewText(TfrmZZS010 &s, const QString &pdf)
-{
-    bool previewed = false;
-    QTimer::singleShot(0, [&] {
-        if (auto *w = qobject_cast<report::TReportPreview *>(QApplication::activeModalWidget())) {
-            previewed = w->savePdf(pdf);
-            w->accept();
-        }
-    });
-    s.bbtPreviewClick();
-    return previewed ? pdfText(pdf) : QStringLiteral("no preview");
-}
+using testing::previewText;
 
 template <class Screen>
 std::unique_ptr<Screen> open(const QString &id)
