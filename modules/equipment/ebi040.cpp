@@ -224,6 +224,7 @@ void TfrmEBI040::search()
         cboKeepKind->setCurrentIndex(0);
     refreshEquipList();
     edtDealName->setFocus();
+    edtDealName->selectAll();   // also when the focus arrives later, with the window (after a lookup)
 }
 
 void TfrmEBI040::ShowRow()

@@ -9,6 +9,8 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTableView>
+#include "framework/dialogs/zzh000.h"
 #include <QtTest>
 
 namespace {
@@ -310,12 +312,25 @@ private slots:
         s.bbtSave->click();
         QCOMPARE(t.count("EB040MS"), 1);
         s.bbtCancel->click();
-        s.edtRentNo->setText("1");
-        s.bbtSearch->click();
+        // F1 in the rental number: the day's rentals, F10 takes the chosen one and searches it
+        TfrmZZH000::setModalRunner([](TfrmZZH000 *d) {
+            d->show();
+            if (QTest::qWaitForWindowActive(d)) {
+                QCoreApplication::processEvents();
+                QTest::keyClick(d->findChild<QTableView *>("rgrGrid"), Qt::Key_F10);
+            }
+            return d->result();
+        });
+        s.edtRentNo->setFocus();
+        QTest::keyClick(s.edtRentNo, Qt::Key_F1);
+        TfrmZZH000::setModalRunner({});
+        s.activateWindow();   // as when the modal dialog ends
+        QVERIFY(QTest::qWaitForWindowActive(&s));
+        QCOMPARE(s.edtRentNo->text(), QString("1"));
         QCOMPARE(s.headerEditStatus(), 1);
         QVERIFY(!s.isHeaderModified());
         // the search leaves the handler's name selected: typing replaces it
-        QCOMPARE(QApplication::focusWidget(), s.edtDealName);
+        QTRY_COMPARE(QApplication::focusWidget(), s.edtDealName);
         QCOMPARE(s.edtDealName->selectedText(), QString("김취급"));
         for (QLineEdit *e : {static_cast<QLineEdit *>(s.edtDealName), static_cast<QLineEdit *>(s.edtKeepBoxNo)}) {
             e->setFocus();
