@@ -29,6 +29,14 @@ const Range kRanges[7] = {
     {0, 1000},     // SNOWFALL mm
 };
 
+bool isDigits(const QString &text)
+{
+    for (const QChar ch : text)
+        if (ch < QLatin1Char('0') || ch > QLatin1Char('9'))
+            return false;
+    return true;
+}
+
 QString where(const QString &fileName, int line, const QString &field)
 {
     QString text = QStringLiteral("%1, line %2").arg(QFileInfo(fileName).fileName()).arg(line);
@@ -73,6 +81,18 @@ bool parseObservations(const QString &fileName, const QByteArray &content, const
     const QStringList &columns = importColumns();
     const QSet<QString> known(places.begin(), places.end());
     QHash<QString, int> seen;   // day, place and time -> line
+    QHash<QString, bool> dates;  // a file holds few days, each on many lines: each is checked once
+    auto isDate = [&dates](const QString &d) {
+        auto it = dates.constFind(d);
+        if (it != dates.constEnd())
+            return it.value();
+        const bool ok = d.size() == 8 && isDigits(d)
+                        && QDate(QStringView(d).left(4).toInt(), QStringView(d).mid(4, 2).toInt(),
+                                 QStringView(d).mid(6, 2).toInt()).isValid();
+        dates.insert(d, ok);
+        return ok;
+    };
+    const QLocale c = QLocale::c();
     bool header = false;
     for (int i = 0; i < lines.size(); ++i) {
         const int lineNo = i + 1;
@@ -103,13 +123,13 @@ bool parseObservations(const QString &fileName, const QByteArray &content, const
         }
         Observation o;
         o.date = fields.at(0);
-        if (o.date.size() != 8 || !QDate::fromString(o.date, QStringLiteral("yyyyMMdd")).isValid()) {
+        if (!isDate(o.date)) {
             *error = where(fileName, lineNo, columns.at(0)) + QStringLiteral("\"%1\" is not a date yyyymmdd").arg(o.date);
             return false;
         }
         o.time = fields.at(1);
-        const QTime time = QTime::fromString(o.time, QStringLiteral("HHmm"));
-        if (o.time.size() != 4 || !time.isValid()) {
+        if (o.time.size() != 4 || !isDigits(o.time) || QStringView(o.time).left(2).toInt() > 23
+            || QStringView(o.time).mid(2).toInt() > 59) {
             *error = where(fileName, lineNo, columns.at(1)) + QStringLiteral("\"%1\" is not a time hhmm").arg(o.time);
             return false;
         }
@@ -124,7 +144,7 @@ bool parseObservations(const QString &fileName, const QByteArray &content, const
             if (f.isEmpty())
                 continue;   // a missing reading
             bool ok = false;
-            const double value = QLocale::c().toDouble(f, &ok);
+            const double value = c.toDouble(f, &ok);
             if (!ok || !std::isfinite(value)) {
                 *error = where(fileName, lineNo, columns.at(3 + v)) + QStringLiteral("\"%1\" is not a number").arg(f);
                 return false;
