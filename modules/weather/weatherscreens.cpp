@@ -150,6 +150,44 @@ TfrmEAS010::TfrmEAS010(QWidget *parent) : TfrmEZS000(parent)
         rgrGrid->addColumn("WIND_DIRECTION_" + code, QStringLiteral("풍향"), 52, right).group(title);
     }
     rgrGrid->applyColumns();
+
+    // beside the grid: temperature and wind of one place over the day, the place of the current column
+    m_chartPlace = weather::placeCodes().value(0);
+    chtWeather = new TWeatherChart(panInfo);
+    auto *layout = new QVBoxLayout(panInfo);
+    layout->setContentsMargins(2, 0, 0, 0);
+    layout->addWidget(chtWeather);
+    panInfo->show();
+    splSplitter->setStretchFactor(0, 3);
+    splSplitter->setStretchFactor(1, 2);
+    connect(rgrGrid->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex &current) { showPlaceOf(current.column()); });
+}
+
+void TfrmEAS010::showPlaceOf(int column)
+{
+    const QString field = rgrGrid->column(column).field;
+    const QString code = field.section(QLatin1Char('_'), -1);
+    if (column <= 0 || !weather::placeCodes().contains(code) || code == m_chartPlace)
+        return;
+    m_chartPlace = code;
+    drawChart();
+}
+
+void TfrmEAS010::drawChart()
+{
+    QVector<TWeatherPoint> points;
+    const QDate day = QDate::fromString(dtpDate->dateText(), "yyyyMMdd");
+    cdsQuery->fetchAll();
+    for (int row = 0; row < cdsQuery->rowCount(); ++row) {
+        TWeatherPoint p;
+        p.at = QDateTime(day, QTime(cdsQuery->text(row, 0).left(2).toInt(), 0));   // the hour of the row
+        p.temperature = cdsQuery->text(row, "TEMPERATURE_" + m_chartPlace);
+        p.windVelocity = cdsQuery->text(row, "WIND_VELOCITY_" + m_chartPlace);
+        if (p.at.isValid())
+            points << p;
+    }
+    chtWeather->setPoints(points, false);
 }
 
 void TfrmEAS010::search()
@@ -166,6 +204,7 @@ void TfrmEAS010::afterSearch()
                                    : QStringList(QList<QString>(columns));
     for (int i = 0; i < columns; ++i)
         rgrGrid->setFooter(i + 1, values.value(i));
+    drawChart();
 }
 
 // ---- EAS020 and EAS030

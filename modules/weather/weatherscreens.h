@@ -57,10 +57,17 @@ class TfrmEAS010 : public TfrmEZS000 {
 public:
     explicit TfrmEAS010(QWidget *parent = nullptr);
     TDateEdit *dtpDate;
+    TWeatherChart *chtWeather;
+    QString chartPlace() const { return m_chartPlace; }   // the place the chart shows
 
 protected:
     void search() override;
     void afterSearch() override;
+
+private:
+    void showPlaceOf(int column);   // the chart follows the place of the grid's current column
+    void drawChart();
+    QString m_chartPlace;
 };
 
 // EAS020 and EAS030: a place's observations with the averages in the footer, the chart and the print.

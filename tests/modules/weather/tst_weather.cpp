@@ -113,6 +113,12 @@ private slots:
         QCOMPARE(footer(*s, "WIND_VELOCITY_A1"), 3.0);
         QCOMPARE(footer(*s, "HUMIDITY_A2"), 50.0);
         QVERIFY(s->rgrGrid->footerText(s->rgrGrid->columnByField("TEMPERATURE_A3")).isEmpty());
+        // the chart beside the grid shows the place of the current column: A1 at first, then A2
+        QCOMPARE(s->chartPlace(), QString("A1"));
+        QCOMPARE(s->chtWeather->pointCount(0), 2);
+        s->rgrGrid->setCurrentIndex(s->rgrGrid->model()->index(0, s->rgrGrid->columnByField("HUMIDITY_A2")));
+        QCOMPARE(s->chartPlace(), QString("A2"));
+        QCOMPARE(s->chtWeather->pointCount(0), 1);   // no point for the missing reading
 
         s->dtpDate->setDateText("20261201");
         s->bbtSearchClick();
