@@ -174,6 +174,16 @@ void GetReceiptInfo(const QString &SeasonGubun, const QString &ReceiptNo, QStrin
     ReceiptName = q.value(1);
 }
 
+bool IsReceiptRegistered(const QString &SeasonGubun, const QString &ReceiptNo)
+{
+    Lookup q({"SELECT COUNT(*)",
+              "  FROM EC020MS",
+              " WHERE SEASON_GUBUN = :SEASON_GUBUN",
+              "   AND RECEIPT_NO = :RECEIPT_NO"});
+    q.bind("SEASON_GUBUN", SeasonGubun).bind("RECEIPT_NO", ReceiptNo);
+    return q.first() && q.value(0).toInt() > 0;
+}
+
 void GetApplicantInfo(const QString &SeasonGubun, const QString &RecvNo, QString &RecvNo6,
                       QString &EntryNameKor, QString &ApplyDate, QString &IdNo, QString &ApplyClassName)
 {

@@ -17,6 +17,8 @@ void GetEmpInfo(const QString &EmpNo, QString &EmpName, QString &WorkGrpCode, QS
                 QString &DutyCode, QString &DutyName);
 void GetReceiptInfo(const QString &SeasonGubun, const QString &ReceiptNo, QString &EnterDate,
                     QString &ReceiptName);
+// Whether the ski-school receipt exists in the season (whatever its booker name).
+bool IsReceiptRegistered(const QString &SeasonGubun, const QString &ReceiptNo);
 void GetApplicantInfo(const QString &SeasonGubun, const QString &RecvNo, QString &RecvNo6,
                       QString &EntryNameKor, QString &ApplyDate, QString &IdNo, QString &ApplyClassName);
 QString GetZipAddress(const QString &ZipCode);

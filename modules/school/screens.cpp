@@ -1,11 +1,23 @@
 #include "screens.h"
 #include "framework/screenregistry.h"
+#include "eci010.h"
+#include "eci020.h"
+#include "eci030.h"
 #include "eci040.h"
 #include "eci050.h"
+#include "eci060.h"
+#include "eci070.h"
+#include "eci080.h"
 
 void RegisterSchoolScreens()
 {
     ScreenRegistry &r = ScreenRegistry::instance();
+    r.add("ECI010", [] { return new TfrmECI010; });
+    r.add("ECI020", [] { return new TfrmECI020; });
+    r.add("ECI030", [] { return new TfrmECI030; });
     r.add("ECI040", [] { return new TfrmECI040; });
     r.add("ECI050", [] { return new TfrmECI050; });
+    r.add("ECI060", [] { return new TfrmECI060; });
+    r.add("ECI070", [] { return new TfrmECI070; });
+    r.add("ECI080", [] { return new TfrmECI080; });
 }
