@@ -93,17 +93,6 @@ void TfrmZZI010::setSearchMode(bool search)
     }
 }
 
-void TfrmZZI010::showEvent(QShowEvent *event)
-{
-    TfrmZZI000::showEvent(event);
-    if (m_shownOnce)
-        return;
-    m_shownOnce = true;
-    if (m_searchMode)
-        if (QWidget *first = firstCondition())
-            first->setFocus();
-}
-
 QWidget *TfrmZZI010::firstCondition() const
 {
     for (QWidget *w : m_conditions->findChildren<QWidget *>())

@@ -68,10 +68,8 @@ protected:
     QWidget *firstCondition() const;
     QWidget *firstInput() const override { return isSearchMode() ? firstCondition() : nullptr; }
     static QWidget *focusNextFrom(QWidget *w);   // the next tab stop after w gets the focus
-    void showEvent(QShowEvent *event) override;   // the first time: the focus on the first condition
 
 private:
     TFieldPanel *m_conditions;
     bool m_searchMode = true;
-    bool m_shownOnce = false;
 };
