@@ -406,6 +406,21 @@ void TGridTableScreen::clearDataArea()
     }
 }
 
+void TGridTableScreen::placeBesideGrid(QWidget *panel, int gridStretch, int panelStretch, Qt::Alignment alignment)
+{
+    auto *mainLayout = static_cast<QVBoxLayout *>(panMain->layout());
+    mainLayout->removeWidget(Panel1);
+    auto *panBody = new QFrame(panMain);
+    panBody->setObjectName("panBody");
+    auto *bodyLayout = new QHBoxLayout(panBody);
+    bodyLayout->setContentsMargins(0, 0, 0, 0);
+    Panel1->setParent(panBody);
+    bodyLayout->addWidget(Panel1, gridStretch);
+    panel->setParent(panBody);
+    bodyLayout->addWidget(panel, panelStretch, alignment);
+    mainLayout->addWidget(panBody, 1);
+}
+
 // ---- inputs by their names -----------------------------------------------------------------
 
 void TGridTableScreen::showEvent(QShowEvent *event)

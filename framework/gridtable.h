@@ -90,6 +90,9 @@ public:
 
     TEditGrid *rgrGrid;
     QFrame *Panel1;
+    // A panel of the screen's own beside the grid (a form, a side area); the two share the width
+    // gridStretch : panelStretch (a panel of fixed width takes 0).
+    void placeBesideGrid(QWidget *panel, int gridStretch, int panelStretch, Qt::Alignment alignment = {});
     QFrame *panMaster;
     QToolButton *sbtFirst, *sbtPrior, *sbtNext, *sbtLast;
     QPushButton *bbtAdd;

@@ -95,19 +95,10 @@ TfrmEHI020::TfrmEHI020(QWidget *parent) : TfrmZZI090(parent)
     bbtDelete->hide();
 
     // the sale area beside the grid, hidden at first
-    auto *mainLayout = static_cast<QVBoxLayout *>(panMain->layout());
-    mainLayout->removeWidget(Panel1);
-    auto *panBody = new QFrame(panMain);
-    panBody->setObjectName("panBody");
-    auto *bodyLayout = new QHBoxLayout(panBody);
-    bodyLayout->setContentsMargins(0, 0, 0, 0);
-    Panel1->setParent(panBody);
-    bodyLayout->addWidget(Panel1, 1);
-    panSale = new QFrame(panBody);
+    panSale = new QFrame;
     panSale->setObjectName("panSale");
     panSale->setFixedWidth(300);
-    bodyLayout->addWidget(panSale);
-    mainLayout->addWidget(panBody, 1);
+    placeBesideGrid(panSale, 1, 0);
 
     auto *saleLayout = new QVBoxLayout(panSale);
     saleLayout->setContentsMargins(2, 0, 2, 0);

@@ -93,18 +93,9 @@ TfrmEGI020::TfrmEGI020(QWidget *parent) : TfrmEZI020(parent)
     rgrGrid->applyColumns();
 
     // the list on the left, the member's form beside it
-    auto *mainLayout = static_cast<QVBoxLayout *>(panMain->layout());
-    mainLayout->removeWidget(Panel1);
-    auto *panBody = new QFrame(panMain);
-    panBody->setObjectName("panBody");
-    auto *bodyLayout = new QHBoxLayout(panBody);
-    bodyLayout->setContentsMargins(0, 0, 0, 0);
-    Panel1->setParent(panBody);
-    bodyLayout->addWidget(Panel1, 3);
-    panMember = new TFieldPanel(panBody, 1);
+    panMember = new TFieldPanel(nullptr, 1);
     panMember->setObjectName("panMember");
-    bodyLayout->addWidget(panMember, 2, Qt::AlignTop);
-    mainLayout->addWidget(panBody, 1);
+    placeBesideGrid(panMember, 3, 2, Qt::AlignTop);
 
     // the member number beside the name
     auto *nameBox = new QWidget;

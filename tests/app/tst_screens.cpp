@@ -86,6 +86,24 @@ QStringList overlaps(QWidget *screen)
     }
     return out;
 }
+// The demo database on the process's connection.
+bool openDemo(testing::TestDatabase &t)
+{
+    QString error;
+    if (!t.ok() || !db::loadDemoData(*t.database(), QDate::currentDate(), &error))
+        return false;
+    DM()->attach(t.database());
+    return true;
+}
+
+QStringList screenIds()
+{
+    QStringList ids;
+    for (const QString &id : ScreenRegistry::programIds())
+        if (ScreenRegistry::instance().has(id))
+            ids << id;
+    return ids;
+}
 } // namespace
 
 class TestAllScreens : public QObject {
@@ -96,15 +114,10 @@ private slots:
     void everyHintNamesAColumn()
     {
         testing::TestDatabase t(db::Backend::SQLite);
-        QVERIFY(t.ok());
-        QString error;
-        QVERIFY2(db::loadDemoData(*t.database(), QDate::currentDate(), &error), qPrintable(error));
-        DM()->attach(t.database());
+        QVERIFY2(openDemo(t), qPrintable(t.error()));
         testing::MessageRecorder messages;
         int records = 0;
-        for (const QString &id : ScreenRegistry::programIds()) {
-            if (!ScreenRegistry::instance().has(id))
-                continue;
+        for (const QString &id : screenIds()) {
             std::unique_ptr<QWidget> w(ScreenRegistry::instance().create(id));
             QVERIFY2(w, qPrintable(id));
             if (auto *record = qobject_cast<TfrmEZI000 *>(w.get())) {
@@ -120,15 +133,10 @@ private slots:
     void everyScreenOpensOnItsFirstInput()
     {
         testing::TestDatabase t(db::Backend::SQLite);
-        QVERIFY(t.ok());
-        QString error;
-        QVERIFY2(db::loadDemoData(*t.database(), QDate::currentDate(), &error), qPrintable(error));
-        DM()->attach(t.database());
+        QVERIFY2(openDemo(t), qPrintable(t.error()));
         testing::MessageRecorder messages;
         QStringList faults;
-        for (const QString &id : ScreenRegistry::programIds()) {
-            if (!ScreenRegistry::instance().has(id))
-                continue;
+        for (const QString &id : screenIds()) {
             std::unique_ptr<QWidget> w(ScreenRegistry::instance().create(id));
             w->show();
             QVERIFY(QTest::qWaitForWindowActive(w.get()));
@@ -166,15 +174,10 @@ private slots:
     {
         QFETCH(QSize, size);
         testing::TestDatabase t(db::Backend::SQLite);
-        QVERIFY(t.ok());
-        QString error;
-        QVERIFY2(db::loadDemoData(*t.database(), QDate::currentDate(), &error), qPrintable(error));
-        DM()->attach(t.database());
+        QVERIFY2(openDemo(t), qPrintable(t.error()));
         testing::MessageRecorder messages;
         QStringList faults;
-        for (const QString &id : ScreenRegistry::programIds()) {
-            if (!ScreenRegistry::instance().has(id))
-                continue;
+        for (const QString &id : screenIds()) {
             std::unique_ptr<QWidget> w(ScreenRegistry::instance().create(id));
             w->setMinimumSize(1, 1);   // the page of a maximised main window has this size, whatever the screen asks
             w->resize(size);
