@@ -182,10 +182,7 @@ protected:
         TfrmReportLayout::design();
         for (int i = 0; i < m_totals.size(); ++i)
             addSummaryText(m_totals[i], i, 1, i == 0 ? Qt::AlignCenter : Qt::AlignRight | Qt::AlignVCenter);
-        if (!m_picture.isNull()) {
-            qrbSummary.setHeight(8 + 110);
-            qrbSummary.addPicture({0, 10, columnLeft(int(m_totals.size()) - 1) + 30, 105}, m_picture);
-        }
+        qrpReport.setClosingPicture(m_picture);   // the chart on a page of its own
     }
 
 private:

@@ -188,6 +188,7 @@ bool Report::pass(QPainter *painter, int first, int last, const std::function<vo
     const double footerTop = pageSizeMm().height() - m_margins.bottom() - (footer.isEnabled() ? footer.height() : 0);
     double y = top;
     double contentTop = top;
+    bool bare = false;
     auto drawing = [&] { return painter && m_page >= first && m_page <= last; };
     auto startPage = [&] {
         y = top;
@@ -195,7 +196,7 @@ bool Report::pass(QPainter *painter, int first, int last, const std::function<vo
             drawBand(painter, title, y, drawing());
             y += title.height();
         }
-        if (header.isEnabled()) {
+        if (header.isEnabled() && !bare) {
             drawBand(painter, header, y, drawing());
             y += header.height();
         }
@@ -238,6 +239,17 @@ bool Report::pass(QPainter *painter, int first, int last, const std::function<vo
         }
         drawBand(painter, summary, y, drawing());
         y += summary.height();
+    }
+    if (!m_closingPicture.isNull()) {
+        bare = true;   // the picture's page has no column headings
+        if (!endPage())
+            return !m_cancelled;
+        const double width = pageSizeMm().width() - m_margins.left() - m_margins.right();
+        const double height = qMin(width * m_closingPicture.height() / m_closingPicture.width(), footerTop - y);
+        Band page(Band::Summary);
+        page.setHeight(height);
+        page.addPicture({0, 0, width, height}, m_closingPicture);
+        drawBand(painter, page, y, drawing());
     }
     if (footer.isEnabled())
         drawBand(painter, footer, footerTop, drawing());

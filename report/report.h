@@ -141,6 +141,9 @@ public:
 
     Band &band(Band::Kind kind) { return m_bands[kind]; }
     const Band &band(Band::Kind kind) const { return m_bands[kind]; }
+    // A picture on a page of its own after the last (a chart of the report's figures), as wide as the
+    // page allows; that page has no column headings and the page footer as every other.
+    void setClosingPicture(const QImage &picture) { m_closingPicture = picture; }
 
     void setDataSource(DataSource *source) { m_source = source; }
     DataSource *dataSource() const { return m_source; }
@@ -181,6 +184,7 @@ private:
 
     QPageLayout::Orientation m_orientation = QPageLayout::Portrait;
     QMarginsF m_margins{10, 10, 10, 10};
+    QImage m_closingPicture;
     QString m_fontFamily = QStringLiteral("NanumBarunGothic");
     QString m_documentName;
     Band m_bands[Band::KindCount] = {Band(Band::Title), Band(Band::ColumnHeader), Band(Band::Detail),

@@ -247,7 +247,7 @@ private slots:
         QVERIFY(printed.contains(QRegularExpression("\\*사고일자: 1998-12-01\\s+∼\\s+1999-01-31")));
     }
 
-    // The printed table: its title, the open period, the footer line and the chart on the page.
+    // The printed table: its title, the open period, the footer line, and the chart on a page of its own.
     void printedWithItsChart()
     {
         QVERIFY(prepare(int(db::Backend::SQLite)));
@@ -259,6 +259,11 @@ private slots:
         QVERIFY(text.contains("계( %)"));
         QVERIFY(text.contains(QString("%1(100.00%)").arg(s->periodTotal())));
         QVERIFY(!s->chtAccidents->image(QSize(400, 200)).isNull());
+        // the chart has the last page to itself
+        const QStringList pages = text.split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+        QVERIFY(pages.size() >= 2);
+        QVERIFY(pages.at(pages.size() - 2).contains("계( %)"));
+        QVERIFY2(!pages.last().contains("계( %)") && !pages.last().contains("사고일자"), qPrintable(pages.last()));
     }
 };
 
