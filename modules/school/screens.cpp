@@ -8,6 +8,7 @@
 #include "eci060.h"
 #include "eci070.h"
 #include "eci080.h"
+#include "reports.h"
 
 void RegisterSchoolScreens()
 {
@@ -20,4 +21,7 @@ void RegisterSchoolScreens()
     r.add("ECI060", [] { return new TfrmECI060; });
     r.add("ECI070", [] { return new TfrmECI070; });
     r.add("ECI080", [] { return new TfrmECI080; });
+    r.add("ECS090", [] { return new TfrmECS090; });
+    r.add("ECS100", [] { return new TfrmECS100; });
+    r.add("ECS130", [] { return new TfrmECS130; });
 }

@@ -1,0 +1,342 @@
+#include "reports.h"
+#include "framework/fieldlookups.h"
+#include "framework/sqltext.h"
+#include "core/utils.h"
+#include "widgets/inputs.h"
+#include <QRegularExpressionValidator>
+#include <QStyledItemDelegate>
+
+using reportsql::Statement;
+
+namespace {
+
+const QString kAll = reportsql::kAll;
+const QString kRange = QStringLiteral("  ∼  ");
+const QString kEveryone = QStringLiteral("[ 전 체 ]");
+const QString kByDate = QStringLiteral("접수일자");
+const QString kByReceipt = QStringLiteral("접수번호");
+
+// The code groups the statements bind.
+const QHash<QString, QVariant> kCodeGroups = {
+    {"GC_SEX_CODE", QStringLiteral("Z0008")},           {"GC_LECTURE_ITEM_CODE", QStringLiteral("E0022")},
+    {"GC_LECTURE_REC_CODE", QStringLiteral("E0023")},   {"GC_LECTURE_DETAIL_CODE", QStringLiteral("E0024")},
+    {"GC_AREA_GUBUN_CODE", QStringLiteral("E0017")},    {"GC_TEAM_CODE", QStringLiteral("Q043")},
+    {"GC_LECTURER_GUBUN", QStringLiteral("Q044")}};
+
+class TfrmSchoolLayout : public TfrmReportLayout {
+public:
+    using TfrmReportLayout::TfrmReportLayout;
+
+protected:
+    void design() override
+    {
+        TfrmReportLayout::design();
+        addSummaryText(QStringLiteral("건수:"), 0, 1, Qt::AlignLeft | Qt::AlignVCenter);
+        qrbSummary.addComputed({columnLeft(1), 1, 30, 6},
+                               [](const report::Report &r) { return QString::number(r.recordNumber()); }, 9)
+            .setBold();
+        qrbSummary.addLine({0, 0.5}, {columnLeft(1 << 20), 0.5}).pen(0.3);
+    }
+};
+
+// A cell of a receipt's own columns is left blank on every trainee after the first of the receipt.
+class TReceiptOnceDelegate : public QStyledItemDelegate {
+public:
+    TReceiptOnceDelegate(int keyColumn, QObject *parent) : QStyledItemDelegate(parent), m_key(keyColumn) {}
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (index.row() > 0) {
+            const QModelIndex key = index.sibling(index.row(), m_key);
+            if (key.sibling(index.row() - 1, m_key).data().toString() == key.data().toString())
+                option->text.clear();
+        }
+    }
+
+private:
+    int m_key;
+};
+
+// A number bound typed as text: digits only, up to its width.
+void numberBound(TEdit *edit, int digits)
+{
+    edit->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[0-9]{0,%1}").arg(digits)), edit));
+    edit->setMaximumWidth(100);
+}
+
+bool digitsOnly(const QString &text)
+{
+    for (QChar c : text)
+        if (!c.isDigit() || c.unicode() > 0x7f)
+            return false;
+    return true;
+}
+
+QString shown(const QString &text) { return text.isEmpty() ? kAll : text; }
+
+QString dashed(const QString &digits)
+{
+    if (digits.isEmpty())
+        return kAll;
+    QString t = digits;
+    if (t.size() > 6)
+        t.insert(6, QLatin1Char('-'));
+    if (t.size() > 4)
+        t.insert(4, QLatin1Char('-'));
+    return t;
+}
+
+// The registration number of a list, masked as everywhere in the system's lists.
+QString maskedIdNo(const QString &column)
+{
+    return QStringLiteral("CASE WHEN NULLIF(TRIM(%1), '') IS NULL THEN NULL "
+                          "ELSE FN_ZA010MS_04(SUBSTR(%1,1,6) ||'-'|| SUBSTR(%1,7,7)) END AS ID_NO").arg(column);
+}
+
+TMaskEdit *maskedDate(QWidget *parent, const char *name)
+{
+    auto *e = new TMaskEdit(QStringLiteral("9999-99-99"), parent);
+    e->setObjectName(QString::fromLatin1(name));
+    return e;
+}
+
+} // namespace
+
+TfrmSchoolReport::TfrmSchoolReport(const TReportDefinition &report, QWidget *parent) : TfrmReportList(report, parent) {}
+
+TfrmZZP010 *TfrmSchoolReport::createLayout()
+{
+    QString programId = m_report.programId;
+    programId.replace(2, 1, QLatin1Char('P'));
+    return new TfrmSchoolLayout(programId, m_report.layoutTitle,
+                                m_layoutColumns.isEmpty() ? m_report.columns : m_layoutColumns, false);
+}
+
+// ---- ECS090
+
+bool TfrmECS090::validate()
+{
+    if (!checkSeason())
+        return false;
+    for (TEdit *e : {edtLectureNoFrom, edtLectureNoTo})
+        if (!digitsOnly(e->text()))
+            return refuse(e, QStringLiteral("수강번호을(를) 정확히 입력하십시오."));
+    return true;
+}
+
+TfrmECS090::TfrmECS090(QWidget *parent)
+    : TfrmSchoolReport({"ECS090", QStringLiteral("스키클럽 수강현황 조회,출력"), QStringLiteral("스키클럽 수강현황"),
+                        {{"LECTURE_NO", "수강번호", 70}, {"MEMBER_NO", "회원번호", 70}, {"TRAINER_NAME", "수강자명", 70},
+                         {"ENTER_DATE", "등록일자", 80}, {"SEX", "성별", 40}, {"AGE", "나이", 40, true},
+                         {"ID_NO", "주민등록번호", 110}, {"TEL_NO", "연락처(자택)", 90},
+                         {"MOBILE_NO", "연락처(핸드폰)", 100}, {"EMAIL", "E-MAIL", 120},
+                         {"LECTURE_ITEM_GUBUN", "강습종목", 70}, {"LECTURE_REC_GUBUN", "강습접수", 70},
+                         {"LECTURER_EMP_NO", "담당강사사번", 80}, {"LECTURER_NAME", "담당강사명", 70}}},
+                       parent)
+{
+    addSeason();
+    edtLectureNoFrom = addEdit("edtLectureNoFrom", QStringLiteral("수강번호"), 8);
+    edtLectureNoTo = addEdit("edtLectureNoTo", QStringLiteral("∼"), 8);
+    numberBound(edtLectureNoFrom, 8);
+    numberBound(edtLectureNoTo, 8);
+    season->setNext(edtLectureNoFrom);
+}
+
+Statement TfrmECS090::statement()
+{
+    Statement s;
+    s.sql = QStringList{
+        "SELECT TO_CHAR(LECTURE_NO, 'FM00000000') AS LECTURE_NO,",
+        "       MEMBER_NO,",
+        "       TRAINER_NAME,",
+        "       " + dashedDate("ENTER_DATE", "ENTER_DATE") + ",",
+        "       " + codeLabel("GC_SEX_CODE", "SEX", "SEX") + ",",
+        "       AGE,",
+        "       " + maskedIdNo("ID_NO") + ",",
+        "       TEL_NO,",
+        "       MOBILE_NO,",
+        "       EMAIL,",
+        "       " + codeLabel("GC_LECTURE_ITEM_CODE", "LECTURE_ITEM_GUBUN", "LECTURE_ITEM_GUBUN") + ",",
+        "       " + codeLabel("GC_LECTURE_REC_CODE", "LECTURE_REC_GUBUN", "LECTURE_REC_GUBUN") + ",",
+        "       LECTURER_EMP_NO,",
+        "       LECTURER_NAME",
+        "  FROM EC010MS",
+        " WHERE SEASON_GUBUN = :SEASON_GUBUN",
+        "   AND LECTURE_NO BETWEEN NVL(CAST(:LECTURE_NO_FROM AS INTEGER),0) AND NVL(CAST(:LECTURE_NO_TO AS INTEGER),99999999)",
+        " ORDER BY LECTURE_NO"}.join(QLatin1Char('\n'));
+    s.binds = kCodeGroups;
+    s.binds.insert("SEASON_GUBUN", season->code());
+    s.binds.insert("LECTURE_NO_FROM", edtLectureNoFrom->text());
+    s.binds.insert("LECTURE_NO_TO", edtLectureNoTo->text());
+    return s;
+}
+
+QStringList TfrmECS090::conditionLines()
+{
+    return {seasonPair(),
+            QStringLiteral("수강번호: ") + shown(edtLectureNoFrom->text()) + kRange + shown(edtLectureNoTo->text())};
+}
+
+// ---- ECS100
+
+TfrmECS100::TfrmECS100(QWidget *parent)
+    : TfrmSchoolReport({"ECS100", QStringLiteral("스키학교 수강생 현황 조회,출력"), QStringLiteral("스키학교 수강생현황"),
+                        {{"RECEIPT_NO", "접수번호", 90}, {"ENTER_DATE", "접수일자", 80}, {"RECEIPT_NAME", "접수자명", 80},
+                         {"RECEIPT_SEQ", "순번", 40, true}, {"MEMBER_NO", "회원번호", 70}, {"TRAINER_NAME", "수강자명", 70},
+                         {"SEX", "성별", 40}, {"AGE", "나이", 40, true}, {"ID_NO", "주민등록번호", 110},
+                         {"TEL_NO", "연락처(자택)", 90}, {"MOBILE_NO", "연락처(핸드폰)", 100},
+                         {"LECTURE_ITEM_GUBUN", "강습종목", 70}, {"LECTURE_REC_GUBUN", "강습접수", 70},
+                         {"LECTURE_DETAIL_GUBUN", "강습세부", 70}, {"LECTURER_EMP_NO", "담당강사사번", 80},
+                         {"LECTURER_NAME", "담당강사명", 70}}},
+                       parent)
+{
+    addSeason();
+    cboCondition = new TCodeCombo(panSearch);
+    cboCondition->setObjectName(QStringLiteral("cboCondition"));
+    cboCondition->setItems({kEveryone, kByDate, kByReceipt}, {kEveryone, kByDate, kByReceipt});
+    cboCondition->setCurrentIndex(0);
+    addCondition(cboCondition, QStringLiteral("검색조건"));
+    season->setNext(cboCondition);
+    wmeEnterDateFrom = maskedDate(panSearch, "wmeEnterDateFrom");
+    addCondition(wmeEnterDateFrom, kByDate, 90);
+    wmeEnterDateTo = maskedDate(panSearch, "wmeEnterDateTo");
+    addCondition(wmeEnterDateTo, QStringLiteral("∼"), 90);
+    edtReceiptNoFrom = addEdit("edtReceiptNoFrom", kByReceipt, 10);
+    edtReceiptNoTo = addEdit("edtReceiptNoTo", QStringLiteral("∼"), 10);
+    numberBound(edtReceiptNoFrom, 10);
+    numberBound(edtReceiptNoTo, 10);
+    connect(cboCondition, &QComboBox::currentIndexChanged, this, &TfrmECS100::showConditionPage);
+    showConditionPage();
+    for (int c = 0; c < 3; ++c)
+        rgrGrid->setItemDelegateForColumn(c, new TReceiptOnceDelegate(0, rgrGrid));
+}
+
+void TfrmECS100::showConditionPage()
+{
+    const QString choice = cboCondition->currentText();
+    auto show = [this](QWidget *w, bool on) {
+        w->setVisible(on);
+        for (QLabel *caption : panSearch->findChildren<QLabel *>())
+            if (caption->buddy() == w)
+                caption->setVisible(on);
+    };
+    show(wmeEnterDateFrom, choice == kByDate);
+    show(wmeEnterDateTo, choice == kByDate);
+    show(edtReceiptNoFrom, choice == kByReceipt);
+    show(edtReceiptNoTo, choice == kByReceipt);
+}
+
+bool TfrmECS100::validate()
+{
+    if (!checkSeason())
+        return false;
+    if (cboCondition->currentText() == kByDate) {
+        for (TMaskEdit *e : {wmeEnterDateFrom, wmeEnterDateTo})
+            if (!e->value().isEmpty() && !IsValidDate8(e->value()))
+                return refuse(e, kByDate + QStringLiteral("을(를) 정확히 입력하십시오."));
+    } else if (cboCondition->currentText() == kByReceipt) {
+        for (TEdit *e : {edtReceiptNoFrom, edtReceiptNoTo})
+            if (!digitsOnly(e->text()))
+                return refuse(e, kByReceipt + QStringLiteral("을(를) 정확히 입력하십시오."));
+    }
+    return true;
+}
+
+Statement TfrmECS100::statement()
+{
+    QStringList sql{
+        "SELECT T1.RECEIPT_NO,",
+        "       " + dashedDate("T1.ENTER_DATE", "ENTER_DATE") + ",",
+        "       T1.RECEIPT_NAME,",
+        "       T2.RECEIPT_SEQ,",
+        "       T2.MEMBER_NO,",
+        "       T2.TRAINER_NAME,",
+        "       " + codeLabel("GC_SEX_CODE", "T2.SEX", "SEX") + ",",
+        "       T2.AGE,",
+        "       " + maskedIdNo("T2.ID_NO") + ",",
+        "       T2.TEL_NO,",
+        "       T2.MOBILE_NO,",
+        "       " + codeLabel("GC_LECTURE_ITEM_CODE", "T2.LECTURE_ITEM_GUBUN", "LECTURE_ITEM_GUBUN") + ",",
+        "       " + codeLabel("GC_LECTURE_REC_CODE", "T2.LECTURE_REC_GUBUN", "LECTURE_REC_GUBUN") + ",",
+        "       " + codeLabel("GC_LECTURE_DETAIL_CODE", "T2.LECTURE_DETAIL_GUBUN", "LECTURE_DETAIL_GUBUN") + ",",
+        "       T2.LECTURER_EMP_NO,",
+        "       T2.LECTURER_NAME",
+        "  FROM EC020MS T1, EC020DT T2",
+        " WHERE T1.SEASON_GUBUN = :SEASON_GUBUN",
+        "   AND T2.SEASON_GUBUN = T1.SEASON_GUBUN",
+        "   AND T2.RECEIPT_NO = T1.RECEIPT_NO"};
+    Statement s;
+    s.binds = kCodeGroups;
+    s.binds.insert("SEASON_GUBUN", season->code());
+    const QString choice = cboCondition->currentText();
+    if (choice == kByDate) {
+        sql << "   AND " + reportsql::period("T1.ENTER_DATE", "ENTER_DATE_FROM", "ENTER_DATE_TO");
+        s.binds.insert("ENTER_DATE_FROM", wmeEnterDateFrom->value());
+        s.binds.insert("ENTER_DATE_TO", wmeEnterDateTo->value());
+    } else if (choice == kByReceipt) {
+        // receipt numbers are stored as ten digits: typed numbers compare in that form
+        sql << "   AND T1.RECEIPT_NO BETWEEN NVL(CAST(:RECEIPT_NO_FROM AS VARCHAR(10)),'0000000000') AND NVL(CAST(:RECEIPT_NO_TO AS VARCHAR(10)),'9999999999')";
+        auto padded = [](TEdit *e) { return e->text().isEmpty() ? QString() : e->text().rightJustified(10, '0'); };
+        s.binds.insert("RECEIPT_NO_FROM", padded(edtReceiptNoFrom));
+        s.binds.insert("RECEIPT_NO_TO", padded(edtReceiptNoTo));
+    }
+    // each receipt heads its own trainees
+    sql << " ORDER BY T1.RECEIPT_NO, T2.RECEIPT_SEQ";
+    s.sql = sql.join(QLatin1Char('\n'));
+    return s;
+}
+
+QStringList TfrmECS100::conditionLines()
+{
+    const QString choice = cboCondition->currentText();
+    QStringList lines{seasonPair(), QStringLiteral("검색조건: ") + choice};
+    if (choice == kByDate)
+        lines << dashed(wmeEnterDateFrom->value()) + kRange + dashed(wmeEnterDateTo->value());
+    else if (choice == kByReceipt)
+        lines << shown(edtReceiptNoFrom->text()) + kRange + shown(edtReceiptNoTo->text());
+    else
+        lines << QString();
+    return lines;
+}
+
+void TfrmECS100::afterSearch()
+{
+    TfrmSchoolReport::afterSearch();
+    rgrGrid->viewport()->update();
+}
+
+// ---- ECS130
+
+TfrmECS130::TfrmECS130(QWidget *parent)
+    : TfrmSchoolReport({"ECS130", QStringLiteral("직원예약 현황 조회,출력"), QStringLiteral("직원예약 현황"),
+                        {{"EMP_NO", "사번", 80}, {"EMP_NAME", "사원명", 80}, {"LECTURE_ITEM_NAME", "강습종목", 90},
+                         {"LECTURE_REC_NAME", "강습접수", 90}, {"LECTURE_DETAIL_NAME", "강습세부", 90},
+                         {"YAEYAK_CNT", "강습인원", 60, true}, {"REMARK", "비고", 200}}},
+                       parent)
+{
+    dtpDate = addDateEdit("dtpDate", QStringLiteral("*예약일자"));
+}
+
+Statement TfrmECS130::statement()
+{
+    Statement s;
+    s.sql = QStringList{
+        "SELECT TRIM(EMP_NO) AS EMP_NO,",
+        "       EMP_NAME,",
+        "       " + codeLabel("GC_LECTURE_ITEM_CODE", "LECTURE_ITEM_GUBUN", "LECTURE_ITEM_NAME") + ",",
+        "       " + codeLabel("GC_LECTURE_REC_CODE", "LECTURE_REC_GUBUN", "LECTURE_REC_NAME") + ",",
+        "       " + codeLabel("GC_LECTURE_DETAIL_CODE", "LECTURE_DETAIL_GUBUN", "LECTURE_DETAIL_NAME") + ",",
+        "       YAEYAK_CNT,",
+        "       REMARK",
+        "  FROM EC050MS",
+        " WHERE YAEYAK_DATE = :YAEYAK_DATE",
+        " ORDER BY TRIM(EMP_NO), LECTURE_ITEM_GUBUN, LECTURE_REC_GUBUN, LECTURE_DETAIL_GUBUN"}.join(QLatin1Char('\n'));
+    s.binds = kCodeGroups;
+    s.binds.insert("YAEYAK_DATE", dtpDate->dateText());
+    return s;
+}
+
+QStringList TfrmECS130::conditionLines() { return {conditionLine({dtpDate})}; }

@@ -1,0 +1,182 @@
+// The ski-school reports opened as the menu opens them: enrolments of a season by number, trainees
+// of a season by receipt date or number (each receipt over its own trainees), staff reservations of
+// a day; their counts against the tables and their printed conditions.
+#include "database/datamodule.h"
+#include "modules/school/reports.h"
+#include "modules/school/screens.h"
+#include "refdata/codes.h"
+#include "support/messagerecorder.h"
+#include "support/screens.h"
+#include "support/testdatabase.h"
+#include "widgets/inputs.h"
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace db;
+
+namespace {
+
+// Receipt 0000000002 is entered before 0000000001's second trainee, so only an ordered list keeps
+// each receipt's trainees together.
+const char *kFixture = R"SQL(
+INSERT INTO ZX010MS (HEAD, DETAIL, DETAIL_NAME) VALUES ('E0004', '26', '2026/2027 시즌');
+INSERT INTO ZX010MS (HEAD, DETAIL, DETAIL_NAME) VALUES ('Z0008', '1', '남');
+INSERT INTO ZX010MS (HEAD, DETAIL, DETAIL_NAME) VALUES ('E0022', '01', '스키');
+INSERT INTO ZX010MS (HEAD, DETAIL, DETAIL_NAME) VALUES ('E0023', '01', '개인강습');
+INSERT INTO ZX010MS (HEAD, DETAIL, DETAIL_NAME) VALUES ('E0024', '01', '초급');
+INSERT INTO EC010MS (SEASON_GUBUN, LECTURE_NO, TRAINER_NAME, ENTER_DATE, SEX, ID_NO, LECTURE_ITEM_GUBUN) VALUES ('26', 50, '가', '20261201', '1', '8503151234567', '01');
+INSERT INTO EC010MS (SEASON_GUBUN, LECTURE_NO, TRAINER_NAME) VALUES ('26', 100, '나');
+INSERT INTO EC010MS (SEASON_GUBUN, LECTURE_NO, TRAINER_NAME) VALUES ('26', 150, '다');
+INSERT INTO EC010MS (SEASON_GUBUN, LECTURE_NO, TRAINER_NAME) VALUES ('25', 120, '라');
+INSERT INTO EC020MS (SEASON_GUBUN, RECEIPT_NO, ENTER_DATE, RECEIPT_NAME) VALUES ('26', '0000000001', '20261201', '홍');
+INSERT INTO EC020MS (SEASON_GUBUN, RECEIPT_NO, ENTER_DATE, RECEIPT_NAME) VALUES ('26', '0000000002', '20261205', '김');
+INSERT INTO EC020DT (SEASON_GUBUN, RECEIPT_NO, RECEIPT_SEQ, TRAINER_NAME, LECTURE_ITEM_GUBUN) VALUES ('26', '0000000001', 1, '홍1', '01');
+INSERT INTO EC020DT (SEASON_GUBUN, RECEIPT_NO, RECEIPT_SEQ, TRAINER_NAME) VALUES ('26', '0000000002', 1, '김1');
+INSERT INTO EC020DT (SEASON_GUBUN, RECEIPT_NO, RECEIPT_SEQ, TRAINER_NAME) VALUES ('26', '0000000001', 2, '홍2');
+INSERT INTO EC050MS (YAEYAK_DATE, LECTURE_ITEM_GUBUN, LECTURE_REC_GUBUN, LECTURE_DETAIL_GUBUN, EMP_NO, EMP_NAME, YAEYAK_CNT) VALUES ('20261209', '01', '01', '01', 'E2  ', '둘', 2);
+INSERT INTO EC050MS (YAEYAK_DATE, LECTURE_ITEM_GUBUN, LECTURE_REC_GUBUN, LECTURE_DETAIL_GUBUN, EMP_NO, EMP_NAME, YAEYAK_CNT) VALUES ('20261209', '01', '01', '01', 'E1', '하나', 1);
+INSERT INTO EC050MS (YAEYAK_DATE, LECTURE_ITEM_GUBUN, LECTURE_REC_GUBUN, LECTURE_DETAIL_GUBUN, EMP_NO, EMP_NAME, YAEYAK_CNT) VALUES ('20261210', '01', '01', '01', 'E1', '하나', 1);
+)SQL";
+
+// The condition lines a report prints.
+struct Lines : TfrmECS100 {
+    static QStringList of(TfrmECS100 &s) { return (s.*(&Lines::conditionLines))(); }
+};
+
+QString cell(TfrmReportList &s, int row, const QString &field) { return s.rgrGrid->model()->text(row, field); }
+int rows(TfrmReportList &s) { return s.rgrGrid->model()->rowCount(); }
+
+} // namespace
+
+class TestSchoolReports : public QObject {
+    Q_OBJECT
+    std::unique_ptr<testing::TestDatabase> t;
+    std::unique_ptr<testing::MessageRecorder> rec;
+    QTemporaryDir dir;
+
+    bool open(int backend)
+    {
+        t = std::make_unique<testing::TestDatabase>(static_cast<Backend>(backend));
+        if (!t->ok() || !t->run(kFixture))
+            return false;
+        DM()->attach(t->database());
+        rec = std::make_unique<testing::MessageRecorder>();
+        return true;
+    }
+    QStringList searched(TfrmReportList &s)
+    {
+        rec->clear();
+        s.bbtSearchClick();
+        return rec->texts();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        RegisterSchoolScreens();
+        SetCodeListSource([](const QString &group, QStringList *codes, QStringList *labels) {
+            FillCodeColumn(labels, codes, group);
+        });
+    }
+    void cleanup()
+    {
+        rec.reset();
+        t.reset();
+    }
+
+    // ECS090: the season is required; an empty bound is open and prints as "[전체]"; the
+    // registration number is masked; the preview counts its lines.
+    void enrolments_data() { testing::addBackendColumn(); }
+    void enrolments()
+    {
+        QFETCH(int, backend);
+        QVERIFY(open(backend));
+        auto s = testing::openScreen<TfrmECS090>("ECS090");
+        QVERIFY(s);
+        QCOMPARE(searched(*s), QStringList({"*시즌을(를) 먼저 입력하십시오."}));
+        s->edtSeason->setText("26");
+        s->bbtSearchClick();
+        QCOMPARE(rows(*s), t->scalar("SELECT COUNT(*) FROM EC010MS WHERE SEASON_GUBUN = '26'").toInt());
+        QCOMPARE(cell(*s, 0, "LECTURE_NO"), QString("00000050"));
+        QCOMPARE(cell(*s, 0, "ID_NO"), QString("850315-1******"));
+        QCOMPARE(cell(*s, 0, "SEX"), QString("남"));
+        QCOMPARE(cell(*s, 0, "ENTER_DATE"), QString("2026-12-01"));
+        s->edtLectureNoFrom->setText("100");
+        s->bbtSearchClick();
+        QCOMPARE(rows(*s), 2);
+        const QString page = testing::previewText(*s, dir.filePath("ecs090.pdf"));
+        QVERIFY2(page.contains("스키클럽 수강현황") && page.contains(QRegularExpression("수강번호: 100 +∼ +\\[전체\\]"))
+                     && page.contains("건수:"), qPrintable(page));
+        QVERIFY(page.contains("00000150"));
+        s->edtLectureNoFrom->clear();
+        QTest::keyClicks(s->edtLectureNoFrom, "1x0");   // digits only, typed or set
+        QCOMPARE(s->edtLectureNoFrom->text(), QString("10"));
+        s->edtLectureNoTo->setText("2x");
+        QCOMPARE(searched(*s), QStringList({"수강번호을(를) 정확히 입력하십시오."}));
+    }
+
+    // ECS100: each receipt heads its own trainees; date bounds are checked as dates; a typed
+    // receipt number finds the ten-digit receipt.
+    void trainees_data() { testing::addBackendColumn(); }
+    void trainees()
+    {
+        QFETCH(int, backend);
+        QVERIFY(open(backend));
+        auto s = testing::openScreen<TfrmECS100>("ECS100");
+        QVERIFY(s);
+        s->edtSeason->setText("26");
+        s->bbtSearchClick();
+        QCOMPARE(rows(*s), t->scalar("SELECT COUNT(*) FROM EC020DT WHERE SEASON_GUBUN = '26'").toInt());
+        QStringList order;
+        for (int r = 0; r < rows(*s); ++r)
+            order << cell(*s, r, "TRAINER_NAME");
+        QCOMPARE(order, QStringList({"홍1", "홍2", "김1"}));
+        QCOMPARE(cell(*s, 0, "LECTURE_ITEM_GUBUN"), QString("스키"));
+        QCOMPARE(Lines::of(*s), QStringList({"*시즌: 2026/2027 시즌", "검색조건: [ 전 체 ]", ""}));
+
+        s->cboCondition->setCurrentIndex(1);
+        QVERIFY(s->wmeEnterDateFrom->isVisibleTo(s.get()) && !s->edtReceiptNoFrom->isVisibleTo(s.get()));
+        s->bbtSearchClick();
+        QCOMPARE(rows(*s), 3);
+        QCOMPARE(Lines::of(*s).last(), QString("[전체]  ∼  [전체]"));
+        s->wmeEnterDateFrom->setValue("20261301");
+        QCOMPARE(searched(*s), QStringList({"접수일자을(를) 정확히 입력하십시오."}));
+        s->wmeEnterDateFrom->setValue("20261202");
+        s->bbtSearchClick();
+        QCOMPARE(rows(*s), 1);
+        QCOMPARE(Lines::of(*s).last(), QString("2026-12-02  ∼  [전체]"));
+
+        s->cboCondition->setCurrentIndex(2);
+        s->edtReceiptNoTo->setText("1");
+        s->bbtSearchClick();
+        QCOMPARE(rows(*s), 2);
+        QCOMPARE(cell(*s, 1, "RECEIPT_NO"), QString("0000000001"));
+    }
+
+    // ECS130: the reservations of the day, staff numbers without their padding.
+    void reservations_data() { testing::addBackendColumn(); }
+    void reservations()
+    {
+        QFETCH(int, backend);
+        QVERIFY(open(backend));
+        auto s = testing::openScreen<TfrmECS130>("ECS130");
+        QVERIFY(s);
+        s->dtpDate->setDate(QDate(2026, 12, 9));
+        s->bbtSearchClick();
+        QCOMPARE(rows(*s), t->scalar("SELECT COUNT(*) FROM EC050MS WHERE YAEYAK_DATE = '20261209'").toInt());
+        QCOMPARE(cell(*s, 1, "EMP_NO"), QString("E2"));
+        QCOMPARE(cell(*s, 0, "LECTURE_REC_NAME"), QString("개인강습"));
+        const QString page = testing::previewText(*s, dir.filePath("ecs130.pdf"));
+        QVERIFY2(page.contains("직원예약 현황") && page.contains("*예약일자: 2026-12-09"), qPrintable(page));
+    }
+};
+
+int main(int argc, char **argv)
+{
+    testing::prepareTestEnvironment();
+    QApplication app(argc, argv);
+    TestSchoolReports t;
+    return QTest::qExec(&t, argc, argv);
+}
+#include "tst_school_reports.moc"
