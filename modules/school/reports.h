@@ -55,3 +55,14 @@ protected:
     reportsql::Statement statement() override;
     QStringList conditionLines() override;
 };
+
+// ECS140: the private lessons of a day with their fees.
+class TfrmECS140 : public TfrmSchoolReport {
+    Q_OBJECT
+public:
+    explicit TfrmECS140(QWidget *parent = nullptr);
+    TDateEdit *dtpDate;
+protected:
+    reportsql::Statement statement() override;
+    QStringList conditionLines() override;
+};

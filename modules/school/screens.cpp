@@ -24,4 +24,5 @@ void RegisterSchoolScreens()
     r.add("ECS090", [] { return new TfrmECS090; });
     r.add("ECS100", [] { return new TfrmECS100; });
     r.add("ECS130", [] { return new TfrmECS130; });
+    r.add("ECS140", [] { return new TfrmECS140; });
 }

@@ -1,6 +1,6 @@
 // The ski-school reports opened as the menu opens them: enrolments of a season by number, trainees
 // of a season by receipt date or number (each receipt over its own trainees), staff reservations of
-// a day; their counts against the tables and their printed conditions.
+// a day, private lessons of a day; their counts against the tables and their printed conditions.
 #include "database/datamodule.h"
 #include "modules/school/reports.h"
 #include "modules/school/screens.h"
@@ -37,6 +37,8 @@ INSERT INTO EC020DT (SEASON_GUBUN, RECEIPT_NO, RECEIPT_SEQ, TRAINER_NAME) VALUES
 INSERT INTO EC050MS (YAEYAK_DATE, LECTURE_ITEM_GUBUN, LECTURE_REC_GUBUN, LECTURE_DETAIL_GUBUN, EMP_NO, EMP_NAME, YAEYAK_CNT) VALUES ('20261209', '01', '01', '01', 'E2  ', '둘', 2);
 INSERT INTO EC050MS (YAEYAK_DATE, LECTURE_ITEM_GUBUN, LECTURE_REC_GUBUN, LECTURE_DETAIL_GUBUN, EMP_NO, EMP_NAME, YAEYAK_CNT) VALUES ('20261209', '01', '01', '01', 'E1', '하나', 1);
 INSERT INTO EC050MS (YAEYAK_DATE, LECTURE_ITEM_GUBUN, LECTURE_REC_GUBUN, LECTURE_DETAIL_GUBUN, EMP_NO, EMP_NAME, YAEYAK_CNT) VALUES ('20261210', '01', '01', '01', 'E1', '하나', 1);
+INSERT INTO EC060MS (LECTURE_DATE, SEQ_NO, LECTURER_NAME, LECTURE_REC_GUBUN, LECTURE_AMT) VALUES ('20261209', 1, '외부', '01', 1234567);
+INSERT INTO EC060MS (LECTURE_DATE, SEQ_NO, LECTURER_NAME) VALUES ('20261209', 2, '무료');
 )SQL";
 
 // The condition lines a report prints.
@@ -169,6 +171,16 @@ private slots:
         QCOMPARE(cell(*s, 0, "LECTURE_REC_NAME"), QString("개인강습"));
         const QString page = testing::previewText(*s, dir.filePath("ecs130.pdf"));
         QVERIFY2(page.contains("직원예약 현황") && page.contains("*예약일자: 2026-12-09"), qPrintable(page));
+
+        // ECS140: the fee with thousands separators, an empty fee left empty
+        auto p = testing::openScreen<TfrmECS140>("ECS140");
+        QVERIFY(p);
+        p->dtpDate->setDate(QDate(2026, 12, 9));
+        p->bbtSearchClick();
+        QCOMPARE(rows(*p), 2);
+        QCOMPARE(cell(*p, 0, "LECTURE_AMT"), QString("1,234,567"));
+        QCOMPARE(cell(*p, 0, "LECTURE_REC_GUBUN"), QString("개인강습"));
+        QCOMPARE(cell(*p, 1, "LECTURE_AMT"), QString());
     }
 };
 
