@@ -23,6 +23,7 @@ void RegisterSchoolScreens()
     r.add("ECI080", [] { return new TfrmECI080; });
     r.add("ECS090", [] { return new TfrmECS090; });
     r.add("ECS100", [] { return new TfrmECS100; });
+    r.add("ECS110", [] { return new TfrmECS110; });
     r.add("ECS130", [] { return new TfrmECS130; });
     r.add("ECS140", [] { return new TfrmECS140; });
 }

@@ -39,6 +39,9 @@ INSERT INTO EC050MS (YAEYAK_DATE, LECTURE_ITEM_GUBUN, LECTURE_REC_GUBUN, LECTURE
 INSERT INTO EC050MS (YAEYAK_DATE, LECTURE_ITEM_GUBUN, LECTURE_REC_GUBUN, LECTURE_DETAIL_GUBUN, EMP_NO, EMP_NAME, YAEYAK_CNT) VALUES ('20261210', '01', '01', '01', 'E1', '하나', 1);
 INSERT INTO EC060MS (LECTURE_DATE, SEQ_NO, LECTURER_NAME, LECTURE_REC_GUBUN, LECTURE_AMT) VALUES ('20261209', 1, '외부', '01', 1234567);
 INSERT INTO EC060MS (LECTURE_DATE, SEQ_NO, LECTURER_NAME) VALUES ('20261209', 2, '무료');
+INSERT INTO ZX900DT (GRP_NO, CODE_NO, CODE_NAME) VALUES ('Q043', '01', '1조');
+INSERT INTO EC030MS (LECTURE_DATE, LECTURER_EMP_NO, AREA_GUBUN, LECTURE_DETAIL_GUBUN, LECTURER_NAME, TEAM, LECTURE_CNT) VALUES ('20261209', 'L2', 'M', '01', '둘', '01', 3);
+INSERT INTO EC030MS (LECTURE_DATE, LECTURER_EMP_NO, AREA_GUBUN, LECTURE_DETAIL_GUBUN, LECTURER_NAME) VALUES ('20261209', 'L1', 'M', '01', '하나');
 )SQL";
 
 // The condition lines a report prints.
@@ -181,6 +184,15 @@ private slots:
         QCOMPARE(cell(*p, 0, "LECTURE_AMT"), QString("1,234,567"));
         QCOMPARE(cell(*p, 0, "LECTURE_REC_GUBUN"), QString("개인강습"));
         QCOMPARE(cell(*p, 1, "LECTURE_AMT"), QString());
+
+        // ECS110: the assignments of the day by instructor, the team from the personnel codes
+        auto a = testing::openScreen<TfrmECS110>("ECS110");
+        QVERIFY(a);
+        a->dtpDate->setDate(QDate(2026, 12, 9));
+        a->bbtSearchClick();
+        QCOMPARE(rows(*a), 2);
+        QCOMPARE(cell(*a, 0, "LECTURER_EMP_NO"), QString("L1"));
+        QCOMPARE(cell(*a, 1, "TEAM_NAME"), QString("1조"));
     }
 };
 
