@@ -12,6 +12,24 @@ void Statement::applyTo(db::Query &query) const
             query.bind(it.key(), it.value());
 }
 
+QString boundsLine(const QString &from, const QString &to)
+{
+    auto shown = [](const QString &bound) { return bound.isEmpty() ? kAll : bound; };
+    return shown(from) + QStringLiteral("  ∼  ") + shown(to);
+}
+
+QString dateBoundsLine(const QString &fromDigits, const QString &toDigits)
+{
+    auto dashed = [](QString t) {
+        if (t.size() > 6)
+            t.insert(6, QLatin1Char('-'));
+        if (t.size() > 4)
+            t.insert(4, QLatin1Char('-'));
+        return t;
+    };
+    return boundsLine(dashed(fromDigits), dashed(toDigits));
+}
+
 QString Statement::codeLabel(const QString &column, const QString &group)
 {
     const QString name = column.mid(column.indexOf(QLatin1Char('.')) + 1);

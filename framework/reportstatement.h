@@ -28,6 +28,11 @@ struct Statement {
 // True when the combo value restricts the rows (not "[전체]", not empty).
 bool isChosen(const QString &value);
 
+// Two bounds on a condition line, "from  ∼  to", an empty one shown as "[전체]".
+QString boundsLine(const QString &from, const QString &to);
+// The same for typed yyyymmdd dates, dashed as far as typed.
+QString dateBoundsLine(const QString &fromDigits, const QString &toDigits);
+
 // "column BETWEEN :from AND :to" where an empty bound leaves its side of the period open.
 QString period(const QString &column, const QString &fromParam, const QString &toParam);
 

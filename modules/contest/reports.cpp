@@ -10,8 +10,6 @@ using reportsql::Statement;
 
 namespace {
 
-const QString kAll = reportsql::kAll;
-const QString kRange = QStringLiteral("  ∼  ");
 
 // The layout of a report of this subsystem.
 class TfrmContestLayout : public TfrmReportLayout {
@@ -57,21 +55,6 @@ void receiptBound(TEdit *edit)
     edit->setMaxBytes(6);
     edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,6}")), edit));
     edit->setMaximumWidth(70);
-}
-
-QString shownBound(const QString &text) { return text.isEmpty() ? kAll : text; }
-
-// "yyyy-mm-dd" of a typed yyyymmdd (as far as typed).
-QString dashed(const QString &digits)
-{
-    if (digits.isEmpty())
-        return kAll;
-    QString t = digits;
-    if (t.size() > 6)
-        t.insert(6, QLatin1Char('-'));
-    if (t.size() > 4)
-        t.insert(4, QLatin1Char('-'));
-    return t;
 }
 
 // A zip code "999999" shown as "999-999".
@@ -267,11 +250,11 @@ QStringList TfrmEDS050::conditionLines()
     const QString choice = cboCondition->currentText();
     QStringList lines{seasonPair(), QStringLiteral("검색조건: ") + choice};
     if (choice == kByReceipt)
-        lines << shownBound(edtRecvNoFrom->text()) + kRange + shownBound(edtRecvNoTo->text());
+        lines << reportsql::boundsLine(edtRecvNoFrom->text(), edtRecvNoTo->text());
     else if (choice == kByName)
         lines << edtEntryNameKor->text();
     else if (choice == kByDate)
-        lines << dashed(wmeApplyDateFrom->value()) + kRange + dashed(wmeApplyDateTo->value());
+        lines << reportsql::dateBoundsLine(wmeApplyDateFrom->value(), wmeApplyDateTo->value());
     return lines;
 }
 
@@ -354,5 +337,5 @@ Statement TfrmEDS060::statement()
 QStringList TfrmEDS060::conditionLines()
 {
     return {seasonPair(), conditionLine({dtpDate}),
-            QStringLiteral("접수번호: ") + shownBound(edtRecvNoFrom->text()) + kRange + shownBound(edtRecvNoTo->text())};
+            QStringLiteral("접수번호: ") + reportsql::boundsLine(edtRecvNoFrom->text(), edtRecvNoTo->text())};
 }

@@ -1,4 +1,5 @@
 #include "accidentlists.h"
+#include "core/utils.h"
 #include "framework/ezp000.h"
 #include "widgets/inputs.h"
 #include <QDate>
@@ -20,11 +21,6 @@ QVector<TReportColumn> listColumns(bool period)
         {"IN_STAT_GUBUN_NAME", "부상상태", 70}, {"IN_CAUSE_GUBUN_NAME", "부상원인", 80}, {"EV_METHOD_GUBUN_NAME", "후송방법", 70},
         {"TE_MEANS_GUBUN_NAME", "2차후송수단", 80}, {"TE_OBJECT_GUBUN_NAME", "2차후송목적지", 90}};
     return c;
-}
-
-QString dashed(const QString &yyyymmdd)
-{
-    return QDate::fromString(yyyymmdd, QStringLiteral("yyyyMMdd")).toString(QStringLiteral("yyyy-MM-dd"));
 }
 
 // EEP020: the listed columns on landscape pages and the number of accidents under them.
@@ -106,7 +102,7 @@ Statement TfrmEES020::statement()
 
 QStringList TfrmEES020::conditionLines()
 {
-    return {QStringLiteral("*사고일자: ") + dashed(dtpDate->dateText()), QStringLiteral("PEAK구분: ") + cboPeak->currentText()};
+    return {QStringLiteral("*사고일자: ") + ToDisplayDate(dtpDate->dateText()), QStringLiteral("PEAK구분: ") + cboPeak->currentText()};
 }
 
 TfrmEES120::TfrmEES120(QWidget *parent) : TfrmAccidentList(QStringLiteral("EES120"), true, parent)
@@ -131,6 +127,6 @@ Statement TfrmEES120::statement()
 
 QStringList TfrmEES120::conditionLines()
 {
-    return {QStringLiteral("*사고일자: ") + dashed(dtpfromDate->dateText()) + QStringLiteral("  ∼  ") + dashed(dtptoDate->dateText()),
+    return {QStringLiteral("*사고일자: ") + ToDisplayDate(dtpfromDate->dateText()) + QStringLiteral("  ∼  ") + ToDisplayDate(dtptoDate->dateText()),
             QStringLiteral("PEAK구분: ") + cboPeak->currentText()};
 }

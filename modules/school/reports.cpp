@@ -10,8 +10,6 @@ using reportsql::Statement;
 
 namespace {
 
-const QString kAll = reportsql::kAll;
-const QString kRange = QStringLiteral("  ∼  ");
 const QString kEveryone = QStringLiteral("[ 전 체 ]");
 const QString kByDate = QStringLiteral("접수일자");
 const QString kByReceipt = QStringLiteral("접수번호");
@@ -73,20 +71,6 @@ bool digitsOnly(const QString &text)
         if (!c.isDigit() || c.unicode() > 0x7f)
             return false;
     return true;
-}
-
-QString shown(const QString &text) { return text.isEmpty() ? kAll : text; }
-
-QString dashed(const QString &digits)
-{
-    if (digits.isEmpty())
-        return kAll;
-    QString t = digits;
-    if (t.size() > 6)
-        t.insert(6, QLatin1Char('-'));
-    if (t.size() > 4)
-        t.insert(4, QLatin1Char('-'));
-    return t;
 }
 
 // The registration number of a list, masked as everywhere in the system's lists.
@@ -177,7 +161,7 @@ Statement TfrmECS090::statement()
 QStringList TfrmECS090::conditionLines()
 {
     return {seasonPair(),
-            QStringLiteral("수강번호: ") + shown(edtLectureNoFrom->text()) + kRange + shown(edtLectureNoTo->text())};
+            QStringLiteral("수강번호: ") + reportsql::boundsLine(edtLectureNoFrom->text(), edtLectureNoTo->text())};
 }
 
 // ---- ECS100
@@ -294,9 +278,9 @@ QStringList TfrmECS100::conditionLines()
     const QString choice = cboCondition->currentText();
     QStringList lines{seasonPair(), QStringLiteral("검색조건: ") + choice};
     if (choice == kByDate)
-        lines << dashed(wmeEnterDateFrom->value()) + kRange + dashed(wmeEnterDateTo->value());
+        lines << reportsql::dateBoundsLine(wmeEnterDateFrom->value(), wmeEnterDateTo->value());
     else if (choice == kByReceipt)
-        lines << shown(edtReceiptNoFrom->text()) + kRange + shown(edtReceiptNoTo->text());
+        lines << reportsql::boundsLine(edtReceiptNoFrom->text(), edtReceiptNoTo->text());
     else
         lines << QString();
     return lines;

@@ -1,4 +1,5 @@
 #include "weatherscreens.h"
+#include "core/utils.h"
 #include "core/messages.h"
 #include "framework/dialogs/lookupdialogs.h"
 #include "framework/fieldlookups.h"
@@ -20,11 +21,6 @@ namespace {
 const char *kPlaceCaption = "*관측장소";
 const char *kDateCaption = "*관측일자";
 const char *kAverage = "평 균";
-
-QString dashed(const QString &yyyymmdd)
-{
-    return yyyymmdd.size() == 8 ? yyyymmdd.left(4) + '-' + yyyymmdd.mid(4, 2) + '-' + yyyymmdd.mid(6, 2) : yyyymmdd;
-}
 
 // The values of the first row of a statement, empty texts when it has no row.
 QStringList firstRow(db::Query &query, const Statement &statement, int columns)
@@ -326,7 +322,7 @@ Statement TfrmEAS020::footerStatement()
 
 QStringList TfrmEAS020::conditionLines()
 {
-    return {placePair(), QString::fromUtf8(kDateCaption) + QStringLiteral(": ") + dashed(dtpDate->dateText())};
+    return {placePair(), QString::fromUtf8(kDateCaption) + QStringLiteral(": ") + ToDisplayDate(dtpDate->dateText())};
 }
 
 TfrmEAS030::TfrmEAS030(QWidget *parent)

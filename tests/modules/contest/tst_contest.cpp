@@ -105,9 +105,6 @@ private slots:
     void initTestCase()
     {
         RegisterContestScreens();
-        SetCodeListSource([](const QString &group, QStringList *codes, QStringList *labels) {
-            FillCodeColumn(labels, codes, group);
-        });
         Startup().employeeNumber = "E23";
         Startup().workstationAddress = "10.0.0.23";
     }

@@ -122,9 +122,6 @@ private slots:
     void initTestCase()
     {
         watchCreations();
-        SetCodeListSource([](const QString &group, QStringList *codes, QStringList *labels) {
-            FillCodeColumn(labels, codes, group);
-        });
         TfrmEBI010::creationWaitMs = 20;
         Startup().employeeNumber = "E77";
         Startup().workstationAddress = "10.0.0.7";

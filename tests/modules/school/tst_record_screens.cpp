@@ -14,6 +14,7 @@
 #include "modules/school/screens.h"
 #include "refdata/codes.h"
 #include "support/messagerecorder.h"
+#include "support/screens.h"
 #include "support/testdatabase.h"
 #include "support/typing.h"
 #include "widgets/countmatrix.h"
@@ -58,14 +59,7 @@ class TestRecordScreens : public QObject {
 
     template <class T> std::unique_ptr<T> openScreen(const QString &id)
     {
-        std::unique_ptr<T> s(qobject_cast<T *>(ScreenRegistry::instance().create(id)));
-        if (s) {
-            s->resize(1100, 760);
-            s->show();
-            if (!QTest::qWaitForWindowActive(s.get()))
-                qWarning("screen not active");
-        }
-        return s;
+        return testing::openScreen<T>(id, QSize(1100, 760));
     }
 
     QString cell(TfrmEZI000 *s, int row, const QString &title) { return s->grid()->cell(row, s->grid()->columnByTitle(title)); }
@@ -74,9 +68,6 @@ private slots:
     void initTestCase()
     {
         RegisterSchoolScreens();
-        SetCodeListSource([](const QString &group, QStringList *codes, QStringList *labels) {
-            FillCodeColumn(labels, codes, group);
-        });
         Startup().employeeNumber = "E77";
         Startup().workstationAddress = "10.0.0.7";
     }

@@ -89,9 +89,6 @@ private slots:
     void initTestCase()
     {
         RegisterSchoolScreens();
-        SetCodeListSource([](const QString &group, QStringList *codes, QStringList *labels) {
-            FillCodeColumn(labels, codes, group);
-        });
         Startup().employeeNumber = "E77";
         Startup().workstationAddress = "10.0.0.7";
     }

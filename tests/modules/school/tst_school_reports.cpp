@@ -80,9 +80,6 @@ private slots:
     void initTestCase()
     {
         RegisterSchoolScreens();
-        SetCodeListSource([](const QString &group, QStringList *codes, QStringList *labels) {
-            FillCodeColumn(labels, codes, group);
-        });
     }
     void cleanup()
     {
