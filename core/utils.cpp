@@ -55,6 +55,14 @@ QString ToStoredDate(const QString &text)
 
 bool IsDateText(const QString &text) { return ToDisplayDate(text).size() == 10; }
 
+bool IsDigitText(const QString &text)
+{
+    for (const QChar ch : text)
+        if (ch < QLatin1Char('0') || ch > QLatin1Char('9'))
+            return false;
+    return true;
+}
+
 QString DayName(const QString &text)
 {
     if (text.size() != 8 || !IsDateText(text))

@@ -1,25 +1,18 @@
 #include "reports.h"
+#include "reportparts.h"
 #include "framework/fieldlookups.h"
 #include "framework/sqltext.h"
 #include "core/utils.h"
 #include "widgets/inputs.h"
-#include <QRegularExpressionValidator>
-#include <QStyledItemDelegate>
 
 using reportsql::Statement;
+using namespace schoolreports;
 
 namespace {
 
 const QString kEveryone = QStringLiteral("[ 전 체 ]");
 const QString kByDate = QStringLiteral("접수일자");
 const QString kByReceipt = QStringLiteral("접수번호");
-
-// The code groups the statements bind.
-const QHash<QString, QVariant> kCodeGroups = {
-    {"GC_SEX_CODE", QStringLiteral("Z0008")},           {"GC_LECTURE_ITEM_CODE", QStringLiteral("E0022")},
-    {"GC_LECTURE_REC_CODE", QStringLiteral("E0023")},   {"GC_LECTURE_DETAIL_CODE", QStringLiteral("E0024")},
-    {"GC_AREA_GUBUN_CODE", QStringLiteral("E0017")},    {"GC_TEAM_CODE", QStringLiteral("Q043")},
-    {"GC_LECTURER_GUBUN", QStringLiteral("Q044")}};
 
 class TfrmSchoolLayout : public TfrmReportLayout {
 public:
@@ -36,56 +29,6 @@ protected:
         qrbSummary.addLine({0, 0.5}, {columnLeft(1 << 20), 0.5}).pen(0.3);
     }
 };
-
-// A cell of a receipt's own columns is left blank on every trainee after the first of the receipt.
-class TReceiptOnceDelegate : public QStyledItemDelegate {
-public:
-    TReceiptOnceDelegate(int keyColumn, QObject *parent) : QStyledItemDelegate(parent), m_key(keyColumn) {}
-
-protected:
-    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
-    {
-        QStyledItemDelegate::initStyleOption(option, index);
-        if (index.row() > 0) {
-            const QModelIndex key = index.sibling(index.row(), m_key);
-            if (key.sibling(index.row() - 1, m_key).data().toString() == key.data().toString())
-                option->text.clear();
-        }
-    }
-
-private:
-    int m_key;
-};
-
-// A number bound typed as text: digits only, up to its width.
-void numberBound(TEdit *edit, int digits)
-{
-    edit->setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("[0-9]{0,%1}").arg(digits)), edit));
-    edit->setMaximumWidth(100);
-}
-
-bool digitsOnly(const QString &text)
-{
-    for (QChar c : text)
-        if (!c.isDigit() || c.unicode() > 0x7f)
-            return false;
-    return true;
-}
-
-// The registration number of a list, masked as everywhere in the system's lists.
-QString maskedIdNo(const QString &column)
-{
-    return QStringLiteral("CASE WHEN NULLIF(TRIM(%1), '') IS NULL THEN NULL "
-                          "ELSE FN_ZA010MS_04(SUBSTR(%1,1,6) ||'-'|| SUBSTR(%1,7,7)) END AS ID_NO").arg(column);
-}
-
-TMaskEdit *maskedDate(QWidget *parent, const char *name)
-{
-    auto *e = new TMaskEdit(QStringLiteral("9999-99-99"), parent);
-    e->setObjectName(QString::fromLatin1(name));
-    return e;
-}
 
 } // namespace
 
@@ -106,7 +49,7 @@ bool TfrmECS090::validate()
     if (!checkSeason())
         return false;
     for (TEdit *e : {edtLectureNoFrom, edtLectureNoTo})
-        if (!digitsOnly(e->text()))
+        if (!IsDigitText(e->text()))
             return refuse(e, QStringLiteral("수강번호을(를) 정확히 입력하십시오."));
     return true;
 }
@@ -223,7 +166,7 @@ bool TfrmECS100::validate()
                 return refuse(e, kByDate + QStringLiteral("을(를) 정확히 입력하십시오."));
     } else if (cboCondition->currentText() == kByReceipt) {
         for (TEdit *e : {edtReceiptNoFrom, edtReceiptNoTo})
-            if (!digitsOnly(e->text()))
+            if (!IsDigitText(e->text()))
                 return refuse(e, kByReceipt + QStringLiteral("을(를) 정확히 입력하십시오."));
     }
     return true;

@@ -2,6 +2,7 @@
 #include "database/database.h"
 #include "database/query.h"
 #include "database/transaction.h"
+#include "core/utils.h"
 #include <QDate>
 #include <QDateTime>
 #include <QFile>
@@ -28,14 +29,6 @@ const Range kRanges[7] = {
     {300, 1200},   // ATMOSPHERIC hPa
     {0, 1000},     // SNOWFALL mm
 };
-
-bool isDigits(const QString &text)
-{
-    for (const QChar ch : text)
-        if (ch < QLatin1Char('0') || ch > QLatin1Char('9'))
-            return false;
-    return true;
-}
 
 QString where(const QString &fileName, int line, const QString &field)
 {
@@ -86,7 +79,7 @@ bool parseObservations(const QString &fileName, const QByteArray &content, const
         auto it = dates.constFind(d);
         if (it != dates.constEnd())
             return it.value();
-        const bool ok = d.size() == 8 && isDigits(d)
+        const bool ok = d.size() == 8 && IsDigitText(d)
                         && QDate(QStringView(d).left(4).toInt(), QStringView(d).mid(4, 2).toInt(),
                                  QStringView(d).mid(6, 2).toInt()).isValid();
         dates.insert(d, ok);
@@ -128,7 +121,7 @@ bool parseObservations(const QString &fileName, const QByteArray &content, const
             return false;
         }
         o.time = fields.at(1);
-        if (o.time.size() != 4 || !isDigits(o.time) || QStringView(o.time).left(2).toInt() > 23
+        if (o.time.size() != 4 || !IsDigitText(o.time) || QStringView(o.time).left(2).toInt() > 23
             || QStringView(o.time).mid(2).toInt() > 59) {
             *error = where(fileName, lineNo, columns.at(1)) + QStringLiteral("\"%1\" is not a time hhmm").arg(o.time);
             return false;
