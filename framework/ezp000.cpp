@@ -18,9 +18,10 @@ double TfrmEZP000::columnLeft(int column) const
     return x;
 }
 
-void TfrmEZP000::addColumn(const QString &field, const QString &title, double widthMm, Qt::Alignment alignment)
+void TfrmEZP000::addColumn(const QString &field, const QString &title, double widthMm, Qt::Alignment alignment,
+                           const QString &onceKey)
 {
-    m_columns.append({field, title, widthMm, alignment});
+    m_columns.append({field, title, widthMm, alignment, onceKey});
 }
 
 report::Element &TfrmEZP000::addSummaryText(const QString &text, int column, int span, Qt::Alignment alignment)
@@ -40,7 +41,10 @@ void TfrmEZP000::design()
         const double left = columnLeft(i);
         qrbColumnHeader.addLabel({left, 0.5, c.width, qrbColumnHeader.height() - 1}, c.title, 9)
             .align(Qt::AlignCenter).framed().fill(QColor(230, 230, 230)).setBold();
-        qrbDetail.addField({left, 0, c.width, qrbDetail.height()}, c.field, 8.5).align(c.alignment | Qt::AlignVCenter);
+        report::Element &field = qrbDetail.addField({left, 0, c.width, qrbDetail.height()}, c.field, 8.5)
+                                     .align(c.alignment | Qt::AlignVCenter);
+        if (!c.onceKey.isEmpty())
+            field.blankRepeated(c.onceKey);
     }
     const double right = columnLeft(int(m_columns.size()));
     if (!m_columns.isEmpty())

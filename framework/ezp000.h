@@ -18,9 +18,10 @@ public:
     report::Band &qrbDetail;
     report::Band &qrbSummary;
 
-    // A printed column: heading in the column header, the field in the detail band.
+    // A printed column: heading in the column header, the field in the detail band. With a onceKey the
+    // field is left blank on lines repeating the key of the line above (a receipt over its trainees).
     void addColumn(const QString &field, const QString &title, double widthMm,
-                   Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
+                   Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter, const QString &onceKey = {});
     // Summary text under column (index of addColumn), spanning span columns.
     report::Element &addSummaryText(const QString &text, int column, int span = 1,
                                     Qt::Alignment alignment = Qt::AlignCenter);
@@ -30,7 +31,7 @@ protected:
     void design() override;
 
 private:
-    struct Column { QString field, title; double width; Qt::Alignment alignment; };
+    struct Column { QString field, title; double width; Qt::Alignment alignment; QString onceKey; };
     QVector<Column> m_columns;
 };
 

@@ -10,22 +10,34 @@ using namespace reportsql;
 
 namespace {
 
-// A first key equal to the one of the row above is left blank.
+// A cell is left blank where its key column (the cell's own by default) repeats the row above.
 class TRepeatOnceDelegate : public QStyledItemDelegate {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    TRepeatOnceDelegate(int keyColumn, QObject *parent) : QStyledItemDelegate(parent), m_key(keyColumn) {}
 
 protected:
     void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
     {
         QStyledItemDelegate::initStyleOption(option, index);
         if (index.row() > 0) {
-            const QModelIndex above = index.sibling(index.row() - 1, index.column());
-            if (above.data().toString() == index.data().toString())
+            const int key = m_key < 0 ? index.column() : m_key;
+            const QModelIndex here = index.sibling(index.row(), key);
+            if (here.sibling(index.row() - 1, key).data().toString() == here.data().toString())
                 option->text.clear();
         }
     }
+
+private:
+    int m_key;
 };
+
+int columnOf(const QVector<TReportColumn> &columns, const char *field)
+{
+    for (int i = 0; i < columns.size(); ++i)
+        if (qstrcmp(columns[i].field, field) == 0)
+            return i;
+    return -1;
+}
 
 bool validDate(const QString &yyyymmdd)
 {
@@ -46,7 +58,8 @@ TfrmReportLayout::TfrmReportLayout(const QString &programId, const QString &titl
         qrpReport.setOrientation(QPageLayout::Portrait);   // summaries are short: portrait, as TfrmEZP000
     for (const TReportColumn &c : columns)
         addColumn(QString::fromUtf8(c.field), QString::fromUtf8(c.title), c.width / 4.0,
-                  c.right ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignLeft | Qt::AlignVCenter);
+                  c.right ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignLeft | Qt::AlignVCenter,
+                  QString::fromUtf8(c.onceKey));
 }
 
 void TfrmReportLayout::design()
@@ -68,6 +81,13 @@ TfrmReportList::TfrmReportList(const TReportDefinition &report, QWidget *parent)
     for (const TReportColumn &c : report.columns)
         rgrGrid->addColumn(QString::fromUtf8(c.field), QString::fromUtf8(c.title), c.width,
                            c.right ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignLeft | Qt::AlignVCenter);
+    for (int i = 0; i < report.columns.size(); ++i)
+        if (const char *key = report.columns[i].onceKey) {
+            const int keyColumn = columnOf(report.columns, key);
+            Q_ASSERT_X(keyColumn >= 0, "TfrmReportList", "a once-key is a column of the report");
+            if (keyColumn >= 0)
+                rgrGrid->setItemDelegateForColumn(i, new TRepeatOnceDelegate(keyColumn, rgrGrid));
+        }
 }
 
 void TfrmReportList::search()
@@ -95,11 +115,21 @@ void TfrmReportList::fillConditions(TfrmZZP010 *layout)
 
 void TfrmReportList::summarise(const QString &totalCaption)
 {
+    showTotal(totalCaption);
+    rgrGrid->setItemDelegateForColumn(0, new TRepeatOnceDelegate(-1, rgrGrid));
+    highlightRows([this](int row) { return cdsQuery->text(row, 1) == kSubtotal; });
+}
+
+void TfrmReportList::showTotal(const QString &totalCaption)
+{
     m_summary = true;
     m_totalCaption = totalCaption;
-    rgrGrid->setItemDelegateForColumn(0, new TRepeatOnceDelegate(rgrGrid));
-    cdsQuery->rowBackground = [this](int row) {
-        return cdsQuery->text(row, 1) == kSubtotal ? QColor(Qt::yellow) : QColor();
+}
+
+void TfrmReportList::highlightRows(std::function<bool(int row)> isSubtotal)
+{
+    cdsQuery->rowBackground = [isSubtotal = std::move(isSubtotal)](int row) {
+        return isSubtotal(row) ? QColor(Qt::yellow) : QColor();
     };
 }
 

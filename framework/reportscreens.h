@@ -16,6 +16,7 @@
 #include "framework/reportstatement.h"
 #include <QLabel>
 #include <QVector>
+#include <functional>
 
 class TCodeCombo;
 class TDateEdit;
@@ -27,6 +28,9 @@ struct TReportColumn {
     const char *title;
     int width;                 // pixels in the grid; the layout takes a quarter in millimetres
     bool right = false;
+    // Shown, in the grid and in print, only where this key field differs from the row above, so that
+    // a key heads its group of rows (a receipt over its trainees); the key is a column of the report.
+    const char *onceKey = nullptr;
 };
 
 // What names a report screen: its program ID, window caption, its layout's title and the grid columns.
@@ -55,7 +59,9 @@ private:
 
 // A report screen: validation, the statement of its conditions, the grid columns and its layout.
 // A summary (summarise()) also draws its subtotal rows in yellow, shows a first key repeated on
-// consecutive rows once, and puts the grand total of its count query in the footer and beside "합계".
+// consecutive rows once, and puts the grand total of its count query in the footer and beside "합계";
+// a report with subtotal rows of its own shape takes the total (showTotal()) and marks its subtotal
+// rows (highlightRows()) itself.
 class TfrmReportList : public TfrmEZS000 {
     Q_OBJECT
 public:
@@ -77,6 +83,11 @@ protected:
     void fillConditions(TfrmZZP010 *layout) override;
 
     void summarise(const QString &totalCaption);
+    // The count of totalStatement() after every search: in the footer, totalCaption in the first
+    // column and the count in the last, and in print beside "합계".
+    void showTotal(const QString &totalCaption);
+    // The rows the test holds for are drawn in yellow.
+    void highlightRows(std::function<bool(int row)> isSubtotal);
     TCodeCombo *addArea(const QString &caption = QStringLiteral("*지역구분"));
     void addSeason();                 // "*시즌" with its lookup button and its name beside it
     bool checkSeason();

@@ -161,7 +161,7 @@ void Report::drawBand(QPainter *painter, Band &band, double topMm, bool draw)
             painter->drawRect(r);
         }
         QString text = e.kind == Element::Label ? e.text
-                     : e.kind == Element::Field ? value(e.field)
+                     : e.kind == Element::Field ? fieldText(e)
                      : (e.compute ? e.compute(*this) : QString());
         if (text.isEmpty())
             continue;
@@ -172,6 +172,24 @@ void Report::drawBand(QPainter *painter, Band &band, double topMm, bool draw)
     }
 }
 
+QString Report::fieldText(const Element &e) const
+{
+    if (!e.onceKey.isEmpty() && !m_pageTop) {
+        const auto above = m_keysAbove.constFind(e.onceKey);
+        if (above != m_keysAbove.constEnd() && *above == value(e.onceKey))
+            return QString();
+    }
+    return value(e.field);
+}
+
+void Report::rememberKeys(const Band &detail)
+{
+    for (const Element &e : detail.elements())
+        if (!e.onceKey.isEmpty())
+            m_keysAbove.insert(e.onceKey, value(e.onceKey));
+    m_pageTop = false;
+}
+
 bool Report::pass(QPainter *painter, int first, int last, const std::function<void()> &newPage)
 {
     if (!m_source || !m_source->reset())
@@ -179,6 +197,7 @@ bool Report::pass(QPainter *painter, int first, int last, const std::function<vo
     m_cancelled = false;
     m_page = 1;
     m_record = 0;
+    m_keysAbove.clear();
     const double top = m_margins.top();
     Band &title = m_bands[Band::Title];
     Band &header = m_bands[Band::ColumnHeader];
@@ -201,6 +220,7 @@ bool Report::pass(QPainter *painter, int first, int last, const std::function<vo
             y += header.height();
         }
         contentTop = y;
+        m_pageTop = true;
     };
     // Ends the page; false when the output stops here (last wanted page drawn, or cancelled).
     auto endPage = [&]() -> bool {
@@ -230,6 +250,7 @@ bool Report::pass(QPainter *painter, int first, int last, const std::function<vo
                 return !m_cancelled;
         }
         drawBand(painter, detail, y, drawing());
+        rememberKeys(detail);
         y += detail.height();
     }
     if (summary.isEnabled()) {

@@ -25,6 +25,7 @@
 #include <QColor>
 #include <QDateTime>
 #include <QFont>
+#include <QHash>
 #include <QImage>
 #include <QPageLayout>
 #include <QRectF>
@@ -68,6 +69,7 @@ struct Element {
     QRectF rect;                        // millimetres, relative to the band
     QString text;                       // Label: the caption
     QString field;                      // Field: the source field shown
+    QString onceKey;                    // Field: blank where this key field repeats the line above
     std::function<QString(const Report &)> compute;   // Computed: evaluated when drawn
     double pointSize = 9;
     bool bold = false;
@@ -86,6 +88,9 @@ struct Element {
     Element &fill(const QColor &c) { background = c; return *this; }
     Element &pen(double mm) { penWidth = mm; return *this; }
     Element &textColor(const QColor &c) { color = c; return *this; }
+    // A detail field left blank while keyField (the field itself when empty) has the value of the
+    // line printed above it; the first line of every page shows it again.
+    Element &blankRepeated(const QString &keyField = {}) { onceKey = keyField.isEmpty() ? field : keyField; return *this; }
 };
 
 class Band {
@@ -181,6 +186,8 @@ public:
 private:
     bool pass(QPainter *painter, int first, int last, const std::function<void()> &newPage);
     void drawBand(QPainter *painter, Band &band, double topMm, bool draw);
+    QString fieldText(const Element &e) const;
+    void rememberKeys(const Band &detail);
 
     QPageLayout::Orientation m_orientation = QPageLayout::Portrait;
     QMarginsF m_margins{10, 10, 10, 10};
@@ -193,6 +200,8 @@ private:
     int m_page = 0;
     int m_pageCount = 0;
     int m_record = 0;
+    QHash<QString, QString> m_keysAbove;   // the once-keys of the detail line printed last
+    bool m_pageTop = true;                 // no detail line on this page yet
     bool m_prepared = false;
     bool m_cancelled = false;
     QDateTime m_printedAt;

@@ -18,6 +18,8 @@ public:
     bool next() override { return ++m_i <= m_n; }
     QString value(const QString &field) const override
     {
+        if (field == "BLOCK")   // twenty records a block
+            return QStringLiteral("묶음%1").arg((m_i + 19) / 20);
         return field == "NO" ? QString::number(m_i) : QStringLiteral("한글%1").arg(m_i);
     }
     int resets = 0;
@@ -83,6 +85,7 @@ private slots:
         r.band(report::Band::Detail).beforePrint = [](report::Band &b, const report::Report &rep) {
             b.elements()[1].visible = rep.recordNumber() != 2;
         };
+        r.band(report::Band::Detail).addField({100, 0, 40, 10}, "BLOCK").blankRepeated();
         r.setDataSource(&source);
         const QString path = dir.filePath("r.pdf");
         QVERIFY(r.savePdf(path));
@@ -94,6 +97,9 @@ private slots:
         QVERIFY(text.contains("한글1") && text.contains("한글60"));
         QVERIFY(!text.contains("한글2 "));
         QVERIFY(!text.contains("한글2\n"));
+        // a block shows on its first line and again at the top of a page (lines 18, 35 and 52)
+        for (int b = 1; b <= 3; ++b)
+            QVERIFY2(text.count(QStringLiteral("묶음%1").arg(b)) == 2, qPrintable(text));
     }
 
     void failingSourceIsNoReport()
