@@ -1,4 +1,5 @@
 #include "reportparts.h"
+#include "core/utils.h"
 #include "widgets/inputs.h"
 #include <QRegularExpressionValidator>
 
@@ -9,16 +10,6 @@ const QHash<QString, QVariant> kCodeGroups = {
     {"GC_LECTURE_REC_CODE", QStringLiteral("E0023")},   {"GC_LECTURE_DETAIL_CODE", QStringLiteral("E0024")},
     {"GC_AREA_GUBUN_CODE", QStringLiteral("E0017")},    {"GC_TEAM_CODE", QStringLiteral("Q043")},
     {"GC_LECTURER_GUBUN", QStringLiteral("Q044")}};
-
-void TReceiptOnceDelegate::initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const
-{
-    QStyledItemDelegate::initStyleOption(option, index);
-    if (index.row() > 0) {
-        const QModelIndex key = index.sibling(index.row(), m_key);
-        if (key.sibling(index.row() - 1, m_key).data().toString() == key.data().toString())
-            option->text.clear();
-    }
-}
 
 void numberBound(TEdit *edit, int digits)
 {
@@ -38,6 +29,20 @@ TMaskEdit *maskedDate(QWidget *parent, const char *name)
     auto *e = new TMaskEdit(QStringLiteral("9999-99-99"), parent);
     e->setObjectName(QString::fromLatin1(name));
     return e;
+}
+
+TMaskEdit *invalidDate(std::initializer_list<TMaskEdit *> bounds)
+{
+    for (TMaskEdit *e : bounds)
+        if (!e->value().isEmpty() && !IsValidDate8(e->value()))
+            return e;
+    return nullptr;
+}
+
+QString personnelLabel(const QString &param, const QString &column, const QString &alias)
+{
+    return QStringLiteral("(SELECT CODE_NAME FROM ZX900DT WHERE GRP_NO = :%1 AND CODE_NO = %2) AS %3")
+        .arg(param, column, alias);
 }
 
 } // namespace schoolreports

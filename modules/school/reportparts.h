@@ -1,10 +1,11 @@
 #pragma once
-// Pieces the ski-school report screens share: the code groups their statements bind, the receipt
-// column shown once per receipt, number and date bounds and the masked registration number.
+// Pieces the ski-school report screens share: the code groups their statements bind, number and
+// date bounds, the masked registration number and the personnel code labels.
 #include <QHash>
-#include <QStyledItemDelegate>
 #include <QVariant>
+#include <initializer_list>
 
+class QWidget;
 class TEdit;
 class TMaskEdit;
 
@@ -12,18 +13,6 @@ namespace schoolreports {
 
 // The code groups the statements bind.
 extern const QHash<QString, QVariant> kCodeGroups;
-
-// A cell of a receipt's own columns is left blank on every trainee after the first of the receipt.
-class TReceiptOnceDelegate : public QStyledItemDelegate {
-public:
-    TReceiptOnceDelegate(int keyColumn, QObject *parent) : QStyledItemDelegate(parent), m_key(keyColumn) {}
-
-protected:
-    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override;
-
-private:
-    int m_key;
-};
 
 // A number bound typed as text: digits only, up to its width.
 void numberBound(TEdit *edit, int digits);
@@ -33,5 +22,10 @@ QString maskedIdNo(const QString &column);
 
 // A date bound typed as "9999-99-99".
 TMaskEdit *maskedDate(QWidget *parent, const char *name);
+// The first of the bounds typed that is not a date (an empty one is open), or nullptr.
+TMaskEdit *invalidDate(std::initializer_list<TMaskEdit *> bounds);
+
+// "(SELECT CODE_NAME FROM ZX900DT …) AS alias": the label of a personnel code (team, grade).
+QString personnelLabel(const QString &param, const QString &column, const QString &alias);
 
 } // namespace schoolreports

@@ -111,7 +111,8 @@ QStringList TfrmECS090::conditionLines()
 
 TfrmECS100::TfrmECS100(QWidget *parent)
     : TfrmSchoolReport({"ECS100", QStringLiteral("스키학교 수강생 현황 조회,출력"), QStringLiteral("스키학교 수강생현황"),
-                        {{"RECEIPT_NO", "접수번호", 90}, {"ENTER_DATE", "접수일자", 80}, {"RECEIPT_NAME", "접수자명", 80},
+                        {{"RECEIPT_NO", "접수번호", 90, false, "RECEIPT_NO"}, {"ENTER_DATE", "접수일자", 80, false, "RECEIPT_NO"},
+                         {"RECEIPT_NAME", "접수자명", 80, false, "RECEIPT_NO"},
                          {"RECEIPT_SEQ", "순번", 40, true}, {"MEMBER_NO", "회원번호", 70}, {"TRAINER_NAME", "수강자명", 70},
                          {"SEX", "성별", 40}, {"AGE", "나이", 40, true}, {"ID_NO", "주민등록번호", 110},
                          {"TEL_NO", "연락처(자택)", 90}, {"MOBILE_NO", "연락처(핸드폰)", 100},
@@ -137,8 +138,6 @@ TfrmECS100::TfrmECS100(QWidget *parent)
     numberBound(edtReceiptNoTo, 10);
     connect(cboCondition, &QComboBox::currentIndexChanged, this, &TfrmECS100::showConditionPage);
     showConditionPage();
-    for (int c = 0; c < 3; ++c)
-        rgrGrid->setItemDelegateForColumn(c, new TReceiptOnceDelegate(0, rgrGrid));
 }
 
 void TfrmECS100::showConditionPage()
@@ -161,9 +160,8 @@ bool TfrmECS100::validate()
     if (!checkSeason())
         return false;
     if (cboCondition->currentText() == kByDate) {
-        for (TMaskEdit *e : {wmeEnterDateFrom, wmeEnterDateTo})
-            if (!e->value().isEmpty() && !IsValidDate8(e->value()))
-                return refuse(e, kByDate + QStringLiteral("을(를) 정확히 입력하십시오."));
+        if (TMaskEdit *e = invalidDate({wmeEnterDateFrom, wmeEnterDateTo}))
+            return refuse(e, kByDate + QStringLiteral("을(를) 정확히 입력하십시오."));
     } else if (cboCondition->currentText() == kByReceipt) {
         for (TEdit *e : {edtReceiptNoFrom, edtReceiptNoTo})
             if (!IsDigitText(e->text()))
@@ -320,16 +318,12 @@ TfrmECS110::TfrmECS110(QWidget *parent)
 
 Statement TfrmECS110::statement()
 {
-    auto personnel = [](const QString &param, const QString &column, const QString &alias) {
-        return QStringLiteral("(SELECT CODE_NAME FROM ZX900DT WHERE GRP_NO = :%1 AND CODE_NO = %2) AS %3")
-            .arg(param, column, alias);
-    };
     Statement s;
     s.sql = QStringList{
         "SELECT LECTURER_EMP_NO,",
         "       LECTURER_NAME,",
-        "       " + personnel("GC_TEAM_CODE", "TEAM", "TEAM_NAME") + ",",
-        "       " + personnel("GC_LECTURER_GUBUN", "LECTURER_GUBUN", "LECTURER_GUBUN_NAME") + ",",
+        "       " + personnelLabel("GC_TEAM_CODE", "TEAM", "TEAM_NAME") + ",",
+        "       " + personnelLabel("GC_LECTURER_GUBUN", "LECTURER_GUBUN", "LECTURER_GUBUN_NAME") + ",",
         "       " + codeLabel("GC_AREA_GUBUN_CODE", "AREA_GUBUN", "AREA_GUBUN") + ",",
         "       " + codeLabel("GC_LECTURE_DETAIL_CODE", "LECTURE_DETAIL_GUBUN", "LECTURE_DETAIL_GUBUN") + ",",
         "       " + codeLabel("GC_LECTURE_ITEM_CODE", "LECTURE_ITEM_GUBUN", "LECTURE_ITEM_GUBUN") + ",",

@@ -28,7 +28,7 @@ protected:
 };
 
 // ECS100: the ski school trainees of a season, all or by receipt date or receipt number; the receipt
-// is shown on the first of its trainees only.
+// is shown, on screen and in print, on the first of its trainees only.
 class TfrmECS100 : public TfrmSchoolReport {
     Q_OBJECT
 public:

@@ -8,6 +8,7 @@
 #include "eci060.h"
 #include "eci070.h"
 #include "eci080.h"
+#include "ecs120.h"
 #include "reports.h"
 
 void RegisterSchoolScreens()
@@ -24,6 +25,7 @@ void RegisterSchoolScreens()
     r.add("ECS090", [] { return new TfrmECS090; });
     r.add("ECS100", [] { return new TfrmECS100; });
     r.add("ECS110", [] { return new TfrmECS110; });
+    r.add("ECS120", [] { return new TfrmECS120; });
     r.add("ECS130", [] { return new TfrmECS130; });
     r.add("ECS140", [] { return new TfrmECS140; });
 }

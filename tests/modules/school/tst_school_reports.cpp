@@ -2,6 +2,7 @@
 // of a season by receipt date or number (each receipt over its own trainees), staff reservations of
 // a day, private lessons of a day; their counts against the tables and their printed conditions.
 #include "database/datamodule.h"
+#include "modules/school/ecs120.h"
 #include "modules/school/reports.h"
 #include "modules/school/screens.h"
 #include "refdata/codes.h"
@@ -42,11 +43,17 @@ INSERT INTO EC060MS (LECTURE_DATE, SEQ_NO, LECTURER_NAME) VALUES ('20261209', 2,
 INSERT INTO ZX900DT (GRP_NO, CODE_NO, CODE_NAME) VALUES ('Q043', '01', '1조');
 INSERT INTO EC030MS (LECTURE_DATE, LECTURER_EMP_NO, AREA_GUBUN, LECTURE_DETAIL_GUBUN, LECTURER_NAME, TEAM, LECTURE_CNT) VALUES ('20261209', 'L2', 'M', '01', '둘', '01', 3);
 INSERT INTO EC030MS (LECTURE_DATE, LECTURER_EMP_NO, AREA_GUBUN, LECTURE_DETAIL_GUBUN, LECTURER_NAME) VALUES ('20261209', 'L1', 'M', '01', '하나');
+INSERT INTO EC030MS (LECTURE_DATE, LECTURER_EMP_NO, AREA_GUBUN, LECTURE_DETAIL_GUBUN, LECTURER_NAME, LECTURE_ITEM_GUBUN) VALUES ('20261210', 'L1', 'M', '01', '하나', '01');
+INSERT INTO EC030MS (LECTURE_DATE, LECTURER_EMP_NO, AREA_GUBUN, LECTURE_DETAIL_GUBUN, LECTURER_NAME) VALUES ('20261211', 'L1', 'M', '01', '하나');
+INSERT INTO EC030MS (LECTURE_DATE, LECTURER_EMP_NO, AREA_GUBUN, LECTURE_DETAIL_GUBUN, LECTURER_NAME) VALUES ('20261220', 'L1', 'M', '01', '하나');
 )SQL";
 
 // The condition lines a report prints.
 struct Lines : TfrmECS100 {
     static QStringList of(TfrmECS100 &s) { return (s.*(&Lines::conditionLines))(); }
+};
+struct PeriodLines : TfrmECS120 {
+    static QStringList of(TfrmECS120 &s) { return (s.*(&PeriodLines::conditionLines))(); }
 };
 
 QString cell(TfrmReportList &s, int row, const QString &field) { return s.rgrGrid->model()->text(row, field); }
@@ -137,6 +144,11 @@ private slots:
         QCOMPARE(cell(*s, 0, "LECTURE_ITEM_GUBUN"), QString("스키"));
         QCOMPARE(Lines::of(*s), QStringList({"*시즌: 2026/2027 시즌", "검색조건: [ 전 체 ]", ""}));
 
+        // in print too, the receipt heads its trainees: its number and date once
+        const QString page = testing::previewText(*s, dir.filePath("ecs100.pdf"));
+        QVERIFY2(page.contains("홍2") && page.count("0000000001") == 1 && page.count("2026-12-01") == 1,
+                 qPrintable(page));
+
         s->cboCondition->setCurrentIndex(1);
         QVERIFY(s->wmeEnterDateFrom->isVisibleTo(s.get()) && !s->edtReceiptNoFrom->isVisibleTo(s.get()));
         s->bbtSearchClick();
@@ -190,6 +202,47 @@ private slots:
         QCOMPARE(rows(*a), 2);
         QCOMPARE(cell(*a, 0, "LECTURER_EMP_NO"), QString("L1"));
         QCOMPARE(cell(*a, 1, "TEAM_NAME"), QString("1조"));
+    }
+
+    // ECS120: each instructor's assignments of the period, then a yellow subtotal row counting them;
+    // the footer and the print count every assignment; a bound that is not a date is refused.
+    void attendance_data() { testing::addBackendColumn(); }
+    void attendance()
+    {
+        QFETCH(int, backend);
+        QVERIFY(open(backend));
+        auto s = testing::openScreen<TfrmECS120>("ECS120");
+        QVERIFY(s);
+        s->wmeDateFrom->setValue("20261209");
+        s->wmeDateTo->setValue("20261211");
+        QCOMPARE(searched(*s), QStringList());
+        QStringList shown;
+        for (int r = 0; r < rows(*s); ++r)
+            shown << cell(*s, r, "DIS_LECTURER_EMP_NO") + "|" + cell(*s, r, "LECTURE_ITEM_GUBUN_NAME") + "|"
+                         + cell(*s, r, "LECTURE_REC_GUBUN_NAME");
+        QCOMPARE(shown, QStringList({"L1||", "L1|스키|", "L1||", " |소계|3", "L2||", " |소계|1"}));
+        auto yellow = [&](int row) {
+            return s->rgrGrid->model()->index(row, 0).data(Qt::BackgroundRole).value<QColor>() == QColor(Qt::yellow);
+        };
+        QVERIFY(yellow(3) && yellow(5) && !yellow(0) && !yellow(2) && !yellow(4));
+        const QString total = t->scalar("SELECT COUNT(*) FROM EC030MS WHERE LECTURE_DATE BETWEEN '20261209' AND '20261211'");
+        QCOMPARE(s->rgrGrid->footerText(0), QString("합  계"));
+        QCOMPARE(s->rgrGrid->footerText(7), total);
+        s->wmeDateTo->clear();
+        QCOMPARE(PeriodLines::of(*s), QStringList({"*출역일자: 2026-12-09  ∼  [전체]"}));
+        s->bbtSearchClick();
+        const QString page = testing::previewText(*s, dir.filePath("ecs120.pdf"));
+        QVERIFY2(page.contains("기간별 강사출역현황") && page.contains(QRegularExpression("합계 +5\\s"))
+                     && !page.contains("건수:"), qPrintable(page));
+
+        s->wmeDateFrom->clear();
+        s->bbtSearchClick();   // both bounds open: every assignment and a subtotal per instructor
+        QCOMPARE(rows(*s), t->scalar("SELECT COUNT(*) + COUNT(DISTINCT LECTURER_EMP_NO) FROM EC030MS").toInt());
+
+        s->wmeDateFrom->setValue("20261309");
+        QCOMPARE(searched(*s), QStringList({"*출역일자을(를) 정확히 입력하십시오."}));
+        QCOMPARE(rec->kinds(), QList<MessageKind>({MessageKind::Info}));
+        QCOMPARE(s->focusWidget(), static_cast<QWidget *>(s->wmeDateFrom));
     }
 };
 
