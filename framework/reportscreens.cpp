@@ -56,8 +56,13 @@ TfrmReportLayout::TfrmReportLayout(const QString &programId, const QString &titl
     setTitle(title);
     if (summary)
         qrpReport.setOrientation(QPageLayout::Portrait);   // summaries are short: portrait, as TfrmEZP000
+    // columns wider than the page together are narrowed alike, so that the last one is printed too
+    double width = 0;
     for (const TReportColumn &c : columns)
-        addColumn(QString::fromUtf8(c.field), QString::fromUtf8(c.title), c.width / 4.0,
+        width += c.width / 4.0;
+    const double scale = width > qrpReport.printableWidth() ? qrpReport.printableWidth() / width : 1.0;
+    for (const TReportColumn &c : columns)
+        addColumn(QString::fromUtf8(c.field), QString::fromUtf8(c.title), c.width / 4.0 * scale,
                   c.right ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignLeft | Qt::AlignVCenter,
                   QString::fromUtf8(c.onceKey));
 }

@@ -26,7 +26,8 @@ class TSeasonField;
 struct TReportColumn {
     const char *field;
     const char *title;
-    int width;                 // pixels in the grid; the layout takes a quarter in millimetres
+    int width;                 // pixels in the grid; the layout takes a quarter in millimetres (less
+                               // when the columns would not fit the page)
     bool right = false;
     // Shown, in the grid and in print, only where this key field differs from the row above, so that
     // a key heads its group of rows (a receipt over its trainees); the key is a column of the report.

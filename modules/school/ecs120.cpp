@@ -18,7 +18,7 @@ QString inPeriod() { return reportsql::period("LECTURE_DATE", "LECTURE_DATE_FROM
 TfrmECS120::TfrmECS120(QWidget *parent)
     : TfrmReportList({"ECS120", QStringLiteral("기간별 강사출역현황 조회,출력"), QStringLiteral("기간별 강사출역현황"),
                       {{"DIS_LECTURER_EMP_NO", "강사사번", 80}, {"LECTURER_NAME", "강사명", 80}, {"TEAM_NAME", "조", 70},
-                       {"LECTURER_GUBUN_NAME", "강사구분", 80}, {"AREA_GUBUN_NAME", "강습지역", 90},
+                       {"LECTURER_GUBUN_NAME", "강사구분", 80}, {"AREA_GUBUN_NAME", "강습지역", 110},
                        {"LECTURE_DETAIL_GUBUN_NAME", "강습세부", 80}, {"LECTURE_ITEM_GUBUN_NAME", "강습종목", 80},
                        {"LECTURE_REC_GUBUN_NAME", "강습접수", 80}}},
                      parent)

@@ -144,10 +144,11 @@ private slots:
         QCOMPARE(cell(*s, 0, "LECTURE_ITEM_GUBUN"), QString("스키"));
         QCOMPARE(Lines::of(*s), QStringList({"*시즌: 2026/2027 시즌", "검색조건: [ 전 체 ]", ""}));
 
-        // in print too, the receipt heads its trainees: its number and date once
+        // in print too, the receipt heads its trainees: its number and date once; the sixteen columns
+        // fit the page, the last one included
         const QString page = testing::previewText(*s, dir.filePath("ecs100.pdf"));
-        QVERIFY2(page.contains("홍2") && page.count("0000000001") == 1 && page.count("2026-12-01") == 1,
-                 qPrintable(page));
+        QVERIFY2(page.contains("홍2") && page.count("0000000001") == 1 && page.count("2026-12-01") == 1
+                     && page.contains("담당강사명"), qPrintable(page));
 
         s->cboCondition->setCurrentIndex(1);
         QVERIFY(s->wmeEnterDateFrom->isVisibleTo(s.get()) && !s->edtReceiptNoFrom->isVisibleTo(s.get()));
