@@ -450,7 +450,7 @@ bool TfrmEZI000::checkField(int index)
         else if (auto *label = qobject_cast<QLabel *>(w))
             value = label->text();
         if (value.isEmpty() && f.isRequired())
-            return refuse(f.isReadOnly ? nullptr : w, enterFirst(f.caption));   // a read-only one keeps the focus where it is
+            return refuse(f.isReadOnly || f.keepFocus ? nullptr : w, enterFirst(f.caption));   // a read-only one keeps the focus where it is
         if (!value.isEmpty() && f.kind == TField::DateMask && !IsDateText(value))
             return refuse(w, enterCorrectly(f.caption));
     }
@@ -463,6 +463,7 @@ void TfrmEZI000::setFields(const TFieldTable &fields)
 {
     m_fieldTable = fields;
     m_fieldControls.clear();
+    QString group;   // the title of the detail panel's open box
     for (const TField &f : fields) {
         QWidget *w = nullptr;
         TFieldPanel *panel = f.isCondition ? conditions() : panBody;
@@ -475,6 +476,13 @@ void TfrmEZI000::setFields(const TFieldTable &fields)
                 column.pickList(f.codes, f.labels);
         }
         if (f.hasControl()) {
+            if (!f.isCondition && f.groupTitle != group) {
+                group = f.groupTitle;
+                if (group.isEmpty())
+                    panel->endGroup();
+                else
+                    panel->beginGroup(group);
+            }
             if (f.startsLine)
                 panel->newLine();
             const QString hint = f.isCondition ? QString() : f.title;
@@ -518,6 +526,7 @@ void TfrmEZI000::setFields(const TFieldTable &fields)
         }
         m_fieldControls.append(w);
     }
+    panBody->endGroup();
 }
 
 void TfrmEZI000::setLoadQuery(const QString &fromWhereOrder)

@@ -46,7 +46,9 @@ struct TField {
     QString inputMask;
     bool isKey = false;           // part of the record's key: duplicates, locked for stored rows
     bool isReadOnly = false;
+    bool keepFocus = false;       // a refused field leaves the focus where it is
     bool startsLine = false;
+    QString groupTitle;           // consecutive fields of one title share a titled box
     QString unitText;             // shown right after the control ("명")
     QString lookupComponent;      // the "..." button beside the control, clicked by F1
     QPushButton **lookupMember = nullptr;
@@ -68,7 +70,9 @@ struct TField {
     TField &sql(const QString &e) { expression = e; return *this; }
     TField &captioned(const QString &c) { caption = c; return *this; }   // a caption other than the title
     TField &readOnly() { isReadOnly = true; return *this; }
+    TField &keepsFocus() { keepFocus = true; return *this; }   // refused without taking the focus
     TField &newLine() { startsLine = true; return *this; }
+    TField &group(const QString &title) { groupTitle = title; return *this; }
     TField &unit(const QString &u) { unitText = u; return *this; }
     TField &all() { allEntry = true; return *this; }
     // A rule that runs in the table's order right after this field's own check (false: refused).

@@ -163,7 +163,7 @@ void TfrmReportList::addSeason()
     edtSeason->setMinimumWidth(40);
     edtSeason->setMaximumWidth(60);
     auto *button = new QToolButton(panSearch);
-    button->setObjectName("sbtSeason");
+    button->setObjectName("bbtSeason");
     button->setText(QStringLiteral("…"));
     button->setFocusPolicy(Qt::NoFocus);
     addBeside(edtSeason, button);
@@ -208,9 +208,10 @@ QString TfrmReportList::periodPair(const QString &caption, TEdit *from, TEdit *t
     return caption + QStringLiteral(": ") + shown(from) + QStringLiteral("  ∼  ") + shown(to);
 }
 
+// A condition the search cannot use is a validation message, shown as information.
 bool TfrmReportList::refuse(QWidget *field, const QString &message)
 {
-    ShowError(message);
+    ShowInfo(message);
     field->setFocus();
     return false;
 }

@@ -3,9 +3,10 @@
 #include <QVBoxLayout>
 #include <QPushButton>
 #include <QGridLayout>
+#include <QGroupBox>
 
 TFieldPanel::TFieldPanel(QWidget *parent, int pairsPerLine)
-    : QFrame(parent), m_layout(new QGridLayout(this)), m_pairs(qMax(1, pairsPerLine))
+    : QFrame(parent), m_layout(new QGridLayout(this)), m_panelLayout(m_layout), m_pairs(qMax(1, pairsPerLine))
 {
     m_layout->setContentsMargins(6, 6, 6, 6);
     m_layout->setHorizontalSpacing(6);
@@ -17,12 +18,13 @@ void TFieldPanel::place(const QString &caption, QWidget *control, int span)
     span = qBound(1, span, m_pairs);
     if (m_slot + span > m_pairs)
         newLine();
-    auto *label = new QLabel(caption, this);
+    QWidget *owner = m_layout->parentWidget();   // the panel, or the open group's box
+    auto *label = new QLabel(caption, owner);
     QString base = control->objectName();
     label->setObjectName(QStringLiteral("lbl") + (base.size() > 3 ? base.mid(3) : base));
     label->setBuddy(control);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    control->setParent(this);
+    control->setParent(owner);
     control->setAccessibleName(caption);
     m_layout->addWidget(label, m_line, m_slot * 2);
     m_layout->addWidget(control, m_line, m_slot * 2 + 1, 1, span * 2 - 1);
@@ -55,7 +57,7 @@ QBoxLayout *TFieldPanel::pairOf(QWidget *field, bool vertical)
     int row, column, rows, columns;
     m_layout->getItemPosition(index, &row, &column, &rows, &columns);
     m_layout->removeWidget(field);
-    auto *pair = new QWidget(this);
+    auto *pair = new QWidget(m_layout->parentWidget());
     pair->setObjectName(field->objectName() + QStringLiteral("Pair"));
     QBoxLayout *box = vertical ? static_cast<QBoxLayout *>(new QVBoxLayout(pair)) : new QHBoxLayout(pair);
     box->setContentsMargins(0, 0, 0, 0);
@@ -100,6 +102,31 @@ void TFieldPanel::newLine()
     if (m_slot == 0)
         return;
     ++m_line;
+    m_slot = 0;
+}
+
+void TFieldPanel::beginGroup(const QString &title)
+{
+    endGroup();
+    newLine();
+    auto *box = new QGroupBox(title, this);
+    box->setObjectName(QStringLiteral("grp") + title);
+    m_layout->addWidget(box, m_line, 0, 1, m_pairs * 2);
+    m_panelLine = m_line + 1;
+    m_layout = new QGridLayout(box);
+    m_layout->setContentsMargins(6, 4, 6, 4);
+    m_layout->setHorizontalSpacing(6);
+    m_layout->setVerticalSpacing(4);
+    m_line = 0;
+    m_slot = 0;
+}
+
+void TFieldPanel::endGroup()
+{
+    if (m_layout == m_panelLayout)
+        return;
+    m_layout = m_panelLayout;
+    m_line = m_panelLine;
     m_slot = 0;
 }
 

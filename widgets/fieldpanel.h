@@ -27,6 +27,9 @@ public:
     // A control of the screen's own, placed and captioned like the others (span: grid cells it takes).
     QWidget *addControl(const QString &caption, QWidget *control, int span = 1);
     void newLine();                         // the next field starts a new line
+    // The fields placed until endGroup() go into a box titled so, on lines of their own.
+    void beginGroup(const QString &title);
+    void endGroup();
     // A small lookup button ("...") right beside a field already placed; it never takes the focus.
     QPushButton *addLookupButton(QWidget *field, const QString &name);
     // A widget right beside a field already placed (its name label, say), or below it (a footer).
@@ -49,7 +52,9 @@ private:
     void place(const QString &caption, QWidget *control, int span);
     QBoxLayout *pairOf(QWidget *field, bool vertical);
     QGridLayout *m_layout;
+    QGridLayout *m_panelLayout;   // m_layout while no group is open
     int m_pairs;
     int m_line = 0;
     int m_slot = 0;
+    int m_panelLine = 0;          // the panel's next line while a group is open
 };

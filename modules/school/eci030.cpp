@@ -7,7 +7,7 @@ TfrmECI030::TfrmECI030(QWidget *parent) : TfrmEZI000(parent)
     setFields({
         Condition("LECTURE_DATE", "*배정일자", BIND(dtpDate)),
         Field("LECTURER_EMP_NO", "*강사사번", BIND(edtLecturerEmpNo)).sql("T1.LECTURER_EMP_NO").bytes(8).key()
-            .width(80).lookup(BIND(bbtLecturerEmpNo))
+            .width(80).lookup(BIND(bbtLecturerEmpNo)).keepsFocus()
             .thenCheck([this] {
                 // a number that is no instructor's leaves the name empty
                 return !edtLecturerName->text().isEmpty() || refuse(nullptr, enterCorrectly("*강사사번"));

@@ -34,12 +34,8 @@ TfrmECS120::TfrmECS120(QWidget *parent)
 
 bool TfrmECS120::validate()
 {
-    if (TMaskEdit *e = invalidDate({wmeDateFrom, wmeDateTo})) {
-        ShowInfo(kPeriodCaption + QStringLiteral("을(를) 정확히 입력하십시오."));
-        e->setFocus();
-        return false;
-    }
-    return true;
+    TMaskEdit *e = invalidDate({wmeDateFrom, wmeDateTo});
+    return !e || refuse(e, kPeriodCaption + QStringLiteral("을(를) 정확히 입력하십시오."));
 }
 
 QHash<QString, QVariant> TfrmECS120::periodBinds() const

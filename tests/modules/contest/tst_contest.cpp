@@ -17,6 +17,7 @@
 #include "support/testdatabase.h"
 #include "report/preview.h"
 #include <QApplication>
+#include <QGroupBox>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -162,6 +163,8 @@ private slots:
         auto s = openScreen<TfrmEDI020>("EDI020");
         QVERIFY(s);
         QCOMPARE(QApplication::focusWidget(), s->edtSeason);
+        for (QWidget *name : {static_cast<QWidget *>(s->edtEntryNameKor), static_cast<QWidget *>(s->edtEntryNameEng)})
+            QCOMPARE(qobject_cast<QGroupBox *>(name->parentWidget())->title(), QString("참가자명"));
         rec->clear();
         s->bbtSearchClick();
         QCOMPARE(rec->texts(), QStringList({"*시즌을(를) 먼저 입력하십시오."}));

@@ -19,6 +19,7 @@
 #include "support/typing.h"
 #include "widgets/countmatrix.h"
 #include <QApplication>
+#include <QGroupBox>
 #include <QDate>
 #include <QPlainTextEdit>
 #include <QtTest>
@@ -200,6 +201,9 @@ private slots:
         QCOMPARE(s->grid()->rowCount(), 4);
         QCOMPARE(s->edtLecturerTeamName->text(), QString("강습 1조"));
         s->bbtAddClick();
+        s->bbtSaveClick();   // an empty instructor number is refused where the user stands
+        QCOMPARE(rec->last(), QString("*강사사번을(를) 먼저 입력하십시오."));
+        QCOMPARE(QApplication::focusWidget(), s->bbtSave);
         enter(s->edtLecturerEmpNo, "12345678");
         QVERIFY(s->edtLecturerName->text().isEmpty());
         s->bbtSaveClick();
@@ -252,6 +256,12 @@ private slots:
         QVERIFY(s);
         QCOMPARE(s->edtTrobName->maxBytes(), 40);
         QCOMPARE(s->edtOffenseName->maxBytes(), 30);
+        for (auto [field, group] : {std::pair<QWidget *, QString>{s->edtLossName, "피해자"}, {s->wlbLossAddr2, "피해자"},
+                                    {s->edtOffenseIdNo, "가해자"}}) {
+            auto *box = qobject_cast<QGroupBox *>(field->parentWidget());
+            QVERIFY(box);
+            QCOMPARE(box->title(), group);
+        }
         s->bbtSearchClick();
         QCOMPARE(s->grid()->rowCount(), 1);
         enter(s->edtTrobWitnesses, "박지민, 김강사");
