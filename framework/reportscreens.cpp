@@ -61,15 +61,44 @@ TfrmReportLayout::TfrmReportLayout(const QString &programId, const QString &titl
     for (const TReportColumn &c : columns)
         width += c.width / 4.0;
     const double scale = width > qrpReport.printableWidth() ? qrpReport.printableWidth() / width : 1.0;
-    for (const TReportColumn &c : columns)
+    for (int i = 0; i < columns.size(); ++i) {
+        const TReportColumn &c = columns[i];
         addColumn(QString::fromUtf8(c.field), QString::fromUtf8(c.title), c.width / 4.0 * scale,
                   c.right ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignLeft | Qt::AlignVCenter,
                   QString::fromUtf8(c.onceKey));
+        if (c.band.isEmpty())
+            continue;
+        if (!m_bands.isEmpty() && m_bands.last().title == c.band && m_bands.last().first + m_bands.last().span == i)
+            ++m_bands.last().span;
+        else
+            m_bands.append({i, 1, c.band});
+    }
+    if (!m_bands.isEmpty())
+        qrbColumnHeader.setHeight(12);
 }
 
 void TfrmReportLayout::design()
 {
     TfrmEZP000::design();
+    // banded columns take the lower half of the header, under their band
+    QVector<report::Element> &titles = qrbColumnHeader.elements();
+    const double half = qrbColumnHeader.height() / 2;
+    for (const Band &b : m_bands) {
+        for (int c = b.first; c < b.first + b.span && c < titles.size(); ++c)
+            titles[c].rect = QRectF(titles[c].rect.left(), half, titles[c].rect.width(), half - 0.5);
+    }
+    for (const Band &b : m_bands) {
+        const double left = columnLeft(b.first);
+        qrbColumnHeader.addLabel({left, 0.5, columnLeft(b.first + b.span) - left, half - 0.5}, b.title, 9)
+            .align(Qt::AlignCenter).framed().fill(QColor(230, 230, 230)).setBold();
+    }
+    if (m_lineCount) {
+        addSummaryText(QStringLiteral("건수:"), 0, 1, Qt::AlignLeft | Qt::AlignVCenter);
+        qrbSummary.addComputed({columnLeft(1), 1, 30, 6},
+                               [](const report::Report &r) { return QString::number(r.recordNumber()); }, 9)
+            .setBold();
+        qrbSummary.addLine({0, 0.5}, {columnLeft(1 << 20), 0.5}).pen(0.3);
+    }
     if (m_summary) {
         addSummaryText(QStringLiteral("합계"), 0, m_columns - 1);
         addSummaryText(FTotal, m_columns - 1, 1, Qt::AlignRight | Qt::AlignVCenter);
@@ -85,7 +114,9 @@ TfrmReportList::TfrmReportList(const TReportDefinition &report, QWidget *parent)
     setWindowTitle(report.caption);
     for (const TReportColumn &c : report.columns)
         rgrGrid->addColumn(QString::fromUtf8(c.field), QString::fromUtf8(c.title), c.width,
-                           c.right ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignLeft | Qt::AlignVCenter);
+                           c.right ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignLeft | Qt::AlignVCenter)
+            .group(c.band);
+    rgrGrid->applyColumns();   // the heading rows of banded columns
     for (int i = 0; i < report.columns.size(); ++i)
         if (const char *key = report.columns[i].onceKey) {
             const int keyColumn = columnOf(report.columns, key);
@@ -110,6 +141,7 @@ TfrmZZP010 *TfrmReportList::createLayout()
     auto *layout = new TfrmReportLayout(programId, m_report.layoutTitle,
                                         m_layoutColumns.isEmpty() ? m_report.columns : m_layoutColumns, m_summary);
     layout->FTotal = FTotal;
+    layout->setLineCount(m_countLines);
     return layout;
 }
 

@@ -32,6 +32,7 @@ struct TReportColumn {
     // Shown, in the grid and in print, only where this key field differs from the row above, so that
     // a key heads its group of rows (a receipt over its trainees); the key is a column of the report.
     const char *onceKey = nullptr;
+    QString band;              // a heading over the run of neighbouring columns with the same band
 };
 
 // What names a report screen: its program ID, window caption, its layout's title and the grid columns.
@@ -42,19 +43,29 @@ struct TReportDefinition {
     QVector<TReportColumn> columns;
 };
 
-// A layout printing the listed columns; summaries add the total beside "합계".
+// A layout printing the listed columns under their headings, the bands of the columns over them on
+// a second heading row; summaries add the total beside "합계", a line count "건수:" and the number
+// of detail lines printed.
 class TfrmReportLayout : public TfrmEZP010 {
     Q_OBJECT
 public:
     TfrmReportLayout(const QString &programId, const QString &title, const QVector<TReportColumn> &columns,
                      bool summary);
     QString FTotal;
+    void setLineCount(bool on) { m_lineCount = on; }
 
 protected:
     void design() override;
 
 private:
+    struct Band {
+        int first;   // the column under the band's left end
+        int span;
+        QString title;
+    };
+    QVector<Band> m_bands;
     bool m_summary;
+    bool m_lineCount = false;
     int m_columns;
 };
 
@@ -89,6 +100,7 @@ protected:
     void showTotal(const QString &totalCaption);
     // The rows the test holds for are drawn in yellow.
     void highlightRows(std::function<bool(int row)> isSubtotal);
+    void countLines() { m_countLines = true; }   // the layout ends with "건수:" and its line count
     TCodeCombo *addArea(const QString &caption = QStringLiteral("*지역구분"));
     void addSeason();                 // "*시즌" with its lookup button and its name beside it
     bool checkSeason();
@@ -106,6 +118,7 @@ protected:
 
 private:
     bool m_summary = false;
+    bool m_countLines = false;
     QString m_totalCaption;
 };
 

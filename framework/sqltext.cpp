@@ -21,3 +21,9 @@ QString codeLabel(const QString &param, const QString &column, const QString &al
 {
     return codeLabel(param, column) + QStringLiteral(" AS ") + alias;
 }
+
+QString dashedZip(const QString &column)
+{
+    return QStringLiteral("CASE WHEN LENGTH(%1) = 6 THEN SUBSTR(%1, 1, 3) || '-' || SUBSTR(%1, 4, 3) "
+                          "ELSE NULLIF(TRIM(%1), '') END AS %1").arg(column);
+}

@@ -13,3 +13,6 @@ QString dashedDate(const QString &column, const QString &alias);
 QString codeLabel(const QString &param, const QString &column);
 // The same with " AS alias", for the select list.
 QString codeLabel(const QString &param, const QString &column, const QString &alias);
+// A zip code "999999" shown as "999-999" under its own name; a code of another length as stored,
+// a blank one as NULL.
+QString dashedZip(const QString &column);

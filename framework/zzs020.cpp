@@ -273,6 +273,12 @@ TfrmZZS020::TfrmZZS020(QWidget *parent) : TfrmZZS010(parent)
     addHotkey(QStringLiteral("Excel"), QKeySequence(Qt::CTRL | Qt::Key_F11), [this] { bbtExcelClick(); });
 }
 
+void TfrmZZS020::placeBelowGrid(QWidget *panel)
+{
+    panel->setParent(panGrid);
+    static_cast<QVBoxLayout *>(panGrid->layout())->addWidget(panel);
+}
+
 bool TfrmZZS020::openResult()
 {
     cdsQuery->close();
@@ -345,8 +351,13 @@ bool TfrmZZS020::writeSpreadsheet(const QString &path)
         return false;
     xls.label(0, 0, windowTitle());
     const QList<int> cols = rgrGrid->visibleColumnsInOrder();
-    for (int c = 0; c < cols.size(); ++c)
+    for (int c = 0; c < cols.size(); ++c) {
+        // the band over a run of columns stands above the run's first title, as the heading shows it
+        const QString &band = rgrGrid->column(cols[c]).groupTitle;
+        if (!band.isEmpty() && (c == 0 || rgrGrid->column(cols[c - 1]).groupTitle != band))
+            xls.label(1, quint16(c), band);
         xls.label(2, quint16(c), rgrGrid->column(cols[c]).title);
+    }
     std::unique_ptr<QProgressDialog> progress;
     if (isVisible()) {
         progress = std::make_unique<QProgressDialog>(QStringLiteral("Excel 파일로 저장하고 있습니다."), QString(), 0,

@@ -12,7 +12,8 @@
 //   sbtFirst/sbtPrior/sbtNext/sbtLast, bbtExcel (Ctrl+F11)
 //
 // openResult() closes and reopens cdsQuery on qryQuery; the derived search of TfrmEZS000 calls it.
-// The export walks the result from the first record and writes each record as it goes.
+// The export walks the result from the first record and writes each record as it goes, under the
+// caption, the bands of grouped columns and the column titles.
 #include "framework/zzs010.h"
 #include "framework/listmodel.h"
 #include <QTableView>
@@ -67,6 +68,7 @@ public:
     QToolButton *sbtFirst, *sbtPrior, *sbtNext, *sbtLast;
     QPushButton *bbtExcel;
 
+    void placeBelowGrid(QWidget *panel);   // a panel of the screen's own under the grid and its footer
     bool openResult();               // close and reopen cdsQuery on qryQuery
     void closeResult();
     void rebuildColumnChooser();

@@ -1,9 +1,9 @@
 #include "reports.h"
 #include "framework/fieldlookups.h"
+#include "framework/rowdetail.h"
 #include "framework/sqltext.h"
 #include "widgets/inputs.h"
 #include <QFormLayout>
-#include <QItemSelectionModel>
 #include <QRegularExpressionValidator>
 
 using reportsql::Statement;
@@ -11,57 +11,12 @@ using reportsql::Statement;
 namespace {
 
 
-// The layout of a report of this subsystem.
-class TfrmContestLayout : public TfrmReportLayout {
-public:
-    TfrmContestLayout(const QString &programId, const QString &title, const QVector<TReportColumn> &columns,
-                      const QVector<TfrmContestReport::Heading> &headings)
-        : TfrmReportLayout(programId, title, columns, false), m_headings(headings)
-    {
-        if (!headings.isEmpty())
-            qrbColumnHeader.setHeight(12);
-    }
-
-protected:
-    void design() override
-    {
-        TfrmReportLayout::design();
-        // grouped columns take the lower half of the header under their heading
-        QVector<report::Element> &titles = qrbColumnHeader.elements();
-        const double half = qrbColumnHeader.height() / 2;
-        for (const TfrmContestReport::Heading &h : m_headings) {
-            for (int c = h.first; c < h.first + h.span && c < titles.size(); ++c)
-                titles[c].rect = QRectF(titles[c].rect.left(), half, titles[c].rect.width(), half - 0.5);
-        }
-        for (const TfrmContestReport::Heading &h : m_headings) {
-            const double left = columnLeft(h.first);
-            qrbColumnHeader.addLabel({left, 0.5, columnLeft(h.first + h.span) - left, half - 0.5}, h.title, 9)
-                .align(Qt::AlignCenter).framed().fill(QColor(230, 230, 230)).setBold();
-        }
-        addSummaryText(QStringLiteral("건수:"), 0, 1, Qt::AlignLeft | Qt::AlignVCenter);
-        qrbSummary.addComputed({columnLeft(1), 1, 30, 6},
-                               [](const report::Report &r) { return QString::number(r.recordNumber()); }, 9)
-            .setBold();
-        qrbSummary.addLine({0, 0.5}, {columnLeft(1 << 20), 0.5}).pen(0.3);
-    }
-
-private:
-    QVector<TfrmContestReport::Heading> m_headings;
-};
-
 // A receipt number bound: digits only, up to six.
 void receiptBound(TEdit *edit)
 {
     edit->setMaxBytes(6);
     edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,6}")), edit));
     edit->setMaximumWidth(70);
-}
-
-// A zip code "999999" shown as "999-999".
-QString dashedZip(const QString &column)
-{
-    return QStringLiteral("CASE WHEN LENGTH(%1) = 6 THEN SUBSTR(%1, 1, 3) || '-' || SUBSTR(%1, 4, 3) "
-                          "ELSE NULLIF(TRIM(%1), '') END AS %1").arg(column);
 }
 
 QStringList judgeFields(const QString &judge)
@@ -80,14 +35,7 @@ QStringList judgeFields(const QString &judge)
 TfrmContestReport::TfrmContestReport(const TReportDefinition &report, QWidget *parent)
     : TfrmReportList(report, parent)
 {
-}
-
-TfrmZZP010 *TfrmContestReport::createLayout()
-{
-    QString programId = m_report.programId;
-    programId.replace(2, 1, QLatin1Char('P'));
-    return new TfrmContestLayout(programId, m_report.layoutTitle,
-                                 m_layoutColumns.isEmpty() ? m_report.columns : m_layoutColumns, m_headings);
+    countLines();
 }
 
 // ---- EDS040
@@ -155,24 +103,19 @@ TfrmEDS050::TfrmEDS050(QWidget *parent)
     showConditionPage();
 
     // the applicant's other fields beside the grid
-    const QVector<TReportColumn> detail = {
+    const QVector<TReportColumn> fields = {
         {"EMAIL", "E-MAIL", 0},          {"HOME_TEL_NO", "자택 전화번호", 0}, {"HOME_FAX_NO", "자택 FAX번호", 0},
         {"HOME_ZIP_CODE", "자택 주소", 0}, {"HOME_ADDR1", "", 0},             {"HOME_ADDR2", "", 0},
         {"ENTRY_NAME_CHI", "한문", 0},     {"ENTRY_NAME_ENG", "영문", 0},       {"OFFICE_TEL_NO", "직장 전화번호", 0},
         {"OFFICE_FAX_NO", "직장 FAX번호", 0}, {"OFFICE_ZIP_CODE", "직장 주소", 0}, {"OFFICE_ADDR1", "", 0},
         {"OFFICE_ADDR2", "", 0}};
     auto *form = new QFormLayout(panInfo);
-    for (const TReportColumn &c : detail) {
-        rgrGrid->addColumn(QString::fromUtf8(c.field), QString::fromUtf8(c.title), 80).hidden();
-        auto *value = new QLabel(panInfo);
-        value->setObjectName(QStringLiteral("wlb") + QString::fromUtf8(c.field));
-        form->addRow(QString::fromUtf8(c.title), value);
-        detailLabels.insert(QString::fromUtf8(c.field), value);
+    detail = new TRowDetail(rgrGrid);
+    for (const TReportColumn &c : fields) {
+        const QString field = QString::fromUtf8(c.field), title = QString::fromUtf8(c.title);
+        form->addRow(title, detail->addLabel(field, title, QStringLiteral("wlb") + field, panInfo));
     }
-    rgrGrid->applyColumns();
     panInfo->show();
-    connect(rgrGrid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex &current) { showDetail(current.row()); });
 }
 
 void TfrmEDS050::showConditionPage()
@@ -189,12 +132,6 @@ void TfrmEDS050::showConditionPage()
     show(edtEntryNameKor, choice == kByName);
     show(wmeApplyDateFrom, choice == kByDate);
     show(wmeApplyDateTo, choice == kByDate);
-}
-
-void TfrmEDS050::showDetail(int row)
-{
-    for (auto it = detailLabels.begin(); it != detailLabels.end(); ++it)
-        it.value()->setText(row < 0 ? QString() : cdsQuery->text(row, it.key()));
 }
 
 Statement TfrmEDS050::statement()
@@ -280,17 +217,16 @@ TfrmEDS060::TfrmEDS060(QWidget *parent)
     };
     for (const QString &judge : {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}) {
         const QString grid = QStringLiteral("심사자(%1)").arg(judge);
-        const int first = int(m_layoutColumns.size());
+        const QString printed = QStringLiteral("심 사 자(%1)").arg(judge);
         rgrGrid->addColumn("EXAMINER_" + judge, QStringLiteral("심사자명"), 56).group(grid);
-        m_layoutColumns.append({keep("EXAMINER_" + judge), "심사자명", 56});
+        m_layoutColumns.append({keep("EXAMINER_" + judge), "심사자명", 56, false, nullptr, printed});
         for (int i = 0; i < 6; ++i) {
             const QString field = QString::fromLatin1(scoreFields[i]) + judge;
             rgrGrid->addColumn(field, QString::fromUtf8(scoreTitles[i]), 36, right).group(grid);
-            m_layoutColumns.append({keep(field), scoreTitles[i], 32, true});
+            m_layoutColumns.append({keep(field), scoreTitles[i], 32, true, nullptr, printed});
         }
         rgrGrid->addColumn(judge + "_SCORE", QStringLiteral("합계"), 40, right).group(grid);
-        m_layoutColumns.append({keep(judge + "_SCORE"), "합계", 36, true});
-        m_headings.append({first, 8, QStringLiteral("심 사 자(%1)").arg(judge)});
+        m_layoutColumns.append({keep(judge + "_SCORE"), "합계", 36, true, nullptr, printed});
     }
     rgrGrid->addColumn("TOT_SCORE", QStringLiteral("총점"), 48, right);
     rgrGrid->addColumn("AVG_SCORE", QStringLiteral("평균"), 48, right);

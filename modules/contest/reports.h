@@ -4,22 +4,13 @@
 #include "framework/reportscreens.h"
 
 class TMaskEdit;
+class TRowDetail;
 
-// A report of this subsystem: its layout ends with "건수:" and the number of lines, and may print
-// group headings over runs of its columns.
+// A report of this subsystem: its layout ends with "건수:" and the number of lines.
 class TfrmContestReport : public TfrmReportList {
     Q_OBJECT
 public:
-    struct Heading {
-        int first;       // layout column under the heading's left end
-        int span;
-        QString title;
-    };
     TfrmContestReport(const TReportDefinition &report, QWidget *parent);
-
-protected:
-    TfrmZZP010 *createLayout() override;
-    QVector<Heading> m_headings;
 };
 
 // EDS040: the competitions of a day.
@@ -41,8 +32,7 @@ public:
     TCodeCombo *cboCondition;
     TEdit *edtRecvNoFrom, *edtRecvNoTo, *edtEntryNameKor;
     TMaskEdit *wmeApplyDateFrom, *wmeApplyDateTo;
-    QHash<QString, QLabel *> detailLabels;   // the current applicant's other fields, by field name
-    void showDetail(int row);
+    TRowDetail *detail;   // the current applicant's other fields beside the grid
 protected:
     bool validate() override { return checkSeason(); }
     reportsql::Statement statement() override;

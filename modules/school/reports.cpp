@@ -14,32 +14,11 @@ const QString kEveryone = QStringLiteral("[ 전 체 ]");
 const QString kByDate = QStringLiteral("접수일자");
 const QString kByReceipt = QStringLiteral("접수번호");
 
-class TfrmSchoolLayout : public TfrmReportLayout {
-public:
-    using TfrmReportLayout::TfrmReportLayout;
-
-protected:
-    void design() override
-    {
-        TfrmReportLayout::design();
-        addSummaryText(QStringLiteral("건수:"), 0, 1, Qt::AlignLeft | Qt::AlignVCenter);
-        qrbSummary.addComputed({columnLeft(1), 1, 30, 6},
-                               [](const report::Report &r) { return QString::number(r.recordNumber()); }, 9)
-            .setBold();
-        qrbSummary.addLine({0, 0.5}, {columnLeft(1 << 20), 0.5}).pen(0.3);
-    }
-};
-
 } // namespace
 
-TfrmSchoolReport::TfrmSchoolReport(const TReportDefinition &report, QWidget *parent) : TfrmReportList(report, parent) {}
-
-TfrmZZP010 *TfrmSchoolReport::createLayout()
+TfrmSchoolReport::TfrmSchoolReport(const TReportDefinition &report, QWidget *parent) : TfrmReportList(report, parent)
 {
-    QString programId = m_report.programId;
-    programId.replace(2, 1, QLatin1Char('P'));
-    return new TfrmSchoolLayout(programId, m_report.layoutTitle,
-                                m_layoutColumns.isEmpty() ? m_report.columns : m_layoutColumns, false);
+    countLines();
 }
 
 // ---- ECS090

@@ -10,9 +10,6 @@ class TfrmSchoolReport : public TfrmReportList {
     Q_OBJECT
 public:
     TfrmSchoolReport(const TReportDefinition &report, QWidget *parent);
-
-protected:
-    TfrmZZP010 *createLayout() override;
 };
 
 // ECS090: the ski club enrolments of a season, within an optional range of enrolment numbers.

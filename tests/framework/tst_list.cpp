@@ -149,8 +149,11 @@ private slots:
 
         QVector<Cell> cells;
         QVERIFY(parseXls(written, &cells));
-        QCOMPARE(cells.size(), 1 + 1 + 3 + 120 * 3 + 1);
+        QCOMPARE(cells.size(), 1 + 1 + 1 + 3 + 120 * 3 + 1);
         QCOMPARE(find(cells, 0, 0)->text, QString("시험 현황 조회,출력"));
+        // the band of 금액 and 수량 once, over the first of its run
+        QCOMPARE(find(cells, 1, 1)->text, QString("현황"));
+        QVERIFY(!find(cells, 1, 0) && !find(cells, 1, 2));
         QCOMPARE(find(cells, 2, 0)->text, QString("번호"));
         QCOMPARE(find(cells, 2, 1)->text, QString("금액"));
         QCOMPARE(find(cells, 2, 2)->text, QString("수량"));
