@@ -9,6 +9,7 @@
 #include "eci070.h"
 #include "eci080.h"
 #include "ecs120.h"
+#include "ecs150.h"
 #include "reports.h"
 
 void RegisterSchoolScreens()
@@ -28,4 +29,5 @@ void RegisterSchoolScreens()
     r.add("ECS120", [] { return new TfrmECS120; });
     r.add("ECS130", [] { return new TfrmECS130; });
     r.add("ECS140", [] { return new TfrmECS140; });
+    r.add("ECS150", [] { return new TfrmECS150; });
 }

@@ -1,8 +1,11 @@
 // The ski-school reports opened as the menu opens them: enrolments of a season by number, trainees
 // of a season by receipt date or number (each receipt over its own trainees), staff reservations of
-// a day, private lessons of a day; their counts against the tables and their printed conditions.
+// a day, private lessons of a day, lesson accidents of a day; their counts against the tables and
+// their printed conditions.
 #include "database/datamodule.h"
+#include "database/schema.h"
 #include "modules/school/ecs120.h"
+#include "modules/school/ecs150.h"
 #include "modules/school/reports.h"
 #include "modules/school/screens.h"
 #include "refdata/codes.h"
@@ -11,6 +14,7 @@
 #include "support/testdatabase.h"
 #include "widgets/inputs.h"
 #include <QApplication>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -46,6 +50,8 @@ INSERT INTO EC030MS (LECTURE_DATE, LECTURER_EMP_NO, AREA_GUBUN, LECTURE_DETAIL_G
 INSERT INTO EC030MS (LECTURE_DATE, LECTURER_EMP_NO, AREA_GUBUN, LECTURE_DETAIL_GUBUN, LECTURER_NAME, LECTURE_ITEM_GUBUN) VALUES ('20261210', 'L1', 'M', '01', '하나', '01');
 INSERT INTO EC030MS (LECTURE_DATE, LECTURER_EMP_NO, AREA_GUBUN, LECTURE_DETAIL_GUBUN, LECTURER_NAME) VALUES ('20261211', 'L1', 'M', '01', '하나');
 INSERT INTO EC030MS (LECTURE_DATE, LECTURER_EMP_NO, AREA_GUBUN, LECTURE_DETAIL_GUBUN, LECTURER_NAME) VALUES ('20261220', 'L1', 'M', '01', '하나');
+INSERT INTO EC070MS (TROB_DATE, SEQ_NO, TROB_NAME, TROB_TIME, TROB_PLACE, LOSS_NAME, LOSS_ID_NO, LOSS_ZIP_CODE, LOSS_ADDR1, OFFENSE_NAME) VALUES ('20261209', 1, '충돌', '0905', '초급', '피해일', '8503151234567', '232811', '평창', '가해일');
+INSERT INTO EC070MS (TROB_DATE, SEQ_NO, TROB_NAME, TROB_TIME, LOSS_NAME) VALUES ('20261209', 2, '넘어짐', '1430', '피해이');
 )SQL";
 
 // The condition lines a report prints.
@@ -244,6 +250,54 @@ private slots:
         QCOMPARE(searched(*s), QStringList({"*출역일자을(를) 정확히 입력하십시오."}));
         QCOMPARE(rec->kinds(), QList<MessageKind>({MessageKind::Info}));
         QCOMPARE(s->focusWidget(), static_cast<QWidget *>(s->wmeDateFrom));
+    }
+
+    // ECS150: the time as hh:mm; the victim of the accident under the cursor below the grid, its zip
+    // code with a dash; the print leaves the time out.
+    void accidents_data() { testing::addBackendColumn(); }
+    void accidents()
+    {
+        QFETCH(int, backend);
+        QVERIFY(open(backend));
+        auto s = testing::openScreen<TfrmECS150>("ECS150");
+        QVERIFY(s);
+        s->dtpDate->setDate(QDate(2026, 12, 9));
+        s->bbtSearchClick();
+        QCOMPARE(rows(*s), 2);
+        QCOMPARE(cell(*s, 0, "TROB_TIME"), QString("09:05"));
+        auto shown = [&](const char *name) { return s->findChild<QLineEdit *>(name)->text(); };
+        QCOMPARE(shown("edtLossName"), QString("피해일"));
+        QCOMPARE(shown("edtLossZipCode"), QString("232-811"));
+        QCOMPARE(shown("edtLossAddr1"), QString("평창"));
+        QCOMPARE(shown("edtOffenseName"), QString("가해일"));
+        QVERIFY(shown("edtLossIdNo").startsWith("8503151") && !shown("edtLossIdNo").contains('-'));
+        s->sbtNextClick();
+        QCOMPARE(shown("edtLossName"), QString("피해이"));
+        QCOMPARE(shown("edtLossZipCode"), QString());
+        const QString page = testing::previewText(*s, dir.filePath("ecs150.pdf"));
+        QVERIFY2(page.contains("강습사고 현황") && page.contains("*사고일자: 2026-12-09") && page.contains("피해자")
+                     && page.contains("넘어짐") && page.contains("건수:"), qPrintable(page));
+        QVERIFY(!page.contains("09:05"));
+        s->dtpDate->setDate(QDate(2026, 12, 10));
+        s->bbtSearchClick();
+        QCOMPARE(shown("edtLossName"), QString());
+    }
+
+    // The demo database has an accident today.
+    void demoData_data() { testing::addBackendColumn(); }
+    void demoData()
+    {
+        QFETCH(int, backend);
+        t = std::make_unique<testing::TestDatabase>(static_cast<Backend>(backend));
+        QString error;
+        QVERIFY2(t->ok() && db::loadDemoData(*t->database(), QDate::currentDate(), &error), qPrintable(error));
+        DM()->attach(t->database());
+        rec = std::make_unique<testing::MessageRecorder>();
+        auto accidents = testing::openScreen<TfrmECS150>("ECS150");
+        accidents->dtpDate->setDate(QDate::currentDate());
+        accidents->bbtSearchClick();
+        QVERIFY(rows(*accidents) > 0);
+        QCOMPARE(rec->texts(), QStringList());
     }
 };
 
