@@ -2,6 +2,7 @@
 #include "core/messages.h"
 #include "dialogs/lookupdialogs.h"
 #include "refdata/codes.h"
+#include "refdata/lookups.h"
 #include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,6 +11,26 @@
 namespace {
 const char *kSeasonGroup = "E0004";
 const char *kSeasonCaption = "*시즌";
+const char *kEventCaption = "*제휴단체번호";
+
+// The problem of a field whose name is looked up from its text, as the screens word it.
+QString nameProblem(const QString &caption, const QString &text, const QString &name)
+{
+    if (text.isEmpty())
+        return caption + QStringLiteral("을(를) 먼저 입력하십시오.");
+    if (name.isEmpty())
+        return caption + QStringLiteral("을(를) 정확히 입력하십시오.");
+    return QString();
+}
+
+bool showProblem(const QString &problem, QWidget *field)
+{
+    if (problem.isEmpty())
+        return true;
+    ShowInfo(problem);
+    field->setFocus();
+    return false;
+}
 }
 
 void BindLookupKey(QWidget *field, QAbstractButton *button)
@@ -67,22 +88,50 @@ void TSeasonField::lookup()
 
 QString TSeasonField::problem()
 {
-    const QString caption = QString::fromUtf8(kSeasonCaption);
     if (!code().isEmpty() && m_name->text().isEmpty())
         showName();
-    if (code().isEmpty())
-        return caption + QStringLiteral("을(를) 먼저 입력하십시오.");
-    if (m_name->text().isEmpty())
-        return caption + QStringLiteral("을(를) 정확히 입력하십시오.");
-    return QString();
+    return nameProblem(QString::fromUtf8(kSeasonCaption), code(), m_name->text());
 }
 
-bool TSeasonField::check()
+bool TSeasonField::check() { return showProblem(problem(), m_edit); }
+
+// ---- partner group
+
+TEventField::TEventField(QLineEdit *edit, QAbstractButton *button, QLabel *name)
+    : QObject(edit), m_edit(edit), m_name(name)
 {
-    const QString message = problem();
-    if (message.isEmpty())
-        return true;
-    ShowInfo(message);
-    m_edit->setFocus();
-    return false;
+    m_edit->setMaxLength(10);
+    connect(m_edit, &QLineEdit::textEdited, m_name, &QLabel::clear);
+    connect(m_edit, &QLineEdit::editingFinished, this, &TEventField::showName);
+    connect(button, &QAbstractButton::clicked, this, &TEventField::lookup);
+    BindLookupKey(m_edit, button);
 }
+
+QString TEventField::number() const { return m_edit->text().trimmed(); }
+
+void TEventField::showName()
+{
+    if (!number().isEmpty())
+        m_name->setText(refdata::GetEventName(number()));
+}
+
+void TEventField::lookup()
+{
+    QString no, name;
+    if (!SelectEvent(no, name, m_edit->window())) {
+        m_edit->setFocus();
+        return;
+    }
+    m_edit->setText(no);
+    m_name->setText(name);
+    emit chosen();
+}
+
+QString TEventField::problem()
+{
+    if (!number().isEmpty() && m_name->text().isEmpty())
+        showName();
+    return nameProblem(QString::fromUtf8(kEventCaption), number(), m_name->text());
+}
+
+bool TEventField::check() { return showProblem(problem(), m_edit); }

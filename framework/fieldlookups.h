@@ -7,6 +7,9 @@
 //
 // The season field holds a code of code group E0004; its name stands in a label beside it. Typing
 // clears the name, leaving the field shows it, and the lookup fills both and moves on.
+//
+//   TEventField event(edtEventNo, bbtEventNo, wlbEventNo);   // a partner group, "*제휴단체번호"
+//   connect(&event, &TEventField::chosen, this, &…::bbtSearchClick);
 #include <QObject>
 #include <QPointer>
 
@@ -43,4 +46,29 @@ private:
     QLineEdit *m_edit;
     QLabel *m_name;
     QPointer<QWidget> m_next;
+};
+
+// A partner group (member group "44") by its number, its name beside it: typing clears the name,
+// leaving the field with text looks it up, the lookup dialog "제휴단체" fills both.
+class TEventField : public QObject {
+    Q_OBJECT
+public:
+    TEventField(QLineEdit *edit, QAbstractButton *button, QLabel *name);
+
+    QString number() const;
+    // Empty: "*제휴단체번호" + "을(를) 먼저 입력하십시오."; no such group: "…을(를) 정확히 입력하십시오.";
+    // empty when the group is known. A number typed but not yet left is looked up.
+    QString problem();
+    bool check();   // shows the problem (ShowInfo) and puts the focus on the field; true when none
+
+signals:
+    void chosen();   // a group taken from the lookup dialog
+
+public slots:
+    void lookup();
+    void showName();
+
+private:
+    QLineEdit *m_edit;
+    QLabel *m_name;
 };

@@ -10,6 +10,7 @@
 #include "eci080.h"
 #include "ecs120.h"
 #include "ecs150.h"
+#include "ecs160.h"
 #include "reports.h"
 
 void RegisterSchoolScreens()
@@ -30,4 +31,5 @@ void RegisterSchoolScreens()
     r.add("ECS130", [] { return new TfrmECS130; });
     r.add("ECS140", [] { return new TfrmECS140; });
     r.add("ECS150", [] { return new TfrmECS150; });
+    r.add("ECS160", [] { return new TfrmECS160; });
 }

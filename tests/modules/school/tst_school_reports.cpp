@@ -1,20 +1,25 @@
 // The ski-school reports opened as the menu opens them: enrolments of a season by number, trainees
 // of a season by receipt date or number (each receipt over its own trainees), staff reservations of
-// a day, private lessons of a day, lesson accidents of a day; their counts against the tables and
-// their printed conditions.
+// a day, private lessons of a day, lesson accidents of a day, the lessons of a partner group; their
+// counts against the tables and their printed conditions.
 #include "database/datamodule.h"
 #include "database/schema.h"
+#include "framework/dialogs/zzh000.h"
 #include "modules/school/ecs120.h"
 #include "modules/school/ecs150.h"
+#include "modules/school/ecs160.h"
 #include "modules/school/reports.h"
 #include "modules/school/screens.h"
 #include "refdata/codes.h"
 #include "support/messagerecorder.h"
 #include "support/screens.h"
 #include "support/testdatabase.h"
+#include "support/xlsreader.h"
 #include "widgets/inputs.h"
 #include <QApplication>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -52,6 +57,10 @@ INSERT INTO EC030MS (LECTURE_DATE, LECTURER_EMP_NO, AREA_GUBUN, LECTURE_DETAIL_G
 INSERT INTO EC030MS (LECTURE_DATE, LECTURER_EMP_NO, AREA_GUBUN, LECTURE_DETAIL_GUBUN, LECTURER_NAME) VALUES ('20261220', 'L1', 'M', '01', '하나');
 INSERT INTO EC070MS (TROB_DATE, SEQ_NO, TROB_NAME, TROB_TIME, TROB_PLACE, LOSS_NAME, LOSS_ID_NO, LOSS_ZIP_CODE, LOSS_ADDR1, OFFENSE_NAME) VALUES ('20261209', 1, '충돌', '0905', '초급', '피해일', '8503151234567', '232811', '평창', '가해일');
 INSERT INTO EC070MS (TROB_DATE, SEQ_NO, TROB_NAME, TROB_TIME, LOSS_NAME) VALUES ('20261209', 2, '넘어짐', '1430', '피해이');
+INSERT INTO BB010MS (MEMBER_NO, MEMBER_NAME, MEMBER_GROUP_CODE) VALUES ('4400000009', '제휴여행', '44');
+INSERT INTO EC080MS (EVENT_NO, LECTURE_DATE, TRAINER_CNT_SKI_AM, TRAINER_CNT_BABY_DN, LECTURER_CNT_SKI_AM, LECTURER_CNT_BOARD_NT) VALUES ('4400000009', '20261209', 10, 3, 2, 1);
+INSERT INTO EC080MS (EVENT_NO, LECTURE_DATE, TRAINER_CNT_SKI_AM, TRAINER_CNT_SKI_PM, LECTURER_CNT_SKI_AM) VALUES ('4400000009', '20261210', 5, 7, 1);
+INSERT INTO EC080MS (EVENT_NO, LECTURE_DATE, TRAINER_CNT_SKI_AM) VALUES ('4400000008', '20261209', 99);
 )SQL";
 
 // The condition lines a report prints.
@@ -283,7 +292,7 @@ private slots:
         QCOMPARE(shown("edtLossName"), QString());
     }
 
-    // The demo database has an accident today.
+    // The demo database has an accident today and lessons of its first partner group.
     void demoData_data() { testing::addBackendColumn(); }
     void demoData()
     {
@@ -297,7 +306,79 @@ private slots:
         accidents->dtpDate->setDate(QDate::currentDate());
         accidents->bbtSearchClick();
         QVERIFY(rows(*accidents) > 0);
+        auto lessons = testing::openScreen<TfrmECS160>("ECS160");
+        lessons->edtEventNo->setText("4400000001");
+        lessons->bbtSearchClick();
+        QVERIFY(rows(*lessons) > 0);
         QCOMPARE(rec->texts(), QStringList());
+    }
+
+    // ECS160: the partner group is checked first; each sum counts an empty count as none and the sums
+    // agree with the table; the export and the print carry the bands over the titles.
+    void partnerGroupLessons_data() { testing::addBackendColumn(); }
+    void partnerGroupLessons()
+    {
+        QFETCH(int, backend);
+        QVERIFY(open(backend));
+        auto s = testing::openScreen<TfrmECS160>("ECS160");
+        QVERIFY(s);
+        QCOMPARE(searched(*s), QStringList({"*제휴단체번호을(를) 먼저 입력하십시오."}));
+        QCOMPARE(QApplication::focusWidget(), s->edtEventNo);
+        s->edtEventNo->setText("4400000008");   // lessons, but no such partner group
+        QCOMPARE(searched(*s), QStringList({"*제휴단체번호을(를) 정확히 입력하십시오."}));
+        QCOMPARE(rows(*s), 0);
+        // F1 opens the partner groups once; the one taken is listed at once
+        QStringList opened;
+        TfrmZZH000::setModalRunner([&](TfrmZZH000 *d) {
+            opened << d->windowTitle();
+            d->show();
+            if (QTest::qWaitForWindowActive(d)) {
+                d->findChild<QPushButton *>("bbtSearch")->click();   // every partner group
+                QTest::keyClick(d->findChild<QTableView *>("rgrGrid"), Qt::Key_Return);
+            }
+            return d->result();
+        });
+        s->edtEventNo->clear();
+        s->edtEventNo->setFocus();
+        rec->clear();
+        QTest::keyClick(s->edtEventNo, Qt::Key_F1);
+        TfrmZZH000::setModalRunner({});
+        QCOMPARE(opened, QStringList({"제휴단체"}));
+        QCOMPARE(rec->texts(), QStringList());
+        QCOMPARE(s->edtEventNo->text(), QString("4400000009"));
+        QCOMPARE(s->wlbEventNo->text(), QString("제휴여행"));
+        QCOMPARE(rows(*s), 2);
+        QCOMPARE(cell(*s, 0, "LECTURE_DATE"), QString("2026-12-09"));
+        QCOMPARE(cell(*s, 0, "TRAINER_SUM"), QString("13"));
+        QCOMPARE(cell(*s, 0, "LECTURER_SUM"), QString("3"));
+        QCOMPARE(cell(*s, 1, "TRAINER_SUM"), QString("12"));
+        int listed = 0;
+        for (int r = 0; r < rows(*s); ++r)
+            listed += cell(*s, r, "TOT_SUM").toInt();
+        QStringList sums;
+        for (const char *who : {"TRAINER", "LECTURER"})
+            for (const char *d : {"SKI", "BOARD", "BABY"})
+                for (const char *t : {"AM", "PM", "NT", "DN"})
+                    sums << QString("COALESCE(SUM(%1_CNT_%2_%3), 0)").arg(who, d, t);
+        QCOMPARE(listed, t->scalar("SELECT " + sums.join(" + ") + " FROM EC080MS WHERE EVENT_NO = '4400000009'").toInt());
+
+        const QString file = dir.filePath("ecs160.xls");
+        QVERIFY(s->writeSpreadsheet(file));
+        QVector<testing::Cell> cells;
+        QVERIFY(testing::parseXls(file, &cells));
+        auto text = [&](int row, int col) {
+            const testing::Cell *c = testing::find(cells, row, col);
+            return c ? c->text : QString("(none)");
+        };
+        QCOMPARE(QStringList({text(1, 0), text(1, 1), text(1, 2), text(1, 14), text(1, 27)}),
+                 QStringList({"(none)", "강습생", "(none)", "강사", "(none)"}));
+        QCOMPARE(QStringList({text(2, 0), text(2, 1), text(2, 13), text(2, 26), text(2, 27)}),
+                 QStringList({"강습일자", "스키 오전", "계", "계", "합계"}));
+        QCOMPARE(testing::find(cells, 3, 13)->number, 13.0);
+
+        const QString page = testing::previewText(*s, dir.filePath("ecs160.pdf"));
+        QVERIFY2(page.contains("제휴 단체 강습현황") && page.contains("제휴단체명: 제휴여행") && page.contains("강습생")
+                     && page.contains("강사") && page.contains("건수:"), qPrintable(page));
     }
 };
 
