@@ -102,7 +102,10 @@ TEventField::TEventField(QLineEdit *edit, QAbstractButton *button, QLabel *name)
 {
     m_edit->setMaxLength(10);
     connect(m_edit, &QLineEdit::textEdited, m_name, &QLabel::clear);
-    connect(m_edit, &QLineEdit::editingFinished, this, &TEventField::showName);
+    connect(m_edit, &QLineEdit::editingFinished, this, [this] {
+        if (!m_skipLeave || !m_skipLeave())
+            showName();
+    });
     connect(button, &QAbstractButton::clicked, this, &TEventField::lookup);
     BindLookupKey(m_edit, button);
 }

@@ -12,6 +12,7 @@
 //   connect(&event, &TEventField::chosen, this, &…::bbtSearchClick);
 #include <QObject>
 #include <QPointer>
+#include <functional>
 
 class QAbstractButton;
 class QLabel;
@@ -56,6 +57,8 @@ public:
     TEventField(QLineEdit *edit, QAbstractButton *button, QLabel *name);
 
     QString number() const;
+    // Leaving the field looks nothing up while this holds (a record screen's Cancel or Close pressed).
+    void setLeaveGuard(std::function<bool()> skip) { m_skipLeave = std::move(skip); }
     // Empty: "*제휴단체번호" + "을(를) 먼저 입력하십시오."; no such group: "…을(를) 정확히 입력하십시오.";
     // empty when the group is known. A number typed but not yet left is looked up.
     QString problem();
@@ -71,4 +74,5 @@ public slots:
 private:
     QLineEdit *m_edit;
     QLabel *m_name;
+    std::function<bool()> m_skipLeave;
 };

@@ -1,7 +1,6 @@
 #include "eci080.h"
 #include "schoolfields.h"
-#include "framework/dialogs/lookupdialogs.h"
-#include "refdata/lookups.h"
+#include "framework/fieldlookups.h"
 #include "widgets/countmatrix.h"
 #include <QPushButton>
 
@@ -60,12 +59,9 @@ TfrmECI080::TfrmECI080(QWidget *parent) : TfrmEZI000(parent)
     body()->addControl(QString(), mtxTrainerCnt, 3);
     body()->addControl(QString(), mtxLecturerCnt, 3);
 
-    connect(bbtEventNo, &QPushButton::clicked, this, &TfrmECI080::bbtEventNoClick);
-    connect(edtEventNo, &QLineEdit::textEdited, wlbEventNo, &QLabel::clear);
-    connect(edtEventNo, &QLineEdit::editingFinished, this, [this] {
-        if (!edtEventNo->text().isEmpty() && !IsLeavingForCancel(this))
-            wlbEventNo->setText(refdata::GetEventName(edtEventNo->text()));
-    });
+    event = new TEventField(edtEventNo, bbtEventNo, wlbEventNo);
+    event->setLeaveGuard([this] { return IsLeavingForCancel(this); });
+    connect(event, &TEventField::chosen, this, &TfrmECI080::bbtSearchClick);
     // listed by day, so the reload after a save comes back to the same day
     setLoadQuery("FROM EC080MS WHERE EVENT_NO = :EVENT_NO ORDER BY EC080MS.LECTURE_DATE");
     prcSaveData->setProcedure("PR_ECI080_01");
@@ -73,31 +69,11 @@ TfrmECI080::TfrmECI080(QWidget *parent) : TfrmEZI000(parent)
     setOpenRecordAfterSave(true);
 }
 
-void TfrmECI080::bbtEventNoClick()
-{
-    if (!beginAction(bbtEventNo))
-        return;
-    QString no, name;
-    if (!SelectEvent(no, name, this)) {
-        edtEventNo->setFocus();
-        return;
-    }
-    edtEventNo->setText(no);
-    wlbEventNo->setText(name);
-    bbtSearchClick();
-}
-
 void TfrmECI080::search()
 {
-    const QString caption = QStringLiteral("*제휴단체번호");
-    if (edtEventNo->text().trimmed().isEmpty()) {
-        refuse(edtEventNo, enterFirst(caption));
-        return;
-    }
-    if (wlbEventNo->text().isEmpty())
-        wlbEventNo->setText(refdata::GetEventName(edtEventNo->text()));
-    if (wlbEventNo->text().isEmpty()) {
-        refuse(edtEventNo, enterCorrectly(caption));
+    const QString problem = event->problem();
+    if (!problem.isEmpty()) {
+        refuse(edtEventNo, problem);
         return;
     }
     TfrmEZI000::search();

@@ -4,6 +4,7 @@
 #include "framework/ezi000.h"
 
 class TCountMatrix;
+class TEventField;
 
 class TfrmECI080 : public TfrmEZI000 {
     Q_OBJECT
@@ -15,9 +16,7 @@ public:
     TLabel *wlbEventNo;
     TMaskEdit *wmeLectureDate;
     TCountMatrix *mtxTrainerCnt, *mtxLecturerCnt;   // pupils and instructors
-
-public slots:
-    void bbtEventNoClick();
+    TEventField *event;   // the partner group with its lookup
 
 protected:
     void search() override;
