@@ -1,5 +1,8 @@
 #include "framework/rowdetail.h"
 #include "framework/zzs020.h"
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
@@ -47,4 +50,33 @@ void TRowDetail::show(int row)
     const bool shown = row >= 0 && row < m_grid->model()->rowCount();
     for (const Binding &b : m_bindings)
         b.setText(shown ? m_grid->model()->text(row, b.field) : QString());
+}
+
+QWidget *TRowDetail::panel()
+{
+    if (!m_panel) {
+        m_panel = new QWidget;
+        m_panel->setObjectName(QStringLiteral("panDetail"));
+        new QHBoxLayout(m_panel);
+        m_panel->layout()->setContentsMargins(0, 4, 0, 0);
+    }
+    return m_panel;
+}
+
+QFormLayout *TRowDetail::addGroup(const QString &name, const QString &title)
+{
+    auto *box = new QGroupBox(title, panel());
+    box->setObjectName(name);
+    static_cast<QHBoxLayout *>(panel()->layout())->addWidget(box, 1);
+    return new QFormLayout(box);
+}
+
+QLineEdit *TRowDetail::addField(QFormLayout *group, const QString &field, const QString &caption)
+{
+    QString name = QStringLiteral("edt");
+    for (const QString &part : field.split(QLatin1Char('_')))
+        name += part.left(1) + part.mid(1).toLower();
+    QLineEdit *edit = addField(field, caption, name, group->parentWidget());
+    group->addRow(caption, edit);
+    return edit;
 }

@@ -102,20 +102,25 @@ TfrmEDS050::TfrmEDS050(QWidget *parent)
     connect(cboCondition, &QComboBox::currentIndexChanged, this, &TfrmEDS050::showConditionPage);
     showConditionPage();
 
-    // the applicant's other fields beside the grid
-    const QVector<TReportColumn> fields = {
-        {"EMAIL", "E-MAIL", 0},          {"HOME_TEL_NO", "자택 전화번호", 0}, {"HOME_FAX_NO", "자택 FAX번호", 0},
-        {"HOME_ZIP_CODE", "자택 주소", 0}, {"HOME_ADDR1", "", 0},             {"HOME_ADDR2", "", 0},
-        {"ENTRY_NAME_CHI", "한문", 0},     {"ENTRY_NAME_ENG", "영문", 0},       {"OFFICE_TEL_NO", "직장 전화번호", 0},
-        {"OFFICE_FAX_NO", "직장 FAX번호", 0}, {"OFFICE_ZIP_CODE", "직장 주소", 0}, {"OFFICE_ADDR1", "", 0},
-        {"OFFICE_ADDR2", "", 0}};
-    auto *form = new QFormLayout(panInfo);
+    // below the grid, the current applicant's other fields
     detail = new TRowDetail(rgrGrid);
-    for (const TReportColumn &c : fields) {
-        const QString field = QString::fromUtf8(c.field), title = QString::fromUtf8(c.title);
-        form->addRow(title, detail->addLabel(field, title, QStringLiteral("wlb") + field, panInfo));
+    detail->addField(detail->addGroup("grbEmail", QString()), "EMAIL", QStringLiteral("E-MAIL"));
+    for (const QString place : {QStringLiteral("HOME"), QStringLiteral("OFFICE")}) {
+        const bool home = place == QLatin1String("HOME");
+        QFormLayout *box = home ? detail->addGroup("grbHome", QStringLiteral("자택정보"))
+                                : detail->addGroup("grbOffice", QStringLiteral("직장정보"));
+        detail->addField(box, place + "_TEL_NO", QStringLiteral("전화번호"));
+        detail->addField(box, place + "_FAX_NO", QStringLiteral("FAX번호"));
+        detail->addField(box, place + "_ZIP_CODE", QStringLiteral("주소"));
+        detail->addField(box, place + "_ADDR1", QString());
+        detail->addField(box, place + "_ADDR2", QString());
+        if (home) {
+            QFormLayout *names = detail->addGroup("grbEntryName", QStringLiteral("참가자명"));
+            detail->addField(names, "ENTRY_NAME_CHI", QStringLiteral("한문"));
+            detail->addField(names, "ENTRY_NAME_ENG", QStringLiteral("영문"));
+        }
     }
-    panInfo->show();
+    placeBelowGrid(detail->panel());
 }
 
 void TfrmEDS050::showConditionPage()

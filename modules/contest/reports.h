@@ -32,7 +32,7 @@ public:
     TCodeCombo *cboCondition;
     TEdit *edtRecvNoFrom, *edtRecvNoTo, *edtEntryNameKor;
     TMaskEdit *wmeApplyDateFrom, *wmeApplyDateTo;
-    TRowDetail *detail;   // the current applicant's other fields beside the grid
+    TRowDetail *detail;   // the current applicant's other fields below the grid
 protected:
     bool validate() override { return checkSeason(); }
     reportsql::Statement statement() override;

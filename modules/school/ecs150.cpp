@@ -3,22 +3,10 @@
 #include "framework/sqltext.h"
 #include "widgets/inputs.h"
 #include <QFormLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
-#include <QLineEdit>
 
 using reportsql::Statement;
 
 namespace {
-
-// "LOSS_ZIP_CODE" → "edtLossZipCode"
-QString inputName(const QString &field)
-{
-    QString name = QStringLiteral("edt");
-    for (const QString &part : field.split(QLatin1Char('_')))
-        name += part.left(1) + part.mid(1).toLower();
-    return name;
-}
 
 // The registration number as the display function gives it, under its own name.
 QString displayedIdNo(const QString &column)
@@ -60,36 +48,24 @@ TfrmECS150::TfrmECS150(QWidget *parent)
 
     // below the grid, the accident under the cursor
     detail = new TRowDetail(rgrGrid);
-    auto *panDetail = new QWidget;
-    panDetail->setObjectName("panDetail");
-    auto *row = new QHBoxLayout(panDetail);
-    row->setContentsMargins(0, 4, 0, 0);
-    auto group = [&](const char *name, const QString &title) {
-        auto *box = new QGroupBox(title, panDetail);
-        box->setObjectName(QString::fromLatin1(name));
-        row->addWidget(box, 1);
-        return new QFormLayout(box);
-    };
-    auto add = [this](QFormLayout *form, const QString &field, const QString &caption) {
-        form->addRow(caption, detail->addField(field, caption, inputName(field), form->parentWidget()));
-    };
     for (const QString party : {QStringLiteral("LOSS"), QStringLiteral("OFFENSE")}) {
         const bool victim = party == QLatin1String("LOSS");
-        QFormLayout *form = victim ? group("grbLoss", QStringLiteral("피해자")) : group("grbOffense", QStringLiteral("가해자"));
-        add(form, party + "_NAME", victim ? QStringLiteral("피해자명") : QStringLiteral("가해자명"));
-        add(form, party + "_JOB", QStringLiteral("직업"));
-        add(form, party + "_TEL_NO", QStringLiteral("연락처"));
-        add(form, party + "_ID_NO", QStringLiteral("주민등록번호"));
-        add(form, party + "_ZIP_CODE", QStringLiteral("주소"));
-        add(form, party + "_ADDR1", QString());
-        add(form, party + "_ADDR2", QString());
+        QFormLayout *box = victim ? detail->addGroup("grbLoss", QStringLiteral("피해자"))
+                                  : detail->addGroup("grbOffense", QStringLiteral("가해자"));
+        detail->addField(box, party + "_NAME", victim ? QStringLiteral("피해자명") : QStringLiteral("가해자명"));
+        detail->addField(box, party + "_JOB", QStringLiteral("직업"));
+        detail->addField(box, party + "_TEL_NO", QStringLiteral("연락처"));
+        detail->addField(box, party + "_ID_NO", QStringLiteral("주민등록번호"));
+        detail->addField(box, party + "_ZIP_CODE", QStringLiteral("주소"));
+        detail->addField(box, party + "_ADDR1", QString());
+        detail->addField(box, party + "_ADDR2", QString());
     }
-    QFormLayout *other = group("grbOther", QStringLiteral("기타"));
-    add(other, "TROB_REMARK", QStringLiteral("사건개요"));
-    add(other, "TROB_INJURY", QStringLiteral("부상부위"));
-    add(other, "TROB_AFTER", QStringLiteral("조치사항"));
-    add(other, "TROB_WITNESSES", QStringLiteral("목격자"));
-    placeBelowGrid(panDetail);
+    QFormLayout *other = detail->addGroup("grbOther", QStringLiteral("기타"));
+    detail->addField(other, "TROB_REMARK", QStringLiteral("사건개요"));
+    detail->addField(other, "TROB_INJURY", QStringLiteral("부상부위"));
+    detail->addField(other, "TROB_AFTER", QStringLiteral("조치사항"));
+    detail->addField(other, "TROB_WITNESSES", QStringLiteral("목격자"));
+    placeBelowGrid(detail->panel());
 }
 
 Statement TfrmECS150::statement()

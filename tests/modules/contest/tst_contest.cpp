@@ -18,6 +18,7 @@
 #include "report/preview.h"
 #include <QApplication>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -225,6 +226,12 @@ private slots:
         QCOMPARE(column(r.rgrGrid, 0, "ID_NO"), QString("900101-2******"));
         QCOMPARE(column(r.rgrGrid, 3, "APPLY_CLASS"), QString());
         QCOMPARE(column(r.rgrGrid, 1, "APPLY_AMT"), QString("70,000"));
+        QStringList boxes;   // the current applicant's other fields below the grid, in their groups
+        for (QGroupBox *box : r.findChildren<QGroupBox *>())
+            if (box->findChild<QLineEdit *>("edtHomeTelNo") || box->findChild<QLineEdit *>("edtEntryNameEng")
+                || box->findChild<QLineEdit *>("edtOfficeZipCode"))
+                boxes << box->title();
+        QCOMPARE(boxes, QStringList({"자택정보", "참가자명", "직장정보"}));
 
         r.cboCondition->setCurrentIndex(2);   // 참가자명
         QVERIFY(r.edtEntryNameKor->isVisibleTo(&r) && !r.edtRecvNoFrom->isVisibleTo(&r));
