@@ -1,4 +1,5 @@
 #include "inputs.h"
+#include <QKeyEvent>
 #include "core/cp949.h"
 #include <QRegularExpression>
 #include <QValidator>
@@ -141,7 +142,8 @@ TMaskEdit::TMaskEdit(const QString &mask, QWidget *parent) : QLineEdit(parent), 
         else
             qtMask += c;
     }
-    setInputMask(qtMask + ";_");
+    m_qtMask = qtMask + ";_";
+    setInputMask(m_qtMask);
 }
 
 QString TMaskEdit::value() const
@@ -149,13 +151,18 @@ QString TMaskEdit::value() const
     QString shown = displayText();
     QString out;
     for (int i = 0; i < m_mask.size() && i < shown.size(); ++i)
-        if (m_mask[i] == '9' && shown[i].isDigit())
+        if (m_mask[i] == '9' && (shown[i].isDigit() || (m_starred && shown[i] == QLatin1Char('*'))))
             out += shown[i];
     return out;
 }
 
 void TMaskEdit::setValue(const QString &digits)
 {
+    const bool starred = digits.contains(QLatin1Char('*'));
+    if (starred != m_starred) {
+        m_starred = starred;
+        setInputMask(starred ? QString() : m_qtMask);   // the input mask would drop the stars
+    }
     QString t;
     int d = 0;
     for (QChar c : m_mask) {
@@ -173,6 +180,23 @@ void TMaskEdit::focusInEvent(QFocusEvent *event)
     QLineEdit::focusInEvent(event);
     if (value().isEmpty())
         setCursorPosition(0);
+}
+
+void TMaskEdit::keyPressEvent(QKeyEvent *event)
+{
+    // typing over a masked display form starts the value afresh under the input mask
+    if (m_starred && !isReadOnly()
+        && (!event->text().trimmed().isEmpty() || event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Delete)) {
+        m_starred = false;
+        setInputMask(m_qtMask);
+        clear();
+        setCursorPosition(0);
+        if (event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Delete) {
+            emit textEdited(text());
+            return;
+        }
+    }
+    QLineEdit::keyPressEvent(event);
 }
 
 bool TMaskEdit::isComplete() const { return value().size() == m_mask.count('9'); }

@@ -63,6 +63,8 @@ public:
 
 // A masked edit: '9' is a digit position, every other character a literal ("9999-99-99",
 // "999-999", "999999-9999999", "99:99"). value() is the text without the literals and blanks.
+// A value shown in its masked display form ("8001011******") is shown as it is, stars included, and
+// given back so; the first key typed starts a new value.
 class TMaskEdit : public QLineEdit {
     Q_OBJECT
 public:
@@ -73,8 +75,11 @@ public:
     bool isComplete() const;                // every digit position filled
 protected:
     void focusInEvent(QFocusEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 private:
     QString m_mask;
+    QString m_qtMask;
+    bool m_starred = false;   // showing a masked display form without the input mask
 };
 
 // A date picker showing year-month-day; the date travels as "yyyymmdd".

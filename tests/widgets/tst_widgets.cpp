@@ -56,6 +56,13 @@ private slots:
         TMaskEdit reg("999999-9999999");
         QTest::keyClicks(&reg, "8001011234567");
         QCOMPARE(reg.value(), QString("8001011234567"));
+        // a stored number shown masked keeps its stars and is given back so; typing starts afresh
+        reg.setValue("8001011******");
+        QCOMPARE(reg.displayText(), QString("800101-1******"));
+        QCOMPARE(reg.value(), QString("8001011******"));
+        QTest::keyClicks(&reg, "9001012");
+        QCOMPARE(reg.displayText(), QString("900101-2______"));
+        QCOMPARE(reg.value(), QString("9001012"));
         TMaskEdit time("99:99");
         QTest::keyClicks(&time, "09");
         QCOMPARE(time.value(), QString("09"));

@@ -100,7 +100,7 @@ private slots:
         QCOMPARE(s->grid()->rowCount(), 3);
         QCOMPARE(cell(s.get(), 0, "수강번호"), QString("00000001"));
         QCOMPARE(s->edtTrainerName->text(), QString("홍길동"));
-        QCOMPARE(s->wmeIdNo->value(), QString("8001011"));   // shown masked
+        QCOMPARE(s->wmeIdNo->value(), QString("8001011******"));   // shown masked
 
         enter(s->edtJob, "교사");
         s->bbtSaveClick();
