@@ -1,8 +1,10 @@
 #include "framework/reportscreens.h"
 #include "core/messages.h"
+#include "core/utils.h"
 #include "framework/fieldlookups.h"
 #include "widgets/inputs.h"
 #include <QDate>
+#include <QRegularExpressionValidator>
 #include <QToolButton>
 #include <QStyledItemDelegate>
 
@@ -223,6 +225,70 @@ TEdit *TfrmReportList::addOptionalDate(const QString &name, const QString &capti
     e->setInputMask(QString());
     e->setPlaceholderText(QStringLiteral("yyyymmdd"));
     return e;
+}
+
+TMaskEdit *TfrmReportList::addDateBound(const QString &name, const QString &caption)
+{
+    auto *e = new TMaskEdit(QStringLiteral("9999-99-99"), panSearch);
+    e->setObjectName(name);
+    addCondition(e, caption, 90);
+    return e;
+}
+
+TEdit *TfrmReportList::addNumberBound(const QString &name, const QString &caption, int digits)
+{
+    TEdit *e = addEdit(name, caption, digits);
+    e->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,%1}").arg(digits)), e));
+    e->setMaximumWidth(qMax(70, digits * 10));
+    return e;
+}
+
+bool TfrmReportList::checkDates(TMaskEdit *from, TMaskEdit *to, const QString &caption)
+{
+    for (TMaskEdit *e : {from, to}) {
+        if (!e->value().isEmpty() && !IsValidDate8(e->value()))
+            return refuse(e, caption + QStringLiteral("을(를) 정확히 입력하십시오."));
+    }
+    return true;
+}
+
+bool TfrmReportList::checkNumbers(TEdit *from, TEdit *to, const QString &caption)
+{
+    for (TEdit *e : {from, to}) {
+        if (!IsDigitText(e->text()))
+            return refuse(e, caption + QStringLiteral("을(를) 정확히 입력하십시오."));
+    }
+    return true;
+}
+
+TCodeCombo *TfrmReportList::addConditionPages(const QStringList &choices)
+{
+    m_pageChoice = new TCodeCombo(panSearch);
+    m_pageChoice->setObjectName(QStringLiteral("cboCondition"));
+    m_pageChoice->setItems(choices, choices);
+    m_pageChoice->setCurrentIndex(0);
+    addCondition(m_pageChoice, QStringLiteral("검색조건"));
+    if (season)
+        season->setNext(m_pageChoice);
+    connect(m_pageChoice, &QComboBox::currentIndexChanged, this, &TfrmReportList::showConditionPage);
+    return m_pageChoice;
+}
+
+void TfrmReportList::addToPage(const QString &choice, QWidget *input)
+{
+    m_pageInputs.append({choice, input});
+    showConditionPage();
+}
+
+void TfrmReportList::showConditionPage()
+{
+    const QString chosen = m_pageChoice->currentText();
+    for (const auto &[choice, input] : m_pageInputs) {
+        input->setVisible(choice == chosen);
+        for (QLabel *caption : panSearch->findChildren<QLabel *>())
+            if (caption->buddy() == input)
+                caption->setVisible(choice == chosen);
+    }
 }
 
 bool TfrmReportList::checkDates(TEdit *from, TEdit *to, const QString &caption)

@@ -21,6 +21,7 @@
 class TCodeCombo;
 class TDateEdit;
 class TEdit;
+class TMaskEdit;
 class TSeasonField;
 
 struct TReportColumn {
@@ -107,7 +108,16 @@ protected:
     QString seasonPair() const;       // "*시즌: <name>"
     // An optional date typed as yyyymmdd; empty is allowed, anything else must be a date.
     TEdit *addOptionalDate(const QString &name, const QString &caption);
+    TMaskEdit *addDateBound(const QString &name, const QString &caption);   // "9999-99-99", may stay empty
+    TEdit *addNumberBound(const QString &name, const QString &caption, int digits);   // digits only, up to digits
     bool checkDates(TEdit *from, TEdit *to, const QString &caption);
+    bool checkDates(TMaskEdit *from, TMaskEdit *to, const QString &caption);
+    // Number bounds typed as text: digits only, else caption + "을(를) 정확히 입력하십시오.".
+    bool checkNumbers(TEdit *from, TEdit *to, const QString &caption);
+    // "검색조건": a combo of fixed choices (the first: everything), each choice showing its own page of
+    // the inputs added to it; the season's lookup moves on to it.
+    TCodeCombo *addConditionPages(const QStringList &choices);
+    void addToPage(const QString &choice, QWidget *input);   // shown, with its caption, while chosen
     static QString periodPair(const QString &caption, TEdit *from, TEdit *to);
     bool refuse(QWidget *field, const QString &message);   // the error shown, the field focused
     static inline const QString kBlanks = QStringLiteral("   ");   // between conditions on one line
@@ -119,6 +129,9 @@ protected:
 private:
     bool m_summary = false;
     bool m_countLines = false;
+    TCodeCombo *m_pageChoice = nullptr;
+    QVector<QPair<QString, QWidget *>> m_pageInputs;
+    void showConditionPage();
     QString m_totalCaption;
 };
 

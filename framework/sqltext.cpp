@@ -22,6 +22,12 @@ QString codeLabel(const QString &param, const QString &column, const QString &al
     return codeLabel(param, column) + QStringLiteral(" AS ") + alias;
 }
 
+QString maskedIdNo(const QString &column)
+{
+    return QStringLiteral("CASE WHEN NULLIF(TRIM(%1), '') IS NULL THEN NULL "
+                          "ELSE FN_ZA010MS_04(SUBSTR(%1,1,6) ||'-'|| SUBSTR(%1,7,7)) END AS ID_NO").arg(column);
+}
+
 QString dashedZip(const QString &column)
 {
     return QStringLiteral("CASE WHEN LENGTH(%1) = 6 THEN SUBSTR(%1, 1, 3) || '-' || SUBSTR(%1, 4, 3) "

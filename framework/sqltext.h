@@ -16,3 +16,6 @@ QString codeLabel(const QString &param, const QString &column, const QString &al
 // A zip code "999999" shown as "999-999" under its own name; a code of another length as stored,
 // a blank one as NULL.
 QString dashedZip(const QString &column);
+// A registration number of a list as "999999-9******", masked as everywhere in the system's lists,
+// under the name ID_NO; a blank one as NULL.
+QString maskedIdNo(const QString &column);

@@ -4,20 +4,10 @@
 #include "framework/sqltext.h"
 #include "widgets/inputs.h"
 #include <QFormLayout>
-#include <QRegularExpressionValidator>
 
 using reportsql::Statement;
 
 namespace {
-
-
-// A receipt number bound: digits only, up to six.
-void receiptBound(TEdit *edit)
-{
-    edit->setMaxBytes(6);
-    edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,6}")), edit));
-    edit->setMaximumWidth(70);
-}
 
 QStringList judgeFields(const QString &judge)
 {
@@ -82,25 +72,17 @@ TfrmEDS050::TfrmEDS050(QWidget *parent)
                         parent)
 {
     addSeason();
-    cboCondition = new TCodeCombo(panSearch);
-    cboCondition->setObjectName(QStringLiteral("cboCondition"));
-    cboCondition->setItems({kEveryone, kByReceipt, kByName, kByDate}, {kEveryone, kByReceipt, kByName, kByDate});
-    cboCondition->setCurrentIndex(0);
-    addCondition(cboCondition, QStringLiteral("검색조건"));
-    season->setNext(cboCondition);
-    edtRecvNoFrom = addEdit("edtRecvNoFrom", kByReceipt, 6);
-    edtRecvNoTo = addEdit("edtRecvNoTo", QStringLiteral("∼"), 6);
-    receiptBound(edtRecvNoFrom);
-    receiptBound(edtRecvNoTo);
+    cboCondition = addConditionPages({kEveryone, kByReceipt, kByName, kByDate});
+    edtRecvNoFrom = addNumberBound("edtRecvNoFrom", kByReceipt, 6);
+    edtRecvNoTo = addNumberBound("edtRecvNoTo", QStringLiteral("∼"), 6);
     edtEntryNameKor = addEdit("edtEntryNameKor", kByName, 30);
-    wmeApplyDateFrom = new TMaskEdit(QStringLiteral("9999-99-99"), panSearch);
-    wmeApplyDateFrom->setObjectName(QStringLiteral("wmeApplyDateFrom"));
-    addCondition(wmeApplyDateFrom, kByDate, 90);
-    wmeApplyDateTo = new TMaskEdit(QStringLiteral("9999-99-99"), panSearch);
-    wmeApplyDateTo->setObjectName(QStringLiteral("wmeApplyDateTo"));
-    addCondition(wmeApplyDateTo, QStringLiteral("∼"), 90);
-    connect(cboCondition, &QComboBox::currentIndexChanged, this, &TfrmEDS050::showConditionPage);
-    showConditionPage();
+    wmeApplyDateFrom = addDateBound("wmeApplyDateFrom", kByDate);
+    wmeApplyDateTo = addDateBound("wmeApplyDateTo", QStringLiteral("∼"));
+    for (QWidget *w : {edtRecvNoFrom, edtRecvNoTo})
+        addToPage(kByReceipt, w);
+    addToPage(kByName, edtEntryNameKor);
+    for (QWidget *w : {wmeApplyDateFrom, wmeApplyDateTo})
+        addToPage(kByDate, w);
 
     // below the grid, the current applicant's other fields
     detail = new TRowDetail(rgrGrid);
@@ -123,22 +105,6 @@ TfrmEDS050::TfrmEDS050(QWidget *parent)
     placeBelowGrid(detail->panel());
 }
 
-void TfrmEDS050::showConditionPage()
-{
-    const QString choice = cboCondition->currentText();
-    auto show = [this](QWidget *w, bool on) {
-        w->setVisible(on);
-        for (QLabel *caption : panSearch->findChildren<QLabel *>())
-            if (caption->buddy() == w)
-                caption->setVisible(on);
-    };
-    show(edtRecvNoFrom, choice == kByReceipt);
-    show(edtRecvNoTo, choice == kByReceipt);
-    show(edtEntryNameKor, choice == kByName);
-    show(wmeApplyDateFrom, choice == kByDate);
-    show(wmeApplyDateTo, choice == kByDate);
-}
-
 Statement TfrmEDS050::statement()
 {
     Statement s;
@@ -149,8 +115,7 @@ Statement TfrmEDS050::statement()
         "       ENTRY_NAME_CHI,",
         "       ENTRY_NAME_ENG,",
         // personal data in a list: the registration number in its display form, with its dash
-        "       CASE WHEN NULLIF(TRIM(ID_NO), '') IS NULL THEN NULL",
-        "            ELSE FN_ZA010MS_04(SUBSTR(ID_NO,1,6) ||'-'|| SUBSTR(ID_NO,7,7)) END AS ID_NO,",
+        "       " + maskedIdNo("ID_NO") + ",",
         "       SKI_SKILL,",
         "       " + dashedZip("HOME_ZIP_CODE") + ",",
         "       HOME_ADDR1,",
@@ -242,10 +207,8 @@ TfrmEDS060::TfrmEDS060(QWidget *parent)
     addSeason();
     dtpDate = addDateEdit("dtpDate", QStringLiteral("*심사일자"));
     season->setNext(dtpDate);
-    edtRecvNoFrom = addEdit("edtRecvNoFrom", QStringLiteral("접수번호"), 6);
-    edtRecvNoTo = addEdit("edtRecvNoTo", QStringLiteral("∼"), 6);
-    receiptBound(edtRecvNoFrom);
-    receiptBound(edtRecvNoTo);
+    edtRecvNoFrom = addNumberBound("edtRecvNoFrom", QStringLiteral("접수번호"), 6);
+    edtRecvNoTo = addNumberBound("edtRecvNoTo", QStringLiteral("∼"), 6);
 }
 
 Statement TfrmEDS060::statement()

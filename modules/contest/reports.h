@@ -37,8 +37,6 @@ protected:
     bool validate() override { return checkSeason(); }
     reportsql::Statement statement() override;
     QStringList conditionLines() override;
-private:
-    void showConditionPage();
 };
 
 // EDS060: the judging results of a season and examination day: each judge's sum, the total and the

@@ -283,14 +283,7 @@ void TfrmEHI020::showRow(int row)
     wmeSaleDate->setValue(cell(cSaleDate));
     edtMId->setText(cell(cMId));
     edtMName->setText(cell(cMName));
-    // the number as FN_ZA010MS_04 shows it: a masked one is shown as it is, outside the input mask
-    const QString idNo = cell(cMIdno);
-    const bool masked = idNo.contains(QLatin1Char('*'));
-    wmeMIdno->setInputMask(masked ? QString() : QStringLiteral("999999-9999999;_"));
-    if (masked)
-        wmeMIdno->setText(idNo.left(6) + QLatin1Char('-') + idNo.mid(6));
-    else
-        wmeMIdno->setValue(idNo);
+    wmeMIdno->setValue(cell(cMIdno));   // as FN_ZA010MS_04 shows it, stars and all
     edtMTophone->setText(cell(cMTophone));
     number(wneAssuranceAmt, cAssuranceAmt);
     wmeKeyReceiptDate->setValue(cell(cKeyReceiptDate));

@@ -23,20 +23,14 @@ TfrmECS120::TfrmECS120(QWidget *parent)
                        {"LECTURE_REC_GUBUN_NAME", "강습접수", 80}}},
                      parent)
 {
-    wmeDateFrom = maskedDate(panSearch, "wmeDateFrom");
-    addCondition(wmeDateFrom, kPeriodCaption, 90);
-    wmeDateTo = maskedDate(panSearch, "wmeDateTo");
-    addCondition(wmeDateTo, QStringLiteral("∼"), 90);
+    wmeDateFrom = addDateBound("wmeDateFrom", kPeriodCaption);
+    wmeDateTo = addDateBound("wmeDateTo", QStringLiteral("∼"));
     showTotal(QStringLiteral("합  계"));
     // a subtotal row shows no instructor number
     highlightRows([this](int row) { return cdsQuery->textView(row, 0).trimmed().isEmpty(); });
 }
 
-bool TfrmECS120::validate()
-{
-    TMaskEdit *e = invalidDate({wmeDateFrom, wmeDateTo});
-    return !e || refuse(e, kPeriodCaption + QStringLiteral("을(를) 정확히 입력하십시오."));
-}
+bool TfrmECS120::validate() { return checkDates(wmeDateFrom, wmeDateTo, kPeriodCaption); }
 
 QHash<QString, QVariant> TfrmECS120::periodBinds() const
 {

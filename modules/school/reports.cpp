@@ -25,12 +25,7 @@ TfrmSchoolReport::TfrmSchoolReport(const TReportDefinition &report, QWidget *par
 
 bool TfrmECS090::validate()
 {
-    if (!checkSeason())
-        return false;
-    for (TEdit *e : {edtLectureNoFrom, edtLectureNoTo})
-        if (!IsDigitText(e->text()))
-            return refuse(e, QStringLiteral("수강번호을(를) 정확히 입력하십시오."));
-    return true;
+    return checkSeason() && checkNumbers(edtLectureNoFrom, edtLectureNoTo, QStringLiteral("수강번호"));
 }
 
 TfrmECS090::TfrmECS090(QWidget *parent)
@@ -44,10 +39,8 @@ TfrmECS090::TfrmECS090(QWidget *parent)
                        parent)
 {
     addSeason();
-    edtLectureNoFrom = addEdit("edtLectureNoFrom", QStringLiteral("수강번호"), 8);
-    edtLectureNoTo = addEdit("edtLectureNoTo", QStringLiteral("∼"), 8);
-    numberBound(edtLectureNoFrom, 8);
-    numberBound(edtLectureNoTo, 8);
+    edtLectureNoFrom = addNumberBound("edtLectureNoFrom", QStringLiteral("수강번호"), 8);
+    edtLectureNoTo = addNumberBound("edtLectureNoTo", QStringLiteral("∼"), 8);
     season->setNext(edtLectureNoFrom);
 }
 
@@ -101,51 +94,25 @@ TfrmECS100::TfrmECS100(QWidget *parent)
                        parent)
 {
     addSeason();
-    cboCondition = new TCodeCombo(panSearch);
-    cboCondition->setObjectName(QStringLiteral("cboCondition"));
-    cboCondition->setItems({kEveryone, kByDate, kByReceipt}, {kEveryone, kByDate, kByReceipt});
-    cboCondition->setCurrentIndex(0);
-    addCondition(cboCondition, QStringLiteral("검색조건"));
-    season->setNext(cboCondition);
-    wmeEnterDateFrom = maskedDate(panSearch, "wmeEnterDateFrom");
-    addCondition(wmeEnterDateFrom, kByDate, 90);
-    wmeEnterDateTo = maskedDate(panSearch, "wmeEnterDateTo");
-    addCondition(wmeEnterDateTo, QStringLiteral("∼"), 90);
-    edtReceiptNoFrom = addEdit("edtReceiptNoFrom", kByReceipt, 10);
-    edtReceiptNoTo = addEdit("edtReceiptNoTo", QStringLiteral("∼"), 10);
-    numberBound(edtReceiptNoFrom, 10);
-    numberBound(edtReceiptNoTo, 10);
-    connect(cboCondition, &QComboBox::currentIndexChanged, this, &TfrmECS100::showConditionPage);
-    showConditionPage();
-}
-
-void TfrmECS100::showConditionPage()
-{
-    const QString choice = cboCondition->currentText();
-    auto show = [this](QWidget *w, bool on) {
-        w->setVisible(on);
-        for (QLabel *caption : panSearch->findChildren<QLabel *>())
-            if (caption->buddy() == w)
-                caption->setVisible(on);
-    };
-    show(wmeEnterDateFrom, choice == kByDate);
-    show(wmeEnterDateTo, choice == kByDate);
-    show(edtReceiptNoFrom, choice == kByReceipt);
-    show(edtReceiptNoTo, choice == kByReceipt);
+    cboCondition = addConditionPages({kEveryone, kByDate, kByReceipt});
+    wmeEnterDateFrom = addDateBound("wmeEnterDateFrom", kByDate);
+    wmeEnterDateTo = addDateBound("wmeEnterDateTo", QStringLiteral("∼"));
+    edtReceiptNoFrom = addNumberBound("edtReceiptNoFrom", kByReceipt, 10);
+    edtReceiptNoTo = addNumberBound("edtReceiptNoTo", QStringLiteral("∼"), 10);
+    for (QWidget *w : {wmeEnterDateFrom, wmeEnterDateTo})
+        addToPage(kByDate, w);
+    for (QWidget *w : {edtReceiptNoFrom, edtReceiptNoTo})
+        addToPage(kByReceipt, w);
 }
 
 bool TfrmECS100::validate()
 {
     if (!checkSeason())
         return false;
-    if (cboCondition->currentText() == kByDate) {
-        if (TMaskEdit *e = invalidDate({wmeEnterDateFrom, wmeEnterDateTo}))
-            return refuse(e, kByDate + QStringLiteral("을(를) 정확히 입력하십시오."));
-    } else if (cboCondition->currentText() == kByReceipt) {
-        for (TEdit *e : {edtReceiptNoFrom, edtReceiptNoTo})
-            if (!IsDigitText(e->text()))
-                return refuse(e, kByReceipt + QStringLiteral("을(를) 정확히 입력하십시오."));
-    }
+    if (cboCondition->currentText() == kByDate)
+        return checkDates(wmeEnterDateFrom, wmeEnterDateTo, kByDate);
+    if (cboCondition->currentText() == kByReceipt)
+        return checkNumbers(edtReceiptNoFrom, edtReceiptNoTo, kByReceipt);
     return true;
 }
 

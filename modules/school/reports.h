@@ -38,8 +38,6 @@ protected:
     reportsql::Statement statement() override;
     QStringList conditionLines() override;
     void afterSearch() override;
-private:
-    void showConditionPage();
 };
 
 // ECS130: the staff lesson reservations of a day.
