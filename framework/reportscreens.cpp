@@ -4,6 +4,7 @@
 #include "framework/fieldlookups.h"
 #include "widgets/inputs.h"
 #include <QDate>
+#include <map>
 #include <QRegularExpressionValidator>
 #include <QToolButton>
 #include <QStyledItemDelegate>
@@ -40,6 +41,19 @@ int columnOf(const QVector<TReportColumn> &columns, const char *field)
             return i;
     return -1;
 }
+
+} // namespace
+
+const char *KeptText(const QString &text)
+{
+    static std::map<QString, QByteArray> kept;   // nodes never move: the texts handed out stay valid
+    QByteArray &bytes = kept[text];
+    if (bytes.isEmpty())
+        bytes = text.toUtf8();
+    return bytes.constData();
+}
+
+namespace {
 
 bool validDate(const QString &yyyymmdd)
 {

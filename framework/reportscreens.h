@@ -36,6 +36,10 @@ struct TReportColumn {
     QString band;              // a heading over the run of neighbouring columns with the same band
 };
 
+// A field name or title made at run time for a TReportColumn, kept (once per text) as long as the
+// program runs.
+const char *KeptText(const QString &text);
+
 // What names a report screen: its program ID, window caption, its layout's title and the grid columns.
 struct TReportDefinition {
     QString programId;

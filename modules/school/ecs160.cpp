@@ -25,22 +25,16 @@ QStringList countFields(const QString &prefix)
 }
 
 // The columns of the list: the day, the banded counts and sums of pupils and instructors, the total.
-// Field names and titles are made once and live as long as the program.
 const QVector<TReportColumn> &listColumns()
 {
-    static QList<QByteArray> names;
     static const QVector<TReportColumn> columns = [] {
         QVector<TReportColumn> c{{"LECTURE_DATE", "강습일자", 80}};
-        auto keep = [](const QString &text) {
-            names << text.toUtf8();
-            return names.last().constData();
-        };
         for (const auto &[prefix, sum, band] : {std::tuple{"TRAINER_CNT_", "TRAINER_SUM", "강습생"},
                                                 std::tuple{"LECTURER_CNT_", "LECTURER_SUM", "강사"}}) {
             const QStringList fields = countFields(QString::fromLatin1(prefix));
             for (int i = 0; i < fields.size(); ++i)
-                c.append({keep(fields[i]),
-                          keep(QString::fromUtf8(kDisciplines[i / 4]) + QLatin1Char(' ') + QString::fromUtf8(kTimes[i % 4])),
+                c.append({KeptText(fields[i]),
+                          KeptText(QString::fromUtf8(kDisciplines[i / 4]) + QLatin1Char(' ') + QString::fromUtf8(kTimes[i % 4])),
                           56, true, nullptr, QString::fromUtf8(band)});
             c.append({sum, "계", 48, true, nullptr, QString::fromUtf8(band)});
         }
