@@ -2,6 +2,7 @@
 #include "query.h"
 #include "transaction.h"
 #include "sqlfunctions.h"
+#include "core/startupvalues.h"
 #include <QDateTime>
 #include <QMutex>
 
@@ -11,8 +12,9 @@ void registerAllProcedures(ProcedureCatalog &catalog);  // procedures/catalog.cp
 
 // ---- ProcedureCall ---------------------------------------------------------------------------
 
-ProcedureCall::ProcedureCall(Database *database, const Procedure &procedure, QHash<QString, QVariant> *values)
-    : m_db(database), m_procedure(procedure), m_values(values)
+ProcedureCall::ProcedureCall(Database *database, const Procedure &procedure, QHash<QString, QVariant> *values,
+                             const QVariant &rowVersion)
+    : m_db(database), m_procedure(procedure), m_values(values), m_rowVersion(rowVersion)
 {
 }
 
@@ -72,11 +74,53 @@ QString ProcedureCall::now14()
     return text;
 }
 
+// Who made the change: the call's own audit parameters, or, for a procedure that has none (the
+// locker cancellation), the employee and workstation this program was started for.
+static QVariant auditValue(const ProcedureCall &call, const QString &param, const QString &startupValue)
+{
+    const QVariant v = call.value(param);
+    if (v.isValid())
+        return v;
+    for (const Parameter &p : call.procedure().parameters)
+        if (p.name == param)
+            return v;   // the caller had the parameter and left it empty
+    return startupValue.isEmpty() ? QVariant() : QVariant(startupValue);
+}
+
 QHash<QString, QVariant> ProcedureCall::audit() const
 {
-    return {{QStringLiteral("U_EMP_NO"), value(QStringLiteral("AU_EMP_NO"))},
-            {QStringLiteral("U_IP"), value(QStringLiteral("AU_IP"))},
+    return {{QStringLiteral("U_EMP_NO"), auditValue(*this, QStringLiteral("AU_EMP_NO"), Startup().employeeNumber)},
+            {QStringLiteral("U_IP"), auditValue(*this, QStringLiteral("AU_IP"), Startup().workstationAddress)},
             {QStringLiteral("U_DATE"), now14()}};
+}
+
+QString ProcedureCall::staleRowMessage()
+{
+    return QStringLiteral("다른 작업장에서 자료가 변경되었거나 삭제되었습니다.\r다시 조회한 후 작업하십시오.");
+}
+
+void ProcedureCall::raiseRowVersion(const QString &table, const QString &where, const QHash<QString, QVariant> &binds)
+{
+    exec(QStringLiteral("UPDATE %1 SET ROW_VERSION = ROW_VERSION + 1 WHERE %2").arg(table, where), binds);
+}
+
+void ProcedureCall::claimRowVersion(const QString &table, const QString &where, const QHash<QString, QVariant> &binds)
+{
+    if (!m_rowVersion.isValid()) {
+        raiseRowVersion(table, where, binds);
+        if (m_rowsAffected == 1)
+            m_rowVersionAfter = scalar(QStringLiteral("SELECT ROW_VERSION FROM %1 WHERE %2").arg(table, where), binds)
+                                    .toLongLong();
+        return;
+    }
+    QHash<QString, QVariant> b = binds;
+    b.insert(QStringLiteral("CLAIM_ROW_VERSION"), m_rowVersion.toLongLong());
+    exec(QStringLiteral("UPDATE %1 SET ROW_VERSION = ROW_VERSION + 1 WHERE %2 AND ROW_VERSION = :CLAIM_ROW_VERSION")
+             .arg(table, where),
+         b);
+    if (m_rowsAffected != 1)
+        fail(staleRowMessage());
+    m_rowVersionAfter = m_rowVersion.toLongLong() + 1;
 }
 
 QString ProcedureCall::unmasked(const QString &name, const QString &table, const QString &column,
@@ -113,6 +157,8 @@ static QStringList tableColumns(Database *db, const QString &table)
 }
 
 namespace {
+const QString kVersionSource = QStringLiteral(":ROW_VERSION");
+
 // What one save of a table by edit status sends: built once per connection, table, status and column
 // list, then every call binds its values by position, without building text or looking names up.
 struct SavePlan {
@@ -120,13 +166,14 @@ struct SavePlan {
     QString sql;                 // positional text, empty when there is nothing to do
     QString whereText;           // the key condition with named placeholders (for a masked field)
     struct Source {
-        QString param;           // "A" + column, "AU_EMP_NO", "AU_IP"; empty: the save's time stamp
+        QString param;           // "A" + column, "AU_EMP_NO", "AU_IP"; empty: the save's time stamp;
+                                 // kVersionSource: the row version the screen read
         QString column;          // a column of the SET list: a masked text sent back keeps the stored value
     };
     QVector<Source> sources;
 };
 SavePlan buildSavePlan(Database *db, const QString &table, const QStringList &keys, const QStringList &columns,
-                       const QString &status)
+                       const QString &status, bool versioned)
 {
     SavePlan plan;
     plan.keys = keys;
@@ -175,6 +222,8 @@ SavePlan buildSavePlan(Database *db, const QString &table, const QStringList &ke
                  << QStringLiteral("U_DATE = :U_DATE");
             addAudit();
         }
+        if (versioned)
+            sets << QStringLiteral("ROW_VERSION = ROW_VERSION + 1");
         if (sets.isEmpty())
             return plan;
         addKeys();
@@ -182,6 +231,10 @@ SavePlan buildSavePlan(Database *db, const QString &table, const QStringList &ke
     } else {
         addKeys();
         sql = QStringLiteral("DELETE FROM %1 WHERE %2").arg(table, plan.whereText);
+    }
+    if (versioned && status != QLatin1String("2")) {
+        sql += QStringLiteral(" AND ROW_VERSION = :ROW_VERSION");
+        add(QStringLiteral("ROW_VERSION"), kVersionSource, false);
     }
     QStringList occurrences;
     plan.sql = Query::positional(sql, &occurrences);
@@ -197,21 +250,33 @@ void ProcedureCall::saveByEditStatus(const QString &table, const QStringList &ke
     if (status != QLatin1String("1") && status != QLatin1String("2") && status != QLatin1String("3"))
         fail(QStringLiteral("%1: unknown edit status '%2'").arg(m_procedure.name, status));
 
+    const bool versioned = m_rowVersion.isValid();
     thread_local QHash<QString, SavePlan> plans;
     const QString planKey = m_db->connectionName() + QLatin1Char('/') + m_db->settings().schema + QLatin1Char('/')
-                            + table + QLatin1Char('/') + status;
+                            + table + QLatin1Char('/') + status + (versioned ? QStringLiteral("/v") : QString());
     auto it = plans.find(planKey);
     if (it == plans.end() || it->keys != keys || it->columns != columns)
-        it = plans.insert(planKey, buildSavePlan(m_db, table, keys, columns, status));
+        it = plans.insert(planKey, buildSavePlan(m_db, table, keys, columns, status, versioned));
     const SavePlan &plan = it.value();
     if (plan.sql.isEmpty())
         return;
 
+    QHash<QString, QVariant> auditValues;
     QVariantList values;
     values.reserve(plan.sources.size());
     for (const SavePlan::Source &source : plan.sources) {
         if (source.param.isEmpty()) {
             values.append(now14());
+            continue;
+        }
+        if (source.param == kVersionSource) {
+            values.append(m_rowVersion.toLongLong());
+            continue;
+        }
+        if (source.param == QLatin1String("AU_EMP_NO") || source.param == QLatin1String("AU_IP")) {
+            if (auditValues.isEmpty())
+                auditValues = audit();
+            values.append(auditValues.value(source.param.mid(1)));
             continue;
         }
         QVariant v = value(source.param);
@@ -226,6 +291,12 @@ void ProcedureCall::saveByEditStatus(const QString &table, const QStringList &ke
     QString error;
     if (!Query::runPositional(m_db, plan.sql, values, nullptr, &m_rowsAffected, &error))
         throw DatabaseError(error);
+    if (status == QLatin1String("2"))
+        m_rowVersionAfter = 0;
+    else if (versioned && m_rowsAffected != 1)
+        fail(staleRowMessage());
+    else if (versioned)
+        m_rowVersionAfter = m_rowVersion.toLongLong() + 1;
 }
 
 qlonglong ProcedureCall::takeNumber(const QString &counterTable, const QString &counterColumn,
@@ -344,9 +415,12 @@ bool StoredProc::exec()
         m_lastError = transaction.error();
         return false;
     }
+    m_rowVersionAfter = QVariant();
+    QVariant versionAfter;
     try {
-        ProcedureCall call(m_db, *p, &values);
+        ProcedureCall call(m_db, *p, &values, m_rowVersion);
         p->body(call);
+        versionAfter = call.rowVersionAfter();
     } catch (const DatabaseError &e) {
         m_lastError = e.message();
         transaction.setError(m_lastError);
@@ -359,6 +433,7 @@ bool StoredProc::exec()
     for (const Parameter &param : p->parameters)
         if (param.direction != Direction::In)
             m_values.insert(param.name, values.value(param.name));
+    m_rowVersionAfter = versionAfter;
     return true;
 }
 

@@ -35,7 +35,8 @@ struct Procedure {
 // The body's view of one call: its parameter values, the connection, and ways to fail as a server would.
 class ProcedureCall {
 public:
-    ProcedureCall(Database *database, const Procedure &procedure, QHash<QString, QVariant> *values);
+    ProcedureCall(Database *database, const Procedure &procedure, QHash<QString, QVariant> *values,
+                  const QVariant &rowVersion = QVariant());
 
     Database *database() const { return m_db; }
     const Procedure &procedure() const { return m_procedure; }
@@ -71,8 +72,26 @@ public:
                          const QHash<QString, QVariant> &key, const QString &itemTable, const QString &itemColumn,
                          bool take = true);
 
-    // Audit values for hand-written statements.
+    // Audit values for hand-written statements: the employee and workstation of the call (the
+    // start-up values when the procedure has no AU_EMP_NO/AU_IP of its own) and the time.
     QHash<QString, QVariant> audit() const;
+
+    // Row versions. Every business table carries ROW_VERSION, raised by each change of the row; the
+    // screen hands over the version it read the row at. A change or deletion of a row that holds
+    // another version by now is refused with staleRowMessage(), so a screen never writes over what
+    // another workstation saved after it searched. Without a version (a call not from a screen's
+    // row) nothing is compared.
+    QVariant rowVersion() const { return m_rowVersion; }
+    // Raises ROW_VERSION of the row of table matching where for the change this call makes, under the
+    // row's lock until the transaction ends. When a version was handed over the row must still hold it,
+    // else the call is refused; either way the screen learns the version the row holds afterwards.
+    void claimRowVersion(const QString &table, const QString &where, const QHash<QString, QVariant> &binds);
+    // Raises ROW_VERSION of another row this call changes (a locker a sale moves onto).
+    void raiseRowVersion(const QString &table, const QString &where, const QHash<QString, QVariant> &binds);
+    // The version the row holds after this call, read back by the screen for its next change.
+    void setRowVersionAfter(const QVariant &version) { m_rowVersionAfter = version; }
+    QVariant rowVersionAfter() const { return m_rowVersionAfter; }
+    static QString staleRowMessage();
 
     static QString now14();   // local time as yyyyMMddHHmmss
 
@@ -80,6 +99,8 @@ private:
     Database *m_db;
     const Procedure &m_procedure;
     QHash<QString, QVariant> *m_values;
+    QVariant m_rowVersion;
+    QVariant m_rowVersionAfter;
     int m_rowsAffected = 0;
 };
 
@@ -105,7 +126,11 @@ public:
     bool hasParam(const QString &name) const;
     void setParam(const QString &name, const QVariant &value);
     QString param(const QString &name) const;            // after exec: output values too
-    void clearParams() { m_values.clear(); }
+    void clearParams() { m_values.clear(); m_rowVersion = QVariant(); }
+    // The ROW_VERSION the changed or deleted row was read at (invalid: none, nothing compared), and
+    // the version the row holds after a successful call (invalid when the procedure did not say).
+    void setRowVersion(const QVariant &version) { m_rowVersion = version; m_rowVersionAfter = QVariant(); }
+    QVariant rowVersionAfter() const { return m_rowVersionAfter; }
     // Runs the procedure. Outside a transaction it runs in one of its own, committed at once.
     bool exec();
     QString lastError() const { return m_lastError; }
@@ -113,6 +138,8 @@ private:
     Database *m_db;
     QString m_name;
     QHash<QString, QVariant> m_values;
+    QVariant m_rowVersion;
+    QVariant m_rowVersionAfter;
     QString m_lastError;
 };
 

@@ -365,6 +365,11 @@ void TfrmEZI000::addPendingEntry(int row, const QString &editStatus)
         entry.append(rgrGrid->cell(row, i));
     entry.append(editStatus);
     m_pending.append(entry);
+    // A row changed twice before one save sends two entries: the second finds the version the first
+    // leaves behind.
+    const int version = int(m_fields.indexOf(QStringLiteral("ROW_VERSION")));
+    if (editStatus == QLatin1String("1") && version >= 0 && version < n && !entry[version].isEmpty())
+        rgrGrid->setCell(row, version, QString::number(entry[version].toLongLong() + 1));
 }
 
 void TfrmEZI000::PostCurrentRow()
@@ -762,6 +767,14 @@ bool TfrmEZI000::failSave(const QString &error)
     return false;
 }
 
+QVariant TfrmEZI000::rowVersionOf(const QStringList &entry, int versionColumn)
+{
+    if (versionColumn < 0 || versionColumn >= entry.size() - 1 || entry.last() == QLatin1String("2")
+        || entry[versionColumn].isEmpty())
+        return QVariant();
+    return entry[versionColumn].toLongLong();
+}
+
 bool TfrmEZI000::SaveData()
 {
     QHash<QString, QString> params;   // upper-case name → declared name
@@ -777,12 +790,14 @@ bool TfrmEZI000::SaveData()
             addPendingEntry(r, "2");
     const QString emp = params.value("AU_EMP_NO", "AU_EMP_NO");
     const QString ip = params.value("AU_IP", "AU_IP");
+    const int version = int(m_fields.indexOf(QStringLiteral("ROW_VERSION")));
     for (const QStringList &entry : m_pending) {
         for (int i = 0; i < m_fields.size() && i < entry.size(); ++i) {
             auto it = params.constFind(QStringLiteral("A") + m_fields[i].toUpper());
             if (it != params.constEnd())
                 prcSaveData->setParam(*it, entry[i]);
         }
+        prcSaveData->setRowVersion(rowVersionOf(entry, version));
         prcSaveData->setParam(emp, Startup().employeeNumber);
         prcSaveData->setParam(ip, Startup().workstationAddress);
         if (!prcSaveData->exec())

@@ -91,6 +91,8 @@ public:
     void PostCurrentRow();
     void OpenRecordWhenEmpty();   // in edit mode with no rows left: one new, empty record
     bool failSave(const QString &error);   // for an overriding SaveData: remembers the text, false
+    // The ROW_VERSION a pending entry was read at (its column versionColumn), invalid for a new record.
+    static QVariant rowVersionOf(const QStringList &entry, int versionColumn);
     void attachDetailControl(QWidget *control);
     // A control of what is saved with the rows (a header): editing it in edit mode is a change to save.
     void attachHeaderControl(QWidget *control);

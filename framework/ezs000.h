@@ -11,7 +11,7 @@
 //   }
 //   void search() override { qryQuery->setSql(…); qryQuery->bind("RENT_DATE", FDate); TfrmEZS000::search(); }
 //   TfrmZZP010 *createLayout() override { return new TfrmEBP060; }
-//   void fillConditions(TfrmZZP010 *l) override { l->setConditionLines({conditionLine({dtpDate, cboArea}), …}); }
+//   QStringList currentConditionLines() override { return {conditionLine({dtpDate, cboArea}), …}; }
 //
 // Search (base): footers reset ("0" in every column but the first), result reopened, focus to the grid
 // or "조회할 내용이 없습니다.", status cleared and the column chooser rebuilt. afterSearch() runs then

@@ -16,6 +16,15 @@ TField Column(const QString &name, const QString &title)
     return f;
 }
 
+TField Version(const QString &expression)
+{
+    TField f = Column(QStringLiteral("ROW_VERSION"), QStringLiteral("ROW_VERSION"));
+    if (expression != f.name)
+        f.expression = expression;
+    f.hiddenColumn = true;
+    return f;
+}
+
 QString SelectList(const TFieldTable &fields)
 {
     QStringList items;

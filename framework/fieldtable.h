@@ -130,6 +130,11 @@ template <class W> TField Condition(const QString &name, const QString &caption,
 // A grid column of the load query without a detail control.
 TField Column(const QString &name, const QString &title);
 
+// The hidden ROW_VERSION column of the row the screen saves: "ROW_VERSION", or qualified ("A.ROW_VERSION")
+// when the statement joins tables. The save hands it to the procedure, which refuses to change a row
+// another workstation changed since this screen read it.
+TField Version(const QString &expression = QStringLiteral("ROW_VERSION"));
+
 using TFieldTable = QList<TField>;
 
 // The select list of a field table: its record fields in order ("EXPR AS NAME" for computed ones).

@@ -266,10 +266,20 @@ bool TGridTableScreen::SaveRows(TEditGrid *grid, TChangeBuffer &buffer, db::Stor
         if (it != params.constEnd())
             procedure->setParam(*it, value);
     };
+    const int versionColumn = int(buffer.columns.indexOf(QStringLiteral("AROW_VERSION")));
+    QHash<QString, qlonglong> &versionsAfter = m_versionsAfter[grid];
     for (const TChangeBuffer::Entry &e : buffer.entries()) {
         for (int i = 0; i < buffer.columns.size() && i < e.cells.size(); ++i)
             if (!buffer.columns[i].isEmpty())
                 set(buffer.columns[i], e.cells[i]);
+        QVariant version;   // a new row has none; a stored one the version it was read at, or saved at just now
+        if ((e.state == 1 || e.state == 3) && versionColumn >= 0 && versionColumn < e.cells.size()) {
+            if (versionsAfter.contains(e.rowId))
+                version = versionsAfter.value(e.rowId);
+            else if (!e.cells[versionColumn].isEmpty())
+                version = e.cells[versionColumn].toLongLong();
+        }
+        procedure->setRowVersion(version);
         set(QStringLiteral("AU_EMP_NO"), Startup().employeeNumber);
         set(QStringLiteral("AU_IP"), Startup().workstationAddress);
         set(QStringLiteral("AEDITSTATUS"), RowStateCodes.value(e.state == 0 ? 2 : e.state));
@@ -283,6 +293,8 @@ bool TGridTableScreen::SaveRows(TEditGrid *grid, TChangeBuffer &buffer, db::Stor
         m_savingRowId.clear();
         if (!ok)
             return false;
+        if (procedure->rowVersionAfter().isValid())
+            versionsAfter.insert(e.rowId, procedure->rowVersionAfter().toLongLong());
     }
     m_sent.append({grid, &buffer});   // settled once the transaction is committed
     return true;
@@ -308,6 +320,7 @@ void TGridTableScreen::save()
     m_saved = false;
     m_saveError.clear();
     m_sent.clear();
+    m_versionsAfter.clear();
     QString error;
     bool ok = false;
     {
@@ -333,6 +346,7 @@ void TGridTableScreen::save()
     if (!ok) {
         // Nothing of it was stored: every entry stays pending, so a repeated save sends each change once.
         m_sent.clear();
+        m_versionsAfter.clear();
         ShowError(QStringLiteral("자료를 저장하지 못했습니다.\r\r에러내용:\r") + error);
         return;
     }
@@ -341,14 +355,20 @@ void TGridTableScreen::save()
         QSet<QString> saved;
         for (const TChangeBuffer::Entry &e : buffer->entries())
             saved.insert(e.rowId);
+        const QHash<QString, qlonglong> versions = m_versionsAfter.value(grid);
+        const int versionColumn = int(buffer->columns.indexOf(QStringLiteral("AROW_VERSION")));
         for (int r = 0; r < grid->rowCount(); ++r)
             if (grid->keyColumn() < 0 || saved.contains(grid->cell(r, grid->keyColumn()))) {
                 grid->setRowState(r, 1);
                 grid->setRowClean(r);
+                const auto v = versions.constFind(grid->keyColumn() < 0 ? QString() : grid->cell(r, grid->keyColumn()));
+                if (versionColumn >= 0 && v != versions.constEnd())
+                    grid->setCell(r, versionColumn, QString::number(*v));
             }
         buffer->clear();
     }
     m_sent.clear();
+    m_versionsAfter.clear();
     m_saved = true;
     m_modified = false;
     const QString done = QStringLiteral("자료를 저장했습니다.");

@@ -126,6 +126,9 @@ private:
     QString m_saveError;
     QString m_saveQuestion = QStringLiteral("저장 하시겠습니까?");
     QList<std::pair<TEditGrid *, TChangeBuffer *>> m_sent;   // saved by SaveRows, settled at commit
+    // The ROW_VERSION each saved row holds after this save, by grid and RowID: a second entry of the same
+    // row compares with it, and the rows take it once committed (the grid is not read again).
+    QHash<TEditGrid *, QHash<QString, qlonglong>> m_versionsAfter;
     int m_rowIdColumn = -1;
     int m_counter = 0;
     bool m_modified = false;

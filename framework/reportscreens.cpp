@@ -161,11 +161,6 @@ TfrmZZP010 *TfrmReportList::createLayout()
     return layout;
 }
 
-void TfrmReportList::fillConditions(TfrmZZP010 *layout)
-{
-    layout->setConditionLines(conditionLines());
-}
-
 void TfrmReportList::summarise(const QString &totalCaption)
 {
     showTotal(totalCaption);

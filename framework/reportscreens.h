@@ -97,7 +97,7 @@ protected:
     void search() override;
     void afterSearch() override;
     TfrmZZP010 *createLayout() override;
-    void fillConditions(TfrmZZP010 *layout) override;
+    QStringList currentConditionLines() override { return conditionLines(); }
 
     void summarise(const QString &totalCaption);
     // The count of totalStatement() after every search: in the footer, totalCaption in the first

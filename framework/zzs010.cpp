@@ -178,11 +178,12 @@ void TfrmZZS010::bbtPreviewClick()
 
 void TfrmZZS010::fillConditions(TfrmZZP010 *layout)
 {
-    layout->setConditionLines({conditionLine(m_conditions)});
+    layout->setConditionLines(m_searchedConditions.isEmpty() ? currentConditionLines() : m_searchedConditions);
 }
 
 void TfrmZZS010::runLayout(bool preview)
 {
+    beforeLayout();
     std::unique_ptr<TfrmZZP010> layout(createLayout());
     if (!layout)
         return;

@@ -63,7 +63,16 @@ public slots:
 protected:
     virtual void search() {}                    // the concrete screen's search (base last)
     virtual TfrmZZP010 *createLayout() { return nullptr; }
+    // The layout's condition lines: those of the search that produced the rows, whatever the inputs
+    // hold by the time the list is printed.
     virtual void fillConditions(TfrmZZP010 *layout);
+    // The condition lines the inputs give now (every condition on one line unless a screen says more).
+    virtual QStringList currentConditionLines() { return {conditionLine(m_conditions)}; }
+    // A search that produced rows keeps the lines of its conditions for the print.
+    void keepSearchedConditions() { m_searchedConditions = currentConditionLines(); }
+    QStringList searchedConditions() const { return m_searchedConditions; }
+    // Before a layout is made from the result (a list reads all of it, so counts are whole).
+    virtual void beforeLayout() {}
     // The print check of the buttons; false stops silently.
     bool beginPrint(QAbstractButton *button) { return beginAction(button); }
     void runLayout(bool preview);
@@ -75,4 +84,5 @@ private:
     int m_col = 0;
     QList<QWidget *> m_conditions;
     QList<QLabel *> m_labels;
+    QStringList m_searchedConditions;
 };

@@ -283,9 +283,16 @@ bool TfrmZZS020::openResult()
 {
     cdsQuery->close();
     cdsQuery->open(qryQuery.get());
+    keepSearchedConditions();
     if (cdsQuery->rowCount() > 0)
         rgrGrid->setCurrentRow(0);
     return cdsQuery->rowCount() > 0;
+}
+
+void TfrmZZS020::beforeLayout()
+{
+    if (cdsQuery->isActive())
+        cdsQuery->fetchAll();
 }
 
 void TfrmZZS020::closeResult() { cdsQuery->close(); }

@@ -92,4 +92,5 @@ public slots:
 
 protected:
     void closeQueries() override;
+    void beforeLayout() override;
 };

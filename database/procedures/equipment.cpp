@@ -85,7 +85,9 @@ void saveRentalHeader(ProcedureCall &call)
                   "U_EMP_NO, U_IP, U_DATE) VALUES (:RENT_DATE, :AREA_GUBUN, :RENT_NO, :DEAL_NAME, :KEEP_KIND_GUBUN, "
                   ":KEEP_BOX_NO, :U_EMP_NO, :U_IP, :U_DATE)", b);
         call.setOut("ANEW_RENT_NO", no);
+        call.setRowVersionAfter(0);
     } else if (status == QLatin1String("1")) {
+        call.claimRowVersion("EB040MS", "RENT_DATE = :RENT_DATE AND AREA_GUBUN = :AREA_GUBUN AND RENT_NO = :RENT_NO", b);
         call.exec("UPDATE EB040MS SET DEAL_NAME = :DEAL_NAME, KEEP_KIND_GUBUN = :KEEP_KIND_GUBUN, "
                   "KEEP_BOX_NO = :KEEP_BOX_NO, U_EMP_NO = :U_EMP_NO, U_IP = :U_IP, U_DATE = :U_DATE "
                   "WHERE RENT_DATE = :RENT_DATE AND AREA_GUBUN = :AREA_GUBUN AND RENT_NO = :RENT_NO", b);
@@ -93,6 +95,7 @@ void saveRentalHeader(ProcedureCall &call)
             call.fail("대여번호가 존재하지 않습니다.");
         call.setOut("ANEW_RENT_NO", call.param("ARENT_NO"));
     } else if (status == QLatin1String("3")) {
+        call.claimRowVersion("EB040MS", "RENT_DATE = :RENT_DATE AND AREA_GUBUN = :AREA_GUBUN AND RENT_NO = :RENT_NO", b);
         const QList<QStringList> rows = call.rows(
             "SELECT EQUIP_GUBUN, EQUIP_NO, RENT_STAT FROM EB040DT WHERE RENT_DATE = :RENT_DATE "
             "AND AREA_GUBUN = :AREA_GUBUN AND RENT_NO = :RENT_NO", b);
@@ -145,6 +148,7 @@ void saveRentalRow(ProcedureCall &call)
         followMultiDay(call, call.param("ARENT_STAT"), false);
     } else if (status == QLatin1String("1")) {
         // the piece of a saved row stays the same; its other fields and status change
+        call.claimRowVersion("EB040DT", keyWhere, b);
         const QList<QStringList> old =
             call.rows("SELECT EQUIP_GUBUN, EQUIP_NO, RENT_STAT FROM EB040DT WHERE " + keyWhere, b);
         if (old.isEmpty())
@@ -169,6 +173,7 @@ void saveRentalRow(ProcedureCall &call)
                   "WHERE " + keyWhere, b);
         followMultiDay(call, call.param("ARENT_STAT"), false);
     } else if (status == QLatin1String("3")) {
+        call.claimRowVersion("EB040DT", keyWhere, b);
         call.exec("DELETE FROM EB040DT WHERE " + keyWhere, b);
         followMultiDay(call, QString(), true);
     } else {

@@ -48,6 +48,7 @@ void saveBlock(ProcedureCall &call)
     const QString status = call.param("AEDITSTATUS");
     Binds b{{"SEASON_YEAR", call.value("ASEASON_YEAR")}, {"SEQ_NO", call.value("ASEQ_NO")}};
     if (status == QLatin1String("3")) {
+        call.claimRowVersion("EH010MS", "SEASON_YEAR = :SEASON_YEAR AND SEQ_NO = :SEQ_NO", b);
         call.exec("DELETE FROM EH010MS WHERE SEASON_YEAR = :SEASON_YEAR AND SEQ_NO = :SEQ_NO", b);
         return;
     }
@@ -79,8 +80,10 @@ void saveBlock(ProcedureCall &call)
                   ":AREA_ZONE, :LOCKER_TYPE, :UNIT_AMT, :MEMBER_AMT, :BEGINNING_NO, :LOCKER_QTY, :U_EMP_NO, :U_IP, :U_DATE)",
                   b);
         call.setOut("ASEQ_NO", b.value("SEQ_NO"));
+        call.setRowVersionAfter(0);
         return;
     }
+    call.claimRowVersion("EH010MS", "SEASON_YEAR = :SEASON_YEAR AND SEQ_NO = :SEQ_NO", b);
     call.exec("UPDATE EH010MS SET LOCATION = :LOCATION, AREA_ZONE = :AREA_ZONE, LOCKER_TYPE = :LOCKER_TYPE, "
               "UNIT_AMT = :UNIT_AMT, MEMBER_AMT = :MEMBER_AMT, BEGINNING_NO = :BEGINNING_NO, LOCKER_QTY = :LOCKER_QTY, "
               "U_EMP_NO = :U_EMP_NO, U_IP = :U_IP, U_DATE = :U_DATE WHERE SEASON_YEAR = :SEASON_YEAR AND SEQ_NO = :SEQ_NO",
@@ -205,6 +208,7 @@ void saveLocker(ProcedureCall &call)
     QString storedSale;
     if (!lockLocker(call, b, &storedSale))
         call.fail(QStringLiteral("락카가 존재하지 않습니다. 다시 조회하십시오."));
+    call.claimRowVersion("EH020MS", kLockerWhere, b);
     const QString sentSale = call.param("ASALE_DATE");
     if (status == QLatin1String("2")) {
         if (sold(storedSale))
@@ -282,6 +286,9 @@ void cancelOrChange(ProcedureCall &call)
     }
     if (!lockLocker(call, from, &saleDate))
         call.fail(QStringLiteral("락카가 존재하지 않습니다. 다시 조회하십시오."));
+    call.claimRowVersion("EH020MS", kLockerWhere, from);
+    if (status == QLatin1String("4"))
+        call.raiseRowVersion("EH020MS", kLockerWhere, to);
     if (!sold(saleDate))
         call.fail(QStringLiteral("판매되지 않은 락카입니다. 다시 조회하십시오."));
     const Binds audit = call.audit();
@@ -355,6 +362,7 @@ void savePenalty(ProcedureCall &call)
     Binds b{{"SEASON_YEAR", call.value("ASEASON_YEAR")}, {"SEQ_NO", call.value("ASEQ_NO")},
             {"IPGUM_DATE", call.value("AIPGUM_DATE")}, {"RETURN_DATE", call.value("ARETURN_DATE")}};
     b.insert(call.audit());
+    call.claimRowVersion("EH030MS", "SEASON_YEAR = :SEASON_YEAR AND SEQ_NO = :SEQ_NO", b);
     call.exec("UPDATE EH030MS SET IPGUM_DATE = :IPGUM_DATE, RETURN_DATE = :RETURN_DATE, "
               "PENALTY_YN = CASE WHEN CAST(:IPGUM_DATE AS VARCHAR(8)) IS NULL THEN 'N' ELSE 'Y' END, "
               "IPGUM_AMT = CASE WHEN CAST(:IPGUM_DATE AS VARCHAR(8)) IS NULL THEN NULL ELSE PENALTY_AMT END, "

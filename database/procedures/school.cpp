@@ -79,6 +79,7 @@ void saveStandard(ProcedureCall &call)
         const int booked = bookedCount(call, b);
         if (capacity < booked && capacity < stored.toInt())
             call.fail(QStringLiteral("이미 예약된 인원[%1 명]보다 적게 예약가능인원을 줄일 수 없습니다.").arg(booked));
+        call.claimRowVersion("EC040MS", kLessonWhere, b);
         call.exec("UPDATE EC040MS SET YAEYAK_ABILITY_CNT = :YAEYAK_ABILITY_CNT, REMARK = :REMARK, U_EMP_NO = :U_EMP_NO, "
                   "U_IP = :U_IP, U_DATE = :U_DATE WHERE " + kLessonWhere, b);
     } else if (status == QLatin1String("3")) {
@@ -87,6 +88,7 @@ void saveStandard(ProcedureCall &call)
         const int booked = bookedCount(call, b);
         if (booked > 0)
             call.fail(QStringLiteral("예약된 인원[%1 명]이 있는 강습은 삭제할 수 없습니다. 예약을 먼저 취소하십시오.").arg(booked));
+        call.claimRowVersion("EC040MS", kLessonWhere, b);
         call.exec("DELETE FROM EC040MS WHERE " + kLessonWhere, b);
     } else {
         call.fail(kWrongStatus);

@@ -17,6 +17,7 @@ TfrmEDI010::TfrmEDI010(QWidget *parent) : TfrmEZI000(parent)
         Field("SLOPE_AMT", "슬로프사용료", BIND(wneSlopeAmt)).digits(10).hidden(),
         Field("PROBLEM", "문제점", BIND(edtProblem)).bytes(80).hidden().newLine(),
         Field("REMARK", "비고", BIND(edtRemark)).bytes(80).hidden(),
+        Version(),
     });
     setLoadQuery(QStringLiteral("FROM ED010MS WHERE GAME_DATE = :GAME_DATE ORDER BY SEQ_NO"));
     prcSaveData->setProcedure(QStringLiteral("PR_EDI010_01"));

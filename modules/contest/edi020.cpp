@@ -58,6 +58,7 @@ TfrmEDI020::TfrmEDI020(QWidget *parent) : TfrmEZI000(parent)
         // the class and the fee carry an asterisk but are not checked
         Field("APPLY_CLASS", "신청급수", BIND(cboApplyClass)).code("E0026").captioned("신청급수").hidden().newLine(),
         Field("APPLY_AMT", "참가비", BIND(wneApplyAmt)).digits(9).captioned("참가비").hidden(),
+        Version(),
     });
     // marked as required on screen; the name is checked by its own rule, the class and the fee not at all
     for (QWidget *w : {static_cast<QWidget *>(edtEntryNameKor), static_cast<QWidget *>(cboApplyClass),

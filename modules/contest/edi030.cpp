@@ -35,6 +35,7 @@ TfrmEDI030::TfrmEDI030(QWidget *parent) : TfrmEZI000(parent)
         for (int i = 0; i < names.size(); ++i)
             fields << Column(names[i], titles[i]).hidden();
     }
+    fields << Version("T1.ROW_VERSION");
     setFields(fields);
     m_season = new TSeasonField(edtSeason, bbtSeason, wlbSeason, dtpDate);
     connect(m_season, &TSeasonField::chosen, this, &TfrmEDI030::bbtSearchClick);

@@ -44,6 +44,7 @@ TfrmEBI010::TfrmEBI010(QWidget *parent) : TfrmEZI000(parent)
         Field("RUN_YN", "*운행여부", BIND(cboRunGubun)).sql("T1.RUN_YN").code("E0008").width(90),
         Column("FAC_GUBUN", "코스,리프트구분코드").sql("T2.FAC_GUBUN").width(40).hidden(),
         Column("FAC_DETAIL_GUBUN", "세부구분코드").sql("T2.FAC_DETAIL_GUBUN").width(40).hidden(),
+        Version("T1.ROW_VERSION"),
     });
     bbtAdd->hide();
     bbtDelete->hide();

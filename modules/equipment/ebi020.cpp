@@ -21,6 +21,7 @@ TfrmEBI020::TfrmEBI020(QWidget *parent) : TfrmEZI000(parent)
         Column("SVRL_RENT_YN", "연일대여여부").sql("T1.SVRL_RENT_YN").width(40).hidden(),
         Column("SVRL_RENT_FROM_DATE", "연일사용기간FROM").sql(dashedDate("T2.SVRL_RENT_FROM_DATE")).width(90).hidden(),
         Column("SVRL_RENT_TO_DATE", "연일사용기간TO").sql(dashedDate("T2.SVRL_RENT_TO_DATE")).width(90).hidden(),
+        Version("T1.ROW_VERSION"),
     });
     body()->newLine();
     body()->addControl(QString(), createSeveralDaysGroup(), 3);

@@ -7,6 +7,7 @@ TfrmEBI030::TfrmEBI030(QWidget *parent) : TfrmEZI000(parent)
         Condition("AREA_GUBUN", "*지역구분", BIND(cboArea)).code("E0017"),
         Field("BOOTS_SIZE_GUBUN", "*사이즈", BIND(cboBootsSize)).code("E0011").key(),
         Field("STOCK_QTY", "*기준재고수량", BIND(wneStockQty)).digits(4).width(100),
+        Version(),
     });
     setLoadQuery(QStringLiteral("FROM EB030MS WHERE AREA_GUBUN = :AREA_GUBUN"));
     prcSaveData->setProcedure(QStringLiteral("PR_EBI030_01"));

@@ -62,6 +62,7 @@ TfrmEBI040::TfrmEBI040(QWidget *parent, const QString &printerPort)
             .captioned("연일대여기간").hidden(),
         Field("SVRL_RENT_TO_DATE", "연일대여끝일자", BIND(wmeRentSvrlDateTo)).mask("9999-99-99").captioned("∼").hidden(),
         Field("REMARK", "비고", BIND(edtRentRemark)).bytes(60).hidden(),
+        Version(),
     });
     // the row's checks: the header (validateHeader), then these, then the rules of validateRow
     setCheckOrder({"EQUIP_GUBUN", "EQUIP_NO", "RENT_NAME", "SHOES_SIZE", "TICKET_KIND"});
@@ -204,17 +205,19 @@ QStringList TfrmEBI040::freeEquipment() const
 void TfrmEBI040::search()
 {
     db::Query master(prcSaveData->database());
-    master.setSql("SELECT DEAL_NAME, KEEP_KIND_GUBUN, KEEP_BOX_NO FROM EB040MS WHERE RENT_DATE = :RENT_DATE "
+    master.setSql("SELECT DEAL_NAME, KEEP_KIND_GUBUN, KEEP_BOX_NO, ROW_VERSION FROM EB040MS WHERE RENT_DATE = :RENT_DATE "
                   "AND AREA_GUBUN = :AREA_GUBUN AND RENT_NO = :RENT_NO");
     master.bind("RENT_DATE", workDate());
     master.bind("AREA_GUBUN", cboArea->code());
     master.bind("RENT_NO", edtRentNo->text());
     m_headerStatus = 2;
+    m_headerVersion = QVariant();
     if (master.open() && master.next()) {
         edtDealName->setText(master.value(0));
         cboKeepKind->setCode(master.value(1));
         edtKeepBoxNo->setText(master.value(2));
         m_headerStatus = 1;
+        m_headerVersion = master.value(3).toLongLong();
     }
     qryQuery->bind("RENT_DATE", workDate());
     qryQuery->bind("AREA_GUBUN", cboArea->code());
@@ -499,8 +502,10 @@ bool TfrmEBI040::SaveData()
     m.setParam("AU_EMP_NO", Startup().employeeNumber);
     m.setParam("AU_IP", Startup().workstationAddress);
     m.setParam("AEDITSTATUS", QString::number(m_headerStatus));
+    m.setRowVersion(m_headerStatus == 1 ? m_headerVersion : QVariant());
     if (!m.exec())
         return failSave(m.lastError());
+    m_savedHeaderVersion = m.rowVersionAfter();
     if (m_headerStatus == 2)
         edtRentNo->setText(m.param("ANEW_RENT_NO"));
     qryQuery->bind("RENT_NO", edtRentNo->text());
@@ -537,6 +542,7 @@ bool TfrmEBI040::AfterSave()
 {
     m_committed = true;
     m_headerStatus = 1;
+    m_headerVersion = m_savedHeaderVersion;
     // saved rows took over their holds; whatever is left belonged to rows deleted before the save
     for (int r : std::as_const(m_newRows))
         m_holds.remove(grid()->cell(r, cEquip) + '/' + grid()->cell(r, cEquipNo));

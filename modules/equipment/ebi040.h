@@ -71,6 +71,8 @@ private:
     TRentTicketInfo ticketFor(int row) const;
 
     int m_headerStatus = 2;
+    QVariant m_headerVersion;    // ROW_VERSION of the stored header as read, and as the save leaves it
+    QVariant m_savedHeaderVersion;
     QSet<QString> m_holds;
     QList<int> m_newRows;
     QStringList m_unprinted;

@@ -61,6 +61,7 @@ TfrmEBI050::TfrmEBI050(QWidget *parent, const QString &printerPort)
         Field("REMARK", "비고", BIND(edtKeepRemark)).bytes(60),
         Column("CONF_QUESTION", "질문"),
         Column("CONF_ANSWER", "답변"),
+        Version(),
     });
     setCheckOrder({"GUEST_NAME", "KEEP_GUBUN", "EQUIP_GUBUN", "EQUIP_NAME_GUBUN", "NATIVE_NO", "IPGO_DATE"});
     for (int c = cOutDate + 1; c < cColumnCount; ++c)

@@ -205,6 +205,7 @@ TFieldTable TAccidentScreen::fieldTable()
     for (TField &f : t)
         if (f.kind == TField::Column && f.maxBytes == 0)
             f.bytes(4);   // the coordinates
+    t << Version();
     return t;
 }
 

@@ -35,6 +35,7 @@ TfrmECI010::TfrmECI010(QWidget *parent) : TfrmEZI000(parent)
         Field("LECTURER_NAME", "담당강사명", BIND(edtLecturerName)).bytes(30).readOnly().hidden(),
         Field("SPE_REMARK", "특이사항", BIND(edtSpeRemark)).bytes(80).newLine().hidden(),
         Field("REMARK", "비고", BIND(edtRemark)).bytes(80).hidden(),
+        Version(),
     });
     setCheckOrder({"ENTER_DATE", "TRAINER_NAME", "ID_NO", "TEL_NO", "SEX", "AGE"});
     wlbSeason = conditions()->addLabel("wlbSeason", QString());

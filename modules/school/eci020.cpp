@@ -36,6 +36,7 @@ TfrmECI020::TfrmECI020(QWidget *parent) : TfrmEZI000(parent)
         Field("LECTURER_NAME", "담당강사명", BIND(edtLecturerName)).bytes(30).readOnly().hidden(),
         Field("SPE_REMARK", "특이사항", BIND(edtSpeRemark)).bytes(500).newLine().hidden(),
         Field("REMARK", "비고", BIND(edtRemark)).bytes(500).hidden(),
+        Version(),
     });
     memTrainTest = AddMemo(this, "memTrainTest", QStringLiteral("강습전테스트:"), QStringLiteral("강습전테스트"), 500);
     memLecturerView = AddMemo(this, "memLecturerView", QStringLiteral("강습후평가:"), QStringLiteral("강습후평가"), 500);

@@ -30,6 +30,7 @@ TfrmECI030::TfrmECI030(QWidget *parent) : TfrmEZI000(parent)
         Field("LECTURER_GUBUN_NAME", "강사직급구분명", BIND(edtLecturerGubunName))
             .sql("(SELECT Z.CODE_NAME FROM ZX900DT Z WHERE Z.GRP_NO = :GC_LECTURER_GUBUN AND Z.CODE_NO = T1.LECTURER_GUBUN)")
             .bytes(30).readOnly().hidden(),
+            Version("T1.ROW_VERSION"),
     });
     wneLectureCnt->setToolTip(QStringLiteral("명"));
     BindLecturer(this, edtLecturerEmpNo, bbtLecturerEmpNo, edtLecturerName, cboArea,

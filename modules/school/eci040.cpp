@@ -19,6 +19,7 @@ TfrmECI040::TfrmECI040(QWidget *parent) : TfrmEZI000(parent)
         Field("LECTURE_DETAIL_GUBUN", "*강습세부구분", BIND(cboLectureDetail)).code("E0024").key().width(100),
         Field("YAEYAK_ABILITY_CNT", "*예약가능인원", BIND(wneYaeyakAbilityCnt)).digits(4).unit("명").width(90).newLine(),
         Column("REMARK", "비고").bytes(kRemarkBytes).width(300),
+        Version(),
     });
     dtpDate->setLocale(QLocale(QLocale::Korean, QLocale::SouthKorea));
     dtpDate->setDisplayFormat(QStringLiteral("yyyy년 M월 d일 dddd"));

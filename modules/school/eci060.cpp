@@ -14,6 +14,7 @@ TfrmECI060::TfrmECI060(QWidget *parent) : TfrmEZI000(parent)
         Field("LECTURE_DETAIL_GUBUN", "강습세부구분", BIND(cboLectureDetail)).code("E0024").width(90),
         Field("LECTURE_AMT", "*금액", BIND(wneLectureAmt)).digits(9).width(90),
         Field("REMARK", "비고", BIND(edtRemark)).bytes(40).width(200),
+        Version(),
     });
     // listed by number, so the reload after a save comes back to the same lesson
     setLoadQuery("FROM EC060MS WHERE LECTURE_DATE = :LECTURE_DATE ORDER BY EC060MS.SEQ_NO");

@@ -53,6 +53,7 @@ TfrmECI070::TfrmECI070(QWidget *parent) : TfrmEZI000(parent)
         Field("TROB_INJURY", "부상부위", BIND(edtTrobInjury)).bytes(80).hidden(),
         Field("TROB_AFTER", "조치사항", BIND(edtTrobAfter)).bytes(80).newLine().hidden(),
         Field("TROB_WITNESSES", "목격자", BIND(edtTrobWitnesses)).bytes(80).hidden(),
+        Version(),
     });
     setCheckOrder({"TROB_NAME", "TROB_TIME", "TROB_PLACE", "LECTURER_EMP_NO"});
     BindLecturer(this, edtLecturerEmpNo, bbtLecturerEmpNo, edtLecturerName, edtLossName);

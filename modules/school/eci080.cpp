@@ -44,6 +44,7 @@ TfrmECI080::TfrmECI080(QWidget *parent) : TfrmEZI000(parent)
     for (const CountColumns *c : std::initializer_list<const CountColumns *>{&pupils, &lecturers})
         for (int i = 0; i < c->fields.size(); ++i)
             fields << Column(c->fields[i], c->titles[i]).hidden();
+    fields << Version();
     setFields(fields);
     wlbEventNo = conditions()->addLabel("wlbEventNo", QString());
 

@@ -248,9 +248,8 @@ void TfrmEASPlaceReport::search()
 {
     if (!validate())
         return;
-    // the print names and averages what this search listed, whatever the conditions show later
+    // the print averages what this search listed, whatever the conditions show later
     m_searchedFooter = footerStatement();
-    m_searchedLines = conditionLines();
     statement().applyTo(*qryQuery);
     TfrmEZS000::search();
 }
@@ -296,7 +295,7 @@ TfrmZZP010 *TfrmEASPlaceReport::createLayout()
 void TfrmEASPlaceReport::fillConditions(TfrmZZP010 *layout)
 {
     auto *l = static_cast<TfrmEAP020 *>(layout);
-    l->setConditionLines(m_searchedLines);
+    l->setConditionLines(searchedConditions());
     l->setAverages(footerValues());
     l->setChart(chtWeather->image(QSize(760, 330)));
 }

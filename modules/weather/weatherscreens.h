@@ -80,7 +80,7 @@ public:
     QLabel *wlbObsePlace = nullptr;
     TObsePlaceField *place = nullptr;
     TWeatherChart *chtWeather = nullptr;
-    QStringList printedConditions() const { return m_searchedLines; }
+    QStringList printedConditions() const { return searchedConditions(); }
 
 protected:
     void addPlace();
@@ -96,7 +96,6 @@ protected:
 private:
     QStringList footerValues();
     reportsql::Statement m_searchedFooter;   // the last search's, for the print
-    QStringList m_searchedLines;
 };
 
 class TfrmEAS020 : public TfrmEASPlaceReport {

@@ -12,7 +12,8 @@ using namespace db;
 namespace {
 const char *kFixture = R"SQL(
 CREATE TABLE T_ITEM (ITEM_NO VARCHAR(10) NOT NULL, ITEM_NAME VARCHAR(30), QTY INTEGER, JUMIN_NO VARCHAR(14),
-  U_EMP_NO VARCHAR(10), U_IP VARCHAR(15), U_DATE VARCHAR(14), PRIMARY KEY (ITEM_NO));
+  U_EMP_NO VARCHAR(10), U_IP VARCHAR(15), U_DATE VARCHAR(14), ROW_VERSION INTEGER DEFAULT 0 NOT NULL,
+  PRIMARY KEY (ITEM_NO));
 INSERT INTO T_ITEM (ITEM_NO, ITEM_NAME, QTY, JUMIN_NO) VALUES ('1', '스키', 5, '8001011234567');
 INSERT INTO T_ITEM (ITEM_NO, ITEM_NAME, QTY) VALUES ('2', NULL, 7);
 )SQL";
@@ -167,6 +168,36 @@ private slots:
         QVERIFY(p.exec());
         QCOMPARE(t.count("T_ITEM"), 2);
         QVERIFY(!StoredProc(t.database(), "PR_NO_SUCH").exec());
+    }
+
+    // Two workstations read item 1 at version 0: the first change raises it, the second workstation's
+    // change and deletion of what it read are refused, and the row it never saw stays as stored.
+    void rowVersionsRefuseStaleChanges_data() { testing::addBackendColumn(); }
+    void rowVersionsRefuseStaleChanges()
+    {
+        TEST_DB_FETCH(t);
+        QVERIFY(t.run(kFixture));
+        auto change = [&](const QString &status, const QString &name, const QVariant &version, QVariant *after = nullptr) {
+            StoredProc p(t.database(), "PR_TEST_SAVE");
+            p.setParam("AITEM_NO", "1");
+            p.setParam("AITEM_NAME", name);
+            p.setParam("AEDITSTATUS", status);
+            p.setRowVersion(version);
+            const bool ok = p.exec();
+            if (after)
+                *after = p.rowVersionAfter();
+            return ok ? QString() : p.lastError();
+        };
+        QVariant after;
+        QCOMPARE(change("1", "첫째", 0, &after), QString());
+        QCOMPARE(after, QVariant(1));
+        QCOMPARE(change("1", "둘째", 0), ProcedureCall::staleRowMessage());
+        QCOMPARE(change("3", QString(), 0), ProcedureCall::staleRowMessage());
+        QCOMPARE(t.scalar("SELECT ITEM_NAME || '/' || ROW_VERSION FROM T_ITEM WHERE ITEM_NO = '1'"), QString("첫째/1"));
+        QCOMPARE(change("1", "셋째", 1), QString());
+        QCOMPARE(change("3", QString(), 2), QString());
+        QCOMPARE(change("1", "넷째", 2), ProcedureCall::staleRowMessage());   // gone meanwhile
+        QCOMPARE(t.count("T_ITEM", "ITEM_NO = '1'"), 0);
     }
 
     void procedureOutputAndFailure_data() { testing::addBackendColumn(); }

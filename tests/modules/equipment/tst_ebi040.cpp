@@ -1,6 +1,7 @@
 // The rental counter end to end: pieces picked from the free list, the rental saved, tickets on the line.
 #include "modules/equipment/ebi040.h"
 #include "database/datamodule.h"
+#include "database/procedure.h"
 #include "core/startupvalues.h"
 #include "support/messagerecorder.h"
 #include "support/pseudoterminal.h"
@@ -127,6 +128,37 @@ private slots:
 
     // A three-piece rental from an empty counter to three tickets, by key presses alone: the screen opens
     // on its first condition, Enter moves on, Enter on the free list picks, no grid keeps Tab.
+    // Two counters on one rental: the second returns the piece; the first, still showing the rental as
+    // it read it, is refused when it saves its change, and the return stays.
+    void staleRentalRefused_data() { testing::addBackendColumn(); }
+    void staleRentalRefused()
+    {
+        PseudoTerminal pty;
+        OPEN_RENTAL_COUNTER(pty.slave());
+        startRental(s);
+        fillRow(s, "가");
+        s.bbtSave->click();
+        QCOMPARE(t.count("EB040DT"), 1);
+
+        TfrmEBI040 other(nullptr, pty.slave());
+        other.resize(1000, 700);
+        other.show();
+        other.edtRentNo->setText("1");
+        other.bbtSearch->click();
+        QCOMPARE(other.grid()->rowCount(), 1);
+        other.sbtRentReturn->click();
+        other.bbtSave->click();
+        QCOMPARE(t.scalar("SELECT RENT_STAT FROM EB040DT"), QString("R"));
+
+        s.grid()->setCurrentRow(0);
+        typeInto(s.edtRentName, "나");
+        messages.clear();
+        s.bbtSave->click();
+        QVERIFY2(messages.last().endsWith(db::ProcedureCall::staleRowMessage()), qPrintable(messages.last()));
+        QCOMPARE(t.scalar("SELECT RENT_STAT || RENT_NAME FROM EB040DT"), QString("R가"));
+        QCOMPARE(s.edtRentName->text(), QString("나"));
+    }
+
     void threePiecesByKeyboardAlone_data() { testing::addBackendColumn(); }
     void threePiecesByKeyboardAlone()
     {

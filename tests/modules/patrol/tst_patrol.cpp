@@ -227,6 +227,41 @@ private slots:
         QCOMPARE(stored(kOldDay, 2, "IN_ID_NO || '/' || IN_TEL_NO"), QString("9001012345678/010-1111-2222"));
     }
 
+    // Two workstations on one accident: the second saves first; the first's save of the record it read
+    // before is refused, nothing of it is stored, and its change stays pending for after a new search.
+    void staleRecordRefused_data() { testing::addBackendColumn(); }
+    void staleRecordRefused()
+    {
+        QFETCH(int, backend);
+        auto *a = open<TfrmEEI020>(backend, "EEI010");
+        QVERIFY(a);
+        a->dtpTrobDate->setDateText(kOldDay);
+        a->bbtSearchClick();
+        std::unique_ptr<QWidget> other(ScreenRegistry::instance().create("EEI010"));
+        auto *b = qobject_cast<TfrmEEI020 *>(other.get());
+        other->resize(1400, 900);
+        other->show();
+        b->dtpTrobDate->setDateText(kOldDay);
+        b->bbtSearchClick();
+        testing::typeInto(b->edtInCauseEtc, "두 번째 작업장");
+        b->bbtSaveClick();
+        QCOMPARE(stored(kOldDay, 1, "IN_CAUSE_ETC"), QString("두 번째 작업장"));
+
+        testing::typeInto(a->edtInCauseEtc, "첫 번째 작업장");
+        rec->clear();
+        a->bbtSaveClick();
+        QCOMPARE(rec->last(), QString("자료를 저장하지 못했습니다.\r\r에러내용:\r") + db::ProcedureCall::staleRowMessage());
+        QCOMPARE(stored(kOldDay, 1, "IN_CAUSE_ETC"), QString("두 번째 작업장"));
+        QCOMPARE(a->pendingCount(), 1);
+        QCOMPARE(a->edtInCauseEtc->text(), QString("첫 번째 작업장"));
+        // the same workstation saving twice in a row is no conflict
+        testing::typeInto(b->edtInCauseEtc, "다시");
+        b->bbtSaveClick();
+        testing::typeInto(b->edtInCauseEtc, "또 다시");
+        b->bbtSaveClick();
+        QCOMPARE(stored(kOldDay, 1, "IN_CAUSE_ETC"), QString("또 다시"));
+    }
+
     // Every field sent to the procedure is stored as sent, and a record changed on EEI010 keeps the
     // fields that screen has no input for.
     void everyFieldSavedAndReadBack_data() { testing::addBackendColumn(); }

@@ -245,6 +245,19 @@ private slots:
         const QString printed = previewText(*period, "tst_statistics_ees120.pdf");
         QVERIFY2(printed.contains("일일 사고현황") && printed.contains("건수: 5"), qPrintable(printed.left(400)));
         QVERIFY(printed.contains(QRegularExpression("\\*사고일자: 1998-12-01\\s+∼\\s+1999-01-31")));
+
+        // More accidents than the grid reads at first: the print counts them all, under the conditions
+        // of the search that listed them, though the inputs were changed since.
+        QVERIFY(t->run("INSERT INTO EE010MS (TROB_DATE, TROB_NO, TROB_TIME, IN_SEX, IN_AGE) "
+                       "WITH RECURSIVE N(I) AS (SELECT 1 UNION ALL SELECT I + 1 FROM N WHERE I < 412) "
+                       "SELECT '20000110', I, '1000', '1', '30' FROM N;"));
+        period->dtpfromDate->setDateText("20000101");
+        period->dtptoDate->setDateText("20000131");
+        period->bbtSearchClick();
+        period->dtpfromDate->setDateText("20000105");
+        const QString all = previewText(*period, "tst_statistics_ees120_all.pdf");
+        QVERIFY2(all.contains("건수: 412"), qPrintable(all.right(300)));
+        QVERIFY(all.contains(QRegularExpression("\\*사고일자: 2000-01-01\\s+∼\\s+2000-01-31")));
     }
 
     // The printed table: its title, the open period, the footer line, and the chart on a page of its own.
