@@ -82,6 +82,14 @@ static int secondsFromEnvironment(const char *name, int fallback)
 int Database::sessionBeatSeconds() { return secondsFromEnvironment("SPORTS_HOLD_BEAT_SECONDS", 30); }
 int Database::sessionStaleSeconds() { return secondsFromEnvironment("SPORTS_HOLD_STALE_SECONDS", 120); }
 
+QString Database::liveHold(const QString &alias)
+{
+    return QStringLiteral("(%1.SESSION_ID IS NULL OR EXISTS (SELECT 1 FROM EB020TS WHERE EB020TS.SESSION_ID = "
+                          "%1.SESSION_ID AND EB020TS.LAST_SEEN >= FN_NOW_SECONDS() - %2))")
+        .arg(alias)
+        .arg(sessionStaleSeconds());
+}
+
 void Database::endSession()
 {
     m_heartbeat.reset();

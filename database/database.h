@@ -67,6 +67,11 @@ public:
     void endSession();                  // stops beating and gives the session's holds back (program end)
     static int sessionBeatSeconds();    // 30; SPORTS_HOLD_BEAT_SECONDS for tests
     static int sessionStaleSeconds();   // 120: a session silent that long is gone; SPORTS_HOLD_STALE_SECONDS
+    // The condition under which a hold of EB020TM (named `alias` in the statement) still keeps its piece
+    // from the others: its session marked itself alive within the stale time (a hold without a session
+    // always). A dead counter's hold is gone at once for every list and check, whether or not a beat has
+    // removed it yet.
+    static QString liveHold(const QString &alias);
 
     // Read-committed transactions; one at a time on the connection.
     bool inTransaction() const { return m_inTransaction; }

@@ -5,6 +5,7 @@
 #include "core/startupvalues.h"
 #include <QDateTime>
 #include <QMutex>
+#include <QRegularExpression>
 
 namespace db {
 
@@ -37,11 +38,44 @@ void ProcedureCall::setOut(const QString &name, const QVariant &value)
     m_values->insert(name.toUpper(), value);
 }
 
+QString ProcedureCall::refusalOf(const QString &serverText)
+{
+    // PostgreSQL's text ends with its state code in brackets, whatever the language of the server;
+    // SQLite's texts are its own and never translated.
+    static const QRegularExpression stateCode(QStringLiteral("\\((\\w{5})\\)\\s*$"));
+    const QRegularExpressionMatch m = stateCode.match(serverText);
+    const QString code = m.hasMatch() ? m.captured(1) : QString();
+    auto sqlite = [&](const char *what) { return code.isEmpty() && serverText.contains(QLatin1String(what)); };
+    if (code == QLatin1String("23505") || sqlite("UNIQUE constraint failed") || sqlite("PRIMARY KEY constraint failed"))
+        return QStringLiteral("기존 등록된 자료와 중복됩니다. 다시 입력하십시오.");
+    if (code == QLatin1String("23503") || sqlite("FOREIGN KEY constraint failed"))
+        return QStringLiteral("관련된 자료가 없거나 다른 자료에서 사용 중이므로 저장할 수 없습니다. 다시 조회하십시오.");
+    if (code == QLatin1String("23502") || sqlite("NOT NULL constraint failed"))
+        return QStringLiteral("반드시 입력해야 할 항목이 비어 있습니다. 다시 입력하십시오.");
+    if (code == QLatin1String("23514") || sqlite("CHECK constraint failed"))
+        return QStringLiteral("입력한 값이 허용된 범위를 벗어났습니다. 다시 입력하십시오.");
+    if (code.startsWith(QLatin1String("23")) || sqlite("constraint failed"))
+        return QStringLiteral("다른 자료와 맞지 않아 저장할 수 없습니다. 다시 조회하십시오.");
+    if (code == QLatin1String("40P01") || code == QLatin1String("40001"))
+        return QStringLiteral("다른 곳에서 같은 자료를 동시에 저장하여 저장하지 못했습니다. 다시 저장하십시오.");
+    return serverText;
+}
+
+// A statement of the body failed: a rule of the tables that the database enforced reaches the user in
+// the system's words (the server's text stays in the log for whoever looks into it).
+[[noreturn]] static void statementFailed(const Procedure &procedure, const QString &serverText)
+{
+    const QString message = ProcedureCall::refusalOf(serverText);
+    if (message != serverText)
+        qWarning("%s: %s", qPrintable(procedure.name), qPrintable(serverText.simplified()));
+    throw DatabaseError(message);
+}
+
 void ProcedureCall::exec(const QString &sql, const QHash<QString, QVariant> &binds)
 {
     QString error;
     if (!Query::run(m_db, sql, binds, nullptr, &m_rowsAffected, &error))
-        throw DatabaseError(error);
+        statementFailed(m_procedure, error);
 }
 
 QList<QStringList> ProcedureCall::rows(const QString &sql, const QHash<QString, QVariant> &binds)
@@ -49,7 +83,7 @@ QList<QStringList> ProcedureCall::rows(const QString &sql, const QHash<QString, 
     QList<QStringList> result;
     QString error;
     if (!Query::run(m_db, sql, binds, &result, nullptr, &error))
-        throw DatabaseError(error);
+        statementFailed(m_procedure, error);
     return result;
 }
 
@@ -290,7 +324,7 @@ void ProcedureCall::saveByEditStatus(const QString &table, const QStringList &ke
     }
     QString error;
     if (!Query::runPositional(m_db, plan.sql, values, nullptr, &m_rowsAffected, &error))
-        throw DatabaseError(error);
+        statementFailed(m_procedure, error);
     if (status == QLatin1String("2"))
         m_rowVersionAfter = 0;
     else if (versioned && m_rowsAffected != 1)

@@ -72,6 +72,12 @@ public:
                          const QHash<QString, QVariant> &key, const QString &itemTable, const QString &itemColumn,
                          bool take = true);
 
+    // The text the user reads for a statement's failure: a rule of the tables the database enforced (a
+    // key already stored, a missing or still used reference, an empty required column, a value out of
+    // range; on either back end) or a save refused for another one running at the same moment, in the
+    // system's words; any other text as the server sent it. Every statement of a body fails with it.
+    static QString refusalOf(const QString &serverText);
+
     // Audit values for hand-written statements: the employee and workstation of the call (the
     // start-up values when the procedure has no AU_EMP_NO/AU_IP of its own) and the time.
     QHash<QString, QVariant> audit() const;

@@ -13,11 +13,14 @@ namespace {
 // the statement is closed) and closes again however the reading ends.
 class Lookup {
 public:
-    explicit Lookup(std::initializer_list<const char *> lines) : m_query(connection())
+    // The lines of the statement, and a last line built at run time.
+    explicit Lookup(std::initializer_list<const char *> lines, const QString &last = QString()) : m_query(connection())
     {
         QStringList text;
         for (const char *line : lines)
             text << QString::fromUtf8(line);
+        if (!last.isEmpty())
+            text << last;
         m_query.setSql(text.join(QLatin1Char('\n')));
     }
     ~Lookup() { m_query.close(); }
@@ -279,11 +282,12 @@ bool IsEquipUnavailable(const QString &RentDate, const QString &AreaGubun, const
               "                           AND EQUIP_GUBUN = :EQUIP_GUBUN",
               "                           AND RENT_STAT = :RENT_STAT",
               "                           AND EQUIP_NO = :EQUIP_NO)",
-              "   AND EQUIP_NO NOT IN (SELECT EQUIP_NO FROM EB020TM",
+              "   AND EQUIP_NO NOT IN (SELECT EQUIP_NO FROM EB020TM H",
               "                         WHERE RENT_DATE = :RENT_DATE",
               "                           AND AREA_GUBUN = :AREA_GUBUN",
               "                           AND EQUIP_GUBUN = :EQUIP_GUBUN",
-              "                           AND EQUIP_NO = :EQUIP_NO)"});
+              "                           AND EQUIP_NO = :EQUIP_NO"},
+             QStringLiteral("                           AND ") + db::Database::liveHold(QStringLiteral("H")) + ')');
     q.bind("AREA_GUBUN", AreaGubun).bind("EQUIP_GUBUN", EquipGubun).bind("EQUIP_NO", EquipNo)
         .bind("RENT_DATE", RentDate).bind("RENT_STAT", QStringLiteral("D"));
     return !q.first();

@@ -19,11 +19,9 @@ QHash<QString, QVariant> pieceKeys(ProcedureCall &call)
 bool heldByAnother(ProcedureCall &call, QHash<QString, QVariant> keys)
 {
     keys.insert("SESSION_ID", call.database()->sessionId());
-    keys.insert("STALE", Database::sessionStaleSeconds());
     return call.scalar("SELECT COUNT(*) FROM EB020TM H WHERE RENT_DATE = :RENT_DATE AND AREA_GUBUN = :AREA_GUBUN "
                        "AND EQUIP_GUBUN = :EQUIP_GUBUN AND EQUIP_NO = :EQUIP_NO AND NVL(SESSION_ID, '-') <> :SESSION_ID "
-                       "AND (SESSION_ID IS NULL OR EXISTS (SELECT 1 FROM EB020TS S WHERE S.SESSION_ID = H.SESSION_ID "
-                       "AND S.LAST_SEEN >= FN_NOW_SECONDS() - :STALE))",
+                       "AND " + Database::liveHold("H"),
                        keys).toInt() > 0;
 }
 
@@ -196,6 +194,11 @@ void holdPiece(ProcedureCall &call)
     }
     if (status != QLatin1String("2"))
         call.fail("잘못된 작업구분입니다.");
+    // The piece's register row is taken first, as a rental row's save and a returned row's revival take
+    // it: a hold and a revival of the same piece decide one after the other, so a hold is never granted
+    // on a piece that a revival is taking out again.
+    call.exec("UPDATE EB020MS SET EQUIP_NO = EQUIP_NO WHERE AREA_GUBUN = :AREA_GUBUN AND EQUIP_GUBUN = :EQUIP_GUBUN "
+              "AND EQUIP_NO = :EQUIP_NO", b);
     if (call.scalar("SELECT COUNT(*) FROM EB020MS WHERE AREA_GUBUN = :AREA_GUBUN AND EQUIP_GUBUN = :EQUIP_GUBUN "
                     "AND EQUIP_NO = :EQUIP_NO AND EQUIP_RENT_YN = 'Y' AND NVL(SVRL_RENT_YN, 'N') = 'N'", b).toInt() == 0)
         call.fail(kTaken);

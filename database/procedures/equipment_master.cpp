@@ -54,16 +54,25 @@ void createRunDate(ProcedureCall &call)
               binds);
 }
 
-// A new piece of equipment takes the next number of its area and kind, five digits.
+// A new piece of equipment takes the next number of its area and kind, five digits, from the counter row
+// EB020NO. Numbers only go up: a piece taken out of the register leaves its number to its old rental rows
+// alone. The first numbering of an area and kind starts above every number its register and its rental
+// rows carry.
 void saveEquipment(ProcedureCall &call)
 {
     if (isNew(call)) {
-        const QString next = call.scalar(
-            QStringLiteral("SELECT NVL(MAX(TO_NUMBER(EQUIP_NO)), 0) + 1 FROM EB020MS "
-                           " WHERE AREA_GUBUN = :AREA_GUBUN AND EQUIP_GUBUN = :EQUIP_GUBUN"),
-            {{QStringLiteral("AREA_GUBUN"), call.value(QStringLiteral("AAREA_GUBUN"))},
-             {QStringLiteral("EQUIP_GUBUN"), call.value(QStringLiteral("AEQUIP_GUBUN"))}});
-        call.setOut(QStringLiteral("AEQUIP_NO"), next.rightJustified(5, QLatin1Char('0')));
+        const QHash<QString, QVariant> key{{QStringLiteral("AREA_GUBUN"), call.value(QStringLiteral("AAREA_GUBUN"))},
+                                           {QStringLiteral("EQUIP_GUBUN"), call.value(QStringLiteral("AEQUIP_GUBUN"))}};
+        const QString where = QStringLiteral(" WHERE AREA_GUBUN = :AREA_GUBUN AND EQUIP_GUBUN = :EQUIP_GUBUN");
+        if (call.scalar(QStringLiteral("SELECT COUNT(*) FROM EB020NO") + where, key).toInt() == 0)
+            call.exec(QStringLiteral("INSERT INTO EB020NO (AREA_GUBUN, EQUIP_GUBUN, LAST_EQUIP_NO) "
+                                     "SELECT CAST(:AREA_GUBUN AS VARCHAR(10)), CAST(:EQUIP_GUBUN AS VARCHAR(10)), "
+                                     "NVL(MAX(TO_NUMBER(EQUIP_NO)), 0) FROM EB040DT")
+                          + where + QStringLiteral(" ON CONFLICT (AREA_GUBUN, EQUIP_GUBUN) DO NOTHING"),
+                      key);
+        const qlonglong next = call.takeNumber(QStringLiteral("EB020NO"), QStringLiteral("LAST_EQUIP_NO"), key,
+                                               QStringLiteral("EB020MS"), QStringLiteral("TO_NUMBER(EQUIP_NO)"));
+        call.setOut(QStringLiteral("AEQUIP_NO"), QString::number(next).rightJustified(5, QLatin1Char('0')));
         // A piece just bought is not out on a multi-day rental.
         call.setOut(QStringLiteral("ASVRL_RENT_YN"), QStringLiteral("N"));
         call.saveByEditStatus(QStringLiteral("EB020MS"),

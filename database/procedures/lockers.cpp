@@ -42,7 +42,7 @@ bool sold(const QString &saleDate) { return saleDate.size() == 8; }
 
 const QStringList kBlockColumns = {"LOCATION", "AREA_ZONE", "LOCKER_TYPE", "UNIT_AMT", "MEMBER_AMT", "BEGINNING_NO", "LOCKER_QTY"};
 
-// One block of a season. "2" numbers the new block within its season.
+// One block of a season. "2" numbers the new block within its season from the season's counter row.
 void saveBlock(ProcedureCall &call)
 {
     const QString status = call.param("AEDITSTATUS");
@@ -74,7 +74,7 @@ void saveBlock(ProcedureCall &call)
     b.insert("LOCKER_QTY", qty);
     b.insert(call.audit());
     if (status == QLatin1String("2")) {
-        b.insert("SEQ_NO", call.scalar("SELECT NVL(MAX(SEQ_NO), 0) + 1 FROM EH010MS WHERE SEASON_YEAR = :SEASON_YEAR", b).toLongLong());
+        b.insert("SEQ_NO", call.takeNumber("EH010NO", "LAST_SEQ_NO", {{"SEASON_YEAR", season}}, "EH010MS", "SEQ_NO"));
         call.exec("INSERT INTO EH010MS (SEASON_YEAR, SEQ_NO, LOCATION, AREA_ZONE, LOCKER_TYPE, UNIT_AMT, MEMBER_AMT, "
                   "BEGINNING_NO, LOCKER_QTY, U_EMP_NO, U_IP, U_DATE) VALUES (:SEASON_YEAR, :SEQ_NO, :LOCATION, "
                   ":AREA_ZONE, :LOCKER_TYPE, :UNIT_AMT, :MEMBER_AMT, :BEGINNING_NO, :LOCKER_QTY, :U_EMP_NO, :U_IP, :U_DATE)",
@@ -95,7 +95,9 @@ void saveBlock(ProcedureCall &call)
 // The lockers of one stored block: LOCKER_QTY numbers from BEGINNING_NO on (as wide as BEGINNING_NO is
 // written), at the block's place and type with its fees, unsold. The block row is locked first, so two
 // counters running it at once create the lockers once; a block whose numbers all exist is done, and a
-// range meeting lockers already there (from another block) is refused with nothing created.
+// range meeting lockers already there (from another block) is refused with nothing created. The place's
+// row in EH020LK is locked before the numbers are checked, so two blocks of one place whose ranges
+// overlap are checked one after the other and the second is refused in the same words.
 void createLockers(ProcedureCall &call)
 {
     const Binds key{{"SEASON_YEAR", call.value("ASEASON_YEAR")}, {"SEQ_NO", call.value("ASEQ_NO")}};
@@ -126,6 +128,12 @@ void createLockers(ProcedureCall &call)
     place.insert("LOCATION", stored[0]);
     place.insert("AREA_ZONE", stored[1]);
     place.insert("LOCKER_TYPE", stored[2]);
+    call.exec("INSERT INTO EH020LK (SEASON_YEAR, LOCATION, AREA_ZONE, LOCKER_TYPE) VALUES (:SEASON_YEAR, :LOCATION, "
+              ":AREA_ZONE, :LOCKER_TYPE) ON CONFLICT (SEASON_YEAR, LOCATION, AREA_ZONE, LOCKER_TYPE) DO NOTHING",
+              place);
+    call.exec("UPDATE EH020LK SET LOCATION = LOCATION WHERE SEASON_YEAR = :SEASON_YEAR AND LOCATION = :LOCATION "
+              "AND AREA_ZONE = :AREA_ZONE AND LOCKER_TYPE = :LOCKER_TYPE",
+              place);
     int existing = 0;
     for (const QStringList &r : call.rows("SELECT LOCKER_NO FROM EH020MS WHERE SEASON_YEAR = :SEASON_YEAR AND "
                                           "LOCATION = :LOCATION AND AREA_ZONE = :AREA_ZONE AND LOCKER_TYPE = :LOCKER_TYPE",

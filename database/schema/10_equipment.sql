@@ -32,6 +32,16 @@ CREATE TABLE EB020MS (
   PRIMARY KEY (AREA_GUBUN, EQUIP_GUBUN, EQUIP_NO)
 );
 
+-- The last equipment number given per area and kind: numbers only go up, so the number of a piece taken
+-- out of the register (still carried by its old rental rows) is never given to a new one, and two desks
+-- registering at the same moment take their numbers one after the other.
+CREATE TABLE EB020NO (
+  AREA_GUBUN        VARCHAR(10) NOT NULL,
+  EQUIP_GUBUN       VARCHAR(10) NOT NULL,
+  LAST_EQUIP_NO     INTEGER     NOT NULL,
+  PRIMARY KEY (AREA_GUBUN, EQUIP_GUBUN)
+);
+
 -- pieces picked at a counter but not yet saved; the key lets one counter only hold a piece for the day.
 -- SESSION_ID names the connection (the running counter) that holds it.
 CREATE TABLE EB020TM (

@@ -16,6 +16,24 @@ CREATE TABLE EH010MS (
   PRIMARY KEY (SEASON_YEAR, SEQ_NO)
 );
 
+-- The last block number given per season: numbers only go up, so a deleted block's number is never
+-- given again, and two desks adding blocks at the same moment take their numbers one after the other.
+CREATE TABLE EH010NO (
+  SEASON_YEAR   VARCHAR(4)  NOT NULL,
+  LAST_SEQ_NO   INTEGER     NOT NULL,
+  PRIMARY KEY (SEASON_YEAR)
+);
+
+-- One row per season and place (location, zone, type) where lockers were created from blocks: the
+-- creation locks it, so two blocks with overlapping numbers are checked one after the other.
+CREATE TABLE EH020LK (
+  SEASON_YEAR   VARCHAR(4)  NOT NULL,
+  LOCATION      VARCHAR(10) NOT NULL,
+  AREA_ZONE     VARCHAR(10) NOT NULL,
+  LOCKER_TYPE   VARCHAR(10) NOT NULL,
+  PRIMARY KEY (SEASON_YEAR, LOCATION, AREA_ZONE, LOCKER_TYPE)
+);
+
 -- one row per locker and season; sold while SALE_DATE holds a full date
 CREATE TABLE EH020MS (
   SEASON_YEAR       VARCHAR(4)  NOT NULL,

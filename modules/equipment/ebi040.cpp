@@ -271,19 +271,23 @@ void TfrmEBI040::equipKindChanged()
     refreshEquipList();
 }
 
-// The pieces of the row's kind that are rentable and neither out today nor held by a counter.
-static const char *kFreePieces =
-    "FROM EB020MS WHERE AREA_GUBUN = :AREA_GUBUN AND EQUIP_GUBUN = :EQUIP_GUBUN "
-    "AND EQUIP_RENT_YN    = 'Y' AND SVRL_RENT_YN     = 'N' "
-    "AND EQUIP_NO NOT IN (SELECT EQUIP_NO FROM EB040DT WHERE RENT_DATE = :RENT_DATE "
-    "AND AREA_GUBUN = :AREA_GUBUN AND EQUIP_GUBUN = :EQUIP_GUBUN AND RENT_STAT = :RENT_STAT) "
-    "AND EQUIP_NO NOT IN (SELECT EQUIP_NO FROM EB020TM WHERE RENT_DATE = :RENT_DATE "
-    "AND AREA_GUBUN = :AREA_GUBUN AND EQUIP_GUBUN = :EQUIP_GUBUN) ";
+// The pieces of the row's kind that are rentable and neither out today nor held by a live counter (the
+// hold of a counter silent past the stale time does not count).
+static QString freePiecesFrom()
+{
+    return QStringLiteral("FROM EB020MS WHERE AREA_GUBUN = :AREA_GUBUN AND EQUIP_GUBUN = :EQUIP_GUBUN "
+                          "AND EQUIP_RENT_YN    = 'Y' AND SVRL_RENT_YN     = 'N' "
+                          "AND EQUIP_NO NOT IN (SELECT EQUIP_NO FROM EB040DT WHERE RENT_DATE = :RENT_DATE "
+                          "AND AREA_GUBUN = :AREA_GUBUN AND EQUIP_GUBUN = :EQUIP_GUBUN AND RENT_STAT = :RENT_STAT) "
+                          "AND EQUIP_NO NOT IN (SELECT EQUIP_NO FROM EB020TM H WHERE RENT_DATE = :RENT_DATE "
+                          "AND AREA_GUBUN = :AREA_GUBUN AND EQUIP_GUBUN = :EQUIP_GUBUN AND ")
+           + db::Database::liveHold(QStringLiteral("H")) + QStringLiteral(") ");
+}
 
 QStringList TfrmEBI040::freePieces(const QString &select, const QString &rest, const QString &size) const
 {
     db::Query q(prcSaveData->database());
-    q.setSql(select + QLatin1String(kFreePieces) + rest);
+    q.setSql(select + freePiecesFrom() + rest);
     q.bind("AREA_GUBUN", cboArea->code());
     q.bind("EQUIP_GUBUN", cboRentEquip->code());
     if (!size.isEmpty())

@@ -143,21 +143,27 @@ private slots:
             "INSERT INTO EB020MS (AREA_GUBUN, EQUIP_GUBUN, EQUIP_NO, EQUIP_RENT_YN, SVRL_RENT_YN) VALUES ('M', 'NS', '00004', 'N', 'N');\n"
             "INSERT INTO EB020MS (AREA_GUBUN, EQUIP_GUBUN, EQUIP_NO, EQUIP_RENT_YN, SVRL_RENT_YN) VALUES ('M', 'NS', '00005', 'Y', 'Y');\n"
             "INSERT INTO EB020MS (AREA_GUBUN, EQUIP_GUBUN, EQUIP_NO, EQUIP_RENT_YN, SVRL_RENT_YN) VALUES ('M', 'NS', '00006', 'Y', 'N');\n"
+            "INSERT INTO EB020MS (AREA_GUBUN, EQUIP_GUBUN, EQUIP_NO, EQUIP_RENT_YN, SVRL_RENT_YN) VALUES ('M', 'NS', '00007', 'Y', 'N');\n"
             "INSERT INTO EB040DT (RENT_DATE, AREA_GUBUN, RENT_NO, RENT_SEQ, RENT_STAT, EQUIP_GUBUN, EQUIP_NO) VALUES ('%1', 'M', 1, 1, 'R', 'NS', '00001');\n"
             "INSERT INTO EB040DT (RENT_DATE, AREA_GUBUN, RENT_NO, RENT_SEQ, RENT_STAT, EQUIP_GUBUN, EQUIP_NO) VALUES ('%1', 'M', 1, 2, 'D', 'NS', '00002');\n"
             "INSERT INTO EB040DT (RENT_DATE, AREA_GUBUN, RENT_NO, RENT_SEQ, RENT_STAT, EQUIP_GUBUN, EQUIP_NO) VALUES ('%2', 'M', 2, 1, 'D', 'NS', '00006');\n"
-            "INSERT INTO EB020TM (RENT_DATE, AREA_GUBUN, EQUIP_GUBUN, EQUIP_NO) VALUES ('%1', 'M', 'NS', '00003');\n")
+            "INSERT INTO EB020TM (RENT_DATE, AREA_GUBUN, EQUIP_GUBUN, EQUIP_NO) VALUES ('%1', 'M', 'NS', '00003');\n"
+            "INSERT INTO EB020TM (RENT_DATE, AREA_GUBUN, EQUIP_GUBUN, EQUIP_NO, SESSION_ID) VALUES ('%1', 'M', 'NS', '00001', 'gone');\n"
+            "INSERT INTO EB020TM (RENT_DATE, AREA_GUBUN, EQUIP_GUBUN, EQUIP_NO, SESSION_ID) VALUES ('%1', 'M', 'NS', '00007', 'live');\n"
+            "INSERT INTO EB020TS (SESSION_ID, LAST_SEEN) VALUES ('gone', FN_NOW_SECONDS() - 121);\n"
+            "INSERT INTO EB020TS (SESSION_ID, LAST_SEEN) VALUES ('live', FN_NOW_SECONDS() - 100);\n")
             .arg(today, day(-1))));
         QVERIFY(!IsRunDateUnregistered(today));
         QVERIFY(IsRunDateUnregistered(day(1)));
 
-        QVERIFY(!IsEquipUnavailable(today, "M", "NS", "00001"));  // rented and returned today
+        QVERIFY(!IsEquipUnavailable(today, "M", "NS", "00001"));  // rented and returned today; held by a dead counter
         QVERIFY(IsEquipUnavailable(today, "M", "NS", "00002"));   // out on a rental of the day
         QVERIFY(IsEquipUnavailable(today, "M", "NS", "00003"));   // held by a counter, never rented
         QVERIFY(!IsEquipUnavailable(day(1), "M", "NS", "00003")); // the hold is for today only
         QVERIFY(IsEquipUnavailable(today, "M", "NS", "00004"));   // not rentable
         QVERIFY(IsEquipUnavailable(today, "M", "NS", "00005"));   // on a multi-day rental
         QVERIFY(!IsEquipUnavailable(today, "M", "NS", "00006"));  // yesterday's rental does not count
+        QVERIFY(IsEquipUnavailable(today, "M", "NS", "00007"));   // held by a counter that beats
         QVERIFY(IsEquipUnavailable(today, "S", "NS", "00001"));   // no such piece in that area
     }
 

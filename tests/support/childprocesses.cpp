@@ -29,6 +29,32 @@ QProcess *ChildProcesses::start(const QString &flag, const db::ConnectionSetting
     return p;
 }
 
+QList<QByteArray> ChildProcesses::step(const QByteArray &line, int timeoutMs)
+{
+    const QDeadlineTimer deadline(timeoutMs);
+    // the line reaches every child before any answer is awaited (a process's writes wait in its buffer)
+    for (QProcess *p : std::as_const(m_children))
+        p->write(line + '\n');
+    for (QProcess *p : std::as_const(m_children))
+        while (p->bytesToWrite() > 0 && p->state() != QProcess::NotRunning
+               && p->waitForBytesWritten(int(qMax<qint64>(1, deadline.remainingTime()))))
+            ;
+    QList<QByteArray> answers;
+    for (QProcess *p : std::as_const(m_children)) {
+        while (!p->canReadLine() && p->state() != QProcess::NotRunning
+               && p->waitForReadyRead(int(qMax<qint64>(1, deadline.remainingTime()))))
+            ;
+        answers << (p->canReadLine() ? p->readLine().trimmed() : QByteArray());
+    }
+    return answers;
+}
+
+void ChildProcesses::closeInputs()
+{
+    for (QProcess *p : std::as_const(m_children))
+        p->closeWriteChannel();
+}
+
 bool ChildProcesses::finish(int timeoutMs)
 {
     const QDeadlineTimer deadline(timeoutMs);

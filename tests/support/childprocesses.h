@@ -22,6 +22,12 @@ public:
     // Its standard error goes to the test's own unless `forwardErrors` is false.
     QProcess *start(const QString &flag, const db::ConnectionSettings &s, const QStringList &values,
                     bool forwardErrors = true);
+    // One round in lockstep: writes `line` to every child's input, then reads one line from each, its
+    // answer (trimmed; empty when it gave none in time), in the order they were started. Children that
+    // wait for the round at the same moment begin it together, as counters pressing Save at once.
+    QList<QByteArray> step(const QByteArray &line, int timeoutMs);
+    // Closes every child's input: a child reading its rounds sees the end.
+    void closeInputs();
     // Waits for every child; false when one did not end in time or ended with a failure.
     bool finish(int timeoutMs);
     // Each child's standard output, trimmed, in the order they were started.

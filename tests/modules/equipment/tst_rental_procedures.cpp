@@ -6,6 +6,7 @@
 #include "support/testdatabase.h"
 #include <QCoreApplication>
 #include <QProcess>
+#include <QThread>
 #include <QtTest>
 #include <cstdio>
 
@@ -94,8 +95,9 @@ QString free(testing::TestDatabase &t)
               "AND EQUIP_SIZE_GUBUN = :EQUIP_SIZE_GUBUN AND EQUIP_RENT_YN = 'Y' AND SVRL_RENT_YN = 'N' "
               "AND EQUIP_NO NOT IN (SELECT EQUIP_NO FROM EB040DT WHERE RENT_DATE = :RENT_DATE AND "
               "AREA_GUBUN = :AREA_GUBUN AND EQUIP_GUBUN = :EQUIP_GUBUN AND RENT_STAT = :RENT_STAT) "
-              "AND EQUIP_NO NOT IN (SELECT EQUIP_NO FROM EB020TM WHERE RENT_DATE = :RENT_DATE AND "
-              "AREA_GUBUN = :AREA_GUBUN AND EQUIP_GUBUN = :EQUIP_GUBUN) ORDER BY EQUIP_NO");
+              "AND EQUIP_NO NOT IN (SELECT EQUIP_NO FROM EB020TM H WHERE RENT_DATE = :RENT_DATE AND "
+              "AREA_GUBUN = :AREA_GUBUN AND EQUIP_GUBUN = :EQUIP_GUBUN AND " + Database::liveHold("H") +
+              ") ORDER BY EQUIP_NO");
     q.bind("AREA_GUBUN", "M");
     q.bind("EQUIP_GUBUN", "CS");
     q.bind("EQUIP_SIZE_GUBUN", "150");
@@ -154,6 +156,47 @@ bool hasHangul(const QString &text)
         if (c.unicode() >= 0xAC00 && c.unicode() <= 0xD7A3)
             return true;
     return false;
+}
+
+QString pieceNo(int i) { return QStringLiteral("%1").arg(i, 5, 10, QChar('0')); }
+
+// One side of a race over returned pieces, round by round: "revive" sets row N of rental 1 (piece N,
+// returned) back to a rental in a save of its own; "hold" holds piece N and saves it on a rental of its own at once, as the
+// counter does. Answers each round with "ok", "refused" (in the system's words), "refused-save" (held,
+// then refused at the save) or the error.
+int pairChild(const QStringList &a)
+{
+    const ConnectionSettings s = testing::connectionFromArgs(a, 2);
+    const bool reviver = a.value(8) == QLatin1String("revive");
+    Database d;
+    if (!d.open(s))
+        return 2;
+    const QString rent = reviver ? QString() : newRental(&d);
+    char line[32];
+    while (std::fgets(line, sizeof line, stdin)) {
+        const int n = QByteArray(line).trimmed().toInt();
+        QString error, answer = QStringLiteral("ok");
+        if (reviver) {
+            // as the screen saves: the revival inside the save's transaction, committed a moment later
+            d.beginTransaction();
+            if (!saveRow(&d, "1", QString::number(n), pieceNo(n), "D", "1", &error)) {
+                d.rollback();
+                answer = isRefusal(error) ? QStringLiteral("refused") : error;
+            } else {
+                QThread::msleep(20);
+                if (!d.commit())
+                    answer = d.lastError();
+            }
+        } else if (!hold(&d, pieceNo(n), "2", &error)) {
+            answer = isRefusal(error) ? QStringLiteral("refused") : error;
+        } else if (!saveRow(&d, rent, "", pieceNo(n), "D", "2", &error)) {
+            answer = isRefusal(error) ? QStringLiteral("refused-save") : error;
+            hold(&d, pieceNo(n), "3");
+        }
+        std::printf("%s\n", answer.simplified().toUtf8().constData());
+        std::fflush(stdout);
+    }
+    return 0;
 }
 
 // A counter of its own that rents, returns, revives and stores n times; prints
@@ -421,6 +464,68 @@ private slots:
         QCOMPARE(t.count("EB020TM", "EQUIP_NO = '00003'"), 0);
     }
 
+    // A counter holds a returned piece while another sets its row back to a rental, round after round at
+    // the same moment: one of them gets the piece, and a hold once granted is never refused at the save.
+    void holdWhileRevived_data() { testing::addBackendColumn(); }
+    void holdWhileRevived()
+    {
+        TEST_DB_FETCH(t);
+        const int rounds = 30;
+        QString fixture = pieces(rounds) + "INSERT INTO EB040MS (RENT_DATE, AREA_GUBUN, RENT_NO) VALUES ('" + kDay + "', 'M', 1);\n";
+        for (int i = 1; i <= rounds; ++i)
+            fixture += QString("INSERT INTO EB040DT (RENT_DATE, AREA_GUBUN, RENT_NO, RENT_SEQ, TICKET_KIND, RENT_STAT, "
+                               "EQUIP_GUBUN, EQUIP_NO) VALUES ('%1', 'M', 1, %2, '01', 'R', 'CS', '%3');\n")
+                           .arg(kDay).arg(i).arg(pieceNo(i));
+        QVERIFY(t.run(fixture));
+        testing::ChildProcesses counters;
+        counters.start("--pair-child", t.settings(), {"revive"});
+        counters.start("--pair-child", t.settings(), {"hold"});
+        int revived = 0, rented = 0, refusedHolders = 0, failed = 0;
+        for (int i = 1; i <= rounds; ++i) {
+            const QList<QByteArray> answers = counters.step(QByteArray::number(i), 60000);
+            const bool revive = answers.value(0) == "ok", held = answers.value(1) == "ok";
+            revived += revive;
+            rented += held;
+            refusedHolders += answers.value(1) == "refused-save";
+            for (const QByteArray &answer : answers)
+                if (answer != "ok" && answer != "refused" && answer != "refused-save") {
+                    ++failed;
+                    qWarning("round %d: %s", i, answer.constData());
+                }
+            QVERIFY2(revive != held || !revive, qPrintable(QString("round %1: both took the piece").arg(i)));
+        }
+        counters.closeInputs();
+        QVERIFY(counters.finish(60000));
+        QCOMPARE(failed, 0);
+        QCOMPARE(refusedHolders, 0);
+        QCOMPARE(revived + rented, rounds);
+        QCOMPARE(t.scalar("SELECT COUNT(*) FROM (SELECT EQUIP_NO FROM EB040DT WHERE RENT_STAT IN ('D', 'S') "
+                          "GROUP BY EQUIP_NO HAVING COUNT(*) > 1) X"),
+                 QString("0"));
+        QCOMPARE(t.count("EB040DT", "RENT_STAT = 'D'"), rounds);
+        QCOMPARE(t.count("EB020TM"), 0);
+    }
+
+    // A killed counter's piece is free to a counter that holds nothing, once the dead session has been
+    // silent past the stale time, although no live counter beats to remove its hold.
+    void deadCounterFreeToIdleCounter_data() { testing::addBackendColumn(); }
+    void deadCounterFreeToIdleCounter()
+    {
+        TEST_DB_FETCH(t);
+        QVERIFY(t.run(pieces(2)));
+        testing::ChildProcesses children;
+        QProcess *dead = children.start("--hold-child", t.settings(), {"1", "1", "A"}, false);
+        QVERIFY(dead->waitForReadyRead(60000) && dead->readLine().startsWith("held"));
+        QCOMPARE(free(t), QString("2"));
+        dead->kill();
+        dead->waitForFinished();
+        QTRY_COMPARE_WITH_TIMEOUT(free(t), QString("1,2"), 15000);
+        QCOMPARE(t.count("EB020TM"), 1);   // still there: it is its session's silence that frees the piece
+        auto idle = t.openAnother();
+        QVERIFY(hold(idle.get(), "00001"));
+        QCOMPARE(t.scalar("SELECT SESSION_ID FROM EB020TM"), idle->sessionId());
+    }
+
     void twoCountersRace_data() { testing::addBackendColumn(); }
     void twoCountersRace()
     {
@@ -464,6 +569,10 @@ int main(int argc, char **argv)
     if (args.value(1) == QLatin1String("--hold-child")) {
         QCoreApplication app(argc, argv);
         return holdChild(args);
+    }
+    if (args.value(1) == QLatin1String("--pair-child")) {
+        QCoreApplication app(argc, argv);
+        return pairChild(args);
     }
     if (args.value(1) == QLatin1String("--counter-child")) {
         QCoreApplication app(argc, argv);
