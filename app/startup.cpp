@@ -5,11 +5,50 @@
 #include "core/startupvalues.h"
 #include "core/utils.h"
 #include "database/query.h"
+#include "database/upgrade.h"
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
 
 QString DatabaseAliasFile() { return QStringLiteral("sports-db.ini"); }
+
+// A value of the alias file; "a,b" is read by the settings file as a list, and is one text here.
+static QString aliasText(const QSettings &ini, const QString &key, const QString &fallback = QString())
+{
+    const QVariant v = ini.value(key);
+    if (!v.isValid())
+        return fallback;
+    return (v.typeId() == QMetaType::QStringList ? v.toStringList().join(QLatin1Char(',')) : v.toString()).trimmed();
+}
+
+static bool postgresAlias(const QSettings &ini, const QString &group, const QString &programDirectory,
+                          db::ConnectionSettings *settings, QString *error)
+{
+    settings->backend = db::Backend::PostgreSQL;
+    settings->host = aliasText(ini, QStringLiteral("Host"), QStringLiteral("127.0.0.1")).remove(QLatin1Char(' '));
+    const QString port = aliasText(ini, QStringLiteral("Port"), QStringLiteral("5432")).remove(QLatin1Char(' '));
+    bool single = false;
+    settings->port = port.toInt(&single);
+    if (!single) {   // one port for each host
+        settings->port = port.section(QLatin1Char(','), 0, 0).toInt();
+        settings->ports = port;
+    }
+    settings->database = aliasText(ini, QStringLiteral("Database"), group);
+    settings->schema = aliasText(ini, QStringLiteral("Schema"));
+    settings->readHosts = aliasText(ini, QStringLiteral("ReadHosts")).remove(QLatin1Char(' '));
+    settings->readPorts = aliasText(ini, QStringLiteral("ReadPorts")).remove(QLatin1Char(' '));
+    settings->sslMode = aliasText(ini, QStringLiteral("SslMode")).toLower();
+    static const QStringList modes{"disable", "allow", "prefer", "require", "verify-ca", "verify-full"};
+    if (!settings->sslMode.isEmpty() && !modes.contains(settings->sslMode)) {
+        *error = QStringLiteral("%1: unknown SslMode \"%2\" for alias %3 (%4)")
+                     .arg(DatabaseAliasFile(), settings->sslMode, group, modes.join(QStringLiteral(", ")));
+        return false;
+    }
+    const QString rootCert = aliasText(ini, QStringLiteral("SslRootCert"));
+    if (!rootCert.isEmpty())
+        settings->sslRootCert = QFileInfo(rootCert).isAbsolute() ? rootCert : QDir(programDirectory).filePath(rootCert);
+    return true;
+}
 
 bool ResolveDatabase(const QString &name, const QString &programDirectory, db::ConnectionSettings *settings,
                      QString *error)
@@ -24,14 +63,8 @@ bool ResolveDatabase(const QString &name, const QString &programDirectory, db::C
                 continue;
             ini.beginGroup(group);
             const QString driver = ini.value(QStringLiteral("Driver"), QStringLiteral("SQLite")).toString();
-            if (driver.compare(QLatin1String("PostgreSQL"), Qt::CaseInsensitive) == 0) {
-                settings->backend = db::Backend::PostgreSQL;
-                settings->host = ini.value(QStringLiteral("Host"), QStringLiteral("127.0.0.1")).toString();
-                settings->port = ini.value(QStringLiteral("Port"), 5432).toInt();
-                settings->database = ini.value(QStringLiteral("Database"), group).toString();
-                settings->schema = ini.value(QStringLiteral("Schema")).toString();
-                return true;
-            }
+            if (driver.compare(QLatin1String("PostgreSQL"), Qt::CaseInsensitive) == 0)
+                return postgresAlias(ini, group, programDirectory, settings, error);
             if (driver.compare(QLatin1String("SQLite"), Qt::CaseInsensitive) != 0) {
                 *error = QStringLiteral("%1: unknown driver \"%2\" for alias %3").arg(DatabaseAliasFile(), driver, group);
                 return false;
@@ -117,5 +150,16 @@ StartupResult StartDataModule(const QStringList &arguments, const QString &progr
         return StartupResult::NotConnected;
     }
     probe.close();
+    // The program works only on the structure of its own version: an older database is upgraded by
+    // the administrator first, a newer one needs the newer program.
+    QString versionError;
+    const int version = db::databaseSchemaVersion(*dm->dbsDB, &versionError);
+    const QString refusal = version < 0 ? CannotConnectMessage(versionError)
+                                        : db::schemaVersionMessage(version, arguments.at(0));
+    if (!refusal.isEmpty()) {
+        dm->Disconnect();
+        ShowError(refusal);
+        return StartupResult::NotConnected;
+    }
     return StartupResult::Connected;
 }

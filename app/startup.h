@@ -8,7 +8,9 @@
 
 // The settings file of database aliases in the program directory. One section per alias:
 //   [DEMO]           Driver=SQLite, File=demo.db (relative to the program directory)
-//   [RESORT]         Driver=PostgreSQL, Host=…, Port=5432, Database=…
+//   [RESORT]         Driver=PostgreSQL, Host=…, Port=5432, Database=…, Schema=…
+//                    Host=db1,db2 (Port=5432,5433): the one that accepts writes; ReadHosts=, ReadPorts=:
+//                    replicas for the screens that only read; SslMode=, SslRootCert=: encryption
 QString DatabaseAliasFile();   // "sports-db.ini"
 
 // Resolves the first command-line parameter: an alias of the settings file, else an SQLite file path

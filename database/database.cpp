@@ -232,12 +232,10 @@ bool Database::open(const ConnectionSettings &settings)
     QSqlDatabase d = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), m_name);
     d.setDatabaseName(settings.database);
     d.setHostName(settings.host);
-    d.setPort(settings.port);
+    d.setPort(settings.ports.isEmpty() ? settings.port : -1);   // a list of ports is an option of its own
     d.setUserName(settings.user);
     d.setPassword(settings.password);
-    // A server that stops answering (a broken network) is noticed within about a minute.
-    d.setConnectOptions(QStringLiteral("connect_timeout=10;keepalives=1;keepalives_idle=30;keepalives_interval=10;"
-                                       "keepalives_count=3"));
+    d.setConnectOptions(postgresConnectOptions(settings));
     if (!d.open()) {
         m_lastError = errorText(d.lastError());
         return false;
@@ -317,6 +315,89 @@ bool Database::execute(const QString &statement)
     return true;
 }
 
+// ---- the options of a PostgreSQL connection ----
+
+static QString conninfoValue(QString value)
+{
+    value.replace(QLatin1String("\\"), QLatin1String("\\\\"));
+    value.replace(QLatin1String("'"), QLatin1String("\\'"));
+    return QLatin1Char('\'') + value + QLatin1Char('\'');
+}
+
+static QStringList listOf(const QString &text)
+{
+    QStringList items;
+    for (const QString &item : text.split(QLatin1Char(','), Qt::SkipEmptyParts))
+        if (!item.trimmed().isEmpty())
+            items << item.trimmed();
+    return items;
+}
+
+// One port for each host: a single port serves them all, a shorter list repeats its last.
+static QStringList portsFor(int hosts, const QString &ports, int port)
+{
+    QStringList given = listOf(ports);
+    if (given.isEmpty())
+        given << QString::number(port);
+    QStringList out;
+    for (int i = 0; i < hosts; ++i)
+        out << given.value(i, given.constLast());
+    return out;
+}
+
+QString postgresConnectOptions(const ConnectionSettings &s)
+{
+    QStringList options;
+    if (!s.ports.isEmpty())
+        options << QStringLiteral("port=") + listOf(s.ports).join(QLatin1Char(','));
+    // Of several servers only the one that accepts writes (the primary, or the standby promoted in its
+    // place); one server named is taken as it is.
+    QString target = s.targetSession;
+    if (target.isEmpty() && listOf(s.host).size() > 1)
+        target = QStringLiteral("read-write");
+    if (!target.isEmpty())
+        options << QStringLiteral("target_session_attrs=") + target;
+    if (!s.sslMode.isEmpty())
+        options << QStringLiteral("sslmode=") + conninfoValue(s.sslMode);
+    if (!s.sslRootCert.isEmpty())
+        options << QStringLiteral("sslrootcert=") + conninfoValue(s.sslRootCert);
+    // A server that stops answering (a broken network) is noticed within about a minute; a host that
+    // does not answer at all is given up after 10 seconds for the next one.
+    options << QStringLiteral("connect_timeout=10;keepalives=1;keepalives_idle=30;keepalives_interval=10;keepalives_count=3");
+    return options.join(QLatin1Char(';'));
+}
+
+ConnectionSettings readReplicaSettings(const ConnectionSettings &s)
+{
+    const QStringList replicas = listOf(s.readHosts), primaries = listOf(s.host);
+    if (s.backend != Backend::PostgreSQL || replicas.isEmpty())
+        return s;
+    ConnectionSettings r = s;
+    r.host = (replicas + primaries).join(QLatin1Char(','));
+    r.ports = (portsFor(replicas.size(), s.readPorts.isEmpty() ? s.ports : s.readPorts, s.port)
+               + portsFor(qMax(1, int(primaries.size())), s.ports, s.port))
+                  .join(QLatin1Char(','));
+    r.targetSession = QStringLiteral("prefer-standby");
+    r.readHosts.clear();
+    r.readPorts.clear();
+    return r;
+}
+
+QString Database::readOnlyServerMessage()
+{
+    return QStringLiteral("연결된 데이터베이스 서버는 읽기만 하는 대기 서버이므로 저장할 수 없습니다. "
+                          "이번 작업의 내용은 하나도 저장되지 않았습니다.\r관리자에게 연락하십시오.");
+}
+
+// A server that only reads (a standby reached by mistake, or one not yet promoted) refuses every write
+// of the transaction; it is told before the first one, in the program's words.
+static bool serverOnlyReads(const QSqlDatabase &d)
+{
+    QSqlQuery q(d);
+    return q.exec(QStringLiteral("SELECT current_setting('transaction_read_only')")) && q.next()
+        && q.value(0).toString() == QLatin1String("on");
+}
+
 bool Database::beginTransaction()
 {
     if (m_inTransaction) {
@@ -331,6 +412,11 @@ bool Database::beginTransaction()
                                                        : QStringLiteral("BEGIN ISOLATION LEVEL READ COMMITTED");
     if (!execute(begin))
         return false;
+    if (backend() == Backend::PostgreSQL && serverOnlyReads(sql())) {
+        execute(QStringLiteral("ROLLBACK"));
+        m_lastError = readOnlyServerMessage();
+        return false;
+    }
     m_inTransaction = true;
     m_spoiled.clear();
     return true;

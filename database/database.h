@@ -17,12 +17,27 @@ enum class Backend { SQLite, PostgreSQL };
 struct ConnectionSettings {
     Backend backend = Backend::SQLite;
     QString database;      // SQLite: file path; PostgreSQL: database name
-    QString host;          // PostgreSQL only
+    QString host;          // PostgreSQL only; "db1,db2": the first of them that accepts writes
     int port = 5432;       // PostgreSQL only
+    QString ports;         // PostgreSQL: "5432,5433", one port for all hosts or one for each; empty: port
     QString user;          // PostgreSQL only
     QString password;      // PostgreSQL only
     QString schema;        // PostgreSQL: first schema of the search path (tests use a fresh one)
+    // PostgreSQL: the kind of server the connection must reach (libpq's target_session_attrs); empty:
+    // "read-write" when several hosts are named, any server when one is.
+    QString targetSession;
+    QString sslMode;       // PostgreSQL: libpq's sslmode (disable … verify-full); empty: libpq's default
+    QString sslRootCert;   // PostgreSQL: the root certificate that vouches for the server
+    QString readHosts;     // PostgreSQL: replicas for the screens that only read; empty: none
+    QString readPorts;     // their ports as in `ports`; empty: those of the primary
 };
+
+// The libpq options of a PostgreSQL connection (Qt's connect options): the ports of several hosts, the
+// kind of server to reach, encryption and the keepalives that notice a silent server.
+QString postgresConnectOptions(const ConnectionSettings &settings);
+// The same connection pointed at the replicas for reading, the primary's hosts after them: a standby
+// when one answers, else the primary. The settings themselves when no replica is named.
+ConnectionSettings readReplicaSettings(const ConnectionSettings &settings);
 
 // A failure on the database side, carrying the text a server would send.
 class DatabaseError : public std::runtime_error {
@@ -51,6 +66,7 @@ public:
     // ensureOpen) and replaces *error with the message that says so; true then.
     bool noteFailure(QString *error);
     static QString connectionLostMessage();
+    static QString readOnlyServerMessage();   // a save refused by a server that only reads (a standby)
     Backend backend() const { return m_settings.backend; }
     const ConnectionSettings &settings() const { return m_settings; }
     QString lastError() const { return m_lastError; }

@@ -28,8 +28,19 @@ public:
     // Tests and tools run the data module on a connection of their own (not owned).
     void attach(db::Database *database);
 
+    // The connection of the screens that only read (report lists, cross-tables, the report viewer): a
+    // replica named by the alias (ReadHosts=) while one answers and keeps up with the primary, else
+    // dbsDB itself, without a word to the user. Screens that save, and every check before a save,
+    // read on dbsDB.
+    db::Database *readDatabase();
+    static int replicaLagSeconds();   // 60: a replica further behind is passed over; SPORTS_REPLICA_LAG_SECONDS
+
 private:
     std::unique_ptr<db::Database> m_owned;
+    std::unique_ptr<db::Database> m_read;
+    db::Database *m_readFor = nullptr;   // the primary connection m_read serves
+    qint64 m_readCheckedAt = 0;          // when the replica was last judged (ms since the epoch)
+    bool m_readUsable = false;
 };
 
 inline TfrmZZD000 *DM() { return TfrmZZD000::instance(); }

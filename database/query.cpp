@@ -13,6 +13,14 @@ namespace db {
 
 Query::Query(Database *database) : m_db(database) {}
 
+void Query::setDatabase(Database *database)
+{
+    if (database == m_db)
+        return;
+    close();
+    m_db = database;
+}
+
 Query::~Query()
 {
     if (!m_cursor.isEmpty())

@@ -21,6 +21,7 @@ public:
     Query &operator=(const Query &) = delete;
 
     Database *database() const { return m_db; }
+    void setDatabase(Database *database);   // closes the statement first; the text and values stay
     void setSql(const QString &sql);   // also forgets the bound values
     const QString &sql() const { return m_sql; }
     void clear() { setSql(QString()); }

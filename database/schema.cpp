@@ -1,6 +1,7 @@
 #include "schema.h"
 #include "database.h"
 #include "sqlfunctions.h"
+#include "upgrade.h"
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
@@ -47,7 +48,7 @@ bool createSchema(Database &database, QString *error)
         *error = database.lastError();
         return false;
     }
-    return runFiles(database, schemaFiles(), nullptr, error);
+    return runFiles(database, schemaFiles(), nullptr, error) && recordSchemaVersion(database, error);
 }
 
 QString expandDemoTokens(const QString &text, const QDate &today)
@@ -72,6 +73,8 @@ QString expandDemoTokens(const QString &text, const QDate &today)
 
 bool loadDemoData(Database &database, const QDate &today, QString *error)
 {
+    if (database.inTransaction())   // part of a larger unit (the set-up of a new database)
+        return runFiles(database, demoFiles(), &today, error);
     if (!database.beginTransaction()) {
         *error = database.lastError();
         return false;

@@ -12,11 +12,12 @@ class Database;
 QStringList schemaFiles();
 QStringList demoFiles();
 
-// Creates the functions and all tables on an open, empty database.
+// Creates the functions and all tables on an open, empty database, and records its version.
 bool createSchema(Database &database, QString *error);
 
 // Inserts the demo rows. "{TODAY}" and "{TODAY+N}"/"{TODAY-N}" in the files become yyyymmdd texts
-// relative to today, and "{YEAR}" the current year, so the demo stays current.
+// relative to today, and "{YEAR}" the current year, so the demo stays current. Inside a running
+// transaction the rows become part of it.
 bool loadDemoData(Database &database, const QDate &today, QString *error);
 QString expandDemoTokens(const QString &text, const QDate &today);
 

@@ -417,8 +417,14 @@ CREATE OR REPLACE FUNCTION FN_LIKE(a text, p text) RETURNS boolean
   LANGUAGE sql IMMUTABLE AS $$ SELECT a OPERATOR(pg_catalog.~~) pg_catalog.replace(p, E'\\', E'\\\\') $$;
 CREATE OR REPLACE FUNCTION FN_NOT_LIKE(a text, p text) RETURNS boolean
   LANGUAGE sql IMMUTABLE AS $$ SELECT a OPERATOR(pg_catalog.!~~) pg_catalog.replace(p, E'\\', E'\\\\') $$;
-CREATE OPERATOR ~~ (LEFTARG = text, RIGHTARG = text, FUNCTION = FN_LIKE);
-CREATE OPERATOR !~~ (LEFTARG = text, RIGHTARG = text, FUNCTION = FN_NOT_LIKE);
+DO $$ BEGIN
+  -- once per schema: the script runs again when a database is upgraded
+  IF NOT EXISTS (SELECT 1 FROM pg_catalog.pg_operator o JOIN pg_catalog.pg_namespace n ON n.oid = o.oprnamespace
+                 WHERE o.oprname = '~~' AND n.nspname = current_schema()) THEN
+    CREATE OPERATOR ~~ (LEFTARG = text, RIGHTARG = text, FUNCTION = FN_LIKE);
+    CREATE OPERATOR !~~ (LEFTARG = text, RIGHTARG = text, FUNCTION = FN_NOT_LIKE);
+  END IF;
+END $$;
 CREATE OR REPLACE FUNCTION TO_NUMBER(a text) RETURNS numeric
   LANGUAGE sql IMMUTABLE AS $$ SELECT NULLIF(btrim(a), '')::numeric $$;
 CREATE OR REPLACE FUNCTION TO_NUMBER(a numeric) RETURNS numeric

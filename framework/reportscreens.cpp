@@ -1,4 +1,5 @@
 #include "framework/reportscreens.h"
+#include "database/datamodule.h"
 #include "core/messages.h"
 #include "core/utils.h"
 #include "framework/fieldlookups.h"
@@ -146,6 +147,10 @@ void TfrmReportList::search()
 {
     if (!validate())
         return;
+    // A report only reads: on a replica when the alias names one.
+    db::Database *read = DM()->readDatabase();
+    qryQuery->setDatabase(read);
+    qryFooter->setDatabase(read);
     statement().applyTo(*qryQuery);
     TfrmEZS000::search();
 }

@@ -266,7 +266,7 @@ bool TReportViewer::Open(const QString &location, const QString &params)
                                            : QStringLiteral("statement, columns가 없습니다.")));
 
     auto built = std::make_unique<Built>();
-    built->query = std::make_unique<db::Query>(DM()->dbsDB);
+    built->query = std::make_unique<db::Query>(DM()->readDatabase());   // a replica when there is one
     built->query->setSql(sql);
     const QJsonArray names = def.value(QLatin1String("parameters")).toArray();
     QHash<QString, QString> shown;

@@ -188,6 +188,7 @@ void TfrmZZS010::runLayout(bool preview)
     if (!layout)
         return;
     fillConditions(layout.get());
+    layout->qryQuery->setDatabase(qryQuery->database());   // the list's own (a report's replica)
     layout->qryQuery->setSql(qryQuery->sql());
     layout->qryQuery->setBindings(qryQuery->bindings());
     if (preview)

@@ -9,6 +9,7 @@
 #include "support/messagerecorder.h"
 #include "support/testdatabase.h"
 #include "database/query.h"
+#include "database/upgrade.h"
 #include <QtTest>
 
 namespace {
@@ -167,6 +168,75 @@ private slots:
 
         testing::MessageRecorder rec;
         QCOMPARE(StartDataModule({"DEMO", "demo", "1001", "홍길동"}, dir.path()), StartupResult::Connected);
+        QCOMPARE(rec.count(), 0);
+    }
+
+    // Several hosts (the one that takes writes), replicas to read from and encryption, as the alias
+    // names them; libpq is given each as its option.
+    void productionAlias()
+    {
+        QTemporaryDir dir;
+        writeFile(dir.filePath("sports-db.ini"),
+                  "[RESORT]\nDriver=PostgreSQL\nHost=db1.example, db2.example\nPort=5432,5433\nDatabase=sports\n"
+                  "ReadHosts=replica.example\nReadPorts=6432\nSslMode=verify-full\nSslRootCert=certs/root.crt\n"
+                  "[BADSSL]\nDriver=PostgreSQL\nSslMode=sometimes\n");
+        db::ConnectionSettings s;
+        QString error;
+        QVERIFY(ResolveDatabase("resort", dir.path(), &s, &error));
+        QCOMPARE(s.host, QString("db1.example,db2.example"));
+        QCOMPARE(s.ports, QString("5432,5433"));
+        QCOMPARE(s.sslRootCert, dir.filePath("certs/root.crt"));
+        const QString options = db::postgresConnectOptions(s);
+        for (const char *o : {"port=5432,5433", "target_session_attrs=read-write", "sslmode='verify-full'"})
+            QVERIFY2(options.contains(o), qPrintable(options));
+        QVERIFY(options.contains("sslrootcert='" + dir.filePath("certs/root.crt") + "'"));
+        const db::ConnectionSettings read = db::readReplicaSettings(s);
+        QCOMPARE(read.host, QString("replica.example,db1.example,db2.example"));
+        QCOMPARE(read.ports, QString("6432,5432,5433"));
+        QVERIFY(db::postgresConnectOptions(read).contains("target_session_attrs=prefer-standby"));
+        // one server named: whatever it is (a save on a standby is refused in the program's words)
+        s.host = "db1.example";
+        s.ports.clear();
+        QVERIFY(!db::postgresConnectOptions(s).contains("target_session_attrs"));
+        QVERIFY(!ResolveDatabase("BADSSL", dir.path(), &s, &error));
+        QVERIFY(error.contains("SslMode"));
+    }
+
+    // A database of an earlier version is refused at start with the command that upgrades it; one of a
+    // later version with the advice to install the later program.
+    void otherSchemaVersions_data() { testing::addBackendColumn(); }
+    void otherSchemaVersions()
+    {
+        QFETCH(int, backend);
+        testing::TestDatabase t(static_cast<db::Backend>(backend));
+        QVERIFY(t.ok());
+        QTemporaryDir dir;
+        QString alias = t.settings().database;
+        if (backend == int(db::Backend::PostgreSQL)) {
+            const db::ConnectionSettings pg = t.settings();
+            writeFile(dir.filePath("sports-db.ini"),
+                      QStringLiteral("[RESORT]\nDriver=PostgreSQL\nHost=%1\nPort=%2\nDatabase=%3\nSchema=%4\n")
+                          .arg(pg.host).arg(pg.port).arg(pg.database).arg(pg.schema).toUtf8());
+            alias = "RESORT";
+        }
+        const QString user = backend == int(db::Backend::PostgreSQL) ? t.settings().user : QString("demo");
+        const int program = db::programSchemaVersion();
+        testing::MessageRecorder rec;
+        QVERIFY(t.run(QStringLiteral("DELETE FROM SCHEMA_VERSION;\nINSERT INTO SCHEMA_VERSION (VERSION) VALUES (%1);").arg(program - 1)));
+        QCOMPARE(StartDataModule({alias, user, "1001", "홍길동"}, dir.path()), StartupResult::NotConnected);
+        QCOMPARE(rec.texts(), QStringList{QStringLiteral(
+            "데이터베이스의 구조가 이 프로그램보다 이전 판입니다(데이터베이스 %1판, 프로그램 %2판).\r"
+            "관리자가 다음 명령으로 데이터베이스를 올린 뒤에 다시 시작하십시오.\r\rsports-db upgrade %3").arg(program - 1).arg(program).arg(alias)});
+        QVERIFY(!DM()->isConnected());
+        rec.clear();
+        QVERIFY(t.run(QStringLiteral("INSERT INTO SCHEMA_VERSION (VERSION) VALUES (%1);").arg(program + 1)));
+        QCOMPARE(StartDataModule({alias, user, "1001", "홍길동"}, dir.path()), StartupResult::NotConnected);
+        QCOMPARE(rec.count(), 1);
+        QVERIFY2(rec.last().contains("새 판의 프로그램을 설치한 뒤에 다시 시작하십시오."), qPrintable(rec.last()));
+        rec.clear();
+        QVERIFY(t.run(QStringLiteral("DELETE FROM SCHEMA_VERSION WHERE VERSION <> %1;").arg(program - 1)));
+        QVERIFY(t.run(QStringLiteral("UPDATE SCHEMA_VERSION SET VERSION = %1;").arg(program)));
+        QCOMPARE(StartDataModule({alias, user, "1001", "홍길동"}, dir.path()), StartupResult::Connected);
         QCOMPARE(rec.count(), 0);
     }
 
