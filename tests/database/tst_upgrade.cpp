@@ -46,10 +46,16 @@ bool copyRows(Database &source, Database &target, QString *error)
         QList<QStringList> rows;
         if (!Query::run(&source, QStringLiteral("SELECT %1 FROM %2").arg(columns.join(", "), it.key()), {}, &rows, nullptr, error))
             return false;
-        QStringList marks(columns.size(), QStringLiteral("?"));
-        const QString insert = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(it.key(), columns.join(", "), marks.join(", "));
-        for (const QStringList &row : std::as_const(rows)) {
-            QVariantList values(row.cbegin(), row.cend());
+        // a hundred rows a statement
+        const QString marks = QStringLiteral("(") + QStringList(columns.size(), QStringLiteral("?")).join(", ") + QStringLiteral(")");
+        for (qsizetype first = 0; first < rows.size(); first += 100) {
+            const qsizetype n = qMin<qsizetype>(100, rows.size() - first);
+            QVariantList values;
+            for (qsizetype r = first; r < first + n; ++r)
+                for (const QString &v : rows.at(r))
+                    values << v;
+            const QString insert = QStringLiteral("INSERT INTO %1 (%2) VALUES %3")
+                                       .arg(it.key(), columns.join(", "), QStringList(n, marks).join(", "));
             if (!Query::runPositional(&target, insert, values, nullptr, nullptr, error))
                 return false;
         }
