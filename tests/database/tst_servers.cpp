@@ -2,9 +2,13 @@
 // connections checked against a self-signed certificate, reads from a streaming standby, a save on a
 // standby refused in the program's words, and failover to the standby promoted after the primary stops.
 #include "support/messagerecorder.h"
+#include "support/testdatabase.h"
 #include "database/datamodule.h"
+#include "database/procedure.h"
 #include "database/query.h"
 #include "database/schema.h"
+#include "framework/ezi020.h"
+#include <QApplication>
 #include <QDir>
 #include <QProcess>
 #include <QTcpServer>
@@ -26,6 +30,25 @@ QString serverBinaries()
     }
     return QString();
 }
+
+// A grid screen over T_SAVE, saved through its procedure as every screen saves.
+void registerProcedure()
+{
+    ProcedureCatalog::instance().add({"PR_TSF020_01", {in("ANO"), in("ANAME"), in("AU_EMP_NO"), in("AU_IP"), in("AEDITSTATUS")},
+                                      [](ProcedureCall &call) { call.saveByEditStatus("T_SAVE", {"NO"}, {"NAME"}); }});
+}
+
+class TfrmTSF020 : public TfrmEZI020 {
+public:
+    TfrmTSF020()
+    {
+        setObjectName("frmTSF020");
+        rgrGrid->addColumn("번호", TEditColumn::Text, 60).bytes(10);
+        rgrGrid->addColumn("이름", TEditColumn::Text, 100).bytes(20);
+        qryQuery->setSql("SELECT NO, NAME FROM T_SAVE ORDER BY NO");
+        prcProc->setProcedure("PR_TSF020_01");
+    }
+};
 
 int freePort()
 {
@@ -111,7 +134,8 @@ private slots:
             QVERIFY2(d.open(server("127.0.0.1", m_primary)), qPrintable(d.lastError()));
             QString error;
             QVERIFY2(createSchema(d, &error), qPrintable(error));
-            QVERIFY(d.execute("CREATE TABLE T_SAVE (NO INTEGER NOT NULL, PRIMARY KEY (NO))"));
+            QVERIFY(d.execute("CREATE TABLE T_SAVE (NO VARCHAR(10) NOT NULL, NAME VARCHAR(20), U_EMP_NO VARCHAR(10), "
+                              "U_IP VARCHAR(20), U_DATE VARCHAR(14), PRIMARY KEY (NO))"));
         }
         QVERIFY(run(m_bin + "/pg_basebackup", {"-h", "127.0.0.1", "-p", QString::number(m_primary), "-U", "postgres",
                                                "-D", path("standby"), "-R", "-X", "stream", "-c", "fast", "-N"}));
@@ -170,8 +194,8 @@ private slots:
         Database *read = DM()->readDatabase();
         QVERIFY(read != &primary);
         QCOMPARE(Query::scalar(read, "SELECT pg_is_in_recovery()"), QString("true"));
-        QVERIFY(primary.execute("INSERT INTO T_SAVE (NO) VALUES (100)"));
-        QTRY_COMPARE(Query::scalar(read, "SELECT COUNT(*) FROM T_SAVE WHERE NO = 100"), QString("1"));
+        QVERIFY(primary.execute("INSERT INTO T_SAVE (NO) VALUES ('100')"));
+        QTRY_COMPARE(Query::scalar(read, "SELECT COUNT(*) FROM T_SAVE WHERE NO = '100'"), QString("1"));
         QVERIFY(primary.execute("DELETE FROM T_SAVE"));
 
         Database other;
@@ -194,9 +218,10 @@ private slots:
         QVERIFY(!standby.inTransaction());
     }
 
-    // Primary and standby named in the alias: the save goes to the primary; the primary stops in the
-    // middle of a save, which is reported as not stored; once the standby is promoted the same save
-    // succeeds there, nothing lost or doubled, and the session's heartbeat carries on.
+    // Primary and standby named in the alias: a screen saves on the primary; the primary stops in the
+    // middle of a save, which is reported as not stored; until the standby is promoted the screen's save
+    // fails and keeps its changes, then the same screen saves there, nothing lost or doubled, and the
+    // session's heartbeat carries on from the new primary.
     void failover()
     {
         qputenv("SPORTS_HOLD_BEAT_SECONDS", "1");
@@ -206,30 +231,50 @@ private slots:
         QVERIFY2(d.open(s), qPrintable(d.lastError()));
         QCOMPARE(Query::scalar(&d, "SELECT inet_server_port()"), QString::number(m_primary));
         d.keepSessionAlive();
-        auto save = [&d](int no) {
-            return d.beginTransaction() && d.execute(QStringLiteral("INSERT INTO T_SAVE (NO) VALUES (%1)").arg(no)) && d.commit();
+        DM()->attach(&d);
+        testing::MessageRecorder rec;
+        TfrmTSF020 screen;
+        screen.show();
+        screen.bbtSearchClick();
+        auto add = [&screen](const QString &no) {
+            screen.bbtAddClick();
+            const int row = screen.rgrGrid->rowCount() - 1;
+            screen.rgrGrid->editCell(row, 0, no);
+            screen.rgrGrid->editCell(row, 1, "이름" + no);
         };
-        QVERIFY2(save(1), qPrintable(d.lastError()));
+        add("1");
+        screen.bbtSaveClick();
+        QVERIFY2(!screen.isModified(), qPrintable(rec.last()));
         Database standby;
         QVERIFY(standby.open(server("127.0.0.1", m_standby)));
         QTRY_COMPARE(Query::scalar(&standby, "SELECT COUNT(*) FROM T_SAVE"), QString("1"));
-        QTRY_VERIFY(!Query::scalar(&standby, "SELECT COUNT(*) FROM EB020TS").isEmpty()
-                    && Query::scalar(&standby, "SELECT COUNT(*) FROM EB020TS").toInt() == 1);
+        QTRY_COMPARE(Query::scalar(&standby, "SELECT COUNT(*) FROM EB020TS"), QString("1"));
 
-        // the primary goes away in the middle of the save
+        // the primary goes away in the middle of a save
         QVERIFY(d.beginTransaction());
-        QVERIFY(d.execute("INSERT INTO T_SAVE (NO) VALUES (2)"));
+        QVERIFY(d.execute("INSERT INTO T_SAVE (NO) VALUES ('3')"));
         QVERIFY(run(m_bin + "/pg_ctl", {"-D", path("primary"), "-m", "fast", "stop"}));
         QVERIFY(!d.commit());
         QCOMPARE(d.lastError(), Database::connectionLostMessage());
-        QVERIFY(!save(2));   // no server accepts writes yet
+        // no server takes writes yet: the screen's save fails and keeps its row
+        add("2");
+        rec.clear();
+        screen.bbtSaveClick();
+        QCOMPARE(rec.count(), 2);   // the question, then the failure
+        QVERIFY2(rec.last().startsWith("자료를 저장하지 못했습니다.") && rec.last().contains("다시 연결하지 못했습니다"),
+                 qPrintable(rec.last()));
+        QVERIFY(screen.isModified());
+        QCOMPARE(screen.changeBuffer().size(), 1);
         QVERIFY(run(m_bin + "/pg_ctl", {"-D", path("standby"), "-w", "promote"}));
-        QVERIFY2(save(2), qPrintable(d.lastError()));
+        rec.clear();
+        screen.bbtSaveClick();
+        QVERIFY2(!screen.isModified(), qPrintable(rec.last()));
         QCOMPARE(Query::scalar(&d, "SELECT inet_server_port()"), QString::number(m_standby));
-        QCOMPARE(Query::scalar(&d, "SELECT COUNT(*) || '/' || MIN(NO) || '/' || MAX(NO) FROM T_SAVE"), QString("2/1/2"));
+        QCOMPARE(Query::scalar(&d, "SELECT COUNT(*) || ':' || MIN(NO) || '-' || MAX(NO) FROM T_SAVE"), QString("2:1-2"));
         // the heartbeat's own connection found the new primary as well
         const qint64 seen = Query::scalar(&standby, "SELECT MAX(LAST_SEEN) FROM EB020TS").toLongLong();
         QTRY_VERIFY_WITH_TIMEOUT(Query::scalar(&standby, "SELECT MAX(LAST_SEEN) FROM EB020TS").toLongLong() > seen, 15000);
+        DM()->attach(nullptr);
         d.endSession();
         qunsetenv("SPORTS_HOLD_BEAT_SECONDS");
     }
@@ -237,7 +282,9 @@ private slots:
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
+    testing::prepareTestEnvironment();
+    QApplication app(argc, argv);
+    registerProcedure();
     TestServers t;
     const int rc = QTest::qExec(&t, argc, argv);
     DM()->Shutdown();
