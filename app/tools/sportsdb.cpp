@@ -105,6 +105,11 @@ int main(int argc, char **argv)
     const int program = db::programSchemaVersion();
 
     if (command == QLatin1String("init")) {
+        // the alias's schema is made when it is not there yet (else the tables would go to the next one
+        // of the search path)
+        if (settings.backend == db::Backend::PostgreSQL && !settings.schema.isEmpty()
+            && !database.execute(QStringLiteral("CREATE SCHEMA IF NOT EXISTS \"%1\"").arg(settings.schema)))
+            return fail(database.lastError());
         if (!db::initDatabase(database, demo, &error))
             return fail(error);
         out() << alias << ": " << program << "판의 테이블과 함수를 만들었습니다" << (demo ? " (시연 자료 포함)" : "") << ".\n";

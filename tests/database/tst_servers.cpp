@@ -196,6 +196,13 @@ private slots:
         QCOMPARE(Query::scalar(read, "SELECT pg_is_in_recovery()"), QString("true"));
         QVERIFY(primary.execute("INSERT INTO T_SAVE (NO) VALUES ('100')"));
         QTRY_COMPARE(Query::scalar(read, "SELECT COUNT(*) FROM T_SAVE WHERE NO = '100'"), QString("1"));
+        {
+            Query list(read);   // a report's list, read a page at a time through a cursor
+            list.setPaged(true);
+            list.setSql("SELECT NO FROM T_SAVE");
+            QVERIFY2(list.open() && list.next(), qPrintable(list.lastError()));
+            QCOMPARE(list.value(0), QString("100"));
+        }
         QVERIFY(primary.execute("DELETE FROM T_SAVE"));
 
         Database other;

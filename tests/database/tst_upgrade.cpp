@@ -147,6 +147,11 @@ private slots:
         QVERIFY(want.tables.contains("SCHEMA_VERSION") && want.tables.size() > 50);
         const QStringList differences = compareSchemas(want, got);
         QVERIFY2(differences.isEmpty(), qPrintable(differences.join('\n')));
+        if (backend == int(Backend::PostgreSQL)) {   // the tool checks a server against a fresh SQLite file
+            testing::TestDatabase file(Backend::SQLite);
+            QVERIFY(describeSchema(*file.database(), &want, &error));
+            QVERIFY2(compareSchemas(want, got).isEmpty(), qPrintable(compareSchemas(want, got).join('\n')));
+        }
         // nothing is left to do, and the upgraded database takes the program's statements
         QStringList applied;
         QVERIFY(upgradeDatabase(*old.database(), &error, &applied));
