@@ -1,5 +1,6 @@
 -- Version 2: every table kept by the screens counts its changes in ROW_VERSION, so a save can tell
--- that another workstation changed the row since it was read.
+-- that another workstation changed the row since it was read; equipment and locker-block numbers come
+-- from counter rows, and a place's locker creation locks a row of its own.
 
 ALTER TABLE EB010MS ADD COLUMN ROW_VERSION INTEGER DEFAULT 0 NOT NULL;
 ALTER TABLE EB020MS ADD COLUMN ROW_VERSION INTEGER DEFAULT 0 NOT NULL;
@@ -25,3 +26,24 @@ ALTER TABLE EA010MS ADD COLUMN ROW_VERSION INTEGER DEFAULT 0 NOT NULL;
 ALTER TABLE EH010MS ADD COLUMN ROW_VERSION INTEGER DEFAULT 0 NOT NULL;
 ALTER TABLE EH020MS ADD COLUMN ROW_VERSION INTEGER DEFAULT 0 NOT NULL;
 ALTER TABLE EH030MS ADD COLUMN ROW_VERSION INTEGER DEFAULT 0 NOT NULL;
+
+-- The counters start empty: the first numbering of an area and kind (a season) starts above every number
+-- its register and rental rows already carry, and a place's lock row is made by its first creation.
+CREATE TABLE EB020NO (
+  AREA_GUBUN        VARCHAR(10) NOT NULL,
+  EQUIP_GUBUN       VARCHAR(10) NOT NULL,
+  LAST_EQUIP_NO     INTEGER     NOT NULL,
+  PRIMARY KEY (AREA_GUBUN, EQUIP_GUBUN)
+);
+CREATE TABLE EH010NO (
+  SEASON_YEAR   VARCHAR(4)  NOT NULL,
+  LAST_SEQ_NO   INTEGER     NOT NULL,
+  PRIMARY KEY (SEASON_YEAR)
+);
+CREATE TABLE EH020LK (
+  SEASON_YEAR   VARCHAR(4)  NOT NULL,
+  LOCATION      VARCHAR(10) NOT NULL,
+  AREA_ZONE     VARCHAR(10) NOT NULL,
+  LOCKER_TYPE   VARCHAR(10) NOT NULL,
+  PRIMARY KEY (SEASON_YEAR, LOCATION, AREA_ZONE, LOCKER_TYPE)
+);
