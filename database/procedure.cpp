@@ -157,6 +157,9 @@ void ProcedureCall::claimRowVersion(const QString &table, const QString &where, 
     m_rowVersionAfter = m_rowVersion.toLongLong() + 1;
 }
 
+static const QString kMaskedRefusal =
+    QStringLiteral("가려진(*) 번호는 저장할 수 없습니다. 번호 전체를 다시 입력하십시오.");
+
 QString ProcedureCall::unmasked(const QString &name, const QString &table, const QString &column,
                                 const QString &where, const QHash<QString, QVariant> &keys)
 {
@@ -164,7 +167,12 @@ QString ProcedureCall::unmasked(const QString &name, const QString &table, const
     if (!sent.contains(QLatin1Char('*')))
         return sent;
     const QString stored = scalar(QStringLiteral("SELECT %1 FROM %2 WHERE %3").arg(column, table, where), keys);
-    return (!stored.isEmpty() && maskPersonal(stored) == sent) ? stored : sent;
+    if (!stored.isEmpty() && maskPersonal(stored) == sent)
+        return stored;
+    // a masked number changed in part (or not this row's number) would be stored with its stars
+    if (looksMasked(sent))
+        fail(kMaskedRefusal);
+    return sent;
 }
 
 
@@ -314,6 +322,8 @@ void ProcedureCall::saveByEditStatus(const QString &table, const QStringList &ke
             continue;
         }
         QVariant v = value(source.param);
+        if (status == QLatin1String("2") && v.typeId() == QMetaType::QString && looksMasked(v.toString()))
+            fail(kMaskedRefusal);   // a new row has no stored number a masked one could stand for
         if (!source.column.isEmpty() && v.typeId() == QMetaType::QString && v.toString().contains(QLatin1Char('*'))) {
             QHash<QString, QVariant> keyValues;
             for (const QString &k : keys)

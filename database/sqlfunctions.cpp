@@ -19,6 +19,14 @@ QString maskPersonal(const QString &text)
     return text;
 }
 
+bool looksMasked(const QString &text)
+{
+    static const QRegularExpression shape(QStringLiteral("^[0-9*-]*$"));
+    const QString t = text.trimmed();
+    return t.contains(QLatin1Char('*')) && t.count(QRegularExpression(QStringLiteral("[0-9]"))) > 0
+        && t.size() - t.count(QLatin1Char('-')) >= 6 && shape.match(t).hasMatch();
+}
+
 namespace {
 
 QString argText(sqlite3_value *v)

@@ -17,5 +17,8 @@ QString postgresFunctionsScript();
 // The display form of personal data: a 13-digit registration number shows its first seven digits
 // ("8001011******"); every other text is returned unchanged.
 QString maskPersonal(const QString &text);
+// A number in a masked display form, whole or partly edited ("9203031******", "92030321*****"):
+// digits, stars and hyphens only, at least one digit and one star, six positions or more.
+bool looksMasked(const QString &text);
 
 } // namespace db

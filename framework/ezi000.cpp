@@ -6,6 +6,7 @@
 #include "core/messages.h"
 #include "core/startupvalues.h"
 #include "dialogs/lookupdialogs.h"
+#include "fieldbinder.h"
 #include "fieldlookups.h"
 #include "refdata/lookups.h"
 #include <QApplication>
@@ -445,15 +446,7 @@ bool TfrmEZI000::checkField(int index)
     if (f.isCondition || !w)
         return true;
     if (f.isRequired() || f.kind == TField::DateMask) {
-        QString value;
-        if (auto *combo = qobject_cast<TCodeCombo *>(w))
-            value = combo->code();
-        else if (auto *mask = qobject_cast<TMaskEdit *>(w))
-            value = mask->value();
-        else if (auto *edit = qobject_cast<QLineEdit *>(w))
-            value = edit->text();
-        else if (auto *label = qobject_cast<QLabel *>(w))
-            value = label->text();
+        const QString value = FieldValue(w);
         if (value.isEmpty() && f.isRequired())
             return refuse(f.isReadOnly || f.keepFocus ? nullptr : w, enterFirst(f.caption));   // a read-only one keeps the focus where it is
         if (!value.isEmpty() && f.kind == TField::DateMask && !IsDateText(value))
@@ -467,71 +460,18 @@ bool TfrmEZI000::checkField(int index)
 void TfrmEZI000::setFields(const TFieldTable &fields)
 {
     m_fieldTable = fields;
-    m_fieldControls.clear();
-    QString group;   // the title of the detail panel's open box
     for (const TField &f : fields) {
-        QWidget *w = nullptr;
-        TFieldPanel *panel = f.isCondition ? conditions() : panBody;
-        if (!f.isCondition) {
-            TGridColumn &column = rgrGrid->addColumn(f.title, f.type, f.columnWidth);
-            column.bytes(f.maxBytes).required(f.isKey).hidden(f.hiddenColumn);
-            if (!f.codeGroup.isEmpty())
-                column.pickList(f.codeGroup);
-            else if (!f.codes.isEmpty())
-                column.pickList(f.codes, f.labels);
-        }
-        if (f.hasControl()) {
-            if (!f.isCondition && f.groupTitle != group) {
-                group = f.groupTitle;
-                if (group.isEmpty())
-                    panel->endGroup();
-                else
-                    panel->beginGroup(group);
-            }
-            if (f.startsLine)
-                panel->newLine();
-            const QString hint = f.isCondition ? QString() : f.title;
-            switch (f.kind) {
-            case TField::Edit: {
-                TEdit *edit = panel->addEdit(f.component, f.caption, hint, f.maxBytes);
-                edit->setReadOnly(f.isReadOnly);
-                if (f.isReadOnly)
-                    edit->setFocusPolicy(Qt::ClickFocus);   // Tab passes over what cannot be typed into
-                w = edit;
-                break;
-            }
-            case TField::Code: {
-                TCodeCombo *combo = panel->addCodeCombo(f.component, f.caption, f.isCondition ? f.codeGroup : f.title,
-                                                        f.allEntry);
-                if (f.isCondition && !f.codes.isEmpty())
-                    combo->setItems(f.codes, f.labels);
-                if (f.isCondition && combo->count() > 0)
-                    combo->setCurrentIndex(0);
-                w = combo;
-                break;
-            }
-            case TField::Number: w = panel->addNumericEdit(f.component, f.caption, hint, f.maxDigits); break;
-            case TField::Mask:
-            case TField::DateMask: w = panel->addMaskEdit(f.component, f.caption, hint, f.inputMask); break;
-            case TField::Label: w = panel->addLabel(f.component, f.caption, hint); break;
-            case TField::DatePicker: w = panel->addDateEdit(f.component, f.caption, hint); break;
-            case TField::Column: break;
-            }
-            if (auto *line = qobject_cast<QLineEdit *>(w); line && f.isReadOnly)
-                line->setReadOnly(true);   // masked and numeric inputs too, not only plain edits
-            f.assign(w);
-            if (!f.lookupComponent.isEmpty()) {
-                QPushButton *button = panel->addLookupButton(w, f.lookupComponent);
-                if (f.lookupMember)
-                    *f.lookupMember = button;
-                BindLookupKey(w, button);
-            }
-            if (!f.unitText.isEmpty())
-                panel->addUnit(w, f.unitText);
-        }
-        m_fieldControls.append(w);
+        if (f.isCondition)
+            continue;
+        TGridColumn &column = rgrGrid->addColumn(f.title, f.type, f.columnWidth);
+        column.bytes(f.maxBytes).required(f.isKey).hidden(f.hiddenColumn);
+        if (!f.codeGroup.isEmpty())
+            column.pickList(f.codeGroup);
+        else if (!f.codes.isEmpty())
+            column.pickList(f.codes, f.labels);
     }
-    panBody->endGroup();
+    // the detail panel binds its controls by their hints, the column titles
+    m_fieldControls = BuildFieldControls(fields, conditions(), panBody, /*hintByTitle*/ true);
 }
 
 void TfrmEZI000::setLoadQuery(const QString &fromWhereOrder)
@@ -549,16 +489,7 @@ QWidget *TfrmEZI000::fieldControl(const QString &name) const
 
 QString TfrmEZI000::conditionValue(const QString &name) const
 {
-    QWidget *w = fieldControl(name);
-    if (auto *combo = qobject_cast<TCodeCombo *>(w))
-        return combo->code();
-    if (auto *date = qobject_cast<TDateEdit *>(w))
-        return date->dateText();
-    if (auto *mask = qobject_cast<TMaskEdit *>(w))
-        return mask->value();
-    if (auto *edit = qobject_cast<QLineEdit *>(w))
-        return edit->text();
-    return QString();
+    return FieldValue(fieldControl(name));
 }
 
 QStringList TfrmEZI000::unboundHints() const

@@ -35,3 +35,10 @@ QString SelectList(const TFieldTable &fields)
     }
     return items.join(QStringLiteral(", "));
 }
+
+TField &TField::personal()
+{
+    isPersonal = true;
+    expression = QStringLiteral("FN_ZA010MS_04(%1)").arg(name);
+    return *this;
+}

@@ -16,6 +16,10 @@
 // A Condition row is a control of the condition panel; its value goes to the load query parameter
 // :NAME and to the procedure parameter ANAME. A rule of the screen's own that belongs between two
 // fields is given with thenCheck(); rules after every field go into validateRow().
+//
+// A grid-table screen (gridtable.h) declares its fields alike: every Field or Column row is a grid
+// column, typed into in the grid unless readOnlyCell(), and a row naming a member is bound to a
+// control of the screen's form, shown and written back through the control's user property.
 #include "widgets/inputs.h"
 #include "widgets/rowgrid.h"
 #include <QStringList>
@@ -53,6 +57,11 @@ struct TField {
     QString lookupComponent;      // the "..." button beside the control, clicked by F1
     QPushButton **lookupMember = nullptr;
     std::function<bool()> followingCheck;   // a rule of the screen's, checked right after this field
+    bool isCellReadOnly = false;  // grid-table screens: the grid cell is not typed into
+    bool thousandsSep = false;    // a number shown "#,##0" (the cell keeps the digits)
+    QString unlistedCode;         // grid-table form: the entry a code combo shows for a code it lacks
+    QString besideField;          // placed right after this field's control, without a caption
+    bool isPersonal = false;      // a personal number the load query masks; never saved masked
 
     bool isRequired() const { return caption.startsWith(QLatin1Char('*')); }
     bool hasControl() const { return kind != Column; }
@@ -69,6 +78,15 @@ struct TField {
     TField &key() { isKey = true; return *this; }
     TField &sql(const QString &e) { expression = e; return *this; }
     TField &captioned(const QString &c) { caption = c; return *this; }   // a caption other than the title
+    TField &titled(const QString &t) { title = t; return *this; }        // a column title other than the caption
+    TField &readOnlyCell() { isCellReadOnly = true; return *this; }
+    TField &thousands() { thousandsSep = true; type = TGridColumn::Number; return *this; }
+    TField &unlisted(const QString &code) { unlistedCode = code; return *this; }
+    TField &beside(const QString &fieldName) { besideField = fieldName; return *this; }
+    // A registration number: listed as FN_ZA010MS_04 shows it ("9203032******"); a masked text the
+    // user only partly replaced is refused, and the procedures keep the stored number for one sent
+    // back untouched.
+    TField &personal();
     TField &readOnly() { isReadOnly = true; return *this; }
     TField &keepsFocus() { keepFocus = true; return *this; }   // refused without taking the focus
     TField &newLine() { startsLine = true; return *this; }

@@ -1,4 +1,5 @@
 #include "gridtable.h"
+#include "fieldbinder.h"
 #include "database/datamodule.h"
 #include "database/transaction.h"
 #include "core/messages.h"
@@ -11,7 +12,9 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
+#include <QItemSelectionModel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTextEdit>
 #include <QVBoxLayout>
@@ -163,6 +166,22 @@ bool TGridTableScreen::LoadRows()
         rows.append(std::move(r));
     }
     qryQuery->close();
+    // the personal numbers each row was read with in their masked form: sent back untouched they
+    // keep the stored number, partly replaced they are refused
+    m_shownMasked.clear();
+    for (const TEditGridModel::Row &r : std::as_const(rows)) {
+        QStringList masked;
+        bool any = false;
+        for (int i = 0; i < m_fieldTable.size(); ++i) {
+            const int c = m_fieldColumns.value(i, -1);
+            if (!m_fieldTable[i].isPersonal || c < 0)
+                continue;
+            masked << r.cells.value(c);
+            any = any || masked.last().contains(QLatin1Char('*'));
+        }
+        if (any)
+            m_shownMasked.insert(r.cells.value(m_rowIdColumn), masked);
+    }
     rgrGrid->setRows(std::move(rows));
     if (rgrGrid->sortColumn() >= 0)   // read again in the order the user chose
         rgrGrid->gridModel()->sort(rgrGrid->sortColumn(), rgrGrid->sortOrder());
@@ -202,12 +221,17 @@ void TGridTableScreen::rowPosted(int row)
 
 void TGridTableScreen::search()
 {
+    const QStringList params = qryQuery->paramNames();
+    for (const TField &f : std::as_const(m_fieldTable))
+        if (f.isCondition && params.contains(f.name, Qt::CaseInsensitive))
+            qryQuery->bind(f.name, conditionValue(f.name));
     if (!LoadRows())
         return;
     setSearchMode(false);
     rgrGrid->setFocus();
     if (rgrGrid->rowCount() == 0)
         SetStatusMessage(QStringLiteral("조회할 내용이 없습니다."));
+    ShowRow();
 }
 
 void TGridTableScreen::bbtAddClick()
@@ -302,6 +326,15 @@ bool TGridTableScreen::SaveRows(TEditGrid *grid, TChangeBuffer &buffer, db::Stor
 
 bool TGridTableScreen::SaveChanges()
 {
+    // the conditions first: a row's own field of the same name is set after them
+    QHash<QString, QString> params;   // upper-case name → declared name
+    for (const QString &p : prcProc->paramNames())
+        params.insert(p.toUpper(), p);
+    for (const TField &f : std::as_const(m_fieldTable)) {
+        auto it = params.constFind(QStringLiteral("A") + f.name.toUpper());
+        if (f.isCondition && it != params.constEnd())
+            prcProc->setParam(*it, conditionValue(f.name));
+    }
     return SaveRows(rgrGrid, m_buffer, prcProc.get());
 }
 
@@ -312,6 +345,8 @@ void TGridTableScreen::save()
         ShowError(m_texts.noChanges);
         return;
     }
+    if (!checkPersonalNumbers())
+        return;
     if (!m_saveQuestion.isEmpty() && !AskYesNo(m_saveQuestion))
         return;
     db::Database *db = prcProc->database();
@@ -376,13 +411,15 @@ void TGridTableScreen::save()
     if (m_searchAfterSave) {
         // keys given by the database are shown only by reading the rows again
         const int row = rgrGrid->currentRow();
-        if (!LoadRows()) {
+        if (LoadRows()) {
+            rgrGrid->setCurrentRow(qMin(row, rgrGrid->rowCount() - 1));
+            ShowRow();
+            SetStatusMessage(done);
+        } else {
             ShowInfo(QStringLiteral("자료를 불러오는중에 문제가 발생했습니다. 취소후 다시 조회하십시요"));
-            return;
         }
-        rgrGrid->setCurrentRow(qMin(row, rgrGrid->rowCount() - 1));
-        SetStatusMessage(done);
     }
+    AfterSave();   // the data is committed whatever the list shows
 }
 
 void TGridTableScreen::cancel()
@@ -392,11 +429,15 @@ void TGridTableScreen::cancel()
         return;
     setSearchMode(true);
     rgrGrid->clearSortMarks();
+    m_filling = true;   // what is emptied here is no change of a row
     clearDataArea();
     rgrGrid->clearRows();
+    m_filling = false;
     m_buffer.clear();
+    m_shownMasked.clear();
     m_counter = 0;
     m_modified = false;
+    ShowRow();
 }
 
 void TGridTableScreen::clearDataArea()
@@ -439,6 +480,153 @@ void TGridTableScreen::placeBesideGrid(QWidget *panel, int gridStretch, int pane
     panel->setParent(panBody);
     bodyLayout->addWidget(panel, panelStretch, alignment);
     mainLayout->addWidget(panBody, 1);
+}
+
+// ---- the field table and the form ---------------------------------------------------------
+
+void TGridTableScreen::setFields(const TFieldTable &fields, TFieldPanel *form, const QStringList &formOrder)
+{
+    m_fieldTable = fields;
+    m_fieldColumns.clear();
+    for (const TField &f : fields) {
+        if (f.isCondition) {
+            m_fieldColumns.append(-1);
+            continue;
+        }
+        const TEditColumn::DataType type = f.type == TGridColumn::Number ? TEditColumn::Number
+                                           : f.type == TGridColumn::Date ? TEditColumn::Date
+                                                                         : TEditColumn::Text;
+        TEditColumn &column = rgrGrid->addColumn(f.title, type, f.columnWidth);
+        column.bytes(f.maxBytes).hidden(f.hiddenColumn).readOnly(f.isCellReadOnly).thousands(f.thousandsSep);
+        if (!f.codeGroup.isEmpty())
+            column.pickList(f.codeGroup);
+        else if (!f.codes.isEmpty())
+            column.pickList(f.codes, f.labels);
+        m_fieldColumns.append(rgrGrid->columnCount() - 1);
+    }
+    rgrGrid->applyColumns();
+    m_fieldControls = BuildFieldControls(fields, conditions(), form, /*hintByTitle*/ false, formOrder);
+
+    bool bound = false;
+    for (int i = 0; i < fields.size(); ++i)
+        if (QWidget *w = m_fieldControls[i]; w && !fields[i].isCondition) {
+            OnFieldChange(w, this, [this, w] { StoreControl(w); });
+            bound = true;
+        }
+    if (!bound)
+        return;
+    connect(rgrGrid->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] { ShowRow(); });
+    connect(rgrGrid, &TEditGrid::cellEdited, this, [this](int row) {
+        if (row == rgrGrid->currentRow())
+            ShowRow();   // a cell typed into in the grid shows in the form too
+    });
+}
+
+void TGridTableScreen::setLoadQuery(const QString &fromWhereOrder)
+{
+    qryQuery->setSql(QStringLiteral("SELECT ") + SelectList(m_fieldTable) + QLatin1Char(' ') + fromWhereOrder);
+}
+
+QWidget *TGridTableScreen::fieldControl(const QString &name) const
+{
+    QWidget *condition = nullptr;
+    for (int i = 0; i < m_fieldTable.size(); ++i)
+        if (m_fieldTable[i].name.compare(name, Qt::CaseInsensitive) == 0) {
+            if (!m_fieldTable[i].isCondition)
+                return m_fieldControls.value(i);
+            condition = condition ? condition : m_fieldControls.value(i);
+        }
+    return condition;
+}
+
+int TGridTableScreen::fieldColumn(const QString &name) const
+{
+    for (int i = 0; i < m_fieldTable.size(); ++i)
+        if (!m_fieldTable[i].isCondition && m_fieldTable[i].name.compare(name, Qt::CaseInsensitive) == 0)
+            return m_fieldColumns.value(i, -1);
+    return -1;
+}
+
+QString TGridTableScreen::conditionValue(const QString &name) const
+{
+    for (int i = 0; i < m_fieldTable.size(); ++i)
+        if (m_fieldTable[i].isCondition && m_fieldTable[i].name.compare(name, Qt::CaseInsensitive) == 0)
+            return FieldValue(m_fieldControls.value(i)).trimmed();
+    return QString();
+}
+
+void TGridTableScreen::ShowRow()
+{
+    const int row = rgrGrid->currentRow();
+    const bool shown = row >= 0 && row < rgrGrid->rowCount();
+    m_filling = true;
+    for (int i = 0; i < m_fieldTable.size(); ++i) {
+        QWidget *w = m_fieldControls.value(i);
+        const int c = m_fieldColumns.value(i, -1);
+        if (!w || c < 0)
+            continue;
+        const TField &f = m_fieldTable[i];
+        QString v = shown ? rgrGrid->cell(row, c) : QString();
+        if (f.thousandsSep && qobject_cast<QLabel *>(w) && !v.isEmpty())
+            v = FormatThousands(v.remove(QLatin1Char(',')).toLongLong());
+        SetFieldValue(w, v);
+        // a code the list lacks shows the entry given for it (else the first), and stays in the row
+        if (auto *combo = qobject_cast<TCodeCombo *>(w); combo && combo->currentIndex() < 0 && combo->count() > 0)
+            if (!combo->setCode(f.unlistedCode))
+                combo->setCurrentIndex(0);
+    }
+    m_filling = false;
+}
+
+void TGridTableScreen::StoreControl(QWidget *control)
+{
+    const int row = rgrGrid->currentRow();
+    const int i = int(m_fieldControls.indexOf(control));
+    if (m_filling || row < 0 || i < 0 || m_fieldColumns.value(i, -1) < 0)
+        return;
+    const int c = m_fieldColumns[i];
+    const QString value = FieldValue(control);
+    if (rgrGrid->cell(row, c) == value)
+        return;
+    rgrGrid->setCell(row, c, value);
+    const QString id = m_rowIdColumn >= 0 ? rgrGrid->cell(row, m_rowIdColumn) : QString();
+    if (id.isEmpty())
+        return;
+    m_buffer.record(id, rgrGrid->rowCells(row), rgrGrid->rowState(row));
+    m_modified = true;
+}
+
+// A personal number read in its masked form ("9203032******") goes back to the procedure either as it
+// was read (the stored number stays) or replaced whole; stars left in a number that was changed would
+// be stored as they are, so the save is refused and the clerk goes to the number.
+bool TGridTableScreen::checkPersonalNumbers()
+{
+    for (const TChangeBuffer::Entry &e : m_buffer.entries()) {
+        if (e.state == 3)
+            continue;
+        const QStringList shown = m_shownMasked.value(e.rowId);
+        int k = -1;
+        for (int i = 0; i < m_fieldTable.size(); ++i) {
+            const TField &f = m_fieldTable[i];
+            const int c = m_fieldColumns.value(i, -1);
+            if (!f.isPersonal || c < 0)
+                continue;
+            ++k;
+            const QString sent = e.cells.value(c);
+            if (!sent.contains(QLatin1Char('*')) || sent == shown.value(k))
+                continue;
+            for (int r = 0; r < rgrGrid->rowCount(); ++r)
+                if (rgrGrid->cell(r, m_rowIdColumn) == e.rowId && r != rgrGrid->currentRow())
+                    rgrGrid->setCurrentRow(r);
+            QString caption = f.caption;
+            caption.remove(QRegularExpression(QStringLiteral("^\\*|[\\s:]+$")));
+            QWidget *w = m_fieldControls.value(i);
+            return refuse(w && w->isEnabled() ? w : nullptr,
+                          enterCorrectly(caption)
+                              + QStringLiteral("\r가려진(*) 번호는 일부만 고칠 수 없습니다. 번호 전체를 다시 입력하십시오."));
+        }
+    }
+    return true;
 }
 
 // ---- inputs by their names -----------------------------------------------------------------

@@ -2,12 +2,23 @@
 // The grid table screen: records edited in place in rgrGrid and saved through one procedure in one
 // transaction. TfrmEZI020 and TfrmZZI090 are its two faces (their texts and their Cancel differ).
 //
-// A concrete screen designs the columns in the order of its search statement's fields, gives the
+// A concrete screen declares its fields as a record screen does (fieldtable.h), gives the rest of the
 // statement and the procedure, and checks its conditions in search() before calling the base:
 //
-//   rgrGrid->addColumn("회원번호", TEditColumn::Text, 80).readOnly();
-//   rgrGrid->addColumn("금액", TEditColumn::Number, 80).summed();
-//   qryQuery->setSql("SELECT MEMBER_NO, AMOUNT FROM …");   prcProc->setProcedure("PR_EGI010_01");
+//   setFields({
+//       Condition("SEASON_YEAR", "시즌년도", BIND(edt_SeasonYear)).bytes(4),
+//       Column("SEQ_NO", "순번").digits(4).readOnlyCell(),
+//       Field("M_NAME", "고객명", BIND(edtMName)).bytes(10).readOnlyCell(),   // bound to a control of the form
+//       Field("M_IDNO", "고객주민번호", BIND(wmeMIdno)).mask("999999-9999999").personal(),
+//   }, form);
+//   setLoadQuery("FROM EH020MS WHERE SEASON_YEAR = :SEASON_YEAR");   prcProc->setProcedure("PR_EHI020_01");
+//
+// The Field and Column rows are the grid's columns, in the order of the statement's fields. Condition
+// rows are bound by name to the statement's parameters at every search and to the procedure's
+// "A" + name at every save (a row's own field of that name comes after it). A bound control of the
+// form shows the current row (ShowRow) and writes what the user changes into it, which records the
+// row for saving; a row is shown again when one of its cells is typed into in the grid. A personal
+// number the user changed only partly (stars left in it) is refused before anything is sent.
 //
 // Before the first search the base appends the hidden column "RowID". Every row loaded or added gets
 // a RowID from the screen's counter (reset only by Cancel). The change buffer holds one entry per
@@ -25,8 +36,10 @@
 // input clicks "sbt" + suffix, or else "bbt" + suffix. Inputs turn light yellow while they have the
 // focus; Enter moves on; a masked edit takes digits, "-" and "." only.
 #include "zzi010.h"
+#include "fieldtable.h"
 #include "database/procedure.h"
 #include "widgets/editgrid.h"
+#include <QHash>
 #include <QToolButton>
 #include <QVector>
 
@@ -65,11 +78,24 @@ public:
     ~TGridTableScreen() override;
 
     // Hooks.
+    virtual void ShowRow();       // the form from the current row (default: every bound control)
+    virtual void AfterSave() {}   // after a save was committed and, where it is, the list read again
     virtual bool SaveRows(TEditGrid *grid, TChangeBuffer &buffer, db::StoredProc *procedure);
     virtual bool SaveChanges();   // default: SaveRows(rgrGrid, the change buffer, prcProc)
     virtual bool ExecuteRow();    // default: runs prcProc for the entry being saved
     QString savingRowId() const { return m_savingRowId; }   // while an entry is being saved
     bool failSave(const QString &error);   // for an overriding hook: remembers the text, false
+
+    // The field table (see above); formOrder: the fields placed first in the form, in this order.
+    void setFields(const TFieldTable &fields, TFieldPanel *form = nullptr, const QStringList &formOrder = {});
+    void setLoadQuery(const QString &fromWhereOrder);   // the statement after the table's select list
+    const TFieldTable &fields() const { return m_fieldTable; }
+    QWidget *fieldControl(const QString &name) const;   // the control of a field row, by field name
+    int fieldColumn(const QString &name) const;         // the grid column of a field row, -1 for none
+    QString conditionValue(const QString &name) const;  // what a condition row sends
+    // Writes a bound control's value into the current row and records the row (a change by the user).
+    void StoreControl(QWidget *control);
+    bool isFilling() const { return m_filling; }        // the form is being filled from a row
 
     // Services.
     bool LoadRows();   // runs qryQuery into the grid
@@ -113,6 +139,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    bool checkPersonalNumbers();   // no partly replaced masked number among the changes
     void prepareGrid();
     void rowPosted(int row);
     void navigate(QToolButton *button, int row);
@@ -120,6 +147,11 @@ private:
     bool clickLookup(QWidget *control);
 
     Texts m_texts;
+    TFieldTable m_fieldTable;
+    QVector<QWidget *> m_fieldControls;   // beside the table rows (nullptr without a control)
+    QVector<int> m_fieldColumns;          // beside the table rows (-1 for a condition)
+    QHash<QString, QStringList> m_shownMasked;   // RowID → the masked numbers the row was read with
+    bool m_filling = false;
     TChangeBuffer m_buffer;
     QStringList m_fields;
     QString m_savingRowId;

@@ -67,7 +67,10 @@ void TEdit::setMaxBytes(int bytes)
     setValidator(bytes > 0 ? new Cp949Validator(bytes, this) : nullptr);
 }
 
-TCodeCombo::TCodeCombo(QWidget *parent) : QComboBox(parent) {}
+TCodeCombo::TCodeCombo(QWidget *parent) : QComboBox(parent)
+{
+    connect(this, &QComboBox::currentIndexChanged, this, &TCodeCombo::codeChanged);
+}
 
 void TCodeCombo::setItems(const QStringList &codes, const QStringList &labels)
 {
@@ -130,6 +133,17 @@ void TNumericEdit::setMaxDigits(int digits)
 
 qint64 TNumericEdit::value() const { return text().toLongLong(); }
 void TNumericEdit::setValue(qint64 value) { setText(QString::number(value)); }
+QString TNumericEdit::digits() const { return text().isEmpty() ? QString() : QString::number(value()); }
+
+void TNumericEdit::setDigits(const QString &digits)
+{
+    QString d = digits;
+    d.remove(QLatin1Char(','));
+    if (d.isEmpty())
+        clear();
+    else
+        setValue(d.toLongLong());
+}
 
 TMaskEdit::TMaskEdit(const QString &mask, QWidget *parent) : QLineEdit(parent), m_mask(mask)
 {
@@ -206,6 +220,7 @@ TDateEdit::TDateEdit(QWidget *parent) : QDateEdit(parent)
     setDisplayFormat("yyyy-MM-dd");
     setCalendarPopup(true);
     setDate(QDate::currentDate());
+    connect(this, &QDateEdit::dateChanged, this, &TDateEdit::dateTextChanged);
 }
 
 QString TDateEdit::dateText() const { return date().toString("yyyyMMdd"); }

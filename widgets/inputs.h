@@ -1,6 +1,9 @@
 #pragma once
 // Input controls of the component set. Lengths count CP949 bytes (a Hangul syllable is two bytes).
-// Every control can carry a hint: the title of the grid column it shows (SetHint/Hint).
+// Every control can carry a hint: the title of the grid column it shows (SetHint/Hint). Each editor
+// gives its value as text through its USER property, as a form binds it: a code combo its code, a
+// masked edit its value without literals, a numeric edit its digits (empty when blank), a date edit
+// "yyyymmdd", a label its text.
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
@@ -40,6 +43,7 @@ private:
 // code group.
 class TCodeCombo : public QComboBox {
     Q_OBJECT
+    Q_PROPERTY(QString code READ code WRITE setCode NOTIFY codeChanged USER true)
 public:
     explicit TCodeCombo(QWidget *parent = nullptr);
     void setItems(const QStringList &codes, const QStringList &labels);
@@ -49,15 +53,20 @@ public:
     bool setCode(const QString &code);    // no selection when the code is not listed
     bool isEmpty() const { return code().isEmpty(); }
     void clearSelection() { setCurrentIndex(-1); }
+signals:
+    void codeChanged();
 };
 
 // Whole numbers only; value() is the integer, text() its digits.
 class TNumericEdit : public QLineEdit {
     Q_OBJECT
+    Q_PROPERTY(QString digits READ digits WRITE setDigits NOTIFY textChanged USER true)
 public:
     explicit TNumericEdit(QWidget *parent = nullptr, int maxDigits = 9);
     qint64 value() const;
     void setValue(qint64 value);
+    QString digits() const;                  // the number as text, empty when blank
+    void setDigits(const QString &digits);   // separators dropped; empty leaves it blank
     void setMaxDigits(int digits);
 };
 
@@ -67,6 +76,7 @@ public:
 // given back so; the first key typed starts a new value.
 class TMaskEdit : public QLineEdit {
     Q_OBJECT
+    Q_PROPERTY(QString value READ value WRITE setValue NOTIFY textChanged USER true)
 public:
     explicit TMaskEdit(const QString &mask, QWidget *parent = nullptr);
     QString mask() const { return m_mask; }
@@ -85,10 +95,13 @@ private:
 // A date picker showing year-month-day; the date travels as "yyyymmdd".
 class TDateEdit : public QDateEdit {
     Q_OBJECT
+    Q_PROPERTY(QString dateText READ dateText WRITE setDateText NOTIFY dateTextChanged USER true)
 public:
     explicit TDateEdit(QWidget *parent = nullptr);
     QString dateText() const;
     bool setDateText(const QString &yyyymmdd);
+signals:
+    void dateTextChanged();
 
 protected:
     // Tab leaves the date at once; the arrows and typing move between year, month and day.
@@ -97,6 +110,7 @@ protected:
 
 class TLabel : public QLabel {
     Q_OBJECT
+    Q_PROPERTY(QString text READ text WRITE setText USER true)
 public:
     explicit TLabel(QWidget *parent = nullptr) : QLabel(parent) {}
 };

@@ -206,7 +206,8 @@ qlonglong penaltyOf(qlonglong saleAmount) { return saleAmount > 0 ? saleAmount /
 // its row is locked, so of two counters selling one locker exactly one succeeds. "1" stores payment
 // and key data of the sale the screen has read: when the locker was sold, cancelled or moved since,
 // it is refused rather than bringing an old sale back. A registration number or telephone sent back
-// in its masked display form keeps the stored one. The paid-in-full flag follows the amounts.
+// in its masked display form keeps the stored one; one that is not this sale's is refused. The
+// paid-in-full flag follows the amounts.
 void saveLocker(ProcedureCall &call)
 {
     const QString status = call.param("AEDITSTATUS");

@@ -39,7 +39,8 @@ QString takeMemberNumber(ProcedureCall &call)
 
 // EGI020: one member of BA040MS. "2" gives the new member its number (handed back in aMEMBER_NO) and
 // stores every field as sent; "1" changes the member, a registration number sent back in its masked
-// display form keeping the stored one; "3" removes it.
+// display form keeping the stored one; "3" removes it. A masked number changed in part, or one sent
+// for a new member, is refused: stars never reach the table.
 void saveMember(ProcedureCall &call)
 {
     const QString status = call.param("AEDITSTATUS");

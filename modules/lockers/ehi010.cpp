@@ -10,42 +10,34 @@ TfrmEHI010::TfrmEHI010(QWidget *parent) : TfrmZZI090(parent)
 {
     setObjectName("frmEHI010");
     setWindowTitle(QStringLiteral("시즌락카 기본정보 등록"));
-    edt_SeasonYear = NewSeasonYearEdit(QString::number(QDate::currentDate().year()));
-    conditions()->addControl(QStringLiteral("시즌년도"), edt_SeasonYear);
-
-    rgrGrid->addColumn(QStringLiteral("시즌년도"), TEditColumn::Text, 70).readOnly();
-    rgrGrid->addColumn(QStringLiteral("순번"), TEditColumn::Number, 50).readOnly();
-    rgrGrid->addColumn(QStringLiteral("위치"), TEditColumn::Text, 60).bytes(10);
-    rgrGrid->addColumn(QStringLiteral("구역"), TEditColumn::Text, 60).bytes(10);
-    rgrGrid->addColumn(QStringLiteral("Type"), TEditColumn::Text, 60).bytes(10);
-    rgrGrid->addColumn(QStringLiteral("일반요금"), TEditColumn::Number, 90).thousands();
-    rgrGrid->addColumn(QStringLiteral("회원요금"), TEditColumn::Number, 90).thousands();
-    rgrGrid->addColumn(QStringLiteral("시작락카번호"), TEditColumn::Text, 90).bytes(4);
-    rgrGrid->addColumn(QStringLiteral("락카수량"), TEditColumn::Number, 70);
-    rgrGrid->addColumn(QStringLiteral("시즌락카일괄생성"), TEditColumn::Text, 110).readOnly();
-    rgrGrid->applyColumns();
+    setFields({
+        Condition("SEASON_YEAR", "시즌년도", BIND(edt_SeasonYear)).bytes(4),
+        ::Column("SEASON_YEAR", "시즌년도").sql("A.SEASON_YEAR").readOnlyCell().width(70),
+        ::Column("SEQ_NO", "순번").sql("A.SEQ_NO").digits(9).readOnlyCell().width(50),
+        ::Column("LOCATION", "위치").sql("A.LOCATION").bytes(10).width(60),
+        ::Column("AREA_ZONE", "구역").sql("A.AREA_ZONE").bytes(10).width(60),
+        ::Column("LOCKER_TYPE", "Type").sql("A.LOCKER_TYPE").bytes(10).width(60),
+        ::Column("UNIT_AMT", "일반요금").sql("A.UNIT_AMT").thousands().width(90),
+        ::Column("MEMBER_AMT", "회원요금").sql("A.MEMBER_AMT").thousands().width(90),
+        ::Column("BEGINNING_NO", "시작락카번호").sql("A.BEGINNING_NO").bytes(4).width(90),
+        ::Column("LOCKER_QTY", "락카수량").sql("A.LOCKER_QTY").digits(9).width(70),
+        // the flag: lockers of the block's own numbers exist for the season
+        ::Column("BATCH", "시즌락카일괄생성")
+            .sql("CASE WHEN EXISTS (SELECT 1 FROM EH020MS B WHERE B.SEASON_YEAR = :SEASON_YEAR AND B.LOCATION = A.LOCATION "
+                 "AND B.AREA_ZONE = A.AREA_ZONE AND B.LOCKER_TYPE = A.LOCKER_TYPE "
+                 "AND TO_NUMBER(B.LOCKER_NO) BETWEEN TO_NUMBER(A.BEGINNING_NO) AND TO_NUMBER(A.BEGINNING_NO) + A.LOCKER_QTY - 1) "
+                 "THEN 'Y' END")
+            .readOnlyCell().width(110),
+    });
+    edt_SeasonYear->setText(QString::number(QDate::currentDate().year()));
 
     bbtBatch = addButton("bbtBatch", QStringLiteral("시즌락카번호 일괄생성"));
     connect(bbtBatch, &QPushButton::clicked, this, &TfrmEHI010::bbtBatchClick);
 
-    // the flag: lockers of the block's own numbers exist for the season
-    qryQuery->setSql(QStringLiteral(
-        "SELECT A.SEASON_YEAR, A.SEQ_NO, A.LOCATION, A.AREA_ZONE, A.LOCKER_TYPE, A.UNIT_AMT, A.MEMBER_AMT, "
-        "A.BEGINNING_NO, A.LOCKER_QTY, "
-        "CASE WHEN EXISTS (SELECT 1 FROM EH020MS B WHERE B.SEASON_YEAR = :SEASON_YEAR AND B.LOCATION = A.LOCATION "
-        "AND B.AREA_ZONE = A.AREA_ZONE AND B.LOCKER_TYPE = A.LOCKER_TYPE "
-        "AND TO_NUMBER(B.LOCKER_NO) BETWEEN TO_NUMBER(A.BEGINNING_NO) AND TO_NUMBER(A.BEGINNING_NO) + A.LOCKER_QTY - 1) "
-        "THEN 'Y' END AS BATCH "
-        "FROM EH010MS A WHERE A.SEASON_YEAR = :SEASON_YEAR"));
+    setLoadQuery(QStringLiteral("FROM EH010MS A WHERE A.SEASON_YEAR = :SEASON_YEAR"));
     prcProc->setProcedure("PR_EHI010_01");
     prcBatch = std::make_unique<db::StoredProc>(DM()->dbsDB, QStringLiteral("PR_EHI010_02"));
     setSearchAfterSave(true);   // a new block's number comes from the database
-}
-
-void TfrmEHI010::search()
-{
-    qryQuery->bind("SEASON_YEAR", edt_SeasonYear->text().trimmed());
-    TfrmZZI090::search();
 }
 
 void TfrmEHI010::bbtAddClick()
@@ -55,12 +47,6 @@ void TfrmEHI010::bbtAddClick()
     const int row = rgrGrid->insertNewRow();
     if (row >= 0)
         rgrGrid->setCell(row, cSeasonYear, edt_SeasonYear->text().trimmed());
-}
-
-bool TfrmEHI010::SaveChanges()
-{
-    prcProc->setParam("aSEASON_YEAR", edt_SeasonYear->text().trimmed());
-    return TfrmZZI090::SaveChanges();
 }
 
 void TfrmEHI010::bbtBatchClick()

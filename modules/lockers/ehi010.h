@@ -11,15 +11,11 @@ public:
                   cLockerQty, cBatch };
     explicit TfrmEHI010(QWidget *parent = nullptr);
 
-    TEdit *edt_SeasonYear;
+    TEdit *edt_SeasonYear = nullptr;
     QPushButton *bbtBatch;
     std::unique_ptr<db::StoredProc> prcBatch;
 
 public slots:
     void bbtAddClick() override;
     void bbtBatchClick();
-
-protected:
-    void search() override;
-    bool SaveChanges() override;
 };

@@ -13,48 +13,13 @@
 
 namespace {
 
-struct ColumnDesign {
-    const char *field;
-    const char *title;   // nullptr: a hidden column titled by its field
-    TEditColumn::DataType type;
-    int width;
-};
-
-const ColumnDesign kColumns[TfrmEHI020::cColumnCount] = {
-    {"SEASON_YEAR", "시즌년도", TEditColumn::Text, 60},  {"LOCATION", "위치", TEditColumn::Text, 90},
-    {"AREA_ZONE", "구역", TEditColumn::Text, 60},        {"LOCKER_TYPE", "TYPE", TEditColumn::Text, 50},
-    {"LOCKER_NO", "락카번호", TEditColumn::Text, 60},    {"UNIT_AMT", nullptr, TEditColumn::Number, 80},
-    {"MEMBER_AMT", nullptr, TEditColumn::Number, 80},    {"SALE_DATE", "판매일자", TEditColumn::Date, 85},
-    {"M_ID", nullptr, TEditColumn::Text, 80},            {"M_NAME", "고객명", TEditColumn::Text, 80},
-    {"M_IDNO", nullptr, TEditColumn::Text, 100},         {"M_TOPHONE", nullptr, TEditColumn::Text, 100},
-    {"PAY_CODE", "입금구분", TEditColumn::Text, 70},     {"SALE_AMT", "판매금액", TEditColumn::Number, 80},
-    {"IPGUM_AMT", "입금금액", TEditColumn::Number, 80},  {"IPGUM_YN", nullptr, TEditColumn::Text, 40},
-    {"ASSURANCE_AMT", "보증금", TEditColumn::Number, 70}, {"KEY_RECEIPT_DATE", "수령일자", TEditColumn::Date, 85},
-    {"KEY_RESTORE_DATE", "반납일자", TEditColumn::Date, 85}, {"DC_REMARKS", "DC Remaks", TEditColumn::Text, 90},
-    {"USE_YN", "사용여부", TEditColumn::Text, 60},       {"TERMINAL_ID", nullptr, TEditColumn::Text, 60},
-    {"APPROVAL_NO", nullptr, TEditColumn::Text, 60},     {"APPROVAL_TIME", nullptr, TEditColumn::Text, 60},
-    {"ACQUIRE_CODE", nullptr, TEditColumn::Text, 60},    {"CARD_ISSUER", nullptr, TEditColumn::Text, 60},
-    {"RESULT", nullptr, TEditColumn::Text, 60},          {"RESULT_MSG", nullptr, TEditColumn::Text, 60},
-    {"STATUS_FLAG", nullptr, TEditColumn::Text, 60},     {"FAPPSTATE", nullptr, TEditColumn::Text, 60},
-    {"FRESERVESTATE", nullptr, TEditColumn::Text, 60},   {"FCOMPLETECODE", nullptr, TEditColumn::Text, 60},
-    {"FBANK", nullptr, TEditColumn::Text, 60},           {"CARD_SEQ_NO", nullptr, TEditColumn::Text, 60},
-    {"CARD_JOIN_NO", nullptr, TEditColumn::Text, 60},
-};
-
 // The columns a cancellation empties on the locker.
 const int kSaleColumns[] = {TfrmEHI020::cSaleDate, TfrmEHI020::cMId, TfrmEHI020::cMName, TfrmEHI020::cMIdno,
                             TfrmEHI020::cMTophone, TfrmEHI020::cPayCode, TfrmEHI020::cSaleAmt,
                             TfrmEHI020::cIpgumAmt, TfrmEHI020::cIpgumYn};
 
-QGroupBox *newGroup(QWidget *parent, const QString &title, TFieldPanel **panel)
-{
-    auto *box = new QGroupBox(title, parent);
-    auto *layout = new QVBoxLayout(box);
-    layout->setContentsMargins(4, 4, 4, 4);
-    *panel = new TFieldPanel(box, 1);
-    layout->addWidget(*panel);
-    return box;
-}
+// A column of the locker kept hidden, titled by its field.
+TField hiddenColumn(const QString &field, int width = 60) { return Column(field, field).hidden().readOnlyCell().width(width); }
 
 } // namespace
 
@@ -63,77 +28,85 @@ TfrmEHI020::TfrmEHI020(QWidget *parent) : TfrmZZI090(parent)
     setObjectName("frmEHI020");
     setWindowTitle(QStringLiteral("시즌락카 판매/취소/변경"));
 
-    // conditions
-    TFieldPanel *c = conditions();
-    edt_SeasonYear = NewSeasonYearEdit(QString::number(QDate::currentDate().year()));
-    c->addControl(QStringLiteral("시즌년도"), edt_SeasonYear);
-    wcbLocation = c->addCodeCombo("wcbLocation", QStringLiteral("위치"), QString());
-    wcbAreaZone = c->addCodeCombo("wcbAreaZone", QStringLiteral("구역"), QString());
-    wcbLockerType = c->addCodeCombo("wcbLockerType", QStringLiteral("TYPE"), QString());
-    wcbLockerNo = c->addEdit("wcbLockerNo", QStringLiteral("락카번호"), {}, 4);
-    wcbMname = c->addEdit("wcbMname", QStringLiteral("고객명"), {}, 30);
-    wcb_SaleYN = c->addCodeCombo("wcb_SaleYN", QStringLiteral("판매여부"), QString());
-    FillLockerLocations(wcbLocation);
-    FillLockerCodes(wcbAreaZone, QStringLiteral("E0055"));
-    FillLockerCodes(wcbLockerType, QStringLiteral("E0056"));
-    FillSaleStates(wcb_SaleYN);
-
-    // the grid: every column read-only, changed only through the sale area
-    for (int i = 0; i < cColumnCount; ++i) {
-        const ColumnDesign &d = kColumns[i];
-        TEditColumn &col = rgrGrid->addColumn(d.title ? QString::fromUtf8(d.title) : QString::fromLatin1(d.field), d.type, d.width);
-        col.readOnly().hidden(!d.title);
-        if (d.type == TEditColumn::Number)
-            col.thousands();
-    }
-    rgrGrid->column(cLocation).pickList(QStringLiteral("E0017"));
-    rgrGrid->column(cAreaZone).pickList(QStringLiteral("E0055"));
-    rgrGrid->column(cLockerType).pickList(QStringLiteral("E0056"));
-    rgrGrid->column(cPayCode).pickList(QStringLiteral("C0003"));
-    rgrGrid->applyColumns();
-    bbtAdd->hide();
-    bbtDelete->hide();
-
     // the sale area beside the grid, hidden at first
     panSale = new QFrame;
     panSale->setObjectName("panSale");
     panSale->setFixedWidth(300);
     placeBesideGrid(panSale, 1, 0);
-
     auto *saleLayout = new QVBoxLayout(panSale);
     saleLayout->setContentsMargins(2, 0, 2, 0);
     bbtSaleTitle = new QPushButton(QStringLiteral("판매관리"), panSale);
     bbtSaleTitle->setObjectName("bbtSaleTitle");
     bbtSaleTitle->setFocusPolicy(Qt::NoFocus);
     saleLayout->addWidget(bbtSaleTitle);
+    auto *form = new TFieldPanel(panSale, 1);
+    form->setObjectName("panSaleForm");
+    saleLayout->addWidget(form);
 
-    TFieldPanel *p;
-    saleLayout->addWidget(newGroup(panSale, QStringLiteral("[ 판매정보 ]"), &p));
-    wlbUnitAmt = p->addLabel("wlbUnitAmt", QStringLiteral("일 반  요 금"));
-    wcbPayCode = p->addCodeCombo("wcbPayCode", QStringLiteral("입 금  구 분"), QString());
+    // The grid: every column read-only, changed only through the sale area, whose inputs write their
+    // values into the current row as they change.
+    const QString sale = QStringLiteral("[ 판매정보 ]"), customer = QStringLiteral("[ 고객정보 ]"),
+                  key = QStringLiteral("[ 키 관리 ]");
+    TFieldTable fields{
+        Condition("SEASON_YEAR", "시즌년도", BIND(edt_SeasonYear)).bytes(4),
+        Condition("LOCATION", "위치", BIND(wcbLocation)),
+        Condition("AREA_ZONE", "구역", BIND(wcbAreaZone)),
+        Condition("LOCKER_TYPE", "TYPE", BIND(wcbLockerType)),
+        Condition("LOCKER_NO", "락카번호", BIND(wcbLockerNo)).bytes(4),
+        Condition("M_NAME", "고객명", BIND(wcbMname)).bytes(30),
+        Condition("USE_YN", "판매여부", BIND(wcb_SaleYN)),
+        ::Column("SEASON_YEAR", "시즌년도").readOnlyCell().width(60),
+        ::Column("LOCATION", "위치").code("E0017").readOnlyCell().width(90),
+        ::Column("AREA_ZONE", "구역").code("E0055").readOnlyCell().width(60),
+        ::Column("LOCKER_TYPE", "TYPE").code("E0056").readOnlyCell().width(50),
+        ::Column("LOCKER_NO", "락카번호").readOnlyCell().width(60),
+        Field("UNIT_AMT", "일 반  요 금", BIND(wlbUnitAmt)).titled("UNIT_AMT").thousands().hidden().readOnlyCell().width(80)
+            .group(sale),
+        hiddenColumn("MEMBER_AMT", 80).thousands(),
+        Field("SALE_DATE", "판 매  일 자", BIND(wmeSaleDate)).titled("판매일자").date().readOnlyCell().width(85).group(sale),
+        Field("M_ID", "고객로그인ID ", BIND(edtMId)).titled("M_ID").bytes(30).hidden().readOnlyCell().group(customer),
+        Field("M_NAME", "고객      성명", BIND(edtMName)).titled("고객명").bytes(10).readOnlyCell().group(customer),
+        Field("M_IDNO", "고객주민번호", BIND(wmeMIdno)).titled("M_IDNO").mask("999999-9999999").personal().hidden()
+            .readOnlyCell().width(100).group(customer),
+        Field("M_TOPHONE", "고객   연락처", BIND(edtMTophone)).titled("M_TOPHONE").bytes(30).sql("FN_ZA010MS_04(M_TOPHONE)")
+            .hidden().readOnlyCell().width(100).group(customer),
+        Field("PAY_CODE", "입 금  구 분", BIND(wcbPayCode)).titled("입금구분").code("C0003").readOnlyCell().width(70).group(sale),
+        Field("SALE_AMT", "판 매  금 액", BIND(wneSaleAmt)).titled("판매금액").digits(12).thousands().readOnlyCell().group(sale),
+        Field("IPGUM_AMT", "입 금  금 액", BIND(wneIpgumAmt)).titled("입금금액").digits(12).thousands().readOnlyCell().group(sale),
+        hiddenColumn("IPGUM_YN", 40),
+        Field("ASSURANCE_AMT", "보 증  금 액", BIND(wneAssuranceAmt)).titled("보증금").digits(12).thousands().readOnlyCell()
+            .width(70).group(key),
+        Field("KEY_RECEIPT_DATE", "키 수령일자", BIND(wmeKeyReceiptDate)).titled("수령일자").date().readOnlyCell().width(85)
+            .group(key),
+        Field("KEY_RESTORE_DATE", "키 반납일자", BIND(wmeKeyRestoreDate)).titled("반납일자").date().readOnlyCell().width(85)
+            .group(key),
+        ::Column("DC_REMARKS", "DC Remaks").readOnlyCell().width(90),
+        Field("USE_YN", "사 용  여 부", BIND(wcbUseYn)).titled("사용여부").code({"", "Y", "N"}, {"", "Y", "N"}).readOnlyCell()
+            .width(60).group(key),
+    };
+    // the card payment approval of a sale: carried with the row, never edited here
+    for (const char *f : {"TERMINAL_ID", "APPROVAL_NO", "APPROVAL_TIME", "ACQUIRE_CODE", "CARD_ISSUER", "RESULT",
+                          "RESULT_MSG", "STATUS_FLAG", "FAPPSTATE", "FRESERVESTATE", "FCOMPLETECODE", "FBANK",
+                          "CARD_SEQ_NO", "CARD_JOIN_NO"})
+        fields << hiddenColumn(QLatin1String(f));
+    setFields(fields, form,
+              {"UNIT_AMT", "PAY_CODE", "SALE_AMT", "IPGUM_AMT", "SALE_DATE", "M_ID", "M_NAME", "M_IDNO", "M_TOPHONE",
+               "ASSURANCE_AMT", "KEY_RECEIPT_DATE", "KEY_RESTORE_DATE", "USE_YN"});
+    edt_SeasonYear->setText(QString::number(QDate::currentDate().year()));
+    FillLockerLocations(wcbLocation);
+    FillLockerCodes(wcbAreaZone, QStringLiteral("E0055"));
+    FillLockerCodes(wcbLockerType, QStringLiteral("E0056"));
+    FillSaleStates(wcb_SaleYN);
+    // the payment kinds taken at the counter (ITEM1 = 'Y'), after an empty entry
+    wcbPayCode->clear();
     wcbPayCode->addItem(QString(), QString());
     try {
         FillCodeCombo(wcbPayCode, QStringLiteral("C0003"), {QStringLiteral("Y")});
     } catch (const db::DatabaseError &e) {
         ShowError(QStringLiteral("에러내용:\r") + e.message());
     }
-    wneSaleAmt = p->addNumericEdit("wneSaleAmt", QStringLiteral("판 매  금 액"), {}, 12);
-    wneIpgumAmt = p->addNumericEdit("wneIpgumAmt", QStringLiteral("입 금  금 액"), {}, 12);
-    wmeSaleDate = p->addMaskEdit("wmeSaleDate", QStringLiteral("판 매  일 자"), {}, QStringLiteral("9999-99-99"));
-
-    saleLayout->addWidget(newGroup(panSale, QStringLiteral("[ 고객정보 ]"), &p));
-    edtMId = p->addEdit("edtMId", QStringLiteral("고객로그인ID "), {}, 30);
-    edtMName = p->addEdit("edtMName", QStringLiteral("고객      성명"), {}, 10);
-    wmeMIdno = p->addMaskEdit("wmeMIdno", QStringLiteral("고객주민번호"), {}, QStringLiteral("999999-9999999"));
-    edtMTophone = p->addEdit("edtMTophone", QStringLiteral("고객   연락처"), {}, 30);
-
-    saleLayout->addWidget(newGroup(panSale, QStringLiteral("[ 키 관리 ]"), &p));
-    wneAssuranceAmt = p->addNumericEdit("wneAssuranceAmt", QStringLiteral("보 증  금 액"), {}, 12);
-    wmeKeyReceiptDate = p->addMaskEdit("wmeKeyReceiptDate", QStringLiteral("키 수령일자"), {}, QStringLiteral("9999-99-99"));
-    wmeKeyRestoreDate = p->addMaskEdit("wmeKeyRestoreDate", QStringLiteral("키 반납일자"), {}, QStringLiteral("9999-99-99"));
-    wcbUseYn = p->addCodeCombo("wcbUseYn", QStringLiteral("사 용  여 부"), QString());
-    for (const char *v : {"", "Y", "N"})
-        wcbUseYn->addItem(QLatin1String(v), QLatin1String(v));
+    bbtAdd->hide();
+    bbtDelete->hide();
 
     auto *actions = new QHBoxLayout;
     bbtSaleRegist = new QPushButton(QStringLiteral("판매 등록"), panSale);
@@ -186,40 +159,10 @@ TfrmEHI020::TfrmEHI020(QWidget *parent) : TfrmZZI090(parent)
 
     m_inputs = {wcbPayCode, wneSaleAmt, wneIpgumAmt, wmeSaleDate, edtMId, edtMName, wmeMIdno, edtMTophone,
                 wneAssuranceAmt, wmeKeyReceiptDate, wmeKeyRestoreDate, wcbUseYn};
-
-    // every input writes its value into the current row as it changes
-    auto connectEdit = [this](QLineEdit *edit, int column) {
-        connect(edit, &QLineEdit::textChanged, this, [this, edit, column] {
-            if (m_filling)
-                return;
-            if (auto *mask = qobject_cast<TMaskEdit *>(edit))
-                storeField(column, mask->value());
-            else if (auto *number = qobject_cast<TNumericEdit *>(edit))
-                storeField(column, number->text().isEmpty() ? QString() : QString::number(number->value()));
-            else
-                storeField(column, edit->text());
-        });
-    };
-    connectEdit(wneSaleAmt, cSaleAmt);
-    connectEdit(wneIpgumAmt, cIpgumAmt);
-    connectEdit(wmeSaleDate, cSaleDate);
-    connectEdit(edtMId, cMId);
-    connectEdit(edtMName, cMName);
-    connectEdit(wmeMIdno, cMIdno);
-    connectEdit(edtMTophone, cMTophone);
-    connectEdit(wneAssuranceAmt, cAssuranceAmt);
-    connectEdit(wmeKeyReceiptDate, cKeyReceiptDate);
-    connectEdit(wmeKeyRestoreDate, cKeyRestoreDate);
-    connect(wcbPayCode, &QComboBox::currentIndexChanged, this, [this] {
-        if (!m_filling)
-            storeField(cPayCode, wcbPayCode->code());
-    });
-    connect(wcbUseYn, &QComboBox::currentIndexChanged, this, [this] {
-        if (!m_filling)
-            storeField(cUseYn, wcbUseYn->code());
-    });
+    setInputsEnabled(m_inputs, false);
+    // after the number was written into the row
     connect(wmeMIdno, &QLineEdit::textChanged, this, [this] {
-        if (!m_filling)
+        if (!isFilling())
             lookUpFee();
     });
 
@@ -230,23 +173,12 @@ TfrmEHI020::TfrmEHI020(QWidget *parent) : TfrmZZI090(parent)
     connect(bbtSaleCancel, &QPushButton::clicked, this, &TfrmEHI020::bbtSaleCancelClick);
     connect(bbtChange, &QPushButton::clicked, this, &TfrmEHI020::bbtChangeClick);
     connect(bbtNoticeClose, &QPushButton::clicked, panNotice, &QWidget::hide);
-    connect(rgrGrid->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex &current) {
-        showRow(current.isValid() ? current.row() : -1);
-        panNotice->hide();
-    });
+    connect(rgrGrid->selectionModel(), &QItemSelectionModel::currentRowChanged, panNotice, &QWidget::hide);
 
-    QStringList select;
-    for (const ColumnDesign &d : kColumns) {
-        const QString f = QString::fromLatin1(d.field);
-        select << (f == QLatin1String("M_IDNO") || f == QLatin1String("M_TOPHONE")
-                       ? QStringLiteral("FN_ZA010MS_04(%1) AS %1").arg(f)
-                       : f);
-    }
-    QString where = QStringLiteral(" FROM EH020MS WHERE SEASON_YEAR = :SEASON_YEAR");
+    QString where = QStringLiteral("FROM EH020MS WHERE SEASON_YEAR = :SEASON_YEAR");
     for (const char *f : {"LOCATION", "AREA_ZONE", "LOCKER_TYPE", "LOCKER_NO", "M_NAME", "USE_YN"})
         where += QStringLiteral(" AND (%1 = :%1 OR CAST(:%1 AS VARCHAR(30)) IS NULL)").arg(QLatin1String(f));
-    qryQuery->setSql(QStringLiteral("SELECT ") + select.join(QStringLiteral(", ")) + where
-                     + QStringLiteral(" ORDER BY SEASON_YEAR, TO_NUMBER(LOCKER_NO)"));
+    setLoadQuery(where + QStringLiteral(" ORDER BY SEASON_YEAR, TO_NUMBER(LOCKER_NO)"));
     prcProc->setProcedure("PR_EHI020_01");
     prcFee = std::make_unique<db::StoredProc>(DM()->dbsDB, QStringLiteral("PR_EHI020_02"));
     prcChange = std::make_unique<db::StoredProc>(DM()->dbsDB, QStringLiteral("PR_EHI020_03"));
@@ -261,50 +193,10 @@ void TfrmEHI020::setInputsEnabled(const QList<QWidget *> &inputs, bool on)
         w->setEnabled(on);
 }
 
-void TfrmEHI020::showRow(int row)
+void TfrmEHI020::ShowRow()
 {
-    const bool has = row >= 0 && row < rgrGrid->rowCount();
-    auto cell = [&](int c) { return has ? rgrGrid->cell(row, c) : QString(); };
-    auto number = [&](TNumericEdit *e, int c) {
-        QString v = cell(c);
-        v.remove(QLatin1Char(','));
-        if (v.isEmpty())
-            e->clear();
-        else
-            e->setValue(v.toLongLong());
-    };
-    m_filling = true;
-    const QString unit = cell(cUnitAmt);
-    wlbUnitAmt->setText(unit.isEmpty() ? QString() : FormatThousands(unit.toLongLong()));
-    if (!wcbPayCode->setCode(cell(cPayCode)))
-        wcbPayCode->setCurrentIndex(0);
-    number(wneSaleAmt, cSaleAmt);
-    number(wneIpgumAmt, cIpgumAmt);
-    wmeSaleDate->setValue(cell(cSaleDate));
-    edtMId->setText(cell(cMId));
-    edtMName->setText(cell(cMName));
-    wmeMIdno->setValue(cell(cMIdno));   // as FN_ZA010MS_04 shows it, stars and all
-    edtMTophone->setText(cell(cMTophone));
-    number(wneAssuranceAmt, cAssuranceAmt);
-    wmeKeyReceiptDate->setValue(cell(cKeyReceiptDate));
-    wmeKeyRestoreDate->setValue(cell(cKeyRestoreDate));
-    if (!wcbUseYn->setCode(cell(cUseYn)))
-        wcbUseYn->setCurrentIndex(0);
-    m_filling = false;
+    TfrmZZI090::ShowRow();
     setInputsEnabled(m_inputs, false);
-}
-
-void TfrmEHI020::storeField(int column, const QString &value)
-{
-    const int row = rgrGrid->currentRow();
-    if (row < 0 || rgrGrid->cell(row, column) == value)
-        return;
-    rgrGrid->setCell(row, column, value);
-    const QString id = rgrGrid->cell(row, rowIdColumn());
-    if (id.isEmpty())
-        return;
-    changeBuffer().record(id, rgrGrid->rowCells(row), rgrGrid->rowState(row));
-    setModified(true);
 }
 
 void TfrmEHI020::toggleSaleArea()
@@ -316,23 +208,9 @@ void TfrmEHI020::toggleSaleArea()
 
 void TfrmEHI020::search()
 {
-    qryQuery->bind("SEASON_YEAR", edt_SeasonYear->text().trimmed());
-    qryQuery->bind("LOCATION", wcbLocation->code());
-    qryQuery->bind("AREA_ZONE", wcbAreaZone->code());
-    qryQuery->bind("LOCKER_TYPE", wcbLockerType->code());
-    qryQuery->bind("LOCKER_NO", wcbLockerNo->text().trimmed());
-    qryQuery->bind("M_NAME", wcbMname->text().trimmed());
-    qryQuery->bind("USE_YN", wcb_SaleYN->code());
     TfrmZZI090::search();
     m_saleRows.clear();
-    showRow(rgrGrid->currentRow());
     panNotice->hide();
-}
-
-bool TfrmEHI020::SaveChanges()
-{
-    m_saveRan = true;
-    return TfrmZZI090::SaveChanges();
 }
 
 // A row a sale was registered on goes as a new sale: the database refuses it when the locker was sold
@@ -344,14 +222,11 @@ bool TfrmEHI020::ExecuteRow()
     return TfrmZZI090::ExecuteRow();
 }
 
-void TfrmEHI020::save()
+// The rows were read again: none holds a sale registered on this screen any more.
+void TfrmEHI020::AfterSave()
 {
-    m_saveRan = false;
-    TfrmZZI090::save();
-    if (!m_saveRan || !isSaved())
-        return;
     m_saleRows.clear();
-    showRow(rgrGrid->currentRow());
+    ShowRow();
 }
 
 void TfrmEHI020::cancel()
@@ -360,7 +235,7 @@ void TfrmEHI020::cancel()
     if (!isSearchMode())
         return;
     m_saleRows.clear();
-    showRow(-1);
+    ShowRow();
     wcbPayCode->setCurrentIndex(0);
     panNotice->hide();
     edtChangeLocker->clear();
@@ -418,7 +293,7 @@ void TfrmEHI020::bbtLockerKeyClick()
     if (!beginAction(bbtLockerKey) || rgrGrid->currentRow() < 0)
         return;
     wneAssuranceAmt->setValue(30000);
-    storeField(cAssuranceAmt, QStringLiteral("30000"));
+    StoreControl(wneAssuranceAmt);
     setInputsEnabled({wneAssuranceAmt, wmeKeyReceiptDate, wmeKeyRestoreDate, wcbUseYn}, true);
     wneAssuranceAmt->setFocus();
 }
@@ -453,7 +328,7 @@ void TfrmEHI020::saleCancelled(int row)
     m_saleRows.remove(id);
     rgrGrid->setRowClean(row);
     setModified(!changeBuffer().isEmpty());
-    showRow(row);
+    ShowRow();
 }
 
 void TfrmEHI020::bbtSaleCancelClick()

@@ -23,18 +23,18 @@ public:
     explicit TfrmEHI020(QWidget *parent = nullptr);
 
     // conditions
-    TEdit *edt_SeasonYear;
-    TCodeCombo *wcbLocation, *wcbAreaZone, *wcbLockerType, *wcb_SaleYN;
-    TEdit *wcbLockerNo, *wcbMname;
+    TEdit *edt_SeasonYear = nullptr;
+    TCodeCombo *wcbLocation = nullptr, *wcbAreaZone = nullptr, *wcbLockerType = nullptr, *wcb_SaleYN = nullptr;
+    TEdit *wcbLockerNo = nullptr, *wcbMname = nullptr;
 
     // the sale area
     QFrame *panSale;
     QPushButton *bbtSaleArea, *bbtSaleTitle;
-    TLabel *wlbUnitAmt;
-    TCodeCombo *wcbPayCode, *wcbUseYn;
-    TNumericEdit *wneSaleAmt, *wneIpgumAmt, *wneAssuranceAmt;
-    TMaskEdit *wmeSaleDate, *wmeMIdno, *wmeKeyReceiptDate, *wmeKeyRestoreDate;
-    TEdit *edtMId, *edtMName, *edtMTophone;
+    TLabel *wlbUnitAmt = nullptr;
+    TCodeCombo *wcbPayCode = nullptr, *wcbUseYn = nullptr;
+    TNumericEdit *wneSaleAmt = nullptr, *wneIpgumAmt = nullptr, *wneAssuranceAmt = nullptr;
+    TMaskEdit *wmeSaleDate = nullptr, *wmeMIdno = nullptr, *wmeKeyReceiptDate = nullptr, *wmeKeyRestoreDate = nullptr;
+    TEdit *edtMId = nullptr, *edtMName = nullptr, *edtMTophone = nullptr;
     QPushButton *bbtSaleRegist, *bbtLockerKey;
     // the notice box of a sold locker
     QFrame *panNotice;
@@ -56,14 +56,12 @@ public slots:
 
 protected:
     void search() override;
-    void save() override;
     void cancel() override;
-    bool SaveChanges() override;
     bool ExecuteRow() override;
+    void ShowRow() override;     // the sale area from the row, inputs disabled
+    void AfterSave() override;
 
 private:
-    void showRow(int row);                              // the sale area from the row, inputs disabled
-    void storeField(int column, const QString &value);  // an input's value into the current row
     void lookUpFee();
     bool callChange(int row, const QString &newLocker, const QString &status, QString *error);
     void saleCancelled(int row);                        // the row as the database now holds it
@@ -71,6 +69,4 @@ private:
 
     QList<QWidget *> m_inputs;
     QSet<QString> m_saleRows;   // RowIDs of the rows a sale was registered on, saved as "2"
-    bool m_filling = false;
-    bool m_saveRan = false;
 };

@@ -11,13 +11,8 @@ public:
                   cIpgumDate, cPayCode, cIpgumAmt, cPenaltyYn, cReturnDate, cReturnAmt };
     explicit TfrmEHI040(QWidget *parent = nullptr);
 
-    TEdit *edt_SeasonYear;
+    TEdit *edt_SeasonYear = nullptr;
 
 protected:
-    void search() override;
-    void save() override;
-    bool SaveChanges() override;
-
-private:
-    bool m_saveRan = false;
+    void AfterSave() override;
 };

@@ -30,12 +30,3 @@ void FillSaleStates(TCodeCombo *combo)
         combo->addItem(QLatin1String(s), QLatin1String(s));
     combo->setCurrentIndex(0);
 }
-
-TEdit *NewSeasonYearEdit(const QString &text)
-{
-    auto *e = new TEdit;
-    e->setObjectName(QStringLiteral("edt_SeasonYear"));
-    e->setMaxBytes(4);
-    e->setText(text);
-    return e;
-}

@@ -9,5 +9,4 @@ bool FillLockerLocations(TCodeCombo *combo);
 bool FillLockerCodes(TCodeCombo *combo, const QString &group, const QStringList &filters = {});
 // "전체", "Y", "N", "C" with values empty, "Y", "N", "C".
 void FillSaleStates(TCodeCombo *combo);
-// The season year condition: 4 characters.
-TEdit *NewSeasonYearEdit(const QString &text);
+

@@ -3,6 +3,7 @@
 // The list by name and by whether the period of use has ended, the chosen member's form beside it;
 // every member changed in the list or in the form is saved through PR_EGI020_01, which gives a new
 // member its number. After a save the list is read again and the member of the form chosen again.
+// The registration number is listed masked; it is stored only when it was typed in whole.
 #include "framework/ezi020.h"
 
 class QComboBox;
@@ -21,19 +22,16 @@ public:
     };
     explicit TfrmEGI020(QWidget *parent = nullptr);
 
-    static QString sexLabel(const QString &code);   // "남", "여", else "구분없슴"
-    static QString sexCode(const QString &label);   // "1", "2", else "Z"
-
-    TEdit *edt_Member_No;
+    TEdit *edt_Member_No = nullptr;
     QComboBox *cboSearch;
 
     TFieldPanel *panMember;
-    TEdit *edtMemberName, *edtMemberNameEng, *edtIdNo, *edtEMail, *edtHomeTel, *edtMobileTel;
-    TEdit *edtHomeAddress1, *edtHomeAddress2;
-    TLabel *wlbMemberNo;
-    QComboBox *cboSex;
-    TMaskEdit *wmeHomePost, *wmeUseDateFrom, *wmeUseDateTo;
-    QPushButton *bbtHomePost;
+    TEdit *edtMemberName = nullptr, *edtMemberNameEng = nullptr, *edtIdNo = nullptr, *edtEMail = nullptr;
+    TEdit *edtHomeTel = nullptr, *edtMobileTel = nullptr, *edtHomeAddress1 = nullptr, *edtHomeAddress2 = nullptr;
+    TLabel *wlbMemberNo = nullptr;
+    TCodeCombo *cboSex = nullptr;   // "남", "여", "구분없슴": codes "1", "2", "Z"
+    TMaskEdit *wmeHomePost = nullptr, *wmeUseDateFrom = nullptr, *wmeUseDateTo = nullptr;
+    QPushButton *bbtHomePost = nullptr;
 
 public slots:
     void bbtAddClick() override;
@@ -43,16 +41,9 @@ protected:
     void search() override;
     void save() override;
     void cancel() override;
-    bool SaveChanges() override;
     bool ExecuteRow() override;
+    void AfterSave() override;
 
 private:
-    void showMember(int row);                            // the form from the row
-    void storeField(int column, const QString &value);   // a form edit into the current row
-    void connectEdit(QLineEdit *edit, int column);
-
-    QList<std::pair<QWidget *, int>> m_formFields;
     QString m_saveRowId, m_saveMemberNo;
-    bool m_filling = false;
-    bool m_saveRan = false;
 };

@@ -7,6 +7,7 @@
 #include <QProcess>
 #include <QtTest>
 #include <cstdio>
+#include <tuple>
 
 using namespace db;
 
@@ -168,6 +169,14 @@ private slots:
         QVERIFY2(sell(d, "101", "홍길동", "2", &error), qPrintable(error));
         QVERIFY2(sell(d, "101", "홍길동", "1", &error, "8001011******"), qPrintable(error));
         QCOMPARE(t.scalar("SELECT M_IDNO || ':' || IPGUM_YN FROM EH020MS WHERE LOCKER_NO = '101'"), QString("8001011234567:Y"));
+        // a masked number changed in part, another buyer's masked number (a stale screen) or one sent
+        // with a new sale stands for no stored number: refused, stars never stored
+        for (const auto &[no, status, masked] : {std::tuple{"101", "1", "8001012******"}, {"101", "1", "80010112*****"},
+                                                 {"101", "1", "9001011******"}, {"103", "2", "8001011******"}}) {
+            QVERIFY(!sell(d, no, "홍길동", status, &error, masked));
+            QCOMPARE(error, QString("가려진(*) 번호는 저장할 수 없습니다. 번호 전체를 다시 입력하십시오."));
+        }
+        QCOMPARE(t.count("EH020MS", "M_IDNO LIKE '%*%' OR (LOCKER_NO = '103' AND SALE_DATE IS NOT NULL)"), 0);
         QVERIFY(!sell(d, "102", "옛사본", "1", &error));   // read unsold: no sale without "판매 등록"
         QVERIFY(error.startsWith("다른 곳에서"));
 

@@ -260,6 +260,36 @@ private slots:
         QCOMPARE(s->rgrGrid->cell(rowOf(s, "123"), TfrmEHI020::cMName), QString("이동손님"));
     }
 
+    // The buyer's masked number, however it came to be changed in part, is refused before anything is
+    // sent; sent back as it was read it keeps the stored number, and the after-save hook shows the row
+    // read again with its inputs locked.
+    void maskedBuyerNumber_data() { testing::addBackendColumn(); }
+    void maskedBuyerNumber()
+    {
+        QFETCH(int, backend);
+        auto *s = open<TfrmEHI020>(backend, "EHI020", lockerFixture());
+        QVERIFY(s);
+        s->edt_SeasonYear->setText("2026");
+        s->bbtSearchClick();
+        s->rgrGrid->setCurrentRow(rowOf(s, "15"));
+        QCOMPARE(s->wmeMIdno->value(), QString("9001011******"));
+        s->bbtLockerKeyClick();
+        s->wmeMIdno->setValue("9001012******");
+        s->bbtSaveClick();
+        QCOMPARE(rec->texts(), QStringList{"고객주민번호을(를) 정확히 입력하십시오.\r가려진(*) 번호는 일부만 고칠 수 없습니다. "
+                                           "번호 전체를 다시 입력하십시오."});
+        QCOMPARE(stored("15", "M_IDNO || ':' || ASSURANCE_AMT"), QString("9001011234567:20000"));
+        s->wmeMIdno->setValue("9001011******");
+        rec->clear();
+        s->bbtSaveClick();
+        QCOMPARE(rec->texts(), QStringList{"저장 하시겠습니까?"});
+        QCOMPARE(stored("15", "M_IDNO || ':' || ASSURANCE_AMT || ':' || U_EMP_NO"), QString("9001011234567:30000:E7"));
+        QCOMPARE(s->wneAssuranceAmt->value(), 30000);
+        QCOMPARE(s->rgrGrid->cell(s->rgrGrid->currentRow(), TfrmEHI020::cLockerNo), QString("15"));
+        for (QWidget *input : s->saleInputs())
+            QVERIFY(!input->isEnabled());
+    }
+
     void penaltyDates_data() { testing::addBackendColumn(); }
     void penaltyDates()
     {

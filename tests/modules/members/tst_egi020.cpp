@@ -15,6 +15,8 @@
 #include <QtTest>
 
 namespace {
+const char *kMaskedRefusal = "주민번호을(를) 정확히 입력하십시오.\r가려진(*) 번호는 일부만 고칠 수 없습니다. 번호 전체를 다시 입력하십시오.";
+
 QString day(int offset) { return QDate::currentDate().addDays(offset).toString("yyyyMMdd"); }
 
 QString fixture()
@@ -163,14 +165,19 @@ private slots:
         QCOMPARE(rec->texts(), QStringList{"자료를 저장하지 못했습니다.\r\r에러내용:\r회원명을 입력하십시오."});
         QVERIFY(s->isModified());
         testing::typeInto(s->edtMemberName, "최신입");
-        testing::typeInto(s->edtIdNo, "9001011******");   // typed on a new member: stored as typed
+        testing::typeInto(s->edtIdNo, "9001011******");   // a masked text is no number to store
+        rec->clear();
+        s->bbtSaveClick();
+        QCOMPARE(rec->texts(), QStringList{QString(kMaskedRefusal)});
+        QCOMPARE(t->count("BA040MS"), 4);
+        testing::typeInto(s->edtIdNo, "9001011234567");
         rec->clear();
         s->bbtSaveClick();
         QCOMPARE(rec->texts(), QStringList{"자료를 정상적으로 저장했습니다."});
         QCOMPARE(t->count("BA040MS", "MEMBER_NAME = '최신입'"), 1);
         QCOMPARE(stored("2000000004", "MEMBER_NAME || SEX_CODE || USE_DATE_FROM || USE_DATE_TO"),
                  "최신입1" + day(0) + day(0));
-        QCOMPARE(stored("2000000004", "ID_NO"), QString("9001011******"));
+        QCOMPARE(stored("2000000004", "ID_NO"), QString("9001011234567"));
         QCOMPARE(s->wlbMemberNo->text(), QString("2000000004"));
         QCOMPARE(s->rgrGrid->cell(s->rgrGrid->currentRow(), TfrmEGI020::cMemberNo), QString("2000000004"));
 
@@ -184,6 +191,35 @@ private slots:
         s->bbtCancelClick();
         QCOMPARE(s->cboSearch->currentText(), QString());
         QCOMPARE(QApplication::focusWidget(), s->edt_Member_No);
+    }
+
+    // A clerk corrects one digit of the masked registration number: the save is refused at the number,
+    // nothing is stored; the number typed in whole is stored.
+    void partlyEditedMaskedNumber_data() { testing::addBackendColumn(); }
+    void partlyEditedMaskedNumber()
+    {
+        QFETCH(int, backend);
+        QVERIFY(open(backend));
+        search("김오늘", 0);
+        QCOMPARE(s->edtIdNo->text(), QString("8001011******"));
+        s->edtIdNo->setFocus();
+        s->edtIdNo->setCursorPosition(7);
+        QTest::keyClick(s->edtIdNo, Qt::Key_Backspace);
+        QTest::keyClicks(s->edtIdNo, "2");
+        QCOMPARE(s->edtIdNo->text(), QString("8001012******"));
+        testing::typeInto(s->edtMobileTel, "010-2222-3333");
+        s->bbtSaveClick();
+        QCOMPARE(rec->texts(), QStringList{QString(kMaskedRefusal)});
+        QCOMPARE(QApplication::focusWidget(), s->edtIdNo);
+        QCOMPARE(stored("2000000001", "ID_NO || ':' || MOBILE_TEL"), QString("8001011234567:010-1111-1111"));
+        QVERIFY(s->isModified());
+
+        testing::typeInto(s->edtIdNo, "8001021234567");
+        rec->clear();
+        s->bbtSaveClick();
+        QCOMPARE(rec->texts(), QStringList{"자료를 정상적으로 저장했습니다."});
+        QCOMPARE(stored("2000000001", "ID_NO || ':' || MOBILE_TEL"), QString("8001021234567:010-2222-3333"));
+        QCOMPARE(s->edtIdNo->text(), QString("8001021******"));   // read again, masked
     }
 
     void demoMembersListed_data() { testing::addBackendColumn(); }
