@@ -122,6 +122,7 @@ TNumericEdit::TNumericEdit(QWidget *parent, int maxDigits) : QLineEdit(parent)
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     setMaxDigits(maxDigits);
     setText("0");
+    connect(this, &QLineEdit::textChanged, this, &TNumericEdit::digitsChanged);
 }
 
 void TNumericEdit::setMaxDigits(int digits)
@@ -158,6 +159,7 @@ TMaskEdit::TMaskEdit(const QString &mask, QWidget *parent) : QLineEdit(parent), 
     }
     m_qtMask = qtMask + ";_";
     setInputMask(m_qtMask);
+    connect(this, &QLineEdit::textChanged, this, &TMaskEdit::valueChanged);
 }
 
 QString TMaskEdit::value() const

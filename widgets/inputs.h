@@ -60,13 +60,16 @@ signals:
 // Whole numbers only; value() is the integer, text() its digits.
 class TNumericEdit : public QLineEdit {
     Q_OBJECT
-    Q_PROPERTY(QString digits READ digits WRITE setDigits NOTIFY textChanged USER true)
+    Q_PROPERTY(QString digits READ digits WRITE setDigits NOTIFY digitsChanged USER true)
 public:
     explicit TNumericEdit(QWidget *parent = nullptr, int maxDigits = 9);
     qint64 value() const;
     void setValue(qint64 value);
     QString digits() const;                  // the number as text, empty when blank
     void setDigits(const QString &digits);   // separators dropped; empty leaves it blank
+signals:
+    void digitsChanged();
+public:
     void setMaxDigits(int digits);
 };
 
@@ -76,13 +79,15 @@ public:
 // given back so; the first key typed starts a new value.
 class TMaskEdit : public QLineEdit {
     Q_OBJECT
-    Q_PROPERTY(QString value READ value WRITE setValue NOTIFY textChanged USER true)
+    Q_PROPERTY(QString value READ value WRITE setValue NOTIFY valueChanged USER true)
 public:
     explicit TMaskEdit(const QString &mask, QWidget *parent = nullptr);
     QString mask() const { return m_mask; }
     QString value() const;
     void setValue(const QString &digits);   // the value without literals
     bool isComplete() const;                // every digit position filled
+signals:
+    void valueChanged();
 protected:
     void focusInEvent(QFocusEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
