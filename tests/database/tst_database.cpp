@@ -161,6 +161,16 @@ private slots:
         p.setParam("AEDITSTATUS", "1");
         QVERIFY(p.exec());
         QCOMPARE(t.scalar("SELECT JUMIN_NO FROM T_ITEM WHERE ITEM_NO = '1'"), QString("8001011234567"));
+        // changed in one digit it stands for no stored number, nor on a new row: refused, never stored
+        p.setParam("AJUMIN_NO", "8001012******");
+        QVERIFY(!p.exec());
+        p.setParam("AITEM_NO", "8");
+        p.setParam("AEDITSTATUS", "2");
+        QVERIFY(!p.exec());
+        QCOMPARE(p.lastError(), QString("가려진(*) 번호는 저장할 수 없습니다. 번호 전체를 다시 입력하십시오."));
+        QCOMPARE(t.count("T_ITEM", "JUMIN_NO LIKE '%*%' OR ITEM_NO = '8'"), 0);
+        p.setParam("AITEM_NO", "1");
+        p.setParam("AEDITSTATUS", "1");
         p.setParam("AJUMIN_NO", "9001011234567");
         QVERIFY(p.exec());
         QCOMPARE(t.scalar("SELECT JUMIN_NO FROM T_ITEM WHERE ITEM_NO = '1'"), QString("9001011234567"));
