@@ -28,6 +28,7 @@ TfrmEHI010::TfrmEHI010(QWidget *parent) : TfrmZZI090(parent)
                  "AND TO_NUMBER(B.LOCKER_NO) BETWEEN TO_NUMBER(A.BEGINNING_NO) AND TO_NUMBER(A.BEGINNING_NO) + A.LOCKER_QTY - 1) "
                  "THEN 'Y' END")
             .readOnlyCell().width(110),
+        Version("A.ROW_VERSION"),
     });
     edt_SeasonYear->setText(QString::number(QDate::currentDate().year()));
 

@@ -89,6 +89,7 @@ TfrmEHI020::TfrmEHI020(QWidget *parent) : TfrmZZI090(parent)
                           "RESULT_MSG", "STATUS_FLAG", "FAPPSTATE", "FRESERVESTATE", "FCOMPLETECODE", "FBANK",
                           "CARD_SEQ_NO", "CARD_JOIN_NO"})
         fields << hiddenColumn(QLatin1String(f));
+    fields << Version();
     setFields(fields, form,
               {"UNIT_AMT", "PAY_CODE", "SALE_AMT", "IPGUM_AMT", "SALE_DATE", "M_ID", "M_NAME", "M_IDNO", "M_TOPHONE",
                "ASSURANCE_AMT", "KEY_RECEIPT_DATE", "KEY_RESTORE_DATE", "USE_YN"});
@@ -310,6 +311,9 @@ bool TfrmEHI020::callChange(int row, const QString &newLocker, const QString &st
     prcChange->setParam("aLOCKER_NO", rgrGrid->cell(row, cLockerNo));
     prcChange->setParam("aLOCKER_NO_CHANGE", newLocker);
     prcChange->setParam("aeditstatus", status);
+    // the sale as this screen read it: refused when another counter changed the locker since
+    const QString version = rgrGrid->cell(row, fieldColumn("ROW_VERSION"));
+    prcChange->setRowVersion(version.isEmpty() ? QVariant() : QVariant(version.toLongLong()));
     // a unit of work of its own, committed at once, whatever else waits for Save
     if (prcChange->exec())
         return true;
@@ -323,6 +327,8 @@ void TfrmEHI020::saleCancelled(int row)
 {
     for (int c : kSaleColumns)
         rgrGrid->setCell(row, c, QString());
+    if (prcChange->rowVersionAfter().isValid())   // the locker as the cancellation left it
+        rgrGrid->setCell(row, fieldColumn("ROW_VERSION"), QString::number(prcChange->rowVersionAfter().toLongLong()));
     const QString id = rgrGrid->cell(row, rowIdColumn());
     changeBuffer().forget(id);
     m_saleRows.remove(id);

@@ -24,6 +24,7 @@ TfrmEHI040::TfrmEHI040(QWidget *parent) : TfrmZZI090(parent)
         ::Column("PENALTY_YN", "위약금 입금여부").readOnlyCell().width(100),
         ::Column("RETURN_DATE", "환불일자").showsDate().width(90),
         ::Column("RETURN_AMT", "환불금").thousands().readOnlyCell().width(90),
+        Version(),
     });
     edt_SeasonYear->setText(QString::number(QDate::currentDate().year()));
     bbtAdd->hide();

@@ -63,6 +63,7 @@ TfrmEGI020::TfrmEGI020(QWidget *parent) : TfrmEZI020(parent)
         ::Column("GOLF_CODE", "골프코드").hidden().readOnlyCell().width(110),
         ::Column("USE_ROOM_TYPE", "사용가능객실").hidden().readOnlyCell().width(110),
         carried("MEMBER_REMARK"),
+        Version(),
     }, panMember);
 
     cboSearch = new QComboBox;

@@ -290,6 +290,33 @@ private slots:
             QVERIFY(!input->isEnabled());
     }
 
+    // Counter A keeps locker 15 open while counter B sells it anew: A's key entry and A's cancellation
+    // of the sale it read are refused, nothing of them stored, and A's entry stays pending.
+    void staleLockerRefused_data() { testing::addBackendColumn(); }
+    void staleLockerRefused()
+    {
+        QFETCH(int, backend);
+        auto *s = open<TfrmEHI020>(backend, "EHI020", lockerFixture());
+        QVERIFY(s);
+        s->edt_SeasonYear->setText("2026");
+        s->bbtSearchClick();
+        s->rgrGrid->setCurrentRow(rowOf(s, "15"));
+        s->bbtLockerKeyClick();
+        QVERIFY(t->run("UPDATE EH020MS SET M_NAME = '새손님', M_IDNO = '7001011234567', ROW_VERSION = ROW_VERSION + 2 "
+                       "WHERE LOCKER_NO = '15';\n"));
+        const QString stale = "다른 작업장에서 자료가 변경되었거나 삭제되었습니다.\r다시 조회한 후 작업하십시오.";
+        s->bbtSaveClick();
+        QCOMPARE(rec->texts(), (QStringList{"저장 하시겠습니까?", "자료를 저장하지 못했습니다.\r\r에러내용:\r" + stale}));
+        QVERIFY(s->isModified());
+        rec->clear();
+        s->bbtSaleRegistClick();
+        s->bbtSaleCancelClick();
+        QCOMPARE(rec->texts(), (QStringList{"판매를 취소하시겠습니까?", "판매취소 오류" + stale}));
+        QCOMPARE(stored("15", "M_NAME || ':' || M_IDNO || ':' || ASSURANCE_AMT || ':' || USE_YN"),
+                 QString("새손님:7001011234567:20000:Y"));
+        QCOMPARE(t->count("EH030MS"), 0);
+    }
+
     void penaltyDates_data() { testing::addBackendColumn(); }
     void penaltyDates()
     {
