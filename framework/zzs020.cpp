@@ -1,4 +1,5 @@
 #include "zzs020.h"
+#include "framework/ezp000.h"
 #include "xlsexport.h"
 #include "core/messages.h"
 #include "widgets/navigation.h"
@@ -199,6 +200,10 @@ void TListGrid::setFooter(int column, const QString &text)
 {
     if (column < 0 || column >= m_footerTexts.size())
         return;
+    // a total is never cut: its column widens to it
+    const int need = m_footer->fontMetrics().horizontalAdvance(text) + 8;
+    if (columnWidth(column) < need)
+        setColumnWidth(column, need);
     m_footerTexts[column] = text;
     m_footer->update();
 }
@@ -281,6 +286,10 @@ void TfrmZZS020::placeBelowGrid(QWidget *panel)
 
 bool TfrmZZS020::openResult()
 {
+    // a column marked hidden after it was added stays hidden: in the grid, the export and the print
+    for (int i = 0; i < rgrGrid->columnCount(); ++i)
+        if (rgrGrid->isColumnHidden(i) != rgrGrid->column(i).isHidden)
+            rgrGrid->setColumnHidden(i, rgrGrid->column(i).isHidden);
     cdsQuery->close();
     cdsQuery->open(qryQuery.get());
     keepSearchedConditions();
@@ -318,6 +327,9 @@ void TfrmZZS020::setColumnShown(int column, bool shown)
 {
     rgrGrid->column(column).isHidden = !shown;
     rgrGrid->setColumnHidden(column, !shown);
+    m_hiddenByUser.removeAll(rgrGrid->column(column).field);
+    if (!shown)
+        m_hiddenByUser << rgrGrid->column(column).field;
     rgrGrid->footer()->update();
 }
 
@@ -349,6 +361,31 @@ void TfrmZZS020::sbtLastClick()
         return;
     cdsQuery->fetchAll();
     rgrGrid->setCurrentRow(cdsQuery->rowCount() - 1);
+}
+
+void TfrmZZS020::fitLayout(TfrmZZP010 *layout)
+{
+    auto *columns = qobject_cast<TfrmEZP000 *>(layout);
+    if (!columns)
+        return;
+    for (int i = 0; i < rgrGrid->columnCount(); ++i)
+        if (rgrGrid->isColumnHidden(i) && (printsGridColumns() || m_hiddenByUser.contains(rgrGrid->column(i).field)))
+            columns->hideColumn(rgrGrid->column(i).field);
+    cdsQuery->fetchAll();
+    for (int c = 0; c < columns->columnCount(); ++c) {
+        const int source = cdsQuery->columnOf(columns->columnField(c));
+        if (source < 0)
+            continue;
+        // only texts about as long as the longest so far can be the widest
+        qsizetype longest = 0;
+        for (int r = 0; r < cdsQuery->rowCount(); ++r) {
+            const QStringView text = cdsQuery->textView(r, source);
+            if (text.size() * 2 < longest)
+                continue;
+            longest = qMax(longest, text.size());
+            columns->noteText(c, text.toString());
+        }
+    }
 }
 
 bool TfrmZZS020::writeSpreadsheet(const QString &path)

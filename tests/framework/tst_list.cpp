@@ -149,7 +149,8 @@ private slots:
 
         QVector<Cell> cells;
         QVERIFY(parseXls(written, &cells));
-        QCOMPARE(cells.size(), 1 + 1 + 1 + 3 + 120 * 3 + 1);
+        QCOMPARE(cells.size(), 1 + 1 + 1 + 1 + 3 + 120 * 3 + 1);
+        QCOMPARE(testing::codePage(cells), 949);   // Korean read as Korean under any locale
         QCOMPARE(find(cells, 0, 0)->text, QString("시험 현황 조회,출력"));
         // the band of 금액 and 수량 once, over the first of its run
         QCOMPARE(find(cells, 1, 1)->text, QString("현황"));
@@ -158,11 +159,11 @@ private slots:
         QCOMPARE(find(cells, 2, 1)->text, QString("금액"));
         QCOMPARE(find(cells, 2, 2)->text, QString("수량"));
         QVERIFY(!find(cells, 2, 3));
-        // Record 0: centred "0001" stays text; "12.50" is text although right-aligned.
+        // Record 0: centred "0001" stays text; the right-aligned "12.50" is the number it shows.
         QCOMPARE(find(cells, 3, 0)->type, quint16(0x0204));
         QCOMPARE(find(cells, 3, 0)->text, QString("0001"));
-        QCOMPARE(find(cells, 3, 1)->type, quint16(0x0204));
-        QCOMPARE(find(cells, 3, 1)->text, QString("12.50"));
+        QCOMPARE(find(cells, 3, 1)->type, quint16(0x0203));
+        QCOMPARE(find(cells, 3, 1)->number, 12.5);
         QCOMPARE(find(cells, 3, 2)->type, quint16(0x0203));
         QCOMPARE(find(cells, 3, 2)->number, 10.0);
         // Record 1: the empty right-aligned field is the number 0; record 119 a negative number.
@@ -180,6 +181,30 @@ private slots:
         s.bbtExcelClick();
         QCOMPARE(messages.texts(), QStringList({"이미 존재하는 파일입니다.\r새 내용으로 덮어쓸까요?"}));
         QCOMPARE(QFileInfo(written).size(), size);
+    }
+
+    // Right-aligned fields are numbers as the grid shows them; codes and half-typed numbers stay text.
+    void numbersAsShown()
+    {
+        const QString path = m_dir.filePath("numbers.xls");
+        TXlsWriter xls;
+        QVERIFY(xls.open(path));
+        const QStringList texts = {"1,234,567", "-1,234.50", "0.25", "0001", "1,23", "12.", "1234,567", "사고"};
+        for (int i = 0; i < texts.size(); ++i)
+            xls.cell(quint16(i), 0, texts[i], true);
+        QVERIFY(xls.finish());
+        QVector<Cell> cells;
+        QVERIFY(parseXls(path, &cells));
+        const QVector<double> numbers = {1234567, -1234.5, 0.25};
+        for (int i = 0; i < texts.size(); ++i) {
+            const Cell *c = find(cells, i, 0);
+            QVERIFY2(c, qPrintable(texts[i]));
+            QCOMPARE(c->type, quint16(i < numbers.size() ? 0x0203 : 0x0204));
+            if (i < numbers.size())
+                QCOMPARE(c->number, numbers[i]);
+            else
+                QCOMPARE(c->text, texts[i]);
+        }
     }
 
     void unwritableFile()
