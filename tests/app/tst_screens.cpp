@@ -7,6 +7,7 @@
 #include "database/schema.h"
 #include "framework/ezi000.h"
 #include "framework/screenregistry.h"
+#include "framework/zzs010.h"
 #include "support/messagerecorder.h"
 #include "support/testdatabase.h"
 #include <QAbstractButton>
@@ -170,6 +171,28 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), rentNo);
         QVERIFY(!main.OpenProgram("회원 등록", "EGI020"));
         QVERIFY(main.screenAt(1)->isAncestorOf(QApplication::focusWidget()));
+    }
+
+    // A screen reader names every condition input by its caption.
+    void everyConditionIsNamed()
+    {
+        testing::TestDatabase t(db::Backend::SQLite);
+        QVERIFY2(openDemo(t), qPrintable(t.error()));
+        testing::MessageRecorder messages;
+        QStringList faults;
+        for (const QString &id : screenIds()) {
+            std::unique_ptr<QWidget> w(ScreenRegistry::instance().create(id));
+            auto *list = qobject_cast<TfrmZZS010 *>(w.get());
+            if (!list)
+                continue;
+            for (QWidget *c : list->panSearch->findChildren<QWidget *>()) {
+                const bool input = qobject_cast<QLineEdit *>(c) || qobject_cast<QComboBox *>(c)
+                                   || qobject_cast<QAbstractSpinBox *>(c);
+                if (input && !insideControl(c, list->panSearch) && c->accessibleName().trimmed().isEmpty())
+                    faults << id + ": " + c->objectName();
+            }
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
     }
 
     // No caption is drawn over a control, at the smallest main window and at a larger one.
