@@ -1,6 +1,8 @@
 #include "zzs020.h"
 #include "framework/ezp000.h"
 #include "xlsexport.h"
+#include "xlsxexport.h"
+#include <type_traits>
 #include "core/messages.h"
 #include "widgets/navigation.h"
 #include "database/database.h"
@@ -388,43 +390,61 @@ void TfrmZZS020::fitLayout(TfrmZZP010 *layout)
     }
 }
 
-bool TfrmZZS020::writeSpreadsheet(const QString &path)
+namespace {
+// The rows of a result through either file writer, under the caption, the bands and the titles.
+template <class Writer>
+bool writeResult(Writer &out, TListGrid *grid, TListModel *rows, const QString &caption, QWidget *window)
 {
-    TXlsWriter xls;
-    if (!xls.open(path))
-        return false;
-    xls.label(0, 0, windowTitle());
-    const QList<int> cols = rgrGrid->visibleColumnsInOrder();
+    out.label(0, 0, caption);
+    const QList<int> cols = grid->visibleColumnsInOrder();
     for (int c = 0; c < cols.size(); ++c) {
-        // the band over a run of columns stands above the run's first title, as the heading shows it
-        const QString &band = rgrGrid->column(cols[c]).groupTitle;
-        if (!band.isEmpty() && (c == 0 || rgrGrid->column(cols[c - 1]).groupTitle != band))
-            xls.label(1, quint16(c), band);
-        xls.label(2, quint16(c), rgrGrid->column(cols[c]).title);
+        // the band over a run of columns stands above the run, as the heading shows it
+        const QString &band = grid->column(cols[c]).groupTitle;
+        if (!band.isEmpty() && (c == 0 || grid->column(cols[c - 1]).groupTitle != band)) {
+            int last = c;
+            while (last + 1 < cols.size() && grid->column(cols[last + 1]).groupTitle == band)
+                ++last;
+            if constexpr (std::is_same_v<Writer, TXlsxWriter>)
+                out.band(1, c, last, band);
+            else
+                out.label(1, quint16(c), band);
+        }
+        out.label(2, quint16(c), grid->column(cols[c]).title);
     }
     std::unique_ptr<QProgressDialog> progress;
-    if (isVisible()) {
+    if (window->isVisible()) {
         progress = std::make_unique<QProgressDialog>(QStringLiteral("Excel 파일로 저장하고 있습니다."), QString(), 0,
-                                                     cdsQuery->rowCount(), this);
+                                                     rows->rowCount(), window);
         progress->setWindowModality(Qt::WindowModal);
         progress->setMinimumDuration(500);
     }
     QVector<bool> right;
     for (int c : cols)
-        right.append(rgrGrid->column(c).rightAligned());
-    for (int r = 0; r < cdsQuery->rowCount(); ++r) {
+        right.append(grid->column(c).rightAligned());
+    for (int r = 0; r < rows->rowCount(); ++r) {
         for (int c = 0; c < cols.size(); ++c)
-            xls.cell(quint16(r + 3), quint16(c), cdsQuery->textView(r, cols[c]), right[c]);
+            out.cell(quint16(r + 3), quint16(c), rows->textView(r, cols[c]), right[c]);
         if (progress && r % 2000 == 0)
             progress->setValue(r);
-        if (xls.failed())
+        if (out.failed())
             break;
     }
-    if (xls.failed()) {
-        xls.abandon();
+    if (out.failed()) {
+        out.abandon();
         return false;
     }
-    return xls.finish();
+    return out.finish();
+}
+} // namespace
+
+bool TfrmZZS020::writeSpreadsheet(const QString &path)
+{
+    if (path.endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive)) {
+        TXlsxWriter xlsx;
+        return xlsx.open(path) && writeResult(xlsx, rgrGrid, cdsQuery, windowTitle(), this);
+    }
+    TXlsWriter xls;
+    return xls.open(path) && writeResult(xls, rgrGrid, cdsQuery, windowTitle(), this);
 }
 
 void TfrmZZS020::bbtExcelClick()
@@ -438,25 +458,33 @@ void TfrmZZS020::bbtExcelClick()
     QApplication::setOverrideCursor(Qt::WaitCursor);
     struct Restore { ~Restore() { QApplication::restoreOverrideCursor(); } } restore;
 
-    // Rows are 16-bit numbers in the file: a larger result is refused before anything is written.
     cdsQuery->fetchAll();
-    if (cdsQuery->rowCount() > TXlsWriter::MaxRecords) {
-        ShowError(QStringLiteral("조회 결과가 %1건으로 Excel 파일에 저장할 수 있는 %2건을 넘습니다.\r"
-                                 "조회 조건을 좁혀 다시 조회하십시오.")
-                      .arg(cdsQuery->rowCount()).arg(TXlsWriter::MaxRecords));
-        return;
-    }
-    const QString filter = QStringLiteral("Excel 파일(*.xls)|*.xls");
+    // .xls, the default, and the workbook .xlsx
+    const QString filter = QStringLiteral("Excel 파일(*.xls)|*.xls|Excel 통합 문서(*.xlsx)|*.xlsx");
     const QString proposed = statusPanelText(0);
+    QString chosenFilter;
     QString file = saveAsker() ? saveAsker()(this, proposed, filter)
-                               : QFileDialog::getSaveFileName(this, QString(), proposed, filter.section('|', 0, 0));
+                               : QFileDialog::getSaveFileName(this, QString(), proposed,
+                                                              filter.section('|', 0, 0) + QStringLiteral(";;")
+                                                                  + filter.section('|', 2, 2),
+                                                              &chosenFilter);
     if (file.isEmpty()) {
         SetStatusMessage(QStringLiteral("저장할 파일 이름을 지정하지 않았습니다."));
         return;
     }
     QFileInfo fi(file);
-    if (fi.suffix().toLower() != "xls")
-        file = fi.path() + '/' + (fi.suffix().isEmpty() ? fi.fileName() : fi.completeBaseName()) + ".xls";
+    const QString suffix = fi.suffix().toLower();
+    const QString kind = suffix == QLatin1String("xlsx") || (suffix != QLatin1String("xls") && chosenFilter.contains(QLatin1String("xlsx")))
+                             ? QStringLiteral("xlsx") : QStringLiteral("xls");
+    if (suffix != kind)
+        file = fi.path() + '/' + (suffix.isEmpty() ? fi.fileName() : fi.completeBaseName()) + '.' + kind;
+    // Rows are 16-bit numbers in a .xls file: a larger result is refused before anything is written.
+    if (kind == QLatin1String("xls") && cdsQuery->rowCount() > TXlsWriter::MaxRecords) {
+        ShowError(QStringLiteral("조회 결과가 %1건으로 Excel 파일에 저장할 수 있는 %2건을 넘습니다.\r"
+                                 "조회 조건을 좁혀 다시 조회하십시오.")
+                      .arg(cdsQuery->rowCount()).arg(TXlsWriter::MaxRecords));
+        return;
+    }
     if (QFileInfo::exists(file) && !AskYesNo(QStringLiteral("이미 존재하는 파일입니다.\r새 내용으로 덮어쓸까요?")))
         return;
 

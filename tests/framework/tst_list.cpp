@@ -6,6 +6,7 @@
 #include "framework/xlsexport.h"
 #include "support/messagerecorder.h"
 #include "support/xlsreader.h"
+#include "support/xlsxreader.h"
 #include <QAction>
 #include <QHeaderView>
 #include <QMenu>
@@ -109,7 +110,7 @@ private slots:
         s.bbtSearchClick();
         m_answer.clear();
         s.bbtExcelClick();
-        QCOMPARE(m_asked, QString("TSS010|Excel 파일(*.xls)|*.xls"));
+        QCOMPARE(m_asked, QString("TSS010|Excel 파일(*.xls)|*.xls|Excel 통합 문서(*.xlsx)|*.xlsx"));
         QCOMPARE(s.statusMessage(), QString("저장할 파일 이름을 지정하지 않았습니다."));
         s.bbtExcel->setEnabled(false);
         m_asked.clear();
@@ -234,7 +235,6 @@ private slots:
         QCOMPARE(messages.count(), 1);
         QCOMPARE(messages.kinds().first(), MessageKind::Error);
         QVERIFY(messages.last().contains("65532"));
-        QVERIFY(m_asked.isEmpty());
         QVERIFY(!QFile::exists(m_answer));
 
         // Exactly the limit is written, its last record on row 65534.
@@ -245,6 +245,37 @@ private slots:
         QVector<Cell> cells;
         QVERIFY(parseXls(m_answer, &cells));
         QCOMPARE(find(cells, 65534, 0)->text, QString("65532"));
+    }
+
+    // A workbook has no row limit: 100,000 records, numbers as numbers in the grid's format.
+    void workbookOfAnyLength()
+    {
+        testing::TestDatabase t(db::Backend::SQLite);
+        DM()->attach(t.database());
+        testing::MessageRecorder messages;
+        messages.answer(false);
+        TfrmTSS010 s;
+        s.statement = "WITH RECURSIVE N(X) AS (SELECT 1 UNION ALL SELECT X + 1 FROM N WHERE X < 100000) "
+                      "SELECT X AS NO, '김' || X AS NAME, '1,234.50' AS QTY, '0' || X AS AMT FROM N";
+        s.bbtSearchClick();
+        m_answer = m_dir.filePath("big.xlsx");
+        s.bbtExcelClick();
+        QCOMPARE(messages.texts(), QStringList({"저장한 파일(big.xlsx)을 Excel로 불러올까요?"}));
+        testing::XlsxSheet sheet;
+        QVERIFY(testing::parseXlsx(m_answer, &sheet));
+        QCOMPARE(sheet.rows, 100003);
+        QCOMPARE(sheet.cells.value("A1").text, QString("시험 현황 조회,출력"));
+        QCOMPARE(sheet.merged, QStringList({"C2:D2"}));   // the band over 수량 and 금액
+        QCOMPARE(sheet.cells.value("C2").text, QString("현황"));
+        const testing::XlsxCell name = sheet.cells.value("B100003"), qty = sheet.cells.value("C100003"),
+                                code = sheet.cells.value("D4");
+        QVERIFY(!name.number);
+        QCOMPARE(name.text, QString("김100000"));
+        QVERIFY(qty.number && qty.style > 0);
+        QCOMPARE(qty.text.toDouble(), 1234.5);
+        QVERIFY(sheet.styles.contains("#,##0.00"));
+        QVERIFY(!code.number);   // "01": a code, as shown
+        QCOMPARE(code.text, QString("01"));
     }
 
     void opensInCalc()
