@@ -193,14 +193,14 @@ void TfrmZZS010::fillConditions(TfrmZZP010 *layout)
 
 void TfrmZZS010::runLayout(bool preview)
 {
+    beforeLayout();
+    std::unique_ptr<TfrmZZP010> layout(createLayout());   // none: the screen prints its own way
+    if (!layout)
+        return;
     if (qryQuery->sql().isEmpty()) {   // nothing searched yet: nothing to print
         ShowInfo(QStringLiteral("조회 결과가 없습니다. 조회를 먼저 하십시오."));
         return;
     }
-    beforeLayout();
-    std::unique_ptr<TfrmZZP010> layout(createLayout());
-    if (!layout)
-        return;
     fillConditions(layout.get());
     fitLayout(layout.get());
     layout->qryQuery->setDatabase(qryQuery->database());   // the list's own (a report's replica)

@@ -407,10 +407,11 @@ bool writeResult(Writer &out, TListGrid *grid, TListModel *rows, const QString &
             if constexpr (std::is_same_v<Writer, TXlsxWriter>)
                 out.band(1, c, last, band);
             else
-                out.label(1, quint16(c), band);
+                out.label(1, c, band);
         }
-        out.label(2, quint16(c), grid->column(cols[c]).title);
     }
+    for (int c = 0; c < cols.size(); ++c)   // row by row: a workbook is written in row order
+        out.label(2, c, grid->column(cols[c]).title);
     std::unique_ptr<QProgressDialog> progress;
     if (window->isVisible()) {
         progress = std::make_unique<QProgressDialog>(QStringLiteral("Excel 파일로 저장하고 있습니다."), QString(), 0,
@@ -423,7 +424,7 @@ bool writeResult(Writer &out, TListGrid *grid, TListModel *rows, const QString &
         right.append(grid->column(c).rightAligned());
     for (int r = 0; r < rows->rowCount(); ++r) {
         for (int c = 0; c < cols.size(); ++c)
-            out.cell(quint16(r + 3), quint16(c), rows->textView(r, cols[c]), right[c]);
+            out.cell(r + 3, c, rows->textView(r, cols[c]), right[c]);
         if (progress && r % 2000 == 0)
             progress->setValue(r);
         if (out.failed())
