@@ -282,9 +282,8 @@ void TAccidentScreen::buildPages(const QList<Page> &pages)
             for (const Group &g : column)
                 stack->addWidget(placeGroup(g, page, &tabOrder));
             stack->addStretch(1);
-            row->addLayout(stack);
+            row->addLayout(stack, 1);   // the inputs grow with the window
         }
-        row->addStretch(1);
         pgcPages->addWidget(page);
         tabPages->addTab(p.title);
     }
