@@ -179,6 +179,8 @@ public:
 protected:
     void design() override
     {
+        for (int i = 0; i < m_totals.size(); ++i)
+            noteText(i, m_totals[i], HeadingPointSize, true);
         TfrmReportLayout::design();
         for (int i = 0; i < m_totals.size(); ++i)
             addSummaryText(m_totals[i], i, 1, i == 0 ? Qt::AlignCenter : Qt::AlignRight | Qt::AlignVCenter);

@@ -24,6 +24,48 @@ void TfrmEZP000::addColumn(const QString &field, const QString &title, double wi
     m_columns.append({field, title, widthMm, alignment, onceKey});
 }
 
+void TfrmEZP000::noteText(int column, const QString &text, double pointSize, bool bold)
+{
+    if (column < 0 || column >= m_columns.size() || text.isEmpty())
+        return;
+    double &need = m_columns[column].need;
+    need = qMax(need, qrpReport.textWidthMm(text, pointSize, bold));
+}
+
+void TfrmEZP000::hideColumn(const QString &field)
+{
+    for (Column &c : m_columns)
+        if (c.field.compare(field, Qt::CaseInsensitive) == 0)
+            c.hidden = true;
+}
+
+void TfrmEZP000::fitWidths()
+{
+    constexpr double pad = 2.0;   // the text's inset on both sides and a little air
+    const double page = qrpReport.printableWidth();
+    double sumNeed = 0, sumWide = 0, spare = 0;
+    QVector<double> need;
+    for (Column &c : m_columns) {
+        if (c.hidden)
+            c.width = c.need = 0;
+        need << (c.hidden ? 0.0 : qMax(c.need, qrpReport.textWidthMm(c.title, HeadingPointSize, true)) + pad);
+        sumNeed += need.last();
+        sumWide += qMax(c.width, need.last());
+        spare += qMax(0.0, c.width - need.last());
+    }
+    if (m_columns.isEmpty())
+        return;
+    for (int i = 0; i < m_columns.size(); ++i) {
+        Column &c = m_columns[i];
+        if (sumWide <= page + 1e-6)
+            c.width = qMax(c.width, need[i]);   // every column as wide as its texts, the page holds them
+        else if (sumNeed <= page)               // the room beyond the texts shared out as the widths had it
+            c.width = need[i] + (page - sumNeed) * qMax(0.0, c.width - need[i]) / spare;
+        else                                    // texts wider than the page: they shrink alike
+            c.width = need[i] * page / sumNeed;
+    }
+}
+
 report::Element &TfrmEZP000::addSummaryText(const QString &text, int column, int span, Qt::Alignment alignment)
 {
     if (qrbSummary.height() <= 0)
@@ -36,13 +78,15 @@ report::Element &TfrmEZP000::addSummaryText(const QString &text, int column, int
 void TfrmEZP000::design()
 {
     TfrmZZP010::design();
+    fitWidths();
     for (int i = 0; i < m_columns.size(); ++i) {
         const Column &c = m_columns[i];
         const double left = columnLeft(i);
-        qrbColumnHeader.addLabel({left, 0.5, c.width, qrbColumnHeader.height() - 1}, c.title, 9)
-            .align(Qt::AlignCenter).framed().fill(QColor(230, 230, 230)).setBold();
-        report::Element &field = qrbDetail.addField({left, 0, c.width, qrbDetail.height()}, c.field, 8.5)
+        qrbColumnHeader.addLabel({left, 0.5, c.width, qrbColumnHeader.height() - 1}, c.title, HeadingPointSize)
+            .align(Qt::AlignCenter).framed().fill(QColor(230, 230, 230)).setBold().visible = !c.hidden;
+        report::Element &field = qrbDetail.addField({left, 0, c.width, qrbDetail.height()}, c.field, DetailPointSize)
                                      .align(c.alignment | Qt::AlignVCenter);
+        field.visible = !c.hidden;
         if (!c.onceKey.isEmpty())
             field.blankRepeated(c.onceKey);
     }

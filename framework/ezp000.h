@@ -26,12 +26,21 @@ public:
     report::Element &addSummaryText(const QString &text, int column, int span = 1,
                                     Qt::Alignment alignment = Qt::AlignCenter);
     double columnLeft(int column) const;
+    int columnCount() const { return int(m_columns.size()); }
+    QString columnField(int column) const { return m_columns.value(column).field; }
+    // A text the column will print (a value, a total under it): before the bands are built, columns
+    // too narrow for their texts widen, taking room from columns wider than theirs, within the page.
+    void noteText(int column, const QString &text, double pointSize = DetailPointSize, bool bold = false);
+    void hideColumn(const QString &field);   // a column the screen does not show: not printed, no room
+    static constexpr double DetailPointSize = 8.5;
+    static constexpr double HeadingPointSize = 9;
 
 protected:
     void design() override;
 
 private:
-    struct Column { QString field, title; double width; Qt::Alignment alignment; QString onceKey; };
+    void fitWidths();
+    struct Column { QString field, title; double width; Qt::Alignment alignment; QString onceKey; double need = 0; bool hidden = false; };
     QVector<Column> m_columns;
 };
 

@@ -96,6 +96,8 @@ TfrmReportLayout::TfrmReportLayout(const QString &programId, const QString &titl
 
 void TfrmReportLayout::design()
 {
+    if (m_summary)
+        noteText(m_columns - 1, FTotal, HeadingPointSize, true);
     TfrmEZP000::design();
     // banded columns take the lower half of the header, under their band
     QVector<report::Element> &titles = qrbColumnHeader.elements();
@@ -106,6 +108,8 @@ void TfrmReportLayout::design()
     }
     for (const Band &b : m_bands) {
         const double left = columnLeft(b.first);
+        if (columnLeft(b.first + b.span) - left < 1)
+            continue;   // over columns the screen hides
         qrbColumnHeader.addLabel({left, 0.5, columnLeft(b.first + b.span) - left, half - 0.5}, b.title, 9)
             .align(Qt::AlignCenter).framed().fill(QColor(230, 230, 230)).setBold();
     }
@@ -237,7 +241,7 @@ TEdit *TfrmReportList::addOptionalDate(const QString &name, const QString &capti
 {
     TEdit *e = addEdit(name, caption, 8);
     e->setInputMask(QString());
-    e->setPlaceholderText(QStringLiteral("yyyymmdd"));
+    e->setPlaceholderText(QStringLiteral("년월일 8자리"));   // empty: no bound
     return e;
 }
 

@@ -98,6 +98,7 @@ protected:
     void afterSearch() override;
     TfrmZZP010 *createLayout() override;
     QStringList currentConditionLines() override { return conditionLines(); }
+    bool printsGridColumns() const override { return m_layoutColumns.isEmpty(); }
 
     void summarise(const QString &totalCaption);
     // The count of totalStatement() after every search: in the footer, totalCaption in the first

@@ -36,6 +36,9 @@ bool TXlsWriter::open(const QString &path)
     char bof[8] = {};
     put16(bof + 2, 0x0010);   // worksheet
     record(0x0809, QByteArray(bof, 8));
+    char codePage[2];
+    put16(codePage, 949);     // the texts are CP949, whatever the reader's own language
+    record(0x0042, QByteArray(codePage, 2));
     return true;
 }
 
@@ -138,14 +141,46 @@ void TXlsWriter::number(quint16 row, quint16 column, double value)
 bool TXlsWriter::isNumberText(QStringView text)
 {
     qsizetype i = text.startsWith(u'-') ? 1 : 0;
-    for (; i < text.size(); ++i)
-        if (text[i] < u'0' || text[i] > u'9')
+    const QStringView body = text.mid(i);
+    // a code with a leading zero ("0001") is text as shown
+    if (body.size() > 1 && body[0] == u'0' && body[1] != u'.')
+        return false;
+    const qsizetype point = body.indexOf(u'.');
+    const QStringView whole = point < 0 ? body : body.left(point);
+    const bool grouped = whole.contains(u',');
+    qsizetype digits = 0;
+    for (qsizetype k = 0; k < whole.size(); ++k) {
+        const QChar c = whole[k];
+        if (c == u',') {
+            // groups of three: "1,234", never ",12" or "1,23"
+            if (digits == 0 || (whole.size() - k - 1) % 4 != 3)
+                return false;
+            continue;
+        }
+        if (c < u'0' || c > u'9' || (grouped && (whole.size() - k) % 4 == 0))
+            return false;
+        ++digits;
+    }
+    if (point < 0)
+        return true;
+    const QStringView decimals = body.mid(point + 1);
+    if (digits == 0 || decimals.isEmpty())
+        return false;
+    for (QChar c : decimals)
+        if (c < u'0' || c > u'9')
             return false;
     return true;
 }
 
 void TXlsWriter::cell(quint16 row, quint16 column, QStringView text, bool rightAligned)
 {
+    if (rightAligned && isNumberText(text) && (text.contains(u',') || text.contains(u'.'))) {
+        // an amount as the grid shows it, separators and decimals: its value
+        QString plain = text.toString();
+        plain.remove(u',');
+        number(row, column, plain.toDouble());
+        return;
+    }
     if (rightAligned && isNumberText(text)) {
         // "" and "-" are the number 0; long digit strings keep what a double can hold.
         const bool negative = text.startsWith(u'-');

@@ -4,7 +4,7 @@
 //
 //   TXlsWriter xls;
 //   if (!xls.open(path)) …
-//   xls.label(0, 0, caption);             // LABEL record, text in CP949
+//   xls.label(0, 0, caption);             // LABEL record, text in CP949 (CODEPAGE 949 after BOF)
 //   xls.cell(3, 0, text, rightAligned);   // NUMBER for digit-only text of right-aligned columns
 //                                         // (texts are views: a result's fields are not copied)
 //   if (!xls.finish()) …                  // EOF record; false when anything failed to write
@@ -27,8 +27,9 @@ public:
     bool open(const QString &path);   // creates (or truncates) the file and writes BOF
     void label(quint16 row, quint16 column, QStringView text);
     void number(quint16 row, quint16 column, double value);
-    // A result field: NUMBER when the column is right-aligned and the text is digits with at most a
-    // leading minus sign (an empty text is the number 0), LABEL otherwise.
+    // A result field: NUMBER when the column is right-aligned and the text is a number as shown
+    // (a leading minus sign, digits grouped by commas or not, decimals; an empty text is the number
+    // 0), LABEL otherwise, as for a code with a leading zero.
     void cell(quint16 row, quint16 column, QStringView text, bool rightAligned);
     bool finish();                    // writes EOF and closes; false when any write failed
     void abandon();                   // closes and removes a half-written file

@@ -59,6 +59,7 @@ void TfrmZZP010::design()
     using report::Element;
     const double width = qrpReport.printableWidth();
     qrpReport.setDocumentName(programId());
+    qrpReport.setTitle(m_title);
 
     qrbHeader.setHeight(titleBandHeight());
     const double boxWidth = 110;
@@ -120,9 +121,13 @@ bool TfrmZZP010::print(QWidget *parent)
     Progress progress(qrpReport, parent);
     if (!qrpReport.prepare())
         throw db::DatabaseError(qryQuery->lastError());
+    if (!report::Report::printerAvailable()) {
+        ShowError(QStringLiteral("인쇄할 수 없습니다.\r이 컴퓨터에 기본 프린터가 지정되어 있지 않습니다."));
+        return false;
+    }
     if (qrpReport.print())
         return true;
-    ShowError(QStringLiteral("인쇄할 수 없습니다."));
+    ShowError(QStringLiteral("인쇄할 수 없습니다.\r프린터에 보내지 못했습니다. 프린터의 상태를 확인하십시오."));
     return false;
 }
 

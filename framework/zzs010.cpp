@@ -1,5 +1,6 @@
 #include "zzs010.h"
 #include "zzp010.h"
+#include "core/messages.h"
 #include "core/utils.h"
 #include "widgets/inputs.h"
 #include <QGridLayout>
@@ -40,6 +41,15 @@ QWidget *TfrmZZS010::addCondition(QWidget *control, const QString &caption, int 
     label->setObjectName("lbl" + control->objectName().mid(3));
     label->setBuddy(control);
     control->setParent(panSearch);
+    // a screen reader names the input by its caption; the end of a range by the range's
+    if (control->accessibleName().isEmpty()) {
+        QString name = caption;
+        if (name.startsWith(QLatin1Char('*')))
+            name.remove(0, 1);
+        if (!name.isEmpty() && !name.front().isLetterOrNumber() && !m_conditions.isEmpty())
+            name = m_conditions.last()->accessibleName() + QLatin1Char(' ') + name;
+        control->setAccessibleName(name.trimmed());
+    }
     if (width > 0)
         control->setMinimumWidth(width);
     m_grid->addWidget(label, m_row, m_col * 2, Qt::AlignRight);
@@ -184,10 +194,15 @@ void TfrmZZS010::fillConditions(TfrmZZP010 *layout)
 void TfrmZZS010::runLayout(bool preview)
 {
     beforeLayout();
-    std::unique_ptr<TfrmZZP010> layout(createLayout());
+    std::unique_ptr<TfrmZZP010> layout(createLayout());   // none: the screen prints its own way
     if (!layout)
         return;
+    if (qryQuery->sql().isEmpty()) {   // nothing searched yet: nothing to print
+        ShowInfo(QStringLiteral("조회 결과가 없습니다. 조회를 먼저 하십시오."));
+        return;
+    }
     fillConditions(layout.get());
+    fitLayout(layout.get());
     layout->qryQuery->setDatabase(qryQuery->database());   // the list's own (a report's replica)
     layout->qryQuery->setSql(qryQuery->sql());
     layout->qryQuery->setBindings(qryQuery->bindings());

@@ -73,6 +73,8 @@ protected:
     QStringList searchedConditions() const { return m_searchedConditions; }
     // Before a layout is made from the result (a list reads all of it, so counts are whole).
     virtual void beforeLayout() {}
+    // Before the layout is built: what the screen shows that the layout sizes itself by.
+    virtual void fitLayout(TfrmZZP010 *) {}
     // The print check of the buttons; false stops silently.
     bool beginPrint(QAbstractButton *button) { return beginAction(button); }
     void runLayout(bool preview);

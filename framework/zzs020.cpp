@@ -1,5 +1,8 @@
 #include "zzs020.h"
+#include "framework/ezp000.h"
 #include "xlsexport.h"
+#include "xlsxexport.h"
+#include <type_traits>
 #include "core/messages.h"
 #include "widgets/navigation.h"
 #include "database/database.h"
@@ -199,6 +202,10 @@ void TListGrid::setFooter(int column, const QString &text)
 {
     if (column < 0 || column >= m_footerTexts.size())
         return;
+    // a total is never cut: its column widens to it
+    const int need = m_footer->fontMetrics().horizontalAdvance(text) + 8;
+    if (columnWidth(column) < need)
+        setColumnWidth(column, need);
     m_footerTexts[column] = text;
     m_footer->update();
 }
@@ -281,6 +288,10 @@ void TfrmZZS020::placeBelowGrid(QWidget *panel)
 
 bool TfrmZZS020::openResult()
 {
+    // a column marked hidden after it was added stays hidden: in the grid, the export and the print
+    for (int i = 0; i < rgrGrid->columnCount(); ++i)
+        if (rgrGrid->isColumnHidden(i) != rgrGrid->column(i).isHidden)
+            rgrGrid->setColumnHidden(i, rgrGrid->column(i).isHidden);
     cdsQuery->close();
     cdsQuery->open(qryQuery.get());
     keepSearchedConditions();
@@ -318,6 +329,9 @@ void TfrmZZS020::setColumnShown(int column, bool shown)
 {
     rgrGrid->column(column).isHidden = !shown;
     rgrGrid->setColumnHidden(column, !shown);
+    m_hiddenByUser.removeAll(rgrGrid->column(column).field);
+    if (!shown)
+        m_hiddenByUser << rgrGrid->column(column).field;
     rgrGrid->footer()->update();
 }
 
@@ -351,43 +365,87 @@ void TfrmZZS020::sbtLastClick()
     rgrGrid->setCurrentRow(cdsQuery->rowCount() - 1);
 }
 
-bool TfrmZZS020::writeSpreadsheet(const QString &path)
+void TfrmZZS020::fitLayout(TfrmZZP010 *layout)
 {
-    TXlsWriter xls;
-    if (!xls.open(path))
-        return false;
-    xls.label(0, 0, windowTitle());
-    const QList<int> cols = rgrGrid->visibleColumnsInOrder();
-    for (int c = 0; c < cols.size(); ++c) {
-        // the band over a run of columns stands above the run's first title, as the heading shows it
-        const QString &band = rgrGrid->column(cols[c]).groupTitle;
-        if (!band.isEmpty() && (c == 0 || rgrGrid->column(cols[c - 1]).groupTitle != band))
-            xls.label(1, quint16(c), band);
-        xls.label(2, quint16(c), rgrGrid->column(cols[c]).title);
+    auto *columns = qobject_cast<TfrmEZP000 *>(layout);
+    if (!columns)
+        return;
+    for (int i = 0; i < rgrGrid->columnCount(); ++i)
+        if (rgrGrid->isColumnHidden(i) && (printsGridColumns() || m_hiddenByUser.contains(rgrGrid->column(i).field)))
+            columns->hideColumn(rgrGrid->column(i).field);
+    cdsQuery->fetchAll();
+    for (int c = 0; c < columns->columnCount(); ++c) {
+        const int source = cdsQuery->columnOf(columns->columnField(c));
+        if (source < 0)
+            continue;
+        // only texts about as long as the longest so far can be the widest
+        qsizetype longest = 0;
+        for (int r = 0; r < cdsQuery->rowCount(); ++r) {
+            const QStringView text = cdsQuery->textView(r, source);
+            if (text.size() * 2 < longest)
+                continue;
+            longest = qMax(longest, text.size());
+            columns->noteText(c, text.toString());
+        }
     }
+}
+
+namespace {
+// The rows of a result through either file writer, under the caption, the bands and the titles.
+template <class Writer>
+bool writeResult(Writer &out, TListGrid *grid, TListModel *rows, const QString &caption, QWidget *window)
+{
+    out.label(0, 0, caption);
+    const QList<int> cols = grid->visibleColumnsInOrder();
+    for (int c = 0; c < cols.size(); ++c) {
+        // the band over a run of columns stands above the run, as the heading shows it
+        const QString &band = grid->column(cols[c]).groupTitle;
+        if (!band.isEmpty() && (c == 0 || grid->column(cols[c - 1]).groupTitle != band)) {
+            int last = c;
+            while (last + 1 < cols.size() && grid->column(cols[last + 1]).groupTitle == band)
+                ++last;
+            if constexpr (std::is_same_v<Writer, TXlsxWriter>)
+                out.band(1, c, last, band);
+            else
+                out.label(1, c, band);
+        }
+    }
+    for (int c = 0; c < cols.size(); ++c)   // row by row: a workbook is written in row order
+        out.label(2, c, grid->column(cols[c]).title);
     std::unique_ptr<QProgressDialog> progress;
-    if (isVisible()) {
+    if (window->isVisible()) {
         progress = std::make_unique<QProgressDialog>(QStringLiteral("Excel 파일로 저장하고 있습니다."), QString(), 0,
-                                                     cdsQuery->rowCount(), this);
+                                                     rows->rowCount(), window);
         progress->setWindowModality(Qt::WindowModal);
         progress->setMinimumDuration(500);
     }
     QVector<bool> right;
     for (int c : cols)
-        right.append(rgrGrid->column(c).rightAligned());
-    for (int r = 0; r < cdsQuery->rowCount(); ++r) {
+        right.append(grid->column(c).rightAligned());
+    for (int r = 0; r < rows->rowCount(); ++r) {
         for (int c = 0; c < cols.size(); ++c)
-            xls.cell(quint16(r + 3), quint16(c), cdsQuery->textView(r, cols[c]), right[c]);
+            out.cell(r + 3, c, rows->textView(r, cols[c]), right[c]);
         if (progress && r % 2000 == 0)
             progress->setValue(r);
-        if (xls.failed())
+        if (out.failed())
             break;
     }
-    if (xls.failed()) {
-        xls.abandon();
+    if (out.failed()) {
+        out.abandon();
         return false;
     }
-    return xls.finish();
+    return out.finish();
+}
+} // namespace
+
+bool TfrmZZS020::writeSpreadsheet(const QString &path)
+{
+    if (path.endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive)) {
+        TXlsxWriter xlsx;
+        return xlsx.open(path) && writeResult(xlsx, rgrGrid, cdsQuery, windowTitle(), this);
+    }
+    TXlsWriter xls;
+    return xls.open(path) && writeResult(xls, rgrGrid, cdsQuery, windowTitle(), this);
 }
 
 void TfrmZZS020::bbtExcelClick()
@@ -401,25 +459,33 @@ void TfrmZZS020::bbtExcelClick()
     QApplication::setOverrideCursor(Qt::WaitCursor);
     struct Restore { ~Restore() { QApplication::restoreOverrideCursor(); } } restore;
 
-    // Rows are 16-bit numbers in the file: a larger result is refused before anything is written.
     cdsQuery->fetchAll();
-    if (cdsQuery->rowCount() > TXlsWriter::MaxRecords) {
-        ShowError(QStringLiteral("조회 결과가 %1건으로 Excel 파일에 저장할 수 있는 %2건을 넘습니다.\r"
-                                 "조회 조건을 좁혀 다시 조회하십시오.")
-                      .arg(cdsQuery->rowCount()).arg(TXlsWriter::MaxRecords));
-        return;
-    }
-    const QString filter = QStringLiteral("Excel 파일(*.xls)|*.xls");
+    // .xls, the default, and the workbook .xlsx
+    const QString filter = QStringLiteral("Excel 파일(*.xls)|*.xls|Excel 통합 문서(*.xlsx)|*.xlsx");
     const QString proposed = statusPanelText(0);
+    QString chosenFilter;
     QString file = saveAsker() ? saveAsker()(this, proposed, filter)
-                               : QFileDialog::getSaveFileName(this, QString(), proposed, filter.section('|', 0, 0));
+                               : QFileDialog::getSaveFileName(this, QString(), proposed,
+                                                              filter.section('|', 0, 0) + QStringLiteral(";;")
+                                                                  + filter.section('|', 2, 2),
+                                                              &chosenFilter);
     if (file.isEmpty()) {
         SetStatusMessage(QStringLiteral("저장할 파일 이름을 지정하지 않았습니다."));
         return;
     }
     QFileInfo fi(file);
-    if (fi.suffix().toLower() != "xls")
-        file = fi.path() + '/' + (fi.suffix().isEmpty() ? fi.fileName() : fi.completeBaseName()) + ".xls";
+    const QString suffix = fi.suffix().toLower();
+    const QString kind = suffix == QLatin1String("xlsx") || (suffix != QLatin1String("xls") && chosenFilter.contains(QLatin1String("xlsx")))
+                             ? QStringLiteral("xlsx") : QStringLiteral("xls");
+    if (suffix != kind)
+        file = fi.path() + '/' + (suffix.isEmpty() ? fi.fileName() : fi.completeBaseName()) + '.' + kind;
+    // Rows are 16-bit numbers in a .xls file: a larger result is refused before anything is written.
+    if (kind == QLatin1String("xls") && cdsQuery->rowCount() > TXlsWriter::MaxRecords) {
+        ShowError(QStringLiteral("조회 결과가 %1건으로 Excel 파일에 저장할 수 있는 %2건을 넘습니다.\r"
+                                 "조회 조건을 좁혀 다시 조회하십시오.")
+                      .arg(cdsQuery->rowCount()).arg(TXlsWriter::MaxRecords));
+        return;
+    }
     if (QFileInfo::exists(file) && !AskYesNo(QStringLiteral("이미 존재하는 파일입니다.\r새 내용으로 덮어쓸까요?")))
         return;
 

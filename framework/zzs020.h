@@ -93,4 +93,11 @@ public slots:
 protected:
     void closeQueries() override;
     void beforeLayout() override;
+    // A column layout prints its columns as wide as their values, without those the user hid in the
+    // grid; a layout of the grid's own columns leaves out every column the grid hides.
+    void fitLayout(TfrmZZP010 *layout) override;
+    virtual bool printsGridColumns() const { return false; }
+
+private:
+    QStringList m_hiddenByUser;   // fields hidden through the column chooser
 };

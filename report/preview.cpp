@@ -243,7 +243,9 @@ bool TReportPreviewWidget::savePdf(const QString &path)
 TReportPreview::TReportPreview(Report &report, QWidget *parent) : QDialog(parent)
 {
     setObjectName("frmPreview");
-    setWindowTitle(report.documentName().isEmpty() ? QStringLiteral("미리보기") : report.documentName());
+    setWindowTitle(!report.title().isEmpty()          ? report.title()
+                   : !report.documentName().isEmpty() ? report.documentName()
+                                                      : QStringLiteral("미리보기"));
     resize(900, 800);
     auto *layout = new QVBoxLayout(this);
     m_view = new TReportPreviewWidget(&report, this);

@@ -1,6 +1,7 @@
 #include "report.h"
 #include "preview.h"
 #include "database/query.h"
+#include <QFontMetricsF>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
@@ -98,6 +99,8 @@ Report::~Report() = default;
 
 void Report::setPrintTarget(PrintTarget target) { printTarget() = std::move(target); }
 
+bool Report::printerAvailable() { return printTarget() || !QPrinterInfo::defaultPrinter().isNull(); }
+
 QSizeF Report::pageSizeMm() const
 {
     QSizeF a4 = QPageSize(QPageSize::A4).size(QPageSize::Millimeter);
@@ -165,11 +168,59 @@ void Report::drawBand(QPainter *painter, Band &band, double topMm, bool draw)
                      : (e.compute ? e.compute(*this) : QString());
         if (text.isEmpty())
             continue;
-        painter->setFont(font(e.pointSize, e.bold));
-        painter->setPen(e.color);
         const double pad = 0.8 * kUnitsPerMm;
-        painter->drawText(r.adjusted(pad, 0, -pad, 0), int(e.alignment) | Qt::TextSingleLine, text);
+        drawText(painter, band, e, r.adjusted(pad, 0, -pad, 0), text);
     }
+}
+
+// A text is never cut silently: too wide for its box it is drawn smaller, down to MinPointSize, then
+// on two lines where the box is high enough; only what does not fit even so is cut, and noted.
+void Report::drawText(QPainter *painter, const Band &band, const Element &e, const QRectF &box, const QString &text)
+{
+    painter->setPen(e.color);
+    const int flags = int(e.alignment) | Qt::TextSingleLine;
+    const int smallest = qRound(MinPointSize * kUnitsPerPoint);
+    QFont f = font(e.pointSize, e.bold);
+    const double room = box.width() + 0.5;   // half a unit for rounding
+    double width = QFontMetricsF(f).horizontalAdvance(text);
+    if (width > room && f.pixelSize() > smallest) {
+        int size = qMax(smallest, int(f.pixelSize() * room / width));
+        for (;; --size) {
+            f.setPixelSize(size);
+            width = QFontMetricsF(f).horizontalAdvance(text);
+            if (width <= room || size <= smallest)
+                break;
+        }
+    }
+    if (width <= room) {
+        painter->setFont(f);
+        painter->drawText(box, flags, text);
+        return;
+    }
+    // two lines, broken at a blank when there is one
+    for (int size = qRound(e.pointSize * kUnitsPerPoint); size >= smallest; --size) {
+        f.setPixelSize(size);
+        const QFontMetricsF fm(f);
+        if (2 * fm.lineSpacing() > box.height() + 0.5)
+            continue;
+        const int wrap = text.contains(QLatin1Char(' ')) ? Qt::TextWordWrap : Qt::TextWrapAnywhere;
+        const QRectF needed = fm.boundingRect(QRectF(box.topLeft(), QSizeF(box.width(), 1e6)), wrap | int(e.alignment), text);
+        if (needed.width() <= room && needed.height() <= box.height() + 0.5) {
+            painter->setFont(f);
+            painter->drawText(box, wrap | int(e.alignment), text);
+            return;
+        }
+    }
+    static const char *const names[] = {"title", "heading", "detail", "summary", "footer"};
+    m_clipped << QStringLiteral("%1 %2: %3").arg(QString::fromLatin1(names[band.kind()])).arg(m_page).arg(text);
+    f.setPixelSize(smallest);
+    painter->setFont(f);
+    painter->drawText(box, flags, text);
+}
+
+double Report::textWidthMm(const QString &text, double pointSize, bool bold) const
+{
+    return QFontMetricsF(font(pointSize, bold)).horizontalAdvance(text) / kUnitsPerMm;
 }
 
 QString Report::fieldText(const Element &e) const
@@ -198,6 +249,8 @@ bool Report::pass(QPainter *painter, int first, int last, const std::function<vo
     m_page = 1;
     m_record = 0;
     m_keysAbove.clear();
+    if (painter)
+        m_clipped.clear();
     const double top = m_margins.top();
     Band &title = m_bands[Band::Title];
     Band &header = m_bands[Band::ColumnHeader];

@@ -30,6 +30,7 @@
 #include <QPageLayout>
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 #include <functional>
 #include <memory>
@@ -143,6 +144,8 @@ public:
     QString fontFamily() const { return m_fontFamily; }
     void setDocumentName(const QString &name) { m_documentName = name; }
     QString documentName() const { return m_documentName; }
+    void setTitle(const QString &title) { m_title = title; }   // the window title of its preview
+    QString title() const { return m_title; }
 
     Band &band(Band::Kind kind) { return m_bands[kind]; }
     const Band &band(Band::Kind kind) const { return m_bands[kind]; }
@@ -180,20 +183,30 @@ public:
     // Tests and tools replace the printer: the function receives the report to print.
     using PrintTarget = std::function<bool(Report &)>;
     static void setPrintTarget(PrintTarget target);
+    static bool printerAvailable();   // a default printer (or the installed print target)
 
     QFont font(double pointSize, bool bold) const;   // in the drawing units (0.1 mm)
+    // The width a text takes in the font, in millimetres; a layout sizes its boxes by it.
+    double textWidthMm(const QString &text, double pointSize, bool bold = false) const;
+    // Texts of the last output that could not be shown whole in their box even at the smallest size
+    // a text may shrink to ("band: text"); empty when every text was printed in full.
+    QStringList clippedTexts() const { return m_clipped; }
+    // The smallest size a text shrinks to before it takes a second line or is cut.
+    static constexpr double MinPointSize = 5.5;
 
 private:
     bool pass(QPainter *painter, int first, int last, const std::function<void()> &newPage);
     void drawBand(QPainter *painter, Band &band, double topMm, bool draw);
     QString fieldText(const Element &e) const;
     void rememberKeys(const Band &detail);
+    void drawText(QPainter *painter, const Band &band, const Element &e, const QRectF &box, const QString &text);
 
     QPageLayout::Orientation m_orientation = QPageLayout::Portrait;
     QMarginsF m_margins{10, 10, 10, 10};
     QImage m_closingPicture;
     QString m_fontFamily = QStringLiteral("NanumBarunGothic");
     QString m_documentName;
+    QString m_title;
     Band m_bands[Band::KindCount] = {Band(Band::Title), Band(Band::ColumnHeader), Band(Band::Detail),
                                      Band(Band::Summary), Band(Band::PageFooter)};
     DataSource *m_source = nullptr;
@@ -205,6 +218,7 @@ private:
     bool m_prepared = false;
     bool m_cancelled = false;
     QDateTime m_printedAt;
+    QStringList m_clipped;
 };
 
 } // namespace report

@@ -5,7 +5,7 @@ SUDO=""
 [ "$(id -u)" -eq 0 ] || SUDO="sudo"
 PKGS=(cmake g++ ninja-build qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-svg-dev
       libqt6sql6-sqlite libqt6sql6-psql libsqlite3-dev libqt6opengl6-dev qt6-charts-dev
-      qt6-translations-l10n fonts-nanum poppler-utils locales)
+      qt6-translations-l10n fonts-nanum poppler-utils locales libxlsxwriter-dev pkg-config unzip)
 missing=()
 for p in "${PKGS[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -400,8 +400,10 @@ int TEditGrid::columnByTitle(const QString &title) const
 
 void TEditGrid::applyColumns()
 {
+    // a heading is never cut: the column is at least as wide as its title
+    const QFontMetrics heading(horizontalHeader()->font());
     for (int i = 0; i < columnCount(); ++i) {
-        setColumnWidth(i, column(i).width);
+        setColumnWidth(i, qMax(column(i).width, heading.horizontalAdvance(column(i).title) + 14));
         setColumnHidden(i, column(i).isHidden);
     }
     computeFooter();

@@ -224,9 +224,11 @@ int TRowGrid::columnByTitle(const QString &title) const
 
 void TRowGrid::applyColumns()
 {
+    // a heading is never cut: the column is at least as wide as its title
+    const QFontMetrics heading(horizontalHeader()->font());
     for (int i = 0; i < m_model->columnCount(); ++i) {
         const TGridColumn &c = column(i);
-        setColumnWidth(i, c.width);
+        setColumnWidth(i, qMax(c.width, heading.horizontalAdvance(c.title) + 14));
         setColumnHidden(i, c.isHidden);
         m_model->columnChanged(i);
     }

@@ -2,6 +2,11 @@
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QGraphicsSimpleTextItem>
+#include <QGraphicsTextItem>
+#include <QLegendMarker>
+#include <QRegularExpression>
+#include <QStackedBarSeries>
 #include <QChart>
 #include <QChartView>
 #include <QPainter>
@@ -22,26 +27,49 @@ TAccidentChart::TAccidentChart(QWidget *parent) : QWidget(parent), m_chart(new Q
     setMinimumWidth(380);
 }
 
+// A category as the axis shows it: an hour band "08:00 - 08:59" as "08시", other names as they are.
+QString TAccidentChart::categoryLabel(const QString &row)
+{
+    static const QRegularExpression band(QStringLiteral("^\\s*(\\d{1,2}):\\d\\d\\s*[-~∼]"));
+    const QRegularExpressionMatch m = band.match(row);
+    return m.hasMatch() ? m.captured(1) + QStringLiteral("시") : row.trimmed();
+}
+
 void TAccidentChart::setFigures(const QStringList &rows, const QStringList &series, const QVector<QVector<qlonglong>> &counts)
 {
     m_chart->removeAllSeries();
     for (QAbstractAxis *axis : m_chart->axes())
         m_chart->removeAxis(axis), delete axis;
-    auto *bars = new QBarSeries;
+    // many series (the months) side by side would be hairlines: they stack, each in its colour
+    const bool stacked = series.size() > 7;
+    QAbstractBarSeries *bars = stacked ? static_cast<QAbstractBarSeries *>(new QStackedBarSeries)
+                                       : static_cast<QAbstractBarSeries *>(new QBarSeries);
+    bars->setBarWidth(0.8);
     qlonglong top = 1;
+    QVector<qlonglong> sums(rows.size(), 0);
     for (int s = 0; s < series.size(); ++s) {
         auto *set = new QBarSet(series[s]);
         for (int r = 0; r < rows.size(); ++r) {
             const qlonglong v = counts.value(r).value(s);
             *set << double(v);
-            top = qMax(top, v);
+            sums[r] += v;
+            top = qMax(top, stacked ? sums[r] : v);
         }
         bars->append(set);
     }
     m_chart->addSeries(bars);
+    // the legend names every series; a long list stands beside the bars, one name a line
+    QFont small = font();
+    small.setPointSizeF(qMax(6.0, small.pointSizeF() - 1));
+    m_chart->legend()->setFont(small);
+    m_chart->legend()->setAlignment(series.size() > 7 ? Qt::AlignRight : Qt::AlignBottom);
     auto *x = new QBarCategoryAxis;
-    x->append(rows);
-    x->setLabelsAngle(rows.size() > 8 ? -60 : 0);
+    QStringList labels;
+    for (const QString &r : rows)
+        labels << categoryLabel(r);
+    x->append(labels);
+    x->setLabelsFont(small);
+    x->setLabelsAngle(labels.size() > 8 ? -90 : 0);
     m_chart->addAxis(x, Qt::AlignBottom);
     bars->attachAxis(x);
     auto *y = new QValueAxis;
@@ -55,7 +83,7 @@ void TAccidentChart::setFigures(const QStringList &rows, const QStringList &seri
 qlonglong TAccidentChart::value(int row, int series) const
 {
     const auto all = m_chart->series();
-    auto *bars = all.isEmpty() ? nullptr : qobject_cast<QBarSeries *>(all.first());
+    auto *bars = all.isEmpty() ? nullptr : qobject_cast<QAbstractBarSeries *>(all.first());
     if (!bars || series < 0 || series >= bars->count() || row < 0 || row >= bars->barSets()[series]->count())
         return -1;
     return qlonglong(bars->barSets()[series]->at(row));
@@ -64,8 +92,22 @@ qlonglong TAccidentChart::value(int row, int series) const
 int TAccidentChart::seriesCount() const
 {
     const auto all = m_chart->series();
-    auto *bars = all.isEmpty() ? nullptr : qobject_cast<QBarSeries *>(all.first());
+    auto *bars = all.isEmpty() ? nullptr : qobject_cast<QAbstractBarSeries *>(all.first());
     return bars ? int(bars->count()) : 0;
+}
+
+QStringList TAccidentChart::shownTexts() const
+{
+    QStringList out;
+    for (QGraphicsItem *item : m_chart->scene()->items()) {
+        if (!item->isVisible())
+            continue;
+        if (auto *text = dynamic_cast<QGraphicsTextItem *>(item))
+            out << text->toPlainText();
+        else if (auto *simple = dynamic_cast<QGraphicsSimpleTextItem *>(item))
+            out << simple->text();
+    }
+    return out;
 }
 
 QImage TAccidentChart::image(const QSize &size) const

@@ -17,6 +17,9 @@ public:
     qlonglong value(int row, int series) const;
     int seriesCount() const;
     QImage image(const QSize &size) const;   // drawn on white for the printed report
+    // Every text the chart draws at its present size (axis labels, legend names).
+    QStringList shownTexts() const;
+    static QString categoryLabel(const QString &row);
 
 private:
     QChart *m_chart;

@@ -221,8 +221,11 @@ QList<TAccidentScreen::Page> TAccidentScreen::pages() const
                    {"부상상태", {"IN_STAT_GUBUN"}}},
                   {{"부상원인", {"IN_CAUSE_GUBUN", "IN_CAUSE_ETC"}},
                    {"스키경력", {"IN_LEVEL_GUBUN", "IN_LECTURE_GUBUN", "IN_SKI_NAME"}},
-                   {"패트롤 및 의무실 조치사항", {"ME_SPOT_TIME", "ME_NAME", "ME_TEL_NO", "ME_EMERGENCY"}}},
-                  {{"사고발생지점", {"@imgTrobPoint"}}},
+                   {"패트롤 및 의무실 조치사항", {"ME_SPOT_TIME", "ME_NAME", "ME_TEL_NO", "ME_EMERGENCY"}}}}},
+                // the pictures keep their pixel sizes (the spots are stored in pixels): beside the inputs
+                // they would leave the inputs too little room in a window of 1024 pixels
+                {QStringLiteral("사고발생지점 및 부상부위"),
+                 {{{"사고발생지점", {"@imgTrobPoint"}}},
                   {{"부상부위(앞)", {"@imgRegionFront"}}},
                   {{"부상부위(뒤)", {"@imgRegionBack"}}}}}};
     return {
@@ -279,9 +282,8 @@ void TAccidentScreen::buildPages(const QList<Page> &pages)
             for (const Group &g : column)
                 stack->addWidget(placeGroup(g, page, &tabOrder));
             stack->addStretch(1);
-            row->addLayout(stack);
+            row->addLayout(stack, 1);   // the inputs grow with the window
         }
-        row->addStretch(1);
         pgcPages->addWidget(page);
         tabPages->addTab(p.title);
     }

@@ -2,7 +2,8 @@
 // The patrol accident record (EE010MS) on a record screen: the same field table for the three screens
 // that show it, laid out on pages of captioned groups, with the slope map and the two body pictures
 // carrying the spot markers. EEI010 enters the accidents of one day (one page of the inputs the patrol
-// fills in at the scene), EEI021 looks them up by name or day, EES010 shows every field on six pages.
+// fills in at the scene, and one of the three pictures), EEI021 looks them up by name or day, EES010
+// shows every field on six pages.
 #include "framework/ezi000.h"
 #include "spotpicture.h"
 

@@ -453,6 +453,8 @@ TfrmEFS020::TfrmEFS020(QWidget *parent) : TfrmSalesScreen(parent)
 {
     setObjectName("frmEFS020");
     setWindowTitle(QStringLiteral("고객구분별 매출 현황"));
+    bbtPrint->hide();     // the grid is its only output
+    bbtPreview->hide();
     addUpjang(QString());
     addPeriod();
     rgrGrid->addColumn("SALE_DATE", QStringLiteral("매출일자"), 80, Qt::AlignCenter);

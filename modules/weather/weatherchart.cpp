@@ -52,16 +52,34 @@ void TWeatherChart::setPoints(QVector<TWeatherPoint> points, bool byDay)
         add(wind, p.at, p.windVelocity, &leftMin, &leftMax);
         add(snow, p.at, p.snowfall, nullptr, &rightMax);
     }
-    for (QLineSeries *s : {temperature, wind, snow})
+    for (QLineSeries *s : {temperature, wind, snow}) {
+        s->setPointsVisible(true);   // a single reading is a point, not nothing
         m_chart->addSeries(s);
+    }
 
     auto *x = new QDateTimeAxis;
     x->setFormat(byDay ? QStringLiteral("MM-dd") : QStringLiteral("hh:mm"));
     x->setTickCount(byDay ? 6 : 7);
     if (!points.isEmpty()) {
         QDateTime first = points.first().at, last = points.last().at;
-        if (first == last)
-            last = first.addSecs(byDay ? 86400 : 3600);
+        if (byDay) {
+            // one tick a day at most, so that no date is labelled twice; a single day in the middle
+            if (first.date() == last.date()) {
+                first = first.addDays(-1);
+                last = last.addDays(1);
+            }
+            const qint64 days = first.daysTo(last);
+            int ticks = 2;
+            for (int t = 7; t > 2; --t)
+                if (days % (t - 1) == 0) {
+                    ticks = t;
+                    break;
+                }
+            x->setTickCount(days < 6 ? int(days) + 1 : ticks);
+        } else if (first == last) {
+            first = first.addSecs(-1800);
+            last = last.addSecs(1800);
+        }
         x->setRange(first, last);
     } else {
         const QDateTime start(QDate::currentDate(), QTime(0, 0));
@@ -73,6 +91,14 @@ void TWeatherChart::setPoints(QVector<TWeatherPoint> points, bool byDay)
     auto *right = new QValueAxis;
     right->setTitleText(QStringLiteral("강우량"));
     right->setRange(0, std::ceil(rightMax * 1.2));
+    // whole numbers a tick, or nice steps: no label between readings nobody takes ("1.50")
+    if (right->max() <= 5) {
+        right->setTickCount(int(right->max()) + 1);
+        right->setLabelFormat(QStringLiteral("%.0f"));
+    } else {
+        right->applyNiceNumbers();
+    }
+    left->applyNiceNumbers();
     m_chart->addAxis(x, Qt::AlignBottom);
     m_chart->addAxis(left, Qt::AlignLeft);
     m_chart->addAxis(right, Qt::AlignRight);

@@ -7,6 +7,7 @@
 #include "database/schema.h"
 #include "framework/ezi000.h"
 #include "framework/screenregistry.h"
+#include "framework/zzs010.h"
 #include "support/messagerecorder.h"
 #include "support/testdatabase.h"
 #include <QAbstractButton>
@@ -17,6 +18,7 @@
 #include <QDate>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QPlainTextEdit>
 #include <QTextEdit>
@@ -170,6 +172,62 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), rentNo);
         QVERIFY(!main.OpenProgram("회원 등록", "EGI020"));
         QVERIFY(main.screenAt(1)->isAncestorOf(QApplication::focusWidget()));
+    }
+
+    // The accident screens show every input whole on each of their pages in the smallest main window.
+    void accidentInputsShowWhole()
+    {
+        testing::TestDatabase t(db::Backend::SQLite);
+        QVERIFY2(openDemo(t), qPrintable(t.error()));
+        testing::MessageRecorder messages;
+        QStringList faults;
+        for (const QString &id : {"EEI010", "EEI021", "EES010"}) {
+            std::unique_ptr<QWidget> w(ScreenRegistry::instance().create(id));
+            w->setMinimumSize(1, 1);
+            w->resize(1024, 768 - 60);
+            w->show();
+            QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+            auto *pages = w->findChild<QTabBar *>("tabPages");
+            QVERIFY(pages);
+            for (int p = 0; p < pages->count(); ++p) {
+                pages->setCurrentIndex(p);
+                QCoreApplication::processEvents();
+                for (QWidget *c : w->findChildren<QWidget *>()) {
+                    if (!isControl(c) || !c->isVisible() || insideControl(c, w.get())
+                        || qobject_cast<QAbstractItemView *>(c))
+                        continue;
+                    const QRect whole(c->mapTo(w.get(), QPoint(0, 0)), c->size());
+                    auto *edit = qobject_cast<QLineEdit *>(c);
+                    const int text = edit ? edit->fontMetrics().horizontalAdvance(edit->displayText()) + 8 : 0;
+                    const int least = qobject_cast<QAbstractButton *>(c) ? 0 : c->minimumSizeHint().width();
+                    if (seen(c, w.get()) != whole || c->width() < qMax(text, least))
+                        faults << id + "/" + pages->tabText(p) + ": " + c->objectName();
+                }
+            }
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+    }
+
+    // A screen reader names every condition input by its caption.
+    void everyConditionIsNamed()
+    {
+        testing::TestDatabase t(db::Backend::SQLite);
+        QVERIFY2(openDemo(t), qPrintable(t.error()));
+        testing::MessageRecorder messages;
+        QStringList faults;
+        for (const QString &id : screenIds()) {
+            std::unique_ptr<QWidget> w(ScreenRegistry::instance().create(id));
+            auto *list = qobject_cast<TfrmZZS010 *>(w.get());
+            if (!list)
+                continue;
+            for (QWidget *c : list->panSearch->findChildren<QWidget *>()) {
+                const bool input = qobject_cast<QLineEdit *>(c) || qobject_cast<QComboBox *>(c)
+                                   || qobject_cast<QAbstractSpinBox *>(c);
+                if (input && !insideControl(c, list->panSearch) && c->accessibleName().trimmed().isEmpty())
+                    faults << id + ": " + c->objectName();
+            }
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
     }
 
     // No caption is drawn over a control, at the smallest main window and at a larger one.

@@ -6,6 +6,7 @@
 #include "framework/xlsexport.h"
 #include "support/messagerecorder.h"
 #include "support/xlsreader.h"
+#include "support/xlsxreader.h"
 #include <QAction>
 #include <QHeaderView>
 #include <QMenu>
@@ -109,7 +110,7 @@ private slots:
         s.bbtSearchClick();
         m_answer.clear();
         s.bbtExcelClick();
-        QCOMPARE(m_asked, QString("TSS010|Excel 파일(*.xls)|*.xls"));
+        QCOMPARE(m_asked, QString("TSS010|Excel 파일(*.xls)|*.xls|Excel 통합 문서(*.xlsx)|*.xlsx"));
         QCOMPARE(s.statusMessage(), QString("저장할 파일 이름을 지정하지 않았습니다."));
         s.bbtExcel->setEnabled(false);
         m_asked.clear();
@@ -149,7 +150,8 @@ private slots:
 
         QVector<Cell> cells;
         QVERIFY(parseXls(written, &cells));
-        QCOMPARE(cells.size(), 1 + 1 + 1 + 3 + 120 * 3 + 1);
+        QCOMPARE(cells.size(), 1 + 1 + 1 + 1 + 3 + 120 * 3 + 1);
+        QCOMPARE(testing::codePage(cells), 949);   // Korean read as Korean under any locale
         QCOMPARE(find(cells, 0, 0)->text, QString("시험 현황 조회,출력"));
         // the band of 금액 and 수량 once, over the first of its run
         QCOMPARE(find(cells, 1, 1)->text, QString("현황"));
@@ -158,11 +160,11 @@ private slots:
         QCOMPARE(find(cells, 2, 1)->text, QString("금액"));
         QCOMPARE(find(cells, 2, 2)->text, QString("수량"));
         QVERIFY(!find(cells, 2, 3));
-        // Record 0: centred "0001" stays text; "12.50" is text although right-aligned.
+        // Record 0: centred "0001" stays text; the right-aligned "12.50" is the number it shows.
         QCOMPARE(find(cells, 3, 0)->type, quint16(0x0204));
         QCOMPARE(find(cells, 3, 0)->text, QString("0001"));
-        QCOMPARE(find(cells, 3, 1)->type, quint16(0x0204));
-        QCOMPARE(find(cells, 3, 1)->text, QString("12.50"));
+        QCOMPARE(find(cells, 3, 1)->type, quint16(0x0203));
+        QCOMPARE(find(cells, 3, 1)->number, 12.5);
         QCOMPARE(find(cells, 3, 2)->type, quint16(0x0203));
         QCOMPARE(find(cells, 3, 2)->number, 10.0);
         // Record 1: the empty right-aligned field is the number 0; record 119 a negative number.
@@ -180,6 +182,30 @@ private slots:
         s.bbtExcelClick();
         QCOMPARE(messages.texts(), QStringList({"이미 존재하는 파일입니다.\r새 내용으로 덮어쓸까요?"}));
         QCOMPARE(QFileInfo(written).size(), size);
+    }
+
+    // Right-aligned fields are numbers as the grid shows them; codes and half-typed numbers stay text.
+    void numbersAsShown()
+    {
+        const QString path = m_dir.filePath("numbers.xls");
+        TXlsWriter xls;
+        QVERIFY(xls.open(path));
+        const QStringList texts = {"1,234,567", "-1,234.50", "0.25", "0001", "1,23", "12.", "1234,567", "사고"};
+        for (int i = 0; i < texts.size(); ++i)
+            xls.cell(quint16(i), 0, texts[i], true);
+        QVERIFY(xls.finish());
+        QVector<Cell> cells;
+        QVERIFY(parseXls(path, &cells));
+        const QVector<double> numbers = {1234567, -1234.5, 0.25};
+        for (int i = 0; i < texts.size(); ++i) {
+            const Cell *c = find(cells, i, 0);
+            QVERIFY2(c, qPrintable(texts[i]));
+            QCOMPARE(c->type, quint16(i < numbers.size() ? 0x0203 : 0x0204));
+            if (i < numbers.size())
+                QCOMPARE(c->number, numbers[i]);
+            else
+                QCOMPARE(c->text, texts[i]);
+        }
     }
 
     void unwritableFile()
@@ -209,7 +235,6 @@ private slots:
         QCOMPARE(messages.count(), 1);
         QCOMPARE(messages.kinds().first(), MessageKind::Error);
         QVERIFY(messages.last().contains("65532"));
-        QVERIFY(m_asked.isEmpty());
         QVERIFY(!QFile::exists(m_answer));
 
         // Exactly the limit is written, its last record on row 65534.
@@ -220,6 +245,37 @@ private slots:
         QVector<Cell> cells;
         QVERIFY(parseXls(m_answer, &cells));
         QCOMPARE(find(cells, 65534, 0)->text, QString("65532"));
+    }
+
+    // A workbook has no row limit: 100,000 records, numbers as numbers in the grid's format.
+    void workbookOfAnyLength()
+    {
+        testing::TestDatabase t(db::Backend::SQLite);
+        DM()->attach(t.database());
+        testing::MessageRecorder messages;
+        messages.answer(false);
+        TfrmTSS010 s;
+        s.statement = "WITH RECURSIVE N(X) AS (SELECT 1 UNION ALL SELECT X + 1 FROM N WHERE X < 100000) "
+                      "SELECT X AS NO, '김' || X AS NAME, '1,234.50' AS QTY, '0' || X AS AMT FROM N";
+        s.bbtSearchClick();
+        m_answer = m_dir.filePath("big.xlsx");
+        s.bbtExcelClick();
+        QCOMPARE(messages.texts(), QStringList({"저장한 파일(big.xlsx)을 Excel로 불러올까요?"}));
+        testing::XlsxSheet sheet;
+        QVERIFY(testing::parseXlsx(m_answer, &sheet));
+        QCOMPARE(sheet.rows, 100003);
+        QCOMPARE(sheet.cells.value("A1").text, QString("시험 현황 조회,출력"));
+        QCOMPARE(sheet.merged, QStringList({"C2:D2"}));   // the band over 수량 and 금액
+        QCOMPARE(sheet.cells.value("C2").text, QString("현황"));
+        const testing::XlsxCell name = sheet.cells.value("B100003"), qty = sheet.cells.value("C100003"),
+                                code = sheet.cells.value("D4");
+        QVERIFY(!name.number);
+        QCOMPARE(name.text, QString("김100000"));
+        QVERIFY(qty.number && qty.style > 0);
+        QCOMPARE(qty.text.toDouble(), 1234.5);
+        QVERIFY(sheet.styles.contains("#,##0.00"));
+        QVERIFY(!code.number);   // "01": a code, as shown
+        QCOMPARE(code.text, QString("01"));
     }
 
     void opensInCalc()

@@ -5,6 +5,7 @@
 #include "report/preview.h"
 #include "support/messagerecorder.h"
 #include <QApplication>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QTimer>
 #include <QtTest>
@@ -105,6 +106,7 @@ private slots:
             QVERIFY(w);
             QCOMPARE(w->pageCount(), 3);
             QCOMPARE(w->pageCaption(), QString("1 / 3"));
+            QCOMPARE(w->windowTitle(), QString("시험 현황"));   // the report's title, not its ID
             w->nextPage();
             QCOMPARE(w->pageCaption(), QString("2 / 3"));
             w->lastPage();
@@ -121,6 +123,29 @@ private slots:
         });
         s.bbtPreviewClick();
         QVERIFY(checked);
+    }
+
+    // Before a search there is nothing to print, and without a printer the clerk is told why.
+    void printingNeedsASearchAndAPrinter()
+    {
+        testing::TestDatabase t(db::Backend::SQLite);
+        QVERIFY(fillListFixture(t.database(), 3));
+        DM()->attach(t.database());
+        testing::MessageRecorder messages;
+        TfrmTSS010 s;
+        const int before = m_prints;
+        s.bbtPrintClick();
+        s.bbtPreviewClick();
+        QCOMPARE(m_prints, before);
+        QCOMPARE(messages.texts(), QStringList(2, "조회 결과가 없습니다. 조회를 먼저 하십시오."));
+        if (!QPrinterInfo::defaultPrinter().isNull())
+            QSKIP("this machine has a printer");
+        s.bbtSearchClick();
+        messages.clear();
+        report::Report::setPrintTarget({});
+        s.bbtPrintClick();
+        initTestCase();
+        QCOMPARE(messages.texts(), QStringList({"인쇄할 수 없습니다.\r이 컴퓨터에 기본 프린터가 지정되어 있지 않습니다."}));
     }
 };
 

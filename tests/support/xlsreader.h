@@ -1,6 +1,7 @@
 #pragma once
-// Reads a written spreadsheet file back record by record (BOF, label and number cells, EOF), so tests
-// can assert the cells a user would open.
+// Reads a written spreadsheet file back record by record (BOF, the code page, label and number cells,
+// EOF), so tests can assert the cells a user would open. The code page is a record of type 0x0042
+// with its number.
 #include "core/cp949.h"
 #include <QFile>
 #include <QVector>
@@ -33,6 +34,9 @@ inline bool parseXls(const QString &path, QVector<Cell> *cells)
         Cell c{type, 0, 0, {}, 0};
         if (type == 0x0809) {
             if (len != 8 || u16(d + 2) != 0x0010) return false;
+        } else if (type == 0x0042) {
+            if (len != 2) return false;
+            c.number = u16(d);
         } else if (type == 0x0204) {
             c.row = u16(d); c.col = u16(d + 2);
             if (u16(d + 4) != 0 || u16(d + 6) != len - 8) return false;
@@ -52,6 +56,14 @@ inline bool parseXls(const QString &path, QVector<Cell> *cells)
         pos += 4 + len;
     }
     return sawEof && pos == b.size() && !cells->isEmpty() && cells->first().type == 0x0809;
+}
+
+inline int codePage(const QVector<Cell> &cells)
+{
+    for (const Cell &c : cells)
+        if (c.type == 0x0042)
+            return int(c.number);
+    return 0;
 }
 
 inline const Cell *find(const QVector<Cell> &cells, int row, int col)

@@ -148,6 +148,8 @@ private slots:
         s->cboPeakGubun->setCurrentIndex(0);   // PEAK I
         s->cboTpCourseGubun->setCurrentIndex(1);
         QCOMPARE(s->imgTrobPoint->picture(), QString(":/patrol/peak1.svg"));
+        QVERIFY(!s->imgTrobPoint->isVisible());   // on the second page, the inputs have the first to themselves
+        s->tabPages->setCurrentIndex(1);
         QVERIFY(s->imgTrobPoint->isVisible() && s->imgRegionFront->isVisible());
         drag(s->imgTrobPoint, {10, 10}, {110, 60});
         QCOMPARE(s->imgTrobPoint->position(), QStringList({"100", "50"}));

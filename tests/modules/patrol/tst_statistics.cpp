@@ -156,6 +156,20 @@ private slots:
                 for (int b = 0; b < expected[r].size(); ++b)
                     QCOMPARE(s->chtAccidents->value(r, b), expected[r][b]);
             QCOMPARE(s->chtAccidents->seriesCount(), int(s->buckets().size()));
+            // every category and every series is named on the chart in full
+            QCoreApplication::processEvents();
+            const QStringList shown = s->chtAccidents->shownTexts();
+            QStringList missing;
+            for (const QString &label : labels)
+                if (!shown.contains(TAccidentChart::categoryLabel(label)))
+                    missing << TAccidentChart::categoryLabel(label);
+            for (const crosstab::Bucket &b : s->buckets())
+                if (!shown.contains(b.title))
+                    missing << b.title;
+            for (const QString &text : shown)
+                if (text.contains(QStringLiteral("…")) || text.contains(QStringLiteral("...")))
+                    missing << text;
+            QVERIFY2(missing.isEmpty(), qPrintable(id + ": " + missing.join(", ") + " / " + shown.join(", ")));
         }
     }
 
