@@ -9,6 +9,7 @@
 #include "framework/screenregistry.h"
 #include "support/messagerecorder.h"
 #include "support/testdatabase.h"
+#include "support/typing.h"
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
@@ -170,6 +171,55 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), rentNo);
         QVERIFY(!main.OpenProgram("회원 등록", "EGI020"));
         QVERIFY(main.screenAt(1)->isAncestorOf(QApplication::focusWidget()));
+    }
+
+    // Closing the main window with work typed on two screens asks over each screen in turn, as F12 does:
+    // the one the clerk lets go closes, the one kept keeps its work and keeps the program open.
+    void closingTheMainWindowAsksPerScreen_data() { testing::addBackendColumn(); }
+    void closingTheMainWindowAsksPerScreen()
+    {
+        TEST_DB_FETCH(t);
+        QVERIFY2(openDemo(t), qPrintable(t.error()));
+        testing::MessageRecorder messages;
+        Startup().employeeNumber = "1001";
+        TfrmE0Main main;
+        QVERIFY(main.Initialize());
+        main.show();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        const QString closeQ = "변경된 자료가 있습니다.\r정말 종료하시겠습니까?";
+        QVERIFY(main.OpenProgram("장비 대여", "EBI040"));
+        QVERIFY(main.OpenProgram("스키대회 등록", "EDI010"));
+        for (int i = 0; i < 2; ++i) {
+            auto *screen = qobject_cast<TfrmEZI000 *>(main.screenAt(i));
+            QVERIFY(screen);
+            screen->bbtSearchClick();
+            QVERIFY(!screen->isSearchMode());
+        }
+        auto *rental = qobject_cast<TfrmEZI000 *>(main.screenAt(0));
+        testing::typeInto(rental->findChild<QLineEdit *>("edtDealName"), "김취급");
+        auto *contest = qobject_cast<TfrmEZI000 *>(main.screenAt(1));
+        QLineEdit *name = contest->findChild<QLineEdit *>("edtGameName");
+        testing::typeInto(name, "타이핑한 대회");
+
+        messages.answer(false);
+        QTest::keyClick(&main, Qt::Key_F12);
+        QCOMPARE(messages.texts(), QStringList{closeQ});
+        QCOMPARE(main.screenCount(), 2);
+
+        messages.clear();
+        messages.answer(true);    // the rental counter goes
+        messages.answer(false);   // the competition stays
+        QVERIFY(!main.close());
+        QCOMPARE(messages.texts(), (QStringList{closeQ, closeQ}));
+        QCOMPARE(main.screenCount(), 1);
+        QCOMPARE(main.programIdAt(0), QString("EDI010"));
+        QCOMPARE(name->text(), QString("타이핑한 대회"));
+        QVERIFY(main.isVisible());
+
+        messages.clear();
+        QVERIFY(main.close());
+        QCOMPARE(messages.texts(), QStringList{closeQ});
+        QCOMPARE(main.screenCount(), 0);
     }
 
     // No caption is drawn over a control, at the smallest main window and at a larger one.
