@@ -416,29 +416,34 @@ bool TfrmZZMain::NotifyLauncher(int timeoutMs)
 
 void TfrmZZMain::closeEvent(QCloseEvent *event)
 {
-    // Every screen is asked in turn, over its own tab page; one that keeps its unsaved work keeps the
-    // program open (the screens agreed before it are gone, the rest stay as they are).
-    while (pgcMain->count() > 0) {
-        const QPointer<QWidget> screen(screenAt(0));
+    // Every screen is asked in turn, over its own tab page: the ones let go close, one that keeps its
+    // unsaved work stays, and then the program stays open with it.
+    int index = 0;
+    while (index < pgcMain->count()) {
+        const QPointer<QWidget> screen(screenAt(index));
         if (!screen) {
-            QWidget *page = pgcMain->widget(0);
+            QWidget *page = pgcMain->widget(index);
             delete windowEntry(page);
-            pgcMain->removeTab(0);
+            pgcMain->removeTab(index);
             page->deleteLater();
             continue;
         }
-        pgcMain->setCurrentIndex(0);
+        pgcMain->setCurrentIndex(index);
         screen->setProperty("closeFromMain", true);
         const bool closed = screen->close();
         if (screen)
             screen->setProperty("closeFromMain", false);
         if (screen && indexOfScreen(screen) >= 0) {
-            if (!closed) {
-                event->ignore();
-                return;
-            }
-            RemoveScreen(screen);   // agreed but did not remove itself
+            if (closed)
+                RemoveScreen(screen);   // agreed but did not remove itself
+            else
+                ++index;                // kept, with its work
         }
+    }
+    if (pgcMain->count() > 0) {
+        pgcMain->setCurrentIndex(0);   // back to the first screen kept
+        event->ignore();
+        return;
     }
     event->accept();
     NotifyLauncher(200);

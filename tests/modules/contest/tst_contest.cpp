@@ -15,6 +15,7 @@
 #include "support/messagerecorder.h"
 #include "support/screens.h"
 #include "support/testdatabase.h"
+#include "support/typing.h"
 #include "report/preview.h"
 #include <QApplication>
 #include <QGroupBox>
@@ -148,8 +149,7 @@ private slots:
         s->grid()->setCurrentRow(1);
         QCOMPARE(s->cboSlope->currentIndex(), -1);
         QCOMPARE(s->grid()->cell(1, "슬로프"), QString());
-        s->edtRemark->setFocus();
-        QTest::keyClicks(s->edtRemark, "비고만");
+        testing::typeInto(s->edtRemark, "비고만");
         QCOMPARE(saved(*s), kAsked);
         QCOMPARE(t->count("ED010MS", "GAME_DATE = '20261209' AND SEQ_NO = 2 AND REMARK = '비고만' AND SLOPE IS NULL "
                                      "AND SLOPE_AMT IS NULL"),
