@@ -6,6 +6,7 @@
 #include "database/datamodule.h"
 #include "database/schema.h"
 #include "framework/ezi000.h"
+#include "framework/zzi010.h"
 #include "framework/screenregistry.h"
 #include "support/messagerecorder.h"
 #include "support/testdatabase.h"
@@ -171,6 +172,40 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), rentNo);
         QVERIFY(!main.OpenProgram("회원 등록", "EGI020"));
         QVERIFY(main.screenAt(1)->isAncestorOf(QApplication::focusWidget()));
+    }
+
+    // Searching and looking through the rows is no work to lose: on every editing screen of the demo
+    // database no way out then asks.
+    void browsingAsksNothing()
+    {
+        testing::TestDatabase t(db::Backend::SQLite);
+        QVERIFY2(openDemo(t), qPrintable(t.error()));
+        testing::MessageRecorder messages;
+        QStringList faults;
+        int searched = 0;
+        for (const QString &id : screenIds()) {
+            std::unique_ptr<QWidget> w(ScreenRegistry::instance().create(id));
+            auto *screen = qobject_cast<TfrmZZI010 *>(w.get());
+            if (!screen)
+                continue;
+            screen->show();
+            QVERIFY(QTest::qWaitForWindowExposed(screen));
+            screen->bbtSearchClick();
+            if (screen->isSearchMode())
+                continue;   // conditions of its own to fill first
+            ++searched;
+            for (const char *name : {"sbtLast", "sbtFirst"})
+                if (auto *b = screen->findChild<QAbstractButton *>(name); b && b->isEnabled())
+                    b->click();
+            messages.clear();
+            if (screen->hasUnsavedWork())   // what 종료, F12 and the main window's close ask on
+                faults << id + ": unsaved work";
+            screen->bbtCancelClick();
+            if (messages.count() > 0 || !screen->isSearchMode())
+                faults << id + ": " + messages.texts().join('|');
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+        QVERIFY2(searched >= 10, qPrintable(QString::number(searched)));
     }
 
     // Closing the main window with work typed on two screens asks over each screen in turn, as F12 does:
