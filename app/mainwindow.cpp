@@ -60,7 +60,8 @@ TfrmZZMain::TfrmZZMain(QWidget *parent) : QMainWindow(parent), m_projectId(Proje
 {
     g_mainWindow = this;
     // Screens reach the main window only through these hooks.
-    TfrmZZI000::setHost({[this] { CloseActiveScreen(); }, [this](TfrmZZI000 *screen) { RemoveScreen(screen); }});
+    TfrmZZI000::setHost({[this] { CloseActiveScreen(); }, [this](TfrmZZI000 *screen) { RemoveScreen(screen); },
+                         [this](TfrmZZI000 *screen) { ShowScreen(screen); }});
     setObjectName(QStringLiteral("frmE0Main"));
     setWindowTitle(QStringLiteral("스포츠관리"));
     setMinimumSize(1024, 746);
@@ -349,6 +350,13 @@ void TfrmZZMain::CloseActiveScreen()
 
 void TfrmZZMain::RemoveActiveScreen() { RemoveScreen(ActiveScreen()); }
 
+void TfrmZZMain::ShowScreen(QWidget *screen)
+{
+    const int index = indexOfScreen(screen);
+    if (index >= 0)
+        pgcMain->setCurrentIndex(index);
+}
+
 void TfrmZZMain::RemoveScreen(QWidget *screen)
 {
     const int index = indexOfScreen(screen);
@@ -408,12 +416,35 @@ bool TfrmZZMain::NotifyLauncher(int timeoutMs)
 
 void TfrmZZMain::closeEvent(QCloseEvent *event)
 {
-    const int open = pgcMain->count();
-    for (int i = 0; i < open; ++i)
-        CloseActiveScreen();
-    if (pgcMain->count() == 0)
-        event->accept();
-    else
+    // Every screen is asked in turn, over its own tab page: the ones let go close, one that keeps its
+    // unsaved work stays, and then the program stays open with it.
+    int index = 0;
+    while (index < pgcMain->count()) {
+        const QPointer<QWidget> screen(screenAt(index));
+        if (!screen) {
+            QWidget *page = pgcMain->widget(index);
+            delete windowEntry(page);
+            pgcMain->removeTab(index);
+            page->deleteLater();
+            continue;
+        }
+        pgcMain->setCurrentIndex(index);
+        screen->setProperty("closeFromMain", true);
+        const bool closed = screen->close();
+        if (screen)
+            screen->setProperty("closeFromMain", false);
+        if (screen && indexOfScreen(screen) >= 0) {
+            if (closed)
+                RemoveScreen(screen);   // agreed but did not remove itself
+            else
+                ++index;                // kept, with its work
+        }
+    }
+    if (pgcMain->count() > 0) {
+        pgcMain->setCurrentIndex(0);   // back to the first screen kept
         event->ignore();
+        return;
+    }
+    event->accept();
     NotifyLauncher(200);
 }

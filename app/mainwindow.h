@@ -34,6 +34,7 @@ public:
     void CloseActiveScreen();                // F12: asks the active screen to close
     void RemoveActiveScreen();               // a screen that agreed to close
     void RemoveScreen(QWidget *screen);      // the same for a given screen (its tab page goes)
+    void ShowScreen(QWidget *screen);        // its tab page to the front (a screen about to ask)
 
     QWidget *ActiveScreen() const;
     QWidget *screenAt(int index) const;

@@ -200,7 +200,9 @@ void TfrmEZI000::ShowRow()
         QString v = rgrGrid->cell(row, c);
         if (auto *combo = qobject_cast<TCodeCombo *>(w)) {
             int i = col.indexOf(v);
-            if (v.isEmpty() && i < 0 && !col.pickCodes.isEmpty()) {
+            // a new record starts with the first code of every list; a stored record's empty code
+            // stays empty until the clerk picks one
+            if (v.isEmpty() && i < 0 && !col.pickCodes.isEmpty() && !isLoadedRow(row)) {
                 rgrGrid->setCell(row, c, col.pickCodes.first());
                 i = 0;
             }
@@ -209,7 +211,7 @@ void TfrmEZI000::ShowRow()
             combo->setPlaceholderText(combo->currentIndex() < 0 && !v.isEmpty() ? QStringLiteral("(미등록 코드 %1)").arg(v)
                                                                                : QString());
         } else if (auto *n = qobject_cast<TNumericEdit *>(w)) {
-            if (v.isEmpty()) {
+            if (v.isEmpty() && !isLoadedRow(row)) {
                 rgrGrid->setCell(row, c, "0");
                 v = "0";
             }
@@ -323,10 +325,14 @@ void TfrmEZI000::ClearDetail()
 
 void TfrmEZI000::EnableKeyControls(bool enable)
 {
+    // a key and its lookup (button, F1) lock together: a stored record is never re-keyed through it
     for (QWidget *w : boundControls()) {
         int c = rgrGrid->columnByTitle(Hint(w));
-        if (rgrGrid->column(c).isRequired)
+        if (rgrGrid->column(c).isRequired) {
             w->setEnabled(enable);
+            if (QAbstractButton *lookup = LookupButtonOf(w))
+                lookup->setEnabled(enable);
+        }
     }
 }
 
@@ -389,7 +395,7 @@ void TfrmEZI000::rowChanged(int current)
     m_shownRow = current;
     EnableKeyControls(m_newRowPending);
     m_newRowPending = false;
-    ShowRow();
+    showCurrentRow();
     if (current >= 0 && isVisible() && !isSearchMode())
         if (QWidget *w = firstDetailControl())
             w->setFocus();
@@ -510,7 +516,7 @@ void TfrmEZI000::OpenRecordWhenEmpty()
     m_shownRow = -1;
     rgrGrid->setCurrentRow(rgrGrid->appendRow());
     EnableKeyControls(true);
-    ShowRow();
+    showCurrentRow();
 }
 
 void TfrmEZI000::ClearRows()
@@ -608,7 +614,7 @@ void TfrmEZI000::search()
         rgrGrid->setCurrentRow(0);
         EnableKeyControls(true);
     }
-    ShowRow();
+    showCurrentRow();
     if (isVisible())
         if (QWidget *w = firstDetailControl())
             w->setFocus();
@@ -804,10 +810,34 @@ void TfrmEZI000::saveRows()
     rgrGrid->setCurrentRow(qMin(row, rgrGrid->rowCount() - 1));
 }
 
+void TfrmEZI000::showCurrentRow()
+{
+    ShowRow();
+    const int row = rgrGrid->currentRow();
+    m_shownCells = row >= 0 ? rgrGrid->gridModel()->rowValues(row) : QStringList();
+}
+
+bool TfrmEZI000::hasUnsavedWork()
+{
+    if (isSearchMode() || bbtSave->isHidden())
+        return false;   // nothing loaded, or a screen that only shows its records
+    if (hasChanges())
+        return true;
+    // the row on screen as it was shown, or typed into since
+    const int current = rgrGrid->currentRow();
+    if (current >= 0 && current == m_shownRow && rgrGrid->gridModel()->rowValues(current) != m_shownCells)
+        return true;
+    // a new record typed and left for another row
+    for (int r = 0; r < rgrGrid->rowCount(); ++r)
+        if (r != current && !isLoadedRow(r) && !isBlankRow(r))
+            return true;
+    return false;
+}
+
 void TfrmEZI000::cancel()
 {
     bbtCancel->setFocus();
-    if (hasChanges() && !AskYesNo(QStringLiteral("변경된 자료가 있습니다.\r정말 취소하시겠습니까?")))
+    if (hasUnsavedWork() && !AskYesNo(QStringLiteral("변경된 자료가 있습니다.\r정말 취소하시겠습니까?")))
         return;
     if (!beforeCancel())
         return;
@@ -822,14 +852,6 @@ void TfrmEZI000::cancel()
         m_statusButtons->release();
 }
 
-void TfrmEZI000::bbtCloseClick()
-{
-    if (!beginAction(bbtClose))
-        return;
-    if (hasChanges() && !AskYesNo(QStringLiteral("변경된 자료가 있습니다.\r정말 종료하시겠습니까?")))
-        return;
-    closeScreen();
-}
 
 void TfrmEZI000::showPendingChanges()
 {

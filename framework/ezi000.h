@@ -116,7 +116,10 @@ public:
 
     bool isModified() const { return m_modified; }
     bool isHeaderModified() const { return m_headerModified; }
-    bool hasChanges() const { return !m_pending.isEmpty() || m_headerModified; }
+    bool hasChanges() const { return !m_pending.isEmpty() || m_headerModified; }   // pending, or the header edited
+    // Anything typed and not saved: a pending change, the header edited, the row on screen changed
+    // since it was shown, a new record typed. Cancel, 종료, F12 and the main window's close ask first.
+    bool hasUnsavedWork() override;
     void setModified(bool on) { m_modified = on; }
     bool isFilling() const { return m_filling; }
     bool isNewRowPending() const { return m_newRowPending; }
@@ -134,7 +137,6 @@ public:
 public slots:
     void bbtAddClick();
     void bbtDeleteClick();
-    void bbtCloseClick() override;
     void showPendingChanges();   // Ctrl+F2
     void moveTo(int row);        // navigation (also Up/Down in a detail control)
 
@@ -147,6 +149,7 @@ protected:
     bool checkCurrentRow();   // the field checks and validateRow, unless the row is a stored one nobody changed
     bool checkFields();       // required fields of the table in their order, dates checked as dates
     bool checkField(int index);
+    void showCurrentRow();    // ShowRow, remembering the row as shown
 
 private slots:
     void userPropertyChanged();
@@ -166,6 +169,7 @@ private:
     QVector<QStringList> m_pending;
     QString m_saveError;
     int m_shownRow = -1;
+    QStringList m_shownCells;   // the shown row's cells as ShowRow left them
     bool m_modified = false;
     bool m_headerModified = false;
     bool m_filling = false;

@@ -39,11 +39,17 @@ void BindLookupKey(QWidget *field, QAbstractButton *button)
     if (field->property("lookupKeyBound").toBool())
         return;
     field->setProperty("lookupKeyBound", true);
+    field->setProperty("lookupButton", QVariant::fromValue<QObject *>(button));
     auto *f1 = new QShortcut(QKeySequence(Qt::Key_F1), field, nullptr, nullptr, Qt::WidgetShortcut);
     QObject::connect(f1, &QShortcut::activated, button, [button] {
         if (button->isEnabled())
             button->click();
     });
+}
+
+QAbstractButton *LookupButtonOf(const QWidget *field)
+{
+    return field ? qobject_cast<QAbstractButton *>(field->property("lookupButton").value<QObject *>()) : nullptr;
 }
 
 TSeasonField::TSeasonField(QLineEdit *edit, QAbstractButton *button, QLabel *name, QWidget *next)

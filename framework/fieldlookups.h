@@ -21,6 +21,8 @@ class QWidget;
 
 // F1 in the field clicks the button, when the button may be pressed.
 void BindLookupKey(QWidget *field, QAbstractButton *button);
+// The lookup button bound to the field, or nullptr: it is locked and unlocked with the field.
+QAbstractButton *LookupButtonOf(const QWidget *field);
 
 class TSeasonField : public QObject {
     Q_OBJECT

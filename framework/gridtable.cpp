@@ -107,6 +107,11 @@ TGridTableScreen::TGridTableScreen(const Texts &texts, QWidget *parent) : TfrmZZ
     prcProc = std::make_unique<db::StoredProc>(DM()->dbsDB);
 
     connect(rgrGrid, &TEditGrid::cellEdited, this, [this] { m_modified = true; });
+    // Down past the last row is Add: only where Add may, and the row is the one Add gives
+    rgrGrid->setRowAppender([this] {
+        if (!bbtAdd->isHidden() && bbtAdd->isEnabled())
+            bbtAddClick();
+    });
     connect(rgrGrid, &TEditGrid::rowPosted, this, &TGridTableScreen::rowPosted);
     connect(rgrGrid, &TEditGrid::rowFilled, this, [this](int row) {
         rowPosted(row);
@@ -422,10 +427,17 @@ void TGridTableScreen::save()
     AfterSave();   // the data is committed whatever the list shows
 }
 
+bool TGridTableScreen::hasUnsavedWork()
+{
+    if (isSearchMode())
+        return false;
+    rgrGrid->commitEditor();
+    return m_modified;
+}
+
 void TGridTableScreen::cancel()
 {
-    rgrGrid->commitEditor();
-    if (m_modified && !AskYesNo(m_texts.cancelQuestion))
+    if (hasUnsavedWork() && !AskYesNo(m_texts.cancelQuestion))
         return;
     setSearchMode(true);
     rgrGrid->clearSortMarks();

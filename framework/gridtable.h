@@ -31,6 +31,10 @@
 // whose keys the database gives sets setSearchAfterSave(true) and is searched again. A failed save
 // rolls everything back and keeps every entry, so a retry sends each change once.
 //
+// Cancel, 종료, F12 and the main window's close ask first whenever a change is not saved, a cell just
+// typed included. Down on the last row adds a row only where Add may (its button shown and enabled),
+// and the row it adds is the one Add gives (bbtAddClick).
+//
 // Naming conventions, resolved by component name (the suffix is the name without its first three
 // letters): a masked edit "wme…" shows the day name of its date in the label "wlb" + suffix; F1 in an
 // input clicks "sbt" + suffix, or else "bbt" + suffix. Inputs turn light yellow while they have the
@@ -73,6 +77,7 @@ public:
         QString deleteQuestion;
         QString noChanges;
         QString cancelQuestion;
+        QString closeQuestion = QStringLiteral("변경된 자료가 있습니다. 정말 종료하시겠습니까?");
     };
     TGridTableScreen(const Texts &texts, QWidget *parent = nullptr);
     ~TGridTableScreen() override;
@@ -105,6 +110,9 @@ public:
     TChangeBuffer &changeBuffer() { return m_buffer; }
     int rowCounter() const { return m_counter; }
     bool isModified() const { return m_modified; }
+    // A cell being typed is taken into its row first: then any change not saved counts.
+    bool hasUnsavedWork() override;
+    QString closeQuestion() const override { return m_texts.closeQuestion; }
     void setModified(bool on) { m_modified = on; }
     bool isSaved() const { return m_saved; }
     void setSearchAfterSave(bool on) { m_searchAfterSave = on; }

@@ -1,6 +1,7 @@
 #include "zzi000.h"
 #include <QApplication>
 #include "database/datamodule.h"
+#include "core/messages.h"
 #include "core/settings.h"
 #include "core/startupvalues.h"
 #include "refdata/codes.h"
@@ -228,9 +229,30 @@ QPushButton *TfrmZZI000::addButton(const QString &name, const QString &caption, 
 
 void TfrmZZI000::bbtCloseClick()
 {
-    if (!beginAction(bbtClose))
+    if (!beginAction(bbtClose) || !mayClose())
         return;
     closeScreen();
+}
+
+QString TfrmZZI000::closeQuestion() const
+{
+    return QStringLiteral("변경된 자료가 있습니다.\r정말 종료하시겠습니까?");
+}
+
+bool TfrmZZI000::mayClose()
+{
+    if (m_closeAgreed)
+        return true;
+    if (hasUnsavedWork()) {
+        if (!isWindow() && host().showScreen)
+            host().showScreen(this);   // the question is asked over the screen it is about
+        if (!AskYesNo(closeQuestion()))
+            return false;
+    }
+    if (!releaseOnClose())
+        return false;
+    m_closeAgreed = true;
+    return true;
 }
 
 void TfrmZZI000::closeScreen()
@@ -253,6 +275,10 @@ void TfrmZZI000::closeQueries()
 
 void TfrmZZI000::closeEvent(QCloseEvent *event)
 {
+    if (!mayClose()) {
+        event->ignore();   // the work stays, and so does the screen
+        return;
+    }
     closeQueries();
     if (isWindow()) {
         setAttribute(Qt::WA_DeleteOnClose);

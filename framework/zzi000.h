@@ -16,6 +16,12 @@
 // asks the host to close the active screen (the F12 path); the close request (closeEvent) closes the
 // screen's queries and asks the host to remove the screen, which deletes the tab page later. A
 // free-standing screen (a window of its own) simply closes and is destroyed.
+//
+// Work typed and not saved is never dropped without a question: every way out (the close button, F12,
+// the close request the main window sends when it closes) runs mayClose() once. An editing screen
+// tells what it holds through hasUnsavedWork() and the question through closeQuestion(); "아니요"
+// keeps the screen open with everything as it was. What the screen holds for other counters is let go
+// in releaseOnClose(), only once the screen goes.
 #include "database/query.h"
 #include <QFrame>
 #include <QPushButton>
@@ -49,6 +55,7 @@ public:
     struct Host {
         std::function<void()> closeActiveScreen;           // what the F12 key reaches
         std::function<void(TfrmZZI000 *)> removeScreen;    // deletes the tab page later
+        std::function<void(TfrmZZI000 *)> showScreen;      // brings the screen's tab page to the front
     };
     static void setHost(const Host &host);
     static Host &host();
@@ -73,6 +80,14 @@ public:
     QPushButton *bbtClose;
     std::unique_ptr<db::Query> qryQuery;
 
+    // Typed work that is not saved: a change waiting to be saved, a new record typed, a value typed in a
+    // field or cell and not yet taken into its row, something held for it.
+    virtual bool hasUnsavedWork() { return false; }
+    virtual QString closeQuestion() const;   // "변경된 자료가 있습니다.\r정말 종료하시겠습니까?"
+    // Asks closeQuestion() when there is unsaved work; true when the screen may go (then it has let go
+    // what it held). A screen that agreed is not asked again on the way out.
+    bool mayClose();
+
 public slots:
     virtual void bbtCloseClick();
 
@@ -90,6 +105,8 @@ protected:
 
     void closeScreen();   // what bbtClose does once it may: close or ask the host
     virtual void closeQueries();
+    // What goes with the screen once it may close (holds for other counters); false keeps it open.
+    virtual bool releaseOnClose() { return true; }
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
@@ -102,4 +119,5 @@ private:
     QHBoxLayout *m_buttonLayout;
     int m_leftButtons = 0;
     bool m_shown = false;
+    bool m_closeAgreed = false;
 };

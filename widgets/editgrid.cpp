@@ -609,8 +609,8 @@ void TEditGrid::keyPressEvent(QKeyEvent *event)
     }
     if (event->key() == Qt::Key_Down && !ctrl && row >= 0 && row == rowCount() - 1
         && !(event->modifiers() & Qt::ShiftModifier)) {
-        if (editTriggers() != NoEditTriggers && !(isNewRow(row) && isBlankRow(row)))
-            insertNewRow();
+        if (m_rowAppender && editTriggers() != NoEditTriggers && !(isNewRow(row) && isBlankRow(row)))
+            m_rowAppender();
         return;
     }
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && row >= 0) {

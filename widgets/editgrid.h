@@ -14,7 +14,8 @@
 // screen that is still entirely empty and was never posted, which is removed silently. Cell edits by
 // the user (or editCell) emit cellEdited; setCell is the program's own write and emits nothing.
 //
-// Keys: Down on the last row appends a new row (not behind an empty new one; up to the row limit);
+// Keys: Down on the last row asks the row appender for a new row (not behind an empty new one; without
+// an appender Down there adds nothing);
 // Enter moves to the next cell; Tab and Shift+Tab leave the grid. Block fill: with Ctrl held, Right
 // widens the source range of columns on the current row and each Down copies the source cells into
 // the row reached (read-only columns and rows without key are skipped; see setKeyColumn), emitting
@@ -24,6 +25,7 @@
 #include <QStringList>
 #include <QTableView>
 #include <QVector>
+#include <functional>
 
 struct TEditColumn {
     enum DataType { Text, Number, Date };   // a Date cell holds "yyyymmdd" and shows "yyyy-mm-dd"
@@ -130,6 +132,8 @@ public:
     void clearRows();
     void setRows(QVector<TEditGridModel::Row> rows);
     void setRowLimit(int rows) { m_rowLimit = rows; }   // 0: no limit
+    // What Down on the last row does to add a row (the screen's Add); none: Down there adds nothing.
+    void setRowAppender(std::function<void()> append) { m_rowAppender = std::move(append); }
     int rowLimit() const { return m_rowLimit; }
 
     int currentRow() const;
@@ -183,6 +187,7 @@ private:
     QStringList m_footerCaptions;
     QStringList m_footerTexts;
     int m_rowLimit = 0;
+    std::function<void()> m_rowAppender;
     int m_keyColumn = -1;
     int m_blockRow = -1, m_blockFirst = 0, m_blockLast = -1;
     int m_sortColumn = -1;

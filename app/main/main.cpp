@@ -58,7 +58,8 @@ int main(int argc, char **argv)
         return 1;
     }
     TfrmZZI000::setHost({[&window] { window.CloseActiveScreen(); },
-                         [&window](TfrmZZI000 *screen) { window.RemoveScreen(screen); }});
+                         [&window](TfrmZZI000 *screen) { window.RemoveScreen(screen); },
+                         [&window](TfrmZZI000 *screen) { window.ShowScreen(screen); }});
     CreateStartupWindows();
     QObject::connect(&instance, &SingleInstance::activateRequested, &window, [&window] {
         if (window.isMinimized())

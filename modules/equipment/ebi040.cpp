@@ -1,4 +1,5 @@
 #include "ebi040.h"
+#include "database/transaction.h"
 #include "core/messages.h"
 #include "core/utils.h"
 #include "database/query.h"
@@ -315,31 +316,35 @@ void TfrmEBI040::refreshEquipList()
 
 bool TfrmEBI040::callHold(const QString &kind, const QString &no, const QString &status)
 {
-    db::Database *db = prcSaveTempEquipNo->database();
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool own = !db->inTransaction();
-    if (own)
-        db->beginTransaction();
-    prcSaveTempEquipNo->clearParams();
-    prcSaveTempEquipNo->setParam("ARENT_DATE", workDate());
-    prcSaveTempEquipNo->setParam("AAREA_GUBUN", cboArea->code());
-    prcSaveTempEquipNo->setParam("AEQUIP_GUBUN", kind);
-    prcSaveTempEquipNo->setParam("AEQUIP_NO", no);
-    prcSaveTempEquipNo->setParam("AU_EMP_NO", Startup().employeeNumber);
-    prcSaveTempEquipNo->setParam("AU_IP", Startup().workstationAddress);
-    prcSaveTempEquipNo->setParam("AEDITSTATUS", status);
+    // a hold is committed at once (or with the unit of work it joins) so that other counters see it
     QString error;
-    bool ok = prcSaveTempEquipNo->exec();
-    QGuiApplication::restoreOverrideCursor();
-    if (!ok)
-        error = prcSaveTempEquipNo->lastError();
-    if (own && ok && !db->commit()) {
-        ok = false;
-        error = db->lastError();
-    }
+    bool ok = false;
+    {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        db::Transaction transaction(prcSaveTempEquipNo->database());
+        if (!transaction.isActive()) {
+            error = transaction.error();
+        } else {
+            prcSaveTempEquipNo->clearParams();
+            prcSaveTempEquipNo->setParam("ARENT_DATE", workDate());
+            prcSaveTempEquipNo->setParam("AAREA_GUBUN", cboArea->code());
+            prcSaveTempEquipNo->setParam("AEQUIP_GUBUN", kind);
+            prcSaveTempEquipNo->setParam("AEQUIP_NO", no);
+            prcSaveTempEquipNo->setParam("AU_EMP_NO", Startup().employeeNumber);
+            prcSaveTempEquipNo->setParam("AU_IP", Startup().workstationAddress);
+            prcSaveTempEquipNo->setParam("AEDITSTATUS", status);
+            if (!prcSaveTempEquipNo->exec())
+                error = prcSaveTempEquipNo->lastError();
+            else if (!transaction.commit())
+                error = transaction.error();
+            else
+                ok = true;
+            if (!ok)
+                transaction.setError(error);
+        }
+        QGuiApplication::restoreOverrideCursor();
+    }   // not committed: rolled back here
     if (!ok) {
-        if (db->inTransaction())
-            db->rollback();
         ShowError(QStringLiteral("자료를 저장하지 못했습니다.\r\r에러내용:\r") + error);
         return false;
     }
@@ -356,23 +361,20 @@ bool TfrmEBI040::releaseHolds()
     const QStringList held = heldPieces();
     if (held.isEmpty())
         return true;
-    db::Database *db = prcSaveTempEquipNo->database();
-    const bool own = !db->inTransaction();
-    if (own && !db->beginTransaction()) {
-        ShowError(QStringLiteral("자료를 저장하지 못했습니다.\r\r에러내용:\r") + db->lastError());
+    const QSet<QString> before = m_holds;
+    db::Transaction transaction(prcSaveTempEquipNo->database());
+    if (!transaction.isActive()) {
+        ShowError(QStringLiteral("자료를 저장하지 못했습니다.\r\r에러내용:\r") + transaction.error());
         return false;
     }
-    const QSet<QString> before = m_holds;
     for (const QString &h : held)
         if (!callHold(h.section('/', 0, 0), h.section('/', 1), "3")) {
-            m_holds = before;   // rolled back by the failed call
+            m_holds = before;   // rolled back with the unit of work
             return false;
         }
-    if (own && !db->commit()) {
-        const QString error = db->lastError();
-        db->rollback();
+    if (!transaction.commit()) {
         m_holds = before;
-        ShowError(QStringLiteral("자료를 저장하지 못했습니다.\r\r에러내용:\r") + error);
+        ShowError(QStringLiteral("자료를 저장하지 못했습니다.\r\r에러내용:\r") + transaction.error());
         return false;
     }
     return true;
@@ -588,15 +590,15 @@ void TfrmEBI040::cancel()
     m_headerStatus = 2;
 }
 
-void TfrmEBI040::bbtCloseClick()
+bool TfrmEBI040::hasUnsavedWork()
 {
-    if (!beginAction(bbtClose))
-        return;
-    if (pendingCount() > 0 && !AskYesNo(QStringLiteral("변경된 자료가 있습니다.\r정말 종료하시겠습니까?")))
-        return;
-    if (!releaseHolds())
-        return;
-    closeScreen();
+    return TfrmTicketCounter::hasUnsavedWork() || (!isSearchMode() && !m_holds.isEmpty());
+}
+
+bool TfrmEBI040::releaseOnClose()
+{
+    // the pieces go back to the other counters; a failure keeps the screen and its holds
+    return releaseHolds();
 }
 
 void TfrmEBI040::bbtRentNoClick()

@@ -18,6 +18,7 @@ public:
     QStringList heldPieces() const;          // "kind/number" of every hold this screen owns
     QStringList lastUnprinted() const { return m_unprinted; }
     QStringList freeEquipment() const;       // the numbers the free list shows
+    bool hasUnsavedWork() override;          // besides typed work, a piece held for a row not yet saved
 
     TDateEdit *dtpDate;
     TCodeCombo *cboArea;
@@ -46,7 +47,6 @@ public slots:
     void sbtEquipOkClick();
     void sbtEquipCancelClick();
     void bbtRentNoClick();
-    void bbtCloseClick() override;
     void refreshEquipList();
 
 protected:
@@ -55,6 +55,7 @@ protected:
     void cancel() override;
     bool validateHeader() override;
     bool beforeCancel() override;
+    bool releaseOnClose() override;
     bool validateRow() override;
     bool SaveData() override;
     bool AfterSave() override;

@@ -6,10 +6,12 @@
 #include "database/datamodule.h"
 #include "database/schema.h"
 #include "framework/ezi000.h"
+#include "framework/zzi010.h"
 #include "framework/screenregistry.h"
 #include "framework/zzs010.h"
 #include "support/messagerecorder.h"
 #include "support/testdatabase.h"
+#include "support/typing.h"
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
@@ -228,6 +230,89 @@ private slots:
             }
         }
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+    }
+
+    // Searching and looking through the rows is no work to lose: on every editing screen of the demo
+    // database no way out then asks.
+    void browsingAsksNothing()
+    {
+        testing::TestDatabase t(db::Backend::SQLite);
+        QVERIFY2(openDemo(t), qPrintable(t.error()));
+        testing::MessageRecorder messages;
+        QStringList faults;
+        int searched = 0;
+        for (const QString &id : screenIds()) {
+            std::unique_ptr<QWidget> w(ScreenRegistry::instance().create(id));
+            auto *screen = qobject_cast<TfrmZZI010 *>(w.get());
+            if (!screen)
+                continue;
+            screen->show();
+            QVERIFY(QTest::qWaitForWindowExposed(screen));
+            screen->bbtSearchClick();
+            if (screen->isSearchMode())
+                continue;   // conditions of its own to fill first
+            ++searched;
+            for (const char *name : {"sbtLast", "sbtFirst"})
+                if (auto *b = screen->findChild<QAbstractButton *>(name); b && b->isEnabled())
+                    b->click();
+            messages.clear();
+            if (screen->hasUnsavedWork())   // what 종료, F12 and the main window's close ask on
+                faults << id + ": unsaved work";
+            screen->bbtCancelClick();
+            if (messages.count() > 0 || !screen->isSearchMode())
+                faults << id + ": " + messages.texts().join('|');
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+        QVERIFY2(searched >= 10, qPrintable(QString::number(searched)));
+    }
+
+    // Closing the main window with work typed on two screens asks over each screen in turn, as F12 does:
+    // the one the clerk lets go closes, the one kept keeps its work and keeps the program open.
+    void closingTheMainWindowAsksPerScreen_data() { testing::addBackendColumn(); }
+    void closingTheMainWindowAsksPerScreen()
+    {
+        TEST_DB_FETCH(t);
+        QVERIFY2(openDemo(t), qPrintable(t.error()));
+        testing::MessageRecorder messages;
+        Startup().employeeNumber = "1001";
+        TfrmE0Main main;
+        QVERIFY(main.Initialize());
+        main.show();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        const QString closeQ = "변경된 자료가 있습니다.\r정말 종료하시겠습니까?";
+        QVERIFY(main.OpenProgram("장비 대여", "EBI040"));
+        QVERIFY(main.OpenProgram("스키대회 등록", "EDI010"));
+        for (int i = 0; i < 2; ++i) {
+            auto *screen = qobject_cast<TfrmEZI000 *>(main.screenAt(i));
+            QVERIFY(screen);
+            screen->bbtSearchClick();
+            QVERIFY(!screen->isSearchMode());
+        }
+        auto *rental = qobject_cast<TfrmEZI000 *>(main.screenAt(0));
+        testing::typeInto(rental->findChild<QLineEdit *>("edtDealName"), "김취급");
+        auto *contest = qobject_cast<TfrmEZI000 *>(main.screenAt(1));
+        QLineEdit *name = contest->findChild<QLineEdit *>("edtGameName");
+        testing::typeInto(name, "타이핑한 대회");
+
+        messages.answer(false);
+        QTest::keyClick(&main, Qt::Key_F12);
+        QCOMPARE(messages.texts(), QStringList{closeQ});
+        QCOMPARE(main.screenCount(), 2);
+
+        messages.clear();
+        messages.answer(true);    // the rental counter goes
+        messages.answer(false);   // the competition stays
+        QVERIFY(!main.close());
+        QCOMPARE(messages.texts(), (QStringList{closeQ, closeQ}));
+        QCOMPARE(main.screenCount(), 1);
+        QCOMPARE(main.programIdAt(0), QString("EDI010"));
+        QCOMPARE(name->text(), QString("타이핑한 대회"));
+        QVERIFY(main.isVisible());
+
+        messages.clear();
+        QVERIFY(main.close());
+        QCOMPARE(messages.texts(), QStringList{closeQ});
+        QCOMPARE(main.screenCount(), 0);
     }
 
     // No caption is drawn over a control, at the smallest main window and at a larger one.

@@ -420,6 +420,46 @@ private slots:
         QVERIFY(g_calls.isEmpty());
     }
 
+    // A cell just typed, its editor still open, is a change: Cancel, 종료 and the close request (F12, the
+    // main window) ask first, and "아니요" keeps the text. Down on the last row adds a row only where Add
+    // may.
+    void typedCellAsksAndDownAddsOnlyWhereAddMay_data() { testing::addBackendColumn(); }
+    void typedCellAsksAndDownAddsOnlyWhereAddMay()
+    {
+        QFETCH(int, backend);
+        QVERIFY(open(backend));
+        s->bbtSearchClick();
+        grid()->setCurrentCell(1, Name);
+        grid()->setFocus();
+        QTest::keyClick(grid(), 'q');   // the editor opens with the key; nothing handed over yet
+        QVERIFY(!s->isModified());
+        for (int i = 0; i < 3; ++i)
+            rec->answer(false);
+        s->bbtCancelClick();
+        s->bbtClose->click();
+        QVERIFY(!s->close());
+        QCOMPARE(rec->texts(), (QStringList{"변경된 자료가 있습니다. 자료를 취소하시겠습니까?",
+                                            "변경된 자료가 있습니다. 정말 종료하시겠습니까?",
+                                            "변경된 자료가 있습니다. 정말 종료하시겠습니까?"}));
+        QVERIFY(!s->isSearchMode() && s->isVisible());
+        QCOMPARE(grid()->cell(1, Name), QString("q"));
+
+        grid()->setCurrentCell(2, Code);
+        QTest::keyClick(grid(), Qt::Key_Down);
+        QCOMPARE(grid()->rowCount(), 4);
+        QCOMPARE(grid()->rowState(3), 2);
+        QTest::keyClick(grid(), Qt::Key_Up);   // left empty: it goes
+        QCOMPARE(grid()->rowCount(), 3);
+        s->bbtAdd->hide();
+        grid()->setCurrentCell(2, Code);
+        QTest::keyClick(grid(), Qt::Key_Down);
+        QCOMPARE(grid()->rowCount(), 3);
+        s->bbtAdd->show();
+        s->bbtAdd->setEnabled(false);
+        QTest::keyClick(grid(), Qt::Key_Down);
+        QCOMPARE(grid()->rowCount(), 3);
+    }
+
     void lockerScreenTextsCancelAndBulkRows_data() { testing::addBackendColumn(); }
     void lockerScreenTextsCancelAndBulkRows()
     {

@@ -276,32 +276,70 @@ private slots:
         QCOMPARE(s->statusMessage(), QString("자료를 저장했습니다."));
     }
 
-    void cancelAndCloseAskOnlyWithPendingChanges_data() { testing::addBackendColumn(); }
-    void cancelAndCloseAskOnlyWithPendingChanges()
+    // Whatever was typed and not saved makes every way out ask (Cancel, 종료, the close request that F12
+    // and the main window send): an edit of the row on screen not yet left, a typed new record.
+    // "아니요" keeps every value; rows only looked at ask nothing.
+    void everyWayOutAsksForTypedWork_data() { testing::addBackendColumn(); }
+    void everyWayOutAsksForTypedWork()
     {
         QFETCH(int, backend);
         QVERIFY(open(backend, threeRows()));
+        const QString cancelQ = "변경된 자료가 있습니다.\r정말 취소하시겠습니까?";
+        const QString closeQ = "변경된 자료가 있습니다.\r정말 종료하시겠습니까?";
         s->bbtSearchClick();
-        s->bbtAdd->click();
-        typeInto(s->edtItemNo, "Z");
-        rec->clear();
-        s->bbtCancelClick();                          // new rows are not pending yet: no question
+        s->sbtLast->click();
+        s->bbtCancelClick();
         QCOMPARE(rec->count(), 0);
         QVERIFY(s->isSearchMode());
         QCOMPARE(s->grid()->rowCount(), 0);
         QVERIFY(s->edtCond->isEnabled() && !s->bbtCancel->isEnabled());
+
+        auto everyWayOut = [&] {
+            rec->clear();
+            for (int i = 0; i < 3; ++i)
+                rec->answer(false);
+            s->bbtCancelClick();
+            s->bbtClose->click();
+            const bool closed = s->close();
+            return closed ? QStringList{"closed"} : rec->texts();
+        };
+        s->bbtSearchClick();
+        typeInto(s->edtName, "변경");   // the row is not left: nothing is pending yet
+        QCOMPARE(s->pendingCount(), 0);
+        QCOMPARE(everyWayOut(), (QStringList{cancelQ, closeQ, closeQ}));
+        QVERIFY(!s->isSearchMode() && s->isVisible());
+        QCOMPARE(s->edtName->text(), QString("변경"));
+        s->sbtLast->click();   // posted: pending now
+        QCOMPARE(s->pendingCount(), 1);
+        QCOMPARE(everyWayOut(), (QStringList{cancelQ, closeQ, closeQ}));
+        QCOMPARE(s->grid()->cell(0, "품명"), QString("변경"));
+        s->bbtCancelClick();
+        QVERIFY(s->isSearchMode());
         s->bbtSearchClick();
         typeInto(s->edtName, "변경");
-        s->sbtLast->click();
-        rec->answer(false);
+        typeInto(s->edtName, "스키A");   // typed back as it was: nothing to lose
+        rec->clear();
         s->bbtCancelClick();
-        QCOMPARE(rec->texts(), QStringList{"변경된 자료가 있습니다.\r정말 취소하시겠습니까?"});
-        QVERIFY(!s->isSearchMode());
-        rec->answer(false);
-        s->bbtClose->click();
-        QCOMPARE(rec->last(), QString("변경된 자료가 있습니다.\r정말 종료하시겠습니까?"));
-        QVERIFY(s->isVisible());
+        QCOMPARE(rec->count(), 0);
+        QVERIFY(s->isSearchMode());
+
+        s->bbtSearchClick();
+        s->bbtAdd->click();
+        typeInto(s->edtItemNo, "Z");
+        QCOMPARE(everyWayOut(), (QStringList{cancelQ, closeQ, closeQ}));
+        QCOMPARE(s->grid()->rowCount(), 5);
+        QCOMPARE(s->edtItemNo->text(), QString("Z"));
+        s->sbtFirst->click();   // the new record left for another row still counts
+        QCOMPARE(everyWayOut(), (QStringList{cancelQ, closeQ, closeQ}));
+        QCOMPARE(s->grid()->cell(4, "품번"), QString("Z"));
+        rec->clear();
+        s->bbtCancelClick();   // "예": the work goes
+        QCOMPARE(rec->texts(), QStringList{cancelQ});
+        QVERIFY(s->isSearchMode());
+        QCOMPARE(s->grid()->rowCount(), 0);
+
         // Duplicate key of a new row.
+        s->bbtSearchClick();
         s->bbtAdd->click();
         typeInto(s->edtItemNo, "B");
         s->cboKind->setCurrentIndex(1);

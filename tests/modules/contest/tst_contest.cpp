@@ -15,6 +15,7 @@
 #include "support/messagerecorder.h"
 #include "support/screens.h"
 #include "support/testdatabase.h"
+#include "support/typing.h"
 #include "report/preview.h"
 #include <QApplication>
 #include <QGroupBox>
@@ -143,6 +144,16 @@ private slots:
                            "WHERE GAME_DATE = '20261209' AND GAME_NAME = '새 대회'"),
                  QString("3/협회만/E23"));
         QCOMPARE(s->grid()->rowCount(), 3);
+
+        // a competition stored without a slope shows none, and saving its remark stores none either
+        s->grid()->setCurrentRow(1);
+        QCOMPARE(s->cboSlope->currentIndex(), -1);
+        QCOMPARE(s->grid()->cell(1, "슬로프"), QString());
+        testing::typeInto(s->edtRemark, "비고만");
+        QCOMPARE(saved(*s), kAsked);
+        QCOMPARE(t->count("ED010MS", "GAME_DATE = '20261209' AND SEQ_NO = 2 AND REMARK = '비고만' AND SLOPE IS NULL "
+                                     "AND SLOPE_AMT IS NULL"),
+                 1);
 
         Exposed<TfrmEDS040> r;
         r.dtpDate->setDate(kDay);
@@ -304,6 +315,30 @@ private slots:
             g->edtExaminer->setText("또");
         QCOMPARE(saved(*s), QStringList({"기존 등록된 자료와 중복됩니다. 다시 입력하십시오."}));
         QCOMPARE(QApplication::focusWidget(), s->edtRecvNo);
+
+        // a stored sheet is never moved onto another applicant: its receipt number and the number's
+        // lookup are locked together, and open together only for a new sheet
+        s->bbtCancelClick();
+        s->bbtSearchClick();
+        QCOMPARE(s->grid()->rowCount(), 4);
+        bool lookedUp = false;
+        QTimer closer;
+        closer.setSingleShot(true);
+        connect(&closer, &QTimer::timeout, [&] {
+            if (QWidget *d = QApplication::activeModalWidget()) {
+                lookedUp = true;
+                d->close();
+            }
+        });
+        closer.start(0);
+        QVERIFY(!s->edtRecvNo->isEnabled() && !s->bbtRecvNo->isEnabled());
+        s->bbtRecvNo->click();
+        QVERIFY(!lookedUp);
+        s->bbtAddClick();
+        QVERIFY(s->edtRecvNo->isEnabled() && s->bbtRecvNo->isEnabled());
+        s->grid()->setCurrentRow(0);
+        QVERIFY(!s->bbtRecvNo->isEnabled());
+        QCOMPARE(s->edtRecvNo->text(), QString("000001"));
     }
 
     // The demo database: today's competitions, the season's applicants and today's judging results.

@@ -321,6 +321,38 @@ private slots:
         verifyFreeCount(s, "0");
     }
 
+    // A piece picked and a guest typed, nothing else: Cancel, 종료 and the close request (F12, the main
+    // window) ask first; "아니요" keeps the row, the guest and the hold for the other counters.
+    void pickedPieceIsNeverDroppedUnasked_data() { testing::addBackendColumn(); }
+    void pickedPieceIsNeverDroppedUnasked()
+    {
+        OPEN_RENTAL_COUNTER("/dev/sports-no-printer");
+        s.bbtSearch->click();
+        s.cboRentEquip->setCode("CS");
+        s.sbtEquipOk->click();
+        typeInto(s.edtRentName, "가");
+        QVERIFY(!s.isHeaderModified());
+        messages.clear();
+        for (int i = 0; i < 3; ++i)
+            messages.answer(false);
+        s.bbtCancel->click();
+        s.bbtClose->click();
+        QVERIFY(!s.close());
+        QCOMPARE(messages.texts(), (QStringList{"변경된 자료가 있습니다.\r정말 취소하시겠습니까?",
+                                               "변경된 자료가 있습니다.\r정말 종료하시겠습니까?",
+                                               "변경된 자료가 있습니다.\r정말 종료하시겠습니까?"}));
+        QVERIFY(!s.isSearchMode() && s.isVisible());
+        QCOMPARE(s.edtRentName->text(), QString("가"));
+        QCOMPARE(s.edtRentEquipNo->text(), QString("00001"));
+        QCOMPARE(s.heldPieces(), QStringList{"CS/00001"});
+        QCOMPARE(t.count("EB020TM"), 1);
+        messages.clear();
+        s.bbtCancel->click();   // "예": the work goes, and the piece back to the other counters
+        QCOMPARE(messages.count(), 1);
+        QVERIFY(s.isSearchMode());
+        QCOMPARE(t.count("EB020TM"), 0);
+    }
+
     void unprintedTicketsLeaveTheRentalSaved_data() { testing::addBackendColumn(); }
     void unprintedTicketsLeaveTheRentalSaved()
     {

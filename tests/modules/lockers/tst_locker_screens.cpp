@@ -151,6 +151,12 @@ private slots:
         s->bbtBatchClick();
         QCOMPARE(rec->texts(), QStringList{"시즌락카 일괄처리 작업이 이미 완료되었습니다. 확인바랍니다."});
         QCOMPARE(t->count("EH020MS"), 3);
+        // Down past the last block is Add: the new row takes the search box's season too
+        g->setCurrentCell(0, TfrmEHI010::cLocation);
+        g->setFocus();
+        QTest::keyClick(g, Qt::Key_Down);
+        QCOMPARE(g->rowCount(), 2);
+        QCOMPARE(g->cell(1, TfrmEHI010::cSeasonYear), QString("2026"));
     }
 
     // The sale: the fee found once from the complete registration number, Save storing it.
@@ -193,6 +199,12 @@ private slots:
         QCOMPARE(stored("1", "M_NAME || ':' || M_IDNO || ':' || SALE_AMT || ':' || PAY_CODE || ':' || U_IP"),
                  QString("새손님:9901011234567:100000:01:10.0.0.7"));
         QCOMPARE(s->rgrGrid->cell(0, TfrmEHI020::cMIdno), QString("9901011******"));   // read again, masked
+        // no locker is added by hand: Down on the last row adds no row that no save could store
+        const int rows = s->rgrGrid->rowCount();
+        s->rgrGrid->setCurrentCell(rows - 1, TfrmEHI020::cLockerNo);
+        s->rgrGrid->setFocus();
+        QTest::keyClick(s->rgrGrid, Qt::Key_Down);
+        QCOMPARE(s->rgrGrid->rowCount(), rows);
 
     }
 
@@ -333,6 +345,10 @@ private slots:
             const bool editable = s->rgrGrid->model()->flags(s->rgrGrid->model()->index(0, c)) & Qt::ItemIsEditable;
             QCOMPARE(editable, c == TfrmEHI040::cIpgumDate || c == TfrmEHI040::cReturnDate);
         }
+        s->rgrGrid->setCurrentCell(1, TfrmEHI040::cIpgumDate);
+        s->rgrGrid->setFocus();
+        QTest::keyClick(s->rgrGrid, Qt::Key_Down);   // no row is added where Add is hidden
+        QCOMPARE(s->rgrGrid->rowCount(), 2);
         QVERIFY(s->rgrGrid->editCell(0, TfrmEHI040::cIpgumDate, "2026-12-05"));
         QVERIFY(s->rgrGrid->editCell(0, TfrmEHI040::cReturnDate, "2026-12-06"));
         s->bbtSaveClick();
