@@ -133,14 +133,48 @@ QString Database::connectionLostMessage()
                           "다음 작업 때 다시 연결합니다.");
 }
 
+QString Database::outcomeUnknownMessage()
+{
+    return QStringLiteral("데이터베이스와의 연결이 끊어졌습니다. 이번 작업이 저장되었는지 확인할 수 없습니다.\r"
+                          "다시 조회하여 확인한 후 작업하십시오.\r다음 작업 때 다시 연결합니다.");
+}
+
+QString Database::notConnectedMessage()
+{
+    return QStringLiteral("데이터베이스에 연결되어 있지 않습니다.");
+}
+
+// The connection is gone: whatever ran on it is dropped with it, and the next ensureOpen connects again.
+void Database::markLost()
+{
+    m_inTransaction = false;
+    m_spoiled.clear();
+    m_statements.clear();
+    m_failedStatements.clear();
+    resetReadBlocks();
+    if (QSqlDatabase::contains(m_name))
+        sql().close();
+    m_lost = true;
+}
+
 bool Database::ensureOpen()
 {
     if (isOpen())
         return true;
-    if (!m_lost) {
-        if (m_lastError.isEmpty())
-            m_lastError = QStringLiteral("not connected to the database");
+    if (!m_lost && !m_connected) {
+        m_lastError = notConnectedMessage();
         return false;
+    }
+    if (!m_lost) {
+        // Closed behind the layer's back (the driver gives up a connection whose statement failed on a
+        // broken socket): lost all the same. A unit of work that was running is gone with it, and this
+        // action, which belongs to it, fails; on its own, the action simply runs on a new connection.
+        const bool inWork = m_inTransaction;
+        markLost();
+        if (inWork) {
+            m_lastError = connectionLostMessage();
+            return false;
+        }
     }
     if (open(m_settings)) {
         m_lost = false;
@@ -154,9 +188,11 @@ bool Database::ensureOpen()
 
 bool Database::noteFailure(QString *error)
 {
-    if (m_settings.backend != Backend::PostgreSQL || !QSqlDatabase::contains(m_name))
+    if (!QSqlDatabase::contains(m_name) || (!m_connected && !m_lost))
         return false;
     if (isOpen()) {
+        if (m_settings.backend != Backend::PostgreSQL)
+            return false;
         // A statement that failed on a live connection leaves it able to answer (perhaps only that the
         // transaction has failed, which carries a state code); a lost one answers nothing.
         QSqlQuery probe(sql());
@@ -166,11 +202,7 @@ bool Database::noteFailure(QString *error)
         if (!code.isEmpty() && !code.startsWith(QLatin1String("08")) && !code.startsWith(QLatin1String("57P")))
             return false;
     }
-    m_inTransaction = false;
-    m_statements.clear();
-    m_failedStatements.clear();
-    sql().close();
-    m_lost = true;
+    markLost();
     *error = connectionLostMessage();
     m_lastError = *error;
     return true;
@@ -188,6 +220,7 @@ bool Database::open(const ConnectionSettings &settings)
 {
     close();
     m_settings = settings;
+    m_lost = false;
     m_lastError.clear();
     m_inTransaction = false;
     resetReadBlocks();
@@ -226,6 +259,7 @@ bool Database::open(const ConnectionSettings &settings)
         pragma.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
         pragma.exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
         pragma.exec(QStringLiteral("PRAGMA case_sensitive_like=ON"));   // LIKE as on the server
+        m_connected = true;
         return true;
     }
 
@@ -243,18 +277,29 @@ bool Database::open(const ConnectionSettings &settings)
     QSqlQuery q(d);
     // The program's functions (and its LIKE, which takes a backslash literally as SQLite does) come
     // before the server's own of the same name and arguments.
-    const QString first = settings.schema.isEmpty() ? QStringLiteral("\"$user\"") : QStringLiteral("\"%1\"").arg(settings.schema);
+    // The schema is a name, never SQL: written as a quoted identifier, its quotes doubled.
+    if (settings.schema.contains(QChar(0))) {
+        m_lastError = QStringLiteral("스키마 이름에 사용할 수 없는 문자(NUL)가 들어 있습니다.");
+        d.close();
+        return false;
+    }
+    const QString first = settings.schema.isEmpty()
+        ? QStringLiteral("\"$user\"")
+        : QLatin1Char('"') + QString(settings.schema).replace(QLatin1Char('"'), QLatin1String("\"\"")) + QLatin1Char('"');
     if (!q.exec(QStringLiteral("SET search_path TO %1, public, pg_catalog").arg(first))) {
         m_lastError = errorText(q.lastError());
         d.close();
         return false;
     }
     q.exec(QStringLiteral("SET client_encoding TO 'UTF8'"));
+    m_connected = true;
     return true;
 }
 
 void Database::close()
 {
+    m_connected = false;
+    m_lost = false;
     if (!QSqlDatabase::contains(m_name))
         return;
     QSqlDatabase d = sql();
@@ -432,8 +477,15 @@ bool Database::commit()
         m_lastError = why;
         return false;
     }
+    if (!isOpen()) {   // gone before the COMMIT was sent: nothing of the unit was stored
+        markLost();
+        m_lastError = connectionLostMessage();
+        return false;
+    }
     if (!execute(QStringLiteral("COMMIT"))) {
-        const QString why = m_lastError;
+        // A connection lost while committing leaves the outcome with the server: the COMMIT may have
+        // been carried out before the answer was lost.
+        const QString why = m_lost ? outcomeUnknownMessage() : m_lastError;
         rollback();
         m_lastError = why;
         return false;

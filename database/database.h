@@ -57,15 +57,20 @@ public:
     Database &operator=(const Database &) = delete;
 
     bool open(const ConnectionSettings &settings);  // false with lastError() on failure
-    void close();
+    void close();                                   // closed on purpose: not opened again by itself
     bool isOpen() const;
-    // Open, or opened again when the connection was lost (the server went away): the next action after
-    // a loss reconnects. False with lastError() when it is not open afterwards.
+    // Open, or opened again when the connection went away since open() however that happened (the
+    // server dropped it, or the driver closed it after a failed statement of its own): the next
+    // action after a loss reconnects. A unit of work that was running on the lost connection is lost
+    // with it: that action fails with connectionLostMessage() and the one after reconnects. False
+    // with lastError() when it is not open afterwards.
     bool ensureOpen();
     // After a failed statement: when the connection itself is gone, closes it (to be opened again by
     // ensureOpen) and replaces *error with the message that says so; true then.
     bool noteFailure(QString *error);
-    static QString connectionLostMessage();
+    static QString connectionLostMessage();      // the unit of work is known not to be stored
+    static QString outcomeUnknownMessage();      // lost while committing: stored or not, unknown
+    static QString notConnectedMessage();        // never connected, or closed on purpose
     static QString readOnlyServerMessage();   // a save refused by a server that only reads (a standby)
     Backend backend() const { return m_settings.backend; }
     const ConnectionSettings &settings() const { return m_settings; }
@@ -135,9 +140,11 @@ private:
     QHash<QString, std::shared_ptr<QSqlQuery>> m_statements;
     QList<std::shared_ptr<QSqlQuery>> m_failedStatements;
     bool m_lost = false;
+    bool m_connected = false;      // opened and not closed on purpose since
     class Heartbeat;
     std::unique_ptr<Heartbeat> m_heartbeat;
     void releaseStatements();
+    void markLost();
     void resetReadBlocks();
     bool runInternal(const QString &statement);
     quint64 m_readBlock = 0;       // the open read block, 0 when none

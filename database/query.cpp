@@ -180,8 +180,9 @@ bool Query::open()
 {
     close();
     m_lastError.clear();
+    m_failed = false;
     if (!m_db || !m_db->ensureOpen()) {
-        m_lastError = m_db ? m_db->lastError() : QStringLiteral("not connected to the database");
+        m_lastError = m_db ? m_db->lastError() : Database::notConnectedMessage();
         return false;
     }
     const QString unbound = firstUnboundParam();
@@ -241,9 +242,32 @@ bool Query::next()
         return false;
     if (m_query->next())
         return true;
-    if (m_cursor.isEmpty() || !fetchPage())
+    if (stepFailed())
         return false;
-    return m_query->next();
+    if (m_cursor.isEmpty())
+        return false;
+    if (!fetchPage()) {
+        m_failed = true;
+        return false;
+    }
+    if (m_query->next())
+        return true;
+    stepFailed();
+    return false;
+}
+
+// SQLite computes a row as it is read: a function that fails on a row ends the reading with an error,
+// which is no end of the result.
+bool Query::stepFailed()
+{
+    const QSqlError e = m_query->lastError();
+    if (e.type() == QSqlError::NoError)
+        return false;
+    m_failed = true;
+    m_lastError = e.databaseText().trimmed().isEmpty() ? e.text().trimmed() : e.databaseText().trimmed();
+    if (m_db->noteFailure(&m_lastError))
+        m_query.reset();
+    return true;
 }
 
 bool Query::isOpen() const { return m_query && m_query->isActive(); }
@@ -482,7 +506,7 @@ bool Query::runPositional(Database *database, const QString &positionalSql, cons
                           QList<QStringList> *rows, int *rowsAffected, QString *error)
 {
     if (!database || !database->ensureOpen()) {
-        *error = database ? database->lastError() : QStringLiteral("not connected to the database");
+        *error = database ? database->lastError() : Database::notConnectedMessage();
         return false;
     }
     std::shared_ptr<QSqlQuery> q = database->preparedStatement(positionalSql, error);
@@ -510,6 +534,15 @@ bool Query::runPositional(Database *database, const QString &positionalSql, cons
             for (int i = 0; i < fields; ++i)
                 row.append(textOf(q->value(i)));
             rows->append(row);
+        }
+        if (q->lastError().type() != QSqlError::NoError) {   // a row that could not be read
+            const QSqlError e = q->lastError();
+            *error = e.databaseText().trimmed().isEmpty() ? e.text().trimmed() : e.databaseText().trimmed();
+            q->finish();
+            q.reset();
+            rows->clear();
+            database->noteFailure(error);
+            return false;
         }
     }
     q->finish();

@@ -45,7 +45,11 @@ public:
 
     bool open();    // runs the statement; rows are read with next()
     bool exec() { return open(); }
+    // The next row; false at the end of the result, and false with failed() and lastError() when a row
+    // could not be read (a function of the statement failed on it, the list's cursor was lost): the
+    // rows read so far are then not the whole result.
     bool next();
+    bool failed() const { return m_failed; }
     bool isOpen() const;
     void close();
 
@@ -91,11 +95,13 @@ private:
     QStringList m_fieldNames;
     QString m_lastError;
     bool m_paged = false;
+    bool m_failed = false;                // a row could not be read
     QString m_cursor;                     // name of the open cursor
     quint64 m_cursorBlock = 0;            // the read block it was declared in
     int m_pageSize = 0;
     bool openCursor();
     bool fetchPage();
+    bool stepFailed();
     void closeCursor();
     QString inlined() const;
 };

@@ -52,14 +52,26 @@ void resultText(sqlite3_context *ctx, const QString &s)
     sqlite3_result_text(ctx, b.constData(), b.size(), SQLITE_TRANSIENT);
 }
 
+bool isNumber(int type) { return type == SQLITE_INTEGER || type == SQLITE_FLOAT; }
+
+// The comparison of DECODE as on the server: two numbers as numbers, two texts as texts ('0012' is not
+// '12'), and a number with a text as numbers when the text is one (a literal takes the other's type).
+// The value types are read as they are: sqlite3_value_numeric_type would turn a number-like text
+// into a number.
 bool equalValues(sqlite3_value *a, sqlite3_value *b)
 {
     if (isNull(a) || isNull(b))
         return isNull(a) && isNull(b);
-    const int ta = sqlite3_value_numeric_type(a), tb = sqlite3_value_numeric_type(b);
-    if ((ta == SQLITE_INTEGER || ta == SQLITE_FLOAT) && (tb == SQLITE_INTEGER || tb == SQLITE_FLOAT)
-        && sqlite3_value_type(a) != SQLITE_TEXT && sqlite3_value_type(b) != SQLITE_TEXT)
+    const int ta = sqlite3_value_type(a), tb = sqlite3_value_type(b);
+    if (ta == SQLITE_INTEGER && tb == SQLITE_INTEGER)
+        return sqlite3_value_int64(a) == sqlite3_value_int64(b);
+    if (isNumber(ta) && isNumber(tb))
         return sqlite3_value_double(a) == sqlite3_value_double(b);
+    if (isNumber(ta) != isNumber(tb)) {
+        bool ok = false;
+        const double text = argText(isNumber(ta) ? b : a).trimmed().toDouble(&ok);
+        return ok && text == sqlite3_value_double(isNumber(ta) ? a : b);
+    }
     return argText(a) == argText(b);
 }
 
@@ -266,7 +278,10 @@ void fnToDate(sqlite3_context *ctx, int argc, sqlite3_value **argv)
     QDateTime dt = QDateTime::fromString(text, fmt);
     if (!dt.isValid())
         dt = parseDateTime(text);
-    if (!dt.isValid()) {
+    // Only the form the format names, digit for digit, as the server's TO_DATE takes it: seven digits
+    // or a year 0000 are no date.
+    const QString original = argc > 1 ? argText(argv[1]) : QStringLiteral("YYYYMMDD");
+    if (!dt.isValid() || dt.date().year() < 1 || formatDate(dt, original) != text) {
         sqlite3_result_error(ctx, "invalid date", -1);
         return;
     }
@@ -303,28 +318,33 @@ void fnPad(sqlite3_context *ctx, int argc, sqlite3_value **argv, bool left)
         return;
     }
     const int width = int(qMax<qint64>(wide, 0));
-    const QString pad = argc > 2 ? argText(argv[2]) : QStringLiteral(" ");
-    if (width <= 0 || pad.isEmpty() || (argc > 2 && isNull(argv[2]))) {
+    const QString padText = argc > 2 ? argText(argv[2]) : QStringLiteral(" ");
+    if (width <= 0 || padText.isEmpty() || (argc > 2 && isNull(argv[2]))) {
         sqlite3_result_null(ctx);
         return;
     }
-    if (text.size() >= width) {
-        resultText(ctx, text.left(width));
+    // Lengths in characters, as the server counts them: a character beyond the 16-bit range is one.
+    const QList<uint> chars = text.toUcs4(), pad = padText.toUcs4();
+    if (chars.size() >= width) {
+        resultText(ctx, QString::fromUcs4(reinterpret_cast<const char32_t *>(chars.constData()), width));
         return;
     }
-    QString fill;
-    while (fill.size() < width - text.size())
-        fill += pad;
-    fill.truncate(width - text.size());
-    resultText(ctx, left ? fill + text : text + fill);
+    QList<uint> fill;
+    fill.reserve(width - chars.size());
+    for (qsizetype i = 0; fill.size() < width - chars.size(); ++i)
+        fill.append(pad.at(i % pad.size()));
+    const QList<uint> out = left ? fill + chars : chars + fill;
+    resultText(ctx, QString::fromUcs4(reinterpret_cast<const char32_t *>(out.constData()), out.size()));
 }
 void fnLpad(sqlite3_context *ctx, int argc, sqlite3_value **argv) { fnPad(ctx, argc, argv, true); }
 void fnRpad(sqlite3_context *ctx, int argc, sqlite3_value **argv) { fnPad(ctx, argc, argv, false); }
 
 void fnAddDays(sqlite3_context *ctx, int, sqlite3_value **argv)
 {
-    const QDate d = QDate::fromString(argText(argv[0]).trimmed(), QStringLiteral("yyyyMMdd"));
-    if (isNull(argv[0]) || isNull(argv[1]) || !d.isValid()) {   // as date + NULL on the server
+    static const QRegularExpression eightDigits(QStringLiteral("^[0-9]{8}$"));
+    const QString text = argText(argv[0]).trimmed();
+    const QDate d = eightDigits.match(text).hasMatch() ? QDate::fromString(text, QStringLiteral("yyyyMMdd")) : QDate();
+    if (isNull(argv[0]) || isNull(argv[1]) || !d.isValid() || d.year() < 1) {   // as date + NULL on the server
         sqlite3_result_null(ctx);
         return;
     }
@@ -443,10 +463,22 @@ CREATE OR REPLACE FUNCTION TO_CHAR(a text) RETURNS text
   LANGUAGE sql IMMUTABLE AS $$ SELECT a $$;
 CREATE OR REPLACE FUNCTION TO_CHAR(a numeric) RETURNS text
   LANGUAGE sql IMMUTABLE AS $$ SELECT a::text $$;
-CREATE OR REPLACE FUNCTION TO_DATE(a text) RETURNS date
-  LANGUAGE sql IMMUTABLE AS $$ SELECT pg_catalog.to_date(NULLIF(pg_catalog.btrim(a), ''), 'YYYYMMDD') $$;
 CREATE OR REPLACE FUNCTION TO_DATE(a text, f text) RETURNS date
-  LANGUAGE sql IMMUTABLE AS $$ SELECT pg_catalog.to_date(NULLIF(pg_catalog.btrim(a), ''), f) $$;
+  LANGUAGE plpgsql IMMUTABLE AS $$
+    DECLARE
+      t text := NULLIF(pg_catalog.btrim(a), '');
+      d date;
+    BEGIN
+      IF t IS NULL THEN RETURN NULL; END IF;
+      d := pg_catalog.to_date(t, f);
+      -- only the form the format names, digit for digit: not seven digits, not the year 0000
+      IF d < DATE '0001-01-01' OR (f !~* '(HH|MI|SS)' AND pg_catalog.to_char(d, f) <> t) THEN
+        RAISE EXCEPTION 'invalid date';
+      END IF;
+      RETURN d;
+    END $$;
+CREATE OR REPLACE FUNCTION TO_DATE(a text) RETURNS date
+  LANGUAGE sql IMMUTABLE AS $$ SELECT TO_DATE(a, 'YYYYMMDD') $$;
 CREATE OR REPLACE FUNCTION CONCAT(a text, b text) RETURNS text
   LANGUAGE sql IMMUTABLE AS $$ SELECT NULLIF(pg_catalog.concat(a, b), '') $$;
 CREATE OR REPLACE FUNCTION FN_NOW_SECONDS() RETURNS bigint
@@ -456,7 +488,8 @@ CREATE OR REPLACE FUNCTION SYSDATE() RETURNS timestamp(0)
 CREATE OR REPLACE FUNCTION FN_ADD_DAYS(a text, n integer) RETURNS text
   LANGUAGE plpgsql IMMUTABLE AS $$
     BEGIN
-      RETURN pg_catalog.to_char(pg_catalog.to_date(NULLIF(pg_catalog.btrim(a), ''), 'YYYYMMDD') + n, 'YYYYMMDD');
+      IF pg_catalog.btrim(a) !~ '^[0-9]{8}$' THEN RETURN NULL; END IF;
+      RETURN pg_catalog.to_char(TO_DATE(a, 'YYYYMMDD') + n, 'YYYYMMDD');
     EXCEPTION WHEN others THEN
       RETURN NULL;   -- not a date: nothing, as on the workstation's own database
     END $$;

@@ -7,7 +7,7 @@ Transaction::Transaction(Database *database) : m_db(database)
     if (!m_db || !m_db->ensureOpen()) {
         m_error = m_db ? m_db->lastError() : QString();
         if (m_error.isEmpty())
-            m_error = QStringLiteral("not connected to the database");
+            m_error = Database::notConnectedMessage();
         return;
     }
     if (m_db->inTransaction()) {

@@ -257,6 +257,9 @@ private slots:
             {"CONCAT('ab', 'cd')", "abcd"},
             {"CONCAT('ab', NULL)", "ab"},
             {"LPAD('7', 3, '0')", "007"},
+            {"LPAD('😀a', 2, '*')", "😀a"},   // characters, not UTF-16 units
+            {"RPAD('a', 3, '😀')", "a😀😀"},
+            {"DECODE('0012', '12', 'same', 'other')", "other"},             // texts compare as texts
             {"FN_ADD_DAYS('20261230', 5)", "20270104"},
             {"FN_ADD_DAYS('20261230', NULL)", ""},   // a storage kind without a period
             {"FN_ZA010MS_04('8001011234567')", "8001011******"},
@@ -401,6 +404,17 @@ private slots:
             "FN_ADD_DAYS('', 5)", "FN_ADD_DAYS('20241301', 1)", "FN_ADD_DAYS('20240228', 1)",
             "FN_ZA010MS_04('')", "FN_ZA010MS_04('800101-1234567')", "FN_ZA010MS_04(NULL)",
             "CONCAT('', NULL)", "CONCAT('a', 'b')",
+            // number-like texts, seven digits, the year 0000, characters beyond 16 bits
+            "DECODE('0012', '12', 's', 'd')", "DECODE('12', '12.0', 's', 'd')", "DECODE('1e1', '10', 's', 'd')",
+            "DECODE(12, 12, 1, 0)", "DECODE(12.0, 12, 1, 0)",
+            "TO_CHAR(TO_DATE('2026120', 'YYYYMMDD'), 'YYYYMMDD')", "TO_CHAR(TO_DATE('2026120'), 'YYYYMMDD')",
+            "TO_CHAR(TO_DATE('00000000', 'YYYYMMDD'), 'YYYYMMDD')", "TO_CHAR(TO_DATE('000101', 'YYYYMMDD'), 'YYYYMMDD')",
+            "TO_CHAR(TO_DATE('202612011', 'YYYYMMDD'), 'YYYYMMDD')", "TO_CHAR(TO_DATE(' 20261201 ', 'YYYYMMDD'), 'YYYYMMDD')",
+            "TO_CHAR(TO_DATE('2026-12-01', 'YYYYMMDD'), 'YYYYMMDD')", "TO_CHAR(TO_DATE('00010101', 'YYYYMMDD'), 'YYYYMMDD')",
+            "FN_ADD_DAYS('2026120', 1)", "FN_ADD_DAYS('00000000', 1)", "FN_ADD_DAYS('202612011', 1)",
+            "FN_ADD_DAYS(' 20261231 ', 1)", "FN_ADD_DAYS('2026-12-31', 1)", "FN_ADD_DAYS('+2026123', 1)",
+            "LPAD('😀a', 2, '*')", "LPAD('😀a', 1, '*')",
+            "RPAD('a', 4, '😀b')", "LPAD('한', 3, '😀')",
         };
         auto answer = [](Database *d, const QString &e) {
             Query q(d);
@@ -495,6 +509,129 @@ private slots:
         QVERIFY(!t->inReadBlock());
         QVERIFY(t->execute("DELETE FROM T_ITEM WHERE ITEM_NO = '1'"));
         QCOMPARE(t.count("T_ITEM"), 999);
+    }
+
+    // The connection closed behind the layer's back (the driver gives up a connection whose statement
+    // failed on a broken socket, outside the statements the layer watches): the next action connects
+    // again; a unit of work that was running says that nothing of it was stored.
+    void connectionClosedBehindTheLayer_data() { testing::addBackendColumn(); }
+    void connectionClosedBehindTheLayer()
+    {
+        TEST_DB_FETCH(t);
+        QVERIFY(t.run(kFixture));
+        t->sql().close();
+        Query q(t.database());
+        q.setSql("SELECT COUNT(*) FROM T_ITEM");
+        QVERIFY2(q.open() && q.next(), qPrintable(q.lastError()));
+        QCOMPARE(q.value(0), QString("2"));
+        q.close();
+
+        QVERIFY(t->beginTransaction());
+        StoredProc first(t.database(), "PR_TEST_SAVE");
+        first.setParam("AITEM_NO", "31");
+        first.setParam("AEDITSTATUS", "2");
+        QVERIFY(first.exec());
+        t->sql().close();
+        StoredProc second(t.database(), "PR_TEST_SAVE");
+        second.setParam("AITEM_NO", "32");
+        second.setParam("AEDITSTATUS", "2");
+        QVERIFY(!second.exec());
+        QCOMPARE(second.lastError(), Database::connectionLostMessage());
+        t->rollback();
+        QCOMPARE(t.count("T_ITEM", "ITEM_NO IN ('31', '32')"), 0);
+        // closed just before the COMMIT: nothing was sent, so nothing was stored, and it says so
+        QVERIFY(t->beginTransaction());
+        QVERIFY(first.exec());
+        t->sql().close();
+        QVERIFY(!t->commit());
+        QCOMPARE(t->lastError(), Database::connectionLostMessage());
+        QCOMPARE(t.count("T_ITEM", "ITEM_NO = '31'"), 0);
+        QVERIFY(first.exec());   // a unit of its own, on a new connection
+        QCOMPARE(t.count("T_ITEM", "ITEM_NO = '31'"), 1);
+
+        Database never;
+        Query none(&never);
+        none.setSql("SELECT 1");
+        QVERIFY(!none.open());
+        QCOMPARE(none.lastError(), Database::notConnectedMessage());
+    }
+
+    // The schema of sports-db.ini is a name: quotes in it never end it.
+    void schemaIsAName()
+    {
+        if (qEnvironmentVariableIsEmpty("SPORTS_TEST_PG"))
+            QSKIP("no PostgreSQL server named by SPORTS_TEST_PG");
+        testing::TestDatabase t(Backend::PostgreSQL);
+        QVERIFY(t.ok());
+        QVERIFY(t.run(kFixture));
+        ConnectionSettings s = t.settings();
+        s.schema += "\", public; DROP TABLE \"" + t.settings().schema + "\".T_ITEM; --";
+        Database d;
+        QVERIFY2(d.open(s), qPrintable(d.lastError()));
+        QCOMPARE(Query::scalar(&d, "SELECT current_schemas(false)::text"), QString("{public,pg_catalog}"));
+        QCOMPARE(t.count("T_ITEM"), 2);
+        s.schema = QString("a") + QChar(0);
+        QVERIFY(!d.open(s));
+        QVERIFY(d.lastError().contains("NUL"));
+    }
+
+    // The connection lost while committing: the server may have stored the unit before the answer was
+    // lost, so the message neither claims it stored nor lost, and asks for a search first.
+    void commitOutcomeUnknown()
+    {
+        if (qEnvironmentVariableIsEmpty("SPORTS_TEST_PG"))
+            QSKIP("no PostgreSQL server named by SPORTS_TEST_PG");
+        testing::TestDatabase t(Backend::PostgreSQL);
+        QVERIFY(t.ok());
+        QVERIFY(t.run(kFixture));
+        auto other = t.openAnother();
+        QVERIFY(t->beginTransaction());
+        StoredProc p(t.database(), "PR_TEST_SAVE");
+        p.setParam("AITEM_NO", "41");
+        p.setParam("AEDITSTATUS", "2");
+        QVERIFY(p.exec());
+        const QString pid = Query::scalar(t.database(), "SELECT pg_backend_pid()");
+        QCOMPARE(Query::scalar(other.get(), "SELECT pg_terminate_backend(" + pid + ")"), QString("true"));
+        QTest::qWait(100);
+        QVERIFY(!t->commit());
+        QCOMPARE(t->lastError(), Database::outcomeUnknownMessage());
+        QVERIFY(!t->inTransaction());
+        QVERIFY2(p.exec(), qPrintable(p.lastError()));   // the next action connects again
+        QCOMPARE(Query::scalar(other.get(), "SELECT COUNT(*) FROM T_ITEM WHERE ITEM_NO = '41'"), QString("1"));
+    }
+
+    // A function failing on row 76 of 100: SQLite reads 75 rows and then the error, PostgreSQL refuses
+    // the statement; neither gives 75 rows as the whole result.
+    void readFailingOnARowReportsIt_data() { testing::addBackendColumn(); }
+    void readFailingOnARowReportsIt()
+    {
+        TEST_DB_FETCH(t);
+        QString rows = "CREATE TABLE T_NUM (N INTEGER NOT NULL, V VARCHAR(10), PRIMARY KEY (N));\n";
+        for (int i = 1; i <= 100; ++i)
+            rows += QString("INSERT INTO T_NUM (N, V) VALUES (%1, '%2');\n").arg(i).arg(i == 76 ? "x" : QString::number(i));
+        QVERIFY(t.run(rows));
+        const QString sql = "SELECT N, TO_NUMBER(V) + 0 FROM T_NUM ORDER BY N";
+        for (const bool paged : {false, true}) {
+            Query q(t.database());
+            q.setSql(sql);
+            q.setPaged(paged);
+            int read = 0;
+            if (q.open())
+                while (q.next())
+                    ++read;
+            QVERIFY2(read < 100 && !q.lastError().isEmpty(), qPrintable(QString::number(read)));
+            QVERIFY(q.failed() || read == 0);
+            if (t->backend() == Backend::SQLite)
+                QCOMPARE(read, 75);
+        }
+        QList<QStringList> all;
+        int affected = 0;
+        QString error;
+        QVERIFY(!Query::run(t.database(), sql, {}, &all, &affected, &error));
+        QVERIFY(!error.isEmpty());
+        QVERIFY(all.isEmpty());
+        // the connection serves on
+        QCOMPARE(Query::scalar(t.database(), "SELECT COUNT(*) FROM T_NUM"), QString("100"));
     }
 
     void concurrentConnectionsSeeCommittedRows_data() { testing::addBackendColumn(); }
