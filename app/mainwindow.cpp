@@ -184,7 +184,7 @@ bool TfrmZZMain::LoadMenu()
                 connect(a, &QAction::triggered, this, [this, caption, programId] { OpenProgram(caption, programId); });
             }
         }
-        const QString error = q2.isOpen() ? QString() : q2.lastError();
+        const QString error = q2.isOpen() && !q2.failed() ? QString() : q2.lastError();
         q2.close();
         if (!error.isEmpty()) {
             q.close();
@@ -194,6 +194,11 @@ bool TfrmZZMain::LoadMenu()
             menuBar()->removeAction(menu->menuAction());
             delete menu;
         }
+    }
+    if (q.failed()) {
+        const QString error = q.lastError();
+        q.close();
+        throw db::DatabaseError(error);
     }
     q.close();
     return true;

@@ -2,6 +2,7 @@
 #include "passwordsecrets.h"
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 
 using namespace password_secrets;
@@ -90,9 +91,35 @@ bool ResolvePassword(const QString &directory, const QString &userName, QString 
 {
     const QString path = QDir(directory).filePath(QStringLiteral("TQUpdate.ini"));
     QString stored;
-    if (QFile::exists(path)) {
+    const QFileInfo info(path);
+    if (info.exists() || info.isSymLink()) {
+        // A file that is there but cannot serve is not the same as none: it is named, never skipped.
+        if (info.isDir()) {
+            *error = QStringLiteral("TQUpdate.ini가 파일이 아니라 폴더입니다.\r관리자에게 연락하십시오.");
+            return false;
+        }
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) {
+            *error = QStringLiteral("TQUpdate.ini를 읽을 수 없습니다. 관리자에게 연락하십시오.\r\r에러내용:\r")
+                     + file.errorString();
+            return false;
+        }
+        const QByteArray head = file.read(64 * 1024);
+        for (const char c : head) {
+            const unsigned char u = static_cast<unsigned char>(c);
+            if (u < 0x20 && u != '\t' && u != '\r' && u != '\n') {
+                *error = QStringLiteral("TQUpdate.ini가 설정 파일이 아닙니다(문자가 아닌 자료가 들어 있습니다).\r"
+                                        "관리자에게 연락하십시오.");
+                return false;
+            }
+        }
+        file.close();
         QSettings ini(path, QSettings::IniFormat);
         stored = ini.value(QStringLiteral("PROGRAM/PASS")).toString();
+        if (ini.status() != QSettings::NoError) {
+            *error = QStringLiteral("TQUpdate.ini의 형식이 올바르지 않습니다.\r관리자에게 연락하십시오.");
+            return false;
+        }
     }
     if (stored.isEmpty()) {
         *password = userName;

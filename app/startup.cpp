@@ -140,16 +140,19 @@ StartupResult StartDataModule(const QStringList &arguments, const QString &progr
         return StartupResult::NotConnected;
     // A database that opens but is not this program's (no tables, another schema, a file it cannot
     // read) is a failed connection too.
-    db::Query probe(dm->dbsDB);
-    probe.setSql(QStringLiteral("SELECT COUNT(*) FROM ZA040MS WHERE 1 = 0"));
-    if (!probe.open() || !probe.next()) {
-        const QString reason = probe.lastError();
+    // The menus (ZA040MS) and the common codes (ZX010MS) that every screen reads must be there.
+    for (const char *table : {"ZA040MS", "ZX010MS"}) {
+        db::Query probe(dm->dbsDB);
+        probe.setSql(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE 1 = 0").arg(QLatin1String(table)));
+        if (!probe.open() || !probe.next()) {
+            const QString reason = probe.lastError();
+            probe.close();
+            dm->Disconnect();
+            ShowError(CannotConnectMessage(reason.isEmpty() ? QLatin1String(table) : reason));
+            return StartupResult::NotConnected;
+        }
         probe.close();
-        dm->Disconnect();
-        ShowError(CannotConnectMessage(reason.isEmpty() ? QStringLiteral("ZA040MS") : reason));
-        return StartupResult::NotConnected;
     }
-    probe.close();
     // The program works only on the structure of its own version: an older database is upgraded by
     // the administrator first, a newer one needs the newer program.
     QString versionError;

@@ -14,14 +14,15 @@ iconv_t converter(bool fromUtf8)
     return cd;
 }
 
-QByteArray convert(const QByteArray &input, bool fromUtf8)
+// Appends the conversion of input to *result.
+void convert(QByteArrayView input, bool fromUtf8, QByteArray *result)
 {
     iconv_t cd = converter(fromUtf8);
     if (cd == reinterpret_cast<iconv_t>(-1))
-        return QByteArray();
+        return;
     QByteArray out;
     out.resize(input.size() * 4 + 16);
-    char *in = const_cast<char *>(input.constData());
+    char *in = const_cast<char *>(input.data());
     size_t inLeft = size_t(input.size());
     char *outPtr = out.data();
     size_t outLeft = size_t(out.size());
@@ -43,7 +44,26 @@ QByteArray convert(const QByteArray &input, bool fromUtf8)
             break;
         }
     }
-    out.resize(int(outPtr - out.data()));
+    result->append(out.constData(), outPtr - out.constData());
+}
+
+// The converter finds its place again after an unconvertible character by going over what it has
+// taken in so far: the text goes to it in short pieces of whole characters, so that the work stays in
+// proportion to the length of the text however many of its characters fall outside the code page.
+constexpr qsizetype kPiece = 128;
+
+QByteArray fromUtf8InPieces(const QByteArray &utf8)
+{
+    QByteArray out;
+    out.reserve(utf8.size() + 16);
+    const qsizetype n = utf8.size();
+    for (qsizetype from = 0; from < n;) {
+        qsizetype to = qMin(from + kPiece, n);
+        while (to < n && (static_cast<unsigned char>(utf8.at(to)) & 0xC0) == 0x80)
+            ++to;   // never inside a UTF-8 sequence
+        convert(QByteArrayView(utf8.constData() + from, to - from), true, &out);
+        from = to;
+    }
     return out;
 }
 } // namespace
@@ -59,12 +79,16 @@ static bool isAscii(const QByteArray &bytes)
 QByteArray ToCp949(const QString &text)
 {
     const QByteArray utf8 = text.toUtf8();
-    return isAscii(utf8) ? utf8 : convert(utf8, true);
+    return isAscii(utf8) ? utf8 : fromUtf8InPieces(utf8);
 }
 
 QString FromCp949(const QByteArray &bytes)
 {
-    return isAscii(bytes) ? QString::fromLatin1(bytes) : QString::fromUtf8(convert(bytes, false));
+    if (isAscii(bytes))
+        return QString::fromLatin1(bytes);
+    QByteArray utf8;
+    convert(bytes, false, &utf8);
+    return QString::fromUtf8(utf8);
 }
 
 // Input lengths count one byte for an ASCII character and two for every other character, Hangul or

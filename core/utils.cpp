@@ -53,7 +53,18 @@ QString ToStoredDate(const QString &text)
     return text.left(4) + text.mid(5, 2) + text.mid(8, 2);
 }
 
-bool IsDateText(const QString &text) { return ToDisplayDate(text).size() == 10; }
+// A real calendar date in the stored form ("20030115") or the shown one ("2003-01-15"), nothing else.
+bool IsDateText(const QString &text)
+{
+    if (text.size() == 10)
+        return validDisplayDate(text);
+    if (text.size() != 8)
+        return false;
+    for (const QChar c : text)
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    return validDisplayDate(text.left(4) + QLatin1Char('-') + text.mid(4, 2) + QLatin1Char('-') + text.mid(6, 2));
+}
 
 bool IsDigitText(const QString &text)
 {

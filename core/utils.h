@@ -11,7 +11,7 @@ QString DigitsOnly(const QString &text);     // digits in order; a "-" only in f
 QString ToDisplayDate(const QString &text);  // "20030115" → "2003-01-15"; anything else unchanged
 QString ToSlashDate(const QString &text);    // "20030115" → "2003/01/15" (tickets); anything else unchanged
 QString ToStoredDate(const QString &text);   // "2003-01-15" → "20030115"; anything else unchanged
-bool IsDateText(const QString &text);        // eight digits forming a valid date
+bool IsDateText(const QString &text);        // a real date as "yyyymmdd" or "yyyy-mm-dd", nothing else
 bool IsDigitText(const QString &text);       // only the digits 0-9 (empty too)
 QString DayName(const QString &text);        // day name of a stored date, else empty
 bool IsValidDate8(const QString &text);      // strict check of a stored date (blanks removed)

@@ -139,6 +139,13 @@ QString Database::outcomeUnknownMessage()
                           "다시 조회하여 확인한 후 작업하십시오.\r다음 작업 때 다시 연결합니다.");
 }
 
+QString Database::saveFailedMessage(const QString &error)
+{
+    if (error == outcomeUnknownMessage())
+        return error;
+    return QStringLiteral("자료를 저장하지 못했습니다.\r\r에러내용:\r") + error;
+}
+
 QString Database::notConnectedMessage()
 {
     return QStringLiteral("데이터베이스에 연결되어 있지 않습니다.");

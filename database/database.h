@@ -72,6 +72,9 @@ public:
     static QString outcomeUnknownMessage();      // lost while committing: stored or not, unknown
     static QString notConnectedMessage();        // never connected, or closed on purpose
     static QString readOnlyServerMessage();   // a save refused by a server that only reads (a standby)
+    // The message of a failed save: "not saved" with the reason, or the reason alone when the outcome
+    // is unknown (it may have been saved).
+    static QString saveFailedMessage(const QString &error);
     Backend backend() const { return m_settings.backend; }
     const ConnectionSettings &settings() const { return m_settings; }
     QString lastError() const { return m_lastError; }

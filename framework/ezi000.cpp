@@ -1,5 +1,6 @@
 #include "ezi000.h"
 #include "ezh999.h"
+#include "listmodel.h"
 #include "database/datamodule.h"
 #include "database/transaction.h"
 #include "core/utils.h"
@@ -558,6 +559,13 @@ bool TfrmEZI000::LoadRows()
         r.append("Y");
         rows.append(std::move(r));
     }
+    if (qryQuery->failed()) {   // a row that could not be read: nothing is shown rather than a part
+        const QString error = qryQuery->lastError();
+        qryQuery->close();
+        SetStatusMessage(QString());
+        ShowError(TListModel::readFailedMessage(error));
+        return false;
+    }
     m_shownRow = -1;
     m_modified = false;
     rgrGrid->gridModel()->setRows(std::move(rows));
@@ -788,7 +796,7 @@ void TfrmEZI000::saveRows()
     }
     if (!ok) {
         m_pending = before;   // everything was rolled back: every change is still to be sent
-        ShowError(QStringLiteral("자료를 저장하지 못했습니다.\r\r에러내용:\r") + m_saveError);
+        ShowError(db::Database::saveFailedMessage(m_saveError));
         return;
     }
     m_pending.clear();

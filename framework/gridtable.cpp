@@ -1,5 +1,6 @@
 #include "gridtable.h"
 #include "fieldbinder.h"
+#include "listmodel.h"
 #include "database/datamodule.h"
 #include "database/transaction.h"
 #include "core/messages.h"
@@ -169,6 +170,13 @@ bool TGridTableScreen::LoadRows()
         r.state = 1;
         r.posted = true;
         rows.append(std::move(r));
+    }
+    if (qryQuery->failed()) {   // a row that could not be read: nothing is shown rather than a part
+        const QString error = qryQuery->lastError();
+        qryQuery->close();
+        SetStatusMessage(QString());
+        ShowError(TListModel::readFailedMessage(error));
+        return false;
     }
     qryQuery->close();
     // the personal numbers each row was read with in their masked form: sent back untouched they
@@ -387,7 +395,7 @@ void TGridTableScreen::save()
         // Nothing of it was stored: every entry stays pending, so a repeated save sends each change once.
         m_sent.clear();
         m_versionsAfter.clear();
-        ShowError(QStringLiteral("자료를 저장하지 못했습니다.\r\r에러내용:\r") + error);
+        ShowError(db::Database::saveFailedMessage(error));
         return;
     }
     // The saved rows are stored ones now: a row saved as new is changed, not inserted, next time.

@@ -1,6 +1,7 @@
 #include "listmodel.h"
 #include "database/database.h"
 #include "database/query.h"
+#include "core/messages.h"
 #include <limits>
 
 bool TListModel::open(db::Query *query)
@@ -33,8 +34,14 @@ void TListModel::load(db::Query *query)
     m_offsets.clear();
     m_active = true;
     m_atEnd = false;
+    m_error.clear();
     endResetModel();
-    fetchMore();
+    readRows(PacketRecords);
+    if (!m_error.isEmpty()) {   // not even the first packet: no list at all
+        const QString error = m_error;
+        close();
+        throw db::DatabaseError(readFailedMessage(error));
+    }
 }
 
 void TListModel::close()
@@ -51,6 +58,7 @@ void TListModel::close()
         m_fields.clear();
     m_active = false;
     m_atEnd = true;
+    m_error.clear();
     endResetModel();
 }
 
@@ -70,8 +78,12 @@ bool TListModel::canFetchMore(const QModelIndex &parent) const
 
 void TListModel::fetchMore(const QModelIndex &parent)
 {
-    if (canFetchMore(parent))
-        readRows(PacketRecords);
+    if (!canFetchMore(parent))
+        return;
+    readRows(PacketRecords);
+    // Asked for by the grid as it scrolls: the failure is shown once the grid is done with its work.
+    if (!m_error.isEmpty())
+        QMetaObject::invokeMethod(this, [text = m_error] { ShowError(readFailedMessage(text, true)); }, Qt::QueuedConnection);
 }
 
 void TListModel::fetchAll()
@@ -79,6 +91,15 @@ void TListModel::fetchAll()
     // The rest in one step: the grid hears of the new rows once.
     if (canFetchMore())
         readRows(std::numeric_limits<int>::max());
+    if (!m_error.isEmpty())   // never the rows before a failure as if they were all
+        throw db::DatabaseError(readFailedMessage(m_error, true));
+}
+
+QString TListModel::readFailedMessage(const QString &error, bool partShown)
+{
+    return (partShown ? QStringLiteral("자료를 끝까지 읽지 못했습니다. 목록의 자료가 전부가 아닙니다.")
+                      : QStringLiteral("자료를 끝까지 읽지 못했습니다."))
+        + QStringLiteral("\r\r에러내용:\r") + error;
 }
 
 void TListModel::readRows(int limit)
@@ -93,6 +114,8 @@ void TListModel::readRows(int limit)
     line.reserve(256);
     while (rows.size() < limit) {
         if (!m_query->next()) {
+            if (m_query->failed())
+                m_error = m_query->lastError();
             m_atEnd = true;
             m_query->close();
             break;

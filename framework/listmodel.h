@@ -43,11 +43,16 @@ public:
     void setTitles(const QStringList &titles) { m_titles = titles; }
 
     bool open(db::Query *query);   // runs the query paged and reads the first packet; DatabaseError on failure
-    void load(db::Query *query);   // takes the first packet of an opened query
+    void load(db::Query *query);   // takes the first packet of an opened query; DatabaseError on failure
     void close();                  // empties the result and closes the query
     void clear() { close(); }
     bool isActive() const { return m_active; }
-    bool isComplete() const { return m_atEnd; }
+    bool isComplete() const { return m_atEnd && m_error.isEmpty(); }
+    // Reading stopped on a row that could not be read: the rows held are not the whole result. open(),
+    // load() and fetchAll() then throw DatabaseError; a packet the grid asks for shows readFailedMessage().
+    bool failed() const { return !m_error.isEmpty(); }
+    QString error() const { return m_error; }
+    static QString readFailedMessage(const QString &error, bool partShown = false);
     void fetchAll();
 
     int rowCount(const QModelIndex &parent = {}) const override;
@@ -78,5 +83,6 @@ private:
     QVector<QString> m_rows;        // the fields of a row, one after another
     QVector<quint32> m_offsets;     // fields + 1 offsets per row
     bool m_active = false;
+    QString m_error;                // why the reading stopped short
     bool m_atEnd = true;
 };

@@ -5,6 +5,7 @@
 #include "report/preview.h"
 #include "report/report.h"
 #include <QEventLoop>
+#include <cmath>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -42,7 +43,10 @@ QString escaped(QString v)
 // "1234567.5" as "1,234,567.5"; texts that are no number stay as they are.
 QString grouped(double value)
 {
-    QString digits = QString::number(value, 'f', value == qRound64(value) ? 0 : 2);
+    if (!std::isfinite(value))
+        return QString::number(value);
+    // Whole numbers by their own test: a value past the 64-bit range has no qint64 to compare with.
+    QString digits = QString::number(value, 'f', std::trunc(value) == value ? 0 : 2);
     const bool negative = digits.startsWith('-');
     if (negative)
         digits.remove(0, 1);
@@ -75,6 +79,7 @@ public:
         return true;
     }
     QString value(const QString &field) const override { return query->value(field); }
+    bool failed() const override { return query->failed(); }
 };
 
 Qt::Alignment alignmentOf(const QString &name)

@@ -1,4 +1,5 @@
 #include "xlsexport.h"
+#include <cmath>
 #include "core/cp949.h"
 #include <QHashFunctions>
 #include <QtEndian>
@@ -196,8 +197,10 @@ void TXlsWriter::cell(quint16 row, quint16 column, QStringView text, bool rightA
         } else {
             value = text.toDouble();
         }
-        number(row, column, value);
-        return;
+        if (std::isfinite(value)) {   // past the largest double (over 309 digits) the digits stay text
+            number(row, column, value);
+            return;
+        }
     }
     label(row, column, text);
 }

@@ -39,7 +39,11 @@ public:
             m_query.close();
             throw db::DatabaseError(error);
         }
-        return m_query.next();
+        if (m_query.next())
+            return true;
+        if (m_query.failed())   // the row could not be read: no answer, not "none found"
+            throw db::DatabaseError(m_query.lastError());
+        return false;
     }
     QString value(int index) const { return m_query.value(index); }
     int fieldCount() const { return m_query.fieldCount(); }

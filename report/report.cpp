@@ -29,6 +29,7 @@ QRectF units(const QRectF &mm, double top)
 
 bool QuerySource::reset() { return m_query && m_query->open(); }
 bool QuerySource::next() { return m_query && m_query->next(); }
+bool QuerySource::failed() const { return m_query && m_query->failed(); }
 QString QuerySource::value(const QString &field) const { return m_query ? m_query->value(field) : QString(); }
 
 Element &Band::add(Element e)
@@ -306,6 +307,8 @@ bool Report::pass(QPainter *painter, int first, int last, const std::function<vo
         rememberKeys(detail);
         y += detail.height();
     }
+    if (m_source->failed())   // a record that could not be read: the report would be short of it
+        return false;
     if (summary.isEnabled()) {
         if (y + summary.height() > footerTop + 1e-6 && y > contentTop + 1e-6) {
             if (!endPage())

@@ -49,8 +49,9 @@ class DataSource {
 public:
     virtual ~DataSource() = default;
     virtual bool reset() = 0;
-    virtual bool next() = 0;
+    virtual bool next() = 0;     // false at the end, and when a record could not be read (failed())
     virtual QString value(const QString &field) const = 0;
+    virtual bool failed() const { return false; }   // the reading stopped on an error, not at the end
 };
 
 // Runs a statement with its bound values each time the report starts reading.
@@ -60,6 +61,7 @@ public:
     bool reset() override;
     bool next() override;
     QString value(const QString &field) const override;
+    bool failed() const override;
 private:
     db::Query *m_query;
 };

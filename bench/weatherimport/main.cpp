@@ -9,6 +9,7 @@
 #include <QDate>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -32,6 +33,26 @@ QByteArray observationFile(int lines)
                     .toLatin1();
     }
     return text;
+}
+
+// Resident memory of the process from /proc (Linux): now, and its peak since resetPeak().
+qint64 statusKb(const char *key)
+{
+    QFile status("/proc/self/status");
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith(key))
+            return line.mid(qstrlen(key)).trimmed().split(' ').value(0).toLongLong();
+    return -1;
+}
+qint64 residentKb() { return statusKb("VmRSS:"); }
+qint64 peakKb() { return statusKb("VmHWM:"); }
+void resetPeak()
+{
+    QFile clear("/proc/self/clear_refs");
+    if (clear.open(QIODevice::WriteOnly))
+        clear.write("5");
 }
 
 int bareImport(db::Database *database, const QByteArray &content, bool *ok)
@@ -68,13 +89,14 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     testing::prepareTestEnvironment();
     const int lines = argc > 1 ? QByteArray(argv[1]).toInt() : 1000000;
-    const QByteArray content = observationFile(lines);
+    QByteArray content = observationFile(lines);
     QTemporaryDir dir;
     const QString path = dir.filePath("observations.csv");
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
         return 1;
     file.close();
+    content = QByteArray();   // the import reads the file; the bare loader reads it again itself
 
     for (db::Backend backend : testing::testBackends()) {
         testing::TestDatabase t(backend);
@@ -85,16 +107,24 @@ int main(int argc, char **argv)
             std::printf("%s: no database: %s\n", qPrintable(testing::backendName(backend)), qPrintable(t.error()));
             continue;
         }
+        const qint64 residentBefore = residentKb();
+        resetPeak();
         QElapsedTimer timer;
         timer.start();
         int count = 0;
         QString error;
         const bool imported = weather::importObservationFile(t.database(), path, &count, &error);
         const double ours = timer.nsecsElapsed() / 1e9;
+        // The import keeps one line at a time: its peak is the resident memory it started from.
+        std::printf("%-10s resident memory: %lld MB before the import, peak %lld MB during it (the file: %lld MB)\n",
+                    qPrintable(testing::backendName(backend)), residentBefore >> 10, peakKb() >> 10,
+                    static_cast<long long>(QFileInfo(path).size() >> 20));
         t.run("DELETE FROM EA010MS;");
         bool ok = false;
+        QFile again(path);
+        const QByteArray whole = again.open(QIODevice::ReadOnly) ? again.readAll() : QByteArray();
         timer.restart();
-        const int bare = bareImport(t.database(), content, &ok);
+        const int bare = bareImport(t.database(), whole, &ok);
         const double bareSeconds = timer.nsecsElapsed() / 1e9;
         std::printf("%-10s import of %d lines: ours %.0f lines/s (%.2f s%s), bare %.0f lines/s (%.2f s%s), ratio %.2f\n",
                     qPrintable(testing::backendName(backend)), lines, count / ours, ours,

@@ -52,6 +52,8 @@ bool loadGrid(db::Query *query, TRowGrid *grid, const QString &marker = QString(
             r << query->value(i);
         rows << r;
     }
+    if (query->failed())   // a row that could not be read: no grid rather than a part of one
+        throw db::DatabaseError(query->lastError());
     query->close();
     grid->gridModel()->setRows(std::move(rows));
     return true;

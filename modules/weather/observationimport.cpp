@@ -10,6 +10,7 @@
 #include <QHash>
 #include <QLocale>
 #include <QSet>
+#include <QStringDecoder>
 #include <cmath>
 
 namespace weather {
@@ -58,77 +59,121 @@ const QStringList &importColumns()
     return columns;
 }
 
-bool parseObservations(const QString &fileName, const QByteArray &content, const QStringList &places,
-                       QVector<Observation> *observations, QString *error)
+namespace {
+
+// The observations of a file stand in a temporary table of the connection until the whole file has
+// been read and checked: the program keeps one line at a time, and a day, place and time given twice
+// is found by the table's key.
+const char *kCreateLoad =
+    "CREATE TEMP TABLE EA010MS_LOAD (\n"
+    "  OBSE_DATE VARCHAR(8) NOT NULL, OBSE_TIME VARCHAR(4) NOT NULL, OBSE_PLACE_GUBUN VARCHAR(2) NOT NULL,\n"
+    "  TEMPERATURE NUMERIC(9,3), HUMIDITY NUMERIC(9,3), WIND_VELOCITY NUMERIC(9,3), WIND_DIRECTION NUMERIC(9,3),\n"
+    "  RADIATION NUMERIC(12,3), ATMOSPHERIC NUMERIC(12,3), SNOWFALL NUMERIC(9,3), LINE_NO INTEGER NOT NULL,\n"
+    "  PRIMARY KEY (OBSE_DATE, OBSE_PLACE_GUBUN, OBSE_TIME))";
+const char *kStage =
+    "INSERT INTO EA010MS_LOAD (OBSE_DATE, OBSE_TIME, OBSE_PLACE_GUBUN, TEMPERATURE, HUMIDITY, WIND_VELOCITY,\n"
+    "                          WIND_DIRECTION, RADIATION, ATMOSPHERIC, SNOWFALL, LINE_NO)\n"
+    "VALUES (:OBSE_DATE, :OBSE_TIME, :OBSE_PLACE_GUBUN, :TEMPERATURE, :HUMIDITY, :WIND_VELOCITY,\n"
+    "        :WIND_DIRECTION, :RADIATION, :ATMOSPHERIC, :SNOWFALL, :LINE_NO)\n"
+    "ON CONFLICT (OBSE_DATE, OBSE_PLACE_GUBUN, OBSE_TIME) DO NOTHING";
+const char *kStore =
+    "INSERT INTO EA010MS (OBSE_DATE, OBSE_TIME, OBSE_PLACE_GUBUN, TEMPERATURE, HUMIDITY, WIND_VELOCITY,\n"
+    "                     WIND_DIRECTION, RADIATION, ATMOSPHERIC, SNOWFALL, U_EMP_NO, U_IP, U_DATE)\n"
+    "SELECT OBSE_DATE, OBSE_TIME, OBSE_PLACE_GUBUN, TEMPERATURE, HUMIDITY, WIND_VELOCITY, WIND_DIRECTION,\n"
+    "       RADIATION, ATMOSPHERIC, SNOWFALL, CAST(:U_EMP_NO AS VARCHAR(10)), CAST(:U_IP AS VARCHAR(15)),\n"
+    "       CAST(:U_DATE AS VARCHAR(14)) FROM EA010MS_LOAD WHERE 1 = 1\n"
+    "ON CONFLICT (OBSE_DATE, OBSE_PLACE_GUBUN, OBSE_TIME) DO UPDATE SET\n"
+    "  TEMPERATURE = EXCLUDED.TEMPERATURE, HUMIDITY = EXCLUDED.HUMIDITY,\n"
+    "  WIND_VELOCITY = EXCLUDED.WIND_VELOCITY, WIND_DIRECTION = EXCLUDED.WIND_DIRECTION,\n"
+    "  RADIATION = EXCLUDED.RADIATION, ATMOSPHERIC = EXCLUDED.ATMOSPHERIC, SNOWFALL = EXCLUDED.SNOWFALL,\n"
+    "  U_EMP_NO = EXCLUDED.U_EMP_NO, U_IP = EXCLUDED.U_IP, U_DATE = EXCLUDED.U_DATE";
+
+// A number as the stations write it: an optional minus, digits, and a point with digits after it.
+bool isPlainNumber(const QString &f)
 {
-    observations->clear();
-    QByteArray bytes = content;
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        bytes.remove(0, 3);
-    const QString text = QString::fromUtf8(bytes);
-    if (text.contains(QChar::ReplacementCharacter)) {
-        *error = where(fileName, 1, {}) + QStringLiteral("the file is not UTF-8 text");
+    qsizetype i = f.startsWith(QLatin1Char('-')) ? 1 : 0;
+    const qsizetype digitsFrom = i;
+    while (i < f.size() && f.at(i) >= QLatin1Char('0') && f.at(i) <= QLatin1Char('9'))
+        ++i;
+    if (i == digitsFrom)
         return false;
-    }
-    const QStringList lines = text.split(QLatin1Char('\n'));
-    const QStringList &columns = importColumns();
-    const QSet<QString> known(places.begin(), places.end());
-    QHash<QString, int> seen;   // day, place and time -> line
-    QHash<QString, bool> dates;  // a file holds few days, each on many lines: each is checked once
-    auto isDate = [&dates](const QString &d) {
-        auto it = dates.constFind(d);
-        if (it != dates.constEnd())
-            return it.value();
-        const bool ok = d.size() == 8 && IsDigitText(d)
-                        && QDate(QStringView(d).left(4).toInt(), QStringView(d).mid(4, 2).toInt(),
-                                 QStringView(d).mid(6, 2).toInt()).isValid();
-        dates.insert(d, ok);
-        return ok;
-    };
-    const QLocale c = QLocale::c();
-    bool header = false;
-    for (int i = 0; i < lines.size(); ++i) {
-        const int lineNo = i + 1;
-        QString line = lines.at(i);
+    if (i == f.size())
+        return true;
+    if (f.at(i) != QLatin1Char('.') || ++i == f.size())
+        return false;
+    while (i < f.size() && f.at(i) >= QLatin1Char('0') && f.at(i) <= QLatin1Char('9'))
+        ++i;
+    return i == f.size();
+}
+
+bool isPlaceCode(const QString &f)
+{
+    if (f.size() != 2)
+        return false;
+    for (const QChar c : f)   // letters and digits of ASCII only: no 'ß' that upper case makes "SS"
+        if (c.unicode() >= 0x80 || !c.isLetterOrNumber())
+            return false;
+    return true;
+}
+
+// Checks the lines of a file one at a time.
+class LineChecker {
+public:
+    LineChecker(const QString &fileName, const QStringList &places)
+        : m_file(fileName), m_known(places.begin(), places.end()) {}
+    bool sawHeader() const { return m_header; }
+
+    // One line without its end; true with *data set when it holds an observation.
+    bool check(int lineNo, QString line, Observation *o, bool *data, QString *error)
+    {
+        *data = false;
+        const QStringList &columns = importColumns();
         if (line.endsWith(QLatin1Char('\r')))
             line.chop(1);
         if (line.trimmed().isEmpty() || line.trimmed().startsWith(QLatin1Char('#')))
-            continue;
+            return true;
         QStringList fields = line.split(QLatin1Char(','));
         for (QString &f : fields)
             f = f.trimmed();
-        if (!header) {
+        for (int i = 0; i < fields.size(); ++i) {
+            if (fields.at(i).contains(QChar(0))) {
+                *error = where(m_file, lineNo, m_header && i < columns.size() ? columns.at(i) : QString())
+                         + QStringLiteral("the field holds a NUL character");
+                return false;
+            }
+        }
+        if (!m_header) {
             QStringList upper;
             for (const QString &f : fields)
                 upper << f.toUpper();
             if (upper != columns) {
-                *error = where(fileName, lineNo, {}) + QStringLiteral("the first line must name the columns ")
+                *error = where(m_file, lineNo, {}) + QStringLiteral("the first line must name the columns ")
                          + columns.join(QLatin1Char(','));
                 return false;
             }
-            header = true;
-            continue;
+            m_header = true;
+            return true;
         }
         if (fields.size() != columns.size()) {
-            *error = where(fileName, lineNo, {})
+            *error = where(m_file, lineNo, {})
                      + QStringLiteral("%1 fields expected, %2 found").arg(columns.size()).arg(fields.size());
             return false;
         }
-        Observation o;
-        o.date = fields.at(0);
-        if (!isDate(o.date)) {
-            *error = where(fileName, lineNo, columns.at(0)) + QStringLiteral("\"%1\" is not a date yyyymmdd").arg(o.date);
+        *o = Observation();
+        o->date = fields.at(0);
+        if (!isDate(o->date)) {
+            *error = where(m_file, lineNo, columns.at(0)) + QStringLiteral("\"%1\" is not a date yyyymmdd").arg(o->date);
             return false;
         }
-        o.time = fields.at(1);
-        if (o.time.size() != 4 || !IsDigitText(o.time) || QStringView(o.time).left(2).toInt() > 23
-            || QStringView(o.time).mid(2).toInt() > 59) {
-            *error = where(fileName, lineNo, columns.at(1)) + QStringLiteral("\"%1\" is not a time hhmm").arg(o.time);
+        o->time = fields.at(1);
+        if (o->time.size() != 4 || !IsDigitText(o->time) || QStringView(o->time).left(2).toInt() > 23
+            || QStringView(o->time).mid(2).toInt() > 59) {
+            *error = where(m_file, lineNo, columns.at(1)) + QStringLiteral("\"%1\" is not a time hhmm").arg(o->time);
             return false;
         }
-        o.place = fields.at(2).toUpper();
-        if (o.place.size() != 2 || (!known.isEmpty() && !known.contains(o.place))) {
-            *error = where(fileName, lineNo, columns.at(2))
+        o->place = fields.at(2).toUpper();
+        if (!isPlaceCode(fields.at(2)) || (!m_known.isEmpty() && !m_known.contains(o->place))) {
+            *error = where(m_file, lineNo, columns.at(2))
                      + QStringLiteral("\"%1\" is not an observation place (code group E0001)").arg(fields.at(2));
             return false;
         }
@@ -136,35 +181,46 @@ bool parseObservations(const QString &fileName, const QByteArray &content, const
             const QString &f = fields.at(3 + v);
             if (f.isEmpty())
                 continue;   // a missing reading
-            bool ok = false;
-            const double value = c.toDouble(f, &ok);
+            bool ok = isPlainNumber(f);
+            const double value = ok ? QLocale::c().toDouble(f, &ok) : 0;
             if (!ok || !std::isfinite(value)) {
-                *error = where(fileName, lineNo, columns.at(3 + v)) + QStringLiteral("\"%1\" is not a number").arg(f);
+                *error = where(m_file, lineNo, columns.at(3 + v)) + QStringLiteral("\"%1\" is not a number").arg(f);
                 return false;
             }
             if (value < kRanges[v].low || value > kRanges[v].high) {
-                *error = where(fileName, lineNo, columns.at(3 + v))
+                *error = where(m_file, lineNo, columns.at(3 + v))
                          + QStringLiteral("%1 lies outside %2 … %3").arg(f).arg(kRanges[v].low).arg(kRanges[v].high);
                 return false;
             }
-            o.values[v] = value;
+            o->values[v] = value;
         }
-        const QString key = o.date + o.place + o.time;
-        if (seen.contains(key)) {
-            *error = where(fileName, lineNo, {})
-                     + QStringLiteral("the observation of %1 %2 at %3 is already on line %4")
-                           .arg(o.place, o.date, o.time).arg(seen.value(key));
-            return false;
-        }
-        seen.insert(key, lineNo);
-        observations->append(o);
+        *data = true;
+        return true;
     }
-    if (!header) {
-        *error = where(fileName, 1, {}) + QStringLiteral("the file has no header line");
-        return false;
+
+private:
+    // A file holds few days, each on many lines: each is checked once (a bounded memory of them).
+    bool isDate(const QString &d)
+    {
+        auto it = m_dates.constFind(d);
+        if (it != m_dates.constEnd())
+            return it.value();
+        const bool ok = d.size() == 8 && IsDigitText(d)
+                        && QDate(QStringView(d).left(4).toInt(), QStringView(d).mid(4, 2).toInt(),
+                                 QStringView(d).mid(6, 2).toInt()).isValid();
+        if (m_dates.size() >= 1024)
+            m_dates.clear();
+        m_dates.insert(d, ok);
+        return ok;
     }
-    return true;
-}
+
+    QString m_file;
+    QSet<QString> m_known;
+    QHash<QString, bool> m_dates;
+    bool m_header = false;
+};
+
+} // namespace
 
 bool storeObservations(db::Database *database, const QString &fileName, const QVector<Observation> &observations,
                        QString *error)
@@ -204,29 +260,128 @@ bool storeObservations(db::Database *database, const QString &fileName, const QV
     return true;
 }
 
-bool importObservationFile(db::Database *database, const QString &path, int *count, QString *error)
+bool importObservations(db::Database *database, const QString &fileName, QIODevice *device, int *count,
+                        QString *error)
 {
     *count = 0;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = QFileInfo(path).fileName() + QStringLiteral(": ") + file.errorString();
-        return false;
-    }
+    const QString name = QFileInfo(fileName).fileName();
+    const QString prefix = name + QStringLiteral(": ");
     QStringList places;
     QList<QStringList> rows;
     QString failure;
     if (!db::Query::run(database, QStringLiteral("SELECT DETAIL FROM ZX010MS WHERE HEAD = 'E0001'"), {}, &rows,
                         nullptr, &failure)) {
-        *error = QFileInfo(path).fileName() + QStringLiteral(": ") + failure;
+        *error = prefix + failure;
         return false;
     }
     for (const QStringList &r : rows)
         places << r.value(0);
-    QVector<Observation> observations;
-    if (!parseObservations(path, file.readAll(), places, &observations, error)
-        || !storeObservations(database, path, observations, error))
+
+    // All or nothing: the lines go to the load table and from there to EA010MS in one transaction.
+    db::Transaction tx(database);
+    auto fail = [&](const QString &why) {
+        tx.setError(why);
+        tx.rollback();
+        *error = why;
         return false;
-    *count = int(observations.size());
+    };
+    if (!tx.isActive())
+        return fail(prefix + tx.error());
+    if (!database->execute(QString::fromLatin1(kCreateLoad)))
+        return fail(prefix + database->lastError());
+    QStringList order;
+    const QString stage = db::Query::positional(QString::fromLatin1(kStage), &order);
+    LineChecker checker(fileName, places);
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    QVariantList values(11);
+    qint64 bytes = 0;
+    int lineNo = 0;
+    for (;;) {
+        // One line at a time, never more than kLongestLine bytes of it.
+        QByteArray raw = device->readLine(kLongestLine + 2);
+        if (raw.isEmpty()) {
+            if (device->atEnd())
+                break;
+            return fail(prefix + QStringLiteral("the file cannot be read: ") + device->errorString());
+        }
+        ++lineNo;
+        bytes += raw.size();
+        if (bytes > kLargestFile)
+            return fail(prefix + QStringLiteral("the file is larger than %1 bytes; split it into smaller files")
+                                     .arg(kLargestFile));
+        if (raw.endsWith('\n'))
+            raw.chop(1);
+        else if (!device->atEnd())
+            return fail(where(fileName, lineNo, {}) + QStringLiteral("the line is longer than %1 bytes").arg(kLongestLine));
+        if (lineNo == 1 && raw.startsWith("\xEF\xBB\xBF"))
+            raw.remove(0, 3);
+        utf8.resetState();
+        const QString line = utf8.decode(raw);
+        if (utf8.hasError())
+            return fail(where(fileName, lineNo, {}) + QStringLiteral("the line is not UTF-8 text"));
+        Observation o;
+        bool data = false;
+        QString why;
+        if (!checker.check(lineNo, line, &o, &data, &why))
+            return fail(why);
+        if (!data)
+            continue;
+        values[0] = o.date;
+        values[1] = o.time;
+        values[2] = o.place;
+        for (int v = 0; v < 7; ++v)
+            values[3 + v] = o.values[v];
+        values[10] = lineNo;
+        int staged = 0;
+        if (!db::Query::runPositional(database, stage, values, nullptr, &staged, &failure))
+            return fail(prefix + failure);
+        if (staged == 0) {
+            QList<QStringList> first;
+            db::Query::run(database,
+                           QStringLiteral("SELECT LINE_NO FROM EA010MS_LOAD WHERE OBSE_DATE = :D AND "
+                                          "OBSE_PLACE_GUBUN = :P AND OBSE_TIME = :T"),
+                           {{QStringLiteral("D"), o.date}, {QStringLiteral("P"), o.place}, {QStringLiteral("T"), o.time}},
+                           &first, nullptr, &failure);
+            return fail(where(fileName, lineNo, {})
+                        + QStringLiteral("the observation of %1 %2 at %3 is already on line %4")
+                              .arg(o.place, o.date, o.time, first.value(0).value(0)));
+        }
+        ++*count;
+    }
+    if (!checker.sawHeader())
+        return fail(where(fileName, 1, {}) + QStringLiteral("the file has no header line"));
+    const QHash<QString, QVariant> stamp{
+        {QStringLiteral("U_EMP_NO"), QStringLiteral("IMPORT")},
+        {QStringLiteral("U_IP"), QStringLiteral("127.0.0.1")},
+        {QStringLiteral("U_DATE"), QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMddHHmmss"))}};
+    if (!db::Query::run(database, QString::fromLatin1(kStore), stamp, nullptr, nullptr, &failure)
+        || !database->execute(QStringLiteral("DROP TABLE EA010MS_LOAD")))
+        return fail(prefix + (failure.isEmpty() ? database->lastError() : failure));
+    if (!tx.commit()) {
+        *error = prefix + tx.error();
+        *count = 0;
+        return false;
+    }
+    return true;
+}
+
+bool importObservationFile(db::Database *database, const QString &path, int *count, QString *error)
+{
+    *count = 0;
+    const QString prefix = QFileInfo(path).fileName() + QStringLiteral(": ");
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = prefix + QStringLiteral("the file cannot be read: ") + file.errorString();
+        return false;
+    }
+    if (!file.isSequential() && file.size() > kLargestFile) {
+        *error = prefix + QStringLiteral("the file is larger than %1 bytes; split it into smaller files").arg(kLargestFile);
+        return false;
+    }
+    if (!importObservations(database, path, &file, count, error)) {
+        *count = 0;
+        return false;
+    }
     return true;
 }
 

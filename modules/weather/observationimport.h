@@ -1,13 +1,15 @@
 #pragma once
 // The import of the weather stations' observation files into EA010MS (the CSV form is described in
-// docs/weather-import.md). A file is checked whole before anything is written and stored in one
-// transaction: a bad line names the file, the line and the field, and nothing of that file is loaded.
+// docs/weather-import.md). A file is read a line at a time and stored in one transaction: a bad line
+// names the file, the line and the field, and nothing of that file is loaded.
 // An observation already stored (same day, place and time) is replaced, so a file imported twice
 // leaves the observations as imported once.
 #include <QString>
 #include <QStringList>
 #include <QVariant>
 #include <QVector>
+
+class QIODevice;
 
 namespace db {
 class Database;
@@ -23,16 +25,22 @@ struct Observation {
 // The columns of a file's first line, in order.
 const QStringList &importColumns();
 
-// Reads and checks the text of a file; false with the message in *error. places: the codes a file
-// may name (group E0001); empty accepts any two-character code.
-bool parseObservations(const QString &fileName, const QByteArray &content, const QStringList &places,
-                       QVector<Observation> *observations, QString *error);
-
 // Stores the observations in one transaction; false with the message in *error, nothing stored.
 bool storeObservations(db::Database *database, const QString &fileName, const QVector<Observation> &observations,
                        QString *error);
 
-// Reads, checks and stores one file; the number of observations stored in *count.
+// The limits of one file: its size, and the length of a line. The import keeps one line at a time
+// (the lines read so far wait in a temporary table of the connection), so its memory does not grow
+// with the file.
+constexpr qint64 kLargestFile = qint64(1) << 30;   // 1 GiB
+constexpr int kLongestLine = 1024;                 // bytes
+
+// Reads, checks and stores the lines of one file as they come from device (fileName names it in the
+// messages); the number of observations stored in *count. Nothing is stored unless every line is good.
+bool importObservations(db::Database *database, const QString &fileName, QIODevice *device, int *count,
+                        QString *error);
+
+// The same for the file at path.
 bool importObservationFile(db::Database *database, const QString &path, int *count, QString *error);
 
 } // namespace weather

@@ -276,7 +276,7 @@ private slots:
     void badDatabases_data()
     {
         QTest::addColumn<QString>("kind");
-        for (const char *k : {"empty", "garbage", "truncated", "corrupted", "no tables", "menus only", "pg empty schema",
+        for (const char *k : {"empty", "garbage", "truncated", "corrupted", "no tables", "menus only", "no code table", "pg empty schema",
                               "pg missing schema"})
             QTest::newRow(k) << QString(k);
     }
@@ -313,6 +313,8 @@ private slots:
             QVERIFY(t.ok());
             if (kind == "no tables")
                 QVERIFY(t.run("CREATE TABLE OTHER (A INTEGER);"));
+            if (kind == "no code table")
+                QVERIFY(t.run("DROP TABLE ZX010MS;"));
             if (kind == "menus only")
                 QVERIFY(t.run("DROP TABLE ZA050MS;\nINSERT INTO ZA040MS (PROJECT_ID, MENU_ID, MENU_NAME, DISPLAY_SEQ) "
                               "SELECT 'TST_STARTUP', 'M1', '장비', 1;"));
@@ -341,6 +343,8 @@ private slots:
         QCOMPARE(rec.count(), 1);
         QVERIFY2(rec.last().startsWith(kCannotConnect) && rec.last().size() > kCannotConnect.size(),
                  qPrintable(rec.last()));
+        if (kind == "no code table")
+            QVERIFY2(rec.last().contains("ZX010MS"), qPrintable(rec.last()));
         QCOMPARE(rec.kinds().value(0), MessageKind::Error);
     }
 

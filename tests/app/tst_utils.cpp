@@ -7,6 +7,8 @@
 #include "core/utils.h"
 #include "support/testdatabase.h"
 #include <QtTest>
+#include <limits>
+#include <unistd.h>
 
 class TestUtils : public QObject {
     Q_OBJECT
@@ -57,8 +59,13 @@ private slots:
         QCOMPARE(DayName("2003-01-01"), QString());
         QCOMPARE(DayName("20030230"), QString());
         QCOMPARE(DayName("20261206"), QString("일요일"));
-        QVERIFY(IsDateText("20030101"));
-        QVERIFY(!IsDateText("20031301"));
+        // a real date in the stored or the shown form, nothing else
+        for (const char *yes : {"20030101", "2003-01-01", "20240229", "2024-02-29", "00010101"})
+            QVERIFY2(IsDateText(yes), yes);
+        for (const char *no : {"20031301", "abcdefghij", "2003-13-45", "x20030115", "2003011x", "2003/01/15",
+                               "20230229", "00000101", "0000-01-01", "2003-1-015", "200301015", "2003 0115", ""})
+            QVERIFY2(!IsDateText(no), no);
+        QVERIFY(!IsDateText(QString::fromUtf8("２００３０１０１")));   // full-width digits
         QCOMPARE(DayNames.size(), 7);
         QCOMPARE(RowStateCodes, QStringList({"0", "1", "2", "3"}));
     }
@@ -169,6 +176,24 @@ private slots:
         f.close();
         QVERIFY(ResolvePassword(dir.path(), "SPORTSUSER", &pw, &error));
         QCOMPARE(pw, QString("SPORTSUSER"));   // empty value
+
+        // a TQUpdate.ini that is there but cannot serve says so, never counts as absent
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(QByteArray("\x7F" "ELF\x02\x01\x01\x00\x00\x00", 10));
+        f.close();
+        QVERIFY(!ResolvePassword(dir.path(), "SPORTSUSER", &pw, &error));
+        QVERIFY2(error.startsWith("TQUpdate.ini가 설정 파일이 아닙니다"), qPrintable(error));
+        QVERIFY(f.remove());
+        QVERIFY(QDir(dir.path()).mkdir("TQUpdate.ini"));
+        QVERIFY(!ResolvePassword(dir.path(), "SPORTSUSER", &pw, &error));
+        QVERIFY2(error.startsWith("TQUpdate.ini가 파일이 아니라 폴더입니다."), qPrintable(error));
+        QVERIFY(QDir(dir.path()).rmdir("TQUpdate.ini"));
+        QVERIFY(WritePasswordFile(dir.filePath("TQUpdate.ini"), "s3cret", &error));
+        if (::geteuid() != 0) {   // root reads any file
+            QVERIFY(f.setPermissions(QFileDevice::WriteOwner));
+            QVERIFY(!ResolvePassword(dir.path(), "SPORTSUSER", &pw, &error));
+            QVERIFY2(error.startsWith("TQUpdate.ini를 읽을 수 없습니다."), qPrintable(error));
+        }
     }
 
     void registry()
@@ -224,6 +249,28 @@ private slots:
         QCOMPARE(TruncateCp949(text, 5), QString::fromUtf8("스키"));
         QCOMPARE(TruncateCp949(text, 6), QString::fromUtf8("스키") + emoji);
         QCOMPARE(Cp949Length(QString(QChar(0xD83C))), 2);   // a lone surrogate is one character
+
+        QCOMPARE(ToCp949(QString::fromUtf8("a스") + emoji + "b"), QByteArray("a\xBD\xBA?b"));
+        // characters outside the code page cost the same each, however many there are: eight times the
+        // text takes about eight times as long (it took the square before)
+        auto timeOf = [&](int n) {
+            QString text;
+            for (int i = 0; i < n; ++i)
+                text += i % 3 ? emoji : QString::fromUtf8("스");
+            qint64 best = std::numeric_limits<qint64>::max();
+            for (int run = 0; run < 3; ++run) {
+                QElapsedTimer timer;
+                timer.start();
+                const QByteArray out = ToCp949(text);
+                best = qMin(best, timer.nsecsElapsed());
+                if (out.count('?') != n - (n + 2) / 3)
+                    return qint64(-1);
+            }
+            return best;
+        };
+        const qint64 small = timeOf(4000), large = timeOf(32000);
+        QVERIFY(small > 0 && large > 0);
+        QVERIFY2(large < small * 24, qPrintable(QString("4,000: %1 ns, 32,000: %2 ns").arg(small).arg(large)));
     }
 
     void splashMaskRuns()

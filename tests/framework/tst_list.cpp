@@ -90,6 +90,49 @@ private slots:
                 QVERIFY2(glyphs[i] != glyphs[j], qPrintable(QString("%1 and %2 look alike").arg(i).arg(j)));
     }
 
+    // A row that cannot be read ends the list with a message, never as its end: past the first packet
+    // the rows stay with the message and no export takes them for the whole; within it there is no list.
+    void readFailureIsShown_data() { testing::addBackendColumn(); }
+    void readFailureIsShown()
+    {
+        TEST_DB_FETCH(t);
+        DM()->attach(t.database());
+        testing::MessageRecorder messages;
+        TfrmTSS010 s;
+        const QString failingAt = "WITH RECURSIVE N(X) AS (SELECT 1 UNION ALL SELECT X + 1 FROM N WHERE X < 300) "
+                                  "SELECT X AS NO, 'A' AS NAME, TO_NUMBER(CASE WHEN X = %1 THEN 'x' ELSE '1' END) AS QTY, "
+                                  "X AS AMT FROM N";
+        s.statement = failingAt.arg(150);
+        s.bbtSearchClick();
+        QCOMPARE(s.cdsQuery->rowCount(), 100);
+        s.cdsQuery->fetchMore();
+        QTRY_COMPARE(messages.count(), 1);
+        QVERIFY2(messages.last().startsWith("자료를 끝까지 읽지 못했습니다. 목록의 자료가 전부가 아닙니다.\r\r에러내용:\r"),
+                 qPrintable(messages.last()));
+        QVERIFY(s.cdsQuery->failed() && !s.cdsQuery->isComplete() && s.cdsQuery->rowCount() < 150);
+        QVERIFY_THROWS_EXCEPTION(db::DatabaseError, s.cdsQuery->fetchAll());
+
+        s.statement = failingAt.arg(76);
+        QVERIFY_THROWS_EXCEPTION(db::DatabaseError, s.bbtSearchClick());
+        QCOMPARE(s.cdsQuery->rowCount(), 0);
+    }
+
+    // A right-aligned cell of more digits than a double holds is written as its text, not as infinity.
+    void hugeNumbersStayText()
+    {
+        const QString path = m_dir.filePath("digits.xls");
+        TXlsWriter xls;
+        QVERIFY(xls.open(path));
+        const QString digits(400, '9');
+        xls.cell(0, 0, digits, true);
+        xls.cell(1, 0, QString(20, '1'), true);
+        QVERIFY(xls.finish());
+        QVector<Cell> cells;
+        QVERIFY(parseXls(path, &cells));
+        QCOMPARE(find(cells, 0, 0)->text, digits);
+        QCOMPARE(find(cells, 1, 0)->number, 1.1111111111111111e19);
+    }
+
     void cancelThenExcel()
     {
         testing::TestDatabase t(db::Backend::SQLite);

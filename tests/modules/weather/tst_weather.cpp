@@ -251,6 +251,18 @@ private slots:
             {"20261211,0800,B9,-5,80,2,45,0,905,0\n", "bad.csv, line 2, field OBSE_PLACE_GUBUN: \"B9\" is not an observation place (code group E0001)"},
             {"20261211,0800,A1,-5,180,2,45,0,905,0\n", "bad.csv, line 2, field HUMIDITY: 180 lies outside 0 … 100"},
             {"20261211,0800,A1,-5,80,2,45,0,905\n", "bad.csv, line 2: 10 fields expected, 9 found"},
+            // numbers only as the stations write them, places in ASCII
+            {"20261211,0800,A1,5.,80,2,45,0,905,0\n", "bad.csv, line 2, field TEMPERATURE: \"5.\" is not a number"},
+            {"20261211,0800,A1,.5,80,2,45,0,905,0\n", "bad.csv, line 2, field TEMPERATURE: \".5\" is not a number"},
+            {"20261211,0800,A1,-5,+5,2,45,0,905,0\n", "bad.csv, line 2, field HUMIDITY: \"+5\" is not a number"},
+            {"20261211,0800,A1,-5,80,1e1,45,0,905,0\n", "bad.csv, line 2, field WIND_VELOCITY: \"1e1\" is not a number"},
+            {"20261211,0800,\xC3\x9F,-5,80,2,45,0,905,0\n",
+             QString::fromUtf8("bad.csv, line 2, field OBSE_PLACE_GUBUN: \"\xC3\x9F\" is not an observation place (code group E0001)")},
+            {QByteArray("20261211,0800,A1,-5,8\0000,2,45,0,905,0\n", 37),
+             "bad.csv, line 2, field HUMIDITY: the field holds a NUL character"},
+            {"20261211,0800,A1,-5,80,2,45,0,905,\xFF\n", "bad.csv, line 2: the line is not UTF-8 text"},
+            {"20261211,0800,A1,-5,80,2,45,0,905,0\n# " + QByteArray(1100, 'x') + "\n",
+             "bad.csv, line 3: the line is longer than 1024 bytes"},
         };
         for (const auto &r : refused) {
             QVERIFY(writeFile(bad, kHeader + r.lines));
@@ -258,6 +270,17 @@ private slots:
             QCOMPARE(error, r.message);
             QCOMPARE(t.count("EA010MS", "OBSE_DATE = '20261211'"), 0);
         }
+        // a valid UTF-8 file may hold U+FFFD (here in a comment)
+        QVERIFY(writeFile(good, kHeader + "# \xEF\xBF\xBD\n20261211,0800,A1,-5,80,2,45,0,905,0\n"));
+        QVERIFY2(weather::importObservationFile(t.database(), good, &count, &error), qPrintable(error));
+        QCOMPARE(count, 1);
+        QVERIFY(t.run("DELETE FROM EA010MS WHERE OBSE_DATE = '20261211';"));
+        // a directory, or a file that is not there, is named
+        QVERIFY(!weather::importObservationFile(t.database(), dir.path(), &count, &error));
+        QVERIFY2(error.startsWith(QFileInfo(dir.path()).fileName() + ": the file cannot be read"), qPrintable(error));
+        QVERIFY(!weather::importObservationFile(t.database(), dir.filePath("none.csv"), &count, &error));
+        QVERIFY2(error.startsWith("none.csv: the file cannot be read"), qPrintable(error));
+
         QVERIFY(writeFile(bad, "20261211,0800,A1,-5,80,2,45,0,905,0\n"));
         QVERIFY(!weather::importObservationFile(t.database(), bad, &count, &error));
         QVERIFY(error.startsWith("bad.csv, line 1: the first line must name the columns"));
@@ -273,6 +296,57 @@ private slots:
             QVERIFY(error.startsWith("x.csv: "));
             QCOMPARE(t.count("EA010MS", "OBSE_DATE = '20261212'"), 0);
         }
+    }
+
+    // A generated stream of observations, read as it comes: the import holds one line at a time, so
+    // a stream of any length passes in the same memory (the figure for a large file is in the README).
+    void importStreams_data() { testing::addBackendColumn(); }
+    void importStreams()
+    {
+        TEST_DB_FETCH(t);
+        QVERIFY(t.run(kFixture));
+        class Generated : public QIODevice {
+        public:
+            explicit Generated(int lines) : m_lines(lines) { open(QIODevice::ReadOnly); }
+            bool isSequential() const override { return true; }
+            bool atEnd() const override { return m_next > m_lines && m_pending.isEmpty() && QIODevice::atEnd(); }
+            qint64 bytesAvailable() const override { return m_pending.size() + QIODevice::bytesAvailable(); }
+            int produced = 0;
+        protected:
+            qint64 readData(char *data, qint64 max) override
+            {
+                while (m_pending.size() < max && m_next <= m_lines) {
+                    const int i = m_next++;
+                    if (i == 0) {
+                        m_pending += weather::importColumns().join(',').toLatin1() + '\n';
+                        continue;
+                    }
+                    const int slot = i - 1;
+                    m_pending += QString::asprintf("%s,%02d%02d,A%d,-%d.5,50,3,90,10,900,\n",
+                                                   qPrintable(QDate(2025, 1, 1).addDays(slot / 2880).toString("yyyyMMdd")),
+                                                   slot / 2 % 1440 / 60, slot / 2 % 60, 1 + slot % 2, slot % 20)
+                                     .toLatin1();
+                    ++produced;
+                }
+                const qint64 n = qMin<qint64>(max, m_pending.size());
+                std::memcpy(data, m_pending.constData(), size_t(n));
+                m_pending.remove(0, n);
+                return n;
+            }
+            qint64 writeData(const char *, qint64) override { return -1; }
+        private:
+            int m_lines;
+            int m_next = 0;
+            QByteArray m_pending;
+        };
+        Generated stream(20000);
+        int count = 0;
+        QString error;
+        QVERIFY2(weather::importObservations(t.database(), "stream.csv", &stream, &count, &error), qPrintable(error));
+        QCOMPARE(count, 20000);
+        QCOMPARE(stream.produced, 20000);
+        QCOMPARE(t.count("EA010MS", "OBSE_DATE >= '20250101' AND OBSE_DATE <= '20250131'"), 20000);
+        QCOMPARE(t.count("EA010MS", "U_EMP_NO = 'IMPORT'"), 20000);
     }
 
     void sampleFileImports()
