@@ -527,6 +527,7 @@ bool Query::runPositional(Database *database, const QString &positionalSql, cons
     if (rowsAffected)
         *rowsAffected = q->numRowsAffected();
     if (rows) {
+        const qsizetype before = rows->size();
         const int fields = q->record().count();
         while (q->next()) {
             QStringList row;
@@ -540,7 +541,7 @@ bool Query::runPositional(Database *database, const QString &positionalSql, cons
             *error = e.databaseText().trimmed().isEmpty() ? e.text().trimmed() : e.databaseText().trimmed();
             q->finish();
             q.reset();
-            rows->clear();
+            rows->resize(before);   // none of a result that could not be read whole
             database->noteFailure(error);
             return false;
         }
