@@ -240,6 +240,8 @@ private slots:
         QCOMPARE(t.count("EA010MS", "OBSE_PLACE_GUBUN = 'A2' AND TEMPERATURE IS NULL"), 1);
         QVERIFY(weather::importObservationFile(t.database(), good, &count, &error));
         QCOMPARE(t.count("EA010MS"), 7);
+        QCOMPARE(t.count("EA010MS", "OBSE_DATE = '20261209' AND OBSE_TIME = '0900' AND OBSE_PLACE_GUBUN = 'A1' "
+                                    "AND ROW_VERSION = 2"), 1);   // replaced twice
 
         const struct { QByteArray lines; QString message; } refused[] = {
             {"20261211,0800,A1,-5,80,2,45,0,905,0\n20261211,0810,A1,abc,80,2,45,0,905,0\n",
