@@ -225,6 +225,17 @@ static QString errorText(const QSqlError &error)
 
 bool Database::open(const ConnectionSettings &settings)
 {
+    // A connection that was lost stays lost while no new one opens (whoever tries), so that the next
+    // action tries again and says why it could not.
+    const bool lost = m_lost || (m_connected && !isOpen());
+    if (openConnection(settings))
+        return true;
+    m_lost = lost;
+    return false;
+}
+
+bool Database::openConnection(const ConnectionSettings &settings)
+{
     close();
     m_settings = settings;
     m_lost = false;

@@ -148,6 +148,7 @@ private:
     std::unique_ptr<Heartbeat> m_heartbeat;
     void releaseStatements();
     void markLost();
+    bool openConnection(const ConnectionSettings &settings);
     void resetReadBlocks();
     bool runInternal(const QString &statement);
     quint64 m_readBlock = 0;       // the open read block, 0 when none
