@@ -102,7 +102,7 @@ bool TfrmEBI010::createRunDate(const QString &runDate)
     }
     if (!ok) {
         panCreating->hide();
-        ShowError(QStringLiteral("자료를 저장하지 못했습니다.\r\r에러내용:\r") + error);
+        ShowError(db::Database::saveFailedMessage(error));
         return false;
     }
     QElapsedTimer wait;

@@ -345,7 +345,7 @@ bool TfrmEBI040::callHold(const QString &kind, const QString &no, const QString 
         QGuiApplication::restoreOverrideCursor();
     }   // not committed: rolled back here
     if (!ok) {
-        ShowError(QStringLiteral("자료를 저장하지 못했습니다.\r\r에러내용:\r") + error);
+        ShowError(db::Database::saveFailedMessage(error));
         return false;
     }
     if (status == "2")
@@ -364,7 +364,7 @@ bool TfrmEBI040::releaseHolds()
     const QSet<QString> before = m_holds;
     db::Transaction transaction(prcSaveTempEquipNo->database());
     if (!transaction.isActive()) {
-        ShowError(QStringLiteral("자료를 저장하지 못했습니다.\r\r에러내용:\r") + transaction.error());
+        ShowError(db::Database::saveFailedMessage(transaction.error()));
         return false;
     }
     for (const QString &h : held)
@@ -374,7 +374,7 @@ bool TfrmEBI040::releaseHolds()
         }
     if (!transaction.commit()) {
         m_holds = before;
-        ShowError(QStringLiteral("자료를 저장하지 못했습니다.\r\r에러내용:\r") + transaction.error());
+        ShowError(db::Database::saveFailedMessage(transaction.error()));
         return false;
     }
     return true;

@@ -96,7 +96,7 @@ void TfrmEHI010::bbtBatchClick()
             transaction.setError(error);
     }   // rolled back unless committed
     if (!error.isEmpty()) {
-        ShowError(QStringLiteral("자료를 저장하지 못했습니다.\r\r에러내용:\r") + error);
+        ShowError(db::Database::saveFailedMessage(error));
         return;
     }
     SetStatusMessage(QStringLiteral("자료를 저장했습니다."));

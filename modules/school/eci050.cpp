@@ -35,7 +35,6 @@ struct WaitCursor {
     ~WaitCursor() { QApplication::restoreOverrideCursor(); }
 };
 
-const QString kSaveFailed = QStringLiteral("자료를 저장하지 못했습니다.\r\r에러내용:\r");
 
 // Rows of an opened query into a grid; marker: a first cell that every row shows.
 bool loadGrid(db::Query *query, TRowGrid *grid, const QString &marker = QString())
@@ -337,7 +336,7 @@ void TfrmECI050::save()
             return;
         }
     } catch (const db::DatabaseError &e) {
-        ShowError(kSaveFailed + e.message());
+        ShowError(db::Database::saveFailedMessage(e.message()));
         return;
     }
     runAction({{"AYAEYAK_DATE", day},
@@ -398,7 +397,7 @@ bool TfrmECI050::runAction(const QHash<QString, QString> &params, const QString 
     if (ok)
         ShowInfo(done);
     else
-        ShowError(kSaveFailed + error);
+        ShowError(db::Database::saveFailedMessage(error));
     // the booked counts changed, and so did the staff member's reservations
     const int lecture = rgrGrid->currentRow();
     openLectures();
