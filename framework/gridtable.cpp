@@ -590,8 +590,9 @@ void TGridTableScreen::ShowRow()
         if (f.thousandsSep && qobject_cast<QLabel *>(w) && !v.isEmpty())
             v = FormatThousands(v.remove(QLatin1Char(',')).toLongLong());
         SetFieldValue(w, v);
-        // a code the list lacks shows the entry given for it (else the first), and stays in the row
-        if (auto *combo = qobject_cast<TCodeCombo *>(w); combo && combo->currentIndex() < 0 && combo->count() > 0)
+        // a code the list lacks shows the entry given for it (else the first), and stays in the row; an
+        // empty one shows empty, so nothing is shown as chosen that the row does not hold
+        if (auto *combo = qobject_cast<TCodeCombo *>(w); combo && !v.isEmpty() && combo->currentIndex() < 0 && combo->count() > 0)
             if (!combo->setCode(f.unlistedCode))
                 combo->setCurrentIndex(0);
     }
