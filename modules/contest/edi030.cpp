@@ -26,7 +26,7 @@ TfrmEDI030::TfrmEDI030(QWidget *parent) : TfrmEZI000(parent)
         Field("ENTRY_NAME_KOR", "참가자명", BIND(edtEntryNameKor)).sql("T2.ENTRY_NAME_KOR").readOnly().width(100),
         Field("APPLY_DATE", "신청일", BIND(wmeApplyDate)).sql("T2.APPLY_DATE").mask("9999-99-99").showsDate()
             .readOnly().width(90),
-        Field("ID_NO", "주민등록번호", BIND(wmeIdNo)).sql("T2.ID_NO").mask("999999-9999999").readOnly().width(120),
+        Field("ID_NO", "주민등록번호", BIND(wmeIdNo)).sql("FN_ZA010MS_04(T2.ID_NO)").mask("999999-9999999").readOnly().width(120),
         Field("APPLY_CLASS_GUBUN_NAME", "신청급수", BIND(edtApplyClass)).sql("T3.APPLY_CLASS_GUBUN_NAME").readOnly()
             .width(100),
     };

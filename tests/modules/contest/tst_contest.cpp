@@ -274,6 +274,8 @@ private slots:
         QCOMPARE(s->grid()->rowCount(), 3);
         QCOMPARE(s->grid()->cell(2, "접수번호"), QString("000020"));
         QCOMPARE(s->grid()->cell(2, "신청급수"), QString());
+        for (int r = 0; r < 3; ++r)   // listed as the other lists show personal numbers
+            QVERIFY2(s->grid()->cell(r, "주민등록번호").endsWith("******"), qPrintable(s->grid()->cell(r, "주민등록번호")));
         QCOMPARE(s->edtExaminerA->text(), QString("가"));
         QCOMPARE(s->grpExaminerA->scores.first()->text(), QString("10"));
         QVERIFY(s->wmeApplyDate->isReadOnly() && s->wmeIdNo->isReadOnly() && s->edtApplyClass->isReadOnly());
