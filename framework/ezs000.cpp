@@ -15,10 +15,12 @@ TfrmEZS000::TfrmEZS000(QWidget *parent) : TfrmZZS020(parent)
     rgrGrid->setFooterVisible(true);
 }
 
+// Every footer empty: a screen with footers of its own fills its columns after the search, and no other
+// column shows a figure that could be read as its total.
 void TfrmEZS000::resetFooters()
 {
-    for (int i = 1; i < rgrGrid->columnCount(); ++i)
-        rgrGrid->setFooter(i, QStringLiteral("0"));
+    for (int i = 0; i < rgrGrid->columnCount(); ++i)
+        rgrGrid->setFooter(i, QString());
 }
 
 void TfrmEZS000::search()

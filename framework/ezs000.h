@@ -13,7 +13,7 @@
 //   TfrmZZP010 *createLayout() override { return new TfrmEBP060; }
 //   QStringList currentConditionLines() override { return {conditionLine({dtpDate, cboArea}), …}; }
 //
-// Search (base): footers reset ("0" in every column but the first), result reopened, focus to the grid
+// Search (base): footers emptied (a screen's afterSearch fills the columns that have one), result reopened, focus to the grid
 // or "조회할 내용이 없습니다.", status cleared and the column chooser rebuilt. afterSearch() runs then
 // (footer totals from qryFooter).
 #include "framework/zzs020.h"

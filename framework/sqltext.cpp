@@ -12,6 +12,16 @@ QString dashedDate(const QString &column, const QString &alias)
     return dashedDate(column) + QStringLiteral(" AS ") + alias;
 }
 
+QString groupedNumber(const QString &expression)
+{
+    return QStringLiteral("TO_CHAR(%1, 'FM9,999,999,999')").arg(expression);
+}
+
+QString groupedNumber(const QString &expression, const QString &alias)
+{
+    return groupedNumber(expression) + QStringLiteral(" AS ") + alias;
+}
+
 QString codeLabel(const QString &param, const QString &column)
 {
     return QStringLiteral("(SELECT DETAIL_NAME FROM ZX010MS WHERE HEAD = :%1 AND DETAIL = %2)").arg(param, column);

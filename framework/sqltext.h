@@ -7,6 +7,10 @@
 QString dashedDate(const QString &column);
 // The same with " AS alias".
 QString dashedDate(const QString &column, const QString &alias);
+// An amount or count shown "#,##0" (TO_CHAR with 'FM9,999,999,999'); NULL stays NULL.
+QString groupedNumber(const QString &expression);
+// The same with " AS alias".
+QString groupedNumber(const QString &expression, const QString &alias);
 // Label of a code of the common code table:
 // "(SELECT DETAIL_NAME FROM ZX010MS WHERE HEAD = :param AND DETAIL = column)", the code group bound
 // as param; NULL for a NULL code or one the group does not hold.

@@ -1,6 +1,7 @@
 #include "accidentlists.h"
 #include "core/utils.h"
 #include "framework/ezp000.h"
+#include "framework/sqltext.h"
 #include "widgets/inputs.h"
 #include <QDate>
 
@@ -74,13 +75,13 @@ Statement TfrmAccidentList::listStatement(const QString &where, const QHash<QStr
                       // the secondary transport means is entered from E0049: it is named from the same group
                       s.codeLabel("TE_MEANS_GUBUN", "E0049"), s.codeLabel("TE_OBJECT_GUBUN", "E0050")};
     if (m_report.columns.first().field == QByteArray("TROB_DATE"))
-        items.prepend(QStringLiteral("TROB_DATE"));
+        items.prepend(dashedDate(QStringLiteral("TROB_DATE"), QStringLiteral("TROB_DATE")));
     s.sql = QStringLiteral("SELECT ") + items.join(QStringLiteral(", ")) + QStringLiteral(" FROM EE010MS WHERE ") + where;
     if (reportsql::isChosen(cboPeak->code())) {
         s.sql += QStringLiteral(" AND PEAK_GUBUN = :PEAK_GUBUN");
         s.binds.insert(QStringLiteral("PEAK_GUBUN"), cboPeak->code());
     }
-    s.sql += QStringLiteral(" ORDER BY TROB_DATE, EE010MS.TROB_NO");
+    s.sql += QStringLiteral(" ORDER BY EE010MS.TROB_DATE, EE010MS.TROB_NO");
     return s;
 }
 

@@ -3,6 +3,8 @@
 #include "database/datamodule.h"
 #include "framework/dialogs/lookupdialogs.h"
 #include "framework/reportviewer.h"
+#include "framework/fieldlookups.h"
+#include "framework/sqltext.h"
 #include "widgets/inputs.h"
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -85,6 +87,7 @@ void TfrmSalesScreen::addUpjang(const QString &code)
     addBeside(edt_Upjang_No, sbtUpjang);
     addBeside(edt_Upjang_No, wlbUpjangName);
     connect(sbtUpjang, &QToolButton::clicked, this, &TfrmSalesScreen::upjangLookup);
+    BindLookupKey(edt_Upjang_No, sbtUpjang);   // F1 in the code, as in every key field
     connect(edt_Upjang_No, &QLineEdit::textChanged, this, &TfrmSalesScreen::showUpjangName);
     edt_Upjang_No->setText(code);
     showUpjangName();
@@ -237,8 +240,10 @@ TfrmEFS070::TfrmEFS070(QWidget *parent) : TfrmSalesScreen(parent)
     QStringList tickets{QString()};
     QVector<QStringList> rows;
     QString error;
-    db::Query::run(DM()->dbsDB, QStringLiteral("SELECT DETAIL_NAME FROM ZX010MS WHERE HEAD = 'I0005' AND ITEM9 = 'Y' ORDER BY DETAIL"),
-                   {}, &rows, nullptr, &error);
+    if (!db::Query::run(DM()->dbsDB,
+                        QStringLiteral("SELECT DETAIL_NAME FROM ZX010MS WHERE HEAD = 'I0005' AND ITEM9 = 'Y' ORDER BY DETAIL"), {},
+                        &rows, nullptr, &error))
+        ShowError(QStringLiteral("에러내용:\r") + error);
     for (const QStringList &r : rows)
         tickets << r.value(0);
     cboTicket->setItems(tickets, tickets);
@@ -296,12 +301,13 @@ void TfrmEFS070::search()
         "     WHEN I.ACCEPT_MEMBER_NO IS NULL THEN '기타' "
         "     ELSE (SELECT CASE B.BIRTH_DAY WHEN 'CARD' THEN '카드' WHEN '직원' THEN '직원할인' ELSE '기타' END "
         "           FROM BA040MS B WHERE B.MEMBER_NO = I.ACCEPT_MEMBER_NO) END AS MEM_GUBUN2, "
-        "(SELECT Z.DETAIL_NAME FROM ZX010MS Z WHERE Z.HEAD = 'I0005' AND Z.DETAIL = I.TICKET_KIND) AS TICKET, "
-        "I.SALE_DATE, (SELECT J.UPJANG_NAME FROM JA010MS J WHERE J.UPJANG_CODE = I.UPJANG_CODE) AS UPJANG_NAME, "
+        "(SELECT Z.DETAIL_NAME FROM ZX010MS Z WHERE Z.HEAD = 'I0005' AND Z.DETAIL = I.TICKET_KIND) AS TICKET, ")
+        + dashedDate("I.SALE_DATE", "SALE_DATE") + ", (SELECT J.UPJANG_NAME FROM JA010MS J WHERE J.UPJANG_CODE = I.UPJANG_CODE) AS UPJANG_NAME, "
         "I.POS_NO, I.BILL_NO, "
         "CASE (SELECT MAX(M.DAESO_CODE) FROM JB010MS M WHERE M.UPJANG_CODE = I.UPJANG_CODE AND M.MENU_CODE = I.MENU_CODE) "
         "     WHEN '1' THEN '대인' ELSE '소인' END AS DAESO_CODE, "
-        "I.UNIT_AMT, I.DC_RATE, I.SALE_QTY AS QTY, I.SALE_AMT AS AMT, I.ACCEPT_MEMBER_NO AS MEMBER_NO, "
+        + groupedNumber("I.UNIT_AMT", "UNIT_AMT") + ", I.DC_RATE, " + groupedNumber("I.SALE_QTY", "QTY") + ", "
+        + groupedNumber("I.SALE_AMT", "AMT") + QStringLiteral(", I.ACCEPT_MEMBER_NO AS MEMBER_NO, "
         "(SELECT B.MEMBER_NAME FROM BB010MS B WHERE B.MEMBER_NO = I.ACCEPT_MEMBER_NO) AS MEMBER_NAME "
         "FROM IA010MS I WHERE I.SALE_DATE BETWEEN :FROM_DATE AND :TO_DATE AND I.UPJANG_CODE = :UPJANG_CODE) X WHERE 1 = 1 ");
     QHash<QString, QVariant> binds{{"FROM_DATE", FFromDate}, {"TO_DATE", FToDate}, {"UPJANG_CODE", edt_Upjang_No->text().trimmed()}};
@@ -362,6 +368,13 @@ QString sums(const QString &when, const QString &name)
     return QStringLiteral("SUM(CASE WHEN %1 THEN X.SALE_QTY ELSE 0 END) AS %2_QTY, "
                           "SUM(CASE WHEN %1 THEN X.SALE_AMT ELSE 0 END) AS %2_AMT")
         .arg(when, name);
+}
+
+// "<name>_QTY" and "<name>_AMT" of a summary (of the select named by qualifier) shown #,##0.
+QString grouped(const QString &name, const QString &qualifier = QString())
+{
+    return groupedNumber(qualifier + name + "_QTY", name + "_QTY") + ", "
+        + groupedNumber(qualifier + name + "_AMT", name + "_AMT");
 }
 
 void addPair(TListGrid *grid, const QString &name, const QString &group, bool hidden = false)
@@ -430,16 +443,15 @@ void TfrmEFS010::search()
     for (const Efs010Column &c : kEfs010)
         columns << sums(QString::fromUtf8(c.when), c.name);
     const QString pivot = columns.join(", ");
-    runSummary(QStringLiteral("SELECT SALE_DATE, %1 FROM (SELECT 0 AS SORT_KIND, X.SALE_DATE AS SALE_DATE, %2 FROM (%3) X "
+    runSummary(QStringLiteral("SELECT SALE_DATE, %1 FROM (SELECT 0 AS SORT_KIND, %4, %2 FROM (%3) X "
                               "GROUP BY X.SALE_DATE "
                               "UNION ALL SELECT 1, '총    계', %2 FROM (%3) X) Y ORDER BY SORT_KIND, SALE_DATE")
                    .arg([] {
                        QStringList names;
                        for (const Efs010Column &c : kEfs010)
-                           names << QString("TO_CHAR(%1_QTY, 'FM9,999,999,999') AS %1_QTY, "
-                                            "TO_CHAR(%1_AMT, 'FM9,999,999,999') AS %1_AMT").arg(c.name);
+                           names << grouped(QString::fromLatin1(c.name));
                        return names.join(", ");
-                   }(), pivot, lines),
+                   }(), pivot, lines, dashedDate("X.SALE_DATE", "SALE_DATE")),
                binds);
 }
 
@@ -476,18 +488,18 @@ void TfrmEFS020::search()
     columns << sums(QStringLiteral("NVL(SUBSTR(X.ACCEPT_MEMBER_NO, 1, 2), '--') NOT IN ('00', '42', '41')"), "N")
             << sums(QStringLiteral("1 = 1"), "T");
     const QString pivot = columns.join(", ");
-    const QString names = QStringLiteral("M_QTY, M_AMT, D_QTY, D_AMT, G_QTY, G_AMT, N_QTY, N_AMT, T_QTY, T_AMT");
+    const QString names = QStringList{grouped("M"), grouped("D"), grouped("G"), grouped("N"), grouped("T")}.join(", ");
     // ROLLUP(SALE_DATE, DAESO_CODE) written out, so both back ends run it: the class rows of a day,
     // the day's total after them and the grand total at the end.
     runSummary(QStringLiteral(
                    "SELECT SALE_DATE, DAESO_NAME, %1 FROM ("
-                   "SELECT X.SALE_DATE AS SORT_DATE, 0 AS SORT_KIND, NVL(X.DAESO, 'Z') AS SORT_DAESO, X.SALE_DATE AS SALE_DATE, "
+                   "SELECT X.SALE_DATE AS SORT_DATE, 0 AS SORT_KIND, NVL(X.DAESO, 'Z') AS SORT_DAESO, %4, "
                    "CASE NVL(X.DAESO, 'Z') WHEN '1' THEN '대    인' WHEN '2' THEN '소    인' ELSE '구분없슴' END AS DAESO_NAME, %2 "
                    "FROM (%3) X GROUP BY X.SALE_DATE, NVL(X.DAESO, 'Z') "
-                   "UNION ALL SELECT X.SALE_DATE, 1, '', X.SALE_DATE, '일    계', %2 FROM (%3) X GROUP BY X.SALE_DATE "
+                   "UNION ALL SELECT X.SALE_DATE, 1, '', %5, '일    계', %2 FROM (%3) X GROUP BY X.SALE_DATE "
                    "UNION ALL SELECT '99999999', 2, '', '총    계', '', %2 FROM (%3) X) Y "
                    "ORDER BY SORT_DATE, SORT_KIND, SORT_DAESO")
-                   .arg(names, pivot, lines),
+                   .arg(names, pivot, lines, dashedDate("X.SALE_DATE", "SALE_DATE"), dashedDate("X.SALE_DATE")),
                binds);
 }
 
@@ -513,10 +525,12 @@ void TfrmEFS030::search()
 {
     QHash<QString, QVariant> binds;
     const QString lines = saleLines(&binds, false);
-    runSummary(QStringLiteral("SELECT X.SALE_DATE, X.DC_RATE, X.TICKET, %1, %2, %3, %4 FROM (%5) X "
-                              "GROUP BY X.SALE_DATE, X.DC_RATE, X.TICKET ORDER BY X.SALE_DATE, X.DC_RATE, X.TICKET")
+    runSummary(QStringLiteral("SELECT %6, Y.DC_RATE, Y.TICKET, %7 FROM ("
+                              "SELECT X.SALE_DATE, X.DC_RATE, X.TICKET, %1, %2, %3, %4 FROM (%5) X "
+                              "GROUP BY X.SALE_DATE, X.DC_RATE, X.TICKET) Y ORDER BY Y.SALE_DATE, Y.DC_RATE, Y.TICKET")
                    .arg(sums("X.DAESO = 'Z'", "Z"), sums("X.DAESO = '1'", "A"), sums("X.DAESO = '2'", "C"),
-                        sums("1 = 1", "T"), lines),
+                        sums("1 = 1", "T"), lines, dashedDate("Y.SALE_DATE", "SALE_DATE"),
+                        QStringList{grouped("Z", "Y."), grouped("A", "Y."), grouped("C", "Y."), grouped("T", "Y.")}.join(", ")),
                binds);
 }
 

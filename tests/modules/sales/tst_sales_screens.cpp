@@ -6,6 +6,7 @@
 #include "core/settings.h"
 #include "database/datamodule.h"
 #include "database/schema.h"
+#include "framework/dialogs/zzh000.h"
 #include "framework/reportviewer.h"
 #include "framework/screenregistry.h"
 #include "report/preview.h"
@@ -120,6 +121,16 @@ private slots:
         QVERIFY(s);
         QCOMPARE(s->edt_Upjang_No->text(), QString("5003"));
         QCOMPARE(s->wlbUpjangName->text(), QString("렌탈샵"));
+        QString title;   // F1 in the code opens the lookup; nothing chosen: the focus back in the code
+        TfrmZZH000::setModalRunner([&](TfrmZZH000 *d) {
+            title = d->windowTitle();
+            return int(QDialog::Rejected);
+        });
+        s->edt_Upjang_No->setFocus();
+        QTest::keyClick(s->edt_Upjang_No, Qt::Key_F1);
+        TfrmZZH000::setModalRunner({});
+        QCOMPARE(title, QString("영업장 선택"));
+        QCOMPARE(QApplication::focusWidget(), s->edt_Upjang_No);
         QCOMPARE(items(s->cboTicket), (QStringList{"", "리프트1일권", "오후권"}));
         QCOMPARE(items(s->cboDcRate), QStringList{""});   // no sales today
         s->dtpFromDate->setDateText("20261201");
@@ -140,6 +151,10 @@ private slots:
                                        "000004:회원/회원/대인", "000005:단체/기타/소인", "000006:일반/카드/대인",
                                        "000007:일반/쿠폰외/대인"}));
         QCOMPARE(s->cdsQuery->text(column(s, "BILL_NO").indexOf("000004"), "MEMBER_NAME"), QString("김회원"));
+        const int first = column(s, "BILL_NO").indexOf("000001");
+        QCOMPARE(s->cdsQuery->text(first, "SALE_DATE") + " " + s->cdsQuery->text(first, "UNIT_AMT") + " "
+                     + s->cdsQuery->text(first, "AMT"),
+                 QString("2026-12-01 1,000 1,000"));
         s->cboMemGubun->setCurrentIndex(3);   // 일반
         s->cboTicket->setCurrentIndex(1);     // 리프트1일권
         s->bbtSearchClick();
@@ -169,8 +184,11 @@ private slots:
                 f << tickets->cdsQuery->text(r, n);
             rows << f.join(' ');
         }
-        QCOMPARE(rows, (QStringList{"0 리프트1일권 2 7000 0 7000", "0 오후권 0 0 8000 8000", "10 리프트1일권 1 2000 0 2000",
-                                    "20 리프트1일권 1 4000 0 4000"}));
+        QCOMPARE(rows, (QStringList{"0 리프트1일권 2 7,000 0 7,000", "0 오후권 0 0 8,000 8,000", "10 리프트1일권 1 2,000 0 2,000",
+                                    "20 리프트1일권 1 4,000 0 4,000"}));
+        QCOMPARE(tickets->cdsQuery->text(0, "SALE_DATE"), QString("2026-12-01"));
+        for (int c = 0; c < tickets->rgrGrid->columnCount(); ++c)   // no footer of its own: no "0" under the amounts
+            QCOMPARE(tickets->rgrGrid->footerText(c), QString());
 
         auto *classes = open<TfrmEFS020>(backend, "EFS020");
         QVERIFY(classes);
@@ -182,9 +200,9 @@ private slots:
             rows << classes->cdsQuery->text(r, "SALE_DATE") + "|" + classes->cdsQuery->text(r, "DAESO_NAME") + "|"
                         + classes->cdsQuery->text(r, "M_AMT") + "|" + classes->cdsQuery->text(r, "G_AMT") + "|"
                         + classes->cdsQuery->text(r, "N_AMT") + "|" + classes->cdsQuery->text(r, "T_AMT");
-        QCOMPARE(rows, (QStringList{"20261201|대    인|4000|2000|7000|13000", "20261201|소    인|0|5000|3000|8000",
-                                    "20261201|일    계|4000|7000|10000|21000", "20261202|대    인|0|0|7000|7000",
-                                    "20261202|일    계|0|0|7000|7000", "총    계||4000|7000|17000|28000"}));
+        QCOMPARE(rows, (QStringList{"2026-12-01|대    인|4,000|2,000|7,000|13,000", "2026-12-01|소    인|0|5,000|3,000|8,000",
+                                    "2026-12-01|일    계|4,000|7,000|10,000|21,000", "2026-12-02|대    인|0|0|7,000|7,000",
+                                    "2026-12-02|일    계|0|0|7,000|7,000", "총    계||4,000|7,000|17,000|28,000"}));
 
         auto *rental = open<TfrmEFS010>(backend, "EFS010");
         QVERIFY(rental);
@@ -194,6 +212,7 @@ private slots:
         rental->dtpToDate->setDateText("20261201");
         rental->bbtSearchClick();
         QCOMPARE(rental->cdsQuery->rowCount(), 2);
+        QCOMPARE(rental->cdsQuery->text(0, "SALE_DATE"), QString("2026-12-01"));
         QCOMPARE(rental->cdsQuery->text(1, "SALE_DATE"), QString("총    계"));
         QCOMPARE(rental->cdsQuery->text(0, "S1_QTY") + " " + rental->cdsQuery->text(0, "S1_AMT"), QString("4 13,000"));
         QCOMPARE(rental->cdsQuery->text(0, "C1_AMT") + " " + rental->cdsQuery->text(0, "C2_AMT"), QString("100 0"));
