@@ -108,8 +108,10 @@ reportsql::Statement table(const Description &d, const QString &from, const QStr
     reportsql::Statement s;
     s.sql = QStringLiteral("SELECT R.DETAIL_NAME AS %1, %2, ")
                 .arg(rowLabelField(d.rows), picks.join(QStringLiteral(", ")))
-          + QStringLiteral("CAST(%1 AS VARCHAR(10)) || ' (' || %2 || ' %)' AS %3 ")
-                .arg(rowCount, percentSql(rowCount, QStringLiteral("A.TOTAL")), sumField(d))
+          + QStringLiteral("CAST(%1 AS VARCHAR(10)) || '%4' || %2 || '%5' AS %3 ")
+                .arg(rowCount, percentSql(rowCount, QStringLiteral("A.TOTAL")), sumField(d),
+                     d.tightShare ? QStringLiteral("(") : QStringLiteral(" ("),
+                     d.tightShare ? QStringLiteral("%)") : QStringLiteral(" %)"))
           + QStringLiteral("  FROM (SELECT DETAIL, DETAIL_NAME FROM ZX010MS WHERE HEAD = :%1 AND TRIM(DETAIL) <> '') R ")
                 .arg(codeParam(d.rows))
           + QStringLiteral("  LEFT JOIN (SELECT K.ROW_KEY, %1, COUNT(K.TROB_NO) AS ROW_COUNT FROM %2 GROUP BY K.ROW_KEY) S "

@@ -28,12 +28,14 @@ struct Description {
     Rows rows;
     Columns columns;
     QString rowHeading;   // the first column's title; empty: "시간대" or "부상상태"
+    bool tightShare = false;   // the total column as "n(pp.pp%)" rather than "n (pp.pp %)"
 };
 
 QVector<Bucket> buckets(Columns columns);
 QString rowLabelField(Rows rows);    // TROB_TIME_NAME, IN_STAT_GUBUN_NAME
 QString sumField(const Description &d);   // TIME_SUM_COUNT, STAT_SUM_COUNT
-// The table: every row entry with its counts per bucket (0 when none) and "n (pp.pp %)" last.
+// The table: every row entry with its counts per bucket (0 when none) and "n (pp.pp %)" last
+// ("n(pp.pp%)" for a description with tightShare).
 reportsql::Statement table(const Description &d, const QString &from, const QString &to);
 // One row: each bucket's count and the counted total (through the calendar for weekday tables).
 reportsql::Statement footer(const Description &d, const QString &from, const QString &to);

@@ -49,13 +49,13 @@ TfrmEES140::TfrmEES140(QWidget *parent)
 
 TfrmEES050::TfrmEES050(QWidget *parent)
     : TAccidentCrossTable({"EES050", QStringLiteral("월별 부상 발생시간 현황 조회,출력"), QStringLiteral("월별 부상 발생시간 현황"), {}},
-                          {Rows::Hour, Columns::Month, {}}, parent)
+                          {Rows::Hour, Columns::Month, {}, true}, parent)
 {
 }
 
 TfrmEES060::TfrmEES060(QWidget *parent)
     : TAccidentCrossTable({"EES060", QStringLiteral("월별 부상형태 현황 조회,출력"), QStringLiteral("월별 부상형태 현황"), {}},
-                          {Rows::Injury, Columns::Month, {}}, parent)
+                          {Rows::Injury, Columns::Month, {}, true}, parent)
 {
 }
 
@@ -67,7 +67,7 @@ TfrmEES070::TfrmEES070(QWidget *parent)
 
 TfrmEES080::TfrmEES080(QWidget *parent)
     : TAccidentCrossTable({"EES080", QStringLiteral("성별 부상형태 현황 조회,출력"), QStringLiteral("성별 부상형태 현황"), {}},
-                          {Rows::Injury, Columns::Sex, QStringLiteral("부상상태")}, parent)
+                          {Rows::Injury, Columns::Sex, QStringLiteral("부상상태"), true}, parent)
 {
 }
 

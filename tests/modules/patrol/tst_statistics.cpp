@@ -192,6 +192,10 @@ private slots:
         auto months = open("EES050");
         search(months.get(), "19981101", "19990228");
         QCOMPARE(months->columnTotals(), (QVector<qlonglong>{3, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+        QCOMPARE(months->cdsQuery->text(nine, months->buckets().size() + 1), QString("2(40.00%)"));   // tight here
+        auto kinds = open("EES080");
+        search(kinds.get(), "19981101", "19990228");
+        QCOMPARE(kinds->cdsQuery->text(0, kinds->buckets().size() + 1), QString("2(40.00%)"));
 
         auto weekdays = open("EES030");
         search(weekdays.get(), "19981101", "19990228");
@@ -255,7 +259,7 @@ private slots:
         period->dtptoDate->setDateText("19990131");
         period->bbtSearchClick();
         QCOMPARE(period->cdsQuery->rowCount(), 5);
-        QCOMPARE(period->cdsQuery->text(0, "TROB_DATE") + " " + period->cdsQuery->text(0, "TROB_TIME"), QString("19981201 09:05"));
+        QCOMPARE(period->cdsQuery->text(0, "TROB_DATE") + " " + period->cdsQuery->text(0, "TROB_TIME"), QString("1998-12-01 09:05"));
         const QString printed = previewText(*period, "tst_statistics_ees120.pdf");
         QVERIFY2(printed.contains("일일 사고현황") && printed.contains("건수: 5"), qPrintable(printed.left(400)));
         QVERIFY(printed.contains(QRegularExpression("\\*사고일자: 1998-12-01\\s+∼\\s+1999-01-31")));
