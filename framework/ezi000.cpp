@@ -559,13 +559,8 @@ bool TfrmEZI000::LoadRows()
         r.append("Y");
         rows.append(std::move(r));
     }
-    if (qryQuery->failed()) {   // a row that could not be read: nothing is shown rather than a part
-        const QString error = qryQuery->lastError();
-        qryQuery->close();
-        SetStatusMessage(QString());
-        ShowError(TListModel::readFailedMessage(error));
+    if (readFailed(*qryQuery))   // a row that could not be read: nothing is shown rather than a part
         return false;
-    }
     m_shownRow = -1;
     m_modified = false;
     rgrGrid->gridModel()->setRows(std::move(rows));

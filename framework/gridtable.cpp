@@ -171,13 +171,8 @@ bool TGridTableScreen::LoadRows()
         r.posted = true;
         rows.append(std::move(r));
     }
-    if (qryQuery->failed()) {   // a row that could not be read: nothing is shown rather than a part
-        const QString error = qryQuery->lastError();
-        qryQuery->close();
-        SetStatusMessage(QString());
-        ShowError(TListModel::readFailedMessage(error));
+    if (readFailed(*qryQuery))   // a row that could not be read: nothing is shown rather than a part
         return false;
-    }
     qryQuery->close();
     // the personal numbers each row was read with in their masked form: sent back untouched they
     // keep the stored number, partly replaced they are refused

@@ -1,4 +1,6 @@
 #include "zzi010.h"
+#include "listmodel.h"
+#include "database/query.h"
 #include "widgets/navigation.h"
 #include "core/messages.h"
 #include <QApplication>
@@ -192,4 +194,15 @@ TfrmZZI010::RowButtons TfrmZZI010::addRowButtons(const QString &addCaption, cons
         buttonLayout()->insertWidget(buttonLayout()->indexOf(bbtSave), b);
     }
     return r;
+}
+
+bool TfrmZZI010::readFailed(db::Query &query)
+{
+    if (!query.failed())
+        return false;
+    const QString error = query.lastError();
+    query.close();
+    SetStatusMessage(QString());
+    ShowError(TListModel::readFailedMessage(error));
+    return true;
 }

@@ -18,6 +18,7 @@
 #include <functional>
 
 class QToolButton;
+namespace db { class Query; }
 
 class TfrmZZI010 : public TfrmZZI000 {
     Q_OBJECT
@@ -68,6 +69,9 @@ protected:
     QWidget *firstCondition() const;
     QWidget *firstInput() const override { return isSearchMode() ? firstCondition() : nullptr; }
     static QWidget *focusNextFrom(QWidget *w);   // the next tab stop after w gets the focus
+    // After reading the rows: when the read stopped at a row it could not read, the query is closed and
+    // the error shown (nothing is shown rather than a part), and true is answered.
+    bool readFailed(db::Query &query);
 
 private:
     TFieldPanel *m_conditions;
