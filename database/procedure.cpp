@@ -460,11 +460,14 @@ bool StoredProc::exec()
         return false;
     }
     m_rowVersionAfter = QVariant();
+    m_aside.clear();
     QVariant versionAfter;
+    QHash<QString, QVariant> aside;
     try {
         ProcedureCall call(m_db, *p, &values, m_rowVersion);
         p->body(call);
         versionAfter = call.rowVersionAfter();
+        aside = call.asides();
     } catch (const DatabaseError &e) {
         m_lastError = e.message();
         transaction.setError(m_lastError);
@@ -478,6 +481,7 @@ bool StoredProc::exec()
         if (param.direction != Direction::In)
             m_values.insert(param.name, values.value(param.name));
     m_rowVersionAfter = versionAfter;
+    m_aside = aside;
     return true;
 }
 

@@ -99,6 +99,11 @@ public:
     QVariant rowVersionAfter() const { return m_rowVersionAfter; }
     static QString staleRowMessage();
 
+    // A figure the call reports beside its parameters (how many other rows it changed …), so that the
+    // parameter list stays the one every caller knows; read by the caller through StoredProc::aside.
+    void setAside(const QString &name, const QVariant &value) { m_aside.insert(name, value); }
+    QHash<QString, QVariant> asides() const { return m_aside; }
+
     static QString now14();   // local time as yyyyMMddHHmmss
 
 private:
@@ -107,6 +112,7 @@ private:
     QHash<QString, QVariant> *m_values;
     QVariant m_rowVersion;
     QVariant m_rowVersionAfter;
+    QHash<QString, QVariant> m_aside;
     int m_rowsAffected = 0;
 };
 
@@ -137,6 +143,8 @@ public:
     // the version the row holds after a successful call (invalid when the procedure did not say).
     void setRowVersion(const QVariant &version) { m_rowVersion = version; m_rowVersionAfter = QVariant(); }
     QVariant rowVersionAfter() const { return m_rowVersionAfter; }
+    // What the last successful call reported aside (invalid when it did not).
+    QVariant aside(const QString &name) const { return m_aside.value(name); }
     // Runs the procedure. Outside a transaction it runs in one of its own, committed at once.
     bool exec();
     QString lastError() const { return m_lastError; }
@@ -146,6 +154,7 @@ private:
     QHash<QString, QVariant> m_values;
     QVariant m_rowVersion;
     QVariant m_rowVersionAfter;
+    QHash<QString, QVariant> m_aside;
     QString m_lastError;
 };
 

@@ -353,7 +353,7 @@ void TGridTableScreen::save()
         ShowError(m_texts.noChanges);
         return;
     }
-    if (!checkPersonalNumbers())
+    if (!checkPersonalNumbers() || !validateRows())
         return;
     if (!m_saveQuestion.isEmpty() && !AskYesNo(m_saveQuestion))
         return;

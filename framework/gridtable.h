@@ -84,6 +84,7 @@ public:
 
     // Hooks.
     virtual void ShowRow();       // the form from the current row (default: every bound control)
+    virtual bool validateRows() { return true; }   // the screen's own checks before Save asks; false stops it
     virtual void AfterSave() {}   // after a save was committed and, where it is, the list read again
     virtual bool SaveRows(TEditGrid *grid, TChangeBuffer &buffer, db::StoredProc *procedure);
     virtual bool SaveChanges();   // default: SaveRows(rgrGrid, the change buffer, prcProc)

@@ -42,7 +42,34 @@ bool sold(const QString &saleDate) { return saleDate.size() == 8; }
 
 const QStringList kBlockColumns = {"LOCATION", "AREA_ZONE", "LOCKER_TYPE", "UNIT_AMT", "MEMBER_AMT", "BEGINNING_NO", "LOCKER_QTY"};
 
-// One block of a season. "2" numbers the new block within its season from the season's counter row.
+// A block's fees changed after its lockers were created reach its unsold lockers (those of the block's
+// place, type and numbers as they were stored before the change); a sold locker keeps the fee it was
+// sold at. The number of lockers changed.
+qlonglong carryFees(ProcedureCall &call, const Binds &block, const QStringList &stored)
+{
+    const auto same = [](const QVariant &now, const QString &was) {
+        return (now.isNull() && was.isEmpty()) || (!now.isNull() && !was.isEmpty() && now.toLongLong() == was.toLongLong());
+    };
+    if (same(block.value("UNIT_AMT"), stored.value(3)) && same(block.value("MEMBER_AMT"), stored.value(4)))
+        return 0;
+    const QString first = stored.value(5).trimmed();
+    if (!isDigits(first) || stored.value(6).toLongLong() <= 0)
+        return 0;
+    Binds b{{"SEASON_YEAR", block.value("SEASON_YEAR")}, {"LOCATION", stored.value(0)}, {"AREA_ZONE", stored.value(1)},
+            {"LOCKER_TYPE", stored.value(2)}, {"FIRST_NO", first.toLongLong()},
+            {"LAST_NO", first.toLongLong() + stored.value(6).toLongLong() - 1}, {"UNIT_AMT", block.value("UNIT_AMT")},
+            {"MEMBER_AMT", block.value("MEMBER_AMT")}};
+    b.insert(call.audit());
+    call.exec("UPDATE EH020MS SET UNIT_AMT = :UNIT_AMT, MEMBER_AMT = :MEMBER_AMT, U_EMP_NO = :U_EMP_NO, U_IP = :U_IP, "
+              "U_DATE = :U_DATE WHERE SEASON_YEAR = :SEASON_YEAR AND LOCATION = :LOCATION AND AREA_ZONE = :AREA_ZONE "
+              "AND LOCKER_TYPE = :LOCKER_TYPE AND TO_NUMBER(LOCKER_NO) BETWEEN :FIRST_NO AND :LAST_NO "
+              "AND (SALE_DATE IS NULL OR LENGTH(SALE_DATE) < 8)",
+              b);
+    return call.rowsAffected();
+}
+
+// One block of a season. "2" numbers the new block within its season from the season's counter row; a
+// changed fee is carried to the block's unsold lockers and their number reported aside as FEE_LOCKERS.
 void saveBlock(ProcedureCall &call)
 {
     const QString status = call.param("AEDITSTATUS");
@@ -84,12 +111,17 @@ void saveBlock(ProcedureCall &call)
         return;
     }
     call.claimRowVersion("EH010MS", "SEASON_YEAR = :SEASON_YEAR AND SEQ_NO = :SEQ_NO", b);
+    const QList<QStringList> before = call.rows(
+        "SELECT LOCATION, AREA_ZONE, LOCKER_TYPE, UNIT_AMT, MEMBER_AMT, BEGINNING_NO, LOCKER_QTY FROM EH010MS "
+        "WHERE SEASON_YEAR = :SEASON_YEAR AND SEQ_NO = :SEQ_NO",
+        b);
     call.exec("UPDATE EH010MS SET LOCATION = :LOCATION, AREA_ZONE = :AREA_ZONE, LOCKER_TYPE = :LOCKER_TYPE, "
               "UNIT_AMT = :UNIT_AMT, MEMBER_AMT = :MEMBER_AMT, BEGINNING_NO = :BEGINNING_NO, LOCKER_QTY = :LOCKER_QTY, "
               "U_EMP_NO = :U_EMP_NO, U_IP = :U_IP, U_DATE = :U_DATE WHERE SEASON_YEAR = :SEASON_YEAR AND SEQ_NO = :SEQ_NO",
               b);
-    if (call.rowsAffected() == 0)
+    if (call.rowsAffected() == 0 || before.isEmpty())
         call.fail(QStringLiteral("락카 기본정보가 존재하지 않습니다. 다시 조회하십시오."));
+    call.setAside("FEE_LOCKERS", carryFees(call, b, before.first()));
 }
 
 // The lockers of one stored block: LOCKER_QTY numbers from BEGINNING_NO on (as wide as BEGINNING_NO is
@@ -224,6 +256,10 @@ void saveLocker(ProcedureCall &call)
             call.fail(kSold);
         if (!IsDateText(sentSale))
             call.fail(QStringLiteral("판매일자를 정확히 입력하십시오."));
+        if (call.param("AM_NAME").trimmed().isEmpty())
+            call.fail(QStringLiteral("고객명을(를) 먼저 입력하십시오."));
+        if (amount(call, "ASALE_AMT", QStringLiteral("판매금액")).toLongLong() <= 0)
+            call.fail(QStringLiteral("판매금액을(를) 먼저 입력하십시오."));
     } else if (sentSale != storedSale) {
         call.fail(QStringLiteral("다른 곳에서 판매가 등록, 취소 또는 변경된 락카입니다. 다시 조회하십시오."));
     }
@@ -242,6 +278,9 @@ void saveLocker(ProcedureCall &call)
         sets << QStringLiteral("%1 = :%1").arg(c);
     }
     const qlonglong saleAmount = b.value("SALE_AMT").toLongLong(), paid = b.value("IPGUM_AMT").toLongLong();
+    // a new sale puts the locker in use: the flag of a cancelled sale before it is not carried on
+    if (status == QLatin1String("2") && (b.value("USE_YN").isNull() || b.value("USE_YN").toString() == QLatin1String("C")))
+        b.insert("USE_YN", QStringLiteral("Y"));
     b.insert("IPGUM_YN", sold(sentSale) ? QVariant(paid >= saleAmount && paid > 0 ? QStringLiteral("Y") : QStringLiteral("N"))
                                         : QVariant());
     b.insert(call.audit());
@@ -308,6 +347,9 @@ void cancelOrChange(ProcedureCall &call)
         const QStringList &s = sale.first();
         const qlonglong penalty = penaltyOf(s.value(2).toLongLong());
         const qlonglong paid = s.value(3).toLongLong();
+        // the refund is what was paid less the penalty: the part of the penalty so withheld is paid at
+        // the cancellation; only what the payment did not cover stays to be collected
+        const qlonglong withheld = qMin(paid, penalty);
         const qlonglong seq = call.takeNumber("EH030NO", "LAST_SEQ_NO", {{"SEASON_YEAR", from.value("SEASON_YEAR")}},
                                               "EH030MS", "SEQ_NO");
         Binds p = from;
@@ -317,11 +359,14 @@ void cancelOrChange(ProcedureCall &call)
         p.insert("M_NAME", s.value(0));
         p.insert("PENALTY_AMT", penalty);
         p.insert("PAY_CODE", s.value(1));
-        p.insert("RETURN_AMT", qMax<qlonglong>(0, paid - penalty));
+        p.insert("RETURN_AMT", paid - withheld);
+        p.insert("IPGUM_AMT", withheld > 0 ? QVariant(withheld) : QVariant());
+        p.insert("PENALTY_YN", withheld == penalty ? QStringLiteral("Y") : QStringLiteral("N"));
+        p.insert("IPGUM_DATE", withheld == penalty ? QVariant(TodayText()) : QVariant());
         call.exec("INSERT INTO EH030MS (SEASON_YEAR, SEQ_NO, CANCEL_DATE, LOCATION, AREA_ZONE, LOCKER_TYPE, LOCKER_NO, "
-                  "M_NAME, PENALTY_AMT, PAY_CODE, PENALTY_YN, RETURN_AMT, U_EMP_NO, U_IP, U_DATE) VALUES (:SEASON_YEAR, "
-                  ":SEQ_NO, :CANCEL_DATE, :LOCATION, :AREA_ZONE, :LOCKER_TYPE, :LOCKER_NO, :M_NAME, :PENALTY_AMT, "
-                  ":PAY_CODE, 'N', :RETURN_AMT, :U_EMP_NO, :U_IP, :U_DATE)",
+                  "M_NAME, PENALTY_AMT, IPGUM_DATE, PAY_CODE, IPGUM_AMT, PENALTY_YN, RETURN_AMT, U_EMP_NO, U_IP, U_DATE) "
+                  "VALUES (:SEASON_YEAR, :SEQ_NO, :CANCEL_DATE, :LOCATION, :AREA_ZONE, :LOCKER_TYPE, :LOCKER_NO, :M_NAME, "
+                  ":PENALTY_AMT, :IPGUM_DATE, :PAY_CODE, :IPGUM_AMT, :PENALTY_YN, :RETURN_AMT, :U_EMP_NO, :U_IP, :U_DATE)",
                   p);
         QStringList sets;
         for (const QString &c : kCancelledColumns)
@@ -361,7 +406,9 @@ void cancelOrChange(ProcedureCall &call)
 
 // ---- EHI040: penalty payment and refund dates --------------------------------------------------
 
-// Only the two dates are kept here; the penalty counts as paid (its amount paid) once its date is set.
+// Only the two dates are kept here. A payment date on an open penalty records the rest of it paid (the
+// amount paid becomes the whole penalty); a paid penalty's date may be corrected but not taken away, as
+// the part withheld from the refund at the cancellation would go with it.
 void savePenalty(ProcedureCall &call)
 {
     if (call.param("AEDITSTATUS") != QLatin1String("1"))
@@ -370,15 +417,18 @@ void savePenalty(ProcedureCall &call)
     checkDate(call, "ARETURN_DATE", QStringLiteral("환불일자"));
     Binds b{{"SEASON_YEAR", call.value("ASEASON_YEAR")}, {"SEQ_NO", call.value("ASEQ_NO")},
             {"IPGUM_DATE", call.value("AIPGUM_DATE")}, {"RETURN_DATE", call.value("ARETURN_DATE")}};
-    b.insert(call.audit());
     call.claimRowVersion("EH030MS", "SEASON_YEAR = :SEASON_YEAR AND SEQ_NO = :SEQ_NO", b);
-    call.exec("UPDATE EH030MS SET IPGUM_DATE = :IPGUM_DATE, RETURN_DATE = :RETURN_DATE, "
-              "PENALTY_YN = CASE WHEN CAST(:IPGUM_DATE AS VARCHAR(8)) IS NULL THEN 'N' ELSE 'Y' END, "
-              "IPGUM_AMT = CASE WHEN CAST(:IPGUM_DATE AS VARCHAR(8)) IS NULL THEN NULL ELSE PENALTY_AMT END, "
-              "U_EMP_NO = :U_EMP_NO, U_IP = :U_IP, U_DATE = :U_DATE WHERE SEASON_YEAR = :SEASON_YEAR AND SEQ_NO = :SEQ_NO",
-              b);
     if (call.rowsAffected() == 0)
         call.fail(QStringLiteral("위약금 자료가 존재하지 않습니다. 다시 조회하십시오."));
+    const QString paidFlag = call.scalar("SELECT PENALTY_YN FROM EH030MS WHERE SEASON_YEAR = :SEASON_YEAR AND SEQ_NO = :SEQ_NO", b);
+    if (paidFlag == QLatin1String("Y") && call.isEmpty("AIPGUM_DATE"))
+        call.fail(QStringLiteral("입금된 위약금입니다. 위약금 입금일자를 지울 수 없습니다."));
+    b.insert(call.audit());
+    call.exec("UPDATE EH030MS SET IPGUM_DATE = :IPGUM_DATE, RETURN_DATE = :RETURN_DATE, "
+              "PENALTY_YN = CASE WHEN CAST(:IPGUM_DATE AS VARCHAR(8)) IS NULL THEN PENALTY_YN ELSE 'Y' END, "
+              "IPGUM_AMT = CASE WHEN CAST(:IPGUM_DATE AS VARCHAR(8)) IS NULL THEN IPGUM_AMT ELSE PENALTY_AMT END, "
+              "U_EMP_NO = :U_EMP_NO, U_IP = :U_IP, U_DATE = :U_DATE WHERE SEASON_YEAR = :SEASON_YEAR AND SEQ_NO = :SEQ_NO",
+              b);
 }
 
 } // namespace
@@ -388,7 +438,8 @@ void registerLockersProcedures(ProcedureCatalog &catalog)
     QList<Parameter> block{in("aSEASON_YEAR"), inOut("aSEQ_NO")};
     for (const QString &c : kBlockColumns)
         block << in(QStringLiteral("a") + c);
-    catalog.add({"PR_EHI010_01", block + QList<Parameter>{in("aBATCH"), in("AU_EMP_NO"), in("AU_IP"), in("AEDITSTATUS")},
+    catalog.add({"PR_EHI010_01",
+                 block + QList<Parameter>{in("aBATCH"), in("AU_EMP_NO"), in("AU_IP"), in("AEDITSTATUS")},
                  saveBlock});
     catalog.add({"PR_EHI010_02", block + QList<Parameter>{in("aU_EMP_NO"), in("aU_IP")}, createLockers});
 

@@ -50,6 +50,22 @@ void TfrmEHI010::bbtAddClick()
         rgrGrid->setCell(row, cSeasonYear, edt_SeasonYear->text().trimmed());
 }
 
+void TfrmEHI010::save()
+{
+    m_feeLockers = 0;
+    TfrmZZI090::save();
+    if (isSaved() && m_feeLockers > 0)
+        ShowInfo(QStringLiteral("판매되지 않은 락카 %1개의 요금을 변경했습니다.").arg(m_feeLockers));
+}
+
+bool TfrmEHI010::ExecuteRow()
+{
+    if (!TfrmZZI090::ExecuteRow())
+        return false;
+    m_feeLockers += prcProc->aside("FEE_LOCKERS").toLongLong();
+    return true;
+}
+
 void TfrmEHI010::bbtBatchClick()
 {
     if (!beginAction(bbtBatch))

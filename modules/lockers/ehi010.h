@@ -18,4 +18,11 @@ public:
 public slots:
     void bbtAddClick() override;
     void bbtBatchClick();
+
+protected:
+    void save() override;
+    bool ExecuteRow() override;
+
+private:
+    qlonglong m_feeLockers = 0;   // unsold lockers the save gave a block's new fee
 };

@@ -259,10 +259,48 @@ void TfrmEHI020::bbtSaleRegistClick()
         return;
     }
     ShowInfo(QStringLiteral("고객정보와 판매정보를 등록하신 후 Save 버튼을 누르세요"));
+    openSale(row);
+    wmeSaleDate->setValue(TodayText());
+    // a sale starts with nothing of an earlier holder: no key deposit or key dates, the locker in use
+    wneAssuranceAmt->clear();
+    wmeKeyReceiptDate->setValue(QString());
+    wmeKeyRestoreDate->setValue(QString());
+    wcbUseYn->setCode(QStringLiteral("Y"));
+    for (QWidget *input : QList<QWidget *>{wneAssuranceAmt, wmeKeyReceiptDate, wmeKeyRestoreDate, wcbUseYn})
+        StoreControl(input);
+    edtMId->setFocus();
+}
+
+void TfrmEHI020::openSale(int row)
+{
     setInputsEnabled({edtMId, edtMName, wmeMIdno, edtMTophone, wcbPayCode, wneIpgumAmt}, true);
     m_saleRows.insert(rgrGrid->cell(row, rowIdColumn()));
-    wmeSaleDate->setValue(TodayText());
-    edtMId->setFocus();
+}
+
+// A sale needs its buyer's name and its amount (found from the registration number).
+bool TfrmEHI020::validateRows()
+{
+    for (int row = 0; row < rgrGrid->rowCount(); ++row) {
+        if (!m_saleRows.contains(rgrGrid->cell(row, rowIdColumn())))
+            continue;
+        QString amount = rgrGrid->cell(row, cSaleAmt);
+        amount.remove(QLatin1Char(','));
+        QWidget *field = nullptr;
+        QString caption;
+        if (rgrGrid->cell(row, cMName).trimmed().isEmpty())
+            field = edtMName, caption = QStringLiteral("고객      성명");
+        else if (amount.toLongLong() <= 0)
+            field = wmeMIdno, caption = QStringLiteral("판 매  금 액");
+        if (!field)
+            continue;
+        rgrGrid->setCurrentRow(row);
+        panSale->show();
+        openSale(row);
+        ShowError(caption + QStringLiteral("을(를) 먼저 입력하십시오."));
+        field->setFocus();
+        return false;
+    }
+    return true;
 }
 
 // The fee is looked up once the registration number is complete, while the sale amount is still 0.

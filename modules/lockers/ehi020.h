@@ -58,11 +58,13 @@ protected:
     void search() override;
     void cancel() override;
     bool ExecuteRow() override;
+    bool validateRows() override;
     void ShowRow() override;     // the sale area from the row, inputs disabled
     void AfterSave() override;
 
 private:
     void lookUpFee();
+    void openSale(int row);                             // the customer and payment inputs of a sale
     bool callChange(int row, const QString &newLocker, const QString &status, QString *error);
     void saleCancelled(int row);                        // the row as the database now holds it
     void setInputsEnabled(const QList<QWidget *> &inputs, bool on);

@@ -4,6 +4,7 @@
 #include "database/procedure.h"
 #include "support/testdatabase.h"
 #include <QCoreApplication>
+#include <QDate>
 #include <QProcess>
 #include <QtTest>
 #include <cstdio>
@@ -29,7 +30,7 @@ bool call(Database *d, const QString &procedure, const Params &params, QString *
     if (error)
         *error = p.lastError();
     if (value)
-        *value = p.param(out);
+        *value = p.hasParam(out) ? p.param(out) : p.aside(out).toString();   // or a figure reported aside
     return ok;
 }
 
@@ -147,6 +148,18 @@ private slots:
         QVERIFY(!call(t.database(), "PR_EHI010_02", block("3", "100", "10"), &error));
         QCOMPARE(error, QString("락카번호 100 ~ 109 중 5개가 이미 생성되어 있습니다. 시작락카번호와 락카수량을 확인하십시오."));
         QCOMPARE(t.count("EH020MS"), 7);
+
+        // block 1's fee changed after its batch: its unsold lockers follow, a sold one keeps its fee
+        QVERIFY(sell(t.database(), "099", "산손님"));
+        Params changed = block("1", "098", "5");
+        changed[5].second = "160,000";
+        QString moved;
+        QVERIFY2(call(t.database(), "PR_EHI010_01", changed, &error, "FEE_LOCKERS", &moved), qPrintable(error));
+        QCOMPARE(moved, QString("4"));
+        QCOMPARE(t.count("EH020MS", "UNIT_AMT = 160000"), 4);
+        QCOMPARE(t.scalar("SELECT UNIT_AMT FROM EH020MS WHERE LOCKER_NO = '099'"), QString("150000"));
+        QVERIFY(call(t.database(), "PR_EHI010_01", changed, &error, "FEE_LOCKERS", &moved));
+        QCOMPARE(moved, QString("0"));   // nothing changed, nothing carried
     }
 
     // The fee by registration number, the masked number kept, a stale copy refused, the change moving
@@ -187,15 +200,39 @@ private slots:
         QVERIFY(!change(d, "101", "104", "4", &error));
         QCOMPARE(error, QString("판매되지 않은 락카입니다. 다시 조회하십시오."));
 
+        // the penalty withheld from the refund as far as the payment goes: in full, in part, not at all
         QVERIFY(t.run("UPDATE EH020MS SET SALE_AMT = 99950, IPGUM_AMT = 5000 WHERE LOCKER_NO = '102';\n"));
         QVERIFY2(change(d, "102", "", "3", &error), qPrintable(error));
-        QCOMPARE(t.scalar("SELECT PENALTY_AMT || ':' || RETURN_AMT FROM EH030MS"), QString("9900:0"));
+        for (const char *paid : {"150000", "NULL"}) {
+            QVERIFY2(sell(d, "103", "다음", "2", &error), qPrintable(error));
+            QVERIFY(t.run(QString("UPDATE EH020MS SET IPGUM_AMT = %1 WHERE LOCKER_NO = '103';\n").arg(paid)));
+            QVERIFY2(change(d, "103", "", "3", &error), qPrintable(error));
+        }
+        const QString today = QDate::currentDate().toString("yyyyMMdd");
+        const QStringList expected{"9900:5000:N:-:0", "15000:15000:Y:" + today + ":135000", "15000:-:N:-:0"};
+        for (int seq = 1; seq <= 3; ++seq)
+            QCOMPARE(t.scalar(QString("SELECT PENALTY_AMT || ':' || NVL(CAST(IPGUM_AMT AS VARCHAR(12)), '-') || ':' || PENALTY_YN "
+                                      "|| ':' || NVL(IPGUM_DATE, '-') || ':' || RETURN_AMT FROM EH030MS WHERE SEQ_NO = %1").arg(seq)),
+                     expected[seq - 1]);
+        // a resale carries no cancellation flag on
+        QCOMPARE(t.scalar("SELECT USE_YN FROM EH020MS WHERE LOCKER_NO = '103'"), QString("C"));
+        Params resale = locker("103");
+        resale << std::pair{QString("aSALE_DATE"), QString("20261203")} << std::pair{QString("aUSE_YN"), QString("C")}
+               << std::pair{QString("AEDITSTATUS"), QString("2")};
+        QVERIFY(!call(d, "PR_EHI020_01", resale, &error));
+        QCOMPARE(error, QString("고객명을(를) 먼저 입력하십시오."));
+        resale << std::pair{QString("aM_NAME"), QString("새")};
+        QVERIFY(!call(d, "PR_EHI020_01", resale, &error));
+        QCOMPARE(error, QString("판매금액을(를) 먼저 입력하십시오."));
+        resale << std::pair{QString("aSALE_AMT"), QString("150000")};
+        QVERIFY2(call(d, "PR_EHI020_01", resale, &error), qPrintable(error));
+        QCOMPARE(t.scalar("SELECT USE_YN FROM EH020MS WHERE LOCKER_NO = '103'"), QString("Y"));
         Params pen{{"aSEASON_YEAR", "2026"}, {"aSEQ_NO", "1"}, {"aIPGUM_DATE", "20261399"}, {"aRETURN_DATE", ""}, {"AEDITSTATUS", "1"}};
         QVERIFY(!call(d, "PR_EHI040_01", pen, &error));
         QCOMPARE(error, QString("위약금 입금일자을(를) 정확히 입력하십시오."));
         pen[4].second = "3";
         QVERIFY(!call(d, "PR_EHI040_01", pen, &error));
-        QCOMPARE(t.count("EH030MS"), 1);
+        QCOMPARE(t.count("EH030MS"), 3);
     }
 
     // Of two counters selling the same lockers, and of two changes onto the same free lockers, exactly

@@ -151,6 +151,15 @@ private slots:
         s->bbtBatchClick();
         QCOMPARE(rec->texts(), QStringList{"시즌락카 일괄처리 작업이 이미 완료되었습니다. 확인바랍니다."});
         QCOMPARE(t->count("EH020MS"), 3);
+
+        // the fee raised after the batch reaches the unsold lockers, and the screen says how many
+        QVERIFY(t->run("UPDATE EH020MS SET SALE_DATE = '20261201' WHERE LOCKER_NO = '302';\n"));
+        QVERIFY(g->editCell(0, TfrmEHI010::cUnitAmt, "160,000"));
+        rec->clear();
+        s->bbtSaveClick();
+        QCOMPARE(rec->texts(), (QStringList{"저장 하시겠습니까?", "판매되지 않은 락카 2개의 요금을 변경했습니다."}));
+        QCOMPARE(t->count("EH020MS", "UNIT_AMT = 160000 AND SALE_DATE IS NULL"), 2);
+        QCOMPARE(t->scalar("SELECT UNIT_AMT FROM EH020MS WHERE LOCKER_NO = '302'"), QString("150000"));
         // Down past the last block is Add: the new row takes the search box's season too
         g->setCurrentCell(0, TfrmEHI010::cLocation);
         g->setFocus();
@@ -329,12 +338,57 @@ private slots:
         QCOMPARE(t->count("EH030MS"), 0);
     }
 
+    // A locker sold again after a cancellation: the sale refused without its buyer's name or amount,
+    // then stored with nothing of the holder before (deposit, key dates, cancellation flag); the penalty
+    // withheld from the refund is paid at the cancellation.
+    void resaleAfterCancellation_data() { testing::addBackendColumn(); }
+    void resaleAfterCancellation()
+    {
+        QFETCH(int, backend);
+        auto *s = open<TfrmEHI020>(backend, "EHI020", lockerFixture()
+                                                        + "UPDATE EH020MS SET KEY_RECEIPT_DATE = '20261120' WHERE LOCKER_NO = '15';\n");
+        QVERIFY(s);
+        s->edt_SeasonYear->setText("2026");
+        s->bbtSearchClick();
+        s->bbtSaleArea->click();
+        s->rgrGrid->setCurrentRow(rowOf(s, "15"));
+        s->bbtSaleRegistClick();
+        rec->answer(true);
+        s->bbtSaleCancelClick();
+        QCOMPARE(t->scalar("SELECT PENALTY_AMT || ':' || IPGUM_AMT || ':' || PENALTY_YN || ':' || IPGUM_DATE || ':' || RETURN_AMT "
+                           "FROM EH030MS"),
+                 "15000:15000:Y:" + QDate::currentDate().toString("yyyyMMdd") + ":135000");
+        QCOMPARE(stored("15", "ASSURANCE_AMT || ':' || USE_YN"), QString("20000:C"));   // the key is not back yet
+
+        rec->clear();
+        s->bbtSaleRegistClick();
+        QCOMPARE(s->wneAssuranceAmt->text(), QString());
+        rec->clear();
+        s->bbtSaveClick();   // nobody's name, no amount
+        QCOMPARE(rec->texts(), QStringList{"고객      성명을(를) 먼저 입력하십시오."});
+        QCOMPARE(QApplication::focusWidget(), s->edtMName);
+        testing::typeInto(s->edtMName, "다음손님");
+        rec->clear();
+        s->bbtSaveClick();
+        QCOMPARE(rec->texts(), QStringList{"판 매  금 액을(를) 먼저 입력하십시오."});
+        QCOMPARE(QApplication::focusWidget(), s->wmeMIdno);
+        QCOMPARE(stored("15", "NVL(SALE_DATE, '-')"), QString("-"));
+        QTest::keyClicks(s->wmeMIdno, "9901011234567");
+        QCOMPARE(s->wneSaleAmt->value(), 150000);
+        rec->clear();
+        s->bbtSaveClick();
+        QCOMPARE(rec->texts(), QStringList{"저장 하시겠습니까?"});
+        QCOMPARE(stored("15", "M_NAME || ':' || SALE_AMT || ':' || NVL(CAST(ASSURANCE_AMT AS VARCHAR(12)), '-') || ':' "
+                              "|| NVL(KEY_RECEIPT_DATE, '-') || ':' || USE_YN"),
+                 QString("다음손님:150000:-:-:Y"));
+    }
+
     void penaltyDates_data() { testing::addBackendColumn(); }
     void penaltyDates()
     {
         QFETCH(int, backend);
         const QString row = "INSERT INTO EH030MS (SEASON_YEAR, SEQ_NO, CANCEL_DATE, LOCKER_NO, M_NAME, PENALTY_AMT, PENALTY_YN, "
-                            "RETURN_AMT) VALUES ('%1', %2, '20261201', '101', '취소', 15000, 'N', 135000);\n";
+                            "IPGUM_AMT, RETURN_AMT) VALUES ('%1', %2, '20261201', '101', '취소', 15000, 'N', 5000, 0);\n";
         auto *s = open<TfrmEHI040>(backend, "EHI040", row.arg("2026").arg(1) + row.arg("2026").arg(2) + row.arg("2025").arg(1));
         QVERIFY(s);
         QVERIFY(s->bbtAdd->isHidden() && s->bbtDelete->isHidden());
@@ -358,6 +412,14 @@ private slots:
         QVERIFY(!s->isSearchMode());   // reset and searched again
         QCOMPARE(s->rgrGrid->cell(0, TfrmEHI040::cPenaltyYn), QString("Y"));
         QCOMPARE(s->rgrGrid->cell(0, s->rowIdColumn()), QString("1"));
+        // the 5,000 withheld counted, the rest paid on the date; clearing the date of a paid penalty is refused
+        QCOMPARE(t->scalar("SELECT IPGUM_AMT FROM EH030MS WHERE SEASON_YEAR = '2026' AND SEQ_NO = 2"), QString("5000"));
+        QVERIFY(s->rgrGrid->editCell(0, TfrmEHI040::cIpgumDate, ""));
+        rec->clear();
+        s->bbtSaveClick();
+        QCOMPARE(rec->last(), QString("자료를 저장하지 못했습니다.\r\r에러내용:\r입금된 위약금입니다. 위약금 입금일자를 지울 수 없습니다."));
+        QCOMPARE(t->scalar("SELECT IPGUM_DATE || PENALTY_YN || IPGUM_AMT FROM EH030MS WHERE SEASON_YEAR = '2026' AND SEQ_NO = 1"),
+                 QString("20261205Y15000"));
     }
 
     // EHS030's filters against a direct count, the masked registration number, the number order and
