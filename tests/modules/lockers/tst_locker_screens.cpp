@@ -507,9 +507,19 @@ private slots:
         QVERIFY2(v->errorText().isEmpty(), qPrintable(v->errorText()));
         QCOMPARE(v->openedValues(), (QStringList{"20000101", QDate::currentDate().toString("yyyyMMdd")}));
         int sold = 0;
+        qlonglong penaltySum = 0, withheld = 0, refunds = 0;
         QVERIFY(v->report()->dataSource()->reset());
-        while (v->report()->dataSource()->next())
-            sold += v->report()->dataSource()->value("SALE_CNT").toInt();
+        while (v->report()->dataSource()->next()) {
+            auto *src = v->report()->dataSource();
+            sold += src->value("SALE_CNT").toInt();
+            penaltySum += src->value("PENALTY_AMT").toLongLong();
+            withheld += src->value("PENALTY_PAID").toLongLong() + src->value("PENALTY_OPEN").toLongLong();
+            refunds += src->value("RETURN_AMT").toLongLong();
+        }
+        // the cancellations of the period with their penaltySum: withheld and open add up to the penalty
+        QCOMPARE(QString::number(penaltySum), t->scalar("SELECT SUM(PENALTY_AMT) FROM EH030MS WHERE CANCEL_DATE >= '20000101'"));
+        QCOMPARE(withheld, penaltySum);
+        QCOMPARE(QString::number(refunds), t->scalar("SELECT SUM(RETURN_AMT) FROM EH030MS WHERE CANCEL_DATE >= '20000101'"));
         QCOMPARE(sold, t->count("EH020MS", "SALE_DATE BETWEEN '20000101' AND '" + QDate::currentDate().toString("yyyyMMdd") + "'"));
         QVERIFY(sold > 0);
     }
