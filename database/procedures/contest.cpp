@@ -20,11 +20,11 @@ void checkStatus(ProcedureCall &call)
 
 // A number sent as text (a receipt number shown with leading zeros, a typed amount): its integer, or
 // NULL when empty. Anything else is refused with the field's caption.
-void normaliseNumber(ProcedureCall &call, const QString &name, const QString &caption, bool emptyIsZero = false)
+void normaliseNumber(ProcedureCall &call, const QString &name, const QString &caption)
 {
     const QString text = call.param(name).trimmed().remove(QLatin1Char(','));
     if (text.isEmpty()) {
-        call.setOut(name, emptyIsZero ? QVariant(0) : QVariant());
+        call.setOut(name, QVariant());
         return;
     }
     bool ok = false;
@@ -119,7 +119,8 @@ QStringList sheetColumns()
 
 // PR_EDI030_01: the judging sheet of an applicant on an examination day by AEDITSTATUS. The applicant
 // must be registered in the season; one sheet per applicant and day. The applicant's own fields are
-// read from ED020MS and not stored with the sheet; an empty score is stored as 0.
+// read from ED020MS and not stored with the sheet; a score not given stays empty (NULL), so the
+// results show the sheet unfinished instead of summing it as 0.
 void saveSheet(ProcedureCall &call)
 {
     checkStatus(call);
@@ -134,7 +135,7 @@ void saveSheet(ProcedureCall &call)
     if (!isDeletion(call)) {
         for (const QString &c : columns)
             if (!c.startsWith(QLatin1String("EXAMINER_")))
-                normaliseNumber(call, QLatin1Char('A') + c, QStringLiteral("점수"), true);
+                normaliseNumber(call, QLatin1Char('A') + c, QStringLiteral("점수"));
     }
     const QHash<QString, QVariant> key{{"SEASON_GUBUN", call.value("ASEASON_GUBUN")},
                                        {"EXAMINE_DATE", call.value("AEXAMINE_DATE")},

@@ -72,7 +72,7 @@ QStringList TJudgeGroup::sheet() const
 {
     QStringList values{edtExaminer->text()};
     for (TNumericEdit *s : scores)
-        values << QString::number(s->value());   // an empty score is a 0, as every numeric field
+        values << (s->text().trimmed().isEmpty() ? QString() : QString::number(s->value()));   // not given: empty
     return values;
 }
 

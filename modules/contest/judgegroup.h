@@ -2,7 +2,7 @@
 // TJudgeGroup: one judge of a badge-test judging sheet, the group "심사자 A" with the judge's name
 // ("*심사자", 30 bytes) and the six scores of the test elements (3 digits each). The group shows
 // seven grid columns and is bound to them through its USER property (BindByUserProperty), in the
-// order name, 프로그보겐, 슈템턴, 페러렐턴, 웨데른턴, 미들턴, 종합활강; an empty score reads as "0".
+// order name, 프로그보겐, 슈템턴, 페러렐턴, 웨데른턴, 미들턴, 종합활강; a score not given reads empty.
 #include "widgets/inputs.h"
 #include <QGroupBox>
 #include <QStringList>

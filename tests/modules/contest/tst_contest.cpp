@@ -260,7 +260,8 @@ private slots:
 
     // EDI030: a typed receipt number is looked up and rewritten with six digits; one nobody has
     // empties the applicant; a second sheet of the day is refused, another day accepted; a score left
-    // empty is sent as 0. An applicant whose class is no code still lists.
+    // empty stays empty, on the sheet and in the results (no sum, total or average for that judge).
+    // An applicant whose class is no code still lists.
     void judging_data() { testing::addBackendColumn(); }
     void judging()
     {
@@ -303,9 +304,9 @@ private slots:
                 g->scores[i]->setValue(20 + i);
         }
         QCOMPARE(saved(*s), kAsked);
-        QCOMPARE(t->scalar("SELECT EXAMINER_B || '/' || PFLUG_BOGEN_B || '/' || MIDDLE_TURN_C || '/' || GEN_DESCENT_C "
-                           "FROM ED020DT WHERE EXAMINE_DATE = '20261209' AND RECV_NO = 12"),
-                 QString("심사B/20/24/0"));
+        QCOMPARE(t->scalar("SELECT EXAMINER_B || '/' || PFLUG_BOGEN_B || '/' || MIDDLE_TURN_C || '/' || NVL(CAST(GEN_DESCENT_C "
+                           "AS VARCHAR(3)), '-') FROM ED020DT WHERE EXAMINE_DATE = '20261209' AND RECV_NO = 12"),
+                 QString("심사B/20/24/-"));
         QCOMPARE(t->count("ED020DT", "RECV_NO = 12"), 2);   // and the sheet of the next day
 
         // the same applicant again on that day
@@ -317,6 +318,24 @@ private slots:
             g->edtExaminer->setText("또");
         QCOMPARE(saved(*s), QStringList({"기존 등록된 자료와 중복됩니다. 다시 입력하십시오."}));
         QCOMPARE(QApplication::focusWidget(), s->edtRecvNo);
+
+        // the sheet of 000012 with an empty score: no sum for that judge, no total, no average
+        {
+            Exposed<TfrmEDS060> r;
+            r.edtSeason->setText("26");
+            r.dtpDate->setDate(kDay);
+            r.edtRecvNoFrom->setText("12");
+            r.edtRecvNoTo->setText("12");
+            r.bbtSearchClick();
+            QCOMPARE(r.rgrGrid->model()->rowCount(), 1);
+            QStringList shown;
+            for (const char *f : {"MIDDLE_TURN_A", "GEN_DESCENT_A", "A_SCORE", "TOT_SCORE", "AVG_SCORE"})
+                shown << column(r.rgrGrid, 0, f);
+            QCOMPARE(shown.join(QLatin1Char('|')), QString("24||||"));
+            QTemporaryDir dir;
+            const QString text = previewText(r, dir);
+            QVERIFY2(text.contains("24") && !text.contains(QRegularExpression("\\b0\\b")), qPrintable(text));
+        }
 
         // a stored sheet is never moved onto another applicant: its receipt number and the number's
         // lookup are locked together, and open together only for a new sheet
