@@ -496,7 +496,7 @@ QWidget *TfrmEZI000::fieldControl(const QString &name) const
 
 QString TfrmEZI000::conditionValue(const QString &name) const
 {
-    return FieldValue(fieldControl(name));
+    return FieldValue(fieldControl(name)).trimmed();   // a key typed with blanks finds and stores what it names
 }
 
 QStringList TfrmEZI000::unboundHints() const

@@ -12,7 +12,8 @@
 // column titled by the caption without its '*', and, when it names a member, the detail control of the
 // member's kind (TEdit, TCodeCombo, TNumericEdit, TMaskEdit, TLabel) bound to that column. A Column row
 // is a grid column without a control. A caption starting with '*' marks a required field: leaving the
-// row and saving refuse it empty with the standard text, in the order of the table (the Tab order).
+// row and saving refuse it empty with the standard text, in the order of the table (the Tab order);
+// mayStayEmpty() keeps the caption as it is and asks for nothing.
 // A Condition row is a control of the condition panel; its value goes to the load query parameter
 // :NAME and to the procedure parameter ANAME. A rule of the screen's own that belongs between two
 // fields is given with thenCheck(); rules after every field go into validateRow().
@@ -51,6 +52,7 @@ struct TField {
     bool isKey = false;           // part of the record's key: duplicates, locked for stored rows
     bool isReadOnly = false;
     bool keepFocus = false;       // a refused field leaves the focus where it is
+    bool notChecked = false;      // marked '*' on screen, yet no rule asks for it
     bool startsLine = false;
     QString groupTitle;           // consecutive fields of one title share a titled box
     QString unitText;             // shown right after the control ("명")
@@ -63,7 +65,7 @@ struct TField {
     QString besideField;          // placed right after this field's control, without a caption
     bool isPersonal = false;      // a personal number the load query masks; never saved masked
 
-    bool isRequired() const { return caption.startsWith(QLatin1Char('*')); }
+    bool isRequired() const { return caption.startsWith(QLatin1Char('*')) && !notChecked; }
     bool hasControl() const { return kind != Column; }
 
     TField &code(const QString &group) { codeGroup = group; return *this; }
@@ -89,6 +91,7 @@ struct TField {
     TField &personal();
     TField &readOnly() { isReadOnly = true; return *this; }
     TField &keepsFocus() { keepFocus = true; return *this; }   // refused without taking the focus
+    TField &mayStayEmpty() { notChecked = true; return *this; }   // its '*' caption asks for nothing
     TField &newLine() { startsLine = true; return *this; }
     TField &group(const QString &title) { groupTitle = title; return *this; }
     TField &unit(const QString &u) { unitText = u; return *this; }

@@ -57,7 +57,7 @@ TfrmEDI020::TfrmEDI020(QWidget *parent) : TfrmEZI000(parent)
         Field("EMAIL", "이메일", BIND(edtEmail)).bytes(40).captioned("e-Mail").hidden(),
         // the class and the fee carry an asterisk but are not checked
         Field("APPLY_CLASS", "신청급수", BIND(cboApplyClass)).code("E0026").captioned("신청급수").hidden().newLine(),
-        Field("APPLY_AMT", "참가비", BIND(wneApplyAmt)).digits(9).captioned("참가비").hidden(),
+        Field("APPLY_AMT", "참가비", BIND(wneApplyAmt)).digits(9).unit("원").captioned("참가비").hidden(),
         Version(),
     });
     // marked as required on screen; the name is checked by its own rule, the class and the fee not at all
@@ -65,7 +65,6 @@ TfrmEDI020::TfrmEDI020(QWidget *parent) : TfrmEZI000(parent)
                        static_cast<QWidget *>(wneApplyAmt)})
         if (QLabel *caption = body()->captionOf(w))
             caption->setText(QLatin1Char('*') + caption->text());
-    wneApplyAmt->setToolTip(QStringLiteral("원"));
 
     bindZipCode(wmeHomeZipCode, edtHomeAddr1, bbtHomeZipCode, wlbHomeAddr2);
     bindZipCode(wmeOfficeZipCode, edtOfficeAddr1, bbtOfficeZipCode, edtOfficeAddr2);

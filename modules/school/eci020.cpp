@@ -53,8 +53,10 @@ TfrmECI020::TfrmECI020(QWidget *parent) : TfrmEZI000(parent)
         wlbReceiptEnterDate->clear();
     });
     connect(edtReceiptNo, &QLineEdit::editingFinished, this, [this] {
-        if (!edtReceiptNo->text().isEmpty() && !IsLeavingForCancel(this))
+        if (!edtReceiptNo->text().isEmpty() && !IsLeavingForCancel(this)) {
+            padReceiptNo();
             showReceipt();
+        }
     });
 
     BindMember(this, edtMemberNo, bbtMemberNo, edtTrainerName, cboSex);
@@ -67,6 +69,14 @@ TfrmECI020::TfrmECI020(QWidget *parent) : TfrmEZI000(parent)
     prcSaveData->setProcedure("PR_ECI020_01");
     setRowLeaveChecks(true);
     setOpenRecordAfterSave(true);
+}
+
+// "3" names the receipt stored as 0000000003: the field shows, searches and saves it so.
+void TfrmECI020::padReceiptNo()
+{
+    const QString padded = PaddedReceiptNo(edtReceiptNo->text());
+    if (padded != edtReceiptNo->text())
+        edtReceiptNo->setText(padded);
 }
 
 void TfrmECI020::showReceipt()
@@ -107,6 +117,7 @@ void TfrmECI020::search()
         return;
     }
     // the receipt must exist in the season; its booker name may well be empty
+    padReceiptNo();
     showReceipt();
     if (!refdata::IsReceiptRegistered(m_season->code(), edtReceiptNo->text().trimmed())) {
         refuse(edtReceiptNo, enterCorrectly(caption));

@@ -31,5 +31,6 @@ protected:
 
 private:
     void showReceipt();
+    void padReceiptNo();
     TSeasonField *m_season;
 };

@@ -22,7 +22,7 @@ TfrmECI030::TfrmECI030(QWidget *parent) : TfrmEZI000(parent)
         Field("LECTURE_ITEM_GUBUN", "*강습종목구분", BIND(cboLectureItem)).sql("T1.LECTURE_ITEM_GUBUN").code("E0022")
             .newLine().hidden(),
         Field("LECTURE_REC_GUBUN", "*강습접수구분", BIND(cboLectureRec)).sql("T1.LECTURE_REC_GUBUN").code("E0023").hidden(),
-        Field("LECTURE_CNT", "*강습인원", BIND(wneLectureCnt)).sql("T1.LECTURE_CNT").digits(3).hidden(),
+        Field("LECTURE_CNT", "*강습인원", BIND(wneLectureCnt)).sql("T1.LECTURE_CNT").digits(3).unit("명").mayStayEmpty().hidden(),
         Field("REMARK", "비고", BIND(edtRemark)).sql("T1.REMARK").bytes(80).newLine().hidden(),
         Field("TEAM_NAME", "조명", BIND(edtLecturerTeamName))
             .sql("(SELECT Z.CODE_NAME FROM ZX900DT Z WHERE Z.GRP_NO = :GC_TEAM_CODE AND Z.CODE_NO = T1.TEAM)")
@@ -32,7 +32,6 @@ TfrmECI030::TfrmECI030(QWidget *parent) : TfrmEZI000(parent)
             .bytes(30).readOnly().hidden(),
             Version("T1.ROW_VERSION"),
     });
-    wneLectureCnt->setToolTip(QStringLiteral("명"));
     BindLecturer(this, edtLecturerEmpNo, bbtLecturerEmpNo, edtLecturerName, cboArea,
                  [this](const QStringList &info) {
                      edtLecturerName->setText(info.value(0));

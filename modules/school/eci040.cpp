@@ -17,7 +17,7 @@ TfrmECI040::TfrmECI040(QWidget *parent) : TfrmEZI000(parent)
         Field("LECTURE_ITEM_GUBUN", "*강습종목구분", BIND(cboLectureItem)).code("E0022").key().width(100),
         Field("LECTURE_REC_GUBUN", "*강습접수구분", BIND(cboLectureRec)).code("E0023").key().width(100),
         Field("LECTURE_DETAIL_GUBUN", "*강습세부구분", BIND(cboLectureDetail)).code("E0024").key().width(100),
-        Field("YAEYAK_ABILITY_CNT", "*예약가능인원", BIND(wneYaeyakAbilityCnt)).digits(4).unit("명").width(90).newLine(),
+        Field("YAEYAK_ABILITY_CNT", "*예약가능인원", BIND(wneYaeyakAbilityCnt)).digits(4).unit("명").mayStayEmpty().width(90).newLine(),
         Column("REMARK", "비고").bytes(kRemarkBytes).width(300),
         Version(),
     });

@@ -12,7 +12,7 @@ TfrmECI060::TfrmECI060(QWidget *parent) : TfrmEZI000(parent)
         Field("LECTURE_ITEM_GUBUN", "*강습종목구분", BIND(cboLectureItem)).code("E0022").width(90),
         Field("LECTURE_REC_GUBUN", "강습접수구분", BIND(cboLectureRec)).code("E0023").width(90),
         Field("LECTURE_DETAIL_GUBUN", "강습세부구분", BIND(cboLectureDetail)).code("E0024").width(90),
-        Field("LECTURE_AMT", "*금액", BIND(wneLectureAmt)).digits(9).width(90),
+        Field("LECTURE_AMT", "*금액", BIND(wneLectureAmt)).digits(9).mayStayEmpty().width(90),
         Field("REMARK", "비고", BIND(edtRemark)).bytes(40).width(200),
         Version(),
     });

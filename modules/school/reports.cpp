@@ -1,5 +1,6 @@
 #include "reports.h"
 #include "reportparts.h"
+#include "schoolfields.h"
 #include "framework/fieldlookups.h"
 #include "framework/sqltext.h"
 #include "core/utils.h"
@@ -150,7 +151,7 @@ Statement TfrmECS100::statement()
     } else if (choice == kByReceipt) {
         // receipt numbers are stored as ten digits: typed numbers compare in that form
         sql << "   AND T1.RECEIPT_NO BETWEEN NVL(CAST(:RECEIPT_NO_FROM AS VARCHAR(10)),'0000000000') AND NVL(CAST(:RECEIPT_NO_TO AS VARCHAR(10)),'9999999999')";
-        auto padded = [](TEdit *e) { return e->text().isEmpty() ? QString() : e->text().rightJustified(10, '0'); };
+        auto padded = [](TEdit *e) { return PaddedReceiptNo(e->text()); };
         s.binds.insert("RECEIPT_NO_FROM", padded(edtReceiptNoFrom));
         s.binds.insert("RECEIPT_NO_TO", padded(edtReceiptNoTo));
     }

@@ -100,3 +100,14 @@ QPlainTextEdit *AddMemo(TfrmEZI000 *screen, const QString &name, const QString &
     });
     return memo;
 }
+
+QString PaddedReceiptNo(const QString &typed)
+{
+    const QString t = typed.trimmed();
+    if (t.isEmpty() || t.size() > 10)
+        return t;
+    for (const QChar c : t)
+        if (!c.isDigit())
+            return t;
+    return t.rightJustified(10, QLatin1Char('0'));
+}

@@ -22,5 +22,9 @@ void BindMember(TfrmEZI000 *screen, QLineEdit *memberNo, QAbstractButton *button
 QPlainTextEdit *AddMemo(TfrmEZI000 *screen, const QString &name, const QString &caption, const QString &hint,
                         int maxBytes, int span = 3);
 
+// A receipt number as typed, written as the stored ones are: ten digits with leading zeros ("3" →
+// "0000000003"); blanks around it dropped; a text that is not all digits (or longer) stays as typed.
+QString PaddedReceiptNo(const QString &typed);
+
 // Whether a text change should count: not while the user is on the way to Cancel or Close.
 bool IsLeavingForCancel(TfrmEZI000 *screen);

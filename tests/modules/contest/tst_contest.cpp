@@ -23,11 +23,24 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QLabel>
 #include <QtTest>
 
 using namespace db;
 
 namespace {
+
+// A unit shown as a label right after its field, on the same line (not as the field's tooltip).
+bool unitBeside(QWidget *field, const QString &unit)
+{
+    const QRect f(field->mapTo(field->window(), QPoint(0, 0)), field->size());
+    for (QLabel *l : field->window()->findChildren<QLabel *>()) {
+        const QRect r(l->mapTo(field->window(), QPoint(0, 0)), l->size());
+        if (l->text() == unit && r.left() >= f.right() && r.left() - f.right() < 40 && qAbs(r.center().y() - f.center().y()) < 6)
+            return field->toolTip().isEmpty();
+    }
+    return false;
+}
 
 const QDate kDay(2026, 12, 9);
 const QStringList kAsked{"저장 하시겠습니까?"};   // all a save that passes shows
@@ -174,6 +187,7 @@ private slots:
         QVERIFY(open(backend));
         auto s = openScreen<TfrmEDI020>("EDI020");
         QVERIFY(s);
+        QVERIFY(unitBeside(s->wneApplyAmt, "원"));
         QCOMPARE(QApplication::focusWidget(), s->edtSeason);
         for (QWidget *name : {static_cast<QWidget *>(s->edtEntryNameKor), static_cast<QWidget *>(s->edtEntryNameEng)})
             QCOMPARE(qobject_cast<QGroupBox *>(name->parentWidget())->title(), QString("참가자명"));

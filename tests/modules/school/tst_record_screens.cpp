@@ -22,12 +22,25 @@
 #include <QGroupBox>
 #include <QDate>
 #include <QPlainTextEdit>
+#include <QLabel>
 #include <QtTest>
 
 using namespace db;
 using testing::typeInto;
 
 namespace {
+
+// A unit shown as a label right after its field, on the same line (not as the field's tooltip).
+bool unitBeside(QWidget *field, const QString &unit)
+{
+    const QRect f(field->mapTo(field->window(), QPoint(0, 0)), field->size());
+    for (QLabel *l : field->window()->findChildren<QLabel *>()) {
+        const QRect r(l->mapTo(field->window(), QPoint(0, 0)), l->size());
+        if (l->text() == unit && r.left() >= f.right() && r.left() - f.right() < 40 && qAbs(r.center().y() - f.center().y()) < 6)
+            return field->toolTip().isEmpty();
+    }
+    return false;
+}
 QString day(int offset) { return QDate::currentDate().addDays(offset).toString("yyyyMMdd"); }
 
 // Typed and left, as a user tabs on.
@@ -170,7 +183,8 @@ private slots:
         QVERIFY(!s->isSearchMode());
         s->bbtCancelClick();
 
-        enter(s->edtReceiptNo, "0000000003");
+        enter(s->edtReceiptNo, "3");   // typed short: padded as the stored numbers are
+        QCOMPARE(s->edtReceiptNo->text(), QString("0000000003"));
         QCOMPARE(s->wlbReceiptName->text(), QString("한빛여행사"));
         s->bbtSearchClick();
         QCOMPARE(s->grid()->rowCount(), 1);   // one new, empty trainee
@@ -214,12 +228,14 @@ private slots:
         s->cboLectureDetail->setCode("01");
         s->bbtSaveClick();
         QCOMPARE(rec->last(), QString("기존 등록된 자료와 중복됩니다. 다시 입력하십시오."));
+        QVERIFY(unitBeside(s->wneLectureCnt, "명"));
         s->cboLectureDetail->setCode("03");
-        enter(s->wneLectureCnt, "7");
+        enter(s->wneLectureCnt, "");   // "*강습인원" cleared is no refusal
         s->bbtSaveClick();
+        QVERIFY(!rec->texts().contains("*강습인원을(를) 먼저 입력하십시오."));
         QCOMPARE(t->scalar(QString("SELECT LECTURER_NAME || TEAM || LECTURER_GUBUN || TO_CHAR(LECTURE_CNT) FROM EC030MS "
                                    "WHERE LECTURE_DATE = '%1' AND LECTURER_EMP_NO = '19990101' AND LECTURE_DETAIL_GUBUN = '03'").arg(day(0))),
-                 QString("김강사01017"));
+                 QString("김강사01010"));   // stored as the procedure stores no count
         QCOMPARE(t->count("EC030MS", QString("LECTURE_DATE = '%1'").arg(day(0))), 5);
     }
 
@@ -237,7 +253,9 @@ private slots:
         s->bbtSaveClick();   // a blank new row goes unasked
         s->bbtAddClick();
         enter(s->edtLecturerName, "새강사");
+        enter(s->wneLectureAmt, "");   // "*금액" may stay empty: nothing checks it
         s->bbtSaveClick();
+        QVERIFY(!rec->texts().contains("*금액을(를) 먼저 입력하십시오."));
         QCOMPARE(t->scalar(QString("SELECT TO_CHAR(SEQ_NO) || '/' || NVL(TO_CHAR(LECTURE_AMT), '-') FROM EC060MS "
                                    "WHERE LECTURE_DATE = '%1' AND LECTURER_NAME = '새강사'").arg(day(0))),
                  QString("3/0"));
@@ -336,6 +354,22 @@ private slots:
         s->grid()->setCurrentRow(2);
         QCOMPARE(s->mtxTrainerCnt->cell(1, 2)->value(), 4);
         QCOMPARE(s->mtxLecturerCnt->cell(2, 3)->value(), 2);
+
+        // a number typed with a blank after it is the group's number: searched, stored and found again
+        QVERIFY(t->run("INSERT INTO BB010MS (MEMBER_NO, MEMBER_NAME, MEMBER_GROUP_CODE) VALUES ('44123', '짧은번호', '44');"));
+        s.reset();
+        s = openScreen<TfrmECI080>("ECI080");
+        enter(s->edtEventNo, "44123 ");
+        s->bbtSearchClick();
+        QCOMPARE(s->wlbEventNo->text(), QString("짧은번호"));
+        enter(s->wmeLectureDate, day(0));
+        enter(s->findChild<TNumericEdit *>("wneTrainerCntSkiAm"), "9");
+        s->bbtSaveClick();
+        QCOMPARE(t->count("EC080MS", "EVENT_NO = '44123' AND TRAINER_CNT_SKI_AM = 9"), 1);
+        s->bbtCancelClick();
+        enter(s->edtEventNo, "44123 ");
+        s->bbtSearchClick();
+        QCOMPARE(s->grid()->rowCount(), 1);
     }
 };
 
