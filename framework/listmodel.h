@@ -26,7 +26,11 @@ struct TListColumn {
     QString groupTitle;
     bool isHidden = false;
 
+    // A heading of several levels over the title is given outer level first, the levels separated by
+    // '\n' ("강습생\n스키"); neighbouring columns share a level's heading while their levels agree
+    // up to it.
     TListColumn &group(const QString &title) { groupTitle = title; return *this; }
+    QStringList groupLevels() const { return groupTitle.isEmpty() ? QStringList() : groupTitle.split(QLatin1Char('\n')); }
     TListColumn &hidden(bool on = true) { isHidden = on; return *this; }
     bool rightAligned() const { return alignment & Qt::AlignRight; }
 };

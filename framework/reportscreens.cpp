@@ -83,15 +83,25 @@ TfrmReportLayout::TfrmReportLayout(const QString &programId, const QString &titl
         addColumn(QString::fromUtf8(c.field), QString::fromUtf8(c.title), c.width / 4.0 * scale,
                   c.right ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignLeft | Qt::AlignVCenter,
                   QString::fromUtf8(c.onceKey));
-        if (c.band.isEmpty())
-            continue;
-        if (!m_bands.isEmpty() && m_bands.last().title == c.band && m_bands.last().first + m_bands.last().span == i)
-            ++m_bands.last().span;
-        else
-            m_bands.append({i, 1, c.band});
+        const QStringList levels = c.band.isEmpty() ? QStringList() : c.band.split(QLatin1Char('\n'));
+        m_levels.append(int(levels.size()));
+        m_depth = qMax(m_depth, int(levels.size()));
+        const QStringList before = i > 0 && !columns[i - 1].band.isEmpty() ? columns[i - 1].band.split(QLatin1Char('\n'))
+                                                                           : QStringList();
+        for (int k = 0; k < levels.size(); ++k) {
+            if (i > 0 && before.mid(0, k + 1) == levels.mid(0, k + 1)) {
+                for (int b = int(m_bands.size()) - 1; b >= 0; --b)
+                    if (m_bands[b].level == k) {
+                        ++m_bands[b].span;
+                        break;
+                    }
+            } else {
+                m_bands.append({i, 1, levels[k], k});
+            }
+        }
     }
-    if (!m_bands.isEmpty())
-        qrbColumnHeader.setHeight(12);
+    if (m_depth > 0)
+        qrbColumnHeader.setHeight(6 * (m_depth + 1));
 }
 
 void TfrmReportLayout::design()
@@ -99,18 +109,18 @@ void TfrmReportLayout::design()
     if (m_summary)
         noteText(m_columns - 1, FTotal, HeadingPointSize, true);
     TfrmEZP000::design();
-    // banded columns take the lower half of the header, under their band
+    // a banded column's title takes the rows below its bands; each band its own row
     QVector<report::Element> &titles = qrbColumnHeader.elements();
-    const double half = qrbColumnHeader.height() / 2;
-    for (const Band &b : m_bands) {
-        for (int c = b.first; c < b.first + b.span && c < titles.size(); ++c)
-            titles[c].rect = QRectF(titles[c].rect.left(), half, titles[c].rect.width(), half - 0.5);
-    }
+    const double row = qrbColumnHeader.height() / (m_depth + 1);
+    for (int c = 0; c < m_levels.size() && c < titles.size(); ++c)
+        if (m_levels[c] > 0)
+            titles[c].rect = QRectF(titles[c].rect.left(), row * m_levels[c], titles[c].rect.width(),
+                                    qrbColumnHeader.height() - row * m_levels[c] - 0.5);
     for (const Band &b : m_bands) {
         const double left = columnLeft(b.first);
         if (columnLeft(b.first + b.span) - left < 1)
             continue;   // over columns the screen hides
-        qrbColumnHeader.addLabel({left, 0.5, columnLeft(b.first + b.span) - left, half - 0.5}, b.title, 9)
+        qrbColumnHeader.addLabel({left, row * b.level + 0.5, columnLeft(b.first + b.span) - left, row - 0.5}, b.title, 9)
             .align(Qt::AlignCenter).framed().fill(QColor(230, 230, 230)).setBold();
     }
     if (m_lineCount) {

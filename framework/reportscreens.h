@@ -33,7 +33,8 @@ struct TReportColumn {
     // Shown, in the grid and in print, only where this key field differs from the row above, so that
     // a key heads its group of rows (a receipt over its trainees); the key is a column of the report.
     const char *onceKey = nullptr;
-    QString band;              // a heading over the run of neighbouring columns with the same band
+    QString band;              // a heading over the run of neighbouring columns with the same band;
+                               // several levels outer first, separated by '\n' ("강습생\n스키")
 };
 
 // A field name or title made at run time for a TReportColumn, kept (once per text) as long as the
@@ -49,7 +50,7 @@ struct TReportDefinition {
 };
 
 // A layout printing the listed columns under their headings, the bands of the columns over them on
-// a second heading row; summaries add the total beside "합계", a line count "건수:" and the number
+// heading rows of their own (one per level); summaries add the total beside "합계", a line count "건수:" and the number
 // of detail lines printed.
 class TfrmReportLayout : public TfrmEZP010 {
     Q_OBJECT
@@ -67,8 +68,11 @@ private:
         int first;   // the column under the band's left end
         int span;
         QString title;
+        int level;   // 0: the top heading row
     };
     QVector<Band> m_bands;
+    QVector<int> m_levels;   // per column, the number of headings over its title
+    int m_depth = 0;
     bool m_summary;
     bool m_lineCount = false;
     int m_columns;

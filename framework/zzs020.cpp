@@ -34,57 +34,60 @@ public:
         setSectionsClickable(false);
         setHighlightSections(false);
     }
-    bool grouped() const
+    // The number of heading levels above the titles (0: titles only).
+    int depth() const
     {
+        int d = 0;
         for (const TListColumn &c : m_model->columns())
-            if (!c.groupTitle.isEmpty())
-                return true;
-        return false;
+            d = qMax(d, int(c.groupLevels().size()));
+        return d;
     }
     QSize sizeHint() const override
     {
         QSize s = QHeaderView::sizeHint();
-        if (grouped())
-            s.setHeight(s.height() * 2);
+        s.setHeight(s.height() * (depth() + 1));
         return s;
     }
 
 protected:
+    // The headings of a column's levels, each spanning the neighbours shown beside it whose levels agree
+    // up to that one; the title takes the rows left below them.
     void paintSection(QPainter *painter, const QRect &rect, int logical) const override
     {
-        const TListColumn &c = m_model->columns()[logical];
-        if (!grouped() || c.groupTitle.isEmpty()) {
+        const QStringList levels = m_model->columns()[logical].groupLevels();
+        const int rows = depth() + 1;
+        if (levels.isEmpty()) {
             QHeaderView::paintSection(painter, rect, logical);
             return;
         }
-        QRect bottom(rect.left(), rect.top() + rect.height() / 2, rect.width(), rect.height() - rect.height() / 2);
-        QHeaderView::paintSection(painter, bottom, logical);
-        // The group heading spans the neighbours shown beside this column with the same group.
-        int visual = visualIndex(logical);
-        int firstVisual = visual;
-        while (firstVisual > 0) {
-            int l = logicalIndex(firstVisual - 1);
-            if (isSectionHidden(l) || m_model->columns()[l].groupTitle != c.groupTitle) break;
-            --firstVisual;
+        const int h = rect.height() / rows;
+        const int titleTop = rect.top() + h * int(levels.size());
+        QHeaderView::paintSection(painter, QRect(rect.left(), titleTop, rect.width(), rect.bottom() + 1 - titleTop), logical);
+        const int visual = visualIndex(logical);
+        for (int k = 0; k < levels.size(); ++k) {
+            const QStringList prefix = levels.mid(0, k + 1);
+            auto same = [&](int v) {
+                const int l = logicalIndex(v);
+                return !isSectionHidden(l) && m_model->columns()[l].groupLevels().mid(0, k + 1) == prefix;
+            };
+            int firstVisual = visual, lastVisual = visual;
+            while (firstVisual > 0 && same(firstVisual - 1))
+                --firstVisual;
+            while (lastVisual < count() - 1 && same(lastVisual + 1))
+                ++lastVisual;
+            const int left = sectionViewportPosition(logicalIndex(firstVisual));
+            const int l2 = logicalIndex(lastVisual);
+            const int right = sectionViewportPosition(l2) + sectionSize(l2);
+            const QRect band(left, rect.top() + h * k, right - left, h);
+            painter->save();
+            painter->setClipRect(QRect(rect.left(), band.top(), rect.width(), h));
+            painter->fillRect(band, palette().button());
+            painter->setPen(palette().color(QPalette::Mid));
+            painter->drawRect(band.adjusted(0, 0, -1, -1));
+            painter->setPen(palette().color(QPalette::ButtonText));
+            painter->drawText(band, Qt::AlignCenter, levels[k]);
+            painter->restore();
         }
-        int lastVisual = visual;
-        while (lastVisual < count() - 1) {
-            int l = logicalIndex(lastVisual + 1);
-            if (isSectionHidden(l) || m_model->columns()[l].groupTitle != c.groupTitle) break;
-            ++lastVisual;
-        }
-        const int left = sectionViewportPosition(logicalIndex(firstVisual));
-        const int l2 = logicalIndex(lastVisual);
-        const int right = sectionViewportPosition(l2) + sectionSize(l2);
-        QRect top(left, rect.top(), right - left, rect.height() / 2);
-        painter->save();
-        painter->setClipRect(QRect(rect.left(), rect.top(), rect.width(), rect.height() / 2));
-        painter->fillRect(top, palette().button());
-        painter->setPen(palette().color(QPalette::Mid));
-        painter->drawRect(top.adjusted(0, 0, -1, -1));
-        painter->setPen(palette().color(QPalette::ButtonText));
-        painter->drawText(top, Qt::AlignCenter, c.groupTitle);
-        painter->restore();
     }
 
 private:
@@ -397,21 +400,29 @@ bool writeResult(Writer &out, TListGrid *grid, TListModel *rows, const QString &
 {
     out.label(0, 0, caption);
     const QList<int> cols = grid->visibleColumnsInOrder();
-    for (int c = 0; c < cols.size(); ++c) {
-        // the band over a run of columns stands above the run, as the heading shows it
-        const QString &band = grid->column(cols[c]).groupTitle;
-        if (!band.isEmpty() && (c == 0 || grid->column(cols[c - 1]).groupTitle != band)) {
+    int depth = 1;
+    for (int c : cols)
+        depth = qMax(depth, int(grid->column(c).groupLevels().size()));
+    const int titleRow = 1 + depth;
+    // each level's heading over a run of columns stands above the run, as the heading shows it: the
+    // run goes on while the neighbours' levels agree up to that level
+    const auto levelsOf = [&](int c) { return grid->column(cols[c]).groupLevels(); };
+    for (int k = 0; k < depth; ++k) {
+        for (int c = 0; c < cols.size(); ++c) {
+            const QStringList levels = levelsOf(c);
+            if (k >= levels.size() || (c > 0 && levelsOf(c - 1).mid(0, k + 1) == levels.mid(0, k + 1)))
+                continue;
             int last = c;
-            while (last + 1 < cols.size() && grid->column(cols[last + 1]).groupTitle == band)
+            while (last + 1 < cols.size() && levelsOf(last + 1).mid(0, k + 1) == levels.mid(0, k + 1))
                 ++last;
             if constexpr (std::is_same_v<Writer, TXlsxWriter>)
-                out.band(1, c, last, band);
+                out.band(1 + k, c, last, levels[k]);
             else
-                out.label(1, c, band);
+                out.label(1 + k, c, levels[k]);
         }
     }
     for (int c = 0; c < cols.size(); ++c)   // row by row: a workbook is written in row order
-        out.label(2, c, grid->column(cols[c]).title);
+        out.label(titleRow, c, grid->column(cols[c]).title);
     std::unique_ptr<QProgressDialog> progress;
     if (window->isVisible()) {
         progress = std::make_unique<QProgressDialog>(QStringLiteral("Excel 파일로 저장하고 있습니다."), QString(), 0,
@@ -424,7 +435,7 @@ bool writeResult(Writer &out, TListGrid *grid, TListModel *rows, const QString &
         right.append(grid->column(c).rightAligned());
     for (int r = 0; r < rows->rowCount(); ++r) {
         for (int c = 0; c < cols.size(); ++c)
-            out.cell(r + 3, c, rows->textView(r, cols[c]), right[c]);
+            out.cell(r + titleRow + 1, c, rows->textView(r, cols[c]), right[c]);
         if (progress && r % 2000 == 0)
             progress->setValue(r);
         if (out.failed())

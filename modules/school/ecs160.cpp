@@ -24,7 +24,8 @@ QStringList countFields(const QString &prefix)
     return out;
 }
 
-// The columns of the list: the day, the banded counts and sums of pupils and instructors, the total.
+// The columns of the list: the day, the counts of pupils and instructors under their band and
+// discipline, each band's sum, the total.
 const QVector<TReportColumn> &listColumns()
 {
     static const QVector<TReportColumn> columns = [] {
@@ -33,9 +34,9 @@ const QVector<TReportColumn> &listColumns()
                                                 std::tuple{"LECTURER_CNT_", "LECTURER_SUM", "강사"}}) {
             const QStringList fields = countFields(QString::fromLatin1(prefix));
             for (int i = 0; i < fields.size(); ++i)
-                c.append({KeptText(fields[i]),
-                          KeptText(QString::fromUtf8(kDisciplines[i / 4]) + QLatin1Char(' ') + QString::fromUtf8(kTimes[i % 4])),
-                          56, true, nullptr, QString::fromUtf8(band)});
+                // three heading levels: the band, the discipline, the time of day
+                c.append({KeptText(fields[i]), kTimes[i % 4], 56, true, nullptr,
+                          QString::fromUtf8(band) + QLatin1Char('\n') + QString::fromUtf8(kDisciplines[i / 4])});
             c.append({sum, "계", 48, true, nullptr, QString::fromUtf8(band)});
         }
         c.append({"TOT_SUM", "합계", 56, true});

@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QHeaderView>
 #include <QtTest>
 
 using namespace db;
@@ -370,15 +371,25 @@ private slots:
             const testing::Cell *c = testing::find(cells, row, col);
             return c ? c->text : QString("(none)");
         };
+        // three heading levels: band, discipline, time of day; each heading once over its run
         QCOMPARE(QStringList({text(1, 0), text(1, 1), text(1, 2), text(1, 14), text(1, 27)}),
                  QStringList({"(none)", "강습생", "(none)", "강사", "(none)"}));
-        QCOMPARE(QStringList({text(2, 0), text(2, 1), text(2, 13), text(2, 26), text(2, 27)}),
-                 QStringList({"강습일자", "스키 오전", "계", "계", "합계"}));
-        QCOMPARE(testing::find(cells, 3, 13)->number, 13.0);
+        QCOMPARE(QStringList({text(2, 1), text(2, 2), text(2, 5), text(2, 9), text(2, 13), text(2, 14), text(2, 22)}),
+                 QStringList({"스키", "(none)", "보드", "유아", "(none)", "스키", "유아"}));
+        QCOMPARE(QStringList({text(3, 0), text(3, 1), text(3, 4), text(3, 5), text(3, 13), text(3, 26), text(3, 27)}),
+                 QStringList({"강습일자", "오전", "새벽", "오전", "계", "계", "합계"}));
+        QCOMPARE(testing::find(cells, 4, 13)->number, 13.0);
+        // the grid's heading: three rows over the counts
+        const TListColumn &am = s->rgrGrid->column(1);
+        QCOMPARE(am.groupLevels() << am.title, QStringList({"강습생", "스키", "오전"}));
+        QCOMPARE(s->rgrGrid->column(13).groupLevels() << s->rgrGrid->column(13).title, QStringList({"강습생", "계"}));
+        QVERIFY(s->rgrGrid->horizontalHeader()->sizeHint().height() >= 3 * s->rgrGrid->horizontalHeader()->fontMetrics().height());
 
         const QString page = testing::previewText(*s, dir.filePath("ecs160.pdf"));
         QVERIFY2(page.contains("제휴 단체 강습현황") && page.contains("제휴단체명: 제휴여행") && page.contains("강습생")
                      && page.contains("강사") && page.contains("건수:"), qPrintable(page));
+        for (const char *heading : {"스키", "보드", "유아", "오전", "새벽"})
+            QVERIFY2(page.count(QString::fromUtf8(heading)) >= 2, heading);   // under both bands
     }
 };
 
