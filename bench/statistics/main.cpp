@@ -2,7 +2,7 @@
 // the search and first paint of EES030 (hours by weekday, through the calendar) and EES090 (hours by age
 // band), each beside the bare GROUP BY statement of the same counts run on the same connection.
 #include "modules/patrol/screens.h"
-#include "modules/patrol/statistics.h"
+#include "modules/patrol/accidentcrosstable.h"
 #include "database/datamodule.h"
 #include "database/query.h"
 #include "database/schema.h"

@@ -3,7 +3,9 @@
 #include "edi010.h"
 #include "edi020.h"
 #include "edi030.h"
-#include "reports.h"
+#include "eds040.h"
+#include "eds050.h"
+#include "eds060.h"
 
 void RegisterContestScreens()
 {

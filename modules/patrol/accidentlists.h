@@ -14,26 +14,3 @@ protected:
     reportsql::Statement listStatement(const QString &where, const QHash<QString, QVariant> &binds) const;
     TfrmZZP010 *createLayout() override;
 };
-
-class TfrmEES020 : public TfrmAccidentList {
-    Q_OBJECT
-public:
-    explicit TfrmEES020(QWidget *parent = nullptr);
-    TDateEdit *dtpDate;
-
-protected:
-    reportsql::Statement statement() override;
-    QStringList conditionLines() override;
-};
-
-class TfrmEES120 : public TfrmAccidentList {
-    Q_OBJECT
-public:
-    explicit TfrmEES120(QWidget *parent = nullptr);
-    TDateEdit *dtpfromDate, *dtptoDate;
-
-protected:
-    bool validate() override;
-    reportsql::Statement statement() override;
-    QStringList conditionLines() override;
-};

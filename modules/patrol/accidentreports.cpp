@@ -76,10 +76,3 @@ void TfrmAccidentReports::showCurrentReport()
     viewer->Open(m_local ? TReportViewer::localLocation(file) : TReportViewer::location(file),
                  ReportParams({dtpFromDate->dateText(), dtpToDate->dateText()}));
 }
-
-TfrmEES001::TfrmEES001(QWidget *parent)
-    : TfrmAccidentReports("EES001", QStringLiteral("사고 비교 리포트"), false, false, parent) {}
-TfrmEES003::TfrmEES003(QWidget *parent)
-    : TfrmAccidentReports("EES003", QStringLiteral("일일 사고 리포트"), true, true, parent) {}
-TfrmEES004::TfrmEES004(QWidget *parent)
-    : TfrmAccidentReports("EES004", QStringLiteral("사고 상세 리포트"), true, false, parent) {}

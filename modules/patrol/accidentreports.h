@@ -23,21 +23,3 @@ protected:
 private:
     bool m_firstOnly, m_local;
 };
-
-class TfrmEES001 : public TfrmAccidentReports {
-    Q_OBJECT
-public:
-    explicit TfrmEES001(QWidget *parent = nullptr);
-};
-
-class TfrmEES003 : public TfrmAccidentReports {
-    Q_OBJECT
-public:
-    explicit TfrmEES003(QWidget *parent = nullptr);
-};
-
-class TfrmEES004 : public TfrmAccidentReports {
-    Q_OBJECT
-public:
-    explicit TfrmEES004(QWidget *parent = nullptr);
-};

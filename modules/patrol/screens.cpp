@@ -3,9 +3,19 @@
 #include "eei020.h"
 #include "eei021.h"
 #include "ees010.h"
-#include "statistics.h"
-#include "accidentlists.h"
-#include "accidentreports.h"
+#include "ees020.h"
+#include "ees120.h"
+#include "ees030.h"
+#include "ees040.h"
+#include "ees140.h"
+#include "ees050.h"
+#include "ees060.h"
+#include "ees070.h"
+#include "ees080.h"
+#include "ees090.h"
+#include "ees001.h"
+#include "ees003.h"
+#include "ees004.h"
 
 void RegisterPatrolScreens()
 {

@@ -1,6 +1,15 @@
 #include "screens.h"
 #include "framework/screenregistry.h"
-#include "salesscreens.h"
+#include "efs010.h"
+#include "efs020.h"
+#include "efs030.h"
+#include "efs040.h"
+#include "efs050.h"
+#include "efs060.h"
+#include "efs070.h"
+#include "efh030.h"
+#include "efr040.h"
+#include "efr041.h"
 
 void RegisterSalesScreens()
 {

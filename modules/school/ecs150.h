@@ -1,7 +1,7 @@
 #pragma once
 // ECS150: the lesson accidents of a day; the victim, the other party and what happened of the
 // accident under the cursor stand below the grid.
-#include "reports.h"
+#include "schoolreport.h"
 
 class TRowDetail;
 

@@ -1,7 +1,7 @@
 #pragma once
 // ECS160: the lessons of a partner group by day: the pupils and the instructors by discipline and
 // time of day, each with its sum, and the total.
-#include "reports.h"
+#include "schoolreport.h"
 
 class QPushButton;
 class TEventField;

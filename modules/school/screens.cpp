@@ -11,7 +11,11 @@
 #include "ecs120.h"
 #include "ecs150.h"
 #include "ecs160.h"
-#include "reports.h"
+#include "ecs090.h"
+#include "ecs100.h"
+#include "ecs110.h"
+#include "ecs130.h"
+#include "ecs140.h"
 
 void RegisterSchoolScreens()
 {

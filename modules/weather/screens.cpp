@@ -1,6 +1,8 @@
 #include "screens.h"
 #include "framework/screenregistry.h"
-#include "weatherscreens.h"
+#include "eas010.h"
+#include "eas020.h"
+#include "eas030.h"
 
 void RegisterWeatherScreens()
 {

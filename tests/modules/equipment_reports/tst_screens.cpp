@@ -4,7 +4,14 @@
 #include "support/testdatabase.h"
 #include "support/xlsreader.h"
 #include "database/datamodule.h"
-#include "modules/equipment/reports/reportscreens.h"
+#include "modules/equipment/ebs060.h"
+#include "modules/equipment/ebs070.h"
+#include "modules/equipment/ebs080.h"
+#include "modules/equipment/ebs090.h"
+#include "modules/equipment/ebs100.h"
+#include "modules/equipment/ebs110.h"
+#include "modules/equipment/ebs120.h"
+#include "modules/equipment/ebs130.h"
 #include "reportfixture.h"
 #include "widgets/inputs.h"
 #include "report/preview.h"
@@ -36,7 +43,7 @@ public:
 };
 
 // Types a season code and leaves the field, as at the counter before a search.
-void enterSeason(TfrmEBSList &s, const QString &code)
+void enterSeason(TfrmReportList &s, const QString &code)
 {
     s.edtSeason->clear();
     QTest::keyClicks(s.edtSeason, code);
@@ -155,7 +162,7 @@ private slots:
         QVERIFY(messages.texts().isEmpty());
 
         std::unique_ptr<TfrmZZP010> layout(s.layout());
-        QCOMPARE(static_cast<TfrmEBPList *>(layout.get())->FTotal, QString("4"));
+        QCOMPARE(static_cast<TfrmReportLayout *>(layout.get())->FTotal, QString("4"));
         QCOMPARE(s.lines().value(0), QString("*대여일자: 2026-12-09   *지역구분: 메인"));
 
         QTemporaryDir dir;
@@ -386,7 +393,7 @@ private slots:
         QCOMPARE(s.rgrGrid->footerText(2), QString("2"));
         QCOMPARE(s.lines(), QStringList({"*시즌: 2026/2027 시즌   지역구분: 메인", "입고일자: 20261202  ∼  20261203"}));
         std::unique_ptr<TfrmZZP010> layout(s.layout());
-        QCOMPARE(static_cast<TfrmEBPList *>(layout.get())->FTotal, QString("2"));
+        QCOMPARE(static_cast<TfrmReportLayout *>(layout.get())->FTotal, QString("2"));
     }
 
     // Only owners with a zip code count, each item once under its region's name.

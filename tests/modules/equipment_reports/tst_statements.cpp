@@ -1,7 +1,7 @@
 // The report statements of the rental and storage lists against fixture rows on both back ends.
 #include "support/testdatabase.h"
 #include "database/query.h"
-#include "modules/equipment/reports/statements.h"
+#include "modules/equipment/reportstatements.h"
 #include "reportfixture.h"
 #include <QtTest>
 

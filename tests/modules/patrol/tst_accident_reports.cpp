@@ -1,7 +1,9 @@
 // The accident report screens on the demo database, both back ends: EES001 moving through the list
 // of reports, the year-before figures of the first against a direct count, a number without a report,
 // and EES003/EES004 with their one report from the local folder and from the report server.
-#include "modules/patrol/accidentreports.h"
+#include "modules/patrol/ees001.h"
+#include "modules/patrol/ees003.h"
+#include "modules/patrol/ees004.h"
 #include "modules/patrol/screens.h"
 #include "core/settings.h"
 #include "database/datamodule.h"

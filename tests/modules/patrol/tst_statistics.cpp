@@ -2,8 +2,16 @@
 // chart against a direct count of the accidents, a period without accidents, the bucket bounds of hour,
 // age and month, the calendar's gaps, and the printed table with its chart.
 #include "modules/patrol/screens.h"
-#include "modules/patrol/statistics.h"
-#include "modules/patrol/accidentlists.h"
+#include "modules/patrol/ees020.h"
+#include "modules/patrol/ees120.h"
+#include "modules/patrol/ees030.h"
+#include "modules/patrol/ees040.h"
+#include "modules/patrol/ees140.h"
+#include "modules/patrol/ees050.h"
+#include "modules/patrol/ees060.h"
+#include "modules/patrol/ees070.h"
+#include "modules/patrol/ees080.h"
+#include "modules/patrol/ees090.h"
 #include "database/datamodule.h"
 #include "database/query.h"
 #include "database/schema.h"

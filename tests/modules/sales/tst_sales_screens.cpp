@@ -1,7 +1,16 @@
 // The sales report screens as the menu opens them, on both back ends: EFS070's customer classes, its
 // filters and its discount-rate list, the reports EFS040/EFS050/EFS060/EFS070 hand to the viewer, and
 // every screen on the demo database.
-#include "modules/sales/salesscreens.h"
+#include "modules/sales/efs010.h"
+#include "modules/sales/efs020.h"
+#include "modules/sales/efs030.h"
+#include "modules/sales/efs040.h"
+#include "modules/sales/efs050.h"
+#include "modules/sales/efs060.h"
+#include "modules/sales/efs070.h"
+#include "modules/sales/efh030.h"
+#include "modules/sales/efr040.h"
+#include "modules/sales/efr041.h"
 #include "modules/sales/screens.h"
 #include "core/settings.h"
 #include "database/datamodule.h"

@@ -1,0 +1,7 @@
+#include "contestreport.h"
+
+TfrmContestReport::TfrmContestReport(const TReportDefinition &report, QWidget *parent)
+    : TfrmReportList(report, parent)
+{
+    countLines();
+}

@@ -1,0 +1,20 @@
+#pragma once
+#include "schoolreport.h"
+
+class TMaskEdit;
+
+// ECS100: the ski school trainees of a season, all or by receipt date or receipt number; the receipt
+// is shown, on screen and in print, on the first of its trainees only.
+class TfrmECS100 : public TfrmSchoolReport {
+    Q_OBJECT
+public:
+    explicit TfrmECS100(QWidget *parent = nullptr);
+    TCodeCombo *cboCondition;
+    TMaskEdit *wmeEnterDateFrom, *wmeEnterDateTo;
+    TEdit *edtReceiptNoFrom, *edtReceiptNoTo;
+protected:
+    bool validate() override;
+    reportsql::Statement statement() override;
+    QStringList conditionLines() override;
+    void afterSearch() override;
+};

@@ -1,0 +1,6 @@
+#include "schoolreport.h"
+
+TfrmSchoolReport::TfrmSchoolReport(const TReportDefinition &report, QWidget *parent) : TfrmReportList(report, parent)
+{
+    countLines();
+}

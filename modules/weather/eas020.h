@@ -1,0 +1,15 @@
+#pragma once
+#include "placereport.h"
+
+class TfrmEAS020 : public TfrmEASPlaceReport {
+    Q_OBJECT
+public:
+    explicit TfrmEAS020(QWidget *parent = nullptr);
+    TDateEdit *dtpDate;
+
+protected:
+    reportsql::Statement statement() override;
+    reportsql::Statement footerStatement() override;
+    QStringList conditionLines() override;
+    bool byDay() const override { return false; }
+};

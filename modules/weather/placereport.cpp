@@ -1,0 +1,186 @@
+#include "placereport.h"
+#include "eap020.h"
+#include "core/utils.h"
+#include "core/messages.h"
+#include "framework/dialogs/lookupdialogs.h"
+#include "framework/fieldlookups.h"
+#include "modules/weather/statements.h"
+#include "modules/weather/weatherchart.h"
+#include "refdata/codes.h"
+#include "widgets/inputs.h"
+#include <QApplication>
+#include <QDate>
+#include <QLabel>
+#include <QSplitter>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+using reportsql::Statement;
+using namespace weather;
+
+namespace weather {
+
+// The values of the first row of a statement, empty texts when it has no row.
+QStringList firstRow(db::Query &query, const Statement &statement, int columns)
+{
+    QStringList values;
+    statement.applyTo(query);
+    const bool found = query.open() && query.next();
+    for (int i = 0; i < columns; ++i)
+        values << (found ? query.value(i) : QString());
+    query.close();
+    return values;
+}
+
+} // namespace weather
+
+// ---- the observation place
+
+TObsePlaceField::TObsePlaceField(QLineEdit *edit, QAbstractButton *button, QLabel *label, QWidget *closeButton)
+    : QObject(edit), m_edit(edit), m_label(label), m_close(closeButton)
+{
+    m_edit->setMaxLength(2);
+    connect(m_edit, &QLineEdit::textEdited, this, [this](const QString &text) {
+        if (text != text.toUpper()) {
+            const int cursor = m_edit->cursorPosition();
+            m_edit->setText(text.toUpper());
+            m_edit->setCursorPosition(cursor);
+        }
+    });
+    connect(m_edit, &QLineEdit::textChanged, this, [this] {
+        if (!m_close || QApplication::focusWidget() != m_close)
+            m_label->clear();
+    });
+    connect(m_edit, &QLineEdit::editingFinished, this, &TObsePlaceField::showLabel);
+    connect(button, &QAbstractButton::clicked, this, &TObsePlaceField::lookup);
+    BindLookupKey(m_edit, button);
+}
+
+QString TObsePlaceField::code() const { return m_edit->text().trimmed(); }
+
+void TObsePlaceField::showLabel()
+{
+    if (!code().isEmpty())
+        m_label->setText(GetCodeName(group(), code()));
+}
+
+void TObsePlaceField::lookup()
+{
+    QString code = this->code(), name;
+    if (!SelectCode(QStringLiteral("관측장소 구분"), group(), code, name, m_edit->window())) {
+        m_edit->setFocus();
+        return;
+    }
+    m_edit->setText(code);
+    m_label->setText(name);
+    emit chosen();
+}
+
+QString TObsePlaceField::problem()
+{
+    const QString caption = QString::fromUtf8(kPlaceCaption);
+    if (code().isEmpty())
+        return caption + QStringLiteral("을(를) 먼저 입력하십시오.");
+    if (m_label->text().isEmpty())
+        showLabel();
+    if (m_label->text().isEmpty())
+        return caption + QStringLiteral("을(를) 정확히 입력하십시오.");
+    return QString();
+}
+
+// ---- EAS020 and EAS030
+
+TfrmEASPlaceReport::TfrmEASPlaceReport(const TReportDefinition &report, QWidget *parent)
+    : TfrmReportList(report, parent)
+{
+    chtWeather = new TWeatherChart(panInfo);
+    auto *layout = new QVBoxLayout(panInfo);
+    layout->setContentsMargins(2, 0, 0, 0);
+    layout->addWidget(chtWeather);
+    panInfo->show();
+    splSplitter->setStretchFactor(0, 3);
+    splSplitter->setStretchFactor(1, 2);
+}
+
+void TfrmEASPlaceReport::addPlace()
+{
+    edtObsePlace = addEdit("edtObsePlace", QString::fromUtf8(kPlaceCaption), 2);
+    bbtObsePlace = new QToolButton(panSearch);
+    bbtObsePlace->setObjectName("bbtObsePlace");
+    bbtObsePlace->setText(QStringLiteral("…"));
+    bbtObsePlace->setFocusPolicy(Qt::NoFocus);
+    addBeside(edtObsePlace, bbtObsePlace);
+    wlbObsePlace = new QLabel(panSearch);
+    wlbObsePlace->setObjectName("wlbObsePlace");
+    wlbObsePlace->setMinimumWidth(110);
+    addBeside(edtObsePlace, wlbObsePlace);
+    place = new TObsePlaceField(edtObsePlace, bbtObsePlace, wlbObsePlace, bbtClose);
+    connect(place, &TObsePlaceField::chosen, this, [this] { bbtSearchClick(); });
+}
+
+QString TfrmEASPlaceReport::placePair() const
+{
+    return QString::fromUtf8(kPlaceCaption) + QStringLiteral(": ") + wlbObsePlace->text();
+}
+
+bool TfrmEASPlaceReport::validate()
+{
+    const QString problem = place->problem();
+    return problem.isEmpty() || refuse(edtObsePlace, problem);
+}
+
+void TfrmEASPlaceReport::search()
+{
+    if (!validate())
+        return;
+    // the print averages what this search listed, whatever the conditions show later
+    m_searchedFooter = footerStatement();
+    statement().applyTo(*qryQuery);
+    TfrmEZS000::search();
+}
+
+QStringList TfrmEASPlaceReport::footerValues()
+{
+    return firstRow(*qryFooter, m_searchedFooter, int(TfrmEAP020::averageNames().size()));
+}
+
+void TfrmEASPlaceReport::afterSearch()
+{
+    const bool found = cdsQuery->rowCount() > 0;
+    const QStringList values = found ? footerValues() : QStringList(QList<QString>(7));
+    rgrGrid->setFooter(0, QString::fromUtf8(kAverage));
+    for (int i = 0; i < values.size(); ++i)
+        rgrGrid->setFooter(i + 1, values.at(i));
+
+    QVector<TWeatherPoint> points;
+    if (found) {
+        cdsQuery->fetchAll();
+        const QDate day = QDate::fromString(m_searchedFooter.binds.value("OBSE_DATE_FROM").toString(), "yyyyMMdd");
+        for (int row = 0; row < cdsQuery->rowCount(); ++row) {
+            TWeatherPoint p;
+            const QString key = cdsQuery->text(row, 0);
+            p.at = byDay() ? QDateTime(QDate::fromString(key, "yyyyMMdd"), QTime(0, 0))
+                           : QDateTime(day, QTime::fromString(key, "hh:mm"));
+            p.temperature = cdsQuery->text(row, QStringLiteral("TEMPERATURE"));
+            p.windVelocity = cdsQuery->text(row, QStringLiteral("WIND_VELOCITY"));
+            p.snowfall = cdsQuery->text(row, QStringLiteral("SNOWFALL"));
+            if (p.at.isValid())
+                points << p;
+        }
+    }
+    chtWeather->setPoints(points, byDay());
+}
+
+TfrmZZP010 *TfrmEASPlaceReport::createLayout()
+{
+    return byDay() ? new TfrmEAP020("OBSE_DATE", QStringLiteral("관측일"))
+                   : new TfrmEAP020("OBSE_TIME", QStringLiteral("관측시간"));
+}
+
+void TfrmEASPlaceReport::fillConditions(TfrmZZP010 *layout)
+{
+    auto *l = static_cast<TfrmEAP020 *>(layout);
+    l->setConditionLines(searchedConditions());
+    l->setAverages(footerValues());
+    l->setChart(chtWeather->image(QSize(760, 330)));
+}
