@@ -9,6 +9,38 @@ namespace {
 constexpr int kFlushAt = 64 * 1024;
 constexpr int kCacheSlots = 4096;            // a power of two
 constexpr int kLabelRoom = 0xFFFF - 8;       // the longest text a LABEL record can hold
+constexpr int kMaxDecimals = 6;
+constexpr quint16 kGeneralXf = 15;           // XF 0-14 are the style formats every sheet starts with
+
+// The declared number formats, in the order of their FORMAT records (a format's index is its place):
+// General, then "0", "0.0" … and "#,##0", "#,##0.0" …
+QStringList declaredFormats()
+{
+    QStringList formats{QStringLiteral("General")};
+    for (const QString &whole : {QStringLiteral("0"), QStringLiteral("#,##0")})
+        for (int d = 0; d <= kMaxDecimals; ++d)
+            formats << (d ? whole + u'.' + QString(d, u'0') : whole);
+    return formats;
+}
+
+QByteArray byteString(const QString &text)
+{
+    const QByteArray bytes = ToCp949(text);
+    return char(bytes.size()) + bytes;
+}
+
+// An XF record: the font, the number format, a cell format (or a style format) whose number format
+// is its own.
+QByteArray xfRecord(quint8 format, bool style)
+{
+    char data[12] = {};
+    data[1] = char(format);
+    qToLittleEndian<quint16>(style ? 0xFFF5 : 0x0001, data + 2);   // locked; a style has no parent
+    data[4] = 0x20;                                                 // bottom aligned
+    data[5] = char(style ? 0 : (format ? 0x04 : 0));                // the number format is the cell's own
+    qToLittleEndian<quint16>(0xCE00, data + 6);                     // no fill: automatic colours
+    return QByteArray(data, 12);
+}
 
 inline char *put16(char *p, quint16 v)
 {
@@ -34,12 +66,23 @@ bool TXlsWriter::open(const QString &path)
         m_failed = true;
         return false;
     }
-    char bof[8] = {};
-    put16(bof + 2, 0x0010);   // worksheet
-    record(0x0809, QByteArray(bof, 8));
+    char bof[6] = {};
+    put16(bof + 2, 0x0010);   // a worksheet of its own
+    record(0x0409, QByteArray(bof, 6));
     char codePage[2];
     put16(codePage, 949);     // the texts are CP949, whatever the reader's own language
     record(0x0042, QByteArray(codePage, 2));
+    char font[6] = {};
+    put16(font, 200);         // 10 points
+    put16(font + 4, 0x7FFF);  // the window's text colour
+    record(0x0231, QByteArray(font, 6) + byteString(QStringLiteral("굴림")));
+    const QStringList formats = declaredFormats();
+    for (const QString &f : formats)
+        record(0x041E, QByteArray(2, '\0') + byteString(f));
+    for (int i = 0; i < kGeneralXf; ++i)
+        record(0x0443, xfRecord(0, true));
+    for (int f = 0; f < formats.size(); ++f)
+        record(0x0443, xfRecord(quint8(f), false));
     return true;
 }
 
@@ -107,7 +150,7 @@ void TXlsWriter::label(quint16 row, quint16 column, QStringView text)
             p = put16(p, quint16(8 + n));
             p = put16(p, row);
             p = put16(p, column);
-            p = put16(p, 0);
+            p = put16(p, kGeneralXf);
             put16(p, quint16(n));
             m_used += 12 + int(n);
             return;
@@ -119,20 +162,20 @@ void TXlsWriter::label(quint16 row, quint16 column, QStringView text)
     p = put16(p, quint16(8 + bytes.size()));
     p = put16(p, row);
     p = put16(p, column);
-    p = put16(p, 0);
+    p = put16(p, kGeneralXf);
     p = put16(p, quint16(bytes.size()));
     std::memcpy(p, bytes.constData(), size_t(bytes.size()));
     m_used += 12 + int(bytes.size());
 }
 
-void TXlsWriter::number(quint16 row, quint16 column, double value)
+void TXlsWriter::number(quint16 row, quint16 column, double value, QStringView shownAs)
 {
     char *p = room(18);
     p = put16(p, 0x0203);
     p = put16(p, 14);
     p = put16(p, row);
     p = put16(p, column);
-    p = put16(p, 0);
+    p = put16(p, formatIndex(shownAs));
     quint64 bits;
     std::memcpy(&bits, &value, 8);
     qToLittleEndian(bits, p);
@@ -173,13 +216,32 @@ bool TXlsWriter::isNumberText(QStringView text)
     return true;
 }
 
+QString TXlsWriter::numberFormat(QStringView text)
+{
+    const qsizetype point = text.indexOf(u'.');
+    const bool grouped = text.contains(u',');
+    if (point < 0)
+        return grouped ? QStringLiteral("#,##0") : QString();
+    return (grouped ? QStringLiteral("#,##0.") : QStringLiteral("0.")) + QString(text.size() - point - 1, u'0');
+}
+
+quint16 TXlsWriter::formatIndex(QStringView text)
+{
+    const qsizetype point = text.indexOf(u'.');
+    const int decimals = point < 0 ? 0 : int(text.size() - point - 1);
+    if (decimals > kMaxDecimals || (point < 0 && !text.contains(u',')))
+        return kGeneralXf;
+    // General, then seven "0…" formats, then seven "#,##0…"
+    return quint16(kGeneralXf + 1 + (text.contains(u',') ? kMaxDecimals + 1 : 0) + decimals);
+}
+
 void TXlsWriter::cell(quint16 row, quint16 column, QStringView text, bool rightAligned)
 {
     if (rightAligned && isNumberText(text) && (text.contains(u',') || text.contains(u'.'))) {
         // an amount as the grid shows it, separators and decimals: its value
         QString plain = text.toString();
         plain.remove(u',');
-        number(row, column, plain.toDouble());
+        number(row, column, plain.toDouble(), text);
         return;
     }
     if (rightAligned && isNumberText(text)) {

@@ -1,15 +1,18 @@
 #pragma once
-// The spreadsheet file: the record stream of an Excel binary worksheet (BIFF), written as the rows
-// come so that no second copy of a result is held in memory.
+// The spreadsheet file: an Excel binary worksheet of its own (BIFF4), written as the rows come so
+// that no second copy of a result is held in memory.
 //
 //   TXlsWriter xls;
 //   if (!xls.open(path)) …
 //   xls.label(0, 0, caption);             // LABEL record, text in CP949 (CODEPAGE 949 after BOF)
-//   xls.cell(3, 0, text, rightAligned);   // NUMBER for digit-only text of right-aligned columns
+//   xls.cell(3, 0, text, rightAligned);   // NUMBER for a number as the grid shows it, in its format
 //                                         // (texts are views: a result's fields are not copied)
 //   if (!xls.finish()) …                  // EOF record; false when anything failed to write
 //
-// Every record is: type, length of the data, data; all numbers little-endian 16-bit unsigned.
+// Every record is: type, length of the data, data; all numbers little-endian. Before the cells come
+// the code page, one font, the number formats and the cell formats (XF) a number may take: General,
+// "0", "0.0" … and "#,##0", "#,##0.0" …, each up to six decimals, so a reader shows 1,234.50 as the
+// grid did and still sums it.
 #include <QByteArray>
 #include <QFile>
 #include <QString>
@@ -26,7 +29,8 @@ public:
 
     bool open(const QString &path);   // creates (or truncates) the file and writes BOF
     void label(quint16 row, quint16 column, QStringView text);
-    void number(quint16 row, quint16 column, double value);
+    // A number cell in the format of its text as shown ("1,234.50": "#,##0.00"; "12": General).
+    void number(quint16 row, quint16 column, double value, QStringView shownAs = {});
     // A result field: NUMBER when the column is right-aligned and the text is a number as shown
     // (a leading minus sign, digits grouped by commas or not, decimals; an empty text is the number
     // 0), LABEL otherwise, as for a code with a leading zero.
@@ -37,6 +41,11 @@ public:
 
     // Whether a field of a right-aligned column is written as a number.
     static bool isNumberText(QStringView text);
+    // The number format of a number as shown: "#,##0" when grouped, "0.00"/"#,##0.00" with its
+    // decimals; empty for plain digits (General).
+    static QString numberFormat(QStringView text);
+    // The cell format (XF) of a number format this writer declares; 15 (General) for any other.
+    static quint16 formatIndex(QStringView text);
 
 private:
     void record(quint16 type, const QByteArray &data);

@@ -63,15 +63,6 @@ void TXlsxWriter::band(int row, int firstColumn, int lastColumn, const QString &
         m_failed = true;
 }
 
-QString TXlsxWriter::numberFormat(QStringView text)
-{
-    const qsizetype point = text.indexOf(u'.');
-    const bool grouped = text.contains(u',');
-    if (point < 0)
-        return grouped ? QStringLiteral("#,##0") : QString();
-    return (grouped ? QStringLiteral("#,##0.") : QStringLiteral("0.")) + QString(text.size() - point - 1, u'0');
-}
-
 void TXlsxWriter::cell(int row, int column, QStringView text, bool rightAligned)
 {
     if (!m_sheet)
@@ -82,7 +73,7 @@ void TXlsxWriter::cell(int row, int column, QStringView text, bool rightAligned)
         bool ok = false;
         const double value = plain.isEmpty() || plain == QLatin1String("-") ? 0.0 : plain.toDouble(&ok);
         if (plain.isEmpty() || plain == QLatin1String("-") || ok) {
-            if (worksheet_write_number(m_sheet, lxw_row_t(row), lxw_col_t(column), value, format(numberFormat(text)))
+            if (worksheet_write_number(m_sheet, lxw_row_t(row), lxw_col_t(column), value, format(TXlsWriter::numberFormat(text)))
                 != LXW_NO_ERROR)
                 m_failed = true;
             return;

@@ -33,10 +33,6 @@ public:
     void abandon();
     bool failed() const { return m_failed; }
 
-    // The number format of a number as shown: "#,##0" with grouping, ".00" for two decimals, none
-    // for plain digits.
-    static QString numberFormat(QStringView text);
-
 private:
     lxw_format *format(const QString &numberFormat);
     QString m_path;
