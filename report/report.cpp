@@ -179,6 +179,8 @@ void Report::drawBand(QPainter *painter, Band &band, double topMm, bool draw)
 void Report::drawText(QPainter *painter, const Band &band, const Element &e, const QRectF &box, const QString &text)
 {
     painter->setPen(e.color);
+    if (band.kind() == Band::Summary)
+        m_summaryTexts << text;
     const int flags = int(e.alignment) | Qt::TextSingleLine;
     const int smallest = qRound(MinPointSize * kUnitsPerPoint);
     QFont f = font(e.pointSize, e.bold);
@@ -250,8 +252,10 @@ bool Report::pass(QPainter *painter, int first, int last, const std::function<vo
     m_page = 1;
     m_record = 0;
     m_keysAbove.clear();
-    if (painter)
+    if (painter) {
         m_clipped.clear();
+        m_summaryTexts.clear();
+    }
     const double top = m_margins.top();
     Band &title = m_bands[Band::Title];
     Band &header = m_bands[Band::ColumnHeader];

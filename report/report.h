@@ -193,6 +193,8 @@ public:
     // Texts of the last output that could not be shown whole in their box even at the smallest size
     // a text may shrink to ("band: text"); empty when every text was printed in full.
     QStringList clippedTexts() const { return m_clipped; }
+    // The texts the summary band printed in the last output (counts and totals), in their order.
+    QStringList summaryTexts() const { return m_summaryTexts; }
     // The smallest size a text shrinks to before it takes a second line or is cut.
     static constexpr double MinPointSize = 5.5;
 
@@ -221,6 +223,7 @@ private:
     bool m_cancelled = false;
     QDateTime m_printedAt;
     QStringList m_clipped;
+    QStringList m_summaryTexts;
 };
 
 } // namespace report

@@ -56,7 +56,7 @@ TfrmEHI020::TfrmEHI020(QWidget *parent) : TfrmZZI090(parent)
         Condition("M_NAME", "고객명", BIND(wcbMname)).bytes(30),
         Condition("USE_YN", "판매여부", BIND(wcb_SaleYN)),
         ::Column("SEASON_YEAR", "시즌년도").readOnlyCell().width(60),
-        ::Column("LOCATION", "위치").code("E0017").readOnlyCell().width(90),
+        ::Column("LOCATION", "위치").code("E0017").readOnlyCell().width(115),
         ::Column("AREA_ZONE", "구역").code("E0055").readOnlyCell().width(60),
         ::Column("LOCKER_TYPE", "TYPE").code("E0056").readOnlyCell().width(50),
         ::Column("LOCKER_NO", "락카번호").readOnlyCell().width(60),
