@@ -36,6 +36,7 @@ int main(int argc, char **argv)
         return 0;
     }
 
+    step("instance");
     const QString programDirectory = QCoreApplication::applicationDirPath();
     auto *splash = new TfrmZZC010(programDirectory);
     splash->show();
@@ -60,6 +61,7 @@ int main(int argc, char **argv)
     }
 
     TfrmE0Main window;
+    step("window");
     if (result != StartupResult::Connected || !RunStartupStep([&window] { return window.Initialize(); })) {
         delete splash;
         DM()->Shutdown();
