@@ -38,20 +38,22 @@ QIcon markIcon(bool active)
 }
 
 const QString kSiteSql = QStringLiteral("SELECT   DETAIL_NAME FROM     ZX010MS WHERE    HEAD   = 'Z9999'  AND    DETAIL = :P0");
+// The menus and the programs the employee may run in them, in one statement: the rights are the level's
+// programs and the 'Y' exceptions, less the 'N' exceptions (the set operators work left to right). A menu
+// without such a program is not listed.
 const QString kMenuSql = QStringLiteral(
-    "SELECT   MENU_ID,         MENU_NAME FROM     ZA040MS WHERE    PROJECT_ID  = :P0  AND    DISPLAY_SEQ > 0 ORDER BY DISPLAY_SEQ");
-// The rights of the employee: the level's programs and the 'Y' exceptions, less the 'N' exceptions
-// (the set operators work left to right).
-const QString kProgramSql = QStringLiteral(
-    "SELECT   MENU_ID,         PROGRAM_ID,         PROGRAM_NAME FROM     ZA050MS WHERE    PROJECT_ID = :P0 "
-    " AND    MENU_ID    = :P1  AND    PROGRAM_ID IN (SELECT   PROGRAM_ID                        FROM     ZA140MS "
+    "SELECT   M.MENU_ID,       M.MENU_NAME,       P.PROGRAM_ID,       P.PROGRAM_NAME "
+    "  FROM   ZA040MS M JOIN ZA050MS P ON P.PROJECT_ID = M.PROJECT_ID AND P.MENU_ID = M.MENU_ID "
+    " WHERE   M.PROJECT_ID  = :P0  AND    M.DISPLAY_SEQ > 0  AND    P.DISPLAY_SEQ > 0 "
+    "   AND   P.PROGRAM_ID IN (SELECT   PROGRAM_ID                        FROM     ZA140MS "
     "                       WHERE    PROJECT_ID    = :P0                          AND    PROJECT_LEVEL = (SELECT   PROJECT_LEVEL "
     "                                                 FROM     ZA130MS                                                  WHERE    EMP_NO     = :P2 "
     "                                                   AND    PROJECT_ID = :P0)                        UNION ALL "
     "                       SELECT   PROGRAM_ID                        FROM     ZA150MS                        WHERE    EMP_NO     = :P2 "
     "                         AND    PROJECT_ID = :P0                          AND    ADD_YN     = 'Y'                        EXCEPT "
     "                       SELECT   PROGRAM_ID                        FROM     ZA150MS                        WHERE    EMP_NO     = :P2 "
-    "                         AND    PROJECT_ID = :P0                          AND    ADD_YN     = 'N')  AND    DISPLAY_SEQ > 0 ORDER BY DISPLAY_SEQ");
+    "                         AND    PROJECT_ID = :P0                          AND    ADD_YN     = 'N') "
+    " ORDER BY M.DISPLAY_SEQ, M.MENU_ID, P.DISPLAY_SEQ");
 } // namespace
 
 TfrmZZMain *MainWindow() { return g_mainWindow; }
@@ -145,7 +147,6 @@ bool TfrmZZMain::LoadMenu()
         }
 
     db::Query &q = dm->qryQuery;
-    db::Query &q2 = dm->qryQuery2;
     m_siteName.clear();
     q.clear();
     q.setSql(kSiteSql);
@@ -158,42 +159,27 @@ bool TfrmZZMain::LoadMenu()
     q.clear();
     q.setSql(kMenuSql);
     q.bind(QStringLiteral("P0"), m_projectId);
+    q.bind(QStringLiteral("P2"), Startup().employeeNumber);
     if (!q.open()) {
         const QString error = q.lastError();
         q.close();
         throw db::DatabaseError(error);
     }
+    QMenu *menu = nullptr;
+    QString menuId;
     while (q.next()) {
-        auto *menu = new QMenu(q.value(1), menuBar());
-        menu->setObjectName(QStringLiteral("mnu") + q.value(0));
-        menuBar()->insertMenu(mnuWindow->menuAction(), menu);
-        q2.clear();
-        q2.setSql(kProgramSql);
-        q2.bind(QStringLiteral("P0"), m_projectId);
-        q2.bind(QStringLiteral("P1"), q.value(0));
-        q2.bind(QStringLiteral("P2"), Startup().employeeNumber);
-        int rows = 0;
-        if (q2.open()) {
-            while (q2.next()) {
-                ++rows;
-                const QString caption = q2.value(2), programId = q2.value(1);
-                QAction *a = menu->addAction(caption);
-                a->setToolTip(programId);
-                a->setStatusTip(programId);
-                a->setData(programId);
-                connect(a, &QAction::triggered, this, [this, caption, programId] { OpenProgram(caption, programId); });
-            }
+        if (!menu || q.value(0) != menuId) {
+            menuId = q.value(0);
+            menu = new QMenu(q.value(1), menuBar());
+            menu->setObjectName(QStringLiteral("mnu") + menuId);
+            menuBar()->insertMenu(mnuWindow->menuAction(), menu);
         }
-        const QString error = q2.isOpen() && !q2.failed() ? QString() : q2.lastError();
-        q2.close();
-        if (!error.isEmpty()) {
-            q.close();
-            throw db::DatabaseError(error);
-        }
-        if (rows == 0) {
-            menuBar()->removeAction(menu->menuAction());
-            delete menu;
-        }
+        const QString caption = q.value(3), programId = q.value(2);
+        QAction *a = menu->addAction(caption);
+        a->setToolTip(programId);
+        a->setStatusTip(programId);
+        a->setData(programId);
+        connect(a, &QAction::triggered, this, [this, caption, programId] { OpenProgram(caption, programId); });
     }
     if (q.failed()) {
         const QString error = q.lastError();

@@ -1,10 +1,14 @@
 #include "database.h"
 #include "sqlfunctions.h"
 #include "query.h"
+#include <QDateTime>
 #include <QFileInfo>
+#include <QSqlDriver>
 #include <QSqlError>
+#include <QSqlField>
 #include <QSqlQuery>
 #include <QMutex>
+#include <QRegularExpression>
 #include <QThread>
 #include <QUuid>
 #include <QWaitCondition>
@@ -90,6 +94,15 @@ QString Database::liveHold(const QString &alias)
         .arg(sessionStaleSeconds());
 }
 
+bool Database::sessionMarkDue()
+{
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    if (m_sessionMarkedAt && now >= m_sessionMarkedAt && now - m_sessionMarkedAt < sessionBeatSeconds() * 1000LL)
+        return false;
+    m_sessionMarkedAt = now;
+    return true;
+}
+
 void Database::endSession()
 {
     m_heartbeat.reset();
@@ -157,6 +170,8 @@ void Database::markLost()
     m_inTransaction = false;
     m_spoiled.clear();
     m_statements.clear();
+    m_prepared.clear();
+    m_beginPending = false;
     m_failedStatements.clear();
     resetReadBlocks();
     if (QSqlDatabase::contains(m_name))
@@ -234,10 +249,14 @@ bool Database::open(const ConnectionSettings &settings)
     return false;
 }
 
+static bool serverOnlyReads(const QSqlDatabase &d);
+
 bool Database::openConnection(const ConnectionSettings &settings)
 {
     close();
     m_settings = settings;
+    m_prepared.clear();
+    m_beginPending = false;
     m_lost = false;
     m_lastError.clear();
     m_inTransaction = false;
@@ -310,6 +329,7 @@ bool Database::openConnection(const ConnectionSettings &settings)
         return false;
     }
     q.exec(QStringLiteral("SET client_encoding TO 'UTF8'"));
+    m_serverReadOnly = serverOnlyReads(d);
     m_connected = true;
     return true;
 }
@@ -335,7 +355,7 @@ std::shared_ptr<QSqlQuery> Database::preparedStatement(const QString &positional
 {
     if (m_inTransaction) {
         auto it = m_statements.constFind(positionalSql);
-        if (it != m_statements.constEnd())
+        if (it != m_statements.constEnd() && it.value().use_count() == 1)
             return it.value();
     }
     auto q = std::make_shared<QSqlQuery>(sql());
@@ -345,9 +365,101 @@ std::shared_ptr<QSqlQuery> Database::preparedStatement(const QString &positional
         *error = errorText(q->lastError());
         return nullptr;
     }
-    if (m_inTransaction)
+    if (m_inTransaction && !m_statements.contains(positionalSql))
         m_statements.insert(positionalSql, q);
     return q;
+}
+
+// ---- PostgreSQL: statements prepared for the life of the connection ----
+
+// The text with each "?" outside quotes and comments numbered as the server's "$1", "$2" ….
+static QString numberedParameters(const QString &sql)
+{
+    QString out;
+    out.reserve(sql.size() + 16);
+    int n = 0;
+    QChar quote;
+    for (int i = 0; i < sql.size(); ++i) {
+        const QChar c = sql.at(i);
+        if (!quote.isNull()) {
+            out += c;
+            if (c == quote)
+                quote = QChar();
+            continue;
+        }
+        if (c == QLatin1Char('\'') || c == QLatin1Char('"')) {
+            quote = c;
+            out += c;
+        } else if (c == QLatin1Char('-') && i + 1 < sql.size() && sql.at(i + 1) == QLatin1Char('-')) {
+            int j = sql.indexOf(QLatin1Char('\n'), i);
+            if (j < 0)
+                j = sql.size();
+            out += sql.mid(i, j - i);
+            i = j - 1;
+        } else if (c == QLatin1Char('?')) {
+            out += QLatin1Char('$') + QString::number(++n);
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+// The values of an EXECUTE, written as the driver writes those of a prepared statement of its own.
+static QString executeArguments(const QSqlDriver *driver, const QVariantList &values)
+{
+    QStringList args;
+    args.reserve(values.size());
+    QSqlField f;
+    for (const QVariant &v : values) {
+        f.setMetaType(v.metaType());
+        if (!v.isValid() || v.isNull())
+            f.clear();
+        else
+            f.setValue(v);
+        args << driver->formatValue(f);
+    }
+    return args.join(QStringLiteral(", "));
+}
+
+bool Database::runPrepared(QSqlQuery &q, const QString &positionalSql, const QVariantList &values, QString *error)
+{
+    // Whatever has to go first travels in the same message: the running transaction's BEGIN when no
+    // statement has been sent in it yet, and the PREPARE of a text this connection has not run before.
+    // Prepared statements outlive a rolled back transaction: a PREPARE that succeeded is kept whatever
+    // follows it.
+    QString text;
+    int results = 0, prepareAt = -1;
+    if (m_beginPending) {
+        text = QStringLiteral("BEGIN ISOLATION LEVEL READ COMMITTED;\n");
+        ++results;
+        m_beginPending = false;
+    }
+    QString name = m_prepared.value(positionalSql);
+    if (name.isEmpty()) {
+        name = QStringLiteral("sports_%1").arg(++m_preparedCount);
+        text += QStringLiteral("PREPARE %1 AS %2;\n").arg(name, numberedParameters(positionalSql));
+        prepareAt = results++;
+    }
+    text += QStringLiteral("EXECUTE ") + name;
+    if (!values.isEmpty())
+        text += QStringLiteral(" (") + executeArguments(sql().driver(), values) + QLatin1Char(')');
+    bool ok = q.exec(text);
+    int at = 0;   // the result q is on
+    while (ok && at < results) {
+        ok = q.nextResult();
+        ++at;
+    }
+    if (prepareAt >= 0 && (ok || at > prepareAt)) {
+        // Texts built from a search's conditions are many: past a bound the names are forgotten (their
+        // statements stay on the server until the connection ends).
+        if (m_prepared.size() >= 5000)
+            m_prepared.clear();
+        m_prepared.insert(positionalSql, name);
+    }
+    if (!ok)
+        *error = errorText(q.lastError());
+    return ok;
 }
 
 void Database::releaseAfterTransaction(std::shared_ptr<QSqlQuery> statement)
@@ -366,8 +478,21 @@ bool Database::execute(const QString &statement)
 {
     if (m_readBlock && !m_inTransaction)
         endReadBlock();
+    // A table changed under a prepared statement may change what it returns: texts are prepared afresh.
+    static const QRegularExpression ddl(QStringLiteral("^\\s*(CREATE|ALTER|DROP)\\b"),
+                                        QRegularExpression::CaseInsensitiveOption);
+    if (m_settings.backend == Backend::PostgreSQL && statement.contains(ddl))
+        m_prepared.clear();
     QSqlQuery q(sql());
-    if (!q.exec(statement)) {
+    bool ok;
+    if (m_beginPending) {
+        // the transaction's BEGIN, not sent yet, goes with the statement
+        m_beginPending = false;
+        ok = q.exec(QStringLiteral("BEGIN ISOLATION LEVEL READ COMMITTED;\n") + statement) && q.nextResult();
+    } else {
+        ok = q.exec(statement);
+    }
+    if (!ok) {
         m_lastError = errorText(q.lastError());
         if (m_lastError.isEmpty())
             m_lastError = q.lastError().text().trimmed();
@@ -473,9 +598,19 @@ bool Database::beginTransaction()
     // SQLite takes the write lock at once so two workstations on one file queue instead of deadlocking.
     const QString begin = backend() == Backend::SQLite ? QStringLiteral("BEGIN IMMEDIATE")
                                                        : QStringLiteral("BEGIN ISOLATION LEVEL READ COMMITTED");
+    // On PostgreSQL the BEGIN goes with the transaction's first statement, in its round trip. A standby
+    // is known from the connection's start; a server that only read then is asked again (it may have
+    // been promoted since). A primary that turns read-only later refuses the first write, which reaches
+    // the user in the same words.
+    if (backend() == Backend::PostgreSQL && !m_serverReadOnly) {
+        m_inTransaction = true;
+        m_beginPending = true;
+        m_spoiled.clear();
+        return true;
+    }
     if (!execute(begin))
         return false;
-    if (backend() == Backend::PostgreSQL && serverOnlyReads(sql())) {
+    if (backend() == Backend::PostgreSQL && (m_serverReadOnly = serverOnlyReads(sql()))) {
         execute(QStringLiteral("ROLLBACK"));
         m_lastError = readOnlyServerMessage();
         return false;
@@ -494,6 +629,12 @@ bool Database::commit()
         rollback();
         m_lastError = why;
         return false;
+    }
+    if (m_beginPending) {   // not a statement was sent: nothing to commit
+        m_beginPending = false;
+        m_inTransaction = false;
+        releaseStatements();
+        return true;
     }
     if (!isOpen()) {   // gone before the COMMIT was sent: nothing of the unit was stored
         markLost();
@@ -524,6 +665,12 @@ bool Database::rollback()
     if (!m_inTransaction)
         return true;
     m_inTransaction = false;
+    m_sessionMarkedAt = 0;   // a mark of the session made in the transaction is gone with it
+    if (m_beginPending) {    // nothing was sent: nothing to roll back
+        m_beginPending = false;
+        releaseStatements();
+        return true;
+    }
     // Statements are released after the rollback: inside a failed transaction the server refuses to.
     const bool ok = execute(QStringLiteral("ROLLBACK"));
     releaseStatements();

@@ -5,6 +5,7 @@
 #include <QSqlDatabase>
 #include <QHash>
 #include <QSet>
+#include <QVariant>
 #include <memory>
 #include <stdexcept>
 
@@ -89,6 +90,9 @@ public:
     // whose holds are then free at once.
     void keepSessionAlive();
     void endSession();                  // stops beating and gives the session's holds back (program end)
+    // Whether a hold should mark the session alive itself: true unless this connection did within the
+    // last beat (then noted as done now).
+    bool sessionMarkDue();
     static int sessionBeatSeconds();    // 30; SPORTS_HOLD_BEAT_SECONDS for tests
     static int sessionStaleSeconds();   // 120: a session silent that long is gone; SPORTS_HOLD_STALE_SECONDS
     // The condition under which a hold of EB020TM (named `alias` in the statement) still keeps its piece
@@ -106,10 +110,16 @@ public:
     // back and fails, so half of a unit of work is never stored.
     void spoilTransaction(const QString &why);
 
-    // A statement prepared once for the rest of the running transaction (the procedures' statements, so
-    // that a save of many rows prepares each text once); outside a transaction a fresh one each time,
-    // owned by the caller's holder. Every kept statement is released at commit and rollback.
+    // SQLite: a statement prepared once for the rest of the running transaction (the procedures'
+    // statements, so that a save of many rows prepares each text once); outside a transaction a fresh
+    // one each time, owned by the caller's holder. Every kept statement is released at commit and
+    // rollback. (PostgreSQL runs its statements through runPrepared.)
     std::shared_ptr<QSqlQuery> preparedStatement(const QString &positionalSql, QString *error);
+    // PostgreSQL: runs a statement (positional "?" text, its values in order) on q as one of this
+    // connection's prepared statements, each text prepared by its first run and kept for the life of the
+    // connection (no DEALLOCATE). The running transaction's BEGIN goes with its first statement. Either
+    // travels with the statement, so a run is one round trip. q is left on the statement's result.
+    bool runPrepared(QSqlQuery &q, const QString &positionalSql, const QVariantList &values, QString *error);
     // A failed statement of the running transaction, released only once the transaction has ended (on
     // PostgreSQL a statement cannot be released inside a failed transaction).
     void releaseAfterTransaction(std::shared_ptr<QSqlQuery> statement);
@@ -141,6 +151,11 @@ private:
     bool m_inTransaction = false;
     QString m_spoiled;
     QHash<QString, std::shared_ptr<QSqlQuery>> m_statements;
+    QHash<QString, QString> m_prepared;   // PostgreSQL: statement text → its prepared name
+    int m_preparedCount = 0;
+    bool m_beginPending = false;     // PostgreSQL: in a transaction whose BEGIN is not sent yet
+    bool m_serverReadOnly = false;   // PostgreSQL: the server only read when last asked
+    qint64 m_sessionMarkedAt = 0;    // ms since the epoch of this connection's last mark, 0: none
     QList<std::shared_ptr<QSqlQuery>> m_failedStatements;
     bool m_lost = false;
     bool m_connected = false;      // opened and not closed on purpose since

@@ -56,6 +56,8 @@ QString ProcedureCall::refusalOf(const QString &serverText)
         return QStringLiteral("입력한 값이 허용된 범위를 벗어났습니다. 다시 입력하십시오.");
     if (code.startsWith(QLatin1String("23")) || sqlite("constraint failed"))
         return QStringLiteral("다른 자료와 맞지 않아 저장할 수 없습니다. 다시 조회하십시오.");
+    if (code == QLatin1String("25006"))   // a server that only reads (a standby, or a primary set so)
+        return Database::readOnlyServerMessage();
     if (code == QLatin1String("40P01") || code == QLatin1String("40001"))
         return QStringLiteral("다른 곳에서 같은 자료를 동시에 저장하여 저장하지 못했습니다. 다시 저장하십시오.");
     return serverText;
@@ -155,6 +157,24 @@ void ProcedureCall::claimRowVersion(const QString &table, const QString &where, 
     if (m_rowsAffected != 1)
         fail(staleRowMessage());
     m_rowVersionAfter = m_rowVersion.toLongLong() + 1;
+}
+
+QStringList ProcedureCall::claimRowReading(const QString &table, const QString &where,
+                                           const QHash<QString, QVariant> &binds, const QStringList &columns)
+{
+    const QList<QStringList> r =
+        rows(QStringLiteral("UPDATE %1 SET ROW_VERSION = ROW_VERSION + 1 WHERE %2 RETURNING ROW_VERSION, %3")
+                 .arg(table, where, columns.join(QStringLiteral(", "))),
+             binds);
+    if (r.isEmpty())
+        return {};
+    const qlonglong after = r.first().value(0).toLongLong();
+    // raised under the lock from the version read: anything else was saved by another in between (the
+    // raise goes with the refused transaction)
+    if (m_rowVersion.isValid() && after != m_rowVersion.toLongLong() + 1)
+        fail(staleRowMessage());
+    m_rowVersionAfter = after;
+    return r.first().mid(1);
 }
 
 static const QString kMaskedRefusal =
@@ -353,16 +373,18 @@ qlonglong ProcedureCall::takeNumber(const QString &counterTable, const QString &
     for (const QString &k : names)
         where << QStringLiteral("%1 = :%1").arg(k);
     const QString whereText = QStringLiteral(" WHERE ") + where.join(QStringLiteral(" AND "));
-    // Both back ends admit the upsert; of two first numberings the second waits for the first and then
-    // finds the row.
-    exec(QStringLiteral("INSERT INTO %1 (%2, %3) VALUES (:%4, 0) ON CONFLICT (%2) DO NOTHING")
+    // The row is created or locked by one upsert (both back ends admit it): of two first numberings the
+    // second waits for the first and then finds the row.
+    exec(QStringLiteral("INSERT INTO %1 (%2, %3) VALUES (:%4, 0) ON CONFLICT (%2) DO UPDATE SET %3 = %1.%3")
              .arg(counterTable, names.join(QStringLiteral(", ")), counterColumn, names.join(QStringLiteral(", :"))),
          key);
-    exec(QStringLiteral("UPDATE %1 SET %2 = %2").arg(counterTable, counterColumn) + whereText, key);
-    const qlonglong last = scalar(QStringLiteral("SELECT %1 FROM %2").arg(counterColumn, counterTable) + whereText, key)
-                               .toLongLong();
-    const qlonglong stored =
-        scalar(QStringLiteral("SELECT NVL(MAX(%1), 0) FROM %2").arg(itemColumn, itemTable) + whereText, key).toLongLong();
+    // Read under the lock by a statement of its own, so that every number committed before is seen.
+    const QList<QStringList> read =
+        rows(QStringLiteral("SELECT %1, (SELECT NVL(MAX(%2), 0) FROM %3%4) FROM %5%4")
+                 .arg(counterColumn, itemColumn, itemTable, whereText, counterTable),
+             key);
+    const qlonglong last = read.isEmpty() ? 0 : read.first().value(0).toLongLong();
+    const qlonglong stored = read.isEmpty() ? 0 : read.first().value(1).toLongLong();
     const qlonglong next = qMax(last, stored) + (take ? 1 : 0);
     if (next != last) {
         QHash<QString, QVariant> b = key;

@@ -92,6 +92,10 @@ public:
     // row's lock until the transaction ends. When a version was handed over the row must still hold it,
     // else the call is refused; either way the screen learns the version the row holds afterwards.
     void claimRowVersion(const QString &table, const QString &where, const QHash<QString, QVariant> &binds);
+    // The same, with the row's lock and the read of its columns in the one statement: the values of
+    // columns as the locked row holds them, empty when there is no such row.
+    QStringList claimRowReading(const QString &table, const QString &where, const QHash<QString, QVariant> &binds,
+                                const QStringList &columns);
     // Raises ROW_VERSION of another row this call changes (a locker a sale moves onto).
     void raiseRowVersion(const QString &table, const QString &where, const QHash<QString, QVariant> &binds);
     // The version the row holds after this call, read back by the screen for its next change.

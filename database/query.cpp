@@ -23,8 +23,7 @@ void Query::setDatabase(Database *database)
 
 Query::~Query()
 {
-    if (!m_cursor.isEmpty())
-        closeCursor();
+    close();
 }
 
 namespace {
@@ -204,17 +203,28 @@ bool Query::open()
         else
             m_db->endReadBlock();
     }
-    m_query = std::make_unique<QSqlQuery>(m_db->sql());
     // PostgreSQL reads forward-only results row by row from the server, and any other statement on
     // the connection would discard the rest; the whole result is fetched there so that statements
     // may be nested (qryQuery2 while qryQuery is open, a lookup between two rows).
+    m_query = std::make_shared<QSqlQuery>(m_db->sql());
     m_query->setForwardOnly(m_db->backend() == Backend::SQLite);
     m_query->setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
-    bool ok = m_query->prepare(m_positional);
-    if (ok) {
+    bool ok;
+    if (m_db->backend() == Backend::PostgreSQL) {
+        // prepared once for the connection: a read costs one round trip
+        QVariantList values;
+        values.reserve(m_occurrences.size());
         for (const QString &name : std::as_const(m_occurrences))
-            m_query->addBindValue(toBound(m_values.value(name)));
-        ok = m_query->exec();
+            values.append(toBound(m_values.value(name)));
+        QString error;
+        ok = m_db->runPrepared(*m_query, m_positional, values, &error);
+    } else {
+        ok = m_query->prepare(m_positional);
+        if (ok) {
+            for (const QString &name : std::as_const(m_occurrences))
+                m_query->addBindValue(toBound(m_values.value(name)));
+            ok = m_query->exec();
+        }
     }
     if (guarded)
         m_db->endReadSavepoint(ok);
@@ -223,8 +233,8 @@ bool Query::open()
         m_lastError = e.databaseText().trimmed().isEmpty() ? e.text().trimmed() : e.databaseText().trimmed();
         if (m_db->inReadBlock() && !m_db->inTransaction() && !guarded)
             m_db->abortReadBlock();
-        if (m_db->inTransaction())
-            m_db->releaseAfterTransaction(std::shared_ptr<QSqlQuery>(m_query.release()));
+        if (m_db->inTransaction() && m_db->backend() != Backend::PostgreSQL)
+            m_db->releaseAfterTransaction(std::move(m_query));
         m_query.reset();
         m_db->noteFailure(&m_lastError);
         return false;
@@ -330,9 +340,9 @@ bool Query::openCursor()
     bool ok = declare.exec(QStringLiteral("DECLARE %1 NO SCROLL CURSOR WITH HOLD FOR ").arg(name) + inlined());
     if (!ok)
         m_lastError = errorOf(declare);
-    std::unique_ptr<QSqlQuery> page;
+    std::shared_ptr<QSqlQuery> page;
     if (ok) {
-        page = std::make_unique<QSqlQuery>(m_db->sql());
+        page = std::make_shared<QSqlQuery>(m_db->sql());
         page->setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
         ok = page->exec(QStringLiteral("FETCH %1 FROM %2").arg(kFirstPage).arg(name));
         if (!ok)
@@ -373,7 +383,7 @@ bool Query::fetchPage()
     const bool inWork = m_db->inTransaction();
     const int mine = m_db->readBlock() == m_cursorBlock ? 1 : 0;
     const bool guarded = !inWork && m_db->inReadBlock() && m_db->readBlockCursors() > mine && m_db->readSavepoint();
-    auto page = std::make_unique<QSqlQuery>(m_db->sql());
+    auto page = std::make_shared<QSqlQuery>(m_db->sql());
     page->setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
     const bool ok = page->exec(QStringLiteral("FETCH %1 FROM %2").arg(m_pageSize).arg(m_cursor));
     if (guarded)
@@ -508,6 +518,32 @@ bool Query::runPositional(Database *database, const QString &positionalSql, cons
     if (!database || !database->ensureOpen()) {
         *error = database ? database->lastError() : Database::notConnectedMessage();
         return false;
+    }
+    if (database->backend() == Backend::PostgreSQL) {
+        // prepared once for the connection (the first run sends the PREPARE with it): one round trip
+        QVariantList bound;
+        bound.reserve(values.size());
+        for (const QVariant &v : values)
+            bound.append(toBound(v));
+        QSqlQuery q(database->sql());
+        q.setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
+        if (!database->runPrepared(q, positionalSql, bound, error)) {
+            database->noteFailure(error);
+            return false;
+        }
+        if (rowsAffected)
+            *rowsAffected = q.numRowsAffected();
+        if (rows) {
+            const int fields = q.record().count();
+            while (q.next()) {
+                QStringList row;
+                row.reserve(fields);
+                for (int i = 0; i < fields; ++i)
+                    row.append(textOf(q.value(i)));
+                rows->append(row);
+            }
+        }
+        return true;
     }
     std::shared_ptr<QSqlQuery> q = database->preparedStatement(positionalSql, error);
     if (!q) {

@@ -91,7 +91,7 @@ private:
     QStringList m_occurrences;
     QStringList m_names;
     QHash<QString, QVariant> m_values;
-    std::unique_ptr<QSqlQuery> m_query;   // the result, or the current page of the cursor
+    std::shared_ptr<QSqlQuery> m_query;   // the result, or the current page of the cursor
     QStringList m_fieldNames;
     QString m_lastError;
     bool m_paged = false;

@@ -23,7 +23,12 @@ int main(int argc, char **argv)
 {
     QElapsedTimer started;
     started.start();
+    QStringList steps;   // what the start-up benchmark is told the time went on
+    auto step = [&steps, &started](const char *name) {
+        steps << QStringLiteral("%1=%2").arg(QLatin1String(name)).arg(started.nsecsElapsed() / 1e6, 0, 'f', 1);
+    };
     TApplication app(argc, argv);
+    step("application");
 
     SingleInstance instance;
     if (!instance.acquire()) {
@@ -31,13 +36,16 @@ int main(int argc, char **argv)
         return 0;
     }
 
+    step("instance");
     const QString programDirectory = QCoreApplication::applicationDirPath();
     auto *splash = new TfrmZZC010(programDirectory);
     splash->show();
     splash->repaint();
     app.processEvents();
+    step("splash");
 
     RegisterAllScreens();
+    step("screens");
     QStringList arguments = app.arguments();
     arguments.removeFirst();
     StartupResult result = StartupResult::NotConnected;
@@ -45,6 +53,7 @@ int main(int argc, char **argv)
         result = StartDataModule(arguments, programDirectory);
         return true;
     });
+    step("connected");
     if (result == StartupResult::Terminate) {
         delete splash;
         DM()->Shutdown();
@@ -52,11 +61,13 @@ int main(int argc, char **argv)
     }
 
     TfrmE0Main window;
+    step("window");
     if (result != StartupResult::Connected || !RunStartupStep([&window] { return window.Initialize(); })) {
         delete splash;
         DM()->Shutdown();
         return 1;
     }
+    step("menus");
     TfrmZZI000::setHost({[&window] { window.CloseActiveScreen(); },
                          [&window](TfrmZZI000 *screen) { window.RemoveScreen(screen); },
                          [&window](TfrmZZI000 *screen) { window.ShowScreen(screen); }});
@@ -72,12 +83,13 @@ int main(int argc, char **argv)
                      [&window](const QString &caption, const QString &programId) { window.OpenRequested(caption, programId); });
     window.showMaximized();
     delete splash;
+    step("shown");
 
     // The start-up benchmark asks for the time to the shown main window with its menu.
     if (qEnvironmentVariableIsSet("SPORTS_REPORT_STARTUP")) {
         QTimer::singleShot(0, &window, [&] {
             QTextStream(stdout) << "startup-ms " << started.nsecsElapsed() / 1e6 << " menus "
-                                << window.menuBar()->actions().size() << "\n";
+                                << window.menuBar()->actions().size() << " " << steps.join(QLatin1Char(' ')) << "\n";
             window.close();
         });
     }

@@ -14,17 +14,6 @@ QHash<QString, QVariant> pieceKeys(ProcedureCall &call)
             {"EQUIP_GUBUN", call.param("AEQUIP_GUBUN")}, {"EQUIP_NO", call.param("AEQUIP_NO")}};
 }
 
-// Another counter's hold on the piece (RENT_DATE, AREA_GUBUN, EQUIP_GUBUN, EQUIP_NO of keys). A hold
-// belongs to the connection (the counter) that took it.
-bool heldByAnother(ProcedureCall &call, QHash<QString, QVariant> keys)
-{
-    keys.insert("SESSION_ID", call.database()->sessionId());
-    return call.scalar("SELECT COUNT(*) FROM EB020TM H WHERE RENT_DATE = :RENT_DATE AND AREA_GUBUN = :AREA_GUBUN "
-                       "AND EQUIP_GUBUN = :EQUIP_GUBUN AND EQUIP_NO = :EQUIP_NO AND NVL(SESSION_ID, '-') <> :SESSION_ID "
-                       "AND " + Database::liveHold("H"),
-                       keys).toInt() > 0;
-}
-
 // The piece's multi-day flag follows its rental row: 'Y' from the start of a multi-day rental until
 // that row is returned, changed to another status or deleted.
 void followMultiDay(ProcedureCall &call, const QString &stat, bool rowGone)
@@ -53,16 +42,24 @@ bool pieceFree(ProcedureCall &call, const QString &gubun, const QString &no, con
 {
     QHash<QString, QVariant> b{{"RENT_DATE", call.param("ARENT_DATE")}, {"AREA_GUBUN", call.param("AAREA_GUBUN")},
                                {"EQUIP_GUBUN", gubun}, {"EQUIP_NO", no}, {"RENT_NO", rentNo}, {"RENT_SEQ", rentSeq}};
-    call.exec("UPDATE EB020MS SET EQUIP_NO = EQUIP_NO WHERE AREA_GUBUN = :AREA_GUBUN AND EQUIP_GUBUN = :EQUIP_GUBUN "
-              "AND EQUIP_NO = :EQUIP_NO", b);
-    if (call.scalar("SELECT COUNT(*) FROM EB040DT WHERE RENT_DATE = :RENT_DATE AND AREA_GUBUN = :AREA_GUBUN "
-                    "AND EQUIP_GUBUN = :EQUIP_GUBUN AND EQUIP_NO = :EQUIP_NO AND RENT_STAT IN ('D', 'S') "
-                    "AND NOT (RENT_NO = NVL(:RENT_NO, -1) AND RENT_SEQ = NVL(:RENT_SEQ, -1))", b).toInt() > 0)
+    // the lock and the multi-day flag in one statement
+    const QList<QStringList> piece = call.rows(
+        "UPDATE EB020MS SET EQUIP_NO = EQUIP_NO WHERE AREA_GUBUN = :AREA_GUBUN AND EQUIP_GUBUN = :EQUIP_GUBUN "
+        "AND EQUIP_NO = :EQUIP_NO RETURNING SVRL_RENT_YN", b);
+    if (!piece.isEmpty() && piece.first().value(0) == QLatin1String("Y"))
         return false;
-    if (call.scalar("SELECT COUNT(*) FROM EB020MS WHERE AREA_GUBUN = :AREA_GUBUN AND EQUIP_GUBUN = :EQUIP_GUBUN "
-                       "AND EQUIP_NO = :EQUIP_NO AND SVRL_RENT_YN = 'Y'", b).toInt() > 0)
-        return false;
-    return !heldByAnother(call, b);
+    // then, in a statement of its own that sees what was committed before the lock: the day's other
+    // rental rows of the piece and the holds of other live counters (a hold belongs to the connection
+    // that took it)
+    b.insert("SESSION_ID", call.database()->sessionId());
+    const QList<QStringList> other = call.rows(
+        "SELECT (SELECT COUNT(*) FROM EB040DT WHERE RENT_DATE = :RENT_DATE AND AREA_GUBUN = :AREA_GUBUN "
+        "AND EQUIP_GUBUN = :EQUIP_GUBUN AND EQUIP_NO = :EQUIP_NO AND RENT_STAT IN ('D', 'S') "
+        "AND NOT (RENT_NO = NVL(:RENT_NO, -1) AND RENT_SEQ = NVL(:RENT_SEQ, -1))), "
+        "(SELECT COUNT(*) FROM EB020TM H WHERE RENT_DATE = :RENT_DATE AND AREA_GUBUN = :AREA_GUBUN "
+        "AND EQUIP_GUBUN = :EQUIP_GUBUN AND EQUIP_NO = :EQUIP_NO AND NVL(SESSION_ID, '-') <> :SESSION_ID AND "
+        + Database::liveHold("H") + ")", b);
+    return !other.isEmpty() && other.first().value(0).toInt() == 0 && other.first().value(1).toInt() == 0;
 }
 
 void saveRentalHeader(ProcedureCall &call)
@@ -135,12 +132,13 @@ void saveRentalRow(ProcedureCall &call)
         // a piece goes out once a day: the counter's hold becomes the rental row
         if (!pieceFree(call, call.param("AEQUIP_GUBUN"), call.param("AEQUIP_NO"), QString(), QString()))
             call.fail(kTaken);
-        b["RENT_SEQ"] = call.scalar("SELECT NVL(MAX(RENT_SEQ), 0) + 1 FROM EB040DT WHERE RENT_DATE = :RENT_DATE "
-                                    "AND AREA_GUBUN = :AREA_GUBUN AND RENT_NO = :RENT_NO", b);
+        // numbered after the last row of the rental by the inserting statement itself (under the header's lock)
         b["RENT_TIME"] = ProcedureCall::now14().mid(8, 6);
         call.exec("INSERT INTO EB040DT (RENT_DATE, AREA_GUBUN, RENT_NO, RENT_SEQ, " + kRowColumns.join(", ")
-                      + ", RENT_TIME, U_EMP_NO, U_IP, U_DATE) VALUES (:RENT_DATE, :AREA_GUBUN, :RENT_NO, :RENT_SEQ, :"
-                      + kRowColumns.join(", :") + ", :RENT_TIME, :U_EMP_NO, :U_IP, :U_DATE)", b);
+                      + ", RENT_TIME, U_EMP_NO, U_IP, U_DATE) SELECT :RENT_DATE, :AREA_GUBUN, :RENT_NO, "
+                        "(SELECT NVL(MAX(RENT_SEQ), 0) + 1 FROM EB040DT WHERE RENT_DATE = :RENT_DATE "
+                        "AND AREA_GUBUN = :AREA_GUBUN AND RENT_NO = :RENT_NO), :"
+                      + kRowColumns.join(", :") + ", :RENT_TIME, :U_EMP_NO, :U_IP, :U_DATE", b);
         call.exec("DELETE FROM EB020TM WHERE RENT_DATE = :RENT_DATE AND AREA_GUBUN = :AREA_GUBUN "
                   "AND EQUIP_GUBUN = :EQUIP_GUBUN AND EQUIP_NO = :EQUIP_NO", pieceKeys(call));
         followMultiDay(call, call.param("ARENT_STAT"), false);
@@ -196,28 +194,42 @@ void holdPiece(ProcedureCall &call)
         call.fail("잘못된 작업구분입니다.");
     // The piece's register row is taken first, as a rental row's save and a returned row's revival take
     // it: a hold and a revival of the same piece decide one after the other, so a hold is never granted
-    // on a piece that a revival is taking out again.
-    call.exec("UPDATE EB020MS SET EQUIP_NO = EQUIP_NO WHERE AREA_GUBUN = :AREA_GUBUN AND EQUIP_GUBUN = :EQUIP_GUBUN "
-              "AND EQUIP_NO = :EQUIP_NO", b);
-    if (call.scalar("SELECT COUNT(*) FROM EB020MS WHERE AREA_GUBUN = :AREA_GUBUN AND EQUIP_GUBUN = :EQUIP_GUBUN "
-                    "AND EQUIP_NO = :EQUIP_NO AND EQUIP_RENT_YN = 'Y' AND NVL(SVRL_RENT_YN, 'N') = 'N'", b).toInt() == 0)
+    // on a piece that a revival is taking out again. The same statement reads whether it may go out.
+    const QList<QStringList> piece = call.rows(
+        "UPDATE EB020MS SET EQUIP_NO = EQUIP_NO WHERE AREA_GUBUN = :AREA_GUBUN AND EQUIP_GUBUN = :EQUIP_GUBUN "
+        "AND EQUIP_NO = :EQUIP_NO RETURNING EQUIP_RENT_YN, NVL(SVRL_RENT_YN, 'N')", b);
+    if (piece.isEmpty() || piece.first().value(0) != QLatin1String("Y") || piece.first().value(1) != QLatin1String("N"))
         call.fail(kTaken);
-    // The counter says it is alive, and a hold on the piece left by a counter that is gone is free.
+    // The counter says it is alive (its heartbeat says so every beat from the first hold on; between
+    // two beats the hold need not say it again).
     call.database()->keepSessionAlive();
     b.insert("STALE", Database::sessionStaleSeconds());
-    call.exec("INSERT INTO EB020TS (SESSION_ID, LAST_SEEN) VALUES (:SESSION_ID, FN_NOW_SECONDS()) "
-              "ON CONFLICT (SESSION_ID) DO UPDATE SET LAST_SEEN = FN_NOW_SECONDS()", b);
-    call.exec("DELETE FROM EB020TM WHERE " + where + " AND SESSION_ID IS NOT NULL AND NOT EXISTS (SELECT 1 FROM "
-              "EB020TS S WHERE S.SESSION_ID = EB020TM.SESSION_ID AND S.LAST_SEEN >= FN_NOW_SECONDS() - :STALE)", b);
-    // One hold per piece and day. Of two counters holding at the same moment the second waits for the
-    // first and then inserts nothing: it is refused in the system's words, never with the key's error.
+    if (call.database()->sessionMarkDue())
+        call.exec("INSERT INTO EB020TS (SESSION_ID, LAST_SEEN) VALUES (:SESSION_ID, FN_NOW_SECONDS()) "
+                  "ON CONFLICT (SESSION_ID) DO UPDATE SET LAST_SEEN = FN_NOW_SECONDS()", b);
+    // One hold per piece and day, and none on a piece out on a rental row of the day; a hold left by a
+    // counter that is gone is taken over. The register row's lock above makes a rental row's save of
+    // the piece wait or be seen here. Of two counters holding at the same moment the second waits for
+    // the first and then changes nothing: it is refused in the system's words, never with the key's
+    // error.
     call.exec("INSERT INTO EB020TM (RENT_DATE, AREA_GUBUN, EQUIP_GUBUN, EQUIP_NO, SESSION_ID, U_EMP_NO, U_IP, U_DATE) "
-              "VALUES (:RENT_DATE, :AREA_GUBUN, :EQUIP_GUBUN, :EQUIP_NO, :SESSION_ID, :U_EMP_NO, :U_IP, :U_DATE) "
-              "ON CONFLICT (RENT_DATE, AREA_GUBUN, EQUIP_GUBUN, EQUIP_NO) DO NOTHING", b);
-    if (call.rowsAffected() == 0 && heldByAnother(call, b))
-        call.fail(kTaken);
-    // Checked after the insert, so that a rental row committed while the insert waited is seen.
-    if (call.scalar("SELECT COUNT(*) FROM EB040DT WHERE " + where + " AND RENT_STAT IN ('D', 'S')", b).toInt() > 0)
+              "SELECT :RENT_DATE, :AREA_GUBUN, :EQUIP_GUBUN, :EQUIP_NO, :SESSION_ID, :U_EMP_NO, :U_IP, :U_DATE "
+              "WHERE NOT EXISTS (SELECT 1 FROM EB040DT WHERE " + where + " AND RENT_STAT IN ('D', 'S')) "
+              "ON CONFLICT (RENT_DATE, AREA_GUBUN, EQUIP_GUBUN, EQUIP_NO) DO UPDATE SET SESSION_ID = excluded.SESSION_ID, "
+              "U_EMP_NO = excluded.U_EMP_NO, U_IP = excluded.U_IP, U_DATE = excluded.U_DATE "
+              "WHERE EB020TM.SESSION_ID IS NOT NULL AND NOT EXISTS (SELECT 1 FROM EB020TS S WHERE "
+              "S.SESSION_ID = EB020TM.SESSION_ID AND S.LAST_SEEN >= FN_NOW_SECONDS() - :STALE)", b);
+    if (call.rowsAffected() == 1)
+        return;
+    // Nothing taken: out on a rental row, or another live counter's hold, unless it is this counter's own.
+    QHash<QString, QVariant> k = b;
+    k.insert("SESSION_ID", call.database()->sessionId());
+    const QList<QStringList> taken = call.rows(
+        "SELECT (SELECT COUNT(*) FROM EB040DT WHERE " + where + " AND RENT_STAT IN ('D', 'S')), "
+        "(SELECT COUNT(*) FROM EB020TM H WHERE RENT_DATE = :RENT_DATE AND AREA_GUBUN = :AREA_GUBUN "
+        "AND EQUIP_GUBUN = :EQUIP_GUBUN AND EQUIP_NO = :EQUIP_NO AND NVL(SESSION_ID, '-') <> :SESSION_ID AND "
+        + Database::liveHold("H") + ")", k);
+    if (taken.isEmpty() || taken.first().value(0).toInt() > 0 || taken.first().value(1).toInt() > 0)
         call.fail(kTaken);
 }
 

@@ -223,10 +223,21 @@ Binds lockerKey(ProcedureCall &call)
 // is no such locker.
 bool lockLocker(ProcedureCall &call, const Binds &key, QString *saleDate)
 {
-    call.exec(QStringLiteral("UPDATE EH020MS SET LOCKER_NO = LOCKER_NO WHERE ") + kLockerWhere, key);
-    if (call.rowsAffected() == 0)
+    const QList<QStringList> r =
+        call.rows(QStringLiteral("UPDATE EH020MS SET LOCKER_NO = LOCKER_NO WHERE ") + kLockerWhere + " RETURNING SALE_DATE", key);
+    if (r.isEmpty())
         return false;
-    *saleDate = call.scalar(QStringLiteral("SELECT SALE_DATE FROM EH020MS WHERE ") + kLockerWhere, key);
+    *saleDate = r.first().value(0);
+    return true;
+}
+
+// The locker the call changes: locked, its version claimed and its sale date read, in one statement.
+bool claimLocker(ProcedureCall &call, const Binds &key, QString *saleDate)
+{
+    const QStringList r = call.claimRowReading("EH020MS", kLockerWhere, key, {"SALE_DATE"});
+    if (r.isEmpty())
+        return false;
+    *saleDate = r.value(0);
     return true;
 }
 
@@ -247,9 +258,8 @@ void saveLocker(ProcedureCall &call)
         call.fail(QStringLiteral("PR_EHI020_01: unknown edit status '%1'").arg(status));
     Binds b = lockerKey(call);
     QString storedSale;
-    if (!lockLocker(call, b, &storedSale))
+    if (!claimLocker(call, b, &storedSale))
         call.fail(QStringLiteral("락카가 존재하지 않습니다. 다시 조회하십시오."));
-    call.claimRowVersion("EH020MS", kLockerWhere, b);
     const QString sentSale = call.param("ASALE_DATE");
     if (status == QLatin1String("2")) {
         if (sold(storedSale))
@@ -332,9 +342,8 @@ void cancelOrChange(ProcedureCall &call)
         if (!targetSale.isEmpty())
             call.fail(QStringLiteral("이미 판매된 락카번호로는 변경이 불가합니다."));
     }
-    if (!lockLocker(call, from, &saleDate))
+    if (!claimLocker(call, from, &saleDate))
         call.fail(QStringLiteral("락카가 존재하지 않습니다. 다시 조회하십시오."));
-    call.claimRowVersion("EH020MS", kLockerWhere, from);
     if (status == QLatin1String("4"))
         call.raiseRowVersion("EH020MS", kLockerWhere, to);
     if (!sold(saleDate))

@@ -13,12 +13,12 @@
 #include <QGuiApplication>
 #include "core/startupvalues.h"
 
-using refdata::IsEquipUnavailable;
-
 namespace {
 // Positions of the grid columns, in the order of the field table.
 enum { cSeq, cTicket, cStat, cEquip, cEquipNo, cName, cTel, cHeight, cWeight, cBoots, cBinding, cZip, cAddr1,
        cAddr2, cFrom, cTo, cRemark };
+
+const QString kTaken = QStringLiteral("선택하신 장비는 이미 대여되었거나 작업중입니다");
 
 } // namespace
 
@@ -345,7 +345,10 @@ bool TfrmEBI040::callHold(const QString &kind, const QString &no, const QString 
         QGuiApplication::restoreOverrideCursor();
     }   // not committed: rolled back here
     if (!ok) {
-        ShowError(db::Database::saveFailedMessage(error));
+        if (error == kTaken)
+            ShowInfo(error);   // the piece went to another counter or rental since the list was read
+        else
+            ShowError(db::Database::saveFailedMessage(error));
         return false;
     }
     if (status == "2")
@@ -389,11 +392,9 @@ void TfrmEBI040::sbtEquipOkClick()
         ShowInfo(QStringLiteral("조건[지역, 장비, 장비사이즈]에 맞는 잔여장비가 없습니다"));
         return;
     }
+    // the hold checks, under the piece's lock, that it is still free (a piece another counter took since
+    // the list was read is refused there)
     const QString no = rgrEquipNo->cell(r < 0 ? 0 : r, 0);
-    if (IsEquipUnavailable(workDate(), cboArea->code(), cboRentEquip->code(), no)) {
-        ShowInfo(QStringLiteral("선택하신 장비는 이미 대여되었거나 작업중입니다"));
-        return;
-    }
     if (!callHold(cboRentEquip->code(), no, "2"))
         return;
     m_pieceSize = cboEquipSizeGubun->code();

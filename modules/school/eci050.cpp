@@ -323,22 +323,14 @@ void TfrmECI050::save()
     const QString item = rgrGrid->cell(row, LcItem), rec = rgrGrid->cell(row, LcRec),
                   detail = rgrGrid->cell(row, LcDetail);
     const qint64 requested = wneLectureCnt->value();
-    try {
-        if (!refdata::IsLectureNotReserved(day, item, rec, edtEmpNo->text(), detail)) {
-            refuse(edtEmpNo, QStringLiteral("선택한신 강습은 이미 예약이 되었습니다"));
-            return;
-        }
-        const int available = refdata::GetLectureCapacity(day, item, rec, detail)
-            - refdata::GetLectureReservedCount(day, item, rec, detail);
-        if (available - requested < 0) {
-            refuse(wneLectureCnt, QStringLiteral("예약가능 인원을 초과했습니다. 현재 가능한 강습인원은 [%1 명]입니다")
-                                      .arg(available));
-            return;
-        }
-    } catch (const db::DatabaseError &e) {
-        ShowError(db::Database::saveFailedMessage(e.message()));
-        return;
-    }
+    // The procedure checks, under the lesson's lock, that the staff member holds no place in it yet and
+    // that the places are free (the database's counts). A refusal the screen could have told from what
+    // it shows is the screen's own, at the input concerned; one it could not (another desk booked in
+    // the meantime) is a failed reservation.
+    const qint64 shownFree = rgrGrid->cell(row, LcCapacity).toLongLong() - rgrGrid->cell(row, LcBooked).toLongLong();
+    m_refusals = {{QStringLiteral("선택한신 강습은 이미 예약이 되었습니다"), edtEmpNo}};
+    if (shownFree < requested)
+        m_refusals.insert(QStringLiteral("예약가능 인원을 초과했습니다. 현재 가능한 강습인원은 ["), wneLectureCnt);
     runAction({{"AYAEYAK_DATE", day},
                {"ALECTURE_ITEM_GUBUN", item},
                {"ALECTURE_REC_GUBUN", rec},
@@ -349,6 +341,7 @@ void TfrmECI050::save()
                {"AREMARK", edtRemark->text()},
                {"AEDITSTATUS", "1"}},
               QStringLiteral("예약이 정상적으로 처리되었습니다"));
+    m_refusals.clear();
 }
 
 void TfrmECI050::rgrGridYaeyakMarkerClick(int row)
@@ -394,6 +387,12 @@ bool TfrmECI050::runAction(const QHash<QString, QString> &params, const QString 
         else
             ok = true;
     }
+    if (!ok)
+        for (auto it = m_refusals.cbegin(); it != m_refusals.cend(); ++it)
+            if (error.startsWith(it.key())) {
+                refuse(it.value(), error);   // nothing changed: the lists stay as they are
+                return false;
+            }
     if (ok)
         ShowInfo(done);
     else

@@ -1,4 +1,5 @@
 #pragma once
+#include <QMap>
 // ECI050 직원예약 등록: reserves places in a lesson of a coming day within its capacity, and lists and
 // cancels one staff member's coming reservations. Each reservation and cancellation is one call of
 // PR_ECI050_01 in a unit of work of its own; the database checks capacity and repeats under a lock.
@@ -55,6 +56,7 @@ private:
     void empNoLeft();
     // One call of PR_ECI050_01 in a unit of work of its own, then both lists read again.
     bool runAction(const QHash<QString, QString> &params, const QString &done);
+    QMap<QString, QWidget *> m_refusals;   // a procedure's refusal (its start) shown at that input
     QGroupBox *createLecturePanel();
     QWidget *createInputPanel();
     QGroupBox *createYaeyakPanel();

@@ -288,7 +288,9 @@ private slots:
         QCOMPARE(q.value(0), expected);
     }
 
-    // Failed statements on PostgreSQL are released once their transaction has been rolled back.
+    // On PostgreSQL a statement stays prepared for the life of the connection: each text is prepared
+    // once, whether its runs fail or not, a text that fails to prepare is not kept, and nothing piles
+    // up from one unit of work to the next.
     void failedStatementsReleased()
     {
         if (qEnvironmentVariableIsEmpty("SPORTS_TEST_PG"))
@@ -298,6 +300,7 @@ private slots:
         QVERIFY(t.run(kFixture));
         const QString count = "SELECT COUNT(*) FROM pg_prepared_statements";
         const int before = Query::scalar(t.database(), count).toInt();
+        int once = -1;
         for (int i = 0; i < 20; ++i) {
             QVERIFY(t->beginTransaction());
             StoredProc p(t.database(), "PR_TEST_SAVE");
@@ -309,8 +312,11 @@ private slots:
             q.bind("NO", "1");
             QVERIFY(!q.open());
             QVERIFY(t->rollback());
+            if (i == 0)
+                once = Query::scalar(t.database(), count).toInt();
         }
-        QCOMPARE(Query::scalar(t.database(), count).toInt(), before);
+        QCOMPARE(Query::scalar(t.database(), count).toInt(), once);
+        QVERIFY(once - before <= 2);   // the procedure's INSERT and its probe of the table's columns
     }
 
     // A connection the server dropped: the failure says so in Korean, nothing of the unit is stored,
