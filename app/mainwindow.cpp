@@ -15,6 +15,8 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QSettings>
+#include <QKeyEvent>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -77,6 +79,8 @@ TfrmZZMain::TfrmZZMain(QWidget *parent) : QMainWindow(parent), m_projectId(Proje
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(pgcMain);
     setCentralWidget(central);
+    // The keyboard stays in the screens: Tab never reaches the tabs (Ctrl+Tab still turns the pages).
+    pgcMain->tabBar()->setFocusPolicy(Qt::NoFocus);
     connect(pgcMain, &QTabWidget::currentChanged, this, [this] {
         refreshTabMarks();
         returnFocusTo(pgcMain->currentWidget());
@@ -306,6 +310,25 @@ void TfrmZZMain::returnFocusTo(QWidget *page)
         last->setFocus(Qt::OtherFocusReason);
     else if (auto *screen = qobject_cast<TfrmZZI000 *>(page->property(kScreen).value<QWidget *>()))
         screen->focusFirstInput();
+}
+
+void TfrmZZMain::keyPressEvent(QKeyEvent *event)
+{
+    // A function key that reached the window reached no screen (the keyboard was outside every page):
+    // it goes to the screen in front, as if it had been pressed there, and the keyboard with it.
+    const int key = event->key();
+    if (key >= Qt::Key_F1 && key <= Qt::Key_F35)
+        if (auto *screen = qobject_cast<TfrmZZI000 *>(ActiveScreen())) {
+            QWidget *focus = QApplication::focusWidget();
+            if (!focus || !screen->isAncestorOf(focus)) {
+                returnFocusTo(pgcMain->currentWidget());
+                if (screen->runHotkey(QKeySequence(event->keyCombination()))) {
+                    event->accept();
+                    return;
+                }
+            }
+        }
+    QMainWindow::keyPressEvent(event);
 }
 
 int TfrmZZMain::indexOfScreen(QWidget *screen) const

@@ -172,6 +172,9 @@ void TfrmEZI000::controlChanged(QWidget *control)
 
 QWidget *TfrmEZI000::firstDetailControl() const
 {
+    for (QWidget *w : tabStops())
+        if (w->property(kDetail).toBool() && panBody->isAncestorOf(w))
+            return w;
     for (QWidget *w : panBody->findChildren<QWidget *>())
         if (w->property(kDetail).toBool() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)
             && w->isVisibleTo(panBody))
@@ -515,7 +518,10 @@ void TfrmEZI000::OpenRecordWhenEmpty()
         return;
     ClearDetail();
     m_shownRow = -1;
-    rgrGrid->setCurrentRow(rgrGrid->appendRow());
+    const int row = rgrGrid->appendRow();
+    StartNewRow(row, -1);
+    m_startedCells = rgrGrid->gridModel()->rowValues(row);
+    rgrGrid->setCurrentRow(row);
     EnableKeyControls(true);
     showCurrentRow();
 }
@@ -524,6 +530,7 @@ void TfrmEZI000::ClearRows()
 {
     m_shownRow = -1;
     m_modified = false;
+    m_startedCells.clear();
     rgrGrid->clearRows();
 }
 
@@ -574,12 +581,14 @@ bool TfrmEZI000::LoadRows()
 
 bool TfrmEZI000::isBlankRow(int row) const
 {
-    // Blank: nothing but what showing the row filled in (first codes, zeros).
+    // Blank: nothing but what showing the row filled in (first codes, zeros), or what the screen started
+    // the row added last with.
+    const bool started = row == rgrGrid->rowCount() - 1 && !m_startedCells.isEmpty();
     for (int c = 0; c < tempColumn(); ++c) {
         const QString v = rgrGrid->cell(row, c);
         if (v.isEmpty())
             continue;
-        bool filled = false;
+        bool filled = started && v == m_startedCells.value(c);
         for (QWidget *w : boundControls(c)) {
             if (qobject_cast<TCodeCombo *>(w) && !rgrGrid->column(c).pickCodes.isEmpty()
                 && v == rgrGrid->column(c).pickCodes.first())
@@ -612,7 +621,9 @@ void TfrmEZI000::search()
     if (rgrGrid->rowCount() > 0) {
         EnableKeyControls(false);
     } else {
-        rgrGrid->appendRow();
+        const int row = rgrGrid->appendRow();
+        StartNewRow(row, -1);
+        m_startedCells = rgrGrid->gridModel()->rowValues(row);
         m_newRowPending = true;
         rgrGrid->setCurrentRow(0);
         EnableKeyControls(true);
@@ -637,6 +648,8 @@ void TfrmEZI000::bbtAddClick()
     m_shownRow = -1;
     int last = rgrGrid->appendRow();
     m_newRowPending = true;
+    StartNewRow(last, row);
+    m_startedCells = rgrGrid->gridModel()->rowValues(last);
     rgrGrid->setCurrentRow(last);
 }
 

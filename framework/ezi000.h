@@ -61,6 +61,10 @@ public:
     virtual void ShowRow();
     virtual void StoreControl(QWidget *control);
     virtual bool validateRow() { return true; }
+    // A new, empty row was appended at row ("신규(F4)", or the first of an empty list), before it is
+    // shown; previous is the row that was current (-1 when none). A screen may start the row with values
+    // (today, the same guest's data); a row still holding only those counts as blank.
+    virtual void StartNewRow(int row, int previous) { Q_UNUSED(row); Q_UNUSED(previous); }
     // The checks of what is saved with the rows (a header above them): before the row's own checks,
     // and at every save, whether a row changed or not.
     virtual bool validateHeader() { return true; }
@@ -106,7 +110,8 @@ public:
     // and the lookup (its button, or F1 in the field) fills both and moves on to next.
     void bindZipCode(TMaskEdit *zip, QLineEdit *address, QAbstractButton *lookup, QWidget *next);
     QList<QWidget *> boundControls(int column = -1) const;   // bound detail controls (of one column)
-    QWidget *firstDetailControl() const;
+    // Where the keyboard goes in a row shown or added: the first detail control in the Tab order.
+    virtual QWidget *firstDetailControl() const;
 
     // The pending-change list.
     QStringList pendingFields() const { return m_fields; }     // load query fields + "EDITSTATUS"
@@ -175,6 +180,7 @@ private:
     bool m_filling = false;
     bool m_newRowPending = false;
     bool m_rowLeaveChecks = false;
+    QStringList m_startedCells;   // the last row as StartNewRow left it: still blank while it is so
     TStatusButtons *m_statusButtons = nullptr;
     int m_statusColumn = -1;
 };

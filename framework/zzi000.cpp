@@ -21,13 +21,59 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSettings>
+#include <QShortcut>
 #include <QTextEdit>
 #include <QToolTip>
 #include <QVBoxLayout>
 
 namespace {
 const char *kColoured = "zzi000Coloured";
+
+// What Tab passes over although it could hold the focus: an edit or memo that cannot be typed into.
+bool cannotBeTyped(const QWidget *w)
+{
+    if (auto *e = qobject_cast<const QLineEdit *>(w))
+        return e->isReadOnly();
+    if (auto *t = qobject_cast<const QTextEdit *>(w))
+        return t->isReadOnly();
+    if (auto *p = qobject_cast<const QPlainTextEdit *>(w))
+        return p->isReadOnly();
+    return false;
 }
+
+bool isTabStop(const QWidget *screen, const QWidget *w)
+{
+    return (w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisibleTo(screen) && !w->focusProxy()
+           && !cannotBeTyped(w);
+}
+
+// Every widget of the screen in the order of its parts (conditions, 조회, data, bottom bar, 종료), each
+// part in the order of the focus chain.
+QList<QWidget *> screenChain(const QWidget *screen)
+{
+    const QWidget *search = screen->findChild<QWidget *>(QStringLiteral("panSearch"));
+    const QWidget *searchButton = screen->findChild<QWidget *>(QStringLiteral("bbtSearch"));
+    const QWidget *bar = screen->findChild<QWidget *>(QStringLiteral("panButtons"));
+    const QWidget *close = screen->findChild<QWidget *>(QStringLiteral("bbtClose"));
+    QList<QWidget *> parts[5];
+    int guard = 0;
+    for (QWidget *w = screen->nextInFocusChain(); w && w != screen && guard < 100000;
+         w = w->nextInFocusChain(), ++guard) {
+        if (!screen->isAncestorOf(w))
+            continue;
+        const int part = w == searchButton                       ? 1
+                         : w == close                            ? 4
+                         : search && search->isAncestorOf(w)     ? 0
+                         : bar && bar->isAncestorOf(w)           ? 3
+                                                                 : 2;
+        parts[part] << w;
+    }
+    QList<QWidget *> all;
+    for (const QList<QWidget *> &p : parts)
+        all += p;
+    return all;
+}
+} // namespace
 
 TfrmZZI000::TfrmZZI000(QWidget *parent) : QWidget(parent)
 {
@@ -161,6 +207,59 @@ void TfrmZZI000::chainTabs(const QList<QWidget *> &order)
 {
     for (int i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order.at(i - 1), order.at(i));
+}
+
+QList<QWidget *> TfrmZZI000::tabStops() const
+{
+    QList<QWidget *> stops;
+    for (QWidget *w : screenChain(this))
+        if (isTabStop(this, w))
+            stops << w;
+    return stops;
+}
+
+QWidget *TfrmZZI000::nextTabStop(QWidget *from, bool forward) const
+{
+    const QList<QWidget *> all = screenChain(this);
+    const int n = int(all.size());
+    int at = -1;
+    for (QWidget *w = from; w && w != this && at < 0; w = w->parentWidget())
+        at = int(all.indexOf(w));
+    if (at < 0)
+        at = forward ? -1 : n;   // from the screen itself: its first (last) stop
+    for (int i = 1; i <= n; ++i) {
+        const int k = ((at + (forward ? i : -i)) % n + n) % n;
+        if (isTabStop(this, all.at(k)))
+            return all.at(k);
+    }
+    return nullptr;
+}
+
+bool TfrmZZI000::focusNextPrevChild(bool next)
+{
+    QWidget *from = QApplication::focusWidget();
+    if (!from || !isAncestorOf(from))
+        from = this;
+    QWidget *to = nextTabStop(from, next);
+    if (!to)
+        return false;
+    to->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
+bool TfrmZZI000::runHotkey(const QKeySequence &key)
+{
+    for (QAction *a : actions())
+        if (a->shortcut() == key && a->isEnabled()) {
+            a->trigger();
+            return true;
+        }
+    for (QShortcut *s : findChildren<QShortcut *>())
+        if (s->key() == key && s->isEnabled() && s->context() != Qt::WidgetShortcut) {
+            emit s->activated();
+            return true;
+        }
+    return false;
 }
 
 void TfrmZZI000::focusFirstInput()

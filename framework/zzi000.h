@@ -64,6 +64,17 @@ public:
     virtual QWidget *firstInput() const { return nullptr; }
     void focusFirstInput();
 
+    // The screen's own Tab stops in the clerk's order: the conditions, 조회(F3), the data, the bottom
+    // bar with 종료(F12) last. Within each part the order of creation, or the one chainTabs() gave.
+    // Tab and Shift+Tab cycle through them and never leave the screen (not to the main window's tabs);
+    // what cannot be typed into (a read-only edit or memo) is passed over.
+    QList<QWidget *> tabStops() const;
+    // The stop after (before) from, wrapping round; from may be any widget of the screen.
+    QWidget *nextTabStop(QWidget *from, bool forward = true) const;
+    // Runs the screen's own key (a hidden-menu entry or a shortcut of the screen, not one of a single
+    // field) as if it had been pressed inside the screen; false when the screen has none for it.
+    bool runHotkey(const QKeySequence &key);
+
     static QString roleCaption();   // "사업장 - name", "팀 - name", "영업장 - name" or empty
 
     // Input colouring: tooltip colour while the control has the focus, white otherwise; read-only
@@ -108,6 +119,7 @@ protected:
     // What goes with the screen once it may close (holds for other counters); false keeps it open.
     virtual bool releaseOnClose() { return true; }
     void closeEvent(QCloseEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;

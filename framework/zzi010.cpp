@@ -128,6 +128,7 @@ QString TfrmZZI010::enterCorrectly(const QString &caption) { return caption + QS
 
 void TfrmZZI010::attachConditionControl(QWidget *control)
 {
+    control->setProperty("zzi010Condition", true);
     attachColouring(control);
     control->installEventFilter(this);
 }
@@ -152,13 +153,22 @@ bool TfrmZZI010::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::FocusIn && static_cast<QFocusEvent *>(event)->reason() == Qt::OtherFocusReason)
         if (auto *edit = qobject_cast<QLineEdit *>(watched); edit && !edit->isReadOnly())
             edit->selectAll();
-    if (watched->parent() && watched->parent() == m_conditions && handleEnter(watched, event))
+    // a condition with a lookup button or a name beside it sits one level down, in its pair
+    if (watched->isWidgetType() && watched->property("zzi010Condition").toBool() && handleEnter(watched, event))
         return true;
     return TfrmZZI000::eventFilter(watched, event);
 }
 
 QWidget *TfrmZZI010::focusNextFrom(QWidget *w)
 {
+    // the screen's own order, which never leaves the screen
+    for (QWidget *p = w; p; p = p->parentWidget())
+        if (auto *screen = qobject_cast<TfrmZZI000 *>(p)) {
+            QWidget *n = screen->nextTabStop(w, true);
+            if (n)
+                n->setFocus(Qt::TabFocusReason);
+            return n;
+        }
     QWidget *top = w->window();
     for (QWidget *n = w->nextInFocusChain(); n && n != w; n = n->nextInFocusChain()) {
         if ((n->focusPolicy() & Qt::TabFocus) && n->isEnabled() && n->isVisibleTo(top) && !n->focusProxy()) {

@@ -5,8 +5,12 @@
 #include "database/query.h"
 #include "refdata/lookups.h"
 #include "framework/dialogs/lookupdialogs.h"
+#include "framework/dialogs/zzh000.h"
 #include "framework/fieldlookups.h"
+#include "framework/listmodel.h"
 #include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <QShortcut>
@@ -19,6 +23,52 @@ enum { cSeq, cTicket, cStat, cEquip, cEquipNo, cName, cTel, cHeight, cWeight, cB
        cAddr2, cFrom, cTo, cRemark };
 
 const QString kTaken = QStringLiteral("선택하신 장비는 이미 대여되었거나 작업중입니다");
+
+// One equipment number that several kinds carry: the clerk picks the kind in one step, with Enter on
+// the entry shown first or with the entry's digit.
+class TEquipKindChoice : public TfrmZZH000 {
+public:
+    TEquipKindChoice(const QString &no, const QStringList &entries, int current, QWidget *parent)
+        : TfrmZZH000(parent)
+    {
+        setObjectName(QStringLiteral("frmEquipKindChoice"));
+        setWindowTitle(QStringLiteral("장비 선택"));
+        mainLayout()->addWidget(
+            new QLabel(QStringLiteral("장비번호[%1]인 장비가 여럿입니다. 장비구분을 선택하십시오.").arg(no), panMain));
+        m_list = new QListWidget(panMain);
+        m_list->setObjectName(QStringLiteral("lstKinds"));
+        for (int i = 0; i < entries.size(); ++i)
+            m_list->addItem(QStringLiteral("%1. %2").arg(i + 1).arg(entries.at(i)));
+        m_list->setCurrentRow(qMax(0, current));
+        m_list->installEventFilter(this);
+        mainLayout()->addWidget(m_list);
+        connect(m_list, &QListWidget::itemDoubleClicked, this, [this] { accept(); });
+        m_list->setFocus();
+    }
+    int chosen() const { return m_list->currentRow(); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_list && event->type() == QEvent::KeyPress) {
+            const auto *k = static_cast<QKeyEvent *>(event);
+            if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) {
+                accept();
+                return true;
+            }
+            const int digit = k->key() - Qt::Key_1;
+            if (digit >= 0 && digit < qMin(9, m_list->count())) {
+                m_list->setCurrentRow(digit);
+                accept();
+                return true;
+            }
+        }
+        return TfrmZZH000::eventFilter(watched, event);
+    }
+
+private:
+    QListWidget *m_list;
+};
 
 } // namespace
 
@@ -80,6 +130,19 @@ TfrmEBI040::TfrmEBI040(QWidget *parent, const QString &printerPort)
     sbtRentSvrl = status->add(body(), "sbtRentSvrl", "연일대여[F6]", "S", Qt::Key_F6);
     sbtRentReturn = status->add(body(), "sbtRentReturn", "반납[F7]", "R", Qt::Key_F7);
     body()->newLine();
+    // a scanned number lands here; it belongs to no column of the row
+    auto *scanHolder = new QWidget;
+    scanHolder->setObjectName("scanHolder");
+    auto *scanLayout = new QHBoxLayout(scanHolder);
+    scanLayout->setContentsMargins(0, 0, 0, 0);
+    edtEquipNoScan = new TEdit(scanHolder);
+    edtEquipNoScan->setObjectName("edtEquipNoScan");
+    edtEquipNoScan->setMaxBytes(10);
+    edtEquipNoScan->setAccessibleName(QStringLiteral("번호입력"));
+    scanLayout->addWidget(edtEquipNoScan);
+    body()->addControl("번호입력", scanHolder);
+    attachColouring(edtEquipNoScan);
+    edtEquipNoScan->installEventFilter(this);
     cboEquipSizeGubun = new TCodeCombo;
     cboEquipSizeGubun->setObjectName("cboEquipSizeGubun");
     body()->addControl("사이즈", cboEquipSizeGubun);
@@ -134,6 +197,10 @@ TfrmEBI040::TfrmEBI040(QWidget *parent, const QString &printerPort)
         });
     }
 
+    bbtNewRental = addButton("bbtNewRental", QStringLiteral("새 대여(Shift+F4)"));
+    connect(bbtNewRental, &QPushButton::clicked, this, &TfrmEBI040::bbtNewRentalClick);
+    addHotkey(QStringLiteral("새 대여"), QKeySequence(Qt::SHIFT | Qt::Key_F4), [this] { bbtNewRentalClick(); });
+
     connect(bbtRentNo, &QPushButton::clicked, this, &TfrmEBI040::bbtRentNoClick);
     BindLookupKey(edtRentNo, bbtRentNo);
     setRowLeaveChecks(true);
@@ -148,19 +215,41 @@ TfrmEBI040::TfrmEBI040(QWidget *parent, const QString &printerPort)
         if (c->count() > 0)
             c->setCurrentIndex(0);
 
-    // The clerk's way through a piece: ticket kind, kind, size, the free list (Enter picks), then the
-    // guest; what is rarely typed comes last and read-only fields are passed over.
-    chainTabs({dtpDate, cboArea, edtRentNo, bbtSearch, edtDealName, cboKeepKind, edtKeepBoxNo, cboRentTicketKind,
-               cboRentEquip, cboEquipSizeGubun, rgrEquipNo, edtRentName, edtRentTel, wneRentHeight, wneRentWeight,
-               cboRentBootsSize, wneRentBinding, wmeRentZipCode, wlbRentAddr2, wmeRentSvrlDateFrom,
-               wmeRentSvrlDateTo, edtRentRemark, sbtRentDay, sbtRentSvrl, sbtRentReturn, sbtEquipOk, sbtEquipCancel,
-               bbtEquipNoRef, grid()});
+    // The clerk's way through a piece: its number scanned (or ticket kind, kind, size and the free list,
+    // where Enter picks), then the guest with the required boots size right after the name; what is
+    // rarely typed comes last and read-only fields are passed over.
+    chainTabs({dtpDate, cboArea, edtRentNo, bbtSearch, edtDealName, cboKeepKind, edtKeepBoxNo, edtEquipNoScan,
+               cboRentTicketKind, cboRentEquip, cboEquipSizeGubun, rgrEquipNo, edtRentName, cboRentBootsSize,
+               edtRentTel, wneRentHeight, wneRentWeight, wneRentBinding, wmeRentZipCode, wlbRentAddr2,
+               wmeRentSvrlDateFrom, wmeRentSvrlDateTo, edtRentRemark, sbtRentDay, sbtRentSvrl, sbtRentReturn,
+               sbtEquipOk, sbtEquipCancel, bbtEquipNoRef, grid()});
+    bbtNewRental->setEnabled(true);
     cboEquipSizeGubun->installEventFilter(this);
     rgrEquipNo->installEventFilter(this);
 }
 
 bool TfrmEBI040::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::KeyPress) {
+        const auto *k = static_cast<QKeyEvent *>(event);
+        const bool enter = (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) && k->modifiers() == Qt::NoModifier;
+        // a number typed or scanned on the free list is a number, never a search within the list
+        const bool plain = !(k->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+        if (watched == rgrEquipNo && plain && !k->text().isEmpty() && k->text().at(0).isPrint()
+            && !k->text().at(0).isSpace() && edtEquipNoScan->isEnabled()) {
+            edtEquipNoScan->setFocus(Qt::OtherFocusReason);
+            edtEquipNoScan->selectAll();
+            edtEquipNoScan->insert(k->text());
+            return true;
+        }
+        if (watched == edtEquipNoScan && enter) {
+            if (edtEquipNoScan->text().trimmed().isEmpty())
+                focusNextFrom(edtEquipNoScan);
+            else
+                pickByNumber(edtEquipNoScan->text());
+            return true;
+        }
+    }
     if ((watched == cboEquipSizeGubun || watched == rgrEquipNo) && event->type() == QEvent::KeyPress) {
         const auto *k = static_cast<QKeyEvent *>(event);
         if ((k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) && k->modifiers() == Qt::NoModifier) {
@@ -227,8 +316,48 @@ void TfrmEBI040::search()
     if (cboKeepKind->isEmpty() && cboKeepKind->count() > 0)
         cboKeepKind->setCurrentIndex(0);
     refreshEquipList();
+    bbtNewRental->setEnabled(true);
     edtDealName->setFocus();
     edtDealName->selectAll();   // also when the focus arrives later, with the window (after a lookup)
+}
+
+QWidget *TfrmEBI040::firstDetailControl() const
+{
+    // a row still without its piece starts at the number, where a scan lands
+    const int row = grid()->currentRow();
+    if (row >= 0 && !isLoadedRow(row) && edtRentEquipNo->text().isEmpty() && edtEquipNoScan->isEnabled()
+        && edtEquipNoScan->isVisibleTo(this))
+        return edtEquipNoScan;
+    return TfrmTicketCounter::firstDetailControl();
+}
+
+void TfrmEBI040::StartNewRow(int row, int previous)
+{
+    // the same rental's next piece is mostly the same guest's: the guest's data come along, still editable
+    if (previous < 0 || previous >= grid()->rowCount())
+        return;
+    for (int c : {cName, cTel, cHeight, cWeight, cBoots})
+        grid()->setCell(row, c, grid()->cell(previous, c));
+}
+
+void TfrmEBI040::bbtNewRentalClick()
+{
+    if (!beginAction(bbtNewRental))
+        return;
+    const QString handler = edtDealName->text();
+    if (!isSearchMode()) {
+        cancel();   // asks when something is not saved, gives the holds back
+        if (!isSearchMode())
+            return;
+    }
+    edtRentNo->clear();
+    if (edtDealName->text().isEmpty())
+        edtDealName->setText(handler);   // the same clerk hands the next rental out
+    bbtSearchClick();
+    if (!isSearchMode() && !edtDealName->text().isEmpty()) {
+        edtKeepBoxNo->setFocus(Qt::OtherFocusReason);
+        edtKeepBoxNo->selectAll();
+    }
 }
 
 void TfrmEBI040::ShowRow()
@@ -395,15 +524,90 @@ void TfrmEBI040::sbtEquipOkClick()
     // the hold checks, under the piece's lock, that it is still free (a piece another counter took since
     // the list was read is refused there)
     const QString no = rgrEquipNo->cell(r < 0 ? 0 : r, 0);
-    if (!callHold(cboRentEquip->code(), no, "2"))
-        return;
+    takePiece(cboRentEquip->code(), no);
+}
+
+bool TfrmEBI040::takePiece(const QString &kind, const QString &no)
+{
+    if (!callHold(kind, no, "2"))
+        return false;
     m_pieceSize = cboEquipSizeGubun->code();
     setModified(true);
     edtRentEquipNo->setText(no);
     StoreControl(edtRentEquipNo);
     StoreControl(cboRentEquip);
+    edtEquipNoScan->clear();
     refreshEquipList();
     edtRentName->setFocus();   // the piece is the guest's now: on to the guest's data
+    return true;
+}
+
+bool TfrmEBI040::pickByNumber(const QString &typed)
+{
+    SetStatusMessage(QString());
+    QString no = typed.trimmed().toUpper();
+    bool digits = !no.isEmpty();
+    for (QChar c : std::as_const(no))
+        digits = digits && c.isDigit();
+    if (digits && no.size() < 5)
+        no = PadZeros(no, 5);   // "7" is piece 00007, as the numbers are given
+    auto refused = [this](const QString &message) {
+        ShowInfo(message);
+        edtEquipNoScan->setFocus(Qt::OtherFocusReason);
+        edtEquipNoScan->selectAll();   // the next scan replaces it
+        return false;
+    };
+    const int row = grid()->currentRow();
+    if (isSearchMode() || row < 0)
+        return false;
+    if (isLoadedRow(row) || !edtRentEquipNo->text().isEmpty())
+        return refused(QStringLiteral("현재 행에는 이미 선택된 장비가 있습니다. 신규(F4)로 행을 추가한 후 입력하십시오."));
+
+    // every kind that carries the number in the area, whatever kind and size the row shows
+    db::Query q(prcSaveData->database());
+    q.setSql("SELECT M.EQUIP_GUBUN, M.EQUIP_SIZE_GUBUN, K.DETAIL_NAME, S.DETAIL_NAME FROM EB020MS M "
+             "LEFT JOIN ZX010MS K ON K.HEAD = 'E0009' AND K.DETAIL = M.EQUIP_GUBUN "
+             "LEFT JOIN ZX010MS S ON S.HEAD = 'E0010' AND S.DETAIL = M.EQUIP_SIZE_GUBUN "
+             "WHERE M.AREA_GUBUN = :AREA_GUBUN AND M.EQUIP_NO = :EQUIP_NO ORDER BY M.EQUIP_GUBUN");
+    q.bind("AREA_GUBUN", cboArea->code());
+    q.bind("EQUIP_NO", no);
+    QStringList kinds, sizes, entries;
+    if (!q.open()) {
+        ShowError(TListModel::readFailedMessage(q.lastError()));
+        return false;
+    }
+    while (q.next()) {
+        kinds << q.value(0);
+        sizes << q.value(1);
+        entries << (q.value(2).isEmpty() ? q.value(0) : q.value(2)) + ' ' + (q.value(3).isEmpty() ? q.value(1) : q.value(3));
+    }
+    q.close();
+    if (kinds.isEmpty())
+        return refused(QStringLiteral("장비번호[%1]에 해당하는 장비가 없습니다").arg(no));
+    int chosen = 0;
+    if (kinds.size() > 1) {
+        TEquipKindChoice choice(no, entries, int(kinds.indexOf(cboRentEquip->code())), this);
+        if (choice.runModal() != QDialog::Accepted) {
+            edtEquipNoScan->setFocus(Qt::OtherFocusReason);
+            edtEquipNoScan->selectAll();
+            return false;
+        }
+        chosen = choice.chosen();
+    }
+    const QString kind = kinds.at(chosen), size = sizes.at(chosen);
+    if (IsEquipUnavailable(workDate(), cboArea->code(), kind, no))
+        return refused(kTaken);
+    // the row takes the piece's kind and size
+    if (cboRentEquip->code() != kind && !cboRentEquip->setCode(kind))
+        return refused(QStringLiteral("장비번호[%1]에 해당하는 장비가 없습니다").arg(no));
+    if (cboEquipSizeGubun->code() != size)
+        cboEquipSizeGubun->setCode(size);
+    if (!takePiece(kind, no)) {
+        edtEquipNoScan->setFocus(Qt::OtherFocusReason);
+        edtEquipNoScan->selectAll();
+        return false;
+    }
+    return true;
 }
 
 bool TfrmEBI040::givePieceBack(const QString &kind)
@@ -582,6 +786,7 @@ bool TfrmEBI040::beforeCancel()
 void TfrmEBI040::cancel()
 {
     TfrmEZI000::cancel();
+    bbtNewRental->setEnabled(true);
     if (!isSearchMode())
         return;   // the clerk kept the changes, or the holds could not be released
     if (cboKeepKind->count() > 0)

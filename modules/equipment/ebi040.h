@@ -39,6 +39,10 @@ public:
     QPushButton *bbtEquipNoRef, *sbtEquipOk, *sbtEquipCancel;
     QPushButton *sbtRentDay, *sbtRentSvrl, *sbtRentReturn;
     QPushButton *bbtRentNo, *bbtRentZipCode;
+    // A piece by its number, typed or scanned (Enter takes it), whatever kind and size is selected.
+    TEdit *edtEquipNoScan;
+    // The next guest's rental: the handler stays, the rental number goes (Shift+F4).
+    QPushButton *bbtNewRental;
 
     std::unique_ptr<db::StoredProc> prcSaveDataMaster;
     std::unique_ptr<db::StoredProc> prcSaveTempEquipNo;
@@ -48,6 +52,10 @@ public slots:
     void sbtEquipCancelClick();
     void bbtRentNoClick();
     void refreshEquipList();
+    // The piece of that number in the area for the row on screen: its kind and size become the row's,
+    // the checks and the hold of "선택(F10)" apply; a number several kinds carry is chosen in one step.
+    bool pickByNumber(const QString &typed);
+    void bbtNewRentalClick();
 
 protected:
     void search() override;
@@ -62,12 +70,15 @@ protected:
     void ShowRow() override;
     bool printTicket(int row) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    QWidget *firstDetailControl() const override;
+    void StartNewRow(int row, int previous) override;
 
 private:
     bool callHold(const QString &kind, const QString &no, const QString &status);
     bool releaseHolds();
     void equipKindChanged();
     QStringList freePieces(const QString &select, const QString &rest, const QString &size) const;
+    bool takePiece(const QString &kind, const QString &no);   // checked, held and put in the row
     bool givePieceBack(const QString &kind);   // the current new row's piece of that kind, if it holds one
     TRentTicketInfo ticketFor(int row) const;
 

@@ -5,6 +5,8 @@
 #include "framework/dialogs/lookupdialogs.h"
 #include "refdata/lookups.h"
 #include <QEvent>
+#include <QKeyEvent>
+#include <QRegularExpression>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -83,6 +85,16 @@ TfrmEBI050::TfrmEBI050(QWidget *parent, const QString &printerPort)
     sbtKeepOut = status->add(body(), "sbtKeepOut", "불출[F6]", "R", Qt::Key_F6);
     placeTicketButtons(body());
 
+    // finding an item above the list: a ticket scanned at the release, or the owner's name
+    auto *find = new TFieldPanel(panHead);
+    auto *findLayout = new QVBoxLayout(panHead);
+    findLayout->setContentsMargins(0, 0, 0, 0);
+    findLayout->addWidget(find);
+    panHead->show();
+    edtKeepFind = find->addEdit("edtKeepFind", "보관증번호/보관자명", {}, 30);
+    attachColouring(edtKeepFind);
+    edtKeepFind->installEventFilter(this);
+
     connect(bbtKeepMemberNo, &QPushButton::clicked, this, &TfrmEBI050::bbtKeepMemberNoClick);
     bindZipCode(wmeKeepZipCode, edtKeepAddr1, bbtKeepZipCode, wlbKeepAddr2);
 
@@ -115,7 +127,7 @@ TfrmEBI050::TfrmEBI050(QWidget *parent, const QString &printerPort)
             c->setCurrentIndex(0);
 
     // The storage kind comes before the intake date, so the proposed release date fits the kind.
-    chainTabs({edtSeason, cboArea, bbtSearch, cboKeep, wmeKeepInDate, wmeKeepOutDate, edtKeepWoodaeNo, cboKeepEquip,
+    chainTabs({edtSeason, cboArea, bbtSearch, edtKeepFind, cboKeep, wmeKeepInDate, wmeKeepOutDate, edtKeepWoodaeNo, cboKeepEquip,
                cboKeepEquipName, edtKeepEquipNameEtc, edtKeepEquipID, cboKeepPoles, edtKeepPolesName, edtKeepMemberNo,
                edtKeepName, wmeKeepZipCode, wlbKeepAddr2, edtKeepTel, edtKeepMobile, edtKeepBoxNo, edtKeepRemark,
                edtKeepLossQuestion, edtKeepLossAnswer, sbtKeepIn, sbtKeepOut, grid()});
@@ -130,10 +142,23 @@ void TfrmEBI050::search()
     qryQuery->bind("SEASON_GUBUN", m_season->code());
     qryQuery->bind("AREA_GUBUN", cboArea->code());
     TfrmEZI000::search();
+    // a stored item is found by its ticket or its owner; an empty season starts with its first item
+    if (!isSearchMode() && grid()->rowCount() > 0 && isLoadedRow(0))
+        edtKeepFind->setFocus(Qt::OtherFocusReason);
 }
 
 bool TfrmEBI050::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == edtKeepFind && event->type() == QEvent::KeyPress) {
+        const auto *k = static_cast<QKeyEvent *>(event);
+        if ((k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) && k->modifiers() == Qt::NoModifier) {
+            if (edtKeepFind->text().trimmed().isEmpty())
+                focusNextFrom(edtKeepFind);
+            else
+                findItem(edtKeepFind->text());
+            return true;
+        }
+    }
     // every time the focus leaves a typed intake date, not only after a change; a date mistyped or
     // typed only in part proposes nothing (the database cannot read it), the row check names it
     if (watched == wmeKeepInDate && event->type() == QEvent::FocusOut && m_inDateTyped
@@ -157,8 +182,66 @@ void TfrmEBI050::proposeOutDate()
 
 void TfrmEBI050::ShowRow()
 {
-    m_inDateTyped = false;
     TfrmEZI000::ShowRow();
+    // a new item without a release date proposes one when its intake date is left, typed or not
+    const int row = grid()->currentRow();
+    m_inDateTyped = row >= 0 && !isLoadedRow(row) && wmeKeepOutDate->value().isEmpty();
+}
+
+void TfrmEBI050::StartNewRow(int row, int previous)
+{
+    // an item comes in today; the same guest's next item (typed just before, not yet saved) starts with
+    // the guest's name, telephones and box
+    grid()->setCell(row, cInDate, TodayText());
+    if (previous < 0 || previous >= grid()->rowCount() || isLoadedRow(previous))
+        return;
+    for (int c : {cKeepName, cTel, cMobile, cBoxNo})
+        grid()->setCell(row, c, grid()->cell(previous, c));
+}
+
+bool TfrmEBI050::findItem(const QString &typed)
+{
+    const QString text = typed.trimmed();
+    auto refused = [this](const QString &message) {
+        ShowInfo(message);
+        edtKeepFind->setFocus(Qt::OtherFocusReason);
+        edtKeepFind->selectAll();   // the next scan replaces it
+        return false;
+    };
+    if (isSearchMode() || text.isEmpty())
+        return false;
+    int found = -1;
+    // a ticket: "26-0000000906" as printed, or the number alone
+    static const QRegularExpression ticket(QStringLiteral("^(?:([0-9A-Za-z]{2})\\s*-\\s*)?([0-9]{1,10})$"));
+    const QRegularExpressionMatch m = ticket.match(text);
+    if (m.hasMatch()) {
+        if (!m.captured(1).isEmpty() && m.captured(1).toUpper() != m_season->code())
+            return refused(QStringLiteral("보관증의 시즌[%1]이 조회한 시즌[%2]과 다릅니다").arg(m.captured(1).toUpper(),
+                                                                                          m_season->code()));
+        const qlonglong no = m.captured(2).toLongLong();
+        for (int r = 0; r < grid()->rowCount() && found < 0; ++r)
+            if (isLoadedRow(r) && grid()->cell(r, cKeepNo).toLongLong() == no)
+                found = r;
+        if (found < 0)
+            return refused(QStringLiteral("보관번호[%1]에 해당하는 보관자료가 없습니다").arg(PadZeros(m.captured(2), 10)));
+    } else {
+        // the owner's items one after the other, from the row after the current one
+        const int n = grid()->rowCount(), current = grid()->currentRow();
+        for (int i = 1; i <= n && found < 0; ++i) {
+            const int r = (current + i) % n;
+            if (grid()->cell(r, cKeepName).contains(text, Qt::CaseInsensitive))
+                found = r;
+        }
+        if (found < 0)
+            return refused(QStringLiteral("보관자명[%1]에 해당하는 보관자료가 없습니다").arg(text));
+    }
+    moveTo(found);
+    if (grid()->currentRow() != found)
+        return false;   // the row on screen could not be left: its check said why
+    grid()->scrollTo(grid()->model()->index(found, 0));
+    edtKeepFind->setFocus(Qt::OtherFocusReason);
+    edtKeepFind->selectAll();
+    return true;
 }
 
 bool TfrmEBI050::validateRow()
@@ -187,6 +270,7 @@ void TfrmEBI050::save()
         return;
     OpenRecordWhenEmpty();
     printNewTickets();
+    edtKeepFind->setFocus(Qt::OtherFocusReason);   // the next guest's ticket, or F4 for a new item
 }
 
 bool TfrmEBI050::SaveData()

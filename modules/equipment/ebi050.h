@@ -34,9 +34,13 @@ public:
     QGroupBox *grpKeepLoss;
     QPushButton *sbtKeepIn, *sbtKeepOut;
     QPushButton *bbtKeepMemberNo, *bbtKeepZipCode;
+    // An item of the list by its ticket number as printed ("26-0000000906", typed or scanned) or by its
+    // owner's name (Enter again: the owner's next item).
+    TEdit *edtKeepFind;
 
 public slots:
     void bbtKeepMemberNoClick();
+    bool findItem(const QString &typed);
 
 protected:
     void search() override;
@@ -46,6 +50,7 @@ protected:
     void EntrySaved(const QStringList &entry) override;
     bool AfterSave() override;
     void ShowRow() override;
+    void StartNewRow(int row, int previous) override;
     bool printTicket(int row) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 

@@ -110,9 +110,9 @@ TfrmEHI020::TfrmEHI020(QWidget *parent) : TfrmZZI090(parent)
     bbtDelete->hide();
 
     auto *actions = new QHBoxLayout;
-    bbtSaleRegist = new QPushButton(QStringLiteral("판매 등록"), panSale);
+    bbtSaleRegist = new QPushButton(QStringLiteral("판매 등록(F6)"), panSale);
     bbtSaleRegist->setObjectName("bbtSaleRegist");
-    bbtLockerKey = new QPushButton(QStringLiteral("락카키 관리"), panSale);
+    bbtLockerKey = new QPushButton(QStringLiteral("락카키 관리(F7)"), panSale);
     bbtLockerKey->setObjectName("bbtLockerKey");
     actions->addWidget(bbtSaleRegist);
     actions->addWidget(bbtLockerKey);
@@ -126,7 +126,7 @@ TfrmEHI020::TfrmEHI020(QWidget *parent) : TfrmZZI090(parent)
                              "판매취소시 신용카드 결재의 경우", "카드결재 취소의뢰를 하시기 바랍니다."})
         noticeLayout->addWidget(new QLabel(QString::fromUtf8(line), panNotice));
     auto *noticeButtons = new QHBoxLayout;
-    bbtSaleCancel = new QPushButton(QStringLiteral("판매취소"), panNotice);
+    bbtSaleCancel = new QPushButton(QStringLiteral("판매취소(F9)"), panNotice);
     bbtSaleCancel->setObjectName("bbtSaleCancel");
     bbtNoticeClose = new QPushButton(QStringLiteral("종  료"), panNotice);
     bbtNoticeClose->setObjectName("bbtNoticeClose");
@@ -147,7 +147,7 @@ TfrmEHI020::TfrmEHI020(QWidget *parent) : TfrmZZI090(parent)
     edtChangeLocker->setMaxBytes(4);
     changeCaption->setBuddy(edtChangeLocker);
     changeLine->addWidget(edtChangeLocker);
-    bbtChange = new QPushButton(QStringLiteral("변경"), panNotice);
+    bbtChange = new QPushButton(QStringLiteral("변경(F10)"), panNotice);
     bbtChange->setObjectName("bbtChange");
     changeLine->addWidget(bbtChange);
     noticeLayout->addLayout(changeLine);
@@ -156,7 +156,7 @@ TfrmEHI020::TfrmEHI020(QWidget *parent) : TfrmZZI090(parent)
     panNotice->hide();
     panSale->hide();
 
-    bbtSaleArea = addButton("bbtSaleArea", QStringLiteral("판매관리"));
+    bbtSaleArea = addButton("bbtSaleArea", QStringLiteral("판매관리(F5)"));
 
     m_inputs = {wcbPayCode, wneSaleAmt, wneIpgumAmt, wmeSaleDate, edtMId, edtMName, wmeMIdno, edtMTophone,
                 wneAssuranceAmt, wmeKeyReceiptDate, wmeKeyRestoreDate, wcbUseYn};
@@ -175,6 +175,28 @@ TfrmEHI020::TfrmEHI020(QWidget *parent) : TfrmZZI090(parent)
     connect(bbtChange, &QPushButton::clicked, this, &TfrmEHI020::bbtChangeClick);
     connect(bbtNoticeClose, &QPushButton::clicked, panNotice, &QWidget::hide);
     connect(rgrGrid->selectionModel(), &QItemSelectionModel::currentRowChanged, panNotice, &QWidget::hide);
+    // The counter's keys, wherever the focus is: the sale and the key open the area when it is closed;
+    // the cancellation and the change act only while the notice box of a sold locker is shown.
+    addHotkey(QStringLiteral("판매관리"), Qt::Key_F5, [this] {
+        if (beginAction(bbtSaleArea))
+            toggleSaleArea();
+    });
+    for (auto [key, button] : {std::pair{Qt::Key_F6, bbtSaleRegist}, {Qt::Key_F7, bbtLockerKey}})
+        addHotkey(button->text(), key, [this, button] {
+            if (isSearchMode() || !button->isEnabled())
+                return;
+            panSale->show();
+            button->click();
+        });
+    for (auto [key, button] : {std::pair{Qt::Key_F9, bbtSaleCancel}, {Qt::Key_F10, bbtChange}})
+        addHotkey(button->text(), key, [button] {
+            if (button->isVisible() && button->isEnabled())
+                button->click();
+        });
+    // the sale typed in the order of the work: the customer, then the payment, then the key
+    chainTabs({edtMId, edtMName, wmeMIdno, edtMTophone, wcbPayCode, wneIpgumAmt, wmeSaleDate, wneSaleAmt,
+               wneAssuranceAmt, wmeKeyReceiptDate, wmeKeyRestoreDate, wcbUseYn, bbtSaleRegist, bbtLockerKey,
+               bbtSaleCancel, bbtNoticeClose, edtChangeLocker, bbtChange});
 
     QString where = QStringLiteral("FROM EH020MS WHERE SEASON_YEAR = :SEASON_YEAR");
     for (const char *f : {"LOCATION", "AREA_ZONE", "LOCKER_TYPE", "LOCKER_NO", "M_NAME", "USE_YN"})

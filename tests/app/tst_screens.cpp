@@ -176,6 +176,89 @@ private slots:
         QVERIFY(main.screenAt(1)->isAncestorOf(QApplication::focusWidget()));
     }
 
+    // In the main window the keyboard never leaves a screen: from its first input Tab goes round the
+    // screen's own stops, 조회 before 종료, and never reaches the tabs; Shift+Tab the same way back; and
+    // again once searched, passing over what cannot be typed into. A function key pressed while the
+    // keyboard is nowhere acts on the screen in front.
+    void tabStaysInsideEveryScreen()
+    {
+        testing::TestDatabase t(db::Backend::SQLite);
+        QVERIFY2(openDemo(t), qPrintable(t.error()));
+        testing::MessageRecorder messages;
+        Startup().employeeNumber = "1001";
+        TfrmE0Main main;
+        QVERIFY(main.Initialize());
+        main.show();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        QStringList faults;
+        auto walk = [&](const QString &id, TfrmZZI000 *screen, bool searched) {
+            const int stops = int(screen->tabStops().size());
+            for (bool back : {false, true}) {
+                screen->focusFirstInput();
+                QStringList visited;
+                for (int i = 0; i < stops + 2; ++i) {
+                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, back ? Qt::ShiftModifier : Qt::NoModifier);
+                    QWidget *f = QApplication::focusWidget();
+                    if (!f || !screen->isAncestorOf(f)) {
+                        faults << id + ": Tab went to " + (f ? f->metaObject()->className() : "nothing");
+                        return;
+                    }
+                    auto *edit = qobject_cast<QLineEdit *>(f);
+                    auto *memo = qobject_cast<QPlainTextEdit *>(f);
+                    if ((edit && edit->isReadOnly()) || (memo && memo->isReadOnly()))
+                        faults << id + ": Tab stops on the read-only " + f->objectName();
+                    visited << f->objectName();
+                }
+                const auto search = visited.indexOf("bbtSearch"), close = visited.indexOf("bbtClose");
+                if (!searched && !back && search >= 0 && close >= 0 && close < search)
+                    faults << id + ": 종료 before 조회";
+            }
+        };
+        int walked = 0;
+        for (const QString &id : screenIds()) {
+            if (!main.OpenProgram(id, id)) {
+                faults << id + ": not opened";
+                continue;
+            }
+            auto *screen = qobject_cast<TfrmZZI000 *>(main.ActiveScreen());
+            if (!screen)
+                continue;
+            ++walked;
+            walk(id, screen, false);
+            // Enter in the last condition searches (or says which condition is missing)
+            const QList<QWidget *> stops = screen->tabStops();
+            const auto search = stops.indexOf(screen->findChild<QWidget *>("bbtSearch"));
+            auto *editing = qobject_cast<TfrmZZI010 *>(screen);
+            auto *list = qobject_cast<TfrmZZS010 *>(screen);
+            if (search > 0 && (editing || list)) {
+                const int shown = messages.count();
+                stops.at(search - 1)->setFocus();
+                QTest::keyClick(stops.at(search - 1), Qt::Key_Return);
+                // a list run shows its rows, or its report beside (the keyboard then rests on 조회)
+                const bool searched = editing ? !editing->isSearchMode()
+                                              : !list->qryQuery->sql().isEmpty() || list->bbtSearch->hasFocus();
+                if (!searched && messages.count() == shown)
+                    faults << id + ": Enter in " + stops.at(search - 1)->objectName() + " did not search";
+            }
+            if (editing) {
+                if (editing->isSearchMode())
+                    editing->bbtSearchClick();
+                if (!editing->isSearchMode())
+                    walk(id, screen, true);
+            }
+            main.CloseActiveScreen();
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+        QVERIFY(walked >= 50);
+
+        QVERIFY(main.OpenProgram("장비 대여", "EBI040"));
+        auto *rental = qobject_cast<TfrmZZI010 *>(main.ActiveScreen());
+        QApplication::focusWidget()->clearFocus();
+        QTest::keyClick(&main, Qt::Key_F3);
+        QVERIFY(!rental->isSearchMode());
+        QVERIFY(rental->isAncestorOf(QApplication::focusWidget()));
+    }
+
     // The accident screens show every input whole on each of their pages in the smallest main window.
     void accidentInputsShowWhole()
     {

@@ -9,6 +9,7 @@
 #include "support/typing.h"
 #include <QApplication>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTableView>
 #include "framework/dialogs/zzh000.h"
@@ -187,6 +188,8 @@ private slots:
         for (const QString &name : {"가", "나", "다"}) {
             if (name != "가")
                 press(Qt::Key_F4);
+            QVERIFY2(s.edtEquipNoScan->hasFocus(), qPrintable(QApplication::focusWidget()->objectName()));
+            press(Qt::Key_Return);   // no number: on to the ticket kind and the free list
             QVERIFY2(s.cboRentTicketKind->hasFocus(), qPrintable(QApplication::focusWidget()->objectName()));
             press(Qt::Key_Return);
             press(Qt::Key_Return);
@@ -197,8 +200,7 @@ private slots:
             QVERIFY(!s.edtRentEquipNo->text().isEmpty());
             QVERIFY(s.edtRentName->hasFocus());
             type(name);
-            for (int i = 0; i < 4; ++i)
-                press(Qt::Key_Tab);
+            press(Qt::Key_Tab);   // the required boots size right after the name
             QVERIFY2(s.cboRentBootsSize->hasFocus(), qPrintable(QApplication::focusWidget()->objectName()));
             type("2");
             press(Qt::Key_F5);
@@ -219,6 +221,141 @@ private slots:
         s.grid()->setFocus();
         press(Qt::Key_Tab, Qt::ShiftModifier);
         QVERIFY(!s.grid()->hasFocus());
+    }
+
+    // The counter at scanner speed, by key events alone: the handler, the box and the guest typed once,
+    // each piece scanned (a scan is its text and the scanner's own Enter). The counts go to the README.
+    void threePiecesByScanning_data() { testing::addBackendColumn(); }
+    void threePiecesByScanning()
+    {
+        PseudoTerminal pty;
+        OPEN_RENTAL_COUNTER(pty.slave());
+        int presses = 0, texts = 0;
+        auto press = [&](int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+            ++presses;
+        };
+        auto type = [&](const QString &text) {   // Hangul arrives from the input method, the rest as keys
+            QWidget *w = QApplication::focusWidget();
+            text.front().unicode() < 128 ? QTest::keyClicks(w, text) : typeInto(w, text);
+            ++texts;
+        };
+        auto scan = [&](const QString &number) {
+            QTest::keyClicks(QApplication::focusWidget(), number);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            ++texts;
+        };
+        QVERIFY(s.dtpDate->hasFocus());
+        press(Qt::Key_F3);
+        type("김취급");
+        press(Qt::Key_Return);
+        press(Qt::Key_Return);
+        type("A1");
+        press(Qt::Key_Return);
+        for (const QString &number : {"00001", "00002", "00003"}) {
+            if (number != QLatin1String("00001"))
+                press(Qt::Key_F4);
+            QVERIFY2(s.edtEquipNoScan->hasFocus(), qPrintable(QApplication::focusWidget()->objectName()));
+            scan(number);
+            QCOMPARE(s.edtRentEquipNo->text(), QString(number));
+            if (number == QLatin1String("00001")) {
+                type("가");
+                press(Qt::Key_Tab);
+                QVERIFY2(s.cboRentBootsSize->hasFocus(), qPrintable(QApplication::focusWidget()->objectName()));
+                type("2");
+            }
+            press(Qt::Key_F5);
+        }
+        press(Qt::Key_F2);
+        ++presses;   // Enter on "저장 하시겠습니까?"
+        QCOMPARE(t.count("EB040DT", "RENT_NAME = '가' AND SHOES_SIZE = '270' AND RENT_STAT = 'D'"), 3);
+        QCOMPARE(pty.readAll().count("<CB><RR>"), 3);
+        QVERIFY2(presses <= 20 && texts <= 10, qPrintable(QString("%1 presses, %2 texts").arg(presses).arg(texts)));
+        qInfo("three pieces by scanning: %d key presses, %d typed texts (3 scans)", presses, texts);
+    }
+
+    // A number typed or scanned picks exactly that piece, whatever kind and size the row shows, or is
+    // refused with its reason and nothing held; typed on the free list it is a number too (never the
+    // listed piece the list's own search stopped at). A number two kinds carry is chosen in one key.
+    void piecePickedByItsNumber_data() { testing::addBackendColumn(); }
+    void piecePickedByItsNumber()
+    {
+        PseudoTerminal pty;
+        OPEN_RENTAL_COUNTER(pty.slave());
+        QVERIFY(t.run("INSERT INTO EB020MS (AREA_GUBUN, EQUIP_GUBUN, EQUIP_NO, EQUIP_SIZE_GUBUN, EQUIP_RENT_YN, SVRL_RENT_YN) "
+                      "VALUES ('M', 'CS', '00010', '160', 'Y', 'N');\n"
+                      "INSERT INTO EB020MS (AREA_GUBUN, EQUIP_GUBUN, EQUIP_NO, EQUIP_SIZE_GUBUN, EQUIP_RENT_YN, SVRL_RENT_YN) "
+                      "VALUES ('M', 'SB', '00002', '160', 'Y', 'N');\n"
+                      "INSERT INTO EB020MS (AREA_GUBUN, EQUIP_GUBUN, EQUIP_NO, EQUIP_SIZE_GUBUN, EQUIP_RENT_YN, SVRL_RENT_YN) "
+                      "VALUES ('M', 'CS', '00005', '150', 'N', 'N');"));
+        startRental(s);
+        s.cboRentEquip->setCode("CS");
+        s.cboEquipSizeGubun->setCode("160");
+        QCOMPARE(s.freeEquipment(), QStringList{"00010"});
+        auto scan = [&](QWidget *where, const QString &number) {
+            messages.clear();
+            where->setFocus();
+            QTest::keyClicks(where, number);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        };
+        scan(s.rgrEquipNo, "00001");   // a 150, typed on the list of the 160s
+        QCOMPARE(s.heldPieces(), QStringList{"CS/00001"});
+        QCOMPARE(s.edtRentEquipNo->text(), QString("00001"));
+        QCOMPARE(s.cboEquipSizeGubun->code(), QString("150"));
+        QVERIFY(s.edtRentName->hasFocus());
+        scan(s.edtEquipNoScan, "00003");   // the row has its piece
+        QCOMPARE(messages.last(), QString("현재 행에는 이미 선택된 장비가 있습니다. 신규(F4)로 행을 추가한 후 입력하십시오."));
+        typeInto(s.edtRentName, "가");
+        s.cboRentBootsSize->setCode("270");
+        s.sbtRentDay->click();
+
+        QTest::keyClick(s.edtRentName, Qt::Key_F4);
+        QVERIFY(s.edtEquipNoScan->hasFocus());
+        QCOMPARE(s.edtRentName->text(), QString("가"));   // the same guest, still editable
+        const QStringList refusals[] = {
+            {"99999", "장비번호[99999]에 해당하는 장비가 없습니다"},
+            {"00005", "선택하신 장비는 이미 대여되었거나 작업중입니다"},   // not for rent
+            {"00001", "선택하신 장비는 이미 대여되었거나 작업중입니다"},   // held for the first row
+        };
+        for (const QStringList &r : refusals) {
+            scan(s.edtEquipNoScan, r[0]);
+            QCOMPARE(messages.texts(), QStringList{r[1]});
+            QVERIFY(s.edtRentEquipNo->text().isEmpty());
+            QVERIFY(s.edtEquipNoScan->hasFocus() && s.edtEquipNoScan->selectedText() == r[0]);
+        }
+        QCOMPARE(s.heldPieces(), QStringList{"CS/00001"});
+
+        // 00002 is a carving ski and a snowboard: the second entry, by its digit
+        QStringList entries;
+        TfrmZZH000::setModalRunner([&](TfrmZZH000 *d) {
+            auto *list = d->findChild<QListWidget *>("lstKinds");
+            for (int i = 0; list && i < list->count(); ++i)
+                entries << list->item(i)->text();
+            if (list)
+                QTest::keyClick(list, Qt::Key_2);
+            return d->result();
+        });
+        scan(s.edtEquipNoScan, "2");
+        TfrmZZH000::setModalRunner({});
+        QCOMPARE(entries, (QStringList{"1. 카빙스키 150", "2. 스노보드 160"}));
+        QCOMPARE(s.heldPieces(), (QStringList{"CS/00001", "SB/00002"}));
+        QCOMPARE(s.cboRentEquip->code(), QString("SB"));
+        QCOMPARE(s.grid()->cell(1, 3), QString("SB"));
+        QCOMPARE(s.grid()->cell(1, 4), QString("00002"));
+
+        // after the save the next guest starts with one key: the handler stays, the number goes
+        QTest::keyClick(s.edtRentName, Qt::Key_F5);
+        QTest::keyClick(s.edtRentName, Qt::Key_F2);
+        QCOMPARE(t.count("EB040DT", "RENT_NAME = '가' AND SHOES_SIZE = '270'"), 2);
+        QCOMPARE(s.edtRentNo->text(), QString("1"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F4, Qt::ShiftModifier);
+        QVERIFY(!s.isSearchMode());
+        QVERIFY(s.edtRentNo->text().isEmpty());
+        QCOMPARE(s.headerEditStatus(), 2);
+        QCOMPARE(s.grid()->rowCount(), 1);
+        QCOMPARE(s.edtDealName->text(), QString("김취급"));
+        QVERIFY(s.edtKeepBoxNo->hasFocus() && s.edtKeepBoxNo->text().isEmpty());
+        QVERIFY(s.edtRentName->text().isEmpty());
     }
 
     // The row checks in their order, each with its text and where the focus goes; then the row's keys.

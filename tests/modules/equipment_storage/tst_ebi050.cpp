@@ -260,6 +260,7 @@ private slots:
         search(s);
         s.bbtAdd->click();
         QCOMPARE(s.grid()->rowCount(), 4);
+        QCOMPARE(s.wmeKeepInDate->value(), QDate::currentDate().toString("yyyyMMdd"));   // an item comes in today
         // an untouched new row is not worth a message: leaving it removes it
         s.grid()->setCurrentRow(0);
         QCOMPARE(s.grid()->rowCount(), 3);
@@ -275,6 +276,7 @@ private slots:
         s.bbtSave->click();
         QCOMPARE(messages.last(), QString("*고유번호을(를) 먼저 입력하십시오."));
         typeInto(s.edtKeepEquipID, "Z-1");
+        s.wmeKeepInDate->setValue({});
         s.bbtSave->click();
         QCOMPARE(messages.last(), QString("*입고일을(를) 먼저 입력하십시오."));
         s.wmeKeepInDate->setValue("20260231");
@@ -593,6 +595,104 @@ private slots:
         s.wmeKeepInDate->setFocus();
         s.edtKeepName->setFocus();
         QVERIFY(s.wmeKeepOutDate->value().isEmpty());
+    }
+
+    // Two items of one guest taken in and the first given back by its ticket, by key events alone: F4
+    // starts at the storage kind with today's intake date, the second item with the guest's name,
+    // telephones and box; the ticket as printed, scanned, finds the item, so does the owner's name (item
+    // after item). A scan is its text and the scanner's own Enter. The counts go to the README.
+    void storageAndReleaseByKeys_data() { testing::addBackendColumn(); }
+    void storageAndReleaseByKeys()
+    {
+        PseudoTerminal pty;
+        OPEN_COUNTER(pty.slave());
+        int presses = 0, texts = 0;
+        auto press = [&](int key, int times = 1) {
+            for (int i = 0; i < times; ++i, ++presses)
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        };
+        auto type = [&](const QString &text) {
+            QWidget *w = QApplication::focusWidget();
+            text.front().unicode() < 128 ? QTest::keyClicks(w, text) : typeInto(w, text);
+            ++texts;
+        };
+        auto scan = [&](const QString &text) {
+            messages.clear();
+            QTest::keyClicks(QApplication::focusWidget(), text);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            ++texts;
+        };
+        QVERIFY(s.edtSeason->hasFocus());
+        type("26");
+        press(Qt::Key_Return, 2);   // the area, then 조회
+        QVERIFY(!s.isSearchMode());
+        QVERIFY(s.edtKeepFind->hasFocus());
+        const QString today = QDate::currentDate().toString("yyyyMMdd");
+        for (const QString &serial : {"N-1", "N-2"}) {
+            press(Qt::Key_F4);
+            QVERIFY2(s.cboKeep->hasFocus(), qPrintable(QApplication::focusWidget()->objectName()));
+            QCOMPARE(s.wmeKeepInDate->value(), today);
+            press(Qt::Key_Return, 7);   // past the dates (the release date proposed), to the serial number
+            QVERIFY2(s.edtKeepEquipID->hasFocus(), qPrintable(QApplication::focusWidget()->objectName()));
+            QCOMPARE(s.wmeKeepOutDate->value(), QDate::currentDate().addDays(90).toString("yyyyMMdd"));
+            type(serial);
+            if (serial == QLatin1String("N-1")) {
+                press(Qt::Key_Return, 4);
+                QVERIFY(s.edtKeepName->hasFocus());
+                type("신손님");
+                press(Qt::Key_Return, 3);
+                QVERIFY(s.edtKeepTel->hasFocus());
+                type("033-1");
+                press(Qt::Key_Return, 2);
+                QVERIFY(s.edtKeepBoxNo->hasFocus());
+                type("C7");
+            } else {
+                QCOMPARE(s.edtKeepName->text() + s.edtKeepTel->text() + s.edtKeepBoxNo->text(), QString("신손님033-1C7"));
+            }
+            press(Qt::Key_F5);
+        }
+        press(Qt::Key_F2);
+        ++presses;   // Enter on "저장 하시겠습니까?"
+        const int storing = presses, storingTexts = texts;
+        QCOMPARE(t.count("EB050MS", "KEEP_NAME = '신손님' AND TEL_NO = '033-1' AND KEEP_BOX_NO = 'C7' AND IPGO_DATE = '" + today + "'"), 2);
+        const QByteArray line = pty.readAll();
+        QVERIFY(line.contains("26-0000000004") && line.contains("26-0000000005"));
+        QVERIFY(s.edtKeepFind->hasFocus());
+
+        scan("26-0000000004");
+        QCOMPARE(s.wlbKeepNo->text(), QString("0000000004"));
+        press(Qt::Key_F6);
+        press(Qt::Key_F2);
+        ++presses;   // Enter on "저장 하시겠습니까?"
+        const int release = presses - storing;
+        QCOMPARE(t.scalar("SELECT KEEP_STAT FROM EB050MS WHERE KEEP_NO = 4 AND AREA_GUBUN = 'M'"), QString("R"));
+        QVERIFY2(release <= 4, qPrintable(QString::number(release)));
+        qInfo("two items stored: %d key presses, %d typed texts; released by its ticket: %d key presses and the scan",
+              storing, storingTexts, release);
+
+        // the owner's name finds each of the owner's items in turn; what is not there is said so
+        QVERIFY(s.edtKeepFind->hasFocus());
+        typeInto(s.edtKeepFind, "신손님");
+        QTest::keyClick(s.edtKeepFind, Qt::Key_Return);
+        const QString first = s.wlbKeepNo->text();
+        QTest::keyClick(s.edtKeepFind, Qt::Key_Return);
+        QStringList found{first, s.wlbKeepNo->text()};
+        found.sort();
+        QCOMPARE(found, (QStringList{"0000000004", "0000000005"}));
+        scan("2");   // the number alone
+        QCOMPARE(s.wlbKeepNo->text(), QString("0000000002"));
+        const QStringList refusals[] = {
+            {"25-0000000001", "보관증의 시즌[25]이 조회한 시즌[26]과 다릅니다"},
+            {"26-0000000099", "보관번호[0000000099]에 해당하는 보관자료가 없습니다"},
+            {"없는손님", "보관자명[없는손님]에 해당하는 보관자료가 없습니다"},
+        };
+        for (const QStringList &r : refusals) {
+            messages.clear();
+            typeInto(s.edtKeepFind, r[0]);
+            QTest::keyClick(s.edtKeepFind, Qt::Key_Return);
+            QCOMPARE(messages.texts(), QStringList{r[1]});
+            QCOMPARE(s.wlbKeepNo->text(), QString("0000000002"));
+        }
     }
 
     // Saving away the last item of an area leaves one fresh item to fill in; with no status shown yet

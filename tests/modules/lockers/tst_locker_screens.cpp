@@ -24,6 +24,7 @@
 #include <QDate>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QtTest>
 
@@ -215,6 +216,68 @@ private slots:
         QTest::keyClick(s->rgrGrid, Qt::Key_Down);
         QCOMPARE(s->rgrGrid->rowCount(), rows);
 
+    }
+
+    // The sale by keys alone, wherever the focus is: F5 opens the sale area, F6 registers the sale with
+    // the focus on the customer's first input and Tab in the order of the work (customer, payment); on a
+    // sold locker F6 shows the notice, where F9 cancels the sale; F7 is the key. The counts go to the
+    // README.
+    void saleByKeys_data() { testing::addBackendColumn(); }
+    void saleByKeys()
+    {
+        QFETCH(int, backend);
+        auto *s = open<TfrmEHI020>(backend, "EHI020", lockerFixture());
+        QVERIFY(s);
+        int presses = 0, texts = 0;
+        auto press = [&](int key) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+            ++presses;
+        };
+        auto type = [&](const QString &text) {
+            QWidget *w = QApplication::focusWidget();
+            text.front().unicode() < 128 ? QTest::keyClicks(w, text) : testing::typeInto(w, text);
+            ++texts;
+        };
+        QVERIFY(s->edt_SeasonYear->hasFocus());
+        type("2026");
+        press(Qt::Key_F3);
+        QCOMPARE(s->rgrGrid->currentRow(), 0);
+        press(Qt::Key_F5);
+        QVERIFY(s->panSale->isVisible());
+        press(Qt::Key_F6);
+        ++presses;   // Enter on "고객정보와 판매정보를 등록하신 후 Save 버튼을 누르세요"
+        QCOMPARE(QApplication::focusWidget(), s->edtMId);
+        QList<QWidget *> order;
+        for (const QString &text : {"", "새손님", "8001011234567", "010-1", "현금", "100000"}) {
+            if (!text.isEmpty())
+                type(text);
+            order << QApplication::focusWidget();
+            if (text != QLatin1String("100000"))
+                press(Qt::Key_Tab);
+        }
+        QCOMPARE(order, (QList<QWidget *>{s->edtMId, s->edtMName, s->wmeMIdno, s->edtMTophone, s->wcbPayCode, s->wneIpgumAmt}));
+        QCOMPARE(s->wneSaleAmt->value(), 100000);   // the fee of the member
+        press(Qt::Key_F2);
+        ++presses;   // Enter on "저장 하시겠습니까?"
+        QCOMPARE(stored("1", "M_NAME || ':' || SALE_AMT || ':' || IPGUM_AMT || ':' || PAY_CODE"), QString("새손님:100000:100000:01"));
+        QVERIFY2(presses <= 12, qPrintable(QString::number(presses)));
+        qInfo("a locker sale: %d key presses, %d typed texts", presses, texts);
+
+        s->rgrGrid->setCurrentRow(rowOf(s, "15"));
+        s->rgrGrid->setFocus();
+        QTest::keyClick(s->rgrGrid, Qt::Key_F7);
+        QCOMPARE(s->wneAssuranceAmt->value(), 30000);
+        QCOMPARE(QApplication::focusWidget(), s->wneAssuranceAmt);
+        QTest::keyClick(s->wneAssuranceAmt, Qt::Key_F6);
+        QVERIFY(s->panNotice->isVisible());
+        rec->clear();
+        QTest::keyClick(s->wneAssuranceAmt, Qt::Key_F9);
+        QCOMPARE(rec->texts(), (QStringList{"판매를 취소하시겠습니까?", "판매가 취소되었습니다."}));
+        QVERIFY(stored("15", "SALE_DATE").isEmpty());
+        QTest::keyClick(s->rgrGrid, Qt::Key_F5);
+        QVERIFY(s->panSale->isHidden());
+        for (QPushButton *b : {s->bbtSaleArea, s->bbtSaleRegist, s->bbtLockerKey, s->bbtSaleCancel, s->bbtChange})
+            QVERIFY2(QRegularExpression("\\(F[0-9]+\\)$").match(b->text()).hasMatch(), qPrintable(b->text()));
     }
 
     // The key deposit, the cancellation with its penalty (Save after it must not bring the sale back),

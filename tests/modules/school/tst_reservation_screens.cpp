@@ -216,6 +216,7 @@ private slots:
                  QString("스키8"));
         QCOMPARE(s->detLectureRec->text(), QString("개인강습"));
         QCOMPARE(s->detRemark->toPlainText(), QString("오전 9시 집결"));
+        QVERIFY(s->detRemark->isEnabled() && !s->tabStops().contains(s->detRemark));   // read only: no Tab stop
 
         // the checks in their order
         rec->clear();
