@@ -45,6 +45,9 @@ public:
     const QVector<TListColumn> &columns() const { return m_columns; }
     void addColumn(const TListColumn &c);
     void setTitles(const QStringList &titles) { m_titles = titles; }
+    // Fields of the result read with every row beside the declared columns, never shown nor exported:
+    // text(row, field) and columnOf() find them after the columns.
+    void keepFields(const QStringList &fields) { m_kept = fields; }
 
     bool open(db::Query *query);   // runs the query paged and reads the first packet; DatabaseError on failure
     void load(db::Query *query);   // takes the first packet of an opened query; DatabaseError on failure
@@ -82,6 +85,7 @@ private:
     db::Query *m_query = nullptr;
     QVector<TListColumn> m_columns;
     QStringList m_titles;
+    QStringList m_kept;
     QStringList m_fields;           // the fields held, upper case
     QVector<int> m_fieldIndex;      // their positions in the result (-1: not in it)
     QVector<QString> m_rows;        // the fields of a row, one after another
