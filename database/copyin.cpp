@@ -15,43 +15,41 @@ PGconn *connectionOf(Database *database)
     if (!database || database->backend() != Backend::PostgreSQL || !database->isOpen())
         return nullptr;
     const QVariant handle = database->sql().driver()->handle();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "PGconn*") != 0)
+    // the driver's handle is named by libpq's typedef or by the struct behind it, as Qt has it
+    if (!handle.isValid() || (qstrcmp(handle.typeName(), "PGconn*") != 0 && qstrcmp(handle.typeName(), "pg_conn*") != 0))
         return nullptr;
     return *static_cast<PGconn *const *>(handle.constData());
 }
 
 QString serverText(const char *text) { return QString::fromUtf8(text).trimmed(); }
 
-// One value in COPY's text format: the backslash, tab, line feed and carriage return escaped.
+void appendByte(QByteArray &out, char b)
+{
+    switch (b) {
+    case '\\': out += "\\\\"; break;
+    case '\t': out += "\\t"; break;
+    case '\n': out += "\\n"; break;
+    case '\r': out += "\\r"; break;
+    default: out += b;
+    }
+}
+
+// One value in COPY's text format: the backslash, tab, line feed and carriage return escaped; an
+// empty text is NULL, as every statement of the program binds it.
 void appendValue(QByteArray &out, QStringView value)
 {
-    if (value.isNull()) {
+    if (value.isEmpty()) {
         out += "\\N";
         return;
     }
-    for (const QChar c : value) {
-        const char16_t u = c.unicode();
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const char16_t u = value[i].unicode();
         if (u >= 0x80) {   // the rare non-ASCII text: as UTF-8, the rest of the value with it
-            const qsizetype at = &c - value.data();
-            const QByteArray rest = value.mid(at).toUtf8();
-            for (const char b : rest) {
-                switch (b) {
-                case '\\': out += "\\\\"; break;
-                case '\t': out += "\\t"; break;
-                case '\n': out += "\\n"; break;
-                case '\r': out += "\\r"; break;
-                default: out += b;
-                }
-            }
+            for (const char b : value.mid(i).toUtf8())
+                appendByte(out, b);
             return;
         }
-        switch (u) {
-        case '\\': out += "\\\\"; break;
-        case '\t': out += "\\t"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        default: out += char(u);
-        }
+        appendByte(out, char(u));
     }
 }
 

@@ -30,8 +30,8 @@ public:
 
     bool isActive() const { return m_conn != nullptr; }
     QString error() const { return m_error; }
-    // One row, a value per column in their order; a null view (QStringView()) is NULL, an empty one
-    // the empty text. False with error() when the server can no longer take rows.
+    // One row, a value per column in their order; an empty or null view is NULL (an empty text is
+    // NULL, as in every statement). False with error() when the server can no longer take rows.
     bool addRow(std::initializer_list<QStringView> values);
     // Ends the COPY: true when the server stored every row (*rows of them).
     bool finish(qint64 *rows = nullptr);
