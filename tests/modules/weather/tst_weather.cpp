@@ -250,6 +250,8 @@ private slots:
              "bad.csv, line 3, field TEMPERATURE: \"abc\" is not a number"},
             {"20261211,0800,A1,-5,80,2,45,0,905,0\n20261211,0800,A1,-5,80,2,45,0,905,0\n",
              "bad.csv, line 3: the observation of A1 20261211 at 0800 is already on line 2"},
+            {"20261209,0900,A1,-5,80,2,45,0,905,0\n20261209,0900,A1,-5,80,2,45,0,905,0\n",   // one already stored
+             "bad.csv, line 3: the observation of A1 20261209 at 0900 is already on line 2"},
             // the first line given twice is named, before a later line that is refused
             {"20261211,0800,A1,-5,80,2,45,0,905,0\n20261211,0810,A1,-5,80,2,45,0,905,0\n20261211,0810,A1,-5,80,2,45,0,905,0\n"
              "20261211,0800,A1,-5,80,2,45,0,905,0\n20261211,0820,A1,abc,80,2,45,0,905,0\n",
