@@ -239,6 +239,7 @@ TfrmCrossTable::TfrmCrossTable(const TReportDefinition &report, const crosstab::
     wmeDateTo = addOptionalDate("wmeDateTo", QStringLiteral("∼"));
     const int buckets = int(m_buckets.size());
     cdsQuery->keepFields(crosstab::footerFields(description));
+    cdsQuery->readWithoutCursor();   // a row per code: the server counts in parallel
     cdsQuery->rowBackground = [this, buckets](int row) {
         for (int c = 1; c <= buckets; ++c)
             if (cdsQuery->text(row, c).toLongLong() > 0)

@@ -7,7 +7,7 @@
 bool TListModel::open(db::Query *query)
 {
     close();
-    query->setPaged(true);
+    query->setPaged(m_paged);
     if (!query->open())
         throw db::DatabaseError(query->lastError());
     load(query);
