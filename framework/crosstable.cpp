@@ -44,13 +44,16 @@ QString percent(qlonglong count, qlonglong total)
     return QStringLiteral("%1.%2").arg(hundredths / 100, 2, 10, QLatin1Char('0')).arg(hundredths % 100, 2, 10, QLatin1Char('0'));
 }
 
-// The same in SQL, in whole numbers so both back ends write it alike.
+// The same in SQL, in whole numbers so both back ends write it alike. Only the servers' own functions
+// and operators: on PostgreSQL a function of the schema (LPAD, MOD, NVL …) would keep the server from
+// counting with parallel workers.
 QString percentSql(const QString &count, const QString &total)
 {
     const QString h = QStringLiteral("(CASE WHEN %2 = 0 THEN 0 ELSE (%1 * 10000 + %2 / 2) / %2 END)").arg(count, total);
+    const QString hundredths = QStringLiteral("(%1 - %1 / 100 * 100)").arg(h);
     return QStringLiteral("CASE WHEN %1 < 1000 THEN '0' ELSE '' END || CAST(%1 / 100 AS VARCHAR(6)) || '.' || "
-                          "LPAD(CAST(MOD(%1, 100) AS VARCHAR(2)), 2, '0')")
-        .arg(h);
+                          "CASE WHEN %2 < 10 THEN '0' ELSE '' END || CAST(%2 AS VARCHAR(2))")
+        .arg(h, hundredths);
 }
 } // namespace
 
@@ -118,7 +121,7 @@ reportsql::Statement table(const Description &d, const QString &from, const QStr
     for (const Bucket &b : all) {
         perKey << QStringLiteral("CAST(SUM(CASE WHEN %1 THEN K.N ELSE 0 END) AS BIGINT) AS %2").arg(b.condition, b.field);
         overAll << QStringLiteral("CAST(SUM(P.%1) OVER () AS BIGINT) AS %2").arg(b.field, footerField(b.field));
-        picks << QStringLiteral("NVL(Q.%1, 0) AS %1").arg(b.field);
+        picks << QStringLiteral("COALESCE(Q.%1, 0) AS %1").arg(b.field);
     }
     perKey << (weekday ? QStringLiteral("CAST(SUM(CASE WHEN K.COL_KEY IS NOT NULL THEN K.N ELSE 0 END) AS BIGINT) AS ROW_COUNT")
                        : QStringLiteral("CAST(SUM(K.N) AS BIGINT) AS ROW_COUNT"))
@@ -131,12 +134,12 @@ reportsql::Statement table(const Description &d, const QString &from, const QStr
     footers << QStringLiteral("Q.") + footerCountField();
 
     // A row of the code list without accidents has no total beside it: its share is 0 of any total.
-    const QString rowCount = QStringLiteral("NVL(Q.ROW_COUNT, 0)");
+    const QString rowCount = QStringLiteral("COALESCE(Q.ROW_COUNT, 0)");
     reportsql::Statement s;
     s.sql = QStringLiteral("SELECT R.DETAIL_NAME AS %1, %2, ")
                 .arg(rowLabelField(d.rows), picks.join(QStringLiteral(", ")))
           + QStringLiteral("CAST(%1 AS VARCHAR(10)) || '%4' || %2 || '%5' AS %3, %6 ")
-                .arg(rowCount, percentSql(rowCount, QStringLiteral("NVL(Q.TOTAL, 0)")), sumField(d),
+                .arg(rowCount, percentSql(rowCount, QStringLiteral("COALESCE(Q.TOTAL, 0)")), sumField(d),
                      d.tightShare ? QStringLiteral("(") : QStringLiteral(" ("),
                      d.tightShare ? QStringLiteral("%)") : QStringLiteral(" %)"), footers.join(QStringLiteral(", ")))
           + QStringLiteral("  FROM (SELECT DETAIL, DETAIL_NAME FROM ZX010MS WHERE HEAD = :%1 AND TRIM(DETAIL) <> '') R ")

@@ -3,7 +3,7 @@
 // same connection, at 100,000 and 1,000,000 accidents (or the sizes given), on SQLite and, when
 // SPORTS_TEST_PG names a server, on PostgreSQL. Each figure is the best of three, the screen's and the
 // bare statement's runs taking turns.
-//   bench_statistics [accidents …]
+//   bench_statistics [sqlite|postgresql] [accidents …]
 #include "modules/patrol/screens.h"
 #include "modules/patrol/accidentcrosstable.h"
 #include "database/datamodule.h"
@@ -78,14 +78,21 @@ int main(int argc, char **argv)
     testing::prepareTestEnvironment();
     QApplication app(argc, argv);
     QList<int> sizes;
-    for (int i = 1; i < argc; ++i)
-        sizes << QByteArray(argv[i]).toInt();
+    QString only;   // one back end
+    for (int i = 1; i < argc; ++i) {
+        if (QByteArray(argv[i]).toInt() > 0)
+            sizes << QByteArray(argv[i]).toInt();
+        else
+            only = QString::fromLocal8Bit(argv[i]);
+    }
     if (sizes.isEmpty())
         sizes = {100000, 1000000};
     RegisterPatrolScreens();
     testing::MessageRecorder messages;
     const char *ids[] = {"EES030", "EES040", "EES140", "EES050", "EES060", "EES070", "EES080", "EES090"};
     for (db::Backend backend : testing::testBackends()) {
+        if (!only.isEmpty() && testing::backendName(backend) != only)
+            continue;
         for (int size : sizes) {
             testing::TestDatabase t(backend);
             QString error;
