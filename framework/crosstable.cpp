@@ -136,7 +136,11 @@ reportsql::Statement table(const Description &d, const QString &from, const QStr
     // A row of the code list without accidents has no total beside it: its share is 0 of any total.
     const QString rowCount = QStringLiteral("COALESCE(Q.ROW_COUNT, 0)");
     reportsql::Statement s;
-    s.sql = QStringLiteral("SELECT R.DETAIL_NAME AS %1, %2, ")
+    // The counts are worked out once, whatever way the server joins them with the code list (a code
+    // list it takes for one row must not have it count the accidents once per code).
+    s.sql = QStringLiteral("WITH Q AS MATERIALIZED (SELECT P.*, %1 FROM (SELECT K.ROW_KEY, %2 FROM %3 GROUP BY K.ROW_KEY) P) ")
+                .arg(overAll.join(QStringLiteral(", ")), perKey.join(QStringLiteral(", ")), groups)
+          + QStringLiteral("SELECT R.DETAIL_NAME AS %1, %2, ")
                 .arg(rowLabelField(d.rows), picks.join(QStringLiteral(", ")))
           + QStringLiteral("CAST(%1 AS VARCHAR(10)) || '%4' || %2 || '%5' AS %3, %6 ")
                 .arg(rowCount, percentSql(rowCount, QStringLiteral("COALESCE(Q.TOTAL, 0)")), sumField(d),
@@ -144,9 +148,7 @@ reportsql::Statement table(const Description &d, const QString &from, const QStr
                      d.tightShare ? QStringLiteral("%)") : QStringLiteral(" %)"), footers.join(QStringLiteral(", ")))
           + QStringLiteral("  FROM (SELECT DETAIL, DETAIL_NAME FROM ZX010MS WHERE HEAD = :%1 AND TRIM(DETAIL) <> '') R ")
                 .arg(codeParam(d.rows))
-          + QStringLiteral("  LEFT JOIN (SELECT P.*, %1 FROM (SELECT K.ROW_KEY, %2 FROM %3 GROUP BY K.ROW_KEY) P) Q "
-                           "    ON Q.ROW_KEY = R.DETAIL ")
-                .arg(overAll.join(QStringLiteral(", ")), perKey.join(QStringLiteral(", ")), groups)
+          + QStringLiteral("  LEFT JOIN Q ON Q.ROW_KEY = R.DETAIL ")
           + (d.rows == Rows::Hour ? QStringLiteral(" ORDER BY R.DETAIL_NAME") : QStringLiteral(" ORDER BY R.DETAIL"));
     s.binds = bounds(from, to);
     s.binds.insert(codeParam(d.rows), codeGroup(d.rows));
