@@ -44,13 +44,16 @@ QString percent(qlonglong count, qlonglong total)
     return QStringLiteral("%1.%2").arg(hundredths / 100, 2, 10, QLatin1Char('0')).arg(hundredths % 100, 2, 10, QLatin1Char('0'));
 }
 
-// The same in SQL, in whole numbers so both back ends write it alike.
+// The same in SQL, in whole numbers so both back ends write it alike. Only the servers' own functions
+// and operators: on PostgreSQL a function of the schema (LPAD, MOD, NVL …) would keep the server from
+// counting with parallel workers.
 QString percentSql(const QString &count, const QString &total)
 {
     const QString h = QStringLiteral("(CASE WHEN %2 = 0 THEN 0 ELSE (%1 * 10000 + %2 / 2) / %2 END)").arg(count, total);
+    const QString hundredths = QStringLiteral("(%1 - %1 / 100 * 100)").arg(h);
     return QStringLiteral("CASE WHEN %1 < 1000 THEN '0' ELSE '' END || CAST(%1 / 100 AS VARCHAR(6)) || '.' || "
-                          "LPAD(CAST(MOD(%1, 100) AS VARCHAR(2)), 2, '0')")
-        .arg(h);
+                          "CASE WHEN %2 < 10 THEN '0' ELSE '' END || CAST(%2 AS VARCHAR(2))")
+        .arg(h, hundredths);
 }
 } // namespace
 
@@ -97,31 +100,68 @@ QString sumField(const Description &d)
     return d.rows == Rows::Injury && d.columns == Columns::Weekday ? QStringLiteral("STAT_SUM_COUNT") : QStringLiteral("TIME_SUM_COUNT");
 }
 
+QString footerField(const QString &field) { return QStringLiteral("FOOT_") + field; }
+QString footerCountField() { return QStringLiteral("FOOT_COUNT"); }
+
+// The database counts the accidents once, grouped by row and column key (the only pass over them); the
+// buckets, the rows' totals, the period's total and the footer are sums over those few groups.
 reportsql::Statement table(const Description &d, const QString &from, const QString &to)
 {
-    QStringList counts, picks;
-    for (const Bucket &b : buckets(d.columns)) {
-        counts << QStringLiteral("SUM(CASE WHEN %1 THEN 1 ELSE 0 END) AS %2").arg(b.condition, b.field);
-        picks << QStringLiteral("NVL(S.%1, 0) AS %1").arg(b.field);
+    const bool weekday = d.columns == Columns::Weekday;
+    const QVector<Bucket> all = buckets(d.columns);
+    // The groups: every accident of the period, those on a day the calendar lacks with no column key
+    // (counted in the period's total only).
+    const QString groups =
+        QStringLiteral("(SELECT %1 AS ROW_KEY, %2 AS COL_KEY, COUNT(*) AS N FROM EE010MS T%3 WHERE %4 GROUP BY %1, %2) K")
+            .arg(rowKey(d.rows), columnKey(d.columns),
+                 weekday ? QStringLiteral(" LEFT JOIN ZX020MS C ON C.CALN_DATE = T.TROB_DATE") : QString(), kPeriod);
+    // Per row key: its buckets and its count; over all row keys (those the code list lacks as well):
+    // the footer and the period's total.
+    QStringList perKey, overAll, picks;
+    for (const Bucket &b : all) {
+        perKey << QStringLiteral("CAST(SUM(CASE WHEN %1 THEN K.N ELSE 0 END) AS BIGINT) AS %2").arg(b.condition, b.field);
+        overAll << QStringLiteral("CAST(SUM(P.%1) OVER () AS BIGINT) AS %2").arg(b.field, footerField(b.field));
+        picks << QStringLiteral("COALESCE(Q.%1, 0) AS %1").arg(b.field);
     }
-    const QString rowCount = QStringLiteral("NVL(S.ROW_COUNT, 0)");
+    perKey << (weekday ? QStringLiteral("CAST(SUM(CASE WHEN K.COL_KEY IS NOT NULL THEN K.N ELSE 0 END) AS BIGINT) AS ROW_COUNT")
+                       : QStringLiteral("CAST(SUM(K.N) AS BIGINT) AS ROW_COUNT"))
+           << QStringLiteral("CAST(SUM(K.N) AS BIGINT) AS ALL_COUNT");
+    overAll << QStringLiteral("CAST(SUM(P.ROW_COUNT) OVER () AS BIGINT) AS %1").arg(footerCountField())
+            << QStringLiteral("CAST(SUM(P.ALL_COUNT) OVER () AS BIGINT) AS TOTAL");
+    QStringList footers;
+    for (const Bucket &b : all)
+        footers << QStringLiteral("Q.") + footerField(b.field);
+    footers << QStringLiteral("Q.") + footerCountField();
+
+    // A row of the code list without accidents has no total beside it: its share is 0 of any total.
+    const QString rowCount = QStringLiteral("COALESCE(Q.ROW_COUNT, 0)");
     reportsql::Statement s;
-    s.sql = QStringLiteral("SELECT R.DETAIL_NAME AS %1, %2, ")
+    // The counts are worked out once, whatever way the server joins them with the code list (a code
+    // list it takes for one row must not have it count the accidents once per code).
+    s.sql = QStringLiteral("WITH Q AS MATERIALIZED (SELECT P.*, %1 FROM (SELECT K.ROW_KEY, %2 FROM %3 GROUP BY K.ROW_KEY) P) ")
+                .arg(overAll.join(QStringLiteral(", ")), perKey.join(QStringLiteral(", ")), groups)
+          + QStringLiteral("SELECT R.DETAIL_NAME AS %1, %2, ")
                 .arg(rowLabelField(d.rows), picks.join(QStringLiteral(", ")))
-          + QStringLiteral("CAST(%1 AS VARCHAR(10)) || '%4' || %2 || '%5' AS %3 ")
-                .arg(rowCount, percentSql(rowCount, QStringLiteral("A.TOTAL")), sumField(d),
+          + QStringLiteral("CAST(%1 AS VARCHAR(10)) || '%4' || %2 || '%5' AS %3, %6 ")
+                .arg(rowCount, percentSql(rowCount, QStringLiteral("COALESCE(Q.TOTAL, 0)")), sumField(d),
                      d.tightShare ? QStringLiteral("(") : QStringLiteral(" ("),
-                     d.tightShare ? QStringLiteral("%)") : QStringLiteral(" %)"))
+                     d.tightShare ? QStringLiteral("%)") : QStringLiteral(" %)"), footers.join(QStringLiteral(", ")))
           + QStringLiteral("  FROM (SELECT DETAIL, DETAIL_NAME FROM ZX010MS WHERE HEAD = :%1 AND TRIM(DETAIL) <> '') R ")
                 .arg(codeParam(d.rows))
-          + QStringLiteral("  LEFT JOIN (SELECT K.ROW_KEY, %1, COUNT(K.TROB_NO) AS ROW_COUNT FROM %2 GROUP BY K.ROW_KEY) S "
-                           "    ON S.ROW_KEY = R.DETAIL ")
-                .arg(counts.join(QStringLiteral(", ")), accidents(d.rows, d.columns))
-          + QStringLiteral(" CROSS JOIN (SELECT COUNT(T.TROB_NO) AS TOTAL FROM EE010MS T WHERE %1) A ").arg(kPeriod)
+          + QStringLiteral("  LEFT JOIN Q ON Q.ROW_KEY = R.DETAIL ")
           + (d.rows == Rows::Hour ? QStringLiteral(" ORDER BY R.DETAIL_NAME") : QStringLiteral(" ORDER BY R.DETAIL"));
     s.binds = bounds(from, to);
     s.binds.insert(codeParam(d.rows), codeGroup(d.rows));
     return s;
+}
+
+QStringList footerFields(const Description &d)
+{
+    QStringList out;
+    for (const Bucket &b : buckets(d.columns))
+        out << footerField(b.field);
+    out << footerCountField();
+    return out;
 }
 
 reportsql::Statement footer(const Description &d, const QString &from, const QString &to)
@@ -203,6 +243,8 @@ TfrmCrossTable::TfrmCrossTable(const TReportDefinition &report, const crosstab::
     wmeDateFrom = addOptionalDate("wmeDateFrom", QStringLiteral("사고일자"));
     wmeDateTo = addOptionalDate("wmeDateTo", QStringLiteral("∼"));
     const int buckets = int(m_buckets.size());
+    cdsQuery->keepFields(crosstab::footerFields(description));
+    cdsQuery->readWithoutCursor();   // a row per code: the server counts in parallel
     cdsQuery->rowBackground = [this, buckets](int row) {
         for (int c = 1; c <= buckets; ++c)
             if (cdsQuery->text(row, c).toLongLong() > 0)
@@ -226,15 +268,28 @@ QStringList TfrmCrossTable::conditionLines()
 
 void TfrmCrossTable::afterSearch()
 {
-    crosstab::footer(m_description, wmeDateFrom->text(), wmeDateTo->text()).applyTo(*qryFooter);
     m_columnTotals.fill(0, m_buckets.size());
     m_total = 0;
-    if (qryFooter->open() && qryFooter->next()) {
+    // The footer came with the table on every row that counts an accident; without such a row (no
+    // accident, or none in the table's rows) it is counted on its own.
+    const QStringList footers = crosstab::footerFields(m_description);
+    int counting = -1;
+    for (int r = 0; r < cdsQuery->rowCount() && counting < 0; ++r)
+        if (!cdsQuery->text(r, footers.last()).isEmpty())
+            counting = r;
+    if (counting >= 0) {
         for (int i = 0; i < m_buckets.size(); ++i)
-            m_columnTotals[i] = qryFooter->value(i).toLongLong();
-        m_total = qryFooter->value(int(m_buckets.size())).toLongLong();
+            m_columnTotals[i] = cdsQuery->text(counting, footers[i]).toLongLong();
+        m_total = cdsQuery->text(counting, footers.last()).toLongLong();
+    } else {
+        crosstab::footer(m_description, wmeDateFrom->text(), wmeDateTo->text()).applyTo(*qryFooter);
+        if (qryFooter->open() && qryFooter->next()) {
+            for (int i = 0; i < m_buckets.size(); ++i)
+                m_columnTotals[i] = qryFooter->value(i).toLongLong();
+            m_total = qryFooter->value(int(m_buckets.size())).toLongLong();
+        }
+        qryFooter->close();
     }
-    qryFooter->close();
     m_footerTexts = {QStringLiteral("계 (%)")};
     for (qlonglong c : std::as_const(m_columnTotals))
         m_footerTexts << crosstab::share(c, m_total);

@@ -35,9 +35,13 @@ QVector<Bucket> buckets(Columns columns);
 QString rowLabelField(Rows rows);    // TROB_TIME_NAME, IN_STAT_GUBUN_NAME
 QString sumField(const Description &d);   // TIME_SUM_COUNT, STAT_SUM_COUNT
 // The table: every row entry with its counts per bucket (0 when none) and "n (pp.pp %)" last
-// ("n(pp.pp%)" for a description with tightShare).
+// ("n(pp.pp%)" for a description with tightShare); after them, not shown, the footer's figures
+// (footerFields()) on every row that counts an accident. One grouped pass over the accidents.
 reportsql::Statement table(const Description &d, const QString &from, const QString &to);
-// One row: each bucket's count and the counted total (through the calendar for weekday tables).
+// The footer's fields of the table: each bucket's count and the counted total.
+QStringList footerFields(const Description &d);
+// The footer alone, one row: each bucket's count and the counted total (through the calendar for
+// weekday tables); for a period whose accidents all lie outside the table's rows.
 reportsql::Statement footer(const Description &d, const QString &from, const QString &to);
 // "n(pp.pp%)" of a count in a total; the total's own cell reads "n(100.00%)", or "0( 00.00 %)" for none.
 QString share(qlonglong count, qlonglong total);

@@ -7,7 +7,7 @@
 bool TListModel::open(db::Query *query)
 {
     close();
-    query->setPaged(true);
+    query->setPaged(m_paged);
     if (!query->open())
         throw db::DatabaseError(query->lastError());
     load(query);
@@ -24,6 +24,10 @@ void TListModel::load(db::Query *query)
         for (const TListColumn &c : std::as_const(m_columns)) {
             m_fields.append(c.field.toUpper());
             m_fieldIndex.append(query->fieldIndex(c.field));
+        }
+        for (const QString &f : std::as_const(m_kept)) {
+            m_fields.append(f.toUpper());
+            m_fieldIndex.append(query->fieldIndex(f));
         }
     } else {
         m_fields = query->fieldNames();
@@ -158,6 +162,9 @@ int TListModel::columnOf(const QString &field) const
         for (int i = 0; i < m_columns.size(); ++i)
             if (m_columns[i].field.compare(field, Qt::CaseInsensitive) == 0)
                 return i;
+        for (int i = 0; i < m_kept.size(); ++i)
+            if (m_kept[i].compare(field, Qt::CaseInsensitive) == 0)
+                return int(m_columns.size()) + i;
         return -1;
     }
     return int(m_fields.indexOf(field.toUpper()));

@@ -45,6 +45,12 @@ public:
     const QVector<TListColumn> &columns() const { return m_columns; }
     void addColumn(const TListColumn &c);
     void setTitles(const QStringList &titles) { m_titles = titles; }
+    // Fields of the result read with every row beside the declared columns, never shown nor exported:
+    // text(row, field) and columnOf() find them after the columns.
+    void keepFields(const QStringList &fields) { m_kept = fields; }
+    // A result of a few rows (a cross-table's) read whole by open() without a server-side cursor: the
+    // server may then count it with parallel workers, which it never does for a cursor.
+    void readWithoutCursor() { m_paged = false; }
 
     bool open(db::Query *query);   // runs the query paged and reads the first packet; DatabaseError on failure
     void load(db::Query *query);   // takes the first packet of an opened query; DatabaseError on failure
@@ -82,6 +88,8 @@ private:
     db::Query *m_query = nullptr;
     QVector<TListColumn> m_columns;
     QStringList m_titles;
+    QStringList m_kept;
+    bool m_paged = true;
     QStringList m_fields;           // the fields held, upper case
     QVector<int> m_fieldIndex;      // their positions in the result (-1: not in it)
     QVector<QString> m_rows;        // the fields of a row, one after another

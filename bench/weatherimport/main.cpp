@@ -1,6 +1,7 @@
 // The import of observation lines (default 1,000,000): lines per second of sports-weather-import's
 // own path (read, check, store in one transaction) beside a bare loader on the same connection in the
-// same run (split the lines, bind the texts to the same prepared statement, one transaction).
+// same run (split the lines, bind the texts to the same prepared statement, one transaction), and on
+// PostgreSQL beside `psql \copy` of the same file into EA010MS (psql of the PostgreSQL client).
 // SQLite always, PostgreSQL when SPORTS_TEST_PG names a server.
 #include "modules/weather/observationimport.h"
 #include "database/database.h"
@@ -10,6 +11,8 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
+#include <QProcessEnvironment>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -82,6 +85,26 @@ int bareImport(db::Database *database, const QByteArray &content, bool *ok)
     return n;
 }
 
+// `psql \copy` of the file into EA010MS of the connection's schema: seconds, or -1 when psql failed.
+double psqlCopy(db::Database *database, const QString &path, QString *error)
+{
+    QProcess psql;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    if (!database->settings().schema.isEmpty())
+        env.insert("PGOPTIONS", "-c search_path=" + database->settings().schema);
+    psql.setProcessEnvironment(env);
+    QElapsedTimer timer;
+    timer.start();
+    psql.start("psql", {qEnvironmentVariable("SPORTS_TEST_PG"), "-X", "-q", "-v", "ON_ERROR_STOP=1", "-c",
+                        "\\copy EA010MS (" + weather::importColumns().join(", ") + ") FROM '" + path
+                            + "' WITH (FORMAT csv, HEADER true)"});
+    if (!psql.waitForFinished(-1) || psql.exitStatus() != QProcess::NormalExit || psql.exitCode() != 0) {
+        *error = QString::fromLocal8Bit(psql.readAllStandardError()).trimmed() + psql.errorString();
+        return -1;
+    }
+    return timer.nsecsElapsed() / 1e9;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -130,6 +153,17 @@ int main(int argc, char **argv)
                     qPrintable(testing::backendName(backend)), lines, count / ours, ours,
                     imported ? "" : qPrintable(", failed: " + error), bare / bareSeconds, bareSeconds,
                     ok ? "" : ", failed", ours / bareSeconds);
+        if (backend == db::Backend::PostgreSQL) {
+            t.run("DELETE FROM EA010MS;");
+            QString psqlError;
+            const double copy = psqlCopy(t.database(), path, &psqlError);
+            const qint64 copied = t.scalar("SELECT COUNT(*) FROM EA010MS").toLongLong();
+            if (copy < 0)
+                std::printf("%-10s psql \\copy failed: %s\n", qPrintable(testing::backendName(backend)), qPrintable(psqlError));
+            else
+                std::printf("%-10s psql \\copy of the same file: %.0f lines/s (%.2f s, %lld rows), ours / \\copy %.2f\n",
+                            qPrintable(testing::backendName(backend)), copied / copy, copy, copied, ours / copy);
+        }
     }
     return 0;
 }

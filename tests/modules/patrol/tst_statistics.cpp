@@ -196,6 +196,12 @@ private slots:
         QCOMPARE(ages->counts()[nine], (QVector<qlonglong>{1, 1, 0, 0, 0, 0, 0}));
         QCOMPARE(ages->cdsQuery->text(nine, ages->buckets().size() + 1), QString("2 (40.00 %)"));
         QCOMPARE(ages->rgrGrid->footerText(1), QString("1(20.00%)"));
+        QCOMPARE(ages->rgrGrid->columnCount(), int(ages->buckets().size()) + 2);   // the footer's figures unseen
+        // a period whose only accident lies outside every row still has its footer
+        search(ages.get(), "19981202", "19981202");
+        QCOMPARE(ages->counts()[nine], (QVector<qlonglong>(7, 0)));
+        QCOMPARE(ages->columnTotals(), (QVector<qlonglong>{0, 0, 0, 0, 0, 0, 1}));
+        QCOMPARE(ages->rgrGrid->footerText(8), QString("1(100.00%)"));
 
         auto months = open("EES050");
         search(months.get(), "19981101", "19990228");

@@ -232,7 +232,7 @@ private slots:
                                     + "20261210,0800,A1,-5.5,80,2.5,45,0,905,\r\n"
                                       "\n"
                                       "20261210,0810,a2,,81,2.0,50,,906,0.5\n"
-                                      "20261209,0900,A1,-2.5,80,3,90,100,900,\n"));
+                                      "20261209,0900,A1,-2.50000000000000001,80,3,90,100,900,\n"));
         int count = 0;
         QString error;
         QVERIFY2(weather::importObservationFile(t.database(), good, &count, &error), qPrintable(error));
@@ -250,6 +250,12 @@ private slots:
              "bad.csv, line 3, field TEMPERATURE: \"abc\" is not a number"},
             {"20261211,0800,A1,-5,80,2,45,0,905,0\n20261211,0800,A1,-5,80,2,45,0,905,0\n",
              "bad.csv, line 3: the observation of A1 20261211 at 0800 is already on line 2"},
+            {"20261209,0900,A1,-5,80,2,45,0,905,0\n20261209,0900,A1,-5,80,2,45,0,905,0\n",   // one already stored
+             "bad.csv, line 3: the observation of A1 20261209 at 0900 is already on line 2"},
+            // the first line given twice is named, before a later line that is refused
+            {"20261211,0800,A1,-5,80,2,45,0,905,0\n20261211,0810,A1,-5,80,2,45,0,905,0\n20261211,0810,A1,-5,80,2,45,0,905,0\n"
+             "20261211,0800,A1,-5,80,2,45,0,905,0\n20261211,0820,A1,abc,80,2,45,0,905,0\n",
+             "bad.csv, line 4: the observation of A1 20261211 at 0810 is already on line 3"},
             {"20261311,0800,A1,-5,80,2,45,0,905,0\n", "bad.csv, line 2, field OBSE_DATE: \"20261311\" is not a date yyyymmdd"},
             {"20261211,2460,A1,-5,80,2,45,0,905,0\n", "bad.csv, line 2, field OBSE_TIME: \"2460\" is not a time hhmm"},
             {"20261211,0800,B9,-5,80,2,45,0,905,0\n", "bad.csv, line 2, field OBSE_PLACE_GUBUN: \"B9\" is not an observation place (code group E0001)"},
