@@ -613,4 +613,3 @@ void TfrmEBI040::bbtRentNoClick()
         edtRentNo->setFocus();
     }
 }
-
