@@ -1,12 +1,29 @@
 #pragma once
-// TfrmEZI000: the record input screen. A concrete screen gives its conditions, its load query
-// (qryQuery, fields in the order of the grid columns), its grid columns, its detail controls (bound to
-// a column by hint = column title), the procedure of prcSaveData and its checks (validateRow).
+// TfrmEZI000: the record input screen. A concrete screen is its field table (framework/fieldtable.h),
+// its load query and its procedure; its own rules go into validateRow(). EBI030:
 //
-//   grid()->addColumn("사이즈", TGridColumn::Text, 80).pickList("E0011").required();
-//   body()->addCodeCombo("cboBootsSize", "*사이즈", "사이즈");        // bound to the column
-//   body()->addNumericEdit("wneStockQty", "*기준재고수량", "기준재고수량", 4);
-//   qryQuery->setSql("SELECT …");  prcSaveData->setProcedure("PR_EBI030_01");
+//   TfrmEBI030::TfrmEBI030(QWidget *parent) : TfrmEZI000(parent)
+//   {
+//       setWindowTitle("부츠 기준재고 등록");
+//       setFields({
+//           Condition("AREA_GUBUN", "*지역구분", BIND(cboArea)).code("E0017"),          // :AREA_GUBUN
+//           Field("BOOTS_SIZE_GUBUN", "*사이즈", BIND(cboBootsSize)).code("E0011").key(),
+//           Field("STOCK_QTY", "*기준재고수량", BIND(wneStockQty)).digits(4).width(100),
+//           Version(),                                                                // ROW_VERSION
+//       });
+//       setLoadQuery("FROM EB030MS WHERE AREA_GUBUN = :AREA_GUBUN");   // the select list is the table's
+//       prcSaveData->setProcedure("PR_EBI030_01");                     // AAREA_GUBUN, ABOOTS_SIZE_GUBUN, …
+//       setRowLeaveChecks(true);
+//   }
+//   bool TfrmEBI030::validateRow()
+//   {
+//       if (IsDuplicateKey())
+//           return refuse(cboBootsSize, "기존 등록된 자료와 중복됩니다. 다시 입력하십시오.");
+//       return true;
+//   }
+//
+// Each Field row is a grid column and a detail control bound to it; the required ones ('*') are
+// checked in the table's order (docs/record-screens.md describes the table).
 //
 // The base appends the hidden column "TEMP" ("Y" for rows loaded from the database).
 // Pending changes: "1" when a changed loaded row is posted, "3" when a loaded row is deleted, "2" for

@@ -2,16 +2,15 @@
 // TfrmEZS000: this system's list screen. Adds bbtCancel "취소(F8)", the grid's footer line,
 // qryFooter (closed before every search) and the message for an empty result.
 //
-// A concrete screen:
-//   TfrmEBS060::TfrmEBS060(QWidget *parent) : TfrmEZS000(parent) {
-//       dtpDate = addDateEdit("dtpDate", "*대여일자");
-//       cboArea = addCodeCombo("cboArea", "*지역구분", "E0017");
-//       rgrGrid->addColumn("RENT_NO", "대여번호", 90);
+// A concrete screen (a report with condition rows is a TfrmReportList, framework/reportscreens.h):
+//   TfrmEFS070::TfrmEFS070(QWidget *parent) : TfrmSalesScreen(parent) {
+//       cboTicket = addCodeCombo("cboTicket", "권종구분 :", QString());
+//       rgrGrid->addColumn("SALE_DATE", "매출일자", 75, Qt::AlignCenter);
 //       …
 //   }
-//   void search() override { qryQuery->setSql(…); qryQuery->bind("RENT_DATE", FDate); TfrmEZS000::search(); }
-//   TfrmZZP010 *createLayout() override { return new TfrmEBP060; }
-//   QStringList currentConditionLines() override { return {conditionLine({dtpDate, cboArea}), …}; }
+//   void search() override { qryQuery->setSql(…); qryQuery->bind("UPJANG_CODE", …); TfrmEZS000::search(); }
+//   TfrmZZP010 *createLayout() override { … }           // the print, or nullptr for none
+//   QStringList currentConditionLines() override { return {conditionLine({dtpFromDate, cboTicket}), …}; }
 //
 // Search (base): footers emptied (a screen's afterSearch fills the columns that have one), result reopened, focus to the grid
 // or "조회할 내용이 없습니다.", status cleared and the column chooser rebuilt. afterSearch() runs then

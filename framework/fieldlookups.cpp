@@ -4,6 +4,7 @@
 #include "refdata/codes.h"
 #include "refdata/lookups.h"
 #include <QAbstractButton>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QShortcut>
@@ -52,95 +53,84 @@ QAbstractButton *LookupButtonOf(const QWidget *field)
     return field ? qobject_cast<QAbstractButton *>(field->property("lookupButton").value<QObject *>()) : nullptr;
 }
 
-TSeasonField::TSeasonField(QLineEdit *edit, QAbstractButton *button, QLabel *name, QWidget *next)
-    : QObject(edit), m_edit(edit), m_name(name), m_next(next)
+TCodeField::TCodeField(const TCodeLookup &kind, QLineEdit *edit, QAbstractButton *button, QLabel *name, QWidget *next)
+    : QObject(edit), m_kind(kind), m_edit(edit), m_name(name), m_next(next)
 {
-    m_edit->setMaxLength(2);
-    // season codes are upper case whatever the keyboard is set to
+    m_edit->setMaxLength(m_kind.maxLength);
     connect(m_edit, &QLineEdit::textEdited, this, [this](const QString &text) {
-        if (text != text.toUpper()) {
+        if (m_kind.upperCase && text != text.toUpper()) {
             const int cursor = m_edit->cursorPosition();
             m_edit->setText(text.toUpper());
             m_edit->setCursorPosition(cursor);
         }
-        m_name->clear();
+        if (!m_kind.nameWhileTyping)
+            m_name->clear();
     });
-    connect(m_edit, &QLineEdit::editingFinished, this, &TSeasonField::showName);
-    connect(button, &QAbstractButton::clicked, this, &TSeasonField::lookup);
+    connect(m_edit, &QLineEdit::textChanged, this, [this] {
+        if (m_kind.nameWhileTyping)
+            code().isEmpty() ? m_name->clear() : showName();
+        else if (m_everyChange && QApplication::focusWidget() != m_keepFor)
+            m_name->clear();
+    });
+    connect(m_edit, &QLineEdit::editingFinished, this, [this] {
+        if (!m_skipLeave || !m_skipLeave())
+            showName();
+    });
+    connect(button, &QAbstractButton::clicked, this, &TCodeField::lookup);
     BindLookupKey(m_edit, button);
 }
 
-QString TSeasonField::code() const { return m_edit->text().trimmed(); }
+QString TCodeField::code() const { return m_edit->text().trimmed(); }
 
-void TSeasonField::showName()
+void TCodeField::clearNameOnEveryChange(QWidget *except)
 {
-    if (!code().isEmpty())
-        m_name->setText(GetCodeName(QString::fromLatin1(kSeasonGroup), code()));
+    m_everyChange = true;
+    m_keepFor = except;
 }
 
-void TSeasonField::lookup()
+void TCodeField::showName()
 {
-    QString season = code(), name;
-    if (!SelectCode(QStringLiteral("스키 시즌구분"), QString::fromLatin1(kSeasonGroup), season, name, m_edit->window())) {
+    if (!code().isEmpty())
+        m_name->setText(m_kind.nameOf ? m_kind.nameOf(code()) : GetCodeName(m_kind.group, code()));
+}
+
+void TCodeField::lookup()
+{
+    QString code = this->code(), name;
+    const bool taken = m_kind.choose ? m_kind.choose(code, name, m_edit->window())
+                                      : SelectCode(m_kind.dialogTitle, m_kind.group, code, name, m_edit->window());
+    if (!taken) {
         m_edit->setFocus();
         return;
     }
-    m_edit->setText(season);
+    m_edit->setText(code);
     m_name->setText(name);
     if (m_next)
         m_next->setFocus();
     emit chosen();
 }
 
-QString TSeasonField::problem()
+QString TCodeField::problem()
 {
     if (!code().isEmpty() && m_name->text().isEmpty())
         showName();
-    return nameProblem(QString::fromUtf8(kSeasonCaption), code(), m_name->text());
+    return nameProblem(m_kind.caption, code(), m_name->text());
 }
 
-bool TSeasonField::check() { return showProblem(problem(), m_edit); }
+bool TCodeField::check() { return showProblem(problem(), m_edit); }
+
+TSeasonField::TSeasonField(QLineEdit *edit, QAbstractButton *button, QLabel *name, QWidget *next)
+    : TCodeField({QString::fromUtf8(kSeasonCaption), QString::fromLatin1(kSeasonGroup), QStringLiteral("스키 시즌구분")},
+                 edit, button, name, next)
+{
+}
 
 // ---- partner group
 
 TEventField::TEventField(QLineEdit *edit, QAbstractButton *button, QLabel *name)
-    : QObject(edit), m_edit(edit), m_name(name)
+    : TCodeField({QString::fromUtf8(kEventCaption), QString(), QString(), 10, false,
+                  [](const QString &number) { return refdata::GetEventName(number); },
+                  [](QString &number, QString &name, QWidget *parent) { return SelectEvent(number, name, parent); }},
+                 edit, button, name)
 {
-    m_edit->setMaxLength(10);
-    connect(m_edit, &QLineEdit::textEdited, m_name, &QLabel::clear);
-    connect(m_edit, &QLineEdit::editingFinished, this, [this] {
-        if (!m_skipLeave || !m_skipLeave())
-            showName();
-    });
-    connect(button, &QAbstractButton::clicked, this, &TEventField::lookup);
-    BindLookupKey(m_edit, button);
 }
-
-QString TEventField::number() const { return m_edit->text().trimmed(); }
-
-void TEventField::showName()
-{
-    if (!number().isEmpty())
-        m_name->setText(refdata::GetEventName(number()));
-}
-
-void TEventField::lookup()
-{
-    QString no, name;
-    if (!SelectEvent(no, name, m_edit->window())) {
-        m_edit->setFocus();
-        return;
-    }
-    m_edit->setText(no);
-    m_name->setText(name);
-    emit chosen();
-}
-
-QString TEventField::problem()
-{
-    if (!number().isEmpty() && m_name->text().isEmpty())
-        showName();
-    return nameProblem(QString::fromUtf8(kEventCaption), number(), m_name->text());
-}
-
-bool TEventField::check() { return showProblem(problem(), m_edit); }

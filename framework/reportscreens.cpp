@@ -165,7 +165,7 @@ void TfrmReportList::search()
     db::Database *read = DM()->readDatabase();
     qryQuery->setDatabase(read);
     qryFooter->setDatabase(read);
-    statement().applyTo(*qryQuery);
+    withConditions(statement()).applyTo(*qryQuery);
     TfrmEZS000::search();
 }
 
@@ -204,7 +204,7 @@ void TfrmReportList::afterSearch()
 {
     if (!m_summary)
         return;
-    totalStatement().applyTo(*qryFooter);
+    withConditions(totalStatement()).applyTo(*qryFooter);
     FTotal = qryFooter->open() && qryFooter->next() ? qryFooter->value(0) : QStringLiteral("0");
     qryFooter->close();
     rgrGrid->setFooter(0, m_totalCaption);
@@ -342,14 +342,176 @@ bool TfrmReportList::refuse(QWidget *field, const QString &message)
     return false;
 }
 
+// ---- condition rows
+
+TReportCondition SeasonCondition()
+{
+    TReportCondition c{TField()};
+    c.shape = TReportCondition::Season;
+    c.field.name = QStringLiteral("SEASON_GUBUN");
+    c.field.caption = QStringLiteral("*시즌");
+    return c;
+}
+
+QWidget *TfrmReportList::addConditionInput(const TField &f)
+{
+    switch (f.kind) {
+    case TField::DatePicker:
+        return addDateEdit(f.component, f.caption);
+    case TField::Code: {
+        TCodeCombo *combo = addCodeCombo(f.component, f.caption, f.codeGroup, f.allEntry);
+        if (!f.codes.isEmpty())
+            combo->setItems(f.codes, f.labels);
+        return combo;
+    }
+    case TField::DateMask:
+        return addDateBound(f.component, f.caption);
+    case TField::Edit:
+        if (f.type == TGridColumn::Number)
+            return addNumberBound(f.component, f.caption, f.maxDigits);
+        if (f.type == TGridColumn::Date)
+            return addOptionalDate(f.component, f.caption);
+        return addEdit(f.component, f.caption, f.maxBytes);
+    default:
+        Q_ASSERT_X(false, "TfrmReportList", "a report condition is a date picker, a code combo or an edit");
+        return nullptr;
+    }
+}
+
+void TfrmReportList::setConditions(const QVector<TReportCondition> &rows)
+{
+    m_conditionRows = rows;
+    bool seasonWaits = false;   // the season's lookup moves on to the next input
+    for (TReportCondition &row : m_conditionRows) {
+        if (row.startsRow)
+            newConditionRow();
+        if (row.shape == TReportCondition::Season) {
+            addSeason();
+            row.input = edtSeason;
+            seasonWaits = true;
+            continue;
+        }
+        row.input = addConditionInput(row.field);
+        row.field.assign(row.input);
+        if (row.shape == TReportCondition::Range) {
+            TField upper = row.field;   // the upper bound is of the lower one's kind
+            upper.caption = row.upper.caption;
+            upper.component = row.upper.component;
+            upper.assign = row.upper.assign;
+            row.upper = upper;
+            row.upperInput = addConditionInput(row.upper);
+            row.upper.assign(row.upperInput);
+        }
+        if (seasonWaits)
+            season->setNext(row.input);
+        seasonWaits = false;
+    }
+}
+
+namespace {
+QString valueOf(QWidget *input)
+{
+    if (auto *d = qobject_cast<TDateEdit *>(input))
+        return d->dateText();
+    if (auto *c = qobject_cast<TCodeCombo *>(input))
+        return c->code();
+    if (auto *m = qobject_cast<TMaskEdit *>(input))
+        return m->value();
+    if (auto *e = qobject_cast<QLineEdit *>(input))
+        return e->text().trimmed();
+    return QString();
+}
+} // namespace
+
+QHash<QString, QVariant> TfrmReportList::conditionBinds() const
+{
+    QHash<QString, QVariant> binds;
+    for (const TReportCondition &row : m_conditionRows) {
+        if (row.shape == TReportCondition::Season) {
+            binds.insert(row.field.name, season->code());
+        } else if (row.shape == TReportCondition::Range) {
+            binds.insert(row.field.name + QStringLiteral("_FROM"), valueOf(row.input));
+            binds.insert(row.field.name + QStringLiteral("_TO"), valueOf(row.upperInput));
+        } else {
+            binds.insert(row.field.name, valueOf(row.input));
+        }
+    }
+    return binds;
+}
+
+Statement TfrmReportList::withConditions(Statement statement) const
+{
+    const QHash<QString, QVariant> binds = conditionBinds();
+    for (auto it = binds.cbegin(); it != binds.cend(); ++it)
+        if (!statement.binds.contains(it.key()))
+            statement.binds.insert(it.key(), it.value());
+    return statement;
+}
+
+bool TfrmReportList::validate()
+{
+    for (const TReportCondition &row : m_conditionRows) {
+        if (row.shape == TReportCondition::Season && !checkSeason())
+            return false;
+        if (row.shape != TReportCondition::Range)
+            continue;
+        const QString caption = row.field.caption;
+        bool ok = true;
+        if (auto *from = qobject_cast<TMaskEdit *>(row.input))
+            ok = checkDates(from, static_cast<TMaskEdit *>(row.upperInput), caption);
+        else if (auto *from = qobject_cast<TDateEdit *>(row.input))
+            ok = from->dateText() <= static_cast<TDateEdit *>(row.upperInput)->dateText()
+                || refuse(row.upperInput, row.field.title + QStringLiteral("을(를) 정확히 입력하십시오."));
+        else if (row.field.type == TGridColumn::Number)
+            ok = checkNumbers(static_cast<TEdit *>(row.input), static_cast<TEdit *>(row.upperInput), caption);
+        else
+            ok = checkDates(static_cast<TEdit *>(row.input), static_cast<TEdit *>(row.upperInput), caption);
+        if (!ok)
+            return false;
+    }
+    return true;
+}
+
+QString TfrmReportList::printedCondition(const TReportCondition &row) const
+{
+    if (row.shape == TReportCondition::Season)
+        return seasonPair();
+    if (row.shape == TReportCondition::Input)
+        return conditionLine({row.input});
+    const QString caption = row.field.caption + QStringLiteral(": ");
+    if (auto *from = qobject_cast<TMaskEdit *>(row.input))
+        return caption + reportsql::dateBoundsLine(from->value(), static_cast<TMaskEdit *>(row.upperInput)->value());
+    if (auto *from = qobject_cast<TDateEdit *>(row.input))
+        return caption + ToDisplayDate(from->dateText()) + QStringLiteral("  ∼  ")
+            + ToDisplayDate(static_cast<TDateEdit *>(row.upperInput)->dateText());
+    auto *from = static_cast<TEdit *>(row.input);
+    auto *to = static_cast<TEdit *>(row.upperInput);
+    if (row.field.type == TGridColumn::Number)
+        return caption + reportsql::boundsLine(from->text(), to->text());
+    return periodPair(row.field.caption, from, to);
+}
+
+QStringList TfrmReportList::conditionLines()
+{
+    QStringList lines;
+    for (const TReportCondition &row : m_conditionRows) {
+        const QString text = printedCondition(row);
+        if (lines.isEmpty() || row.field.startsLine)
+            lines << text;
+        else
+            lines.last() += kBlanks + text;
+    }
+    return lines;
+}
+
 // ---- date and area
 
 TfrmDayReport::TfrmDayReport(const TReportDefinition &report, const QString &dateCaption,
                              DayStatement rows, DayStatement total, QWidget *parent)
     : TfrmReportList(report, parent), m_rows(rows), m_total(total)
 {
-    dtpDate = addDateEdit("dtpDate", dateCaption);
-    addArea();
+    setConditions({Condition("REPORT_DATE", dateCaption, BIND(dtpDate)),
+                   Condition("AREA_GUBUN", QStringLiteral("*지역구분"), BIND(cboArea)).code("E0017")});
 }
 
 Statement TfrmDayReport::statement() { return m_rows(dtpDate->dateText(), cboArea->code()); }
@@ -359,4 +521,3 @@ Statement TfrmDayReport::totalStatement()
     return m_total ? m_total(dtpDate->dateText(), cboArea->code()) : Statement();
 }
 
-QStringList TfrmDayReport::conditionLines() { return {conditionLine({dtpDate, cboArea})}; }

@@ -13,6 +13,7 @@
 // Its layout is named by the program ID with "P" for "S" (EBS080 prints as EBP080).
 #include "framework/ezp000.h"
 #include "framework/ezs000.h"
+#include "framework/fieldtable.h"
 #include "framework/reportstatement.h"
 #include <QLabel>
 #include <QVector>
@@ -78,6 +79,47 @@ private:
     int m_columns;
 };
 
+// A condition of a report, one row each in the vocabulary of the record screens' field table
+// (framework/fieldtable.h):
+//
+//   setConditions({
+//       SeasonCondition(),                                                   // "*시즌", its lookup and name
+//       Condition("EXAMINE_DATE", "*심사일자", BIND(dtpDate)),                // a date picker
+//       Condition("AREA_GUBUN", "*지역구분", BIND(cboArea)).code("E0017"),    // a code combo ("[전체]": all())
+//       Range(Condition("RECV_NO", "접수번호", BIND(edtRecvNoFrom)).digits(6), BIND(edtRecvNoTo)),
+//       Condition("RENT_STAT", "*상태구분", BIND(cboRentStat)).code("E0012").all().newLine(),
+//   });
+//
+// The base builds each input on the condition panel in the order of the rows, checks the rows before
+// every search ("<caption>을(를) 정확히 입력하십시오." for a range of other than digits or dates, the
+// season's own messages), binds each row's value to the statements' :NAME (a range's to :NAME_FROM
+// and :NAME_TO, the season's to :SEASON_GUBUN) and prints the condition lines: a row's
+// "caption: value" joined by three blanks to the row before it, newLine() starting a line.
+// A range is of digits (digits()), of dates typed as "9999-99-99" (a TMaskEdit row with date()), of
+// dates typed as yyyymmdd (a TEdit row with showsDate(); printed "[전체]" when empty) or of two
+// date pickers; either bound of the first three may stay empty.
+struct TReportCondition {
+    enum Shape { Input, Season, Range };
+    Shape shape = Input;
+    TField field;    // the input; of a range its lower bound
+    TField upper;    // of a range its upper bound, captioned "∼"
+    bool startsRow = false;   // nextRow(): the input starts a row of the condition panel
+    QWidget *input = nullptr, *upperInput = nullptr;   // built by the base
+    TReportCondition(const TField &f) : field(f) {}
+    TReportCondition &newLine() { field.startsLine = true; return *this; }   // a printed line
+    TReportCondition &nextRow() { startsRow = true; return *this; }          // a row of the panel
+};
+
+TReportCondition SeasonCondition();
+
+template <class W> TReportCondition Range(const TField &from, const QString &component, W **member)
+{
+    TReportCondition c(from);
+    c.shape = TReportCondition::Range;
+    c.upper = fieldtable::make(from.name, QStringLiteral("∼"), component, member);
+    return c;
+}
+
 // A report screen: validation, the statement of its conditions, the grid columns and its layout.
 // A summary (summarise()) also draws its subtotal rows in yellow, shows a first key repeated on
 // consecutive rows once, and puts the grand total of its count query in the footer and beside "합계";
@@ -94,15 +136,23 @@ public:
     QString total() const { return FTotal; }
 
 protected:
-    virtual bool validate() { return true; }
+    virtual bool validate();                 // the condition rows' checks
     virtual reportsql::Statement statement() = 0;
     virtual reportsql::Statement totalStatement() { return {}; }   // summaries only
-    virtual QStringList conditionLines() = 0;
+    virtual QStringList conditionLines();    // the condition rows' lines
     void search() override;
     void afterSearch() override;
     TfrmZZP010 *createLayout() override;
     QStringList currentConditionLines() override { return conditionLines(); }
     bool printsGridColumns() const override { return m_layoutColumns.isEmpty(); }
+
+    // The report's conditions as rows (see TReportCondition), built on the condition panel.
+    void setConditions(const QVector<TReportCondition> &rows);
+    // Every condition row's value by its binding name, as the statements get them.
+    QHash<QString, QVariant> conditionBinds() const;
+    QString conditionValue(const QString &name) const { return conditionBinds().value(name).toString(); }
+    // The statement with the condition rows' values for the parameters it does not bind itself.
+    reportsql::Statement withConditions(reportsql::Statement statement) const;
 
     void summarise(const QString &totalCaption);
     // The count of totalStatement() after every search: in the footer, totalCaption in the first
@@ -141,6 +191,9 @@ private:
     TCodeCombo *m_pageChoice = nullptr;
     QVector<QPair<QString, QWidget *>> m_pageInputs;
     void showConditionPage();
+    QVector<TReportCondition> m_conditionRows;
+    QWidget *addConditionInput(const TField &field);
+    QString printedCondition(const TReportCondition &row) const;
     QString m_totalCaption;
 };
 
@@ -156,7 +209,6 @@ public:
 protected:
     reportsql::Statement statement() override;
     reportsql::Statement totalStatement() override;
-    QStringList conditionLines() override;
 
 private:
     DayStatement m_rows, m_total;

@@ -289,6 +289,17 @@ void TfrmZZS020::placeBelowGrid(QWidget *panel)
     static_cast<QVBoxLayout *>(panGrid->layout())->addWidget(panel);
 }
 
+void TfrmZZS020::placeBesideGrid(QWidget *part)
+{
+    part->setParent(panInfo);
+    auto *layout = new QVBoxLayout(panInfo);
+    layout->setContentsMargins(2, 0, 0, 0);
+    layout->addWidget(part);
+    panInfo->show();
+    splSplitter->setStretchFactor(0, 3);
+    splSplitter->setStretchFactor(1, 2);
+}
+
 bool TfrmZZS020::openResult()
 {
     // a column marked hidden after it was added stays hidden: in the grid, the export and the print

@@ -69,6 +69,9 @@ public:
     QPushButton *bbtExcel;
 
     void placeBelowGrid(QWidget *panel);   // a panel of the screen's own under the grid and its footer
+    // A part beside the grid (the chart of the listed figures): alone in panInfo, which is shown, the
+    // grid keeping three fifths of the width.
+    void placeBesideGrid(QWidget *part);
     bool openResult();               // close and reopen cdsQuery on qryQuery
     void closeResult();
     void rebuildColumnChooser();

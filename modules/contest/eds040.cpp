@@ -15,7 +15,7 @@ TfrmEDS040::TfrmEDS040(QWidget *parent)
                           {"SLOPE_AMT", "슬로프사용료", 80, true}, {"PROBLEM", "문제점", 100}, {"REMARK", "비고", 80}}},
                         parent)
 {
-    dtpDate = addDateEdit("dtpDate", QStringLiteral("*대회일자"));
+    setConditions({Condition("GAME_DATE", QStringLiteral("*대회일자"), BIND(dtpDate))});
 }
 
 Statement TfrmEDS040::statement()
@@ -25,8 +25,6 @@ Statement TfrmEDS040::statement()
         + codeLabel("GC_SLOPE_CODE", "SLOPE", "SLOPE")
         + QStringLiteral(", TO_CHAR(SLOPE_AMT,'FM9,999,999,999') AS SLOPE_AMT, PROBLEM, REMARK "
                          "FROM ED010MS WHERE GAME_DATE = :GAME_DATE ORDER BY ED010MS.SEQ_NO");
-    s.binds = {{"GC_SLOPE_CODE", QStringLiteral("E0006")}, {"GAME_DATE", dtpDate->dateText()}};
+    s.binds = {{"GC_SLOPE_CODE", QStringLiteral("E0006")}};
     return s;
 }
-
-QStringList TfrmEDS040::conditionLines() { return {conditionLine({dtpDate})}; }

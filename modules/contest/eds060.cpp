@@ -51,11 +51,11 @@ TfrmEDS060::TfrmEDS060(QWidget *parent)
     m_layoutColumns.append({"AVG_SCORE", "평균", 40, true});
     rgrGrid->applyColumns();
 
-    addSeason();
-    dtpDate = addDateEdit("dtpDate", QStringLiteral("*심사일자"));
-    season->setNext(dtpDate);
-    edtRecvNoFrom = addNumberBound("edtRecvNoFrom", QStringLiteral("접수번호"), 6);
-    edtRecvNoTo = addNumberBound("edtRecvNoTo", QStringLiteral("∼"), 6);
+    setConditions({
+        SeasonCondition(),
+        Condition("EXAMINE_DATE", QStringLiteral("*심사일자"), BIND(dtpDate)).newLine(),
+        Range(Condition("RECV_NO", QStringLiteral("접수번호"), BIND(edtRecvNoFrom)).digits(6), BIND(edtRecvNoTo)).newLine(),
+    });
 }
 
 Statement TfrmEDS060::statement()
@@ -80,13 +80,5 @@ Statement TfrmEDS060::statement()
           "\n   AND T2.SEASON_GUBUN = T1.SEASON_GUBUN"
           "\n   AND T2.RECV_NO = T1.RECV_NO"
           "\n ORDER BY T1.RECV_NO";
-    s.binds = {{"SEASON_GUBUN", season->code()}, {"EXAMINE_DATE", dtpDate->dateText()},
-               {"RECV_NO_FROM", edtRecvNoFrom->text()}, {"RECV_NO_TO", edtRecvNoTo->text()}};
     return s;
-}
-
-QStringList TfrmEDS060::conditionLines()
-{
-    return {seasonPair(), conditionLine({dtpDate}),
-            QStringLiteral("접수번호: ") + reportsql::boundsLine(edtRecvNoFrom->text(), edtRecvNoTo->text())};
 }

@@ -10,7 +10,5 @@ public:
     TDateEdit *dtpDate;
     TEdit *edtRecvNoFrom, *edtRecvNoTo;
 protected:
-    bool validate() override { return checkSeason(); }
     reportsql::Statement statement() override;
-    QStringList conditionLines() override;
 };

@@ -50,7 +50,6 @@ TfrmEBI010::TfrmEBI010(QWidget *parent) : TfrmEZI000(parent)
     bbtDelete->hide();
     grid()->setItemDelegate(new RunStateDelegate(grid(), 2));
 
-
     panCreating = new QFrame(this);
     panCreating->setObjectName(QStringLiteral("panCreating"));
     panCreating->setFrameShape(QFrame::Panel);

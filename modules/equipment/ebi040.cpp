@@ -819,4 +819,3 @@ void TfrmEBI040::bbtRentNoClick()
         edtRentNo->setFocus();
     }
 }
-

@@ -16,18 +16,15 @@ TfrmEBS060::TfrmEBS060(QWidget *parent)
                     {"SVRL_RENT_TO_DATE", "연일대여 끝일자", 90}}},
                   parent)
 {
-    dtpDate = addDateEdit("dtpDate", QStringLiteral("*대여일자"));
-    addArea();
-    cboRentStat = addCodeCombo("cboRentStat", QStringLiteral("*상태구분"), "E0012", true);
-    cboTicketKind = addCodeCombo("cboTicketKind", QStringLiteral("*권종구분"), "I0005", true);
+    setConditions({
+        Condition("RENT_DATE", QStringLiteral("*대여일자"), BIND(dtpDate)),
+        Condition("AREA_GUBUN", QStringLiteral("*지역구분"), BIND(cboArea)).code("E0017"),
+        Condition("RENT_STAT", QStringLiteral("*상태구분"), BIND(cboRentStat)).code("E0012").all().newLine(),
+        Condition("TICKET_KIND", QStringLiteral("*권종구분"), BIND(cboTicketKind)).code("I0005").all(),
+    });
 }
 
 Statement TfrmEBS060::statement()
 {
     return ebs060(dtpDate->dateText(), cboArea->code(), cboRentStat->code(), cboTicketKind->code());
-}
-
-QStringList TfrmEBS060::conditionLines()
-{
-    return {conditionLine({dtpDate, cboArea}), conditionLine({cboRentStat, cboTicketKind})};
 }

@@ -10,5 +10,4 @@ public:
     TCodeCombo *cboRentStat, *cboTicketKind;
 protected:
     reportsql::Statement statement() override;
-    QStringList conditionLines() override;
 };

@@ -16,8 +16,7 @@ TfrmEBS070::TfrmEBS070(QWidget *parent)
                     {"KEEP_BOX_NO", "보관함번호", 70}}},
                   parent)
 {
-    addArea();
+    setConditions({Condition("AREA_GUBUN", QStringLiteral("*지역구분"), BIND(cboArea)).code("E0017")});
 }
 
 Statement TfrmEBS070::statement() { return ebs070(cboArea->code()); }
-QStringList TfrmEBS070::conditionLines() { return {conditionLine({cboArea})}; }

@@ -8,5 +8,4 @@ public:
     explicit TfrmEBS070(QWidget *parent = nullptr);
 protected:
     reportsql::Statement statement() override;
-    QStringList conditionLines() override;
 };

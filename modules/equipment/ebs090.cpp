@@ -13,16 +13,11 @@ TfrmEBS090::TfrmEBS090(QWidget *parent)
                   parent)
 {
     summarise(QStringLiteral("총    계"));
-    edtDateFrom = addOptionalDate("edtDateFrom", QStringLiteral("*대여일자"));
-    edtDateTo = addOptionalDate("edtDateTo", QStringLiteral("∼"));
-    addArea();
+    setConditions({
+        Range(Condition("RENT_DATE", QStringLiteral("*대여일자"), BIND(edtDateFrom)).showsDate(), BIND(edtDateTo)),
+        Condition("AREA_GUBUN", QStringLiteral("*지역구분"), BIND(cboArea)).code("E0017"),
+    });
 }
 
-bool TfrmEBS090::validate() { return checkDates(edtDateFrom, edtDateTo, QStringLiteral("*대여일자")); }
 Statement TfrmEBS090::statement() { return ebs090(edtDateFrom->text(), edtDateTo->text(), cboArea->code()); }
 Statement TfrmEBS090::totalStatement() { return ebs090Total(edtDateFrom->text(), edtDateTo->text(), cboArea->code()); }
-
-QStringList TfrmEBS090::conditionLines()
-{
-    return {periodPair(QStringLiteral("*대여일자"), edtDateFrom, edtDateTo) + kBlanks + conditionLine({cboArea})};
-}

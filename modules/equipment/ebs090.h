@@ -8,8 +8,6 @@ public:
     explicit TfrmEBS090(QWidget *parent = nullptr);
     TEdit *edtDateFrom, *edtDateTo;
 protected:
-    bool validate() override;
     reportsql::Statement statement() override;
     reportsql::Statement totalStatement() override;
-    QStringList conditionLines() override;
 };

@@ -18,14 +18,16 @@ TfrmEBS100::TfrmEBS100(QWidget *parent)
                        {"NATIVE_NO", "고유번호", 80}, {"POELS_YN", "폴유무", 40}, {"IPGO_DATE", "입고일", 80},
                        {"CHULGO_DATE", "출고일", 80}, {"MEMBER_NO", "회원번호", 70}, {"KEEP_NAME", "보관자명", 70},
                        {"KEEP_BOX_NO", "보관함번호", 60}};
-    addSeason();
-    addArea(QStringLiteral("지역구분"));
-    cboKeepStat = addCodeCombo("cboKeepStat", QStringLiteral("보관상태"), "E0015", true);
-    cboKeepGubun = addCodeCombo("cboKeepGubun", QStringLiteral("보관구분"), "E0016", true);
-    newConditionRow();
-    cboEquipGubun = addCodeCombo("cboEquipGubun", QStringLiteral("장비구분"), "E0009", true);
-    cboEquipNameGubun = addCodeCombo("cboEquipNameGubun", QStringLiteral("장비명구분"), "E0021", true);
-    edtKeepName = addEdit("edtKeepName", QStringLiteral("보관자명"), 30);
+    setConditions({
+        SeasonCondition(),
+        Condition("AREA_GUBUN", QStringLiteral("지역구분"), BIND(cboArea)).code("E0017"),
+        Condition("KEEP_STAT", QStringLiteral("보관상태"), BIND(cboKeepStat)).code("E0015").all().newLine(),
+        Condition("KEEP_GUBUN", QStringLiteral("보관구분"), BIND(cboKeepGubun)).code("E0016").all(),
+        TReportCondition(Condition("EQUIP_GUBUN", QStringLiteral("장비구분"), BIND(cboEquipGubun)).code("E0009").all().newLine())
+            .nextRow(),
+        Condition("EQUIP_NAME_GUBUN", QStringLiteral("장비명구분"), BIND(cboEquipNameGubun)).code("E0021").all(),
+        Condition("KEEP_NAME", QStringLiteral("보관자명"), BIND(edtKeepName)).bytes(30),
+    });
 
     // The remaining fields of the current item, beside the grid.
     const QVector<TReportColumn> detail = {
@@ -57,10 +59,4 @@ Statement TfrmEBS100::statement()
 {
     return ebs100({season->code(), cboArea->code(), cboKeepStat->code(), cboKeepGubun->code(),
                    cboEquipGubun->code(), cboEquipNameGubun->code(), edtKeepName->text()});
-}
-
-QStringList TfrmEBS100::conditionLines()
-{
-    return {seasonPair() + kBlanks + conditionLine({cboArea}), conditionLine({cboKeepStat, cboKeepGubun}),
-            conditionLine({cboEquipGubun, cboEquipNameGubun, edtKeepName})};
 }

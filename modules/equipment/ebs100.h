@@ -11,7 +11,5 @@ public:
     QHash<QString, QLabel *> detailLabels;   // the current item's remaining fields, by field name
     void showDetail(int row);
 protected:
-    bool validate() override { return checkSeason(); }
     reportsql::Statement statement() override;
-    QStringList conditionLines() override;
 };

@@ -11,15 +11,11 @@ TfrmEBSStorageSummary::TfrmEBSStorageSummary(const TReportDefinition &report, St
     : TfrmReportList(report, parent), m_rows(rows), m_total(total)
 {
     summarise(QStringLiteral("총  계"));
-    addSeason();
-    addArea(QStringLiteral("지역구분"));
-    edtIpgoFrom = addOptionalDate("edtIpgoFrom", QStringLiteral("입고일자"));
-    edtIpgoTo = addOptionalDate("edtIpgoTo", QStringLiteral("∼"));
-}
-
-bool TfrmEBSStorageSummary::validate()
-{
-    return checkSeason() && checkDates(edtIpgoFrom, edtIpgoTo, QStringLiteral("입고일자"));
+    setConditions({
+        SeasonCondition(),
+        Condition("AREA_GUBUN", QStringLiteral("지역구분"), BIND(cboArea)).code("E0017"),
+        Range(Condition("IPGO_DATE", QStringLiteral("입고일자"), BIND(edtIpgoFrom)).showsDate(), BIND(edtIpgoTo)).newLine(),
+    });
 }
 
 Statement TfrmEBSStorageSummary::statement()
@@ -30,10 +26,4 @@ Statement TfrmEBSStorageSummary::statement()
 Statement TfrmEBSStorageSummary::totalStatement()
 {
     return m_total(season->code(), cboArea->code(), edtIpgoFrom->text(), edtIpgoTo->text());
-}
-
-QStringList TfrmEBSStorageSummary::conditionLines()
-{
-    return {seasonPair() + kBlanks + conditionLine({cboArea}),
-            periodPair(QStringLiteral("입고일자"), edtIpgoFrom, edtIpgoTo)};
 }

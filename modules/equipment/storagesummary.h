@@ -14,10 +14,8 @@ public:
     TEdit *edtIpgoFrom, *edtIpgoTo;
 
 protected:
-    bool validate() override;
     reportsql::Statement statement() override;
     reportsql::Statement totalStatement() override;
-    QStringList conditionLines() override;
 
 private:
     StorageStatement m_rows, m_total;

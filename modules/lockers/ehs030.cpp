@@ -13,12 +13,14 @@ TfrmEHS030::TfrmEHS030(QWidget *parent)
                        {"KEY_RESTORE_DATE", "키반환일자", 60}, {"USE_YN", "사용여부", 40}, {"APPROVAL_NO", "승인번호", 55}}},
                      parent)
 {
-    edt_SeasonYear = addEdit("edt_SeasonYear", QStringLiteral("시즌년도"), 4);
+    setConditions({
+        Condition("SEASON_YEAR", QStringLiteral("시즌년도"), BIND(edt_SeasonYear)).bytes(4),
+        Condition("LOCATION", QStringLiteral("위치"), BIND(wcbLocation)),
+        Condition("AREA_ZONE", QStringLiteral("구역"), BIND(wcbAreaZone)),
+        Condition("LOCKER_TYPE", QStringLiteral("TYPE"), BIND(wcbLockerType)),
+        Condition("SALE_YN", QStringLiteral("판매여부"), BIND(wcb_SaleYN)),
+    });
     edt_SeasonYear->setText(QStringLiteral("2010"));   // a fixed first text, not the current year
-    wcbLocation = addCodeCombo("wcbLocation", QStringLiteral("위치"), QString());
-    wcbAreaZone = addCodeCombo("wcbAreaZone", QStringLiteral("구역"), QString());
-    wcbLockerType = addCodeCombo("wcbLockerType", QStringLiteral("TYPE"), QString());
-    wcb_SaleYN = addCodeCombo("wcb_SaleYN", QStringLiteral("판매여부"), QString());
     FillLockerLocations(wcbLocation);
     FillLockerCodes(wcbAreaZone, QStringLiteral("E0055"));
     FillLockerCodes(wcbLockerType, QStringLiteral("E0056"));
@@ -45,9 +47,4 @@ reportsql::Statement TfrmEHS030::statement()
     }
     s.sql += QStringLiteral("ORDER BY TO_NUMBER(LOCKER_NO)");
     return s;
-}
-
-QStringList TfrmEHS030::conditionLines()
-{
-    return {conditionLine({edt_SeasonYear, wcbLocation, wcbAreaZone, wcbLockerType, wcb_SaleYN})};
 }

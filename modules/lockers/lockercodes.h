@@ -9,4 +9,3 @@ bool FillLockerLocations(TCodeCombo *combo);
 bool FillLockerCodes(TCodeCombo *combo, const QString &group, const QStringList &filters = {});
 // "전체", "Y", "N", "C" with values empty, "Y", "N", "C".
 void FillSaleStates(TCodeCombo *combo);
-

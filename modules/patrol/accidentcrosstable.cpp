@@ -7,12 +7,7 @@ TAccidentCrossTable::TAccidentCrossTable(const TReportDefinition &report, const 
     : TfrmCrossTable(report, description, parent)
 {
     chtAccidents = new TAccidentChart(panInfo);
-    auto *layout = new QVBoxLayout(panInfo);
-    layout->setContentsMargins(2, 0, 0, 0);
-    layout->addWidget(chtAccidents);
-    panInfo->show();
-    splSplitter->setStretchFactor(0, 3);
-    splSplitter->setStretchFactor(1, 2);
+    placeBesideGrid(chtAccidents);
 }
 
 void TAccidentCrossTable::figuresShown()

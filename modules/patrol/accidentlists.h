@@ -11,6 +11,6 @@ public:
 protected:
     TfrmAccidentList(const QString &programId, bool period, QWidget *parent);
     // The list's select list and its table, the day or period condition left to the screen.
-    reportsql::Statement listStatement(const QString &where, const QHash<QString, QVariant> &binds) const;
+    reportsql::Statement listStatement(const QString &where, const QHash<QString, QVariant> &binds = {}) const;
     TfrmZZP010 *createLayout() override;
 };

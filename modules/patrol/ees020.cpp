@@ -9,16 +9,11 @@ using reportsql::Statement;
 
 TfrmEES020::TfrmEES020(QWidget *parent) : TfrmAccidentList(QStringLiteral("EES020"), false, parent)
 {
-    dtpDate = addDateEdit("dtpDate", QStringLiteral("*사고일자"));
-    cboPeak = addCodeCombo("cboPeak", QStringLiteral("PEAK구분"), "E0027", true);
+    setConditions({Condition("TROB_DATE", QStringLiteral("*사고일자"), BIND(dtpDate)),
+                   Condition("PEAK_GUBUN", QStringLiteral("PEAK구분"), BIND(cboPeak)).code("E0027").all().newLine()});
 }
 
 Statement TfrmEES020::statement()
 {
-    return listStatement(QStringLiteral("TROB_DATE = :TROB_DATE"), {{QStringLiteral("TROB_DATE"), dtpDate->dateText()}});
-}
-
-QStringList TfrmEES020::conditionLines()
-{
-    return {QStringLiteral("*사고일자: ") + ToDisplayDate(dtpDate->dateText()), QStringLiteral("PEAK구분: ") + cboPeak->currentText()};
+    return listStatement(QStringLiteral("TROB_DATE = :TROB_DATE"));
 }

@@ -9,5 +9,4 @@ public:
 
 protected:
     reportsql::Statement statement() override;
-    QStringList conditionLines() override;
 };

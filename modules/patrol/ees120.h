@@ -8,7 +8,5 @@ public:
     TDateEdit *dtpfromDate, *dtptoDate;
 
 protected:
-    bool validate() override;
     reportsql::Statement statement() override;
-    QStringList conditionLines() override;
 };

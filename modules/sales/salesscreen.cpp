@@ -28,30 +28,18 @@ void TfrmSalesScreen::addUpjang(const QString &code)
     wlbUpjangName->setMinimumWidth(120);
     addBeside(edt_Upjang_No, sbtUpjang);
     addBeside(edt_Upjang_No, wlbUpjangName);
-    connect(sbtUpjang, &QToolButton::clicked, this, &TfrmSalesScreen::upjangLookup);
-    BindLookupKey(edt_Upjang_No, sbtUpjang);   // F1 in the code, as in every key field
-    connect(edt_Upjang_No, &QLineEdit::textChanged, this, &TfrmSalesScreen::showUpjangName);
+    TCodeLookup place{QStringLiteral("영업장"), QString(), QString(), 4, false,
+                      [](const QString &code) {
+                          return db::Query::scalar(DM()->dbsDB,
+                                                   QStringLiteral("SELECT UPJANG_NAME FROM JA010MS WHERE UPJANG_CODE = :UPJANG_CODE"),
+                                                   {{QStringLiteral("UPJANG_CODE"), code}});
+                      },
+                      [](QString &code, QString &name, QWidget *parent) {
+                          return SelectUpjang(QStringLiteral("영업장 선택"), code, name, parent);
+                      },
+                      true};
+    upjang = new TCodeField(place, edt_Upjang_No, sbtUpjang, wlbUpjangName);   // F1 in the code, as in every key field
     edt_Upjang_No->setText(code);
-    showUpjangName();
-}
-
-void TfrmSalesScreen::upjangLookup()
-{
-    QString code, name;
-    if (SelectUpjang(QStringLiteral("영업장 선택"), code, name, this)) {
-        edt_Upjang_No->setText(code);
-        wlbUpjangName->setText(name);
-    } else {
-        edt_Upjang_No->setFocus();
-    }
-}
-
-void TfrmSalesScreen::showUpjangName()
-{
-    const QString code = edt_Upjang_No->text().trimmed();
-    wlbUpjangName->setText(code.isEmpty() ? QString()
-        : db::Query::scalar(DM()->dbsDB, QStringLiteral("SELECT UPJANG_NAME FROM JA010MS WHERE UPJANG_CODE = :UPJANG_CODE"),
-                            {{QStringLiteral("UPJANG_CODE"), code}}));
 }
 
 void TfrmSalesScreen::addPeriod(const QString &caption)

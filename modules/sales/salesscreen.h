@@ -11,6 +11,7 @@ class TDateEdit;
 class TEdit;
 class TReportViewer;
 
+class TCodeField;
 class TListGrid;
 class TfrmZZP010;
 
@@ -22,6 +23,7 @@ public:
     TEdit *edt_Upjang_No = nullptr;
     QLabel *wlbUpjangName = nullptr;
     QToolButton *sbtUpjang = nullptr;
+    TCodeField *upjang = nullptr;   // the business place: its name beside it, its lookup
     TDateEdit *dtpFromDate = nullptr, *dtpToDate = nullptr;
     TReportViewer *viewer = nullptr;
     QString FFromDate, FToDate;
@@ -31,12 +33,10 @@ protected:
     void addPeriod(const QString &caption = QStringLiteral("판매일자 :"));
     void addViewer();             // in place of the grid; print, preview, export and cancel hidden
     void openReport(const QString &file, const QStringList &values);
-    void upjangLookup();
     // The sale lines of the period (and of the place unless it is empty) with the largest adult/child
     // class and the ticket kind of their menu (matched on place and menu code), for the summaries.
     QString saleLines(QHash<QString, QVariant> *binds, bool anyPlace) const;
     void runSummary(const QString &sql, const QHash<QString, QVariant> &binds);
-    void showUpjangName();
 };
 
 namespace sales {

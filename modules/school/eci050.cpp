@@ -35,7 +35,6 @@ struct WaitCursor {
     ~WaitCursor() { QApplication::restoreOverrideCursor(); }
 };
 
-
 // Rows of an opened query into a grid; marker: a first cell that every row shows.
 bool loadGrid(db::Query *query, TRowGrid *grid, const QString &marker = QString())
 {

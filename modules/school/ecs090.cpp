@@ -8,11 +8,6 @@
 using reportsql::Statement;
 using namespace schoolreports;
 
-bool TfrmECS090::validate()
-{
-    return checkSeason() && checkNumbers(edtLectureNoFrom, edtLectureNoTo, QStringLiteral("수강번호"));
-}
-
 TfrmECS090::TfrmECS090(QWidget *parent)
     : TfrmSchoolReport({"ECS090", QStringLiteral("스키클럽 수강현황 조회,출력"), QStringLiteral("스키클럽 수강현황"),
                         {{"LECTURE_NO", "수강번호", 70}, {"MEMBER_NO", "회원번호", 70}, {"TRAINER_NAME", "수강자명", 70},
@@ -23,10 +18,10 @@ TfrmECS090::TfrmECS090(QWidget *parent)
                          {"LECTURER_EMP_NO", "담당강사사번", 80}, {"LECTURER_NAME", "담당강사명", 70}}},
                        parent)
 {
-    addSeason();
-    edtLectureNoFrom = addNumberBound("edtLectureNoFrom", QStringLiteral("수강번호"), 8);
-    edtLectureNoTo = addNumberBound("edtLectureNoTo", QStringLiteral("∼"), 8);
-    season->setNext(edtLectureNoFrom);
+    setConditions({
+        SeasonCondition(),
+        Range(Condition("LECTURE_NO", QStringLiteral("수강번호"), BIND(edtLectureNoFrom)).digits(8), BIND(edtLectureNoTo)).newLine(),
+    });
 }
 
 Statement TfrmECS090::statement()
@@ -52,14 +47,5 @@ Statement TfrmECS090::statement()
         "   AND LECTURE_NO BETWEEN NVL(CAST(:LECTURE_NO_FROM AS INTEGER),0) AND NVL(CAST(:LECTURE_NO_TO AS INTEGER),99999999)",
         " ORDER BY LECTURE_NO"}.join(QLatin1Char('\n'));
     s.binds = kCodeGroups;
-    s.binds.insert("SEASON_GUBUN", season->code());
-    s.binds.insert("LECTURE_NO_FROM", edtLectureNoFrom->text());
-    s.binds.insert("LECTURE_NO_TO", edtLectureNoTo->text());
     return s;
-}
-
-QStringList TfrmECS090::conditionLines()
-{
-    return {seasonPair(),
-            QStringLiteral("수강번호: ") + reportsql::boundsLine(edtLectureNoFrom->text(), edtLectureNoTo->text())};
 }

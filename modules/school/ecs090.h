@@ -8,7 +8,5 @@ public:
     explicit TfrmECS090(QWidget *parent = nullptr);
     TEdit *edtLectureNoFrom, *edtLectureNoTo;
 protected:
-    bool validate() override;
     reportsql::Statement statement() override;
-    QStringList conditionLines() override;
 };

@@ -17,7 +17,7 @@ TfrmECS110::TfrmECS110(QWidget *parent)
                          {"REMARK", "비고", 160}}},
                        parent)
 {
-    dtpDate = addDateEdit("dtpDate", QStringLiteral("*배정일자"));
+    setConditions({Condition("LECTURE_DATE", QStringLiteral("*배정일자"), BIND(dtpDate))});
 }
 
 Statement TfrmECS110::statement()
@@ -38,8 +38,5 @@ Statement TfrmECS110::statement()
         " WHERE LECTURE_DATE = :LECTURE_DATE",
         " ORDER BY LECTURER_EMP_NO, AREA_GUBUN, LECTURE_DETAIL_GUBUN"}.join(QLatin1Char('\n'));
     s.binds = kCodeGroups;
-    s.binds.insert("LECTURE_DATE", dtpDate->dateText());
     return s;
 }
-
-QStringList TfrmECS110::conditionLines() { return {conditionLine({dtpDate})}; }

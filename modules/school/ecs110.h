@@ -9,5 +9,4 @@ public:
     TDateEdit *dtpDate;
 protected:
     reportsql::Statement statement() override;
-    QStringList conditionLines() override;
 };

@@ -23,18 +23,10 @@ TfrmECS120::TfrmECS120(QWidget *parent)
                        {"LECTURE_REC_GUBUN_NAME", "강습접수", 80}}},
                      parent)
 {
-    wmeDateFrom = addDateBound("wmeDateFrom", kPeriodCaption);
-    wmeDateTo = addDateBound("wmeDateTo", QStringLiteral("∼"));
+    setConditions({Range(Condition("LECTURE_DATE", kPeriodCaption, BIND(wmeDateFrom)).date(), BIND(wmeDateTo))});
     showTotal(QStringLiteral("합  계"));
     // a subtotal row shows no instructor number
     highlightRows([this](int row) { return cdsQuery->textView(row, 0).trimmed().isEmpty(); });
-}
-
-bool TfrmECS120::validate() { return checkDates(wmeDateFrom, wmeDateTo, kPeriodCaption); }
-
-QHash<QString, QVariant> TfrmECS120::periodBinds() const
-{
-    return {{"LECTURE_DATE_FROM", wmeDateFrom->value()}, {"LECTURE_DATE_TO", wmeDateTo->value()}};
 }
 
 Statement TfrmECS120::statement()
@@ -75,16 +67,10 @@ Statement TfrmECS120::statement()
         " ORDER BY LECTURER_EMP_NO, DIS_LECTURER_EMP_NO DESC, LECTURE_DATE, AREA_GUBUN, LECTURE_DETAIL_GUBUN"}
                 .join(QLatin1Char('\n'));
     s.binds = kCodeGroups;
-    s.binds.insert(periodBinds());
     return s;
 }
 
 Statement TfrmECS120::totalStatement()
 {
-    return {"SELECT COUNT(LECTURER_EMP_NO) AS TOT_COUNT FROM EC030MS WHERE " + inPeriod(), periodBinds()};
-}
-
-QStringList TfrmECS120::conditionLines()
-{
-    return {kPeriodCaption + QStringLiteral(": ") + reportsql::dateBoundsLine(wmeDateFrom->value(), wmeDateTo->value())};
+    return {"SELECT COUNT(LECTURER_EMP_NO) AS TOT_COUNT FROM EC030MS WHERE " + inPeriod()};
 }

@@ -12,11 +12,8 @@ public:
     TMaskEdit *wmeDateFrom, *wmeDateTo;
 
 protected:
-    bool validate() override;
     reportsql::Statement statement() override;
     reportsql::Statement totalStatement() override;
-    QStringList conditionLines() override;
 
 private:
-    QHash<QString, QVariant> periodBinds() const;
 };

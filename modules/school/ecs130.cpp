@@ -15,7 +15,7 @@ TfrmECS130::TfrmECS130(QWidget *parent)
                          {"YAEYAK_CNT", "강습인원", 60, true}, {"REMARK", "비고", 200}}},
                        parent)
 {
-    dtpDate = addDateEdit("dtpDate", QStringLiteral("*예약일자"));
+    setConditions({Condition("YAEYAK_DATE", QStringLiteral("*예약일자"), BIND(dtpDate))});
 }
 
 Statement TfrmECS130::statement()
@@ -33,8 +33,5 @@ Statement TfrmECS130::statement()
         " WHERE YAEYAK_DATE = :YAEYAK_DATE",
         " ORDER BY TRIM(EMP_NO), LECTURE_ITEM_GUBUN, LECTURE_REC_GUBUN, LECTURE_DETAIL_GUBUN"}.join(QLatin1Char('\n'));
     s.binds = kCodeGroups;
-    s.binds.insert("YAEYAK_DATE", dtpDate->dateText());
     return s;
 }
-
-QStringList TfrmECS130::conditionLines() { return {conditionLine({dtpDate})}; }

@@ -16,7 +16,7 @@ TfrmECS140::TfrmECS140(QWidget *parent)
                          {"LECTURE_AMT", "금액", 90, true}, {"REMARK", "비고", 160}}},
                        parent)
 {
-    dtpDate = addDateEdit("dtpDate", QStringLiteral("*강습일자"));
+    setConditions({Condition("LECTURE_DATE", QStringLiteral("*강습일자"), BIND(dtpDate))});
 }
 
 Statement TfrmECS140::statement()
@@ -36,8 +36,5 @@ Statement TfrmECS140::statement()
         " WHERE LECTURE_DATE = :LECTURE_DATE",
         " ORDER BY SEQ_NO"}.join(QLatin1Char('\n'));
     s.binds = kCodeGroups;
-    s.binds.insert("LECTURE_DATE", dtpDate->dateText());
     return s;
 }
-
-QStringList TfrmECS140::conditionLines() { return {conditionLine({dtpDate})}; }

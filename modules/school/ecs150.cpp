@@ -34,7 +34,7 @@ TfrmECS150::TfrmECS150(QWidget *parent)
                          {"LECTURER_NAME", "담당강사명", 90}}},
                        parent)
 {
-    dtpDate = addDateEdit("dtpDate", QStringLiteral("*사고일자"));
+    setConditions({Condition("TROB_DATE", QStringLiteral("*사고일자"), BIND(dtpDate))});
 
     // the print shows every field but the time
     m_layoutColumns = {{"SEQ_NO", "순번", 40, true}, {"TROB_NAME", "사고명", 60}, {"LECTURER_EMP_NO", "강사사번", 48},
@@ -100,8 +100,5 @@ Statement TfrmECS150::statement()
         "  FROM EC070MS",
         " WHERE TROB_DATE = :TROB_DATE",
         " ORDER BY SEQ_NO"}.join(QLatin1Char('\n'));
-    s.binds.insert("TROB_DATE", dtpDate->dateText());
     return s;
 }
-
-QStringList TfrmECS150::conditionLines() { return {conditionLine({dtpDate})}; }

@@ -14,5 +14,4 @@ public:
 
 protected:
     reportsql::Statement statement() override;
-    QStringList conditionLines() override;
 };

@@ -41,12 +41,7 @@ TfrmEAS010::TfrmEAS010(QWidget *parent) : TfrmEZS000(parent)
     // beside the grid: temperature and wind of one place over the day, the place of the current column
     m_chartPlace = weather::placeCodes().value(0);
     chtWeather = new TWeatherChart(panInfo);
-    auto *layout = new QVBoxLayout(panInfo);
-    layout->setContentsMargins(2, 0, 0, 0);
-    layout->addWidget(chtWeather);
-    panInfo->show();
-    splSplitter->setStretchFactor(0, 3);
-    splSplitter->setStretchFactor(1, 2);
+    placeBesideGrid(chtWeather);
     connect(rgrGrid->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex &current) { showPlaceOf(current.column()); });
 }

@@ -34,72 +34,13 @@ QStringList firstRow(db::Query &query, const Statement &statement, int columns)
 
 } // namespace weather
 
-// ---- the observation place
-
-TObsePlaceField::TObsePlaceField(QLineEdit *edit, QAbstractButton *button, QLabel *label, QWidget *closeButton)
-    : QObject(edit), m_edit(edit), m_label(label), m_close(closeButton)
-{
-    m_edit->setMaxLength(2);
-    connect(m_edit, &QLineEdit::textEdited, this, [this](const QString &text) {
-        if (text != text.toUpper()) {
-            const int cursor = m_edit->cursorPosition();
-            m_edit->setText(text.toUpper());
-            m_edit->setCursorPosition(cursor);
-        }
-    });
-    connect(m_edit, &QLineEdit::textChanged, this, [this] {
-        if (!m_close || QApplication::focusWidget() != m_close)
-            m_label->clear();
-    });
-    connect(m_edit, &QLineEdit::editingFinished, this, &TObsePlaceField::showLabel);
-    connect(button, &QAbstractButton::clicked, this, &TObsePlaceField::lookup);
-    BindLookupKey(m_edit, button);
-}
-
-QString TObsePlaceField::code() const { return m_edit->text().trimmed(); }
-
-void TObsePlaceField::showLabel()
-{
-    if (!code().isEmpty())
-        m_label->setText(GetCodeName(group(), code()));
-}
-
-void TObsePlaceField::lookup()
-{
-    QString code = this->code(), name;
-    if (!SelectCode(QStringLiteral("관측장소 구분"), group(), code, name, m_edit->window())) {
-        m_edit->setFocus();
-        return;
-    }
-    m_edit->setText(code);
-    m_label->setText(name);
-    emit chosen();
-}
-
-QString TObsePlaceField::problem()
-{
-    const QString caption = QString::fromUtf8(kPlaceCaption);
-    if (code().isEmpty())
-        return caption + QStringLiteral("을(를) 먼저 입력하십시오.");
-    if (m_label->text().isEmpty())
-        showLabel();
-    if (m_label->text().isEmpty())
-        return caption + QStringLiteral("을(를) 정확히 입력하십시오.");
-    return QString();
-}
-
 // ---- EAS020 and EAS030
 
 TfrmEASPlaceReport::TfrmEASPlaceReport(const TReportDefinition &report, QWidget *parent)
     : TfrmReportList(report, parent)
 {
     chtWeather = new TWeatherChart(panInfo);
-    auto *layout = new QVBoxLayout(panInfo);
-    layout->setContentsMargins(2, 0, 0, 0);
-    layout->addWidget(chtWeather);
-    panInfo->show();
-    splSplitter->setStretchFactor(0, 3);
-    splSplitter->setStretchFactor(1, 2);
+    placeBesideGrid(chtWeather);
 }
 
 void TfrmEASPlaceReport::addPlace()
@@ -114,8 +55,10 @@ void TfrmEASPlaceReport::addPlace()
     wlbObsePlace->setObjectName("wlbObsePlace");
     wlbObsePlace->setMinimumWidth(110);
     addBeside(edtObsePlace, wlbObsePlace);
-    place = new TObsePlaceField(edtObsePlace, bbtObsePlace, wlbObsePlace, bbtClose);
-    connect(place, &TObsePlaceField::chosen, this, [this] { bbtSearchClick(); });
+    place = new TCodeField({QString::fromUtf8(kPlaceCaption), QStringLiteral("E0001"), QStringLiteral("관측장소 구분")},
+                           edtObsePlace, bbtObsePlace, wlbObsePlace);
+    place->clearNameOnEveryChange(bbtClose);
+    connect(place, &TCodeField::chosen, this, [this] { bbtSearchClick(); });
 }
 
 QString TfrmEASPlaceReport::placePair() const
