@@ -595,7 +595,7 @@ bool TfrmEBI040::pickByNumber(const QString &typed)
         chosen = choice.chosen();
     }
     const QString kind = kinds.at(chosen), size = sizes.at(chosen);
-    if (IsEquipUnavailable(workDate(), cboArea->code(), kind, no))
+    if (refdata::IsEquipUnavailable(workDate(), cboArea->code(), kind, no))
         return refused(kTaken);
     // the row takes the piece's kind and size
     if (cboRentEquip->code() != kind && !cboRentEquip->setCode(kind))
