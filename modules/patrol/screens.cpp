@@ -1,6 +1,6 @@
 #include "screens.h"
 #include "framework/screenregistry.h"
-#include "eei020.h"
+#include "eei010.h"
 #include "eei021.h"
 #include "ees010.h"
 #include "ees020.h"

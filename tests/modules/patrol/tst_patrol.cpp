@@ -3,7 +3,7 @@
 // time class and the slope maps, a record holding an unknown code and masked personal fields saved back
 // unchanged, every field saved and read back equal, and the look-ups by name and day.
 #include "modules/patrol/ees010.h"
-#include "modules/patrol/eei020.h"
+#include "modules/patrol/eei010.h"
 #include "modules/patrol/eei021.h"
 #include "modules/patrol/screens.h"
 #include "core/startupvalues.h"

@@ -1,4 +1,4 @@
-#include "eei020.h"
+#include "eei010.h"
 #include "core/messages.h"
 #include <QPushButton>
 
