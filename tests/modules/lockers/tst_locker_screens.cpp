@@ -84,6 +84,17 @@ class TestLockerScreens : public QObject {
         s->show();
         return QTest::qWaitForWindowActive(s) ? s : nullptr;
     }
+    // EHI020 searched for the 2026 season, standing on locker 15 of the fixture.
+    TfrmEHI020 *onLocker15(int backend, const QString &extraFixture = {})
+    {
+        auto *s = open<TfrmEHI020>(backend, "EHI020", lockerFixture() + extraFixture);
+        if (!s)
+            return nullptr;
+        s->edt_SeasonYear->setText("2026");
+        s->bbtSearchClick();
+        s->rgrGrid->setCurrentRow(rowOf(s, "15"));
+        return s;
+    }
     QString stored(const QString &no, const QString &expr) const
     {
         return t->scalar(QString("SELECT %1 FROM EH020MS WHERE LOCKER_NO = '%2'").arg(expr, no));
@@ -286,11 +297,8 @@ private slots:
     void keyCancellationAndChange()
     {
         QFETCH(int, backend);
-        auto *s = open<TfrmEHI020>(backend, "EHI020", lockerFixture());
+        auto *s = onLocker15(backend);
         QVERIFY(s);
-        s->edt_SeasonYear->setText("2026");
-        s->bbtSearchClick();
-        s->rgrGrid->setCurrentRow(rowOf(s, "15"));
         QCOMPARE(s->wneAssuranceAmt->value(), 20000);
         s->bbtLockerKeyClick();
         QCOMPARE(s->wneAssuranceAmt->value(), 30000);   // always proposed
@@ -351,11 +359,8 @@ private slots:
     void maskedBuyerNumber()
     {
         QFETCH(int, backend);
-        auto *s = open<TfrmEHI020>(backend, "EHI020", lockerFixture());
+        auto *s = onLocker15(backend);
         QVERIFY(s);
-        s->edt_SeasonYear->setText("2026");
-        s->bbtSearchClick();
-        s->rgrGrid->setCurrentRow(rowOf(s, "15"));
         QCOMPARE(s->wmeMIdno->value(), QString("9001011******"));
         s->bbtLockerKeyClick();
         s->wmeMIdno->setValue("9001012******");
@@ -380,11 +385,8 @@ private slots:
     void staleLockerRefused()
     {
         QFETCH(int, backend);
-        auto *s = open<TfrmEHI020>(backend, "EHI020", lockerFixture());
+        auto *s = onLocker15(backend);
         QVERIFY(s);
-        s->edt_SeasonYear->setText("2026");
-        s->bbtSearchClick();
-        s->rgrGrid->setCurrentRow(rowOf(s, "15"));
         s->bbtLockerKeyClick();
         QVERIFY(t->run("UPDATE EH020MS SET M_NAME = '새손님', M_IDNO = '7001011234567', ROW_VERSION = ROW_VERSION + 2 "
                        "WHERE LOCKER_NO = '15';\n"));
