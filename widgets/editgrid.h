@@ -26,6 +26,7 @@
 #include <QTableView>
 #include <QVector>
 #include <functional>
+#include "rowstore.h"
 
 struct TEditColumn {
     enum DataType { Text, Number, Date };   // a Date cell holds "yyyymmdd" and shows "yyyy-mm-dd"
@@ -98,7 +99,8 @@ private:
 
 class TGridFooter;
 
-class TEditGrid : public QTableView {
+// As a row store, a row of state 1 is a stored one.
+class TEditGrid : public QTableView, public TRowStore {
     Q_OBJECT
 public:
     explicit TEditGrid(QWidget *parent = nullptr);
@@ -106,18 +108,20 @@ public:
 
     TEditColumn &addColumn(const QString &title, TEditColumn::DataType type = TEditColumn::Text, int width = 80);
     TEditGridModel *gridModel() const { return m_model; }
-    int columnCount() const { return m_model->columnCount(); }
+    int columnCount() const override { return m_model->columnCount(); }
     TEditColumn &column(int index) { return m_model->columns()[index]; }
     const TEditColumn &column(int index) const { return m_model->columns()[index]; }
-    int columnByTitle(const QString &title) const;
+    int columnByTitle(const QString &title) const override;
     void applyColumns();
 
-    int rowCount() const { return m_model->rowCount(); }
-    QString cell(int row, int column) const { return m_model->cell(row, column); }
+    int rowCount() const override { return m_model->rowCount(); }
+    QString cell(int row, int column) const override { return m_model->cell(row, column); }
     QString cell(int row, const QString &title) const { return cell(row, columnByTitle(title)); }
-    QStringList rowCells(int row) const { return m_model->row(row).cells; }
+    QStringList rowCells(int row) const override { return m_model->row(row).cells; }
+    QStringList columnCodes(int column) const override { return m_model->columns().value(column).pickCodes; }
+    bool isStoredRow(int row) const override { return rowState(row) == 1; }
     QString cellLabel(int row, int column) const;
-    void setCell(int row, int column, const QString &text) { m_model->setCell(row, column, text); }
+    void setCell(int row, int column, const QString &text) override { m_model->setCell(row, column, text); }
     bool editCell(int row, int column, const QString &text);   // as the user goes there and types it
     int rowState(int row) const { return m_model->row(row).state; }
     void setRowState(int row, int state) { m_model->row(row).state = state; }
@@ -136,7 +140,7 @@ public:
     void setRowAppender(std::function<void()> append) { m_rowAppender = std::move(append); }
     int rowLimit() const { return m_rowLimit; }
 
-    int currentRow() const;
+    int currentRow() const override;
     void setCurrentRow(int row);
     void setCurrentCell(int row, int column);
     // Ends the editing of the current row: the open editor hands over its text, and the row is posted

@@ -257,6 +257,12 @@ void TRowGrid::setRowLeaveGuard(RowLeaveGuard guard)
     static_cast<GuardedSelectionModel *>(selectionModel())->guard = std::move(guard);
 }
 
+bool TRowGrid::isStoredRow(int row) const
+{
+    const int last = columnCount() - 1;
+    return last >= 0 && column(last).isTrailing && cell(row, last) == QLatin1String("Y");
+}
+
 int TRowGrid::currentRow() const
 {
     QModelIndex i = currentIndex();

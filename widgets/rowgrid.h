@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <QTableView>
 #include <QVector>
+#include "rowstore.h"
 
 struct TGridColumn {
     enum DataType { Text, Number, Date };   // a Date cell holds "yyyymmdd" and shows "yyyy-mm-dd"
@@ -65,7 +66,8 @@ private:
     QVector<QStringList> m_rows;
 };
 
-class TRowGrid : public QTableView {
+// As a row store, a row whose trailing column holds "Y" is a stored one (the record screen's "TEMP").
+class TRowGrid : public QTableView, public TRowStore {
     Q_OBJECT
 public:
     explicit TRowGrid(QWidget *parent = nullptr);
@@ -73,22 +75,25 @@ public:
     // A new column goes before a trailing column (the record screen's hidden "TEMP").
     TGridColumn &addColumn(const QString &title, TGridColumn::DataType type = TGridColumn::Text, int width = 80);
     TRowGridModel *gridModel() const { return m_model; }
-    int columnCount() const { return m_model->columnCount(); }
+    int columnCount() const override { return m_model->columnCount(); }
     TGridColumn &column(int index) { return m_model->columns()[index]; }
     const TGridColumn &column(int index) const { return m_model->columns()[index]; }
-    int columnByTitle(const QString &title) const;   // -1 when no column has that title
+    int columnByTitle(const QString &title) const override;   // -1 when no column has that title
     void applyColumns();                             // widths and hidden columns after design changes
 
-    int rowCount() const { return m_model->rowCount(); }
-    QString cell(int row, int column) const { return m_model->cell(row, column); }
+    int rowCount() const override { return m_model->rowCount(); }
+    QString cell(int row, int column) const override { return m_model->cell(row, column); }
     QString cell(int row, const QString &title) const { return cell(row, columnByTitle(title)); }
-    void setCell(int row, int column, const QString &text) { m_model->setCell(row, column, text); }
+    void setCell(int row, int column, const QString &text) override { m_model->setCell(row, column, text); }
+    QStringList rowCells(int row) const override { return m_model->rowValues(row); }
+    QStringList columnCodes(int column) const override { return m_model->columns().value(column).pickCodes; }
+    bool isStoredRow(int row) const override;
     QString cellLabel(int row, int column) const;     // what the cell shows
     int appendRow(const QStringList &values = {});    // returns the new row number
     void removeRow(int row) { m_model->removeRow(row); }
     void clearRows() { m_model->clearRows(); }
 
-    int currentRow() const;
+    int currentRow() const override;
     void setCurrentRow(int row);                     // -1 clears; out of range is clamped
 
     // Asked before the current row moves from one row to another (click, keys, setCurrentRow): the
