@@ -92,6 +92,7 @@ TGridTableScreen::TGridTableScreen(const Texts &texts, QWidget *parent) : TfrmZZ
     gridLayout->setSpacing(0);
     rgrGrid = new TEditGrid(Panel1);
     rgrGrid->setObjectName("rgrGrid");
+    m_form = new TRecordForm(rgrGrid, this);
     gridLayout->addWidget(rgrGrid, 1);
     gridLayout->addWidget(rgrGrid->footer());
     mainLayout->addWidget(Panel1, 1);
@@ -177,19 +178,9 @@ bool TGridTableScreen::LoadRows()
     // the personal numbers each row was read with in their masked form: sent back untouched they
     // keep the stored number, partly replaced they are refused
     m_shownMasked.clear();
-    for (const TEditGridModel::Row &r : std::as_const(rows)) {
-        QStringList masked;
-        bool any = false;
-        for (int i = 0; i < m_fieldTable.size(); ++i) {
-            const int c = m_fieldColumns.value(i, -1);
-            if (!m_fieldTable[i].isPersonal || c < 0)
-                continue;
-            masked << r.cells.value(c);
-            any = any || masked.last().contains(QLatin1Char('*'));
-        }
-        if (any)
+    for (const TEditGridModel::Row &r : std::as_const(rows))
+        if (const QStringList masked = m_form->maskedNumbers(r.cells); !masked.isEmpty())
             m_shownMasked.insert(r.cells.value(m_rowIdColumn), masked);
-    }
     rgrGrid->setRows(std::move(rows));
     if (rgrGrid->sortColumn() >= 0)   // read again in the order the user chose
         rgrGrid->gridModel()->sort(rgrGrid->sortColumn(), rgrGrid->sortOrder());
@@ -229,10 +220,7 @@ void TGridTableScreen::rowPosted(int row)
 
 void TGridTableScreen::search()
 {
-    const QStringList params = qryQuery->paramNames();
-    for (const TField &f : std::as_const(m_fieldTable))
-        if (f.isCondition && params.contains(f.name, Qt::CaseInsensitive))
-            qryQuery->bind(f.name, conditionValue(f.name));
+    m_form->bindConditions(qryQuery.get());
     if (!LoadRows())
         return;
     setSearchMode(false);
@@ -335,14 +323,7 @@ bool TGridTableScreen::SaveRows(TEditGrid *grid, TChangeBuffer &buffer, db::Stor
 bool TGridTableScreen::SaveChanges()
 {
     // the conditions first: a row's own field of the same name is set after them
-    QHash<QString, QString> params;   // upper-case name → declared name
-    for (const QString &p : prcProc->paramNames())
-        params.insert(p.toUpper(), p);
-    for (const TField &f : std::as_const(m_fieldTable)) {
-        auto it = params.constFind(QStringLiteral("A") + f.name.toUpper());
-        if (f.isCondition && it != params.constEnd())
-            prcProc->setParam(*it, conditionValue(f.name));
-    }
+    m_form->setConditionParams(prcProc.get());
     return SaveRows(rgrGrid, m_buffer, prcProc.get());
 }
 
@@ -444,10 +425,10 @@ void TGridTableScreen::cancel()
         return;
     setSearchMode(true);
     rgrGrid->clearSortMarks();
-    m_filling = true;   // what is emptied here is no change of a row
+    m_form->setFilling(true);   // what is emptied here is no change of a row
     clearDataArea();
     rgrGrid->clearRows();
-    m_filling = false;
+    m_form->setFilling(false);
     m_buffer.clear();
     m_shownMasked.clear();
     m_counter = 0;
@@ -501,11 +482,10 @@ void TGridTableScreen::placeBesideGrid(QWidget *panel, int gridStretch, int pane
 
 void TGridTableScreen::setFields(const TFieldTable &fields, TFieldPanel *form, const QStringList &formOrder)
 {
-    m_fieldTable = fields;
-    m_fieldColumns.clear();
+    QVector<int> columns;
     for (const TField &f : fields) {
         if (f.isCondition) {
-            m_fieldColumns.append(-1);
+            columns.append(-1);
             continue;
         }
         const TEditColumn::DataType type = f.type == TGridColumn::Number ? TEditColumn::Number
@@ -517,18 +497,15 @@ void TGridTableScreen::setFields(const TFieldTable &fields, TFieldPanel *form, c
             column.pickList(f.codeGroup);
         else if (!f.codes.isEmpty())
             column.pickList(f.codes, f.labels);
-        m_fieldColumns.append(rgrGrid->columnCount() - 1);
+        columns.append(rgrGrid->columnCount() - 1);
     }
     rgrGrid->applyColumns();
-    m_fieldControls = BuildFieldControls(fields, conditions(), form, /*hintByTitle*/ false, formOrder);
+    m_form->setFields(fields, columns, conditions(), form, /*panelBinding*/ false, formOrder);
 
-    bool bound = false;
-    for (int i = 0; i < fields.size(); ++i)
-        if (QWidget *w = m_fieldControls[i]; w && !fields[i].isCondition) {
-            OnFieldChange(w, this, [this, w] { StoreControl(w); });
-            bound = true;
-        }
-    if (!bound)
+    const QList<QWidget *> bound = m_form->boundControls();
+    for (QWidget *w : bound)
+        OnFieldChange(w, this, [this, w] { StoreControl(w); });
+    if (bound.isEmpty())
         return;
     connect(rgrGrid->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] { ShowRow(); });
     connect(rgrGrid, &TEditGrid::cellEdited, this, [this](int row) {
@@ -539,72 +516,19 @@ void TGridTableScreen::setFields(const TFieldTable &fields, TFieldPanel *form, c
 
 void TGridTableScreen::setLoadQuery(const QString &fromWhereOrder)
 {
-    qryQuery->setSql(QStringLiteral("SELECT ") + SelectList(m_fieldTable) + QLatin1Char(' ') + fromWhereOrder);
-}
-
-QWidget *TGridTableScreen::fieldControl(const QString &name) const
-{
-    QWidget *condition = nullptr;
-    for (int i = 0; i < m_fieldTable.size(); ++i)
-        if (m_fieldTable[i].name.compare(name, Qt::CaseInsensitive) == 0) {
-            if (!m_fieldTable[i].isCondition)
-                return m_fieldControls.value(i);
-            condition = condition ? condition : m_fieldControls.value(i);
-        }
-    return condition;
-}
-
-int TGridTableScreen::fieldColumn(const QString &name) const
-{
-    for (int i = 0; i < m_fieldTable.size(); ++i)
-        if (!m_fieldTable[i].isCondition && m_fieldTable[i].name.compare(name, Qt::CaseInsensitive) == 0)
-            return m_fieldColumns.value(i, -1);
-    return -1;
-}
-
-QString TGridTableScreen::conditionValue(const QString &name) const
-{
-    for (int i = 0; i < m_fieldTable.size(); ++i)
-        if (m_fieldTable[i].isCondition && m_fieldTable[i].name.compare(name, Qt::CaseInsensitive) == 0)
-            return FieldValue(m_fieldControls.value(i)).trimmed();
-    return QString();
+    qryQuery->setSql(m_form->selectStatement(fromWhereOrder));
 }
 
 void TGridTableScreen::ShowRow()
 {
-    const int row = rgrGrid->currentRow();
-    const bool shown = row >= 0 && row < rgrGrid->rowCount();
-    m_filling = true;
-    for (int i = 0; i < m_fieldTable.size(); ++i) {
-        QWidget *w = m_fieldControls.value(i);
-        const int c = m_fieldColumns.value(i, -1);
-        if (!w || c < 0)
-            continue;
-        const TField &f = m_fieldTable[i];
-        QString v = shown ? rgrGrid->cell(row, c) : QString();
-        if (f.thousandsSep && qobject_cast<QLabel *>(w) && !v.isEmpty())
-            v = FormatThousands(v.remove(QLatin1Char(',')).toLongLong());
-        SetFieldValue(w, v);
-        // a code the list lacks shows the entry given for it (else the first), and stays in the row; an
-        // empty one shows empty, so nothing is shown as chosen that the row does not hold
-        if (auto *combo = qobject_cast<TCodeCombo *>(w); combo && !v.isEmpty() && combo->currentIndex() < 0 && combo->count() > 0)
-            if (!combo->setCode(f.unlistedCode))
-                combo->setCurrentIndex(0);
-    }
-    m_filling = false;
+    m_form->showRow(rgrGrid->currentRow());
 }
 
 void TGridTableScreen::StoreControl(QWidget *control)
 {
+    if (!m_form->storeControl(control))
+        return;
     const int row = rgrGrid->currentRow();
-    const int i = int(m_fieldControls.indexOf(control));
-    if (m_filling || row < 0 || i < 0 || m_fieldColumns.value(i, -1) < 0)
-        return;
-    const int c = m_fieldColumns[i];
-    const QString value = FieldValue(control);
-    if (rgrGrid->cell(row, c) == value)
-        return;
-    rgrGrid->setCell(row, c, value);
     const QString id = m_rowIdColumn >= 0 ? rgrGrid->cell(row, m_rowIdColumn) : QString();
     if (id.isEmpty())
         return;
@@ -612,35 +536,19 @@ void TGridTableScreen::StoreControl(QWidget *control)
     m_modified = true;
 }
 
-// A personal number read in its masked form ("9203032******") goes back to the procedure either as it
-// was read (the stored number stays) or replaced whole; stars left in a number that was changed would
-// be stored as they are, so the save is refused and the clerk goes to the number.
+// No partly replaced masked number among the changes: the first one found is shown and refused.
 bool TGridTableScreen::checkPersonalNumbers()
 {
     for (const TChangeBuffer::Entry &e : m_buffer.entries()) {
         if (e.state == 3)
             continue;
-        const QStringList shown = m_shownMasked.value(e.rowId);
-        int k = -1;
-        for (int i = 0; i < m_fieldTable.size(); ++i) {
-            const TField &f = m_fieldTable[i];
-            const int c = m_fieldColumns.value(i, -1);
-            if (!f.isPersonal || c < 0)
-                continue;
-            ++k;
-            const QString sent = e.cells.value(c);
-            if (!sent.contains(QLatin1Char('*')) || sent == shown.value(k))
-                continue;
-            for (int r = 0; r < rgrGrid->rowCount(); ++r)
-                if (rgrGrid->cell(r, m_rowIdColumn) == e.rowId && r != rgrGrid->currentRow())
-                    rgrGrid->setCurrentRow(r);
-            QString caption = f.caption;
-            caption.remove(QRegularExpression(QStringLiteral("^\\*|[\\s:]+$")));
-            QWidget *w = m_fieldControls.value(i);
-            return refuse(w && w->isEnabled() ? w : nullptr,
-                          enterCorrectly(caption)
-                              + QStringLiteral("\r가려진(*) 번호는 일부만 고칠 수 없습니다. 번호 전체를 다시 입력하십시오."));
-        }
+        const int field = m_form->partlyReplacedNumber(e.cells, m_shownMasked.value(e.rowId));
+        if (field < 0)
+            continue;
+        for (int r = 0; r < rgrGrid->rowCount(); ++r)
+            if (rgrGrid->cell(r, m_rowIdColumn) == e.rowId && r != rgrGrid->currentRow())
+                rgrGrid->setCurrentRow(r);
+        return m_form->refusePartlyReplaced(field);
     }
     return true;
 }

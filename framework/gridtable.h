@@ -19,6 +19,8 @@
 // form shows the current row (ShowRow) and writes what the user changes into it, which records the
 // row for saving; a row is shown again when one of its cells is typed into in the grid. A personal
 // number the user changed only partly (stars left in it) is refused before anything is sent.
+// The field table, the binding and the personal-number rule are the record form's (recordform.h,
+// form()), which the record screen shares; this base keeps the RowID column and the change buffer.
 //
 // Before the first search the base appends the hidden column "RowID". Every row loaded or added gets
 // a RowID from the screen's counter (reset only by Cancel). The change buffer holds one entry per
@@ -41,6 +43,7 @@
 // focus; Enter moves on; a masked edit takes digits, "-" and "." only.
 #include "zzi010.h"
 #include "fieldtable.h"
+#include "recordform.h"
 #include "database/procedure.h"
 #include "widgets/editgrid.h"
 #include <QHash>
@@ -95,13 +98,14 @@ public:
     // The field table (see above); formOrder: the fields placed first in the form, in this order.
     void setFields(const TFieldTable &fields, TFieldPanel *form = nullptr, const QStringList &formOrder = {});
     void setLoadQuery(const QString &fromWhereOrder);   // the statement after the table's select list
-    const TFieldTable &fields() const { return m_fieldTable; }
-    QWidget *fieldControl(const QString &name) const;   // the control of a field row, by field name
-    int fieldColumn(const QString &name) const;         // the grid column of a field row, -1 for none
-    QString conditionValue(const QString &name) const;  // what a condition row sends
+    TRecordForm *form() const { return m_form; }       // the field table, its controls and checks
+    const TFieldTable &fields() const { return m_form->fields(); }
+    QWidget *fieldControl(const QString &name) const { return m_form->fieldControl(name); }
+    int fieldColumn(const QString &name) const { return m_form->fieldColumn(name); }   // -1 for none
+    QString conditionValue(const QString &name) const { return m_form->conditionValue(name); }
     // Writes a bound control's value into the current row and records the row (a change by the user).
     void StoreControl(QWidget *control);
-    bool isFilling() const { return m_filling; }        // the form is being filled from a row
+    bool isFilling() const { return m_form->isFilling(); }   // the form is being filled from a row
 
     // Services.
     bool LoadRows();   // runs qryQuery into the grid
@@ -156,11 +160,8 @@ private:
     bool clickLookup(QWidget *control);
 
     Texts m_texts;
-    TFieldTable m_fieldTable;
-    QVector<QWidget *> m_fieldControls;   // beside the table rows (nullptr without a control)
-    QVector<int> m_fieldColumns;          // beside the table rows (-1 for a condition)
+    TRecordForm *m_form;
     QHash<QString, QStringList> m_shownMasked;   // RowID → the masked numbers the row was read with
-    bool m_filling = false;
     TChangeBuffer m_buffer;
     QStringList m_fields;
     QString m_savingRowId;
