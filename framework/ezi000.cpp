@@ -28,12 +28,6 @@ struct WaitCursor {
     WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
     ~WaitCursor() { QApplication::restoreOverrideCursor(); }
 };
-
-bool isBindable(QWidget *w)
-{
-    return IsBoundByUserProperty(w) || qobject_cast<QLineEdit *>(w) || qobject_cast<QTextEdit *>(w) || qobject_cast<QPlainTextEdit *>(w)
-        || qobject_cast<TCodeCombo *>(w) || qobject_cast<QLabel *>(w);
-}
 }
 
 TDetailPanel::TDetailPanel(TRowGrid *grid, QWidget *parent) : TFieldPanel(parent, 3), m_grid(grid) {}
@@ -60,6 +54,7 @@ TfrmEZI000::TfrmEZI000(QWidget *parent) : TfrmZZI010(parent)
     gridLayout->setContentsMargins(0, 0, 0, 0);
     rgrGrid = new TRowGrid(panGrid);
     rgrGrid->setObjectName("rgrGrid");
+    m_form = new TRecordForm(rgrGrid, this);
     gridLayout->addWidget(rgrGrid);
     mainLayout->addWidget(panGrid, 1);
     rgrGrid->addColumn("TEMP", TGridColumn::Text, 10).hidden().trailing();
@@ -69,6 +64,8 @@ TfrmEZI000::TfrmEZI000(QWidget *parent) : TfrmZZI010(parent)
     panBody->setFrameShape(QFrame::StyledPanel);
     mainLayout->addWidget(panBody);
     connect(panBody, &TFieldPanel::controlAdded, this, &TfrmEZI000::attachDetailControl);
+    m_form->bindByHints(panBody);
+    m_form->setKeyColumnTest([this](int c) { return rgrGrid->column(c).isRequired; });
 
     const RowButtons buttons = addRowButtons(
         QStringLiteral("신규(F4)"), QStringLiteral("삭제(F9)"), [this] { return rgrGrid->currentRow(); },
@@ -100,24 +97,6 @@ bool TfrmEZI000::isLoadedRow(int row) const { return rgrGrid->cell(row, tempColu
 
 // ---- binding -------------------------------------------------------------------------------
 
-QList<QWidget *> TfrmEZI000::boundControls(int column) const
-{
-    QList<QWidget *> out;
-    for (QWidget *w : panBody->findChildren<QWidget *>()) {
-        const QStringList hints = Hints(w);
-        if (hints.isEmpty() || !isBindable(w))
-            continue;
-        bool shows = false;
-        for (const QString &hint : hints) {
-            const int c = rgrGrid->columnByTitle(hint);
-            shows = shows || (c >= 0 && (column < 0 || c == column));
-        }
-        if (shows)
-            out.append(w);
-    }
-    return out;
-}
-
 void TfrmEZI000::attachDetailControl(QWidget *control)
 {
     if (control->property(kDetail).toBool())
@@ -146,7 +125,7 @@ void TfrmEZI000::attachHeaderControl(QWidget *control)
     control->setProperty(kHeader, true);
     control->installEventFilter(this);
     auto changed = [this] {
-        if (!isSearchMode() && !m_filling)
+        if (!isSearchMode() && !m_form->isFilling())
             m_headerModified = true;
     };
     if (auto *combo = qobject_cast<QComboBox *>(control))
@@ -163,7 +142,7 @@ void TfrmEZI000::userPropertyChanged()
 
 void TfrmEZI000::controlChanged(QWidget *control)
 {
-    if (m_filling)
+    if (m_form->isFilling())
         return;
     SetStatusMessage(QString());
     m_modified = true;
@@ -189,50 +168,7 @@ void TfrmEZI000::ShowRow()
         ClearDetail();
         return;
     }
-    m_filling = true;
-    for (QWidget *w : boundControls()) {
-        if (IsBoundByUserProperty(w)) {
-            QStringList values;
-            for (const QString &hint : Hints(w))
-                values << rgrGrid->cell(row, rgrGrid->columnByTitle(hint));
-            const QMetaProperty user = w->metaObject()->userProperty();
-            user.write(w, user.metaType().id() == QMetaType::QStringList ? QVariant(values) : QVariant(values.value(0)));
-            continue;
-        }
-        const int c = rgrGrid->columnByTitle(Hint(w));
-        const TGridColumn &col = rgrGrid->column(c);
-        QString v = rgrGrid->cell(row, c);
-        if (auto *combo = qobject_cast<TCodeCombo *>(w)) {
-            int i = col.indexOf(v);
-            // a new record starts with the first code of every list; a stored record's empty code
-            // stays empty until the clerk picks one
-            if (v.isEmpty() && i < 0 && !col.pickCodes.isEmpty() && !isLoadedRow(row)) {
-                rgrGrid->setCell(row, c, col.pickCodes.first());
-                i = 0;
-            }
-            combo->setCurrentIndex(col.pickCodes.isEmpty() ? combo->codes().indexOf(v) : i);
-            // a stored code the list lacks is shown as itself and stays in the row untouched
-            combo->setPlaceholderText(combo->currentIndex() < 0 && !v.isEmpty() ? QStringLiteral("(미등록 코드 %1)").arg(v)
-                                                                               : QString());
-        } else if (auto *n = qobject_cast<TNumericEdit *>(w)) {
-            if (v.isEmpty() && !isLoadedRow(row)) {
-                rgrGrid->setCell(row, c, "0");
-                v = "0";
-            }
-            n->setValue(v.toLongLong());
-        } else if (auto *m = qobject_cast<TMaskEdit *>(w)) {
-            m->setValue(v);
-        } else if (auto *e = qobject_cast<QLineEdit *>(w)) {
-            e->setText(v);
-        } else if (auto *t = qobject_cast<QTextEdit *>(w)) {
-            t->setPlainText(v);
-        } else if (auto *p = qobject_cast<QPlainTextEdit *>(w)) {
-            p->setPlainText(v);
-        } else if (auto *l = qobject_cast<QLabel *>(w)) {
-            l->setText(v);
-        }
-    }
-    m_filling = false;
+    m_form->showRow(row);
     if (m_statusButtons) {
         const QString status = rgrGrid->cell(row, m_statusColumn);
         if (!isLoadedRow(row) && status.isEmpty())
@@ -249,42 +185,7 @@ void TfrmEZI000::StoreControl(QWidget *control)
         return;
     if (m_statusButtons && !m_statusButtons->pressed().isEmpty())
         rgrGrid->setCell(row, m_statusColumn, m_statusButtons->pressed());
-    if (IsBoundByUserProperty(control)) {
-        const QVariant value = control->metaObject()->userProperty().read(control);
-        const QStringList hints = Hints(control);
-        const QStringList values = value.metaType().id() == QMetaType::QStringList ? value.toStringList()
-                                                                                   : QStringList{value.toString()};
-        for (int i = 0; i < hints.size(); ++i) {
-            const int column = rgrGrid->columnByTitle(hints[i]);
-            if (column >= 0)
-                rgrGrid->setCell(row, column, values.value(i));
-        }
-        return;
-    }
-    const int c = rgrGrid->columnByTitle(Hint(control));
-    if (c < 0)
-        return;
-    const TGridColumn &col = rgrGrid->column(c);
-    QString v;
-    if (auto *combo = qobject_cast<TCodeCombo *>(control)) {
-        if (col.pickCodes.isEmpty())
-            return;   // a combo bound to a column without a pick list stores nothing
-        int i = combo->currentIndex();
-        v = i >= 0 && i < col.pickCodes.size() ? col.pickCodes[i] : QString();
-    } else if (auto *n = qobject_cast<TNumericEdit *>(control)) {
-        v = QString::number(n->value());
-    } else if (auto *m = qobject_cast<TMaskEdit *>(control)) {
-        v = m->value();
-    } else if (auto *e = qobject_cast<QLineEdit *>(control)) {
-        v = e->text();
-    } else if (auto *t = qobject_cast<QTextEdit *>(control)) {
-        v = t->toPlainText();
-    } else if (auto *p = qobject_cast<QPlainTextEdit *>(control)) {
-        v = p->toPlainText();
-    } else if (auto *l = qobject_cast<QLabel *>(control)) {
-        v = l->text();
-    }
-    rgrGrid->setCell(row, c, v);
+    m_form->storeControl(control);
 }
 
 TStatusButtons *TfrmEZI000::addStatusButtons(int column)
@@ -302,7 +203,7 @@ TStatusButtons *TfrmEZI000::addStatusButtons(int column)
 
 void TfrmEZI000::ClearDetail()
 {
-    m_filling = true;
+    m_form->setFilling(true);
     for (QWidget *w : panBody->findChildren<QWidget *>()) {
         if (IsBoundByUserProperty(w)) {
             const QMetaProperty user = w->metaObject()->userProperty();
@@ -324,46 +225,7 @@ void TfrmEZI000::ClearDetail()
                 l->clear();   // captions of the inputs keep their text
         }
     }
-    m_filling = false;
-}
-
-void TfrmEZI000::EnableKeyControls(bool enable)
-{
-    // a key and its lookup (button, F1) lock together: a stored record is never re-keyed through it
-    for (QWidget *w : boundControls()) {
-        int c = rgrGrid->columnByTitle(Hint(w));
-        if (rgrGrid->column(c).isRequired) {
-            w->setEnabled(enable);
-            if (QAbstractButton *lookup = LookupButtonOf(w))
-                lookup->setEnabled(enable);
-        }
-    }
-}
-
-bool TfrmEZI000::IsDuplicateKey() const
-{
-    const int row = rgrGrid->currentRow();
-    if (row < 0)
-        return false;
-    QList<int> keys;
-    for (int c = 0; c < rgrGrid->columnCount(); ++c)
-        if (rgrGrid->column(c).isRequired)
-            keys.append(c);
-    if (keys.isEmpty())
-        return false;
-    for (int r = 0; r < rgrGrid->rowCount(); ++r) {
-        if (r == row)
-            continue;
-        bool same = true;
-        for (int c : keys)
-            if (rgrGrid->cell(r, c) != rgrGrid->cell(row, c)) {
-                same = false;
-                break;
-            }
-        if (same)
-            return true;
-    }
-    return false;
+    m_form->setFilling(false);
 }
 
 // ---- rows ----------------------------------------------------------------------------------
@@ -408,7 +270,7 @@ void TfrmEZI000::rowChanged(int current)
 int TfrmEZI000::guardRowLeave(int from, int to)
 {
     // Save, Cancel and Delete move rows only after they set the shown row aside, so they pass here.
-    if (!m_rowLeaveChecks || m_filling || from != m_shownRow || from >= rgrGrid->rowCount())
+    if (!m_rowLeaveChecks || m_form->isFilling() || from != m_shownRow || from >= rgrGrid->rowCount())
         return to;
     if (isBlankRow(from)) {
         // a row nobody filled in is not worth a message: it goes
@@ -428,88 +290,34 @@ bool TfrmEZI000::checkCurrentRow()
     const int row = rgrGrid->currentRow();
     if (row >= 0 && isLoadedRow(row) && !m_modified)
         return true;
-    return validateHeader() && checkFields() && validateRow();
-}
-
-bool TfrmEZI000::checkFields()
-{
-    if (rgrGrid->currentRow() < 0)
-        return true;
-    QList<int> order;
-    for (const QString &name : std::as_const(m_checkOrder))
-        for (int i = 0; i < m_fieldTable.size(); ++i)
-            if (m_fieldTable[i].name.compare(name, Qt::CaseInsensitive) == 0 && !order.contains(i))
-                order << i;
-    for (int i = 0; i < m_fieldTable.size(); ++i)
-        if (!order.contains(i))
-            order << i;
-    for (int i : std::as_const(order))
-        if (!checkField(i))
-            return false;
-    return true;
-}
-
-bool TfrmEZI000::checkField(int index)
-{
-    const TField &f = m_fieldTable[index];
-    QWidget *w = m_fieldControls.value(index);
-    if (f.isCondition || !w)
-        return true;
-    if (f.isRequired() || f.kind == TField::DateMask) {
-        const QString value = FieldValue(w);
-        if (value.isEmpty() && f.isRequired())
-            return refuse(f.isReadOnly || f.keepFocus ? nullptr : w, enterFirst(f.caption));   // a read-only one keeps the focus where it is
-        if (!value.isEmpty() && f.kind == TField::DateMask && !IsDateText(value))
-            return refuse(w, enterCorrectly(f.caption));
-    }
-    return !f.followingCheck || f.followingCheck();
+    return validateHeader() && m_form->checkFields() && validateRow();
 }
 
 // ---- field table ---------------------------------------------------------------------------
 
 void TfrmEZI000::setFields(const TFieldTable &fields)
 {
-    m_fieldTable = fields;
+    QVector<int> columns;
     for (const TField &f : fields) {
-        if (f.isCondition)
+        if (f.isCondition) {
+            columns.append(-1);
             continue;
+        }
         TGridColumn &column = rgrGrid->addColumn(f.title, f.type, f.columnWidth);
         column.bytes(f.maxBytes).required(f.isKey).hidden(f.hiddenColumn);
         if (!f.codeGroup.isEmpty())
             column.pickList(f.codeGroup);
         else if (!f.codes.isEmpty())
             column.pickList(f.codes, f.labels);
+        columns.append(rgrGrid->columnCount() - 2);   // before the trailing "TEMP"
     }
     // the detail panel binds its controls by their hints, the column titles
-    m_fieldControls = BuildFieldControls(fields, conditions(), panBody, /*hintByTitle*/ true);
+    m_form->setFields(fields, columns, conditions(), panBody, /*panelBinding*/ true);
 }
 
 void TfrmEZI000::setLoadQuery(const QString &fromWhereOrder)
 {
-    qryQuery->setSql(QStringLiteral("SELECT ") + SelectList(m_fieldTable) + QLatin1Char(' ') + fromWhereOrder);
-}
-
-QWidget *TfrmEZI000::fieldControl(const QString &name) const
-{
-    for (int i = 0; i < m_fieldTable.size(); ++i)
-        if (m_fieldTable[i].name.compare(name, Qt::CaseInsensitive) == 0)
-            return m_fieldControls.value(i);
-    return nullptr;
-}
-
-QString TfrmEZI000::conditionValue(const QString &name) const
-{
-    return FieldValue(fieldControl(name)).trimmed();   // a key typed with blanks finds and stores what it names
-}
-
-QStringList TfrmEZI000::unboundHints() const
-{
-    QStringList out;
-    for (QWidget *w : panBody->findChildren<QWidget *>())
-        for (const QString &hint : Hints(w))
-            if (rgrGrid->columnByTitle(hint) < 0)
-                out << w->objectName() + QStringLiteral(": ") + hint;
-    return out;
+    qryQuery->setSql(m_form->selectStatement(fromWhereOrder));
 }
 
 void TfrmEZI000::OpenRecordWhenEmpty()
@@ -520,7 +328,7 @@ void TfrmEZI000::OpenRecordWhenEmpty()
     m_shownRow = -1;
     const int row = rgrGrid->appendRow();
     StartNewRow(row, -1);
-    m_startedCells = rgrGrid->gridModel()->rowValues(row);
+    m_form->rememberStarted(row);
     rgrGrid->setCurrentRow(row);
     EnableKeyControls(true);
     showCurrentRow();
@@ -530,7 +338,7 @@ void TfrmEZI000::ClearRows()
 {
     m_shownRow = -1;
     m_modified = false;
-    m_startedCells.clear();
+    m_form->forgetStarted();
     rgrGrid->clearRows();
 }
 
@@ -579,29 +387,6 @@ bool TfrmEZI000::LoadRows()
     return true;
 }
 
-bool TfrmEZI000::isBlankRow(int row) const
-{
-    // Blank: nothing but what showing the row filled in (first codes, zeros), or what the screen started
-    // the row added last with.
-    const bool started = row == rgrGrid->rowCount() - 1 && !m_startedCells.isEmpty();
-    for (int c = 0; c < tempColumn(); ++c) {
-        const QString v = rgrGrid->cell(row, c);
-        if (v.isEmpty())
-            continue;
-        bool filled = started && v == m_startedCells.value(c);
-        for (QWidget *w : boundControls(c)) {
-            if (qobject_cast<TCodeCombo *>(w) && !rgrGrid->column(c).pickCodes.isEmpty()
-                && v == rgrGrid->column(c).pickCodes.first())
-                filled = true;
-            if (qobject_cast<TNumericEdit *>(w) && v == "0")
-                filled = true;
-        }
-        if (!filled || isLoadedRow(row))
-            return false;
-    }
-    return true;
-}
-
 // ---- actions -------------------------------------------------------------------------------
 
 void TfrmEZI000::search()
@@ -609,10 +394,7 @@ void TfrmEZI000::search()
     const QStringList unbound = unboundHints();
     if (!unbound.isEmpty())
         qCritical("%s: controls bound to no column: %s", metaObject()->className(), qPrintable(unbound.join(", ")));
-    const QStringList params = qryQuery->paramNames();
-    for (const TField &f : std::as_const(m_fieldTable))
-        if (f.isCondition && params.contains(f.name, Qt::CaseInsensitive))
-            qryQuery->bind(f.name, conditionValue(f.name));
+    m_form->bindConditions(qryQuery.get());
     if (!LoadRows())
         return;
     setSearchMode(false);
@@ -623,7 +405,7 @@ void TfrmEZI000::search()
     } else {
         const int row = rgrGrid->appendRow();
         StartNewRow(row, -1);
-        m_startedCells = rgrGrid->gridModel()->rowValues(row);
+        m_form->rememberStarted(row);
         m_newRowPending = true;
         rgrGrid->setCurrentRow(0);
         EnableKeyControls(true);
@@ -649,7 +431,7 @@ void TfrmEZI000::bbtAddClick()
     int last = rgrGrid->appendRow();
     m_newRowPending = true;
     StartNewRow(last, row);
-    m_startedCells = rgrGrid->gridModel()->rowValues(last);
+    m_form->rememberStarted(last);
     rgrGrid->setCurrentRow(last);
 }
 
@@ -733,11 +515,7 @@ bool TfrmEZI000::SaveData()
     QHash<QString, QString> params;   // upper-case name → declared name
     for (const QString &p : prcSaveData->paramNames())
         params.insert(p.toUpper(), p);
-    for (const TField &f : std::as_const(m_fieldTable)) {
-        auto it = params.constFind(QStringLiteral("A") + f.name.toUpper());
-        if (f.isCondition && it != params.constEnd())
-            prcSaveData->setParam(*it, conditionValue(f.name));
-    }
+    m_form->setConditionParams(prcSaveData.get());
     for (int r = 0; r < rgrGrid->rowCount(); ++r)
         if (!isLoadedRow(r))
             addPendingEntry(r, "2");
@@ -829,8 +607,7 @@ void TfrmEZI000::saveRows()
 void TfrmEZI000::showCurrentRow()
 {
     ShowRow();
-    const int row = rgrGrid->currentRow();
-    m_shownCells = row >= 0 ? rgrGrid->gridModel()->rowValues(row) : QStringList();
+    m_form->rememberShown(rgrGrid->currentRow());
 }
 
 bool TfrmEZI000::hasUnsavedWork()
@@ -841,7 +618,7 @@ bool TfrmEZI000::hasUnsavedWork()
         return true;
     // the row on screen as it was shown, or typed into since
     const int current = rgrGrid->currentRow();
-    if (current >= 0 && current == m_shownRow && rgrGrid->gridModel()->rowValues(current) != m_shownCells)
+    if (current >= 0 && current == m_shownRow && m_form->changedSinceShown(current))
         return true;
     // a new record typed and left for another row
     for (int r = 0; r < rgrGrid->rowCount(); ++r)

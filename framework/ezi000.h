@@ -39,8 +39,13 @@
 // attachDetailControl(control). A control of the screen's own kind, or one showing several columns
 // (a picture marker writing X and Y), registers with BindByUserProperty(control, hints): its USER
 // property is read and written, a QStringList for several columns, as QDataWidgetMapper does.
+//
+// The field table, the binding, the field checks, the key lock, the duplicate key and what was typed
+// since a row was shown are the record form's (recordform.h, form()), which the grid-table screen
+// shares; this base keeps its detail panel, the TEMP column, the pending list and the navigation.
 #include "zzi010.h"
 #include "fieldtable.h"
+#include "recordform.h"
 #include "statusbuttons.h"
 #include "database/procedure.h"
 #include "widgets/rowgrid.h"
@@ -92,21 +97,22 @@ public:
     // lookups and required checks; setLoadQuery gives the statement after the derived select list.
     void setFields(const TFieldTable &fields);
     void setLoadQuery(const QString &fromWhereOrder);
-    const TFieldTable &fields() const { return m_fieldTable; }
-    QWidget *fieldControl(const QString &name) const;   // the control of a field row, by field name
-    QString conditionValue(const QString &name) const;  // what a condition row sends
+    TRecordForm *form() const { return m_form; }        // the field table, its controls and checks
+    const TFieldTable &fields() const { return m_form->fields(); }
+    QWidget *fieldControl(const QString &name) const { return m_form->fieldControl(name); }
+    QString conditionValue(const QString &name) const { return m_form->conditionValue(name); }
     // Hints of detail controls that name no grid column (a screen must have none).
-    QStringList unboundHints() const;
+    QStringList unboundHints() const { return m_form->unboundHints(); }
     // The fields whose checks come first, in this order (a screen whose rule names another order);
     // the others follow in the table's order.
-    void setCheckOrder(const QStringList &names) { m_checkOrder = names; }
+    void setCheckOrder(const QStringList &names) { m_form->setCheckOrder(names); }
     // After every save: in edit mode with no rows left, one new, empty record.
     void setOpenRecordAfterSave(bool on) { m_openRecordAfterSave = on; }
 
     // Services.
     bool LoadRows();
-    bool IsDuplicateKey() const;
-    void EnableKeyControls(bool enable);
+    bool IsDuplicateKey() const { return m_form->isDuplicateKey(); }
+    void EnableKeyControls(bool enable) { m_form->enableKeyControls(enable); }
     void ClearDetail();
     void ClearRows();
     void PostCurrentRow();
@@ -126,7 +132,8 @@ public:
     // The zip code of a record: leaving a typed zip code shows its address, typing clears the address,
     // and the lookup (its button, or F1 in the field) fills both and moves on to next.
     void bindZipCode(TMaskEdit *zip, QLineEdit *address, QAbstractButton *lookup, QWidget *next);
-    QList<QWidget *> boundControls(int column = -1) const;   // bound detail controls (of one column)
+    // bound detail controls (of one column)
+    QList<QWidget *> boundControls(int column = -1) const { return m_form->boundControls(column); }
     // Where the keyboard goes in a row shown or added: the first detail control in the Tab order.
     virtual QWidget *firstDetailControl() const;
 
@@ -143,7 +150,7 @@ public:
     // since it was shown, a new record typed. Cancel, 종료, F12 and the main window's close ask first.
     bool hasUnsavedWork() override;
     void setModified(bool on) { m_modified = on; }
-    bool isFilling() const { return m_filling; }
+    bool isFilling() const { return m_form->isFilling(); }
     bool isNewRowPending() const { return m_newRowPending; }
     bool isLoadedRow(int row) const;
 
@@ -167,10 +174,9 @@ protected:
     void save() override;
     void cancel() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
-    bool isBlankRow(int row) const;
+    bool isBlankRow(int row) const { return m_form->isBlankRow(row); }
     bool checkCurrentRow();   // the field checks and validateRow, unless the row is a stored one nobody changed
-    bool checkFields();       // required fields of the table in their order, dates checked as dates
-    bool checkField(int index);
+    bool checkFields() { return m_form->checkFields(); }   // the table's fields in order, dates as dates
     void showCurrentRow();    // ShowRow, remembering the row as shown
 
 private slots:
@@ -184,20 +190,15 @@ private:
     void navigate(QToolButton *button, int row);
 
     QStringList m_fields;
-    TFieldTable m_fieldTable;
-    QVector<QWidget *> m_fieldControls;   // beside the table rows (nullptr for columns without one)
+    TRecordForm *m_form;
     bool m_openRecordAfterSave = false;
-    QStringList m_checkOrder;
     QVector<QStringList> m_pending;
     QString m_saveError;
     int m_shownRow = -1;
-    QStringList m_shownCells;   // the shown row's cells as ShowRow left them
     bool m_modified = false;
     bool m_headerModified = false;
-    bool m_filling = false;
     bool m_newRowPending = false;
     bool m_rowLeaveChecks = false;
-    QStringList m_startedCells;   // the last row as StartNewRow left it: still blank while it is so
     TStatusButtons *m_statusButtons = nullptr;
     int m_statusColumn = -1;
 };
