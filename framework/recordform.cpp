@@ -401,3 +401,32 @@ bool TRecordForm::refusePartlyReplaced(int index)
                             TfrmZZI010::enterCorrectly(caption)
                                 + QStringLiteral("\r가려진(*) 번호는 일부만 고칠 수 없습니다. 번호 전체를 다시 입력하십시오."));
 }
+
+// ---- the row's version and parameters -----------------------------------------------------
+
+QVariant TRecordForm::rowVersion(int row) const
+{
+    const int c = versionColumn();
+    const QString v = c >= 0 && row >= 0 && row < m_rows->rowCount() ? m_rows->cell(row, c) : QString();
+    return v.isEmpty() ? QVariant() : QVariant(v.toLongLong());
+}
+
+void TRecordForm::setRowVersion(int row, const QVariant &version)
+{
+    const int c = versionColumn();
+    if (c >= 0 && row >= 0 && row < m_rows->rowCount() && version.isValid())
+        m_rows->setCell(row, c, QString::number(version.toLongLong()));
+}
+
+void TRecordForm::setRowParams(db::StoredProc *procedure, int row, const QStringList &names) const
+{
+    QHash<QString, QString> params;   // upper-case name → declared name
+    for (const QString &p : procedure->paramNames())
+        params.insert(p.toUpper(), p);
+    for (const QString &name : names) {
+        auto it = params.constFind(QStringLiteral("A") + name.toUpper());
+        const int c = fieldColumn(name);
+        if (it != params.constEnd() && c >= 0)
+            procedure->setParam(*it, m_rows->cell(row, c));
+    }
+}

@@ -103,7 +103,13 @@ public:
     int partlyReplacedNumber(const QStringList &cells, const QStringList &asRead) const;
     bool refusePartlyReplaced(int index);
 
+    // The row's ROW_VERSION: the one it was read at (invalid for a new record or a table without one), and
+    // the one a call that changed the row left it at.
     int versionColumn() const { return fieldColumn(QStringLiteral("ROW_VERSION")); }
+    QVariant rowVersion(int row) const;
+    void setRowVersion(int row, const QVariant &version);
+    // The row's fields of these names to the procedure's parameters "A" + name, whatever their case.
+    void setRowParams(db::StoredProc *procedure, int row, const QStringList &names) const;
 
 private:
     TRowStore *m_rows;

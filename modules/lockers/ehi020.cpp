@@ -18,6 +18,9 @@ const int kSaleColumns[] = {TfrmEHI020::cSaleDate, TfrmEHI020::cMId, TfrmEHI020:
                             TfrmEHI020::cMTophone, TfrmEHI020::cPayCode, TfrmEHI020::cSaleAmt,
                             TfrmEHI020::cIpgumAmt, TfrmEHI020::cIpgumYn};
 
+// The locker's key: the fields PR_EHI020_02 and PR_EHI020_03 find it by.
+const QStringList kLockerKey{"SEASON_YEAR", "LOCATION", "AREA_ZONE", "LOCKER_TYPE", "LOCKER_NO"};
+
 // A column of the locker kept hidden, titled by its field.
 TField hiddenColumn(const QString &field, int width = 60) { return Column(field, field).hidden().readOnlyCell().width(width); }
 
@@ -336,12 +339,8 @@ void TfrmEHI020::lookUpFee()
     if (amount.toLongLong() != 0)
         return;
     prcFee->clearParams();
+    form()->setRowParams(prcFee.get(), row, kLockerKey);
     prcFee->setParam("aM_IDNO", wmeMIdno->value());
-    prcFee->setParam("aSEASON_YEAR", rgrGrid->cell(row, cSeasonYear));
-    prcFee->setParam("aLOCATION", rgrGrid->cell(row, cLocation));
-    prcFee->setParam("aAREA_ZONE", rgrGrid->cell(row, cAreaZone));
-    prcFee->setParam("aLOCKER_TYPE", rgrGrid->cell(row, cLockerType));
-    prcFee->setParam("aLOCKER_NO", rgrGrid->cell(row, cLockerNo));
     if (!prcFee->exec()) {
         ShowError(QStringLiteral("시즌락카 요금조회 오류") + prcFee->lastError());
         return;
@@ -364,16 +363,11 @@ void TfrmEHI020::bbtLockerKeyClick()
 bool TfrmEHI020::callChange(int row, const QString &newLocker, const QString &status, QString *error)
 {
     prcChange->clearParams();
-    prcChange->setParam("aSEASON_YEAR", rgrGrid->cell(row, cSeasonYear));
-    prcChange->setParam("aLOCATION", rgrGrid->cell(row, cLocation));
-    prcChange->setParam("aAREA_ZONE", rgrGrid->cell(row, cAreaZone));
-    prcChange->setParam("aLOCKER_TYPE", rgrGrid->cell(row, cLockerType));
-    prcChange->setParam("aLOCKER_NO", rgrGrid->cell(row, cLockerNo));
+    form()->setRowParams(prcChange.get(), row, kLockerKey);
     prcChange->setParam("aLOCKER_NO_CHANGE", newLocker);
     prcChange->setParam("aeditstatus", status);
     // the sale as this screen read it: refused when another counter changed the locker since
-    const QString version = rgrGrid->cell(row, fieldColumn("ROW_VERSION"));
-    prcChange->setRowVersion(version.isEmpty() ? QVariant() : QVariant(version.toLongLong()));
+    prcChange->setRowVersion(form()->rowVersion(row));
     // a unit of work of its own, committed at once, whatever else waits for Save
     if (prcChange->exec())
         return true;
@@ -387,8 +381,7 @@ void TfrmEHI020::saleCancelled(int row)
 {
     for (int c : kSaleColumns)
         rgrGrid->setCell(row, c, QString());
-    if (prcChange->rowVersionAfter().isValid())   // the locker as the cancellation left it
-        rgrGrid->setCell(row, fieldColumn("ROW_VERSION"), QString::number(prcChange->rowVersionAfter().toLongLong()));
+    form()->setRowVersion(row, prcChange->rowVersionAfter());   // the locker as the cancellation left it
     const QString id = rgrGrid->cell(row, rowIdColumn());
     changeBuffer().forget(id);
     m_saleRows.remove(id);
