@@ -240,8 +240,8 @@ TfrmCrossTable::TfrmCrossTable(const TReportDefinition &report, const crosstab::
     : TfrmReportList(withColumns(report, description), parent), m_description(description),
       m_buckets(crosstab::buckets(description.columns))
 {
-    wmeDateFrom = addOptionalDate("wmeDateFrom", QStringLiteral("사고일자"));
-    wmeDateTo = addOptionalDate("wmeDateTo", QStringLiteral("∼"));
+    setConditions({Range(Condition("TROB_DATE", QStringLiteral("사고일자"), BIND(wmeDateFrom)).showsDate(), BIND(wmeDateTo))
+                       .whenEmpty(QStringLiteral("[처음]"), QStringLiteral("[끝]"))});
     const int buckets = int(m_buckets.size());
     cdsQuery->keepFields(crosstab::footerFields(description));
     cdsQuery->readWithoutCursor();   // a row per code: the server counts in parallel
@@ -253,17 +253,9 @@ TfrmCrossTable::TfrmCrossTable(const TReportDefinition &report, const crosstab::
     };
 }
 
-bool TfrmCrossTable::validate() { return checkDates(wmeDateFrom, wmeDateTo, QStringLiteral("사고일자")); }
-
 reportsql::Statement TfrmCrossTable::statement()
 {
     return crosstab::table(m_description, wmeDateFrom->text(), wmeDateTo->text());
-}
-
-QStringList TfrmCrossTable::conditionLines()
-{
-    auto shown = [](TEdit *e, const char *empty) { return e->text().isEmpty() ? QString::fromUtf8(empty) : e->text(); };
-    return {QStringLiteral("사고일자: ") + shown(wmeDateFrom, "[처음]") + QStringLiteral("  ∼  ") + shown(wmeDateTo, "[끝]")};
 }
 
 void TfrmCrossTable::afterSearch()

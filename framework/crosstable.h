@@ -54,8 +54,8 @@ class TfrmCrossTable : public TfrmReportList {
 public:
     TfrmCrossTable(const TReportDefinition &report, const crosstab::Description &description, QWidget *parent);
 
-    TEdit *wmeDateFrom;
-    TEdit *wmeDateTo;
+    TEdit *wmeDateFrom = nullptr;   // the period, either bound may stay empty
+    TEdit *wmeDateTo = nullptr;
     const crosstab::Description &description() const { return m_description; }
     const QVector<crosstab::Bucket> &buckets() const { return m_buckets; }
     // The figures shown: row labels, counts per row and bucket, and the footer's counts.
@@ -65,9 +65,7 @@ public:
     qlonglong periodTotal() const { return m_total; }
 
 protected:
-    bool validate() override;
     reportsql::Statement statement() override;
-    QStringList conditionLines() override;
     void afterSearch() override;
     TfrmZZP010 *createLayout() override;
     // After every search, with the figures in place (a chart beside the grid).

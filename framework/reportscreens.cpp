@@ -5,6 +5,7 @@
 #include "framework/fieldlookups.h"
 #include "widgets/inputs.h"
 #include <QDate>
+#include <algorithm>
 #include <map>
 #include <QRegularExpressionValidator>
 #include <QToolButton>
@@ -219,121 +220,6 @@ TCodeCombo *TfrmReportList::addArea(const QString &caption)
     return cboArea;
 }
 
-void TfrmReportList::addSeason()
-{
-    edtSeason = addEdit("edtSeason", QStringLiteral("*시즌"), 2);
-    edtSeason->setMinimumWidth(40);
-    edtSeason->setMaximumWidth(60);
-    auto *button = new QToolButton(panSearch);
-    button->setObjectName("bbtSeason");
-    button->setText(QStringLiteral("…"));
-    button->setFocusPolicy(Qt::NoFocus);
-    addBeside(edtSeason, button);
-    wlbSeason = new QLabel(panSearch);
-    wlbSeason->setObjectName("wlbSeason");
-    wlbSeason->setMinimumWidth(110);
-    addBeside(edtSeason, wlbSeason);
-    season = new TSeasonField(edtSeason, button, wlbSeason, cboArea);
-}
-
-bool TfrmReportList::checkSeason()
-{
-    const QString problem = season->problem();
-    return problem.isEmpty() || refuse(edtSeason, problem);
-}
-
-QString TfrmReportList::seasonPair() const
-{
-    return QStringLiteral("*시즌: ") + wlbSeason->text();
-}
-
-TEdit *TfrmReportList::addOptionalDate(const QString &name, const QString &caption)
-{
-    TEdit *e = addEdit(name, caption, 8);
-    e->setInputMask(QString());
-    e->setPlaceholderText(QStringLiteral("년월일 8자리"));   // empty: no bound
-    return e;
-}
-
-TMaskEdit *TfrmReportList::addDateBound(const QString &name, const QString &caption)
-{
-    auto *e = new TMaskEdit(QStringLiteral("9999-99-99"), panSearch);
-    e->setObjectName(name);
-    addCondition(e, caption, 90);
-    return e;
-}
-
-TEdit *TfrmReportList::addNumberBound(const QString &name, const QString &caption, int digits)
-{
-    TEdit *e = addEdit(name, caption, digits);
-    e->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,%1}").arg(digits)), e));
-    e->setMaximumWidth(qMax(70, digits * 10));
-    return e;
-}
-
-bool TfrmReportList::checkDates(TMaskEdit *from, TMaskEdit *to, const QString &caption)
-{
-    for (TMaskEdit *e : {from, to}) {
-        if (!e->value().isEmpty() && !IsValidDate8(e->value()))
-            return refuse(e, caption + QStringLiteral("을(를) 정확히 입력하십시오."));
-    }
-    return true;
-}
-
-bool TfrmReportList::checkNumbers(TEdit *from, TEdit *to, const QString &caption)
-{
-    for (TEdit *e : {from, to}) {
-        if (!IsDigitText(e->text()))
-            return refuse(e, caption + QStringLiteral("을(를) 정확히 입력하십시오."));
-    }
-    return true;
-}
-
-TCodeCombo *TfrmReportList::addConditionPages(const QStringList &choices)
-{
-    m_pageChoice = new TCodeCombo(panSearch);
-    m_pageChoice->setObjectName(QStringLiteral("cboCondition"));
-    m_pageChoice->setItems(choices, choices);
-    m_pageChoice->setCurrentIndex(0);
-    addCondition(m_pageChoice, QStringLiteral("검색조건"));
-    if (season)
-        season->setNext(m_pageChoice);
-    connect(m_pageChoice, &QComboBox::currentIndexChanged, this, &TfrmReportList::showConditionPage);
-    return m_pageChoice;
-}
-
-void TfrmReportList::addToPage(const QString &choice, QWidget *input)
-{
-    m_pageInputs.append({choice, input});
-    showConditionPage();
-}
-
-void TfrmReportList::showConditionPage()
-{
-    const QString chosen = m_pageChoice->currentText();
-    for (const auto &[choice, input] : m_pageInputs) {
-        input->setVisible(choice == chosen);
-        for (QLabel *caption : panSearch->findChildren<QLabel *>())
-            if (caption->buddy() == input)
-                caption->setVisible(choice == chosen);
-    }
-}
-
-bool TfrmReportList::checkDates(TEdit *from, TEdit *to, const QString &caption)
-{
-    for (TEdit *e : {from, to}) {
-        if (!e->text().isEmpty() && !validDate(e->text()))
-            return refuse(e, caption + QStringLiteral("을(를) 정확히 입력하십시오."));
-    }
-    return true;
-}
-
-QString TfrmReportList::periodPair(const QString &caption, TEdit *from, TEdit *to)
-{
-    auto shown = [](TEdit *e) { return e->text().isEmpty() ? kAll : e->text(); };
-    return caption + QStringLiteral(": ") + shown(from) + QStringLiteral("  ∼  ") + shown(to);
-}
-
 // A condition the search cannot use is a validation message, shown as information.
 bool TfrmReportList::refuse(QWidget *field, const QString &message)
 {
@@ -350,7 +236,75 @@ TReportCondition SeasonCondition()
     c.shape = TReportCondition::Season;
     c.field.name = QStringLiteral("SEASON_GUBUN");
     c.field.caption = QStringLiteral("*시즌");
+    c.field.component = QStringLiteral("edtSeason");
+    c.field.maxBytes = 2;
     return c;
+}
+
+TReportCondition PageChoice(const QString &component, TCodeCombo **member, const QStringList &choices)
+{
+    TReportCondition c(Condition("SEARCH_CONDITION", QStringLiteral("검색조건"), component, member).code(choices, choices));
+    c.choosesPage = true;
+    return c;
+}
+
+TReportCondition PrintedLine(const QString &text)
+{
+    TReportCondition c{TField()};
+    c.shape = TReportCondition::Text;
+    c.field.caption = text;
+    return c;
+}
+
+namespace {
+
+QString valueOf(QWidget *input)
+{
+    if (auto *d = qobject_cast<TDateEdit *>(input))
+        return d->dateText();
+    if (auto *c = qobject_cast<TCodeCombo *>(input))
+        return c->code();
+    if (auto *m = qobject_cast<TMaskEdit *>(input))
+        return m->value();
+    if (auto *e = qobject_cast<QLineEdit *>(input))
+        return e->text().trimmed();
+    return QString();
+}
+
+// The name of a lookup's button or label beside its edit: "edtEventNo" → "bbtEventNo".
+QString besideName(const QString &component, const char *prefix)
+{
+    return QString::fromLatin1(prefix) + component.mid(3);
+}
+
+} // namespace
+
+// The lookup's edit, its button and its name label, on one row of the panel.
+void TfrmReportList::addLookup(TReportCondition &row)
+{
+    const TField &f = row.field;
+    auto *edit = addEdit(f.component, f.caption, f.maxBytes);
+    edit->setMinimumWidth(40);
+    edit->setMaximumWidth(f.maxBytes <= 2 ? 60 : 110);
+    auto *button = new QToolButton(panSearch);
+    button->setObjectName(besideName(f.component, "bbt"));
+    button->setText(QStringLiteral("…"));
+    button->setFocusPolicy(Qt::NoFocus);
+    addBeside(edit, button);
+    auto *name = new QLabel(panSearch);
+    name->setObjectName(besideName(f.component, "wlb"));
+    name->setMinimumWidth(row.nameWidth);
+    addBeside(edit, name);
+    row.input = edit;
+    row.nameLabel = name;
+    if (row.shape == TReportCondition::Season) {
+        edtSeason = edit;
+        wlbSeason = name;
+        row.lookup = season = new TSeasonField(edit, button, name, cboArea);
+    } else {
+        row.field.assign(edit);
+        row.lookup = row.makeLookup(edit, button, name);
+    }
 }
 
 QWidget *TfrmReportList::addConditionInput(const TField &f)
@@ -364,14 +318,25 @@ QWidget *TfrmReportList::addConditionInput(const TField &f)
             combo->setItems(f.codes, f.labels);
         return combo;
     }
-    case TField::DateMask:
-        return addDateBound(f.component, f.caption);
-    case TField::Edit:
-        if (f.type == TGridColumn::Number)
-            return addNumberBound(f.component, f.caption, f.maxDigits);
-        if (f.type == TGridColumn::Date)
-            return addOptionalDate(f.component, f.caption);
-        return addEdit(f.component, f.caption, f.maxBytes);
+    case TField::DateMask: {
+        auto *e = new TMaskEdit(QStringLiteral("9999-99-99"), panSearch);   // may stay empty
+        e->setObjectName(f.component);
+        addCondition(e, f.caption, 90);
+        return e;
+    }
+    case TField::Edit: {
+        const int length = f.type == TGridColumn::Number ? f.maxDigits : f.type == TGridColumn::Date ? 8 : f.maxBytes;
+        TEdit *e = addEdit(f.component, f.caption, length);
+        if (f.type == TGridColumn::Number) {   // digits only, up to maxDigits
+            e->setValidator(new QRegularExpressionValidator(
+                QRegularExpression(QStringLiteral("[0-9]{0,%1}").arg(f.maxDigits)), e));
+            e->setMaximumWidth(qMax(70, f.maxDigits * 10));
+        } else if (f.type == TGridColumn::Date) {   // an optional date typed as yyyymmdd
+            e->setInputMask(QString());
+            e->setPlaceholderText(QStringLiteral("년월일 8자리"));   // empty: no bound
+        }
+        return e;
+    }
     default:
         Q_ASSERT_X(false, "TfrmReportList", "a report condition is a date picker, a code combo or an edit");
         return nullptr;
@@ -381,54 +346,69 @@ QWidget *TfrmReportList::addConditionInput(const TField &f)
 void TfrmReportList::setConditions(const QVector<TReportCondition> &rows)
 {
     m_conditionRows = rows;
-    bool seasonWaits = false;   // the season's lookup moves on to the next input
+    TCodeField *waiting = nullptr;   // the season's lookup moves on to the next input
     for (TReportCondition &row : m_conditionRows) {
         if (row.startsRow)
             newConditionRow();
-        if (row.shape == TReportCondition::Season) {
-            addSeason();
-            row.input = edtSeason;
-            seasonWaits = true;
+        if (row.shape == TReportCondition::Text)
             continue;
+        if (row.shape == TReportCondition::Season || row.shape == TReportCondition::Lookup) {
+            addLookup(row);
+        } else {
+            row.input = addConditionInput(row.field);
+            row.field.assign(row.input);
+            if (row.shape == TReportCondition::Range) {
+                TField upper = row.field;   // the upper bound is of the lower one's kind
+                upper.caption = row.upper.caption;
+                upper.component = row.upper.component;
+                upper.assign = row.upper.assign;
+                row.upper = upper;
+                row.upperInput = addConditionInput(row.upper);
+                row.upper.assign(row.upperInput);
+            }
         }
-        row.input = addConditionInput(row.field);
-        row.field.assign(row.input);
-        if (row.shape == TReportCondition::Range) {
-            TField upper = row.field;   // the upper bound is of the lower one's kind
-            upper.caption = row.upper.caption;
-            upper.component = row.upper.component;
-            upper.assign = row.upper.assign;
-            row.upper = upper;
-            row.upperInput = addConditionInput(row.upper);
-            row.upper.assign(row.upperInput);
+        if (waiting)
+            waiting->setNext(row.input);
+        waiting = row.shape == TReportCondition::Season ? row.lookup : nullptr;
+        if (row.choosesPage) {
+            m_pageChoice = static_cast<TCodeCombo *>(row.input);
+            m_pageChoice->setCurrentIndex(0);
+            connect(m_pageChoice, &QComboBox::currentIndexChanged, this, &TfrmReportList::showConditionPage);
         }
-        if (seasonWaits)
-            season->setNext(row.input);
-        seasonWaits = false;
     }
+    if (m_pageChoice)
+        showConditionPage();
 }
 
-namespace {
-QString valueOf(QWidget *input)
+bool TfrmReportList::chosen(const TReportCondition &row) const
 {
-    if (auto *d = qobject_cast<TDateEdit *>(input))
-        return d->dateText();
-    if (auto *c = qobject_cast<TCodeCombo *>(input))
-        return c->code();
-    if (auto *m = qobject_cast<TMaskEdit *>(input))
-        return m->value();
-    if (auto *e = qobject_cast<QLineEdit *>(input))
-        return e->text().trimmed();
-    return QString();
+    return row.page.isEmpty() || (m_pageChoice && m_pageChoice->currentText() == row.page);
 }
-} // namespace
+
+void TfrmReportList::showConditionPage()
+{
+    for (const TReportCondition &row : std::as_const(m_conditionRows)) {
+        if (row.page.isEmpty())
+            continue;
+        for (QWidget *input : {row.input, row.upperInput}) {
+            if (!input)
+                continue;
+            input->setVisible(chosen(row));
+            for (QLabel *caption : panSearch->findChildren<QLabel *>())
+                if (caption->buddy() == input)
+                    caption->setVisible(chosen(row));
+        }
+    }
+}
 
 QHash<QString, QVariant> TfrmReportList::conditionBinds() const
 {
     QHash<QString, QVariant> binds;
     for (const TReportCondition &row : m_conditionRows) {
-        if (row.shape == TReportCondition::Season) {
-            binds.insert(row.field.name, season->code());
+        if (row.shape == TReportCondition::Text)
+            continue;
+        if (row.lookup) {
+            binds.insert(row.field.name, row.lookup->code());
         } else if (row.shape == TReportCondition::Range) {
             binds.insert(row.field.name + QStringLiteral("_FROM"), valueOf(row.input));
             binds.insert(row.field.name + QStringLiteral("_TO"), valueOf(row.upperInput));
@@ -448,55 +428,84 @@ Statement TfrmReportList::withConditions(Statement statement) const
     return statement;
 }
 
+bool TfrmReportList::checkRange(const TReportCondition &row)
+{
+    const QString wrong = row.field.caption + QStringLiteral("을(를) 정확히 입력하십시오.");
+    if (auto *from = qobject_cast<TDateEdit *>(row.input))
+        return row.anyOrder || from->dateText() <= static_cast<TDateEdit *>(row.upperInput)->dateText()
+            || refuse(row.upperInput, row.field.title + QStringLiteral("을(를) 정확히 입력하십시오."));
+    for (QWidget *bound : {row.input, row.upperInput}) {
+        const QString value = valueOf(bound);
+        const bool ok = row.field.type == TGridColumn::Number ? IsDigitText(value)
+                        : qobject_cast<TMaskEdit *>(bound)    ? value.isEmpty() || IsValidDate8(value)
+                                                              : value.isEmpty() || validDate(value);
+        if (!ok)
+            return refuse(bound, wrong);
+    }
+    return true;
+}
+
 bool TfrmReportList::validate()
 {
-    for (const TReportCondition &row : m_conditionRows) {
-        if (row.shape == TReportCondition::Season && !checkSeason())
-            return false;
-        if (row.shape != TReportCondition::Range)
+    for (const TReportCondition &row : std::as_const(m_conditionRows)) {
+        if (!chosen(row))
             continue;
-        const QString caption = row.field.caption;
-        bool ok = true;
-        if (auto *from = qobject_cast<TMaskEdit *>(row.input))
-            ok = checkDates(from, static_cast<TMaskEdit *>(row.upperInput), caption);
-        else if (auto *from = qobject_cast<TDateEdit *>(row.input))
-            ok = from->dateText() <= static_cast<TDateEdit *>(row.upperInput)->dateText()
-                || refuse(row.upperInput, row.field.title + QStringLiteral("을(를) 정확히 입력하십시오."));
-        else if (row.field.type == TGridColumn::Number)
-            ok = checkNumbers(static_cast<TEdit *>(row.input), static_cast<TEdit *>(row.upperInput), caption);
-        else
-            ok = checkDates(static_cast<TEdit *>(row.input), static_cast<TEdit *>(row.upperInput), caption);
-        if (!ok)
+        if (row.lookup) {
+            const QString problem = row.lookup->problem();
+            if (!problem.isEmpty())
+                return refuse(row.input, problem);
+        } else if (row.shape == TReportCondition::Range && !checkRange(row)) {
             return false;
+        }
     }
     return true;
 }
 
 QString TfrmReportList::printedCondition(const TReportCondition &row) const
 {
-    if (row.shape == TReportCondition::Season)
-        return seasonPair();
-    if (row.shape == TReportCondition::Input)
-        return conditionLine({row.input});
-    const QString caption = row.field.caption + QStringLiteral(": ");
-    if (auto *from = qobject_cast<TMaskEdit *>(row.input))
-        return caption + reportsql::dateBoundsLine(from->value(), static_cast<TMaskEdit *>(row.upperInput)->value());
-    if (auto *from = qobject_cast<TDateEdit *>(row.input))
-        return caption + ToDisplayDate(from->dateText()) + QStringLiteral("  ∼  ")
-            + ToDisplayDate(static_cast<TDateEdit *>(row.upperInput)->dateText());
-    auto *from = static_cast<TEdit *>(row.input);
-    auto *to = static_cast<TEdit *>(row.upperInput);
-    if (row.field.type == TGridColumn::Number)
-        return caption + reportsql::boundsLine(from->text(), to->text());
-    return periodPair(row.field.caption, from, to);
+    const QString caption = (row.printedCaption.isEmpty() ? row.field.caption : row.printedCaption) + QStringLiteral(": ");
+    switch (row.shape) {
+    case TReportCondition::Text:
+        return row.field.caption;
+    case TReportCondition::Season:
+    case TReportCondition::Lookup:
+        return caption + row.nameLabel->text();
+    case TReportCondition::Input:
+        return row.bare ? shownValue(row.input) : conditionLine({row.input});
+    case TReportCondition::Range:
+        break;
+    }
+    const QString from = valueOf(row.input), to = valueOf(row.upperInput);
+    QString bounds;
+    if (qobject_cast<TDateEdit *>(row.input))
+        bounds = row.asStored ? from + QStringLiteral(" ~ ") + to
+                              : ToDisplayDate(from) + QStringLiteral("  ∼  ") + ToDisplayDate(to);
+    else if (qobject_cast<TMaskEdit *>(row.input))
+        bounds = reportsql::dateBoundsLine(from, to);
+    else if (row.field.type == TGridColumn::Number)
+        bounds = reportsql::boundsLine(from, to);
+    else {
+        auto *lower = static_cast<TEdit *>(row.input);
+        auto *upper = static_cast<TEdit *>(row.upperInput);
+        const QString emptyFrom = row.emptyFrom.isEmpty() ? kAll : row.emptyFrom;
+        const QString emptyTo = row.emptyTo.isEmpty() ? kAll : row.emptyTo;
+        bounds = (lower->text().isEmpty() ? emptyFrom : lower->text()) + QStringLiteral("  ∼  ")
+            + (upper->text().isEmpty() ? emptyTo : upper->text());
+    }
+    return row.bare ? bounds : caption + bounds;
 }
 
 QStringList TfrmReportList::conditionLines()
 {
+    QVector<const TReportCondition *> printed;
+    for (const TReportCondition &row : std::as_const(m_conditionRows))
+        if (chosen(row))
+            printed << &row;
+    std::stable_partition(printed.begin(), printed.end(), [](const TReportCondition *row) { return row->first; });
     QStringList lines;
-    for (const TReportCondition &row : m_conditionRows) {
-        const QString text = printedCondition(row);
-        if (lines.isEmpty() || row.field.startsLine)
+    for (const TReportCondition *row : std::as_const(printed)) {
+        const QString text = printedCondition(*row);
+        if (lines.isEmpty() || row->field.startsLine)
             lines << text;
         else
             lines.last() += kBlanks + text;

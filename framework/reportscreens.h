@@ -23,7 +23,10 @@ class TCodeCombo;
 class TDateEdit;
 class TEdit;
 class TMaskEdit;
+class TCodeField;
 class TSeasonField;
+class QAbstractButton;
+class QLineEdit;
 
 struct TReportColumn {
     const char *field;
@@ -91,32 +94,78 @@ private:
 //   });
 //
 // The base builds each input on the condition panel in the order of the rows, checks the rows before
-// every search ("<caption>을(를) 정확히 입력하십시오." for a range of other than digits or dates, the
-// season's own messages), binds each row's value to the statements' :NAME (a range's to :NAME_FROM
-// and :NAME_TO, the season's to :SEASON_GUBUN) and prints the condition lines: a row's
+// every search ("<caption>을(를) 정확히 입력하십시오." for a range of other than digits, the lookups'
+// own messages), binds each row's value to the statements' :NAME (a range's to :NAME_FROM and
+// :NAME_TO, a lookup's code, the season's to :SEASON_GUBUN) and prints the condition lines: a row's
 // "caption: value" joined by three blanks to the row before it, newLine() starting a line.
 // A range is of digits (digits()), of dates typed as "9999-99-99" (a TMaskEdit row with date()), of
-// dates typed as yyyymmdd (a TEdit row with showsDate(); printed "[전체]" when empty) or of two
-// date pickers; either bound of the first three may stay empty.
+// dates typed as yyyymmdd (a TEdit row with showsDate(); printed "[전체]" when empty, or the texts
+// of whenEmpty()) or of two date pickers (the lower not after the upper); either bound of the first
+// three may stay empty (searchedAsGiven(): the pickers in any order).
+//
+// Conditions that change with a choice: PageChoice() is a combo of fixed choices, "검색조건" (the
+// first: everything); a row shownFor() a choice is built on that choice's page, shown, checked and
+// printed only while it is chosen. A lookup (LookupCondition()) is a code with its button and its
+// name beside it (framework/fieldlookups.h).
 struct TReportCondition {
-    enum Shape { Input, Season, Range };
+    enum Shape { Input, Season, Lookup, Range, Text };
     Shape shape = Input;
-    TField field;    // the input; of a range its lower bound
+    TField field;    // the input; of a range its lower bound; of a text its printed line (caption)
     TField upper;    // of a range its upper bound, captioned "∼"
     bool startsRow = false;   // nextRow(): the input starts a row of the condition panel
+    bool choosesPage = false; // the page choice (PageChoice())
+    QString page;             // shownFor(): the choice this row belongs to
+    bool bare = false;        // printedBare(): the value alone, without its caption
+    bool first = false;       // printedFirst(): its line printed before the others
+    bool asStored = false;    // printedAsStored(): two dates as stored, "yyyymmdd ~ yyyymmdd"
+    bool anyOrder = false;    // searchedAsGiven(): two date pickers in any order (reversed: nothing found)
+    QString printedCaption;   // printedAs(): the caption printed, when other than the input's
+    QString emptyFrom, emptyTo;   // whenEmpty(): the printed text of an empty bound
+    int nameWidth = 110;      // of a lookup: the least width of its name
+    // Of a lookup: the field made on the edit, its button and its name label (the screen keeps it).
+    std::function<TCodeField *(QLineEdit *, QAbstractButton *, QLabel *)> makeLookup;
     QWidget *input = nullptr, *upperInput = nullptr;   // built by the base
+    TCodeField *lookup = nullptr;                     // built by the base
+    QLabel *nameLabel = nullptr;
     TReportCondition(const TField &f) : field(f) {}
     TReportCondition &newLine() { field.startsLine = true; return *this; }   // a printed line
     TReportCondition &nextRow() { startsRow = true; return *this; }          // a row of the panel
+    TReportCondition &shownFor(const QString &choice) { page = choice; return *this; }
+    TReportCondition &printedBare() { bare = true; return *this; }
+    TReportCondition &printedFirst() { first = true; return *this; }
+    TReportCondition &printedAsStored() { asStored = true; return *this; }
+    TReportCondition &searchedAsGiven() { anyOrder = true; return *this; }
+    TReportCondition &printedAs(const QString &caption) { printedCaption = caption; return *this; }
+    TReportCondition &whenEmpty(const QString &from, const QString &to) { emptyFrom = from; emptyTo = to; return *this; }
+    TReportCondition &nameWide(int width) { nameWidth = width; return *this; }
 };
 
 TReportCondition SeasonCondition();
+// "검색조건": the choices, the first (everything) chosen; bound to :SEARCH_CONDITION.
+TReportCondition PageChoice(const QString &component, TCodeCombo **member, const QStringList &choices);
+// A line printed as it is, with no input (shownFor() a choice: a line of that choice's).
+TReportCondition PrintedLine(const QString &text);
 
-template <class W> TReportCondition Range(const TField &from, const QString &component, W **member)
+template <class W>
+TReportCondition Range(const TField &from, const QString &component, W **member,
+                       const QString &upperCaption = QStringLiteral("∼"))
 {
     TReportCondition c(from);
     c.shape = TReportCondition::Range;
-    c.upper = fieldtable::make(from.name, QStringLiteral("∼"), component, member);
+    c.upper = fieldtable::make(from.name, upperCaption, component, member);
+    return c;
+}
+
+// A code of length characters typed in the edit (component "edt<Name>"), its lookup button
+// ("bbt<Name>") and its name ("wlb<Name>") beside it; make builds the field on them.
+template <class Make>
+TReportCondition LookupCondition(const QString &name, const QString &caption, int length, const QString &component,
+                                 TEdit **member, Make make)
+{
+    TReportCondition c(fieldtable::make(name, caption, component, member));
+    c.shape = TReportCondition::Lookup;
+    c.field.maxBytes = length;
+    c.makeLookup = make;
     return c;
 }
 
@@ -136,10 +185,10 @@ public:
     QString total() const { return FTotal; }
 
 protected:
-    virtual bool validate();                 // the condition rows' checks
     virtual reportsql::Statement statement() = 0;
     virtual reportsql::Statement totalStatement() { return {}; }   // summaries only
-    virtual QStringList conditionLines();    // the condition rows' lines
+    bool validate();                 // the condition rows' checks
+    QStringList conditionLines();    // the condition rows' lines
     void search() override;
     void afterSearch() override;
     TfrmZZP010 *createLayout() override;
@@ -162,22 +211,6 @@ protected:
     void highlightRows(std::function<bool(int row)> isSubtotal);
     void countLines() { m_countLines = true; }   // the layout ends with "건수:" and its line count
     TCodeCombo *addArea(const QString &caption = QStringLiteral("*지역구분"));
-    void addSeason();                 // "*시즌" with its lookup button and its name beside it
-    bool checkSeason();
-    QString seasonPair() const;       // "*시즌: <name>"
-    // An optional date typed as yyyymmdd; empty is allowed, anything else must be a date.
-    TEdit *addOptionalDate(const QString &name, const QString &caption);
-    TMaskEdit *addDateBound(const QString &name, const QString &caption);   // "9999-99-99", may stay empty
-    TEdit *addNumberBound(const QString &name, const QString &caption, int digits);   // digits only, up to digits
-    bool checkDates(TEdit *from, TEdit *to, const QString &caption);
-    bool checkDates(TMaskEdit *from, TMaskEdit *to, const QString &caption);
-    // Number bounds typed as text: digits only, else caption + "을(를) 정확히 입력하십시오.".
-    bool checkNumbers(TEdit *from, TEdit *to, const QString &caption);
-    // "검색조건": a combo of fixed choices (the first: everything), each choice showing its own page of
-    // the inputs added to it; the season's lookup moves on to it.
-    TCodeCombo *addConditionPages(const QStringList &choices);
-    void addToPage(const QString &choice, QWidget *input);   // shown, with its caption, while chosen
-    static QString periodPair(const QString &caption, TEdit *from, TEdit *to);
     bool refuse(QWidget *field, const QString &message);   // the error shown, the field focused
     static inline const QString kBlanks = QStringLiteral("   ");   // between conditions on one line
 
@@ -189,10 +222,12 @@ private:
     bool m_summary = false;
     bool m_countLines = false;
     TCodeCombo *m_pageChoice = nullptr;
-    QVector<QPair<QString, QWidget *>> m_pageInputs;
-    void showConditionPage();
     QVector<TReportCondition> m_conditionRows;
+    void showConditionPage();
+    bool chosen(const TReportCondition &row) const;
+    void addLookup(TReportCondition &row);
     QWidget *addConditionInput(const TField &field);
+    bool checkRange(const TReportCondition &row);
     QString printedCondition(const TReportCondition &row) const;
     QString m_totalCaption;
 };

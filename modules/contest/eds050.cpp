@@ -1,5 +1,4 @@
 #include "eds050.h"
-#include "framework/fieldlookups.h"
 #include "framework/rowdetail.h"
 #include "framework/sqltext.h"
 #include "widgets/inputs.h"
@@ -22,18 +21,16 @@ TfrmEDS050::TfrmEDS050(QWidget *parent)
                           {"APPLY_CLASS", "신청급수", 80}, {"APPLY_AMT", "참가비", 70, true}}},
                         parent)
 {
-    addSeason();
-    cboCondition = addConditionPages({kEveryone, kByReceipt, kByName, kByDate});
-    edtRecvNoFrom = addNumberBound("edtRecvNoFrom", kByReceipt, 6);
-    edtRecvNoTo = addNumberBound("edtRecvNoTo", QStringLiteral("∼"), 6);
-    edtEntryNameKor = addEdit("edtEntryNameKor", kByName, 30);
-    wmeApplyDateFrom = addDateBound("wmeApplyDateFrom", kByDate);
-    wmeApplyDateTo = addDateBound("wmeApplyDateTo", QStringLiteral("∼"));
-    for (QWidget *w : {edtRecvNoFrom, edtRecvNoTo})
-        addToPage(kByReceipt, w);
-    addToPage(kByName, edtEntryNameKor);
-    for (QWidget *w : {wmeApplyDateFrom, wmeApplyDateTo})
-        addToPage(kByDate, w);
+    setConditions({
+        SeasonCondition(),
+        PageChoice(BIND(cboCondition), {kEveryone, kByReceipt, kByName, kByDate}).newLine(),
+        Range(Condition("RECV_NO", kByReceipt, BIND(edtRecvNoFrom)).digits(6), BIND(edtRecvNoTo))
+            .shownFor(kByReceipt).printedBare().newLine(),
+        TReportCondition(Condition("ENTRY_NAME_KOR", kByName, BIND(edtEntryNameKor)).bytes(30))
+            .shownFor(kByName).printedBare().newLine(),
+        Range(Condition("APPLY_DATE", kByDate, BIND(wmeApplyDateFrom)).date(), BIND(wmeApplyDateTo))
+            .shownFor(kByDate).printedBare().newLine(),
+    });
 
     // below the grid, the current applicant's other fields
     detail = new TRowDetail(rgrGrid);
@@ -84,34 +81,17 @@ Statement TfrmEDS050::statement()
         "       TO_CHAR(APPLY_AMT,'FM9,999,999,999') AS APPLY_AMT",
         "  FROM ED020MS",
         " WHERE SEASON_GUBUN = :SEASON_GUBUN"};
-    s.binds = {{"GC_APPLY_CLASS_CODE", QStringLiteral("E0026")}, {"SEASON_GUBUN", season->code()}};
+    s.binds = {{"GC_APPLY_CLASS_CODE", QStringLiteral("E0026")}};
     const QString choice = cboCondition->currentText();
     if (choice == kByReceipt) {
         sql << "   AND RECV_NO BETWEEN NVL(CAST(:RECV_NO_FROM AS INTEGER),0) AND NVL(CAST(:RECV_NO_TO AS INTEGER),999999)";
-        s.binds.insert("RECV_NO_FROM", edtRecvNoFrom->text());
-        s.binds.insert("RECV_NO_TO", edtRecvNoTo->text());
     } else if (choice == kByName) {
         sql << "   AND ENTRY_NAME_KOR LIKE :ENTRY_NAME_KOR";
         s.binds.insert("ENTRY_NAME_KOR", QStringLiteral("%") + edtEntryNameKor->text() + QStringLiteral("%"));
     } else if (choice == kByDate) {
         sql << "   AND " + reportsql::period("APPLY_DATE", "APPLY_DATE_FROM", "APPLY_DATE_TO");
-        s.binds.insert("APPLY_DATE_FROM", wmeApplyDateFrom->value());
-        s.binds.insert("APPLY_DATE_TO", wmeApplyDateTo->value());
     }
     sql << " ORDER BY ED020MS.RECV_NO";
     s.sql = sql.join(QLatin1Char('\n'));
     return s;
-}
-
-QStringList TfrmEDS050::conditionLines()
-{
-    const QString choice = cboCondition->currentText();
-    QStringList lines{seasonPair(), QStringLiteral("검색조건: ") + choice};
-    if (choice == kByReceipt)
-        lines << reportsql::boundsLine(edtRecvNoFrom->text(), edtRecvNoTo->text());
-    else if (choice == kByName)
-        lines << edtEntryNameKor->text();
-    else if (choice == kByDate)
-        lines << reportsql::dateBoundsLine(wmeApplyDateFrom->value(), wmeApplyDateTo->value());
-    return lines;
 }

@@ -9,12 +9,10 @@ class TfrmEDS050 : public TfrmContestReport {
     Q_OBJECT
 public:
     explicit TfrmEDS050(QWidget *parent = nullptr);
-    TCodeCombo *cboCondition;
-    TEdit *edtRecvNoFrom, *edtRecvNoTo, *edtEntryNameKor;
-    TMaskEdit *wmeApplyDateFrom, *wmeApplyDateTo;
+    TCodeCombo *cboCondition = nullptr;
+    TEdit *edtRecvNoFrom = nullptr, *edtRecvNoTo = nullptr, *edtEntryNameKor = nullptr;
+    TMaskEdit *wmeApplyDateFrom = nullptr, *wmeApplyDateTo = nullptr;
     TRowDetail *detail;   // the current applicant's other fields below the grid
 protected:
-    bool validate() override { return checkSeason(); }
     reportsql::Statement statement() override;
-    QStringList conditionLines() override;
 };

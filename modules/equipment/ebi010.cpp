@@ -1,7 +1,7 @@
 #include "ebi010.h"
 #include "core/messages.h"
-#include "database/transaction.h"
-#include "core/startupvalues.h"
+#include "database/database.h"
+#include "framework/unitofwork.h"
 #include "refdata/lookups.h"
 #include <QApplication>
 #include <QElapsedTimer>
@@ -89,17 +89,8 @@ bool TfrmEBI010::createRunDate(const QString &runDate)
     // the panel and its bar are drawn, but keys and clicks wait: a second search must not start meanwhile
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 
-    db::Transaction transaction(prcNewCreate->database());
-    bool ok = transaction.isActive();
-    QString error = transaction.error();
-    if (ok) {
-        prcNewCreate->setParam(QStringLiteral("ARUN_DATE"), runDate);
-        prcNewCreate->setParam(QStringLiteral("AU_EMP_NO"), Startup().employeeNumber);
-        prcNewCreate->setParam(QStringLiteral("AU_IP"), Startup().workstationAddress);
-        ok = prcNewCreate->exec() && transaction.commit();
-        error = transaction.error().isEmpty() ? prcNewCreate->lastError() : transaction.error();
-    }
-    if (!ok) {
+    const QString error = CallInOwnUnit(*prcNewCreate, {{QStringLiteral("ARUN_DATE"), runDate}});
+    if (!error.isEmpty()) {
         panCreating->hide();
         ShowError(db::Database::saveFailedMessage(error));
         return false;

@@ -1,14 +1,12 @@
 #include "eci050.h"
 #include "core/messages.h"
-#include "core/startupvalues.h"
 #include "database/datamodule.h"
-#include "database/transaction.h"
 #include "framework/dialogs/lookupdialogs.h"
 #include "framework/fieldlookups.h"
-#include "framework/sqltext.h"
+#include "framework/unitofwork.h"
+#include "reportparts.h"
 #include "refdata/lookups.h"
 #include "widgets/fieldpanel.h"
-#include <QApplication>
 #include <QDate>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -17,45 +15,25 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
+using schoolreports::kCodeGroups;
+using schoolreports::codeLabels;
+using schoolreports::kLessonCodes;
+
 namespace {
 
-const QHash<QString, QVariant> kLabelGroups{{"GC_LECTURE_ITEM_CODE", "E0022"},
-                                            {"GC_LECTURE_REC_CODE", "E0023"},
-                                            {"GC_LECTURE_DETAIL_CODE", "E0024"}};
-
-QString lessonLabels(const QString &prefix)
+// The lesson's three names, then its three codes hidden.
+void addLessonColumns(TRowGrid *grid)
 {
-    return codeLabel("GC_LECTURE_ITEM_CODE", prefix + "LECTURE_ITEM_GUBUN", "LECTURE_ITEM_NAME") + ", "
-        + codeLabel("GC_LECTURE_REC_CODE", prefix + "LECTURE_REC_GUBUN", "LECTURE_REC_NAME") + ", "
-        + codeLabel("GC_LECTURE_DETAIL_CODE", prefix + "LECTURE_DETAIL_GUBUN", "LECTURE_DETAIL_NAME");
+    for (const char *title : {"강습종목", "강습접수", "강습세부"})
+        grid->addColumn(QString::fromUtf8(title), TGridColumn::Text, 100);
 }
 
-struct WaitCursor {
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-};
-
-// Rows of an opened query into a grid; marker: a first cell that every row shows.
-bool loadGrid(db::Query *query, TRowGrid *grid, const QString &marker = QString())
+void addLessonCodeColumns(TRowGrid *grid)
 {
-    grid->clearRows();
-    if (!query->open())
-        return false;
-    QVector<QStringList> rows;
-    while (query->next()) {
-        QStringList r;
-        if (!marker.isNull())
-            r << marker;
-        for (int i = 0; i < query->fieldCount(); ++i)
-            r << query->value(i);
-        rows << r;
-    }
-    if (query->failed())   // a row that could not be read: no grid rather than a part of one
-        throw db::DatabaseError(query->lastError());
-    query->close();
-    grid->gridModel()->setRows(std::move(rows));
-    return true;
+    for (const char *title : {"강습종목구분", "강습접수구분", "강습세부구분"})
+        grid->addColumn(QString::fromUtf8(title), TGridColumn::Text, 40).hidden();
 }
+
 } // namespace
 
 TfrmECI050::TfrmECI050(QWidget *parent) : TfrmZZI010(parent)
@@ -90,7 +68,7 @@ TfrmECI050::TfrmECI050(QWidget *parent) : TfrmZZI010(parent)
         "           AND T1.LECTURE_DETAIL_GUBUN = T2.LECTURE_DETAIL_GUBUN "
         "         WHERE T1.YAEYAK_DATE = :YAEYAK_DATE) T "
         " ORDER BY LECTURE_ITEM_GUBUN, LECTURE_REC_GUBUN, LECTURE_DETAIL_GUBUN")
-                          .arg(lessonLabels(QString())));
+                          .arg(codeLabels(kLessonCodes, QString(), QStringLiteral("_NAME"))));
 
     qryYaeyak = std::make_unique<db::Query>(DM()->dbsDB);
     qryYaeyak->setSql(QStringLiteral(
@@ -100,7 +78,7 @@ TfrmECI050::TfrmECI050(QWidget *parent) : TfrmZZI010(parent)
         " WHERE YAEYAK_DATE  >= TO_CHAR(SYSDATE(), 'YYYYMMDD') "
         "   AND TRIM(EMP_NO) = :EMP_NO "
         " ORDER BY 1, LECTURE_ITEM_GUBUN, LECTURE_REC_GUBUN, LECTURE_DETAIL_GUBUN")
-                          .arg(lessonLabels(QString())));
+                          .arg(codeLabels(kLessonCodes, QString(), QStringLiteral("_NAME"))));
     prcYaeyak = std::make_unique<db::StoredProc>(DM()->dbsDB, QStringLiteral("PR_ECI050_01"));
 
     connect(rgrGrid, &TRowGrid::currentRowChanged, this, [this](int current, int) { showLecture(current); });
@@ -131,15 +109,11 @@ QGroupBox *TfrmECI050::createLecturePanel()
     auto *layout = new QVBoxLayout(box);
     rgrGrid = new TRowGrid(box);
     rgrGrid->setObjectName(QStringLiteral("rgrGrid"));
-    rgrGrid->addColumn(QStringLiteral("강습종목"), TGridColumn::Text, 100);
-    rgrGrid->addColumn(QStringLiteral("강습접수"), TGridColumn::Text, 100);
-    rgrGrid->addColumn(QStringLiteral("강습세부"), TGridColumn::Text, 100);
+    addLessonColumns(rgrGrid);
     rgrGrid->addColumn(QStringLiteral("강습예약인원"), TGridColumn::Number, 90);
     rgrGrid->addColumn(QStringLiteral("예약가능인원"), TGridColumn::Number, 90).hidden();
     rgrGrid->addColumn(QStringLiteral("비고"), TGridColumn::Text, 100).hidden();
-    rgrGrid->addColumn(QStringLiteral("강습종목구분"), TGridColumn::Text, 40).hidden();
-    rgrGrid->addColumn(QStringLiteral("강습접수구분"), TGridColumn::Text, 40).hidden();
-    rgrGrid->addColumn(QStringLiteral("강습세부구분"), TGridColumn::Text, 40).hidden();
+    addLessonCodeColumns(rgrGrid);
     rgrGrid->applyColumns();
     layout->addWidget(rgrGrid, 1);
 
@@ -192,13 +166,9 @@ QGroupBox *TfrmECI050::createYaeyakPanel()
     rgrGridYaeyak->setObjectName(QStringLiteral("rgrGridYaeyak"));
     rgrGridYaeyak->addColumn(QString(), TGridColumn::Text, 70);
     rgrGridYaeyak->addColumn(QStringLiteral("예약일자"), TGridColumn::Text, 90);
-    rgrGridYaeyak->addColumn(QStringLiteral("강습종목"), TGridColumn::Text, 100);
-    rgrGridYaeyak->addColumn(QStringLiteral("강습접수"), TGridColumn::Text, 100);
-    rgrGridYaeyak->addColumn(QStringLiteral("강습세부"), TGridColumn::Text, 100);
+    addLessonColumns(rgrGridYaeyak);
     rgrGridYaeyak->addColumn(QStringLiteral("강습인원"), TGridColumn::Number, 70);
-    rgrGridYaeyak->addColumn(QStringLiteral("강습종목구분"), TGridColumn::Text, 40).hidden();
-    rgrGridYaeyak->addColumn(QStringLiteral("강습접수구분"), TGridColumn::Text, 40).hidden();
-    rgrGridYaeyak->addColumn(QStringLiteral("강습세부구분"), TGridColumn::Text, 40).hidden();
+    addLessonCodeColumns(rgrGridYaeyak);
     rgrGridYaeyak->applyColumns();
     layout->addWidget(rgrGridYaeyak);
     return box;
@@ -216,10 +186,11 @@ void TfrmECI050::closeQueries()
 
 bool TfrmECI050::openLectures()
 {
-    for (auto it = kLabelGroups.begin(); it != kLabelGroups.end(); ++it)
-        qryQuery->bind(it.key(), it.value());
+    for (auto it = kCodeGroups.begin(); it != kCodeGroups.end(); ++it)
+        if (qryQuery->hasParam(it.key()))
+            qryQuery->bind(it.key(), it.value());
     qryQuery->bind(QStringLiteral("YAEYAK_DATE"), yaeyakDate());
-    const bool ok = loadGrid(qryQuery.get(), rgrGrid);
+    const bool ok = LoadGridRows(*qryQuery, rgrGrid);
     if (!ok)
         SetStatusMessage(qryQuery->lastError());
     if (rgrGrid->rowCount() > 0)
@@ -239,10 +210,11 @@ void TfrmECI050::showLecture(int row)
 
 void TfrmECI050::openReservations()
 {
-    for (auto it = kLabelGroups.begin(); it != kLabelGroups.end(); ++it)
-        qryYaeyak->bind(it.key(), it.value());
+    for (auto it = kCodeGroups.begin(); it != kCodeGroups.end(); ++it)
+        if (qryYaeyak->hasParam(it.key()))
+            qryYaeyak->bind(it.key(), it.value());
     qryYaeyak->bind(QStringLiteral("EMP_NO"), edtEmpNo->text());
-    if (!loadGrid(qryYaeyak.get(), rgrGridYaeyak, QStringLiteral("예약취소")))
+    if (!LoadGridRows(*qryYaeyak, rgrGridYaeyak, QStringLiteral("예약취소")))
         SetStatusMessage(qryYaeyak->lastError());
 }
 
@@ -368,24 +340,11 @@ void TfrmECI050::rgrGridYaeyakMarkerClick(int row)
 bool TfrmECI050::runAction(const QHash<QString, QString> &params, const QString &done)
 {
     QString error;
-    bool ok = false;
     {
         WaitCursor wait;
-        db::Transaction transaction(prcYaeyak->database());
-        prcYaeyak->clearParams();
-        for (auto it = params.begin(); it != params.end(); ++it)
-            prcYaeyak->setParam(it.key(), it.value());
-        prcYaeyak->setParam(QStringLiteral("AU_EMP_NO"), Startup().employeeNumber);
-        prcYaeyak->setParam(QStringLiteral("AU_IP"), Startup().workstationAddress);
-        if (!transaction.isActive())
-            error = transaction.error();
-        else if (!prcYaeyak->exec())
-            error = prcYaeyak->lastError();
-        else if (!transaction.commit())
-            error = transaction.error();
-        else
-            ok = true;
+        error = CallInOwnUnit(*prcYaeyak, params);
     }
+    const bool ok = error.isEmpty();
     if (!ok)
         for (auto it = m_refusals.cbegin(); it != m_refusals.cend(); ++it)
             if (error.startsWith(it.key())) {

@@ -1,7 +1,6 @@
 #include "ecs100.h"
 #include "schoolfields.h"
 #include "reportparts.h"
-#include "framework/fieldlookups.h"
 #include "framework/sqltext.h"
 #include "core/utils.h"
 #include "widgets/inputs.h"
@@ -29,27 +28,15 @@ TfrmECS100::TfrmECS100(QWidget *parent)
                          {"LECTURER_NAME", "담당강사명", 70}}},
                        parent)
 {
-    addSeason();
-    cboCondition = addConditionPages({kEveryone, kByDate, kByReceipt});
-    wmeEnterDateFrom = addDateBound("wmeEnterDateFrom", kByDate);
-    wmeEnterDateTo = addDateBound("wmeEnterDateTo", QStringLiteral("∼"));
-    edtReceiptNoFrom = addNumberBound("edtReceiptNoFrom", kByReceipt, 10);
-    edtReceiptNoTo = addNumberBound("edtReceiptNoTo", QStringLiteral("∼"), 10);
-    for (QWidget *w : {wmeEnterDateFrom, wmeEnterDateTo})
-        addToPage(kByDate, w);
-    for (QWidget *w : {edtReceiptNoFrom, edtReceiptNoTo})
-        addToPage(kByReceipt, w);
-}
-
-bool TfrmECS100::validate()
-{
-    if (!checkSeason())
-        return false;
-    if (cboCondition->currentText() == kByDate)
-        return checkDates(wmeEnterDateFrom, wmeEnterDateTo, kByDate);
-    if (cboCondition->currentText() == kByReceipt)
-        return checkNumbers(edtReceiptNoFrom, edtReceiptNoTo, kByReceipt);
-    return true;
+    setConditions({
+        SeasonCondition(),
+        PageChoice(BIND(cboCondition), {kEveryone, kByDate, kByReceipt}).newLine(),
+        PrintedLine(QString()).shownFor(kEveryone).newLine(),
+        Range(Condition("ENTER_DATE", kByDate, BIND(wmeEnterDateFrom)).date(), BIND(wmeEnterDateTo))
+            .shownFor(kByDate).printedBare().newLine(),
+        Range(Condition("RECEIPT_NO", kByReceipt, BIND(edtReceiptNoFrom)).digits(10), BIND(edtReceiptNoTo))
+            .shownFor(kByReceipt).printedBare().newLine(),
+    });
 }
 
 Statement TfrmECS100::statement()
@@ -61,14 +48,12 @@ Statement TfrmECS100::statement()
         "       T2.RECEIPT_SEQ,",
         "       T2.MEMBER_NO,",
         "       T2.TRAINER_NAME,",
-        "       " + codeLabel("GC_SEX_CODE", "T2.SEX", "SEX") + ",",
+        "       " + codeLabels({"SEX"}, "T2.") + ",",
         "       T2.AGE,",
         "       " + maskedIdNo("T2.ID_NO") + ",",
         "       T2.TEL_NO,",
         "       T2.MOBILE_NO,",
-        "       " + codeLabel("GC_LECTURE_ITEM_CODE", "T2.LECTURE_ITEM_GUBUN", "LECTURE_ITEM_GUBUN") + ",",
-        "       " + codeLabel("GC_LECTURE_REC_CODE", "T2.LECTURE_REC_GUBUN", "LECTURE_REC_GUBUN") + ",",
-        "       " + codeLabel("GC_LECTURE_DETAIL_CODE", "T2.LECTURE_DETAIL_GUBUN", "LECTURE_DETAIL_GUBUN") + ",",
+        "       " + codeLabels(kLessonCodes, "T2.") + ",",
         "       T2.LECTURER_EMP_NO,",
         "       T2.LECTURER_NAME",
         "  FROM EC020MS T1, EC020DT T2",
@@ -77,12 +62,9 @@ Statement TfrmECS100::statement()
         "   AND T2.RECEIPT_NO = T1.RECEIPT_NO"};
     Statement s;
     s.binds = kCodeGroups;
-    s.binds.insert("SEASON_GUBUN", season->code());
     const QString choice = cboCondition->currentText();
     if (choice == kByDate) {
         sql << "   AND " + reportsql::period("T1.ENTER_DATE", "ENTER_DATE_FROM", "ENTER_DATE_TO");
-        s.binds.insert("ENTER_DATE_FROM", wmeEnterDateFrom->value());
-        s.binds.insert("ENTER_DATE_TO", wmeEnterDateTo->value());
     } else if (choice == kByReceipt) {
         // receipt numbers are stored as ten digits: typed numbers compare in that form
         sql << "   AND T1.RECEIPT_NO BETWEEN NVL(CAST(:RECEIPT_NO_FROM AS VARCHAR(10)),'0000000000') AND NVL(CAST(:RECEIPT_NO_TO AS VARCHAR(10)),'9999999999')";
@@ -94,19 +76,6 @@ Statement TfrmECS100::statement()
     sql << " ORDER BY T1.RECEIPT_NO, T2.RECEIPT_SEQ";
     s.sql = sql.join(QLatin1Char('\n'));
     return s;
-}
-
-QStringList TfrmECS100::conditionLines()
-{
-    const QString choice = cboCondition->currentText();
-    QStringList lines{seasonPair(), QStringLiteral("검색조건: ") + choice};
-    if (choice == kByDate)
-        lines << reportsql::dateBoundsLine(wmeEnterDateFrom->value(), wmeEnterDateTo->value());
-    else if (choice == kByReceipt)
-        lines << reportsql::boundsLine(edtReceiptNoFrom->text(), edtReceiptNoTo->text());
-    else
-        lines << QString();
-    return lines;
 }
 
 void TfrmECS100::afterSearch()

@@ -9,12 +9,10 @@ class TfrmECS100 : public TfrmSchoolReport {
     Q_OBJECT
 public:
     explicit TfrmECS100(QWidget *parent = nullptr);
-    TCodeCombo *cboCondition;
-    TMaskEdit *wmeEnterDateFrom, *wmeEnterDateTo;
-    TEdit *edtReceiptNoFrom, *edtReceiptNoTo;
+    TCodeCombo *cboCondition = nullptr;
+    TMaskEdit *wmeEnterDateFrom = nullptr, *wmeEnterDateTo = nullptr;
+    TEdit *edtReceiptNoFrom = nullptr, *edtReceiptNoTo = nullptr;
 protected:
-    bool validate() override;
     reportsql::Statement statement() override;
-    QStringList conditionLines() override;
     void afterSearch() override;
 };

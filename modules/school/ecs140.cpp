@@ -24,12 +24,11 @@ Statement TfrmECS140::statement()
     Statement s;
     s.sql = QStringList{
         "SELECT SEQ_NO,",
-        "       " + codeLabel("GC_LECTURE_ITEM_CODE", "LECTURE_ITEM_GUBUN", "LECTURE_ITEM_GUBUN") + ",",
+        "       " + codeLabels({"LECTURE_ITEM_GUBUN"}) + ",",
         "       LECTURER_NAME,",
         "       TEL_NO,",
         "       ISSUE_NO,",
-        "       " + codeLabel("GC_LECTURE_REC_CODE", "LECTURE_REC_GUBUN", "LECTURE_REC_GUBUN") + ",",
-        "       " + codeLabel("GC_LECTURE_DETAIL_CODE", "LECTURE_DETAIL_GUBUN", "LECTURE_DETAIL_GUBUN") + ",",
+        "       " + codeLabels({"LECTURE_REC_GUBUN", "LECTURE_DETAIL_GUBUN"}) + ",",
         "       TO_CHAR(LECTURE_AMT,'FM9,999,999,999') AS LECTURE_AMT,",
         "       REMARK",
         "  FROM EC060MS",

@@ -2,7 +2,6 @@
 #include "framework/fieldlookups.h"
 #include "framework/sqltext.h"
 #include "widgets/inputs.h"
-#include <QPushButton>
 #include <tuple>
 
 using reportsql::Statement;
@@ -83,22 +82,16 @@ TfrmECS160::TfrmECS160(QWidget *parent)
                         listColumns()},
                        parent)
 {
-    edtEventNo = addEdit("edtEventNo", QStringLiteral("*제휴단체번호"), 10);
-    edtEventNo->setMaximumWidth(110);
-    bbtEventNo = new QPushButton(QStringLiteral("…"), panSearch);
-    bbtEventNo->setObjectName("bbtEventNo");
-    bbtEventNo->setFocusPolicy(Qt::NoFocus);
-    bbtEventNo->setMaximumWidth(28);
-    addBeside(edtEventNo, bbtEventNo);
-    wlbEventNo = new QLabel(panSearch);
-    wlbEventNo->setObjectName("wlbEventNo");
-    wlbEventNo->setMinimumWidth(160);
-    addBeside(edtEventNo, wlbEventNo);
-    event = new TEventField(edtEventNo, bbtEventNo, wlbEventNo);
-    connect(event, &TEventField::chosen, this, &TfrmECS160::bbtSearchClick);
+    setConditions({LookupCondition("EVENT_NO", QStringLiteral("*제휴단체번호"), 10, BIND(edtEventNo),
+                                   [this](QLineEdit *edit, QAbstractButton *button, QLabel *name) {
+                                       wlbEventNo = name;
+                                       event = new TEventField(edit, button, name);
+                                       connect(event, &TEventField::chosen, this, &TfrmECS160::bbtSearchClick);
+                                       return event;
+                                   })
+                       .printedAs(QStringLiteral("제휴단체명"))
+                       .nameWide(160)});
 }
-
-bool TfrmECS160::validate() { return event->check(); }
 
 Statement TfrmECS160::statement()
 {
@@ -113,11 +106,8 @@ Statement TfrmECS160::statement()
         + "\n  FROM EC080MS"
           "\n WHERE EVENT_NO = :EVENT_NO"
           "\n ORDER BY EC080MS.LECTURE_DATE";
-    s.binds.insert("EVENT_NO", event->number());
     return s;
 }
-
-QStringList TfrmECS160::conditionLines() { return {QStringLiteral("제휴단체명: ") + wlbEventNo->text()}; }
 
 TfrmZZP010 *TfrmECS160::createLayout()
 {

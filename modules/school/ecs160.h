@@ -3,21 +3,17 @@
 // time of day, each with its sum, and the total.
 #include "schoolreport.h"
 
-class QPushButton;
 class TEventField;
 
 class TfrmECS160 : public TfrmSchoolReport {
     Q_OBJECT
 public:
     explicit TfrmECS160(QWidget *parent = nullptr);
-    TEdit *edtEventNo;
-    QPushButton *bbtEventNo;
-    QLabel *wlbEventNo;
-    TEventField *event;
+    TEdit *edtEventNo = nullptr;
+    QLabel *wlbEventNo = nullptr;
+    TEventField *event = nullptr;   // the partner group in edtEventNo, its name in wlbEventNo
 
 protected:
-    bool validate() override;
     reportsql::Statement statement() override;
-    QStringList conditionLines() override;
     TfrmZZP010 *createLayout() override;
 };

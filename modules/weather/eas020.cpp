@@ -25,8 +25,8 @@ TfrmEAS020::TfrmEAS020(QWidget *parent)
                            {"ATMOSPHERIC", "기압", 70, true}, {"SNOWFALL", "강우량", 70, true}}},
                          parent)
 {
-    dtpDate = addDateEdit("dtpDate", QString::fromUtf8(kDateCaption));
-    addPlace();
+    setConditions({Condition("OBSE_DATE", QString::fromUtf8(kDateCaption), BIND(dtpDate)),
+                   placeCondition().printedFirst()});
 }
 
 Statement TfrmEAS020::statement() { return weather::dayObservations(dtpDate->dateText(), place->code()); }
@@ -34,9 +34,4 @@ Statement TfrmEAS020::statement() { return weather::dayObservations(dtpDate->dat
 Statement TfrmEAS020::footerStatement()
 {
     return weather::placeFooter(dtpDate->dateText(), dtpDate->dateText(), place->code());
-}
-
-QStringList TfrmEAS020::conditionLines()
-{
-    return {placePair(), QString::fromUtf8(kDateCaption) + QStringLiteral(": ") + ToDisplayDate(dtpDate->dateText())};
 }

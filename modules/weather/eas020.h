@@ -5,11 +5,10 @@ class TfrmEAS020 : public TfrmEASPlaceReport {
     Q_OBJECT
 public:
     explicit TfrmEAS020(QWidget *parent = nullptr);
-    TDateEdit *dtpDate;
+    TDateEdit *dtpDate = nullptr;
 
 protected:
     reportsql::Statement statement() override;
     reportsql::Statement footerStatement() override;
-    QStringList conditionLines() override;
     bool byDay() const override { return false; }
 };

@@ -25,10 +25,13 @@ TfrmEAS030::TfrmEAS030(QWidget *parent)
                            {"ATMOSPHERIC", "기압", 70, true}, {"SNOWFALL", "강우량", 70, true}}},
                          parent)
 {
-    addPlace();
     // both today once, when the screen opens: a period chosen stays while the tab is switched
-    dtpFromDate = addDateEdit("dtpFromDate", QString::fromUtf8(kDateCaption));
-    dtpToDate = addDateEdit("dtpToDate", QStringLiteral("~"));
+    setConditions({placeCondition(),
+                   Range(Condition("OBSE_DATE", QString::fromUtf8(kDateCaption), BIND(dtpFromDate)), BIND(dtpToDate),
+                         QStringLiteral("~"))
+                       .printedAsStored()
+                       .searchedAsGiven()
+                       .newLine()});
     dtpFromDate->setToolTip(QStringLiteral("FROM"));
     dtpToDate->setToolTip(QStringLiteral("TO"));
     FFromDate = dtpFromDate->dateText();
@@ -40,8 +43,3 @@ TfrmEAS030::TfrmEAS030(QWidget *parent)
 Statement TfrmEAS030::statement() { return weather::dailyAverages(FFromDate, FToDate, place->code()); }
 
 Statement TfrmEAS030::footerStatement() { return weather::placeFooter(FFromDate, FToDate, place->code()); }
-
-QStringList TfrmEAS030::conditionLines()
-{
-    return {placePair(), QString::fromUtf8(kDateCaption) + QStringLiteral(": ") + FFromDate + QStringLiteral(" ~ ") + FToDate};
-}

@@ -5,12 +5,11 @@ class TfrmEAS030 : public TfrmEASPlaceReport {
     Q_OBJECT
 public:
     explicit TfrmEAS030(QWidget *parent = nullptr);
-    TDateEdit *dtpFromDate, *dtpToDate;
+    TDateEdit *dtpFromDate = nullptr, *dtpToDate = nullptr;
     QString FFromDate, FToDate;   // the pickers' "yyyymmdd", renewed on every change
 
 protected:
     reportsql::Statement statement() override;
     reportsql::Statement footerStatement() override;
-    QStringList conditionLines() override;
     bool byDay() const override { return true; }
 };

@@ -43,33 +43,19 @@ TfrmEASPlaceReport::TfrmEASPlaceReport(const TReportDefinition &report, QWidget 
     placeBesideGrid(chtWeather);
 }
 
-void TfrmEASPlaceReport::addPlace()
+TReportCondition TfrmEASPlaceReport::placeCondition()
 {
-    edtObsePlace = addEdit("edtObsePlace", QString::fromUtf8(kPlaceCaption), 2);
-    bbtObsePlace = new QToolButton(panSearch);
-    bbtObsePlace->setObjectName("bbtObsePlace");
-    bbtObsePlace->setText(QStringLiteral("…"));
-    bbtObsePlace->setFocusPolicy(Qt::NoFocus);
-    addBeside(edtObsePlace, bbtObsePlace);
-    wlbObsePlace = new QLabel(panSearch);
-    wlbObsePlace->setObjectName("wlbObsePlace");
-    wlbObsePlace->setMinimumWidth(110);
-    addBeside(edtObsePlace, wlbObsePlace);
-    place = new TCodeField({QString::fromUtf8(kPlaceCaption), QStringLiteral("E0001"), QStringLiteral("관측장소 구분")},
-                           edtObsePlace, bbtObsePlace, wlbObsePlace);
-    place->clearNameOnEveryChange(bbtClose);
-    connect(place, &TCodeField::chosen, this, [this] { bbtSearchClick(); });
-}
-
-QString TfrmEASPlaceReport::placePair() const
-{
-    return QString::fromUtf8(kPlaceCaption) + QStringLiteral(": ") + wlbObsePlace->text();
-}
-
-bool TfrmEASPlaceReport::validate()
-{
-    const QString problem = place->problem();
-    return problem.isEmpty() || refuse(edtObsePlace, problem);
+    return LookupCondition("OBSE_PLACE", QString::fromUtf8(kPlaceCaption), 2, BIND(edtObsePlace),
+                           [this](QLineEdit *edit, QAbstractButton *button, QLabel *name) {
+                               wlbObsePlace = name;
+                               place = new TCodeField({QString::fromUtf8(kPlaceCaption), QStringLiteral("E0001"),
+                                                       QStringLiteral("관측장소 구분")},
+                                                      edit, button, name);
+                               place->clearNameOnEveryChange(bbtClose);
+                               connect(place, &TCodeField::chosen, this, [this] { bbtSearchClick(); });
+                               return place;
+                           })
+        .newLine();
 }
 
 void TfrmEASPlaceReport::search()

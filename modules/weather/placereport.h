@@ -5,8 +5,6 @@
 #include "framework/fieldlookups.h"
 #include <QPointer>
 
-class QAbstractButton;
-class QToolButton;
 class TWeatherChart;
 
 namespace db {
@@ -29,23 +27,20 @@ class TfrmEASPlaceReport : public TfrmReportList {
     Q_OBJECT
 public:
     TfrmEASPlaceReport(const TReportDefinition &report, QWidget *parent);
-    TEdit *edtObsePlace = nullptr;
-    QToolButton *bbtObsePlace = nullptr;
+    TEdit *edtObsePlace = nullptr;    // with its lookup button bbtObsePlace
     QLabel *wlbObsePlace = nullptr;
     TCodeField *place = nullptr;      // the place: code group E0001, its name in wlbObsePlace
     TWeatherChart *chtWeather = nullptr;
     QStringList printedConditions() const { return searchedConditions(); }
 
 protected:
-    void addPlace();
-    bool validate() override;
+    TReportCondition placeCondition();   // "*관측장소", its lookup and name; a choice searches at once
     virtual reportsql::Statement footerStatement() = 0;
     virtual bool byDay() const = 0;
     void search() override;
     void afterSearch() override;
     TfrmZZP010 *createLayout() override;
     void fillConditions(TfrmZZP010 *layout) override;
-    QString placePair() const;
 
 private:
     QStringList footerValues();

@@ -238,8 +238,9 @@ private slots:
         QCOMPARE(t->count("ED020MS", "RECV_NO = 2"), 1);
     }
 
-    // EDS050: the season's applicants, by part of the name or a receipt range; receipt numbers as
-    // stored, registration numbers dashed in their display form.
+    // EDS050: the season's applicants, by part of the name, a receipt range or an application period
+    // (a date that is no date refused); receipt numbers as stored, registration numbers dashed in their
+    // display form.
     void applicantReport_data() { testing::addBackendColumn(); }
     void applicantReport()
     {
@@ -272,6 +273,18 @@ private slots:
         r.bbtSearchClick();
         QCOMPARE(r.rgrGrid->model()->rowCount(), 2);
         QCOMPARE(r.lines().last(), QString("[전체]  ∼  10"));
+
+        // an application date that is no date is refused on its page only, not searched
+        r.cboCondition->setCurrentIndex(3);   // 신청일
+        r.wmeApplyDateFrom->setValue("20261301");
+        rec->clear();
+        r.bbtSearchClick();
+        QCOMPARE(rec->texts(), QStringList({"신청일을(를) 정확히 입력하십시오."}));
+        QCOMPARE(r.rgrGrid->model()->rowCount(), 2);   // the last search's rows stay
+        r.cboCondition->setCurrentIndex(0);
+        r.bbtSearchClick();
+        QCOMPARE(r.rgrGrid->model()->rowCount(), 4);
+        QCOMPARE(r.lines(), QStringList({"*시즌: 2026/2027 시즌", "검색조건: [ 전 체 ]"}));
     }
 
     // EDI030: a typed receipt number is looked up and rewritten with six digits; one nobody has
