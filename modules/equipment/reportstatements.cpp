@@ -7,6 +7,16 @@ namespace {
 
 using reportsql::period;
 
+// The labels of coded columns (Statement::codeLabel, each binding its group), one a line of the
+// select list.
+QString labels(Statement &s, std::initializer_list<std::pair<const char *, const char *>> columnsAndGroups)
+{
+    QStringList out;
+    for (const auto &[column, group] : columnsAndGroups)
+        out << s.codeLabel(QString::fromLatin1(column), QString::fromLatin1(group));
+    return out.join(QStringLiteral(",\n       "));
+}
+
 // A summary report: one row per (first key, equipment kind), then after each first key's rows its
 // subtotal row (G_KIND = 1). No grand-total row; the footer takes it from the count over the same source.
 struct Summary {
@@ -60,13 +70,12 @@ Statement ebs060(const QString &rentDate, const QString &area, const QString &re
     s.binds = {{"RENT_DATE", rentDate}, {"AREA_GUBUN", area}};
     s.sql = QStringLiteral(
                 "SELECT TO_CHAR(RENT_NO,'FM0000000000') AS RENT_NO, RENT_SEQ,\n"
-                "       %1,\n       %2,\n       EQUIP_NO, RENT_NAME, TEL_NO, HEIGHT, WEIGHT,\n"
-                "       %3,\n       BINDING,\n       %4,\n       %5,\n       %6\n"
+                "       %1,\n       EQUIP_NO, RENT_NAME, TEL_NO, HEIGHT, WEIGHT,\n"
+                "       %2,\n       BINDING,\n       %3,\n       %4,\n       %5\n"
                 "  FROM EB040DT\n"
                 " WHERE RENT_DATE = :RENT_DATE\n"
                 "   AND AREA_GUBUN = :AREA_GUBUN\n")
-                .arg(s.codeLabel("RENT_STAT", "E0012"),
-                     s.codeLabel("EQUIP_GUBUN", "E0009"),
+                .arg(labels(s, {{"RENT_STAT", "E0012"}, {"EQUIP_GUBUN", "E0009"}}),
                      s.codeLabel("SHOES_SIZE", "E0011"),
                      s.codeLabel("TICKET_KIND", "I0005"),
                      dashedDate("SVRL_RENT_FROM_DATE", "SVRL_RENT_FROM_DATE"),
@@ -150,19 +159,17 @@ Statement ebs100(const StorageConditions &c)
     s.binds = {{"SEASON_GUBUN", c.season}, {"AREA_GUBUN", c.area}};
     s.sql = QStringLiteral(
                 "SELECT TO_CHAR(KEEP_NO,'FM0000000000') AS KEEP_NO,\n"
-                "       %1,\n       %2,\n       %3,\n       %4,\n"
+                "       %1,\n"
                 "       MEMBER_NO, KEEP_NAME, KEEP_BOX_NO, GUEST_NO, GUEST_NAME, EQUIP_NAME_ETC, NATIVE_NO,\n"
-                "       POELS_YN, POELS_NAME,\n       %5,\n       %6,\n"
+                "       POELS_YN, POELS_NAME,\n       %2,\n       %3,\n"
                 "       CASE WHEN ZIP_CODE IS NULL THEN NULL\n"
                 "            ELSE SUBSTR(ZIP_CODE,1,3)||'-'||SUBSTR(ZIP_CODE,4,3) END AS ZIP_CODE,\n"
                 "       ADDR1, ADDR2, TEL_NO, MOBILE_NO, REMARK, CONF_QUESTION, CONF_ANSWER\n"
                 "  FROM EB050MS\n"
                 " WHERE SEASON_GUBUN = :SEASON_GUBUN\n"
                 "   AND AREA_GUBUN = :AREA_GUBUN\n")
-                .arg(s.codeLabel("KEEP_STAT", "E0015"),
-                     s.codeLabel("KEEP_GUBUN", "E0016"),
-                     s.codeLabel("EQUIP_GUBUN", "E0009"),
-                     s.codeLabel("EQUIP_NAME_GUBUN", "E0021"),
+                .arg(labels(s, {{"KEEP_STAT", "E0015"}, {"KEEP_GUBUN", "E0016"}, {"EQUIP_GUBUN", "E0009"},
+                                {"EQUIP_NAME_GUBUN", "E0021"}}),
                      dashedDate("IPGO_DATE", "IPGO_DATE"), dashedDate("CHULGO_DATE", "CHULGO_DATE"));
     const struct { const QString &value; const char *column; } combos[] = {
         {c.keepStat, "KEEP_STAT"}, {c.keepGubun, "KEEP_GUBUN"},
@@ -187,16 +194,14 @@ Statement ebs110(const QString &referenceDate, const QString &area)
     s.binds = {{"AREA_GUBUN", area}, {"CHULGO_DATE", referenceDate}};
     s.sql = QStringLiteral(
                 "SELECT TO_CHAR(KEEP_NO,'FM0000000000') AS KEEP_NO, MEMBER_NO, KEEP_NAME, KEEP_BOX_NO,\n"
-                "       %1,\n       %2,\n       %3,\n"
-                "       EQUIP_NAME_ETC, NATIVE_NO, POELS_YN, POELS_NAME,\n       %4,\n       %5,\n       MOBILE_NO\n"
+                "       %1,\n"
+                "       EQUIP_NAME_ETC, NATIVE_NO, POELS_YN, POELS_NAME,\n       %2,\n       %3,\n       MOBILE_NO\n"
                 "  FROM EB050MS\n"
                 " WHERE AREA_GUBUN = :AREA_GUBUN\n"
                 "   AND CHULGO_DATE < :CHULGO_DATE\n"
                 "   AND KEEP_STAT = 'K'\n"
                 " ORDER BY CHULGO_DATE, KEEP_NO")
-                .arg(s.codeLabel("KEEP_GUBUN", "E0016"),
-                     s.codeLabel("EQUIP_GUBUN", "E0009"),
-                     s.codeLabel("EQUIP_NAME_GUBUN", "E0021"),
+                .arg(labels(s, {{"KEEP_GUBUN", "E0016"}, {"EQUIP_GUBUN", "E0009"}, {"EQUIP_NAME_GUBUN", "E0021"}}),
                      dashedDate("IPGO_DATE", "IPGO_DATE"), dashedDate("CHULGO_DATE", "CHULGO_DATE"));
     return s;
 }
