@@ -25,7 +25,7 @@ TfrmEAS020::TfrmEAS020(QWidget *parent)
                            {"ATMOSPHERIC", "기압", 70, true}, {"SNOWFALL", "강우량", 70, true}}},
                          parent)
 {
-    setConditions({Condition("OBSE_DATE", QString::fromUtf8(kDateCaption), BIND(dtpDate)),
+    setConditions({Condition("OBSE_DATE", QString::fromUtf8(kDateCaption), BIND(dtpDate)).newLine(),
                    placeCondition().printedFirst()});
 }
 

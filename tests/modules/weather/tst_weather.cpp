@@ -151,6 +151,8 @@ private slots:
         QCOMPARE(day->wlbObsePlace->text(), QStringLiteral("베이스1"));
         day->bbtSearchClick();
         QCOMPARE(messages.count(), 0);
+        // the place heads the print, though its input follows the date's
+        QCOMPARE(day->printedConditions(), QStringList({"*관측장소: 베이스1", "*관측일자: 2026-12-09"}));
         QCOMPARE(day->cdsQuery->rowCount(), 3);
         QCOMPARE(cell(*day, 0, "OBSE_TIME"), QStringLiteral("10:00"));   // the latest first
         QCOMPARE(day->rgrGrid->footerText(0), QStringLiteral("평 균"));
