@@ -94,8 +94,8 @@ private:
 //   });
 //
 // The base builds each input on the condition panel in the order of the rows, checks the rows before
-// every search ("<caption>을(를) 정확히 입력하십시오." for a range of other than digits, the lookups'
-// own messages), binds each row's value to the statements' :NAME (a range's to :NAME_FROM and
+// every search ("<caption>을(를) 정확히 입력하십시오." for a bound of a range that is no number or no
+// date, the lookups' own messages), binds each row's value to the statements' :NAME (a range's to :NAME_FROM and
 // :NAME_TO, a lookup's code, the season's to :SEASON_GUBUN) and prints the condition lines: a row's
 // "caption: value" joined by three blanks to the row before it, newLine() starting a line.
 // A range is of digits (digits()), of dates typed as "9999-99-99" (a TMaskEdit row with date()), of
