@@ -9,6 +9,7 @@
 #include "dialogs/lookupdialogs.h"
 #include "fieldbinder.h"
 #include "fieldlookups.h"
+#include "unitofwork.h"
 #include "refdata/lookups.h"
 #include <QApplication>
 #include <QHBoxLayout>
@@ -23,11 +24,6 @@
 namespace {
 const char *kDetail = "ezi000Detail";
 const char *kHeader = "ezi000Header";   // a header field saved with the rows: Enter moves on
-
-struct WaitCursor {
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-};
 }
 
 TDetailPanel::TDetailPanel(TRowGrid *grid, QWidget *parent) : TFieldPanel(parent, 3), m_grid(grid) {}
@@ -512,25 +508,16 @@ QVariant TfrmEZI000::rowVersionOf(const QStringList &entry, int versionColumn)
 
 bool TfrmEZI000::SaveData()
 {
-    QHash<QString, QString> params;   // upper-case name → declared name
-    for (const QString &p : prcSaveData->paramNames())
-        params.insert(p.toUpper(), p);
     m_form->setConditionParams(prcSaveData.get());
     for (int r = 0; r < rgrGrid->rowCount(); ++r)
         if (!isLoadedRow(r))
             addPendingEntry(r, "2");
-    const QString emp = params.value("AU_EMP_NO", "AU_EMP_NO");
-    const QString ip = params.value("AU_IP", "AU_IP");
+    QStringList params;   // "A" + field, EDITSTATUS last
+    for (const QString &f : m_fields)
+        params << QStringLiteral("A") + f;
     const int version = int(m_fields.indexOf(QStringLiteral("ROW_VERSION")));
     for (const QStringList &entry : m_pending) {
-        for (int i = 0; i < m_fields.size() && i < entry.size(); ++i) {
-            auto it = params.constFind(QStringLiteral("A") + m_fields[i].toUpper());
-            if (it != params.constEnd())
-                prcSaveData->setParam(*it, entry[i]);
-        }
-        prcSaveData->setRowVersion(rowVersionOf(entry, version));
-        prcSaveData->setParam(emp, Startup().employeeNumber);
-        prcSaveData->setParam(ip, Startup().workstationAddress);
+        SetEntryParams(*prcSaveData, params, entry, rowVersionOf(entry, version));
         if (!prcSaveData->exec())
             return failSave(prcSaveData->lastError());
         EntrySaved(entry);
@@ -559,30 +546,17 @@ void TfrmEZI000::saveRows()
         SetStatusMessage(QStringLiteral("스토어드 프로시져가 지정되지 않았습니다."));
         return;
     }
-    db::Database *db = prcSaveData->database();
     const QVector<QStringList> before = m_pending;   // what stays pending if the save fails
     m_saveError.clear();
-    bool ok = false;
-    {
-        WaitCursor wait;
-        db::Transaction transaction(db);
-        try {
-            if (!transaction.isActive())
-                throw db::DatabaseError(transaction.error());
-            if (!SaveData())
-                throw db::DatabaseError(m_saveError);
-            if (!transaction.commit())
-                throw db::DatabaseError(transaction.error());
-            ok = true;
-        } catch (const db::DatabaseError &e) {
-            m_saveError = e.message();
-        } catch (const std::exception &e) {
-            m_saveError = QString::fromUtf8(e.what());
-        }
-    }
-    if (!ok) {
+    QString error;
+    if (!RunInOwnUnit(prcSaveData->database(), [this](QString &failure) {
+            if (SaveData())
+                return true;
+            failure = m_saveError;
+            return false;
+        }, error)) {
         m_pending = before;   // everything was rolled back: every change is still to be sent
-        ShowError(db::Database::saveFailedMessage(m_saveError));
+        ShowError(db::Database::saveFailedMessage(error));
         return;
     }
     m_pending.clear();

@@ -1,5 +1,6 @@
 #include "gridtable.h"
 #include "fieldbinder.h"
+#include "unitofwork.h"
 #include "listmodel.h"
 #include "database/datamodule.h"
 #include "database/transaction.h"
@@ -22,11 +23,6 @@
 
 namespace {
 const char *kGridInput = "gridTableInput";
-
-struct WaitCursor {
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-};
 
 bool insideItemView(const QWidget *w)
 {
@@ -278,20 +274,9 @@ bool TGridTableScreen::ExecuteRow()
 
 bool TGridTableScreen::SaveRows(TEditGrid *grid, TChangeBuffer &buffer, db::StoredProc *procedure)
 {
-    QHash<QString, QString> params;   // upper-case name → declared name
-    for (const QString &p : procedure->paramNames())
-        params.insert(p.toUpper(), p);
-    auto set = [&](const QString &name, const QString &value) {
-        auto it = params.constFind(name.toUpper());
-        if (it != params.constEnd())
-            procedure->setParam(*it, value);
-    };
     const int versionColumn = int(buffer.columns.indexOf(QStringLiteral("AROW_VERSION")));
     QHash<QString, qlonglong> &versionsAfter = m_versionsAfter[grid];
     for (const TChangeBuffer::Entry &e : buffer.entries()) {
-        for (int i = 0; i < buffer.columns.size() && i < e.cells.size(); ++i)
-            if (!buffer.columns[i].isEmpty())
-                set(buffer.columns[i], e.cells[i]);
         QVariant version;   // a new row has none; a stored one the version it was read at, or saved at just now
         if ((e.state == 1 || e.state == 3) && versionColumn >= 0 && versionColumn < e.cells.size()) {
             if (versionsAfter.contains(e.rowId))
@@ -299,10 +284,8 @@ bool TGridTableScreen::SaveRows(TEditGrid *grid, TChangeBuffer &buffer, db::Stor
             else if (!e.cells[versionColumn].isEmpty())
                 version = e.cells[versionColumn].toLongLong();
         }
-        procedure->setRowVersion(version);
-        set(QStringLiteral("AU_EMP_NO"), Startup().employeeNumber);
-        set(QStringLiteral("AU_IP"), Startup().workstationAddress);
-        set(QStringLiteral("AEDITSTATUS"), RowStateCodes.value(e.state == 0 ? 2 : e.state));
+        SetEntryParams(*procedure, buffer.columns, e.cells, version);
+        procedure->setParam(QStringLiteral("AEDITSTATUS"), RowStateCodes.value(e.state == 0 ? 2 : e.state));
         m_savingRowId = e.rowId;
         m_saveError.clear();
         bool ok;
@@ -346,27 +329,12 @@ void TGridTableScreen::save()
     m_sent.clear();
     m_versionsAfter.clear();
     QString error;
-    bool ok = false;
-    {
-        WaitCursor wait;
-        db::Transaction transaction(db);
-        try {
-            if (!transaction.isActive())
-                error = transaction.error();
-            else if (!SaveChanges())
-                error = m_saveError;
-            else if (!transaction.commit())
-                error = transaction.error();
-            else
-                ok = true;
-        } catch (const db::DatabaseError &e) {
-            error = e.message();
-        } catch (const std::exception &e) {
-            error = QString::fromUtf8(e.what());
-        }
-        if (!ok)
-            transaction.setError(error);
-    }   // not committed: rolled back here
+    const bool ok = RunInOwnUnit(db, [this](QString &failure) {
+        if (SaveChanges())
+            return true;
+        failure = m_saveError;
+        return false;
+    }, error);
     if (!ok) {
         // Nothing of it was stored: every entry stays pending, so a repeated save sends each change once.
         m_sent.clear();

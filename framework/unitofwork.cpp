@@ -9,21 +9,59 @@
 WaitCursor::WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
 WaitCursor::~WaitCursor() { QApplication::restoreOverrideCursor(); }
 
-QString CallInOwnUnit(db::StoredProc &procedure, const QHash<QString, QString> &params)
+bool RunInOwnUnit(db::Database *database, const std::function<bool(QString &error)> &work, QString &error)
 {
-    db::Transaction transaction(procedure.database());
-    if (!transaction.isActive())
-        return transaction.error();
-    procedure.clearParams();
-    for (auto it = params.begin(); it != params.end(); ++it)
-        procedure.setParam(it.key(), it.value());
+    WaitCursor wait;
+    db::Transaction transaction(database);
+    error.clear();
+    try {
+        if (!transaction.isActive()) {
+            error = transaction.error();
+            return false;
+        }
+        if (work(error) && transaction.commit())
+            return true;
+        if (error.isEmpty())
+            error = transaction.error();
+    } catch (const db::DatabaseError &e) {
+        error = e.message();
+    } catch (const std::exception &e) {
+        error = QString::fromUtf8(e.what());
+    }
+    transaction.setError(error);
+    return false;   // not committed: rolled back as the unit of work ends
+}
+
+void SetCaller(db::StoredProc &procedure)
+{
     procedure.setParam(QStringLiteral("AU_EMP_NO"), Startup().employeeNumber);
     procedure.setParam(QStringLiteral("AU_IP"), Startup().workstationAddress);
-    if (!procedure.exec())
-        return procedure.lastError();   // rolled back as the unit of work ends
-    if (!transaction.commit())
-        return transaction.error();
-    return QString();
+}
+
+void SetEntryParams(db::StoredProc &procedure, const QStringList &names, const QStringList &cells,
+                    const QVariant &rowVersion)
+{
+    for (int i = 0; i < names.size() && i < cells.size(); ++i)
+        if (!names[i].isEmpty())
+            procedure.setParam(names[i], cells[i]);
+    procedure.setRowVersion(rowVersion);
+    SetCaller(procedure);
+}
+
+QString CallInOwnUnit(db::StoredProc &procedure, const QHash<QString, QString> &params)
+{
+    QString error;
+    RunInOwnUnit(procedure.database(), [&](QString &failure) {
+        procedure.clearParams();
+        for (auto it = params.begin(); it != params.end(); ++it)
+            procedure.setParam(it.key(), it.value());
+        SetCaller(procedure);
+        if (procedure.exec())
+            return true;
+        failure = procedure.lastError();
+        return false;
+    }, error);
+    return error;
 }
 
 bool LoadGridRows(db::Query &query, TRowGrid *grid, const QString &marker)

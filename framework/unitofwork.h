@@ -6,9 +6,12 @@
 //   LoadGridRows(*qryYaeyak, rgrGridYaeyak, QStringLiteral("예약취소"));
 #include <QHash>
 #include <QString>
+#include <QStringList>
+#include <functional>
 
 class TRowGrid;
 namespace db {
+class Database;
 class Query;
 class StoredProc;
 }
@@ -20,6 +23,20 @@ struct WaitCursor {
     WaitCursor(const WaitCursor &) = delete;
     WaitCursor &operator=(const WaitCursor &) = delete;
 };
+
+// Runs work in a unit of work of its own under the wait cursor: committed when work answers true, rolled
+// back on every other way out, a thrown database error included; false, with the error work gave or the
+// unit of work's own, when not committed. Both editing bases save their pending changes so.
+bool RunInOwnUnit(db::Database *database, const std::function<bool(QString &error)> &work, QString &error);
+
+// The caller of a procedure: the user's number and workstation (AU_EMP_NO, AU_IP), stored by every
+// procedure that writes.
+void SetCaller(db::StoredProc &procedure);
+
+// One pending change to the procedure: each cell under the parameter name beside it (an empty name
+// sends nothing), the row version it was read at (invalid: a new row) and the caller.
+void SetEntryParams(db::StoredProc &procedure, const QStringList &names, const QStringList &cells,
+                    const QVariant &rowVersion);
 
 // One call of the procedure with these parameters and the user's number and workstation (AU_EMP_NO,
 // AU_IP), in a unit of work of its own: committed when the call succeeds, rolled back otherwise. The
