@@ -79,14 +79,9 @@ void TRecordForm::bindConditions(db::Query *query) const
 
 void TRecordForm::setConditionParams(db::StoredProc *procedure) const
 {
-    QHash<QString, QString> params;   // upper-case name → declared name
-    for (const QString &p : procedure->paramNames())
-        params.insert(p.toUpper(), p);
-    for (const TField &f : m_fields) {
-        auto it = params.constFind(QStringLiteral("A") + f.name.toUpper());
-        if (f.isCondition && it != params.constEnd())
-            procedure->setParam(*it, conditionValue(f.name));
-    }
+    for (const TField &f : m_fields)
+        if (f.isCondition)
+            procedure->setParam(QStringLiteral("A") + f.name, conditionValue(f.name));
 }
 
 // ---- binding -------------------------------------------------------------------------------
@@ -420,13 +415,9 @@ void TRecordForm::setRowVersion(int row, const QVariant &version)
 
 void TRecordForm::setRowParams(db::StoredProc *procedure, int row, const QStringList &names) const
 {
-    QHash<QString, QString> params;   // upper-case name → declared name
-    for (const QString &p : procedure->paramNames())
-        params.insert(p.toUpper(), p);
     for (const QString &name : names) {
-        auto it = params.constFind(QStringLiteral("A") + name.toUpper());
         const int c = fieldColumn(name);
-        if (it != params.constEnd() && c >= 0)
-            procedure->setParam(*it, m_rows->cell(row, c));
+        if (c >= 0)
+            procedure->setParam(QStringLiteral("A") + name, m_rows->cell(row, c));
     }
 }
