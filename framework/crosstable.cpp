@@ -194,25 +194,20 @@ TReportDefinition withColumns(TReportDefinition report, const crosstab::Descript
 {
     const QString heading = !d.rowHeading.isEmpty() ? d.rowHeading
                             : d.rows == crosstab::Rows::Hour ? QStringLiteral("시간대") : QStringLiteral("부상상태");
-    static QList<QByteArray> texts;   // TReportColumn holds UTF-8 pointers: the texts live as long as the program
-    auto keep = [](const QString &s) {
-        texts.append(s.toUtf8());
-        return texts.last().constData();
-    };
     report.columns.clear();
-    report.columns.append({keep(crosstab::rowLabelField(d.rows)), keep(heading), 110});
+    report.columns.append({crosstab::rowLabelField(d.rows), heading, 110});
     const QVector<crosstab::Bucket> buckets = crosstab::buckets(d.columns);
     const int width = buckets.size() > 7 ? 64 : 70;
     for (const crosstab::Bucket &b : buckets)
-        report.columns.append({keep(b.field), keep(b.title), width, true});
-    report.columns.append({keep(crosstab::sumField(d)), keep(QStringLiteral("계 (%)")), 120, true});
+        report.columns.append({b.field, b.title, width, true});
+    report.columns.append({crosstab::sumField(d), QStringLiteral("계 (%)"), 120, true});
     return report;
 }
 
 // The printed cross-table: its columns, one total label per column under them, and the picture after.
 class TfrmCrossLayout : public TfrmReportLayout {
 public:
-    TfrmCrossLayout(const QString &programId, const QString &title, const QVector<TReportColumn> &columns,
+    TfrmCrossLayout(const QString &programId, const QString &title, const QVector<TColumn> &columns,
                     QStringList totals, QImage picture)
         : TfrmReportLayout(programId, title, columns, false), m_totals(std::move(totals)), m_picture(std::move(picture))
     {

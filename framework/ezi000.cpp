@@ -53,7 +53,7 @@ TfrmEZI000::TfrmEZI000(QWidget *parent) : TfrmZZI010(parent)
     m_form = new TRecordForm(rgrGrid, this);
     gridLayout->addWidget(rgrGrid);
     mainLayout->addWidget(panGrid, 1);
-    rgrGrid->addColumn("TEMP", TGridColumn::Text, 10).hidden().trailing();
+    rgrGrid->addColumn("TEMP", TColumn::Text, 10).hidden().trailing();
 
     panBody = new TDetailPanel(rgrGrid, panMain);
     panBody->setObjectName("panBody");
@@ -61,7 +61,7 @@ TfrmEZI000::TfrmEZI000(QWidget *parent) : TfrmZZI010(parent)
     mainLayout->addWidget(panBody);
     connect(panBody, &TFieldPanel::controlAdded, this, &TfrmEZI000::attachDetailControl);
     m_form->bindByHints(panBody);
-    m_form->setKeyColumnTest([this](int c) { return rgrGrid->column(c).isRequired; });
+    m_form->setKeyColumnTest([this](int c) { return rgrGrid->column(c).isKey; });
 
     const RowButtons buttons = addRowButtons(
         QStringLiteral("신규(F4)"), QStringLiteral("삭제(F9)"), [this] { return rgrGrid->currentRow(); },
@@ -299,12 +299,10 @@ void TfrmEZI000::setFields(const TFieldTable &fields)
             columns.append(-1);
             continue;
         }
-        TGridColumn &column = rgrGrid->addColumn(f.title, f.type, f.columnWidth);
-        column.bytes(f.maxBytes).required(f.isKey).hidden(f.hiddenColumn);
-        if (!f.codeGroup.isEmpty())
-            column.pickList(f.codeGroup);
-        else if (!f.codes.isEmpty())
-            column.pickList(f.codes, f.labels);
+        TColumn column = f.column;
+        if (!column.pickGroup.isEmpty())
+            column.pickList(column.pickGroup);   // the codes and labels, now that the database is open
+        rgrGrid->addColumn(column);
         columns.append(rgrGrid->columnCount() - 2);   // before the trailing "TEMP"
     }
     // the detail panel binds its controls by their hints, the column titles
@@ -351,22 +349,24 @@ bool TfrmEZI000::LoadRows()
         SetStatusMessage(qryQuery->lastError());
         return false;
     }
-    m_fields = qryQuery->fieldNames();
+    // each column takes the field it names, wherever the select list has it
+    const int columns = rgrGrid->columnCount();
+    const int temp = tempColumn();
+    const QStringList names = qryQuery->fieldNames();
+    const QVector<int> at = FieldPositions(rgrGrid->gridModel()->columns(), temp, names);
+    m_fields.clear();
+    for (int c = 0; c < temp; ++c)
+        m_fields.append(at[c] >= 0 ? names[at[c]] : QString());
     m_fields.append("EDITSTATUS");
     m_pending.clear();
     m_headerModified = false;
 
-    const int columns = rgrGrid->columnCount();
-    const int temp = tempColumn();
-    const int fields = qMin(qryQuery->fieldCount(), temp);
     QVector<QStringList> rows;
     while (qryQuery->next()) {
         QStringList r;
         r.reserve(columns);
-        for (int n = 0; n < fields; ++n)
-            r.append(qryQuery->value(n));
-        while (r.size() < temp)
-            r.append(QString());
+        for (int c = 0; c < temp; ++c)
+            r.append(at[c] >= 0 ? qryQuery->value(at[c]) : QString());
         r.append("Y");
         rows.append(std::move(r));
     }

@@ -21,7 +21,15 @@ double TfrmEZP000::columnLeft(int column) const
 void TfrmEZP000::addColumn(const QString &field, const QString &title, double widthMm, Qt::Alignment alignment,
                            const QString &onceKey)
 {
-    m_columns.append({field, title, widthMm, alignment, onceKey});
+    TColumn c(field, title);
+    c.alignment = alignment;
+    c.onceKey = onceKey;
+    addColumn(c, widthMm);
+}
+
+void TfrmEZP000::addColumn(const TColumn &column, double widthMm)
+{
+    m_columns.append({column, widthMm});
 }
 
 void TfrmEZP000::noteText(int column, const QString &text, double pointSize, bool bold)
@@ -34,9 +42,9 @@ void TfrmEZP000::noteText(int column, const QString &text, double pointSize, boo
 
 void TfrmEZP000::hideColumn(const QString &field)
 {
-    for (Column &c : m_columns)
-        if (c.field.compare(field, Qt::CaseInsensitive) == 0)
-            c.hidden = true;
+    for (Printed &c : m_columns)
+        if (c.column.field.compare(field, Qt::CaseInsensitive) == 0)
+            c.column.isHidden = true;
 }
 
 void TfrmEZP000::fitWidths()
@@ -45,10 +53,10 @@ void TfrmEZP000::fitWidths()
     const double page = qrpReport.printableWidth();
     double sumNeed = 0, sumWide = 0, spare = 0;
     QVector<double> need;
-    for (Column &c : m_columns) {
-        if (c.hidden)
+    for (Printed &c : m_columns) {
+        if (c.column.isHidden)
             c.width = c.need = 0;
-        need << (c.hidden ? 0.0 : qMax(c.need, qrpReport.textWidthMm(c.title, HeadingPointSize, true)) + pad);
+        need << (c.column.isHidden ? 0.0 : qMax(c.need, qrpReport.textWidthMm(c.column.title, HeadingPointSize, true)) + pad);
         sumNeed += need.last();
         sumWide += qMax(c.width, need.last());
         spare += qMax(0.0, c.width - need.last());
@@ -56,7 +64,7 @@ void TfrmEZP000::fitWidths()
     if (m_columns.isEmpty())
         return;
     for (int i = 0; i < m_columns.size(); ++i) {
-        Column &c = m_columns[i];
+        Printed &c = m_columns[i];
         if (sumWide <= page + 1e-6)
             c.width = qMax(c.width, need[i]);   // every column as wide as its texts, the page holds them
         else if (sumNeed <= page)               // the room beyond the texts shared out as the widths had it
@@ -80,15 +88,15 @@ void TfrmEZP000::design()
     TfrmZZP010::design();
     fitWidths();
     for (int i = 0; i < m_columns.size(); ++i) {
-        const Column &c = m_columns[i];
+        const Printed &c = m_columns[i];
         const double left = columnLeft(i);
-        qrbColumnHeader.addLabel({left, 0.5, c.width, qrbColumnHeader.height() - 1}, c.title, HeadingPointSize)
-            .align(Qt::AlignCenter).framed().fill(QColor(230, 230, 230)).setBold().visible = !c.hidden;
-        report::Element &field = qrbDetail.addField({left, 0, c.width, qrbDetail.height()}, c.field, DetailPointSize)
-                                     .align(c.alignment | Qt::AlignVCenter);
-        field.visible = !c.hidden;
-        if (!c.onceKey.isEmpty())
-            field.blankRepeated(c.onceKey);
+        qrbColumnHeader.addLabel({left, 0.5, c.width, qrbColumnHeader.height() - 1}, c.column.title, HeadingPointSize)
+            .align(Qt::AlignCenter).framed().fill(QColor(230, 230, 230)).setBold().visible = !c.column.isHidden;
+        report::Element &field = qrbDetail.addField({left, 0, c.width, qrbDetail.height()}, c.column.field, DetailPointSize)
+                                     .align(c.column.align() | Qt::AlignVCenter);
+        field.visible = !c.column.isHidden;
+        if (!c.column.onceKey.isEmpty())
+            field.blankRepeated(c.column.onceKey);
     }
     const double right = columnLeft(int(m_columns.size()));
     if (!m_columns.isEmpty())

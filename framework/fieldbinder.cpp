@@ -28,7 +28,7 @@ QWidget *besideControl(const TField &f, TFieldPanel *panel, QWidget *target)
         w = label;
     } else if (f.kind == TField::Edit) {
         auto *edit = new TEdit;
-        edit->setMaxBytes(f.maxBytes);
+        edit->setMaxBytes(f.column.maxBytes);
         edit->setReadOnly(f.isReadOnly);
         w = edit;
     } else {
@@ -69,21 +69,21 @@ QVector<QWidget *> BuildFieldControls(const TFieldTable &fields, TFieldPanel *co
         }
         if (f.startsLine)
             panel->newLine();
-        const QString hint = f.isCondition || !hintByTitle ? QString() : f.title;
+        const QString hint = f.isCondition || !hintByTitle ? QString() : f.column.title;
         QWidget *w = nullptr;
         switch (f.kind) {
         case TField::Edit: {
-            TEdit *edit = panel->addEdit(f.component, f.caption, hint, f.maxBytes);
+            TEdit *edit = panel->addEdit(f.component, f.caption, hint, f.column.maxBytes);
             if (f.isReadOnly)
                 edit->setFocusPolicy(Qt::ClickFocus);   // Tab passes over what cannot be typed into
             w = edit;
             break;
         }
         case TField::Code: {
-            const QString key = f.isCondition || !hintByTitle ? f.codeGroup : f.title;
+            const QString key = f.isCondition || !hintByTitle ? f.column.pickGroup : f.column.title;
             TCodeCombo *combo = panel->addCodeCombo(f.component, f.caption, key, f.allEntry);
-            if (!f.codes.isEmpty() && combo->count() == 0)
-                combo->setItems(f.codes, f.labels);
+            if (!f.column.pickCodes.isEmpty() && combo->count() == 0)
+                combo->setItems(f.column.pickCodes, f.column.pickLabels);
             if (f.isCondition && combo->count() > 0)
                 combo->setCurrentIndex(0);
             w = combo;
@@ -127,7 +127,7 @@ QVector<QWidget *> BuildFieldControls(const TFieldTable &fields, TFieldPanel *co
         if (!w)
             continue;
         if (hintByTitle)
-            SetHint(w, f.title);
+            SetHint(w, f.column.title);
         f.assign(w);
         controls[i] = w;
     }

@@ -4,7 +4,7 @@ TField &TField::date()
 {
     kind = DateMask;
     inputMask = QStringLiteral("9999-99-99");
-    type = TGridColumn::Date;
+    column.type = TColumn::Date;
     return *this;
 }
 
@@ -12,7 +12,8 @@ TField Column(const QString &name, const QString &title)
 {
     TField f;
     f.name = name;
-    f.title = title;
+    f.column.field = name;
+    f.column.title = title;
     return f;
 }
 
@@ -21,7 +22,7 @@ TField Version(const QString &expression)
     TField f = Column(QStringLiteral("ROW_VERSION"), QStringLiteral("ROW_VERSION"));
     if (expression != f.name)
         f.expression = expression;
-    f.hiddenColumn = true;
+    f.column.isHidden = true;
     return f;
 }
 

@@ -22,7 +22,7 @@
 // column, typed into in the grid unless readOnlyCell(), and a row naming a member is bound to a
 // control of the screen's form, shown and written back through the control's user property.
 #include "widgets/inputs.h"
-#include "widgets/rowgrid.h"
+#include "widgets/column.h"
 #include <QStringList>
 #include <functional>
 #include <type_traits>
@@ -36,21 +36,18 @@ struct TField {
     bool isCondition = false;
     QString name;                 // column of the load query; parameter name of a condition
     QString expression;           // select expression when the column is computed
-    QString title;                // grid column title, the binding hint
+    // The grid column: its field is the name, its title the binding hint; its pick list is the code
+    // group (loaded when the grid takes the column) or the fixed codes; its CP949 bytes bound the edit;
+    // its key marks the record's key (duplicates, locked for stored rows); a read-only column is not
+    // typed into on a grid-table screen; thousands shows a number "#,##0" (the cell keeps the digits).
+    TColumn column;
     QString caption;              // caption of the control ('*': required)
     QString component;            // object name of the control
     std::function<void(QWidget *)> assign;   // hands the control to the screen's member
-    TGridColumn::DataType type = TGridColumn::Text;
-    int columnWidth = 80;
-    bool hiddenColumn = false;
-    int maxBytes = 0;             // CP949 bytes of an edit
     int maxDigits = 9;            // digits of a number
-    QString codeGroup;
-    QStringList codes, labels;    // a fixed pick list instead of a code group
     bool allEntry = false;        // a condition combo with "[전체]"
     QString inputMask;
-    bool isKey = false;           // part of the record's key: duplicates, locked for stored rows
-    bool isReadOnly = false;
+    bool isReadOnly = false;      // the control is not typed into
     bool keepFocus = false;       // a refused field leaves the focus where it is
     bool notChecked = false;      // marked '*' on screen, yet no rule asks for it
     bool startsLine = false;
@@ -59,8 +56,6 @@ struct TField {
     QString lookupComponent;      // the "..." button beside the control, clicked by F1
     QPushButton **lookupMember = nullptr;
     std::function<bool()> followingCheck;   // a rule of the screen's, checked right after this field
-    bool isCellReadOnly = false;  // grid-table screens: the grid cell is not typed into
-    bool thousandsSep = false;    // a number shown "#,##0" (the cell keeps the digits)
     QString unlistedCode;         // grid-table form: the entry a code combo shows for a code it lacks
     QString besideField;          // placed right after this field's control, without a caption
     bool isPersonal = false;      // a personal number the load query masks; never saved masked
@@ -68,21 +63,21 @@ struct TField {
     bool isRequired() const { return caption.startsWith(QLatin1Char('*')) && !notChecked; }
     bool hasControl() const { return kind != Column; }
 
-    TField &code(const QString &group) { codeGroup = group; return *this; }
-    TField &code(const QStringList &c, const QStringList &l) { codes = c; labels = l; return *this; }
-    TField &bytes(int n) { maxBytes = n; return *this; }
-    TField &digits(int n) { maxDigits = n; type = TGridColumn::Number; return *this; }
+    TField &code(const QString &group) { column.pickGroup = group; return *this; }
+    TField &code(const QStringList &c, const QStringList &l) { column.pickCodes = c; column.pickLabels = l; return *this; }
+    TField &bytes(int n) { column.maxBytes = n; return *this; }
+    TField &digits(int n) { maxDigits = n; column.type = TColumn::Number; return *this; }
     TField &mask(const QString &m) { inputMask = m; return *this; }
     TField &date();               // a "9999-99-99" mask over a yyyymmdd column, checked as a date
-    TField &showsDate() { type = TGridColumn::Date; return *this; }   // a yyyymmdd column, no date check
-    TField &width(int w) { columnWidth = w; return *this; }
-    TField &hidden() { hiddenColumn = true; return *this; }
-    TField &key() { isKey = true; return *this; }
+    TField &showsDate() { column.type = TColumn::Date; return *this; }   // a yyyymmdd column, no date check
+    TField &width(int w) { column.width = w; return *this; }
+    TField &hidden() { column.isHidden = true; return *this; }
+    TField &key() { column.isKey = true; return *this; }
     TField &sql(const QString &e) { expression = e; return *this; }
     TField &captioned(const QString &c) { caption = c; return *this; }   // a caption other than the title
-    TField &titled(const QString &t) { title = t; return *this; }        // a column title other than the caption
-    TField &readOnlyCell() { isCellReadOnly = true; return *this; }
-    TField &thousands() { thousandsSep = true; type = TGridColumn::Number; return *this; }
+    TField &titled(const QString &t) { column.title = t; return *this; }        // a column title other than the caption
+    TField &readOnlyCell() { column.isReadOnly = true; return *this; }
+    TField &thousands() { column.isThousands = true; column.type = TColumn::Number; return *this; }
     TField &unlisted(const QString &code) { unlistedCode = code; return *this; }
     TField &beside(const QString &fieldName) { besideField = fieldName; return *this; }
     // A registration number: listed as FN_ZA010MS_04 shows it ("9203032******"); a masked text the
@@ -123,12 +118,13 @@ template <class W> TField make(const QString &name, const QString &caption, cons
     TField f;
     f.kind = kindOf<W>();
     f.name = name;
+    f.column.field = name;
     f.caption = caption;
-    f.title = caption.startsWith(QLatin1Char('*')) ? caption.mid(1) : caption;
+    f.column.title = caption.startsWith(QLatin1Char('*')) ? caption.mid(1) : caption;
     f.component = component;
     f.assign = [member](QWidget *w) { *member = static_cast<W *>(w); };
     if (f.kind == TField::Number)
-        f.type = TGridColumn::Number;
+        f.column.type = TColumn::Number;
     return f;
 }
 } // namespace fieldtable

@@ -126,7 +126,7 @@ void TGridTableScreen::prepareGrid()
 {
     if (m_rowIdColumn < 0) {
         m_rowIdColumn = rgrGrid->columnCount();
-        rgrGrid->addColumn("RowID", TEditColumn::Number, 40).hidden().readOnly();
+        rgrGrid->addColumn("RowID", TColumn::Number, 40).hidden().readOnly();
         rgrGrid->setKeyColumn(m_rowIdColumn);
         rgrGrid->applyColumns();
     }
@@ -150,19 +150,18 @@ bool TGridTableScreen::LoadRows()
     }
     prepareGrid();
     m_fields = qryQuery->fieldNames();
+    // each column takes the field it names, wherever the select list has it
+    const QVector<int> at = FieldPositions(rgrGrid->gridModel()->columns(), m_rowIdColumn, m_fields);
     m_buffer.columns.clear();
     for (int c = 0; c < rgrGrid->columnCount(); ++c)
-        m_buffer.columns.append(c < m_rowIdColumn && c < m_fields.size() ? QStringLiteral("A") + m_fields[c] : QString());
+        m_buffer.columns.append(c < m_rowIdColumn && at[c] >= 0 ? QStringLiteral("A") + m_fields[at[c]] : QString());
 
-    const int fields = qMin(qryQuery->fieldCount(), m_rowIdColumn);
     QVector<TEditGridModel::Row> rows;
     while (qryQuery->next()) {
         TEditGridModel::Row r;
         r.cells.reserve(rgrGrid->columnCount());
-        for (int n = 0; n < fields; ++n)
-            r.cells.append(qryQuery->value(n));
-        while (r.cells.size() < m_rowIdColumn)
-            r.cells.append(QString());
+        for (int c = 0; c < m_rowIdColumn; ++c)
+            r.cells.append(at[c] >= 0 ? qryQuery->value(at[c]) : QString());
         r.cells.append(QString::number(++m_counter));
         r.state = 1;
         r.posted = true;
@@ -456,15 +455,10 @@ void TGridTableScreen::setFields(const TFieldTable &fields, TFieldPanel *form, c
             columns.append(-1);
             continue;
         }
-        const TEditColumn::DataType type = f.type == TGridColumn::Number ? TEditColumn::Number
-                                           : f.type == TGridColumn::Date ? TEditColumn::Date
-                                                                         : TEditColumn::Text;
-        TEditColumn &column = rgrGrid->addColumn(f.title, type, f.columnWidth);
-        column.bytes(f.maxBytes).hidden(f.hiddenColumn).readOnly(f.isCellReadOnly).thousands(f.thousandsSep);
-        if (!f.codeGroup.isEmpty())
-            column.pickList(f.codeGroup);
-        else if (!f.codes.isEmpty())
-            column.pickList(f.codes, f.labels);
+        TColumn column = f.column;
+        if (!column.pickGroup.isEmpty())
+            column.pickList(column.pickGroup);   // the codes and labels, now that the database is open
+        rgrGrid->addColumn(column);
         columns.append(rgrGrid->columnCount() - 1);
     }
     rgrGrid->applyColumns();

@@ -21,7 +21,7 @@ void TListModel::load(db::Query *query)
     m_fields.clear();
     m_fieldIndex.clear();
     if (declared()) {
-        for (const TListColumn &c : std::as_const(m_columns)) {
+        for (const TColumn &c : std::as_const(m_columns)) {
             m_fields.append(c.field.toUpper());
             m_fieldIndex.append(query->fieldIndex(c.field));
         }
@@ -170,7 +170,7 @@ int TListModel::columnOf(const QString &field) const
     return int(m_fields.indexOf(field.toUpper()));
 }
 
-void TListModel::addColumn(const TListColumn &c)
+void TListModel::addColumn(const TColumn &c)
 {
     beginInsertColumns({}, int(m_columns.size()), int(m_columns.size()));
     m_columns.append(c);
@@ -186,7 +186,7 @@ QVariant TListModel::data(const QModelIndex &index, int role) const
         return text(index.row(), index.column());
     case Qt::TextAlignmentRole:
         if (declared() && index.column() < m_columns.size())
-            return int(m_columns[index.column()].alignment | Qt::AlignVCenter);
+            return int(m_columns[index.column()].align() | Qt::AlignVCenter);
         return {};
     case Qt::BackgroundRole:
         if (rowBackground) {

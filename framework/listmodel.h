@@ -9,6 +9,7 @@
 //   no columns declared: one column per field of the result, headed by setTitles() (the field name
 //   where no title is given).
 // A row is kept as one text with the offsets of its fields; textView() reads a field without a copy.
+#include "widgets/column.h"
 #include <QAbstractTableModel>
 #include <QColor>
 #include <QStringList>
@@ -18,22 +19,6 @@
 
 namespace db { class Query; }
 
-struct TListColumn {
-    QString field;
-    QString title;
-    int width = 80;
-    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
-    QString groupTitle;
-    bool isHidden = false;
-
-    // A heading of several levels over the title is given outer level first, the levels separated by
-    // '\n' ("강습생\n스키"); neighbouring columns share a level's heading while their levels agree
-    // up to it.
-    TListColumn &group(const QString &title) { groupTitle = title; return *this; }
-    QStringList groupLevels() const { return groupTitle.isEmpty() ? QStringList() : groupTitle.split(QLatin1Char('\n')); }
-    TListColumn &hidden(bool on = true) { isHidden = on; return *this; }
-    bool rightAligned() const { return alignment & Qt::AlignRight; }
-};
 
 class TListModel : public QAbstractTableModel {
     Q_OBJECT
@@ -41,9 +26,9 @@ public:
     static constexpr int PacketRecords = 100;
     using QAbstractTableModel::QAbstractTableModel;
 
-    QVector<TListColumn> &columns() { return m_columns; }
-    const QVector<TListColumn> &columns() const { return m_columns; }
-    void addColumn(const TListColumn &c);
+    QVector<TColumn> &columns() { return m_columns; }
+    const QVector<TColumn> &columns() const { return m_columns; }
+    void addColumn(const TColumn &c);
     void setTitles(const QStringList &titles) { m_titles = titles; }
     // Fields of the result read with every row beside the declared columns, never shown nor exported:
     // text(row, field) and columnOf() find them after the columns.
@@ -86,7 +71,7 @@ private:
     bool declared() const { return !m_columns.isEmpty(); }
     void readRows(int limit);
     db::Query *m_query = nullptr;
-    QVector<TListColumn> m_columns;
+    QVector<TColumn> m_columns;
     QStringList m_titles;
     QStringList m_kept;
     bool m_paged = true;

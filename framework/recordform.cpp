@@ -148,7 +148,7 @@ void TRecordForm::showRow(int row)
                 continue;
             const TField &f = m_fields[i];
             QString v = shown ? m_rows->cell(row, c) : QString();
-            if (f.thousandsSep && qobject_cast<QLabel *>(w) && !v.isEmpty())
+            if (f.column.isThousands && qobject_cast<QLabel *>(w) && !v.isEmpty())
                 v = FormatThousands(v.remove(QLatin1Char(',')).toLongLong());
             SetFieldValue(w, v);
             // a code the list lacks shows the entry given for it (else the first), and stays in the row;
@@ -310,7 +310,7 @@ bool TRecordForm::isKeyColumn(int column) const
     if (column >= 0 && column < m_rows->columnCount() && m_keyTest && m_keyTest(column))
         return true;
     for (int i = 0; i < m_fields.size(); ++i)
-        if (m_fields[i].isKey && !m_fields[i].isCondition && column >= 0 && m_columns.value(i, -1) == column)
+        if (m_fields[i].column.isKey && !m_fields[i].isCondition && column >= 0 && m_columns.value(i, -1) == column)
             return true;
     return false;
 }

@@ -6,7 +6,6 @@
 #include "widgets/inputs.h"
 #include <QDate>
 #include <algorithm>
-#include <map>
 #include <QRegularExpressionValidator>
 #include <QToolButton>
 #include <QStyledItemDelegate>
@@ -36,26 +35,13 @@ private:
     int m_key;
 };
 
-int columnOf(const QVector<TReportColumn> &columns, const char *field)
+int columnOf(const QVector<TColumn> &columns, const QString &field)
 {
     for (int i = 0; i < columns.size(); ++i)
-        if (qstrcmp(columns[i].field, field) == 0)
+        if (columns[i].field == field)
             return i;
     return -1;
 }
-
-} // namespace
-
-const char *KeptText(const QString &text)
-{
-    static std::map<QString, QByteArray> kept;   // nodes never move: the texts handed out stay valid
-    QByteArray &bytes = kept[text];
-    if (bytes.isEmpty())
-        bytes = text.toUtf8();
-    return bytes.constData();
-}
-
-namespace {
 
 bool validDate(const QString &yyyymmdd)
 {
@@ -67,7 +53,7 @@ bool validDate(const QString &yyyymmdd)
 // ---- layouts
 
 TfrmReportLayout::TfrmReportLayout(const QString &programId, const QString &title,
-                                   const QVector<TReportColumn> &columns, bool summary)
+                                   const QVector<TColumn> &columns, bool summary)
     : m_summary(summary), m_columns(int(columns.size()))
 {
     setObjectName(QStringLiteral("frm") + programId);
@@ -76,19 +62,16 @@ TfrmReportLayout::TfrmReportLayout(const QString &programId, const QString &titl
         qrpReport.setOrientation(QPageLayout::Portrait);   // summaries are short: portrait, as TfrmEZP000
     // columns wider than the page together are narrowed alike, so that the last one is printed too
     double width = 0;
-    for (const TReportColumn &c : columns)
+    for (const TColumn &c : columns)
         width += c.width / 4.0;
     const double scale = width > qrpReport.printableWidth() ? qrpReport.printableWidth() / width : 1.0;
     for (int i = 0; i < columns.size(); ++i) {
-        const TReportColumn &c = columns[i];
-        addColumn(QString::fromUtf8(c.field), QString::fromUtf8(c.title), c.width / 4.0 * scale,
-                  c.right ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignLeft | Qt::AlignVCenter,
-                  QString::fromUtf8(c.onceKey));
-        const QStringList levels = c.band.isEmpty() ? QStringList() : c.band.split(QLatin1Char('\n'));
+        const TColumn &c = columns[i];
+        addColumn(c, c.width / 4.0 * scale);
+        const QStringList levels = c.bandLevels();
         m_levels.append(int(levels.size()));
         m_depth = qMax(m_depth, int(levels.size()));
-        const QStringList before = i > 0 && !columns[i - 1].band.isEmpty() ? columns[i - 1].band.split(QLatin1Char('\n'))
-                                                                           : QStringList();
+        const QStringList before = i > 0 ? columns[i - 1].bandLevels() : QStringList();
         for (int k = 0; k < levels.size(); ++k) {
             if (i > 0 && before.mid(0, k + 1) == levels.mid(0, k + 1)) {
                 for (int b = int(m_bands.size()) - 1; b >= 0; --b)
@@ -144,13 +127,11 @@ TfrmReportList::TfrmReportList(const TReportDefinition &report, QWidget *parent)
 {
     setObjectName(QStringLiteral("frm") + report.programId);
     setWindowTitle(report.caption);
-    for (const TReportColumn &c : report.columns)
-        rgrGrid->addColumn(QString::fromUtf8(c.field), QString::fromUtf8(c.title), c.width,
-                           c.right ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignLeft | Qt::AlignVCenter)
-            .group(c.band);
+    for (const TColumn &c : report.columns)
+        rgrGrid->addColumn(c);
     rgrGrid->applyColumns();   // the heading rows of banded columns
     for (int i = 0; i < report.columns.size(); ++i)
-        if (const char *key = report.columns[i].onceKey) {
+        if (const QString &key = report.columns[i].onceKey; !key.isEmpty()) {
             const int keyColumn = columnOf(report.columns, key);
             Q_ASSERT_X(keyColumn >= 0, "TfrmReportList", "a once-key is a column of the report");
             if (keyColumn >= 0)
@@ -235,9 +216,10 @@ TReportCondition SeasonCondition()
     TReportCondition c{TField()};
     c.shape = TReportCondition::Season;
     c.field.name = QStringLiteral("SEASON_GUBUN");
+    c.field.column.field = c.field.name;
     c.field.caption = QStringLiteral("*시즌");
     c.field.component = QStringLiteral("edtSeason");
-    c.field.maxBytes = 2;
+    c.field.column.maxBytes = 2;
     return c;
 }
 
@@ -283,9 +265,9 @@ QString besideName(const QString &component, const char *prefix)
 void TfrmReportList::addLookup(TReportCondition &row)
 {
     const TField &f = row.field;
-    auto *edit = addEdit(f.component, f.caption, f.maxBytes);
+    auto *edit = addEdit(f.component, f.caption, f.column.maxBytes);
     edit->setMinimumWidth(40);
-    edit->setMaximumWidth(f.maxBytes <= 2 ? 60 : 110);
+    edit->setMaximumWidth(f.column.maxBytes <= 2 ? 60 : 110);
     auto *button = new QToolButton(panSearch);
     button->setObjectName(besideName(f.component, "bbt"));
     button->setText(QStringLiteral("…"));
@@ -313,9 +295,9 @@ QWidget *TfrmReportList::addConditionInput(const TField &f)
     case TField::DatePicker:
         return addDateEdit(f.component, f.caption);
     case TField::Code: {
-        TCodeCombo *combo = addCodeCombo(f.component, f.caption, f.codeGroup, f.allEntry);
-        if (!f.codes.isEmpty())
-            combo->setItems(f.codes, f.labels);
+        TCodeCombo *combo = addCodeCombo(f.component, f.caption, f.column.pickGroup, f.allEntry);
+        if (!f.column.pickCodes.isEmpty())
+            combo->setItems(f.column.pickCodes, f.column.pickLabels);
         return combo;
     }
     case TField::DateMask: {
@@ -325,13 +307,13 @@ QWidget *TfrmReportList::addConditionInput(const TField &f)
         return e;
     }
     case TField::Edit: {
-        const int length = f.type == TGridColumn::Number ? f.maxDigits : f.type == TGridColumn::Date ? 8 : f.maxBytes;
+        const int length = f.column.type == TColumn::Number ? f.maxDigits : f.column.type == TColumn::Date ? 8 : f.column.maxBytes;
         TEdit *e = addEdit(f.component, f.caption, length);
-        if (f.type == TGridColumn::Number) {   // digits only, up to maxDigits
+        if (f.column.type == TColumn::Number) {   // digits only, up to maxDigits
             e->setValidator(new QRegularExpressionValidator(
                 QRegularExpression(QStringLiteral("[0-9]{0,%1}").arg(f.maxDigits)), e));
             e->setMaximumWidth(qMax(70, f.maxDigits * 10));
-        } else if (f.type == TGridColumn::Date) {   // an optional date typed as yyyymmdd
+        } else if (f.column.type == TColumn::Date) {   // an optional date typed as yyyymmdd
             e->setInputMask(QString());
             e->setPlaceholderText(QStringLiteral("년월일 8자리"));   // empty: no bound
         }
@@ -433,10 +415,10 @@ bool TfrmReportList::checkRange(const TReportCondition &row)
     const QString wrong = row.field.caption + QStringLiteral("을(를) 정확히 입력하십시오.");
     if (auto *from = qobject_cast<TDateEdit *>(row.input))
         return row.anyOrder || from->dateText() <= static_cast<TDateEdit *>(row.upperInput)->dateText()
-            || refuse(row.upperInput, row.field.title + QStringLiteral("을(를) 정확히 입력하십시오."));
+            || refuse(row.upperInput, row.field.column.title + QStringLiteral("을(를) 정확히 입력하십시오."));
     for (QWidget *bound : {row.input, row.upperInput}) {
         const QString value = valueOf(bound);
-        const bool ok = row.field.type == TGridColumn::Number ? IsDigitText(value)
+        const bool ok = row.field.column.type == TColumn::Number ? IsDigitText(value)
                         : qobject_cast<TMaskEdit *>(bound)    ? value.isEmpty() || IsValidDate8(value)
                                                               : value.isEmpty() || validDate(value);
         if (!ok)
@@ -482,7 +464,7 @@ QString TfrmReportList::printedCondition(const TReportCondition &row) const
                               : ToDisplayDate(from) + QStringLiteral("  ∼  ") + ToDisplayDate(to);
     else if (qobject_cast<TMaskEdit *>(row.input))
         bounds = reportsql::dateBoundsLine(from, to);
-    else if (row.field.type == TGridColumn::Number)
+    else if (row.field.column.type == TColumn::Number)
         bounds = reportsql::boundsLine(from, to);
     else {
         auto *lower = static_cast<TEdit *>(row.input);

@@ -28,29 +28,13 @@ class TSeasonField;
 class QAbstractButton;
 class QLineEdit;
 
-struct TReportColumn {
-    const char *field;
-    const char *title;
-    int width;                 // pixels in the grid; the layout takes a quarter in millimetres (less
-                               // when the columns would not fit the page)
-    bool right = false;
-    // Shown, in the grid and in print, only where this key field differs from the row above, so that
-    // a key heads its group of rows (a receipt over its trainees); the key is a column of the report.
-    const char *onceKey = nullptr;
-    QString band;              // a heading over the run of neighbouring columns with the same band;
-                               // several levels outer first, separated by '\n' ("강습생\n스키")
-};
-
-// A field name or title made at run time for a TReportColumn, kept (once per text) as long as the
-// program runs.
-const char *KeptText(const QString &text);
 
 // What names a report screen: its program ID, window caption, its layout's title and the grid columns.
 struct TReportDefinition {
     QString programId;
     QString caption;
     QString layoutTitle;
-    QVector<TReportColumn> columns;
+    QVector<TColumn> columns;
 };
 
 // A layout printing the listed columns under their headings, the bands of the columns over them on
@@ -59,7 +43,7 @@ struct TReportDefinition {
 class TfrmReportLayout : public TfrmEZP010 {
     Q_OBJECT
 public:
-    TfrmReportLayout(const QString &programId, const QString &title, const QVector<TReportColumn> &columns,
+    TfrmReportLayout(const QString &programId, const QString &title, const QVector<TColumn> &columns,
                      bool summary);
     QString FTotal;
     void setLineCount(bool on) { m_lineCount = on; }
@@ -164,7 +148,7 @@ TReportCondition LookupCondition(const QString &name, const QString &caption, in
 {
     TReportCondition c(fieldtable::make(name, caption, component, member));
     c.shape = TReportCondition::Lookup;
-    c.field.maxBytes = length;
+    c.field.column.maxBytes = length;
     c.makeLookup = make;
     return c;
 }
@@ -215,7 +199,7 @@ protected:
     static inline const QString kBlanks = QStringLiteral("   ");   // between conditions on one line
 
     TReportDefinition m_report;
-    QVector<TReportColumn> m_layoutColumns;   // when the layout prints other fields than the grid shows
+    QVector<TColumn> m_layoutColumns;   // when the layout prints other fields than the grid shows
     QString FTotal;
 
 private:

@@ -38,8 +38,8 @@ public:
     int depth() const
     {
         int d = 0;
-        for (const TListColumn &c : m_model->columns())
-            d = qMax(d, int(c.groupLevels().size()));
+        for (const TColumn &c : m_model->columns())
+            d = qMax(d, int(c.bandLevels().size()));
         return d;
     }
     QSize sizeHint() const override
@@ -54,7 +54,7 @@ protected:
     // up to that one; the title takes the rows left below them.
     void paintSection(QPainter *painter, const QRect &rect, int logical) const override
     {
-        const QStringList levels = m_model->columns()[logical].groupLevels();
+        const QStringList levels = m_model->columns()[logical].bandLevels();
         const int rows = depth() + 1;
         if (levels.isEmpty()) {
             QHeaderView::paintSection(painter, rect, logical);
@@ -68,7 +68,7 @@ protected:
             const QStringList prefix = levels.mid(0, k + 1);
             auto same = [&](int v) {
                 const int l = logicalIndex(v);
-                return !isSectionHidden(l) && m_model->columns()[l].groupLevels().mid(0, k + 1) == prefix;
+                return !isSectionHidden(l) && m_model->columns()[l].bandLevels().mid(0, k + 1) == prefix;
             };
             int firstVisual = visual, lastVisual = visual;
             while (firstVisual > 0 && same(firstVisual - 1))
@@ -118,7 +118,7 @@ protected:
             p.setPen(palette().color(QPalette::Mid));
             p.drawRect(r.adjusted(0, 0, -1, -1));
             p.setPen(palette().color(QPalette::ButtonText));
-            p.drawText(r.adjusted(3, 0, -3, 0), int(m_grid->column(l).alignment | Qt::AlignVCenter),
+            p.drawText(r.adjusted(3, 0, -3, 0), int(m_grid->column(l).align() | Qt::AlignVCenter),
                        m_grid->footerText(l));
         }
     }
@@ -152,13 +152,18 @@ TListGrid::~TListGrid()
         delete m_footer;   // a grid whose footer was never placed
 }
 
-TListColumn &TListGrid::addColumn(const QString &field, const QString &title, int width, Qt::Alignment alignment)
+TColumn &TListGrid::addColumn(const QString &field, const QString &title, int width, Qt::Alignment alignment)
 {
-    TListColumn c;
+    TColumn c;
     c.field = field;
     c.title = title;
     c.width = width;
     c.alignment = alignment;
+    return addColumn(c);
+}
+
+TColumn &TListGrid::addColumn(const TColumn &c)
+{
     m_model->addColumn(c);
     m_footerTexts.append(QString());
     applyColumns();
@@ -413,11 +418,11 @@ bool writeResult(Writer &out, TListGrid *grid, TListModel *rows, const QString &
     const QList<int> cols = grid->visibleColumnsInOrder();
     int depth = 1;
     for (int c : cols)
-        depth = qMax(depth, int(grid->column(c).groupLevels().size()));
+        depth = qMax(depth, int(grid->column(c).bandLevels().size()));
     const int titleRow = 1 + depth;
     // each level's heading over a run of columns stands above the run, as the heading shows it: the
     // run goes on while the neighbours' levels agree up to that level
-    const auto levelsOf = [&](int c) { return grid->column(cols[c]).groupLevels(); };
+    const auto levelsOf = [&](int c) { return grid->column(cols[c]).bandLevels(); };
     for (int k = 0; k < depth; ++k) {
         for (int c = 0; c < cols.size(); ++c) {
             const QStringList levels = levelsOf(c);

@@ -30,9 +30,10 @@ public:
     explicit TListGrid(QWidget *parent = nullptr);
     ~TListGrid() override;
     TListModel *model() const { return m_model; }
-    TListColumn &addColumn(const QString &field, const QString &title, int width = 80,
+    TColumn &addColumn(const QString &field, const QString &title, int width = 80,
                            Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
-    TListColumn &column(int index) { return m_model->columns()[index]; }
+    TColumn &addColumn(const TColumn &column);
+    TColumn &column(int index) { return m_model->columns()[index]; }
     int columnCount() const { return int(m_model->columns().size()); }
     int columnByField(const QString &field) const { return m_model->columnOf(field); }
     void applyColumns();                      // widths, hidden columns and heading rows

@@ -15,25 +15,6 @@
 #include <cmath>
 #include <numeric>
 
-QString TEditColumn::labelOf(const QString &code) const
-{
-    const int i = int(pickCodes.indexOf(code));
-    return i >= 0 && i < pickLabels.size() ? pickLabels[i] : code;
-}
-
-TEditColumn &TEditColumn::pickList(const QStringList &codes, const QStringList &labels)
-{
-    pickCodes = codes;
-    pickLabels = labels;
-    return *this;
-}
-
-TEditColumn &TEditColumn::pickList(const QString &group)
-{
-    LoadCodeList(group, &pickCodes, &pickLabels);
-    return *this;
-}
-
 QString FormatThousands(qint64 value)
 {
     QString digits = QString::number(value < 0 ? -value : value);
@@ -57,11 +38,11 @@ QVariant TEditGridModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid())
         return {};
-    const TEditColumn &c = m_columns[index.column()];
+    const TColumn &c = m_columns[index.column()];
     switch (role) {
     case Qt::DisplayRole: {
         const QString v = cell(index.row(), index.column());
-        if (c.type == TEditColumn::Date)
+        if (c.type == TColumn::Date)
             return ToDisplayDate(v);
         if (c.isThousands) {
             bool ok = false;
@@ -74,7 +55,7 @@ QVariant TEditGridModel::data(const QModelIndex &index, int role) const
     case Qt::EditRole:
         return cell(index.row(), index.column());
     case Qt::TextAlignmentRole:
-        return int((c.type == TEditColumn::Number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+        return int(c.align());
     case Qt::BackgroundRole:
         if (inBlock(index.row(), index.column()))
             return QColor(170, 204, 255);
@@ -88,11 +69,11 @@ bool TEditGridModel::setData(const QModelIndex &index, const QVariant &value, in
 {
     if (!index.isValid() || role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable))
         return false;
-    const TEditColumn &c = m_columns[index.column()];
+    const TColumn &c = m_columns[index.column()];
     QString text = value.toString();
     if (c.maxBytes > 0)
         text = TruncateCp949(text, c.maxBytes);
-    if (c.type == TEditColumn::Date)
+    if (c.type == TColumn::Date)
         text = ToStoredDate(text);
     if (c.isThousands)
         text.remove(QLatin1Char(','));
@@ -131,10 +112,10 @@ void TEditGridModel::sort(int column, Qt::SortOrder order)
 {
     if (column < 0 || column >= m_columns.size())
         return;
-    const TEditColumn &c = m_columns[column];
+    const TColumn &c = m_columns[column];
     auto less = [&](int a, int b) {
         const QString x = cell(a, column), y = cell(b, column);
-        if (c.type == TEditColumn::Number) {
+        if (c.type == TColumn::Number) {
             bool okX = false, okY = false;
             const double nx = numberOf(x, &okX), ny = numberOf(y, &okY);
             if (okX != okY)
@@ -170,7 +151,7 @@ void TEditGridModel::sort(int column, Qt::SortOrder order)
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
-int TEditGridModel::addColumn(const TEditColumn &column)
+int TEditGridModel::addColumn(const TColumn &column)
 {
     const int at = int(m_columns.size());
     beginInsertColumns({}, at, at);
@@ -260,16 +241,16 @@ public:
 
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &index) const override
     {
-        const TEditColumn &c = m_grid->column(index.column());
+        const TColumn &c = m_grid->column(index.column());
         QWidget *editor;
         if (!c.pickCodes.isEmpty()) {
             auto *combo = new QComboBox(parent);
             for (int i = 0; i < c.pickCodes.size(); ++i)
                 combo->addItem(i < c.pickLabels.size() ? c.pickLabels[i] : c.pickCodes[i], c.pickCodes[i]);
             editor = combo;
-        } else if (c.type == TEditColumn::Date) {
+        } else if (c.type == TColumn::Date) {
             editor = new TMaskEdit(QStringLiteral("9999-99-99"), parent);
-        } else if (c.type == TEditColumn::Number) {
+        } else if (c.type == TColumn::Number) {
             auto *e = new QLineEdit(parent);
             e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             e->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("-?[0-9,]*\\.?[0-9]*")), e));
@@ -376,12 +357,18 @@ TEditGrid::~TEditGrid()
         delete m_footer;
 }
 
-TEditColumn &TEditGrid::addColumn(const QString &title, TEditColumn::DataType type, int width)
+TColumn &TEditGrid::addColumn(const QString &title, TColumn::DataType type, int width)
 {
-    TEditColumn c;
+    TColumn c;
     c.title = title;
     c.type = type;
     c.width = width;
+    return addColumn(c);
+}
+
+TColumn &TEditGrid::addColumn(const TColumn &c)
+{
+    const int width = c.width;
     const int i = m_model->addColumn(c);
     m_footerCaptions.append(QString());
     m_footerTexts.append(QString());
@@ -394,6 +381,15 @@ int TEditGrid::columnByTitle(const QString &title) const
     const auto &cols = m_model->columns();
     for (int i = 0; i < cols.size(); ++i)
         if (cols[i].title == title)
+            return i;
+    return -1;
+}
+
+int TEditGrid::columnByField(const QString &field) const
+{
+    const auto &cols = m_model->columns();
+    for (int i = 0; i < cols.size(); ++i)
+        if (!field.isEmpty() && cols[i].field.compare(field, Qt::CaseInsensitive) == 0)
             return i;
     return -1;
 }
@@ -746,7 +742,6 @@ void TGridFooter::paintEvent(QPaintEvent *)
         p.setPen(palette().color(QPalette::Mid));
         p.drawRect(r.adjusted(0, 0, -1, -1));
         p.setPen(palette().color(QPalette::ButtonText));
-        const Qt::Alignment align = m_grid->column(c).type == TEditColumn::Number ? Qt::AlignRight : Qt::AlignLeft;
-        p.drawText(r.adjusted(3, 0, -3, 0), int(align | Qt::AlignVCenter), m_grid->footerText(c));
+        p.drawText(r.adjusted(3, 0, -3, 0), int(m_grid->column(c).align()), m_grid->footerText(c));
     }
 }

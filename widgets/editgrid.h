@@ -2,11 +2,11 @@
 // TEditGrid: a grid edited in place, on Qt's model/view classes. The screen designs the columns; the
 // rows are texts, each with a row state (0 none, 1 existing, 2 inserted on the screen, 3 deleted).
 //
-//   grid->addColumn("회원명", TEditColumn::Text, 100).bytes(20);
-//   grid->addColumn("구분", TEditColumn::Text, 60).pickList("E0011");    // holds codes, shows labels
-//   grid->addColumn("금액", TEditColumn::Number, 80).summed();           // footer: sum as "#,##0"
-//   grid->addColumn("요금", TEditColumn::Number, 80).thousands();        // shown "#,##0", digits kept
-//   grid->addColumn("RowID", TEditColumn::Number, 40).hidden().readOnly();
+//   grid->addColumn("회원명", TColumn::Text, 100).bytes(20);
+//   grid->addColumn("구분", TColumn::Text, 60).pickList("E0011");    // holds codes, shows labels
+//   grid->addColumn("금액", TColumn::Number, 80).summed();           // footer: sum as "#,##0"
+//   grid->addColumn("요금", TColumn::Number, 80).thousands();        // shown "#,##0", digits kept
+//   grid->addColumn("RowID", TColumn::Number, 40).hidden().readOnly();
 //   layout->addWidget(grid); layout->addWidget(grid->footer());           // the footer line below it
 //
 // Posting: a row that was edited (or a row inserted on the screen) is posted when the current row
@@ -21,6 +21,7 @@
 // the row reached (read-only columns and rows without key are skipped; see setKeyColumn), emitting
 // rowFilled(row); releasing Ctrl ends the block. A click on a column title sorts by it, ascending and
 // descending in turn, and only that column shows the sort mark.
+#include "widgets/column.h"
 #include <QAbstractTableModel>
 #include <QStringList>
 #include <QTableView>
@@ -28,29 +29,6 @@
 #include <functional>
 #include "rowstore.h"
 
-struct TEditColumn {
-    enum DataType { Text, Number, Date };   // a Date cell holds "yyyymmdd" and shows "yyyy-mm-dd"
-    QString title;
-    DataType type = Text;
-    int width = 80;
-    int maxBytes = 0;           // CP949 bytes, 0 without limit
-    QStringList pickCodes;      // codes held by the cells
-    QStringList pickLabels;     // labels shown for them
-    bool isHidden = false;
-    bool isReadOnly = false;
-    bool isSummed = false;
-    bool isThousands = false;   // a Number shown as "#,##0"; separators typed in are dropped
-
-    QString labelOf(const QString &code) const;
-
-    TEditColumn &pickList(const QStringList &codes, const QStringList &labels);
-    TEditColumn &pickList(const QString &group);   // filled from the code list source
-    TEditColumn &hidden(bool on = true) { isHidden = on; return *this; }
-    TEditColumn &readOnly(bool on = true) { isReadOnly = on; return *this; }
-    TEditColumn &summed(bool on = true) { isSummed = on; return *this; }
-    TEditColumn &thousands(bool on = true) { isThousands = on; return *this; }
-    TEditColumn &bytes(int n) { maxBytes = n; return *this; }
-};
 
 // "#,##0": a whole number with thousands separators.
 QString FormatThousands(qint64 value);
@@ -74,9 +52,9 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     void sort(int column, Qt::SortOrder order) override;
 
-    QVector<TEditColumn> &columns() { return m_columns; }
-    const QVector<TEditColumn> &columns() const { return m_columns; }
-    int addColumn(const TEditColumn &column);
+    QVector<TColumn> &columns() { return m_columns; }
+    const QVector<TColumn> &columns() const { return m_columns; }
+    int addColumn(const TColumn &column);
 
     QString cell(int row, int column) const;
     void setCell(int row, int column, const QString &text);   // no edit signal, the row stays clean
@@ -92,7 +70,7 @@ signals:
     void cellEdited(int row, int column);
 
 private:
-    QVector<TEditColumn> m_columns;
+    QVector<TColumn> m_columns;
     QVector<Row> m_rows;
     int m_blockRow = -1, m_blockFirst = 0, m_blockLast = -1;
 };
@@ -106,12 +84,14 @@ public:
     explicit TEditGrid(QWidget *parent = nullptr);
     ~TEditGrid() override;
 
-    TEditColumn &addColumn(const QString &title, TEditColumn::DataType type = TEditColumn::Text, int width = 80);
+    TColumn &addColumn(const QString &title, TColumn::DataType type = TColumn::Text, int width = 80);
+    TColumn &addColumn(const TColumn &column);
     TEditGridModel *gridModel() const { return m_model; }
     int columnCount() const override { return m_model->columnCount(); }
-    TEditColumn &column(int index) { return m_model->columns()[index]; }
-    const TEditColumn &column(int index) const { return m_model->columns()[index]; }
+    TColumn &column(int index) { return m_model->columns()[index]; }
+    const TColumn &column(int index) const { return m_model->columns()[index]; }
     int columnByTitle(const QString &title) const override;
+    int columnByField(const QString &field) const;
     void applyColumns();
 
     int rowCount() const override { return m_model->rowCount(); }

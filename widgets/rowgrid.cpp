@@ -4,41 +4,21 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 
-QString TGridColumn::labelOf(const QString &code) const
-{
-    int i = indexOf(code);
-    return i >= 0 && i < pickLabels.size() ? pickLabels[i] : code;
-}
-
-TGridColumn &TGridColumn::pickList(const QStringList &codes, const QStringList &labels)
-{
-    pickCodes = codes;
-    pickLabels = labels;
-    return *this;
-}
-
-TGridColumn &TGridColumn::pickList(const QString &group)
-{
-    pickGroup = group;
-    LoadCodeList(group, &pickCodes, &pickLabels);
-    return *this;
-}
-
 QVariant TRowGridModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid())
         return {};
-    const TGridColumn &c = m_columns[index.column()];
+    const TColumn &c = m_columns[index.column()];
     if (role == Qt::DisplayRole) {
         QString v = cell(index.row(), index.column());
-        if (c.type == TGridColumn::Date)
+        if (c.type == TColumn::Date)
             return ToDisplayDate(v);
         return c.pickCodes.isEmpty() ? v : c.labelOf(v);
     }
     if (role == Qt::EditRole)
         return cell(index.row(), index.column());
     if (role == Qt::TextAlignmentRole)
-        return int((c.type == TGridColumn::Number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+        return int(c.align());
     return {};
 }
 
@@ -51,7 +31,7 @@ QVariant TRowGridModel::headerData(int section, Qt::Orientation orientation, int
     return section + 1;
 }
 
-int TRowGridModel::addColumn(const TGridColumn &column)
+int TRowGridModel::addColumn(const TColumn &column)
 {
     int at = int(m_columns.size());
     if (at > 0 && m_columns.last().isTrailing && !column.isTrailing)
@@ -199,12 +179,17 @@ TRowGrid::TRowGrid(QWidget *parent) : QTableView(parent), m_model(new TRowGridMo
             });
 }
 
-TGridColumn &TRowGrid::addColumn(const QString &title, TGridColumn::DataType type, int width)
+TColumn &TRowGrid::addColumn(const QString &title, TColumn::DataType type, int width)
 {
-    TGridColumn c;
+    TColumn c;
     c.title = title;
     c.type = type;
     c.width = width;
+    return addColumn(c);
+}
+
+TColumn &TRowGrid::addColumn(const TColumn &c)
+{
     int i = m_model->addColumn(c);
     for (int k = 0; k < columnCount(); ++k) {
         setColumnWidth(k, column(k).width);
@@ -222,12 +207,21 @@ int TRowGrid::columnByTitle(const QString &title) const
     return -1;
 }
 
+int TRowGrid::columnByField(const QString &field) const
+{
+    const auto &cols = m_model->columns();
+    for (int i = 0; i < cols.size(); ++i)
+        if (!field.isEmpty() && cols[i].field.compare(field, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
 void TRowGrid::applyColumns()
 {
     // a heading is never cut: the column is at least as wide as its title
     const QFontMetrics heading(horizontalHeader()->font());
     for (int i = 0; i < m_model->columnCount(); ++i) {
-        const TGridColumn &c = column(i);
+        const TColumn &c = column(i);
         setColumnWidth(i, qMax(c.width, heading.horizontalAdvance(c.title) + 14));
         setColumnHidden(i, c.isHidden);
         m_model->columnChanged(i);

@@ -4,8 +4,9 @@
 // rows are texts. A column with a pick list holds codes and shows their labels. The current row is
 // drawn white on blue.
 //
-//   grid->addColumn("사이즈", TGridColumn::Text, 80).pickList(codes, labels).required();
-//   grid->addColumn("TEMP", TGridColumn::Text, 10).hidden();
+//   grid->addColumn("사이즈", TColumn::Text, 80).pickList(codes, labels).key();
+//   grid->addColumn("TEMP", TColumn::Text, 10).hidden();
+#include "widgets/column.h"
 #include <QAbstractTableModel>
 #include <QLabel>
 #include <QStringList>
@@ -13,31 +14,6 @@
 #include <QVector>
 #include "rowstore.h"
 
-struct TGridColumn {
-    enum DataType { Text, Number, Date };   // a Date cell holds "yyyymmdd" and shows "yyyy-mm-dd"
-    QString title;
-    DataType type = Text;
-    int width = 80;
-    int maxBytes = 0;           // CP949 bytes, 0 without limit
-    QString pickGroup;          // the code group the pick list came from, if any
-    QStringList pickCodes;      // codes held by the cells
-    QStringList pickLabels;     // labels shown for them
-    bool isRequired = false;    // Required columns are the record's key
-    bool isHidden = false;
-    bool isTrailing = false;    // stays the last column when the screen adds its columns
-
-    bool hasPickList() const { return !pickCodes.isEmpty() || !pickGroup.isEmpty(); }
-    QString labelOf(const QString &code) const;
-    int indexOf(const QString &code) const { return int(pickCodes.indexOf(code)); }
-
-    // Builder calls.
-    TGridColumn &pickList(const QStringList &codes, const QStringList &labels);
-    TGridColumn &pickList(const QString &group);   // filled from the code list source
-    TGridColumn &required(bool on = true) { isRequired = on; return *this; }
-    TGridColumn &hidden(bool on = true) { isHidden = on; return *this; }
-    TGridColumn &bytes(int n) { maxBytes = n; return *this; }
-    TGridColumn &trailing(bool on = true) { isTrailing = on; return *this; }
-};
 
 class TRowGridModel : public QAbstractTableModel {
     Q_OBJECT
@@ -48,9 +24,9 @@ public:
     QVariant data(const QModelIndex &index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
-    QVector<TGridColumn> &columns() { return m_columns; }
-    const QVector<TGridColumn> &columns() const { return m_columns; }
-    int addColumn(const TGridColumn &column);   // returns its position
+    QVector<TColumn> &columns() { return m_columns; }
+    const QVector<TColumn> &columns() const { return m_columns; }
+    int addColumn(const TColumn &column);   // returns its position
     void columnChanged(int column);
 
     QString cell(int row, int column) const;
@@ -62,7 +38,7 @@ public:
     void setRows(QVector<QStringList> rows);   // replaces every row at once (fast loading)
 
 private:
-    QVector<TGridColumn> m_columns;
+    QVector<TColumn> m_columns;
     QVector<QStringList> m_rows;
 };
 
@@ -73,12 +49,14 @@ public:
     explicit TRowGrid(QWidget *parent = nullptr);
 
     // A new column goes before a trailing column (the record screen's hidden "TEMP").
-    TGridColumn &addColumn(const QString &title, TGridColumn::DataType type = TGridColumn::Text, int width = 80);
+    TColumn &addColumn(const QString &title, TColumn::DataType type = TColumn::Text, int width = 80);
+    TColumn &addColumn(const TColumn &column);
     TRowGridModel *gridModel() const { return m_model; }
     int columnCount() const override { return m_model->columnCount(); }
-    TGridColumn &column(int index) { return m_model->columns()[index]; }
-    const TGridColumn &column(int index) const { return m_model->columns()[index]; }
+    TColumn &column(int index) { return m_model->columns()[index]; }
+    const TColumn &column(int index) const { return m_model->columns()[index]; }
     int columnByTitle(const QString &title) const override;   // -1 when no column has that title
+    int columnByField(const QString &field) const;   // -1 when no column names that field
     void applyColumns();                             // widths and hidden columns after design changes
 
     int rowCount() const override { return m_model->rowCount(); }

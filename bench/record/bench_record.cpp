@@ -21,9 +21,9 @@ public:
     TfrmBEN010()
     {
         setObjectName("frmBEN010");
-        grid()->addColumn("품번", TGridColumn::Text, 80).required();
-        grid()->addColumn("품명", TGridColumn::Text, 150);
-        grid()->addColumn("수량", TGridColumn::Number, 60);
+        grid()->addColumn("품번", TColumn::Text, 80).key();
+        grid()->addColumn("품명", TColumn::Text, 150);
+        grid()->addColumn("수량", TColumn::Number, 60);
         body()->addEdit("edtItemNo", "*품번", "품번", 10);
         edtName = body()->addEdit("edtName", "품명", "품명", 30);
         body()->addNumericEdit("wneQty", "수량", "수량", 6);

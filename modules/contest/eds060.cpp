@@ -36,14 +36,14 @@ TfrmEDS060::TfrmEDS060(QWidget *parent)
         const QString grid = QStringLiteral("심사자(%1)").arg(judge);
         const QString printed = QStringLiteral("심 사 자(%1)").arg(judge);
         rgrGrid->addColumn("EXAMINER_" + judge, QStringLiteral("심사자명"), 56).group(grid);
-        m_layoutColumns.append({KeptText("EXAMINER_" + judge), "심사자명", 56, false, nullptr, printed});
+        m_layoutColumns.append({"EXAMINER_" + judge, "심사자명", 56, false, {}, printed});
         for (int i = 0; i < 6; ++i) {
             const QString field = QString::fromLatin1(scoreFields[i]) + judge;
             rgrGrid->addColumn(field, QString::fromUtf8(scoreTitles[i]), 36, right).group(grid);
-            m_layoutColumns.append({KeptText(field), scoreTitles[i], 32, true, nullptr, printed});
+            m_layoutColumns.append({field, scoreTitles[i], 32, true, {}, printed});
         }
         rgrGrid->addColumn(judge + "_SCORE", QStringLiteral("합계"), 40, right).group(grid);
-        m_layoutColumns.append({KeptText(judge + "_SCORE"), "합계", 36, true, nullptr, printed});
+        m_layoutColumns.append({judge + "_SCORE", "합계", 36, true, {}, printed});
     }
     rgrGrid->addColumn("TOT_SCORE", QStringLiteral("총점"), 48, right);
     rgrGrid->addColumn("AVG_SCORE", QStringLiteral("평균"), 48, right);

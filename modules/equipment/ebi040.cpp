@@ -148,7 +148,7 @@ TfrmEBI040::TfrmEBI040(QWidget *parent, const QString &printerPort)
     body()->addControl("사이즈", cboEquipSizeGubun);
     rgrEquipNo = new TRowGrid;
     rgrEquipNo->setObjectName("rgrEquipNo");
-    rgrEquipNo->addColumn("장비번호", TGridColumn::Text, 80);
+    rgrEquipNo->addColumn("장비번호", TColumn::Text, 80);
     body()->addControl(" 장비선택 ", rgrEquipNo);
     rgrEquipNoFooter = new TRowCountFooter(rgrEquipNo);
     body()->addBelow(rgrEquipNo, rgrEquipNoFooter);

@@ -30,19 +30,19 @@ TfrmEBS100::TfrmEBS100(QWidget *parent)
     });
 
     // The remaining fields of the current item, beside the grid.
-    const QVector<TReportColumn> detail = {
+    const QVector<TColumn> detail = {
         {"GUEST_NO", "고객번호", 0}, {"GUEST_NAME", "고객명", 0}, {"EQUIP_NAME_ETC", "장비명기타", 0},
         {"NATIVE_NO", "고유번호", 0}, {"POELS_YN", "폴 유무", 0}, {"POELS_NAME", "폴명", 0},
         {"IPGO_DATE", "입고일", 0}, {"CHULGO_DATE", "출고일", 0}, {"ZIP_CODE", "우편번호", 0},
         {"ADDR1", "주소", 0}, {"ADDR2", "상세주소", 0}, {"TEL_NO", "전화번호", 0}, {"MOBILE_NO", "핸드폰", 0},
         {"REMARK", "비고", 0}, {"CONF_QUESTION", "확인질문", 0}, {"CONF_ANSWER", "확인답변", 0}};
     auto *form = new QFormLayout(panInfo);
-    for (const TReportColumn &c : detail) {
-        rgrGrid->addColumn(QString::fromUtf8(c.field), QString::fromUtf8(c.title), 80).hidden();
+    for (const TColumn &c : detail) {
+        rgrGrid->addColumn(c.field, c.title, 80).hidden();
         auto *value = new QLabel(panInfo);
-        value->setObjectName(QStringLiteral("wlb") + QString::fromUtf8(c.field));
-        form->addRow(QString::fromUtf8(c.title), value);
-        detailLabels.insert(QString::fromUtf8(c.field), value);
+        value->setObjectName(QStringLiteral("wlb") + c.field);
+        form->addRow(c.title, value);
+        detailLabels.insert(c.field, value);
     }
     panInfo->show();
     connect(rgrGrid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,

@@ -9,12 +9,12 @@ using reportsql::Statement;
 
 namespace {
 
-QVector<TReportColumn> listColumns(bool period)
+QVector<TColumn> listColumns(bool period)
 {
-    QVector<TReportColumn> c;
+    QVector<TColumn> c;
     if (period)
         c.append({"TROB_DATE", "사고일자", 80});
-    c += QVector<TReportColumn>{
+    c += QVector<TColumn>{
         {"TROB_NO", "사고번호", 60, true}, {"TROB_TIME", "사고시간", 60}, {"WEATHER_STAT_GUBUN_NAME", "기상상태", 90},
         {"TEMPERATURE", "기온", 45, true}, {"TP_COURSE_GUBUN_NAME", "코스", 70}, {"TP_LIFT_GUBUN_NAME", "리프트", 80},
         {"IN_NAME", "부상자명", 70}, {"IN_SEX_NAME", "성별", 40}, {"IN_AGE", "나이", 40, true},
@@ -27,7 +27,7 @@ QVector<TReportColumn> listColumns(bool period)
 // EEP020: the listed columns on landscape pages and the number of accidents under them.
 class TfrmEEP020 : public TfrmReportLayout {
 public:
-    TfrmEEP020(const QVector<TReportColumn> &columns, int count)
+    TfrmEEP020(const QVector<TColumn> &columns, int count)
         : TfrmReportLayout(QStringLiteral("EEP020"), QStringLiteral("일일 사고현황"), columns, false), m_count(count)
     {
     }

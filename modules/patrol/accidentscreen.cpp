@@ -203,7 +203,7 @@ TFieldTable TAccidentScreen::fieldTable()
     if (m_kind != Entry)
         t << Column("TROB_DATE", "사고일자").showsDate().width(90);
     for (TField &f : t)
-        if (f.kind == TField::Column && f.maxBytes == 0)
+        if (f.kind == TField::Column && f.column.maxBytes == 0)
             f.bytes(4);   // the coordinates
     t << Version();
     return t;

@@ -25,13 +25,13 @@ namespace {
 void addLessonColumns(TRowGrid *grid)
 {
     for (const char *title : {"강습종목", "강습접수", "강습세부"})
-        grid->addColumn(QString::fromUtf8(title), TGridColumn::Text, 100);
+        grid->addColumn(QString::fromUtf8(title), TColumn::Text, 100);
 }
 
 void addLessonCodeColumns(TRowGrid *grid)
 {
     for (const char *title : {"강습종목구분", "강습접수구분", "강습세부구분"})
-        grid->addColumn(QString::fromUtf8(title), TGridColumn::Text, 40).hidden();
+        grid->addColumn(QString::fromUtf8(title), TColumn::Text, 40).hidden();
 }
 
 } // namespace
@@ -110,9 +110,9 @@ QGroupBox *TfrmECI050::createLecturePanel()
     rgrGrid = new TRowGrid(box);
     rgrGrid->setObjectName(QStringLiteral("rgrGrid"));
     addLessonColumns(rgrGrid);
-    rgrGrid->addColumn(QStringLiteral("강습예약인원"), TGridColumn::Number, 90);
-    rgrGrid->addColumn(QStringLiteral("예약가능인원"), TGridColumn::Number, 90).hidden();
-    rgrGrid->addColumn(QStringLiteral("비고"), TGridColumn::Text, 100).hidden();
+    rgrGrid->addColumn(QStringLiteral("강습예약인원"), TColumn::Number, 90);
+    rgrGrid->addColumn(QStringLiteral("예약가능인원"), TColumn::Number, 90).hidden();
+    rgrGrid->addColumn(QStringLiteral("비고"), TColumn::Text, 100).hidden();
     addLessonCodeColumns(rgrGrid);
     rgrGrid->applyColumns();
     layout->addWidget(rgrGrid, 1);
@@ -164,10 +164,10 @@ QGroupBox *TfrmECI050::createYaeyakPanel()
     auto *layout = new QVBoxLayout(box);
     rgrGridYaeyak = new TRowGrid(box);
     rgrGridYaeyak->setObjectName(QStringLiteral("rgrGridYaeyak"));
-    rgrGridYaeyak->addColumn(QString(), TGridColumn::Text, 70);
-    rgrGridYaeyak->addColumn(QStringLiteral("예약일자"), TGridColumn::Text, 90);
+    rgrGridYaeyak->addColumn(QString(), TColumn::Text, 70);
+    rgrGridYaeyak->addColumn(QStringLiteral("예약일자"), TColumn::Text, 90);
     addLessonColumns(rgrGridYaeyak);
-    rgrGridYaeyak->addColumn(QStringLiteral("강습인원"), TGridColumn::Number, 70);
+    rgrGridYaeyak->addColumn(QStringLiteral("강습인원"), TColumn::Number, 70);
     addLessonCodeColumns(rgrGridYaeyak);
     rgrGridYaeyak->applyColumns();
     layout->addWidget(rgrGridYaeyak);

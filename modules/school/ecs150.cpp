@@ -16,13 +16,13 @@ QString displayedIdNo(const QString &column)
 }
 
 // The fields of one party ("LOSS" or "OFFENSE"), banded by the party in the print.
-QVector<TReportColumn> partyColumns(const char *name, const char *job, const char *tel, const char *idNo,
+QVector<TColumn> partyColumns(const char *name, const char *job, const char *tel, const char *idNo,
                                     const char *zip, const char *addr1, const char *addr2, const QString &band)
 {
-    return {{name, "성명", 36, false, nullptr, band},  {job, "직업", 36, false, nullptr, band},
-            {tel, "연락처", 52, false, nullptr, band},  {idNo, "주민번호", 60, false, nullptr, band},
-            {zip, "우편", 36, false, nullptr, band},  {addr1, "주소1", 60, false, nullptr, band},
-            {addr2, "주소2", 36, false, nullptr, band}};
+    return {{name, "성명", 36, false, {}, band},  {job, "직업", 36, false, {}, band},
+            {tel, "연락처", 52, false, {}, band},  {idNo, "주민번호", 60, false, {}, band},
+            {zip, "우편", 36, false, {}, band},  {addr1, "주소1", 60, false, {}, band},
+            {addr2, "주소2", 36, false, {}, band}};
 }
 
 } // namespace
@@ -43,7 +43,7 @@ TfrmECS150::TfrmECS150(QWidget *parent)
                                     "LOSS_ADDR2", QStringLiteral("피해자"));
     m_layoutColumns += partyColumns("OFFENSE_NAME", "OFFENSE_JOB", "OFFENSE_TEL_NO", "OFFENSE_ID_NO",
                                     "OFFENSE_ZIP_CODE", "OFFENSE_ADDR1", "OFFENSE_ADDR2", QStringLiteral("가해자"));
-    m_layoutColumns += QVector<TReportColumn>{{"TROB_REMARK", "사건개요", 60}, {"TROB_INJURY", "부상부위", 48},
+    m_layoutColumns += QVector<TColumn>{{"TROB_REMARK", "사건개요", 60}, {"TROB_INJURY", "부상부위", 48},
                                               {"TROB_AFTER", "조치사항", 56}, {"TROB_WITNESSES", "목격자", 40}};
 
     // below the grid, the accident under the cursor

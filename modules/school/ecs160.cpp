@@ -25,18 +25,18 @@ QStringList countFields(const QString &prefix)
 
 // The columns of the list: the day, the counts of pupils and instructors under their band and
 // discipline, each band's sum, the total.
-const QVector<TReportColumn> &listColumns()
+const QVector<TColumn> &listColumns()
 {
-    static const QVector<TReportColumn> columns = [] {
-        QVector<TReportColumn> c{{"LECTURE_DATE", "강습일자", 80}};
+    static const QVector<TColumn> columns = [] {
+        QVector<TColumn> c{{"LECTURE_DATE", "강습일자", 80}};
         for (const auto &[prefix, sum, band] : {std::tuple{"TRAINER_CNT_", "TRAINER_SUM", "강습생"},
                                                 std::tuple{"LECTURER_CNT_", "LECTURER_SUM", "강사"}}) {
             const QStringList fields = countFields(QString::fromLatin1(prefix));
             for (int i = 0; i < fields.size(); ++i)
                 // three heading levels: the band, the discipline, the time of day
-                c.append({KeptText(fields[i]), kTimes[i % 4], 56, true, nullptr,
+                c.append({fields[i], kTimes[i % 4], 56, true, {},
                           QString::fromUtf8(band) + QLatin1Char('\n') + QString::fromUtf8(kDisciplines[i / 4])});
-            c.append({sum, "계", 48, true, nullptr, QString::fromUtf8(band)});
+            c.append({sum, "계", 48, true, {}, QString::fromUtf8(band)});
         }
         c.append({"TOT_SUM", "합계", 56, true});
         return c;
@@ -56,7 +56,7 @@ QString sumOf(const QStringList &fields)
 // ECP160: 28 columns on one landscape page; the headings of the narrow count columns in small type.
 class TfrmECP160 : public TfrmReportLayout {
 public:
-    TfrmECP160(const QVector<TReportColumn> &columns)
+    TfrmECP160(const QVector<TColumn> &columns)
         : TfrmReportLayout(QStringLiteral("ECP160"), QStringLiteral("제휴 단체 강습현황"), columns, false)
     {
         setLineCount(true);
@@ -112,7 +112,7 @@ Statement TfrmECS160::statement()
 TfrmZZP010 *TfrmECS160::createLayout()
 {
     // the counts print narrower than the grid shows them
-    QVector<TReportColumn> columns = listColumns();
+    QVector<TColumn> columns = listColumns();
     for (int c = 1; c < columns.size(); ++c)
         columns[c].width = 36;
     columns[0].width = 84;

@@ -43,8 +43,8 @@ public:
     TfrmTSF020()
     {
         setObjectName("frmTSF020");
-        rgrGrid->addColumn("번호", TEditColumn::Text, 60).bytes(10);
-        rgrGrid->addColumn("이름", TEditColumn::Text, 100).bytes(20);
+        rgrGrid->addColumn("번호", TColumn::Text, 60).bytes(10);
+        rgrGrid->addColumn("이름", TColumn::Text, 100).bytes(20);
         qryQuery->setSql("SELECT NO, NAME FROM T_SAVE ORDER BY NO");
         prcProc->setProcedure("PR_TSF020_01");
     }

@@ -49,11 +49,11 @@ public:
     {
         this->setObjectName("frmTST020");
         TEditGrid *g = this->rgrGrid;
-        g->addColumn("코드", TEditColumn::Text, 60).bytes(10);
-        g->addColumn("이름", TEditColumn::Text, 100).bytes(20);
-        g->addColumn("구분", TEditColumn::Text, 60).pickList({"01", "02"}, {"개인", "법인"});
-        g->addColumn("금액", TEditColumn::Number, 90).summed();
-        g->addColumn("비고", TEditColumn::Text, 60).readOnly();
+        g->addColumn("코드", TColumn::Text, 60).bytes(10);
+        g->addColumn("이름", TColumn::Text, 100).bytes(20);
+        g->addColumn("구분", TColumn::Text, 60).pickList({"01", "02"}, {"개인", "법인"});
+        g->addColumn("금액", TColumn::Number, 90).summed();
+        g->addColumn("비고", TColumn::Text, 60).readOnly();
         g->setFooterCaption(0, "합계");
         edtCond = this->conditions()->addEdit("edtCond", "이름");
         this->panMaster->show();

@@ -45,10 +45,10 @@ public:
     TfrmTST010()
     {
         setObjectName("frmTST010");
-        grid()->addColumn("종류", TGridColumn::Text, 60).pickList({"01", "02"}, {"스키", "보드"}).required();
-        grid()->addColumn("품번", TGridColumn::Text, 80).required();
-        grid()->addColumn("품명", TGridColumn::Text, 150);
-        grid()->addColumn("수량", TGridColumn::Number, 60);
+        grid()->addColumn("종류", TColumn::Text, 60).pickList({"01", "02"}, {"스키", "보드"}).key();
+        grid()->addColumn("품번", TColumn::Text, 80).key();
+        grid()->addColumn("품명", TColumn::Text, 150);
+        grid()->addColumn("수량", TColumn::Number, 60);
         cboKind = body()->addCodeCombo("cboKind", "*종류", "종류");
         edtItemNo = body()->addEdit("edtItemNo", "*품번", "품번", 10);
         edtName = body()->addEdit("edtName", "품명", "품명", 30);

@@ -109,9 +109,9 @@ private slots:
     void gridShowsLabelsHoldsCodes()
     {
         TRowGrid grid;
-        grid.addColumn("TEMP", TGridColumn::Text, 10).hidden().trailing();
-        grid.addColumn("사이즈", TGridColumn::Text, 80).pickList({"S", "M"}, {"소", "중"}).required();
-        grid.addColumn("수량", TGridColumn::Number, 60);
+        grid.addColumn("TEMP", TColumn::Text, 10).hidden().trailing();
+        grid.addColumn("사이즈", TColumn::Text, 80).pickList({"S", "M"}, {"소", "중"}).key();
+        grid.addColumn("수량", TColumn::Number, 60);
         QCOMPARE(grid.columnByTitle("TEMP"), 2);     // stays last
         QVERIFY(grid.isColumnHidden(2));
         QCOMPARE(grid.columnWidth(0), 80);
@@ -130,8 +130,8 @@ private slots:
     void gridDesignSettlesBeforeShowing()
     {
         TRowGrid grid;
-        grid.addColumn("TEMP", TGridColumn::Text, 10).hidden().trailing();
-        grid.addColumn("입고일자", TGridColumn::Date, 90);
+        grid.addColumn("TEMP", TColumn::Text, 10).hidden().trailing();
+        grid.addColumn("입고일자", TColumn::Date, 90);
         grid.addColumn("비고").hidden();   // the last column designed is hidden too
         grid.appendRow({"20261209", "메모"});
         grid.appendRow({"2026", ""});

@@ -384,9 +384,9 @@ private slots:
                  QStringList({"강습일자", "오전", "새벽", "오전", "계", "계", "합계"}));
         QCOMPARE(testing::find(cells, 4, 13)->number, 13.0);
         // the grid's heading: three rows over the counts
-        const TListColumn &am = s->rgrGrid->column(1);
-        QCOMPARE(am.groupLevels() << am.title, QStringList({"강습생", "스키", "오전"}));
-        QCOMPARE(s->rgrGrid->column(13).groupLevels() << s->rgrGrid->column(13).title, QStringList({"강습생", "계"}));
+        const TColumn &am = s->rgrGrid->column(1);
+        QCOMPARE(am.bandLevels() << am.title, QStringList({"강습생", "스키", "오전"}));
+        QCOMPARE(s->rgrGrid->column(13).bandLevels() << s->rgrGrid->column(13).title, QStringList({"강습생", "계"}));
         QVERIFY(s->rgrGrid->horizontalHeader()->sizeHint().height() >= 3 * s->rgrGrid->horizontalHeader()->fontMetrics().height());
 
         const QString page = testing::previewText(*s, dir.filePath("ecs160.pdf"));

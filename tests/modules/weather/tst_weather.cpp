@@ -90,8 +90,8 @@ private slots:
         QCOMPARE(s->rgrGrid->columnCount(), 31);
         QStringList groups;
         for (int i = 0; i < s->rgrGrid->columnCount(); ++i)
-            if (groups.isEmpty() || groups.last() != s->rgrGrid->column(i).groupTitle)
-                groups << s->rgrGrid->column(i).groupTitle;
+            if (groups.isEmpty() || groups.last() != s->rgrGrid->column(i).band)
+                groups << s->rgrGrid->column(i).band;
         QCOMPARE(groups, (QStringList{"TIME", "BASE1", "BASE2", "JUMP", "PEAK1", "MIDPEAK1", "HALLINCC", "NEWPEAK2"}));
         QCOMPARE(s->rgrGrid->column(1).title, QStringLiteral("최소온도"));
         QCOMPARE(s->rgrGrid->column(7).field, QStringLiteral("TEMPERATURE_A2"));
