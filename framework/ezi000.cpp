@@ -26,7 +26,7 @@ const char *kDetail = "ezi000Detail";
 const char *kHeader = "ezi000Header";   // a header field saved with the rows: Enter moves on
 }
 
-TDetailPanel::TDetailPanel(TRowGrid *grid, QWidget *parent) : TFieldPanel(parent, 3), m_grid(grid) {}
+TDetailPanel::TDetailPanel(TEditGrid *grid, QWidget *parent) : TFieldPanel(parent, 3), m_grid(grid) {}
 
 void TDetailPanel::prepareCodeCombo(TCodeCombo *combo, const QString &key, bool)
 {
@@ -48,7 +48,8 @@ TfrmEZI000::TfrmEZI000(QWidget *parent) : TfrmZZI010(parent)
     panGrid->setObjectName("panGrid");
     auto *gridLayout = new QVBoxLayout(panGrid);
     gridLayout->setContentsMargins(0, 0, 0, 0);
-    rgrGrid = new TRowGrid(panGrid);
+    rgrGrid = new TEditGrid(panGrid);
+    rgrGrid->setReadOnly();
     rgrGrid->setObjectName("rgrGrid");
     m_form = new TRecordForm(rgrGrid, this);
     gridLayout->addWidget(rgrGrid);
@@ -75,7 +76,7 @@ TfrmEZI000::TfrmEZI000(QWidget *parent) : TfrmZZI010(parent)
     addHotkey(QStringLiteral("rgrGridBack DisPlay"), QKeySequence(Qt::CTRL | Qt::Key_F2), [this] { showPendingChanges(); });
 
     prcSaveData = std::make_unique<db::StoredProc>(DM()->dbsDB);
-    connect(rgrGrid, &TRowGrid::currentRowChanged, this, [this](int current, int) { rowChanged(current); });
+    connect(rgrGrid, &TEditGrid::currentRowChanged, this, [this](int current, int) { rowChanged(current); });
     rgrGrid->setRowLeaveGuard([this](int from, int to) { return guardRowLeave(from, to); });
     // While a row is removed the view reports the new current row by its number before the removal;
     // afterwards the row shown is the current one, whatever number it now has.
@@ -374,7 +375,7 @@ bool TfrmEZI000::LoadRows()
         return false;
     m_shownRow = -1;
     m_modified = false;
-    rgrGrid->gridModel()->setRows(std::move(rows));
+    rgrGrid->setRows(rows);
     rgrGrid->setCurrentRow(0);
     m_pending.clear();
     m_modified = false;

@@ -48,7 +48,7 @@
 #include "recordform.h"
 #include "statusbuttons.h"
 #include "database/procedure.h"
-#include "widgets/rowgrid.h"
+#include "widgets/editgrid.h"
 #include <QToolButton>
 #include <QVector>
 
@@ -58,11 +58,11 @@ class QToolButton;
 class TDetailPanel : public TFieldPanel {
     Q_OBJECT
 public:
-    TDetailPanel(TRowGrid *grid, QWidget *parent);
+    TDetailPanel(TEditGrid *grid, QWidget *parent);
 protected:
     void prepareCodeCombo(TCodeCombo *combo, const QString &key, bool allEntry) override;
 private:
-    TRowGrid *m_grid;
+    TEditGrid *m_grid;
 };
 
 class TfrmEZI000 : public TfrmZZI010 {
@@ -71,7 +71,7 @@ public:
     explicit TfrmEZI000(QWidget *parent = nullptr);
     ~TfrmEZI000() override;
 
-    TRowGrid *grid() const { return rgrGrid; }
+    TEditGrid *grid() const { return rgrGrid; }
     TDetailPanel *body() const { return panBody; }
     int tempColumn() const;
 
@@ -154,7 +154,7 @@ public:
     bool isNewRowPending() const { return m_newRowPending; }
     bool isLoadedRow(int row) const;
 
-    TRowGrid *rgrGrid;
+    TEditGrid *rgrGrid;
     QFrame *panHead;
     QFrame *panGrid;
     TDetailPanel *panBody;

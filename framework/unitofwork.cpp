@@ -3,7 +3,7 @@
 #include "database/procedure.h"
 #include "database/query.h"
 #include "database/transaction.h"
-#include "widgets/rowgrid.h"
+#include "widgets/editgrid.h"
 #include <QApplication>
 
 WaitCursor::WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
@@ -64,7 +64,7 @@ QString CallInOwnUnit(db::StoredProc &procedure, const QHash<QString, QString> &
     return error;
 }
 
-bool LoadGridRows(db::Query &query, TRowGrid *grid, const QString &marker)
+bool LoadGridRows(db::Query &query, TEditGrid *grid, const QString &marker)
 {
     grid->clearRows();
     if (!query.open())
@@ -81,6 +81,6 @@ bool LoadGridRows(db::Query &query, TRowGrid *grid, const QString &marker)
     if (query.failed())   // a row that could not be read: no grid rather than a part of one
         throw db::DatabaseError(query.lastError());
     query.close();
-    grid->gridModel()->setRows(std::move(rows));
+    grid->setRows(rows);
     return true;
 }

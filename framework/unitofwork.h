@@ -9,7 +9,7 @@
 #include <QStringList>
 #include <functional>
 
-class TRowGrid;
+class TEditGrid;
 namespace db {
 class Database;
 class Query;
@@ -46,4 +46,4 @@ QString CallInOwnUnit(db::StoredProc &procedure, const QHash<QString, QString> &
 // The rows of the query, opened here, as the grid's rows, all or none: a row that cannot be read
 // throws db::DatabaseError. A marker, when not null, is a first cell every row shows. False (the grid
 // empty) when the query does not open.
-bool LoadGridRows(db::Query &query, TRowGrid *grid, const QString &marker = QString());
+bool LoadGridRows(db::Query &query, TEditGrid *grid, const QString &marker = QString());

@@ -172,12 +172,7 @@ TColumn &TListGrid::addColumn(const TColumn &c)
 
 void TListGrid::applyColumns()
 {
-    // a heading is never cut: the column is at least as wide as its title
-    const QFontMetrics heading(horizontalHeader()->font());
-    for (int i = 0; i < columnCount(); ++i) {
-        setColumnWidth(i, qMax(column(i).width, heading.horizontalAdvance(column(i).title) + 14));
-        setColumnHidden(i, column(i).isHidden);
-    }
+    ApplyColumns(this, m_model->columns());
     horizontalHeader()->updateGeometry();
     m_footer->update();
 }

@@ -1,5 +1,7 @@
 #include "column.h"
 #include "inputs.h"
+#include <QHeaderView>
+#include <QTableView>
 
 TColumn::TColumn(const QString &field, const QString &title, int width, bool right, const QString &onceKey,
                  const QString &band)
@@ -49,4 +51,29 @@ QVector<int> FieldPositions(const QVector<TColumn> &columns, int count, const QS
         at.append(i);
     }
     return at;
+}
+
+int ColumnByTitle(const QVector<TColumn> &columns, const QString &title)
+{
+    for (int i = 0; i < columns.size(); ++i)
+        if (columns[i].title == title)
+            return i;
+    return -1;
+}
+
+int ColumnByField(const QVector<TColumn> &columns, const QString &field)
+{
+    for (int i = 0; i < columns.size() && !field.isEmpty(); ++i)
+        if (columns[i].field.compare(field, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+void ApplyColumns(QTableView *view, const QVector<TColumn> &columns)
+{
+    const QFontMetrics heading(view->horizontalHeader()->font());
+    for (int i = 0; i < columns.size(); ++i) {
+        view->setColumnWidth(i, qMax(columns[i].width, heading.horizontalAdvance(columns[i].title) + 14));
+        view->setColumnHidden(i, columns[i].isHidden);
+    }
 }

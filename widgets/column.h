@@ -12,6 +12,8 @@
 #include <QVector>
 #include <Qt>
 
+class QTableView;
+
 struct TColumn {
     enum DataType { Text, Number, Date };   // a Date cell holds "yyyymmdd" and shows "yyyy-mm-dd"
 
@@ -70,3 +72,10 @@ struct TColumn {
 // beside its own statement), or a field the list lacks, takes the field at its own position. -1: no
 // field for the column.
 QVector<int> FieldPositions(const QVector<TColumn> &columns, int count, const QStringList &fields);
+
+// The column of that title or field (-1: none); fields are compared without regard to case.
+int ColumnByTitle(const QVector<TColumn> &columns, const QString &title);
+int ColumnByField(const QVector<TColumn> &columns, const QString &field);
+// The widths and hidden columns of a view over these columns; a heading is never cut: a column is at
+// least as wide as its title.
+void ApplyColumns(QTableView *view, const QVector<TColumn> &columns);

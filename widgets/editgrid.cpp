@@ -153,13 +153,25 @@ void TEditGridModel::sort(int column, Qt::SortOrder order)
 
 int TEditGridModel::addColumn(const TColumn &column)
 {
-    const int at = int(m_columns.size());
+    int at = int(m_columns.size());
+    if (at > 0 && m_columns.last().isTrailing && !column.isTrailing)
+        --at;
     beginInsertColumns({}, at, at);
-    m_columns.append(column);
+    m_columns.insert(at, column);
     for (Row &r : m_rows)
-        r.cells.append(QString());
+        if (r.cells.size() >= at)
+            r.cells.insert(at, QString());
     endInsertColumns();
     return at;
+}
+
+void TEditGridModel::columnsChanged()
+{
+    if (m_columns.isEmpty())
+        return;
+    if (!m_rows.isEmpty())
+        emit dataChanged(index(0, 0), index(int(m_rows.size()) - 1, int(m_columns.size()) - 1));
+    emit headerDataChanged(Qt::Horizontal, 0, int(m_columns.size()) - 1);
 }
 
 QString TEditGridModel::cell(int row, int column) const
@@ -215,6 +227,14 @@ void TEditGridModel::setRows(QVector<Row> rows)
             r.cells.append(QString());
     m_blockRow = -1;
     endResetModel();
+}
+
+void TEditGridModel::setRows(const QVector<QStringList> &rows)
+{
+    QVector<Row> r(rows.size());
+    for (int i = 0; i < rows.size(); ++i)
+        r[i].cells = rows[i];
+    setRows(std::move(r));
 }
 
 void TEditGridModel::setBlock(int row, int first, int last)
@@ -303,22 +323,41 @@ public:
 
     void setCurrentIndex(const QModelIndex &index, QItemSelectionModel::SelectionFlags command) override
     {
+        m_refused = false;
         const QModelIndex from = currentIndex();
         if (!m_asking && from.isValid() && index.isValid() && from.row() != index.row()) {
             m_asking = true;
             const int to = m_grid->leaveRow(from.row(), index.row());
             m_asking = false;
-            if (to < 0 || to >= model()->rowCount())
+            if (to < 0 || to >= model()->rowCount()) {
+                m_refused = true;   // a click selects after setting the current index: keep it off
                 return;
+            }
             QItemSelectionModel::setCurrentIndex(model()->index(to, index.column()), command);
             return;
         }
         QItemSelectionModel::setCurrentIndex(index, command);
     }
 
+    void select(const QItemSelection &selection, QItemSelectionModel::SelectionFlags command) override
+    {
+        if (m_refused) {
+            m_refused = false;
+            const int row = currentIndex().row();
+            bool onCurrent = false;
+            for (const QModelIndex &i : selection.indexes())
+                onCurrent = onCurrent || i.row() == row;
+            if (!selection.isEmpty() && !onCurrent)
+                return;
+        }
+        QItemSelectionModel::select(selection, command);
+    }
+    using QItemSelectionModel::select;
+
 private:
     TEditGrid *m_grid;
     bool m_asking = false;
+    bool m_refused = false;
 };
 
 // ---- the grid ------------------------------------------------------------------------------
@@ -343,6 +382,11 @@ TEditGrid::TEditGrid(QWidget *parent) : QTableView(parent), m_model(new TEditGri
     connect(horizontalHeader(), &QHeaderView::sectionResized, m_footer, qOverload<>(&QWidget::update));
     connect(horizontalHeader(), &QHeaderView::sectionMoved, m_footer, qOverload<>(&QWidget::update));
     connect(horizontalScrollBar(), &QScrollBar::valueChanged, m_footer, qOverload<>(&QWidget::update));
+    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex &current, const QModelIndex &previous) {
+                emit currentRowChanged(current.isValid() ? current.row() : -1,
+                                       previous.isValid() ? previous.row() : -1);
+            });
     connect(m_model, &TEditGridModel::cellEdited, this, &TEditGrid::cellEdited);
     auto recompute = [this] { computeFooter(); };
     connect(m_model, &QAbstractItemModel::dataChanged, this, recompute);
@@ -357,6 +401,32 @@ TEditGrid::~TEditGrid()
         delete m_footer;
 }
 
+void TEditGrid::setReadOnly(bool on)
+{
+    if (on == m_readOnly)
+        return;
+    commitEditor();
+    endBlock();
+    m_readOnly = on;
+    setSelectionBehavior(on ? SelectRows : SelectItems);
+    setEditTriggers(on ? NoEditTriggers : DoubleClicked | SelectedClicked | AnyKeyPressed);
+    verticalHeader()->setVisible(on);   // rows numbered
+    horizontalHeader()->setSectionsClickable(!on);
+    m_footer->setVisible(!on);          // no sums without editing
+    if (on) {
+        clearSortMarks();
+        m_editPalette = palette();
+        QPalette pal = palette();
+        for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+            pal.setColor(group, QPalette::Highlight, QColor(0, 0, 128));
+            pal.setColor(group, QPalette::HighlightedText, Qt::white);
+        }
+        setPalette(pal);
+    } else {
+        setPalette(m_editPalette);
+    }
+}
+
 TColumn &TEditGrid::addColumn(const QString &title, TColumn::DataType type, int width)
 {
     TColumn c;
@@ -368,40 +438,24 @@ TColumn &TEditGrid::addColumn(const QString &title, TColumn::DataType type, int 
 
 TColumn &TEditGrid::addColumn(const TColumn &c)
 {
-    const int width = c.width;
     const int i = m_model->addColumn(c);
-    m_footerCaptions.append(QString());
-    m_footerTexts.append(QString());
-    setColumnWidth(i, width);
+    m_footerCaptions.insert(i, QString());
+    m_footerTexts.insert(i, QString());
+    for (int k = i; k < columnCount(); ++k) {   // the columns after it moved one place to the right
+        setColumnWidth(k, column(k).width);
+        setColumnHidden(k, column(k).isHidden);
+    }
     return m_model->columns()[i];
 }
 
-int TEditGrid::columnByTitle(const QString &title) const
-{
-    const auto &cols = m_model->columns();
-    for (int i = 0; i < cols.size(); ++i)
-        if (cols[i].title == title)
-            return i;
-    return -1;
-}
+int TEditGrid::columnByTitle(const QString &title) const { return ColumnByTitle(m_model->columns(), title); }
 
-int TEditGrid::columnByField(const QString &field) const
-{
-    const auto &cols = m_model->columns();
-    for (int i = 0; i < cols.size(); ++i)
-        if (!field.isEmpty() && cols[i].field.compare(field, Qt::CaseInsensitive) == 0)
-            return i;
-    return -1;
-}
+int TEditGrid::columnByField(const QString &field) const { return ColumnByField(m_model->columns(), field); }
 
 void TEditGrid::applyColumns()
 {
-    // a heading is never cut: the column is at least as wide as its title
-    const QFontMetrics heading(horizontalHeader()->font());
-    for (int i = 0; i < columnCount(); ++i) {
-        setColumnWidth(i, qMax(column(i).width, heading.horizontalAdvance(column(i).title) + 14));
-        setColumnHidden(i, column(i).isHidden);
-    }
+    ApplyColumns(this, m_model->columns());
+    m_model->columnsChanged();   // titles and pick lists the screen set after the rows came
     computeFooter();
 }
 
@@ -431,6 +485,14 @@ void TEditGrid::setRowClean(int row)
     TEditGridModel::Row &r = m_model->row(row);
     r.dirty = false;
     r.posted = true;
+}
+
+bool TEditGrid::isStoredRow(int row) const
+{
+    const int last = columnCount() - 1;
+    if (last >= 0 && column(last).isTrailing)
+        return cell(row, last) == QLatin1String("Y");
+    return rowState(row) == 1;
 }
 
 bool TEditGrid::isBlankRow(int row) const
@@ -485,7 +547,7 @@ void TEditGrid::removeRow(int row)
 
 void TEditGrid::clearRows()
 {
-    setRows({});
+    setRows(QVector<TEditGridModel::Row>());
 }
 
 void TEditGrid::setRows(QVector<TEditGridModel::Row> rows)
@@ -499,6 +561,12 @@ void TEditGrid::setRows(QVector<TEditGridModel::Row> rows)
     m_model->setRows(std::move(rows));
 }
 
+void TEditGrid::setRows(const QVector<QStringList> &rows)
+{
+    setRows(QVector<TEditGridModel::Row>());
+    m_model->setRows(rows);
+}
+
 int TEditGrid::currentRow() const
 {
     const QModelIndex i = currentIndex();
@@ -507,7 +575,7 @@ int TEditGrid::currentRow() const
 
 void TEditGrid::setCurrentRow(int row)
 {
-    const int col = currentIndex().isValid() ? currentIndex().column() : nextVisibleColumn(-1, 1);
+    const int col = currentIndex().isValid() && !m_readOnly ? currentIndex().column() : nextVisibleColumn(-1, 1);
     setCurrentCell(row, qMax(0, col));
 }
 
@@ -520,8 +588,9 @@ void TEditGrid::setCurrentCell(int row, int column)
         return;
     }
     const QModelIndex idx = m_model->index(row, column);
-    selectionModel()->setCurrentIndex(idx, QItemSelectionModel::ClearAndSelect);
-    scrollTo(currentIndex());
+    selectionModel()->setCurrentIndex(idx, m_readOnly ? QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows
+                                                      : QItemSelectionModel::ClearAndSelect);
+    scrollTo(m_readOnly ? idx : currentIndex());
 }
 
 void TEditGrid::commitEditor()
@@ -566,8 +635,12 @@ int TEditGrid::leaveRow(int from, int to)
     if (m_posting)
         return to;
     commitEditor();
-    if (!postRow(from))
-        return to > from ? to - 1 : to;
+    if (!postRow(from)) {
+        to = to > from ? to - 1 : to;
+        from = -1;   // the row left is gone
+    }
+    if (m_rowLeaveGuard && from >= 0)
+        return m_rowLeaveGuard(from, to);
     return to;
 }
 
@@ -581,6 +654,10 @@ int TEditGrid::nextVisibleColumn(int column, int step) const
 
 void TEditGrid::keyPressEvent(QKeyEvent *event)
 {
+    if (m_readOnly) {
+        QTableView::keyPressEvent(event);
+        return;
+    }
     const bool ctrl = event->modifiers() & Qt::ControlModifier;
     const int row = currentRow();
     if (ctrl && event->key() == Qt::Key_Right && row >= 0) {
@@ -744,4 +821,23 @@ void TGridFooter::paintEvent(QPaintEvent *)
         p.setPen(palette().color(QPalette::ButtonText));
         p.drawText(r.adjusted(3, 0, -3, 0), int(m_grid->column(c).align()), m_grid->footerText(c));
     }
+}
+
+// ---- the row count line --------------------------------------------------------------------
+
+TRowCountFooter::TRowCountFooter(TEditGrid *grid, QWidget *parent) : QLabel(parent)
+{
+    setObjectName(grid->objectName() + QStringLiteral("Footer"));
+    setFrameShape(QFrame::Panel);
+    setFrameShadow(QFrame::Raised);
+    setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    setAutoFillBackground(true);
+    setBackgroundRole(QPalette::Button);
+    setMargin(2);
+    auto count = [this, grid] { setText(QString::number(grid->rowCount())); };
+    TEditGridModel *model = grid->gridModel();
+    connect(model, &QAbstractItemModel::modelReset, this, count);
+    connect(model, &QAbstractItemModel::rowsInserted, this, count);
+    connect(model, &QAbstractItemModel::rowsRemoved, this, count);
+    count();
 }

@@ -1,13 +1,20 @@
 #pragma once
-// TEditGrid: a grid edited in place, on Qt's model/view classes. The screen designs the columns; the
-// rows are texts, each with a row state (0 none, 1 existing, 2 inserted on the screen, 3 deleted).
+// TEditGrid: the grid of the screens, on Qt's model/view classes. The screen designs the columns
+// (TColumn); the rows are texts, each with a row state (0 none, 1 existing, 2 inserted on the screen,
+// 3 deleted). A column with a pick list holds codes and shows their labels; a column naming a field is
+// found by columnByField, any column by columnByTitle.
 //
 //   grid->addColumn("회원명", TColumn::Text, 100).bytes(20);
 //   grid->addColumn("구분", TColumn::Text, 60).pickList("E0011");    // holds codes, shows labels
 //   grid->addColumn("금액", TColumn::Number, 80).summed();           // footer: sum as "#,##0"
 //   grid->addColumn("요금", TColumn::Number, 80).thousands();        // shown "#,##0", digits kept
 //   grid->addColumn("RowID", TColumn::Number, 40).hidden().readOnly();
+//   grid->addColumn("TEMP", TColumn::Text, 10).hidden().trailing();  // stays last when columns are added
 //   layout->addWidget(grid); layout->addWidget(grid->footer());           // the footer line below it
+//
+// Read-only (setReadOnly): the same grid without editing — whole rows are selected, the current row is
+// drawn white on blue, rows are numbered, a click on a title does not sort and the keys are the
+// table's own; a row-leave guard may keep the current row where it is (setRowLeaveGuard).
 //
 // Posting: a row that was edited (or a row inserted on the screen) is posted when the current row
 // leaves it, or by postCurrentRow(): rowPosted(row) is emitted, except for a row inserted on the
@@ -23,12 +30,13 @@
 // descending in turn, and only that column shows the sort mark.
 #include "widgets/column.h"
 #include <QAbstractTableModel>
+#include <QLabel>
+#include <QPalette>
 #include <QStringList>
 #include <QTableView>
 #include <QVector>
 #include <functional>
 #include "rowstore.h"
-
 
 // "#,##0": a whole number with thousands separators.
 QString FormatThousands(qint64 value);
@@ -54,7 +62,8 @@ public:
 
     QVector<TColumn> &columns() { return m_columns; }
     const QVector<TColumn> &columns() const { return m_columns; }
-    int addColumn(const TColumn &column);
+    int addColumn(const TColumn &column);   // before a trailing column; returns its position
+    void columnsChanged();   // the columns' titles, pick lists or formats changed
 
     QString cell(int row, int column) const;
     void setCell(int row, int column, const QString &text);   // no edit signal, the row stays clean
@@ -63,6 +72,7 @@ public:
     void appendRow(const QStringList &cells, int state);
     void removeRow(int row);
     void setRows(QVector<Row> rows);
+    void setRows(const QVector<QStringList> &rows);   // rows of state 0, replacing every row at once
     void setBlock(int row, int first, int last);   // the highlighted source cells; row -1: none
     bool inBlock(int row, int column) const;
 
@@ -84,6 +94,9 @@ public:
     explicit TEditGrid(QWidget *parent = nullptr);
     ~TEditGrid() override;
 
+    void setReadOnly(bool on = true);   // the grid without editing (see above)
+    bool isReadOnly() const { return m_readOnly; }
+
     TColumn &addColumn(const QString &title, TColumn::DataType type = TColumn::Text, int width = 80);
     TColumn &addColumn(const TColumn &column);
     TEditGridModel *gridModel() const { return m_model; }
@@ -92,14 +105,16 @@ public:
     const TColumn &column(int index) const { return m_model->columns()[index]; }
     int columnByTitle(const QString &title) const override;
     int columnByField(const QString &field) const;
-    void applyColumns();
+    void applyColumns();   // widths, hidden columns and the footer after design changes
 
     int rowCount() const override { return m_model->rowCount(); }
     QString cell(int row, int column) const override { return m_model->cell(row, column); }
     QString cell(int row, const QString &title) const { return cell(row, columnByTitle(title)); }
     QStringList rowCells(int row) const override { return m_model->row(row).cells; }
     QStringList columnCodes(int column) const override { return m_model->columns().value(column).pickCodes; }
-    bool isStoredRow(int row) const override { return rowState(row) == 1; }
+    // A stored row: one of state 1, or on a grid with a trailing column (the record screen's "TEMP"),
+    // one whose trailing cell holds "Y".
+    bool isStoredRow(int row) const override;
     QString cellLabel(int row, int column) const;
     void setCell(int row, int column, const QString &text) override { m_model->setCell(row, column, text); }
     bool editCell(int row, int column, const QString &text);   // as the user goes there and types it
@@ -115,6 +130,7 @@ public:
     void removeRow(int row);
     void clearRows();
     void setRows(QVector<TEditGridModel::Row> rows);
+    void setRows(const QVector<QStringList> &rows);   // rows of state 0
     void setRowLimit(int rows) { m_rowLimit = rows; }   // 0: no limit
     // What Down on the last row does to add a row (the screen's Add); none: Down there adds nothing.
     void setRowAppender(std::function<void()> append) { m_rowAppender = std::move(append); }
@@ -123,6 +139,11 @@ public:
     int currentRow() const override;
     void setCurrentRow(int row);
     void setCurrentCell(int row, int column);
+    // Asked before the current row moves from one row to another (click, keys, setCurrentRow), after
+    // the row left is posted: the answer is the row to go to instead (another row, when the guard
+    // removed rows), or -1 to stay.
+    using RowLeaveGuard = std::function<int(int from, int to)>;
+    void setRowLeaveGuard(RowLeaveGuard guard) { m_rowLeaveGuard = std::move(guard); }
     // Ends the editing of the current row: the open editor hands over its text, and the row is posted
     // when it needs it.
     void postCurrentRow();
@@ -145,6 +166,7 @@ public:
     void computeFooter();
 
 signals:
+    void currentRowChanged(int current, int previous);
     void cellEdited(int row, int column);
     void rowPosted(int row);
     void rowFilled(int row);
@@ -173,6 +195,9 @@ private:
     int m_rowLimit = 0;
     std::function<void()> m_rowAppender;
     int m_keyColumn = -1;
+    bool m_readOnly = false;
+    QPalette m_editPalette;
+    RowLeaveGuard m_rowLeaveGuard;
     int m_blockRow = -1, m_blockFirst = 0, m_blockLast = -1;
     int m_sortColumn = -1;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
@@ -187,4 +212,11 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 private:
     TEditGrid *m_grid;
+};
+
+// The footer line under a grid that shows how many rows it lists ("0" while it lists none).
+class TRowCountFooter : public QLabel {
+    Q_OBJECT
+public:
+    explicit TRowCountFooter(TEditGrid *grid, QWidget *parent = nullptr);
 };

@@ -1,7 +1,8 @@
 #pragma once
-// TRowStore: the rows a record form shows and writes, whichever grid holds them. Both grids implement
-// it (TRowGrid for the record screen, TEditGrid for the grid-table screen), so the form that binds the
-// field table's controls to the current row, checks it and tracks its changes is written once.
+// TRowStore: the rows a record form shows and writes, whichever screen holds them. The grid implements
+// it (TEditGrid: read-only on the record screen, edited in place on the grid-table screen), so the form
+// that binds the field table's controls to the current row, checks it and tracks its changes is
+// written once.
 // Rows are texts by column; a stored row is one read from the database (or saved since), the others
 // are new records typed on the screen.
 #include <QString>

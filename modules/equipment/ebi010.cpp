@@ -16,7 +16,7 @@ namespace {
 // Stopped facilities (state "S") are drawn in red, also on the current row.
 class RunStateDelegate : public QStyledItemDelegate {
 public:
-    RunStateDelegate(TRowGrid *grid, int stateColumn) : QStyledItemDelegate(grid), m_grid(grid), m_column(stateColumn) {}
+    RunStateDelegate(TEditGrid *grid, int stateColumn) : QStyledItemDelegate(grid), m_grid(grid), m_column(stateColumn) {}
     void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
     {
         QStyledItemDelegate::initStyleOption(option, index);
@@ -29,7 +29,7 @@ public:
             option->text.clear();
     }
 private:
-    TRowGrid *m_grid;
+    TEditGrid *m_grid;
     int m_column;
 };
 } // namespace

@@ -146,7 +146,8 @@ TfrmEBI040::TfrmEBI040(QWidget *parent, const QString &printerPort)
     cboEquipSizeGubun = new TCodeCombo;
     cboEquipSizeGubun->setObjectName("cboEquipSizeGubun");
     body()->addControl("사이즈", cboEquipSizeGubun);
-    rgrEquipNo = new TRowGrid;
+    rgrEquipNo = new TEditGrid;
+    rgrEquipNo->setReadOnly();
     rgrEquipNo->setObjectName("rgrEquipNo");
     rgrEquipNo->addColumn("장비번호", TColumn::Text, 80);
     body()->addControl(" 장비선택 ", rgrEquipNo);
@@ -440,7 +441,7 @@ void TfrmEBI040::refreshEquipList()
     for (const QString &no : freePieces("SELECT EQUIP_NO ", "AND EQUIP_SIZE_GUBUN = :EQUIP_SIZE_GUBUN ORDER  BY EQUIP_NO",
                                         cboEquipSizeGubun->code()))
         rows << QStringList{no};
-    rgrEquipNo->gridModel()->setRows(rows);
+    rgrEquipNo->setRows(rows);
 }
 
 bool TfrmEBI040::callHold(const QString &kind, const QString &no, const QString &status)

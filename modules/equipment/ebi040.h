@@ -34,7 +34,7 @@ public:
     TEdit *wlbRentAddr2;
 
     TCodeCombo *cboEquipSizeGubun;
-    TRowGrid *rgrEquipNo;
+    TEditGrid *rgrEquipNo;
     TRowCountFooter *rgrEquipNoFooter;   // the number of free pieces listed, "0" when closed
     QPushButton *bbtEquipNoRef, *sbtEquipOk, *sbtEquipCancel;
     QPushButton *sbtRentDay, *sbtRentSvrl, *sbtRentReturn;

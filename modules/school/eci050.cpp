@@ -22,13 +22,13 @@ using schoolreports::kLessonCodes;
 namespace {
 
 // The lesson's three names, then its three codes hidden.
-void addLessonColumns(TRowGrid *grid)
+void addLessonColumns(TEditGrid *grid)
 {
     for (const char *title : {"강습종목", "강습접수", "강습세부"})
         grid->addColumn(QString::fromUtf8(title), TColumn::Text, 100);
 }
 
-void addLessonCodeColumns(TRowGrid *grid)
+void addLessonCodeColumns(TEditGrid *grid)
 {
     for (const char *title : {"강습종목구분", "강습접수구분", "강습세부구분"})
         grid->addColumn(QString::fromUtf8(title), TColumn::Text, 40).hidden();
@@ -81,7 +81,7 @@ TfrmECI050::TfrmECI050(QWidget *parent) : TfrmZZI010(parent)
                           .arg(codeLabels(kLessonCodes, QString(), QStringLiteral("_NAME"))));
     prcYaeyak = std::make_unique<db::StoredProc>(DM()->dbsDB, QStringLiteral("PR_ECI050_01"));
 
-    connect(rgrGrid, &TRowGrid::currentRowChanged, this, [this](int current, int) { showLecture(current); });
+    connect(rgrGrid, &TEditGrid::currentRowChanged, this, [this](int current, int) { showLecture(current); });
     connect(rgrGridYaeyak, &QAbstractItemView::clicked, this, [this](const QModelIndex &index) {
         if (index.column() == YcMarker)
             rgrGridYaeyakMarkerClick(index.row());
@@ -107,7 +107,8 @@ QGroupBox *TfrmECI050::createLecturePanel()
     auto *box = new QGroupBox(QStringLiteral("강습 현황"), panMain);
     box->setObjectName(QStringLiteral("panLecture"));
     auto *layout = new QVBoxLayout(box);
-    rgrGrid = new TRowGrid(box);
+    rgrGrid = new TEditGrid(box);
+    rgrGrid->setReadOnly();
     rgrGrid->setObjectName(QStringLiteral("rgrGrid"));
     addLessonColumns(rgrGrid);
     rgrGrid->addColumn(QStringLiteral("강습예약인원"), TColumn::Number, 90);
@@ -162,7 +163,8 @@ QGroupBox *TfrmECI050::createYaeyakPanel()
     auto *box = new QGroupBox(QStringLiteral("예약현황"), panMain);
     box->setObjectName(QStringLiteral("panYaeyak"));
     auto *layout = new QVBoxLayout(box);
-    rgrGridYaeyak = new TRowGrid(box);
+    rgrGridYaeyak = new TEditGrid(box);
+    rgrGridYaeyak->setReadOnly();
     rgrGridYaeyak->setObjectName(QStringLiteral("rgrGridYaeyak"));
     rgrGridYaeyak->addColumn(QString(), TColumn::Text, 70);
     rgrGridYaeyak->addColumn(QStringLiteral("예약일자"), TColumn::Text, 90);

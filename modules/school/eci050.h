@@ -5,7 +5,7 @@
 // PR_ECI050_01 in a unit of work of its own; the database checks capacity and repeats under a lock.
 #include "framework/zzi010.h"
 #include "database/procedure.h"
-#include "widgets/rowgrid.h"
+#include "widgets/editgrid.h"
 #include <memory>
 
 class QPlainTextEdit;
@@ -21,7 +21,7 @@ public:
     QString yaeyakDate() const;
 
     TDateEdit *dtpDate;
-    TRowGrid *rgrGrid;          // the day's lessons: names, booked count (hidden: capacity, remark, codes)
+    TEditGrid *rgrGrid;          // the day's lessons: names, booked count (hidden: capacity, remark, codes)
     QPlainTextEdit *detRemark;
     TEdit *detLectureItem, *detLectureRec, *detLectureDetail;
     TEdit *edtEmpNo;
@@ -29,7 +29,7 @@ public:
     TLabel *wlbEmpName;
     TNumericEdit *wneLectureCnt;
     TEdit *edtRemark;
-    TRowGrid *rgrGridYaeyak;    // the staff member's reservations from today on, after the marker column
+    TEditGrid *rgrGridYaeyak;    // the staff member's reservations from today on, after the marker column
     std::unique_ptr<db::Query> qryYaeyak;
     std::unique_ptr<db::StoredProc> prcYaeyak;
 

@@ -355,7 +355,7 @@ private slots:
         QVERIFY(open(backend, threeRows()));
         s->setRowLeaveChecks(true);
         s->bbtSearchClick();
-        TRowGrid *g = s->grid();
+        TEditGrid *g = s->grid();
 
         // a new row nobody filled in goes when it is left, without a word
         s->bbtAddClick();
@@ -420,6 +420,19 @@ private slots:
         auto *stray = f.body()->addEdit("edtStray", "잘못", "없는컬럼");
         QCOMPARE(f.unboundHints(), QStringList({"edtStray: 없는컬럼"}));
         delete stray;
+
+        // a select list in another order: each column takes the field it names, and saves it so
+        TfrmTST011 g;
+        g.qryQuery->setSql("SELECT Y, X, NAME, NO FROM T_POS WHERE AREA = :AREA ORDER BY NO");
+        g.show();
+        QVERIFY(g.cboArea->setCode("2"));
+        g.bbtSearch->click();
+        QCOMPARE(g.wlbNo->text(), QString("02"));
+        QCOMPARE(g.edtName->text(), QString("대여소"));
+        QCOMPARE(g.marker->position(), QStringList({"31", "41"}));
+        typeInto(g.edtName, "보관소");
+        g.bbtSave->click();
+        QCOMPARE(t->scalar("SELECT NAME || ':' || X || ',' || Y FROM T_POS WHERE AREA = '2'"), QString("보관소:31,41"));
     }
 
     void missingParameterAndProcedure_data() { testing::addBackendColumn(); }

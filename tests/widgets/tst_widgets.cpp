@@ -6,7 +6,7 @@
 #include "framework/zzi000.h"
 #include "support/messagerecorder.h"
 #include "widgets/fieldpanel.h"
-#include "widgets/rowgrid.h"
+#include "widgets/editgrid.h"
 #include <QApplication>
 #include <QInputMethodEvent>
 #include <QPushButton>
@@ -108,7 +108,8 @@ private slots:
 
     void gridShowsLabelsHoldsCodes()
     {
-        TRowGrid grid;
+        TEditGrid grid;
+        grid.setReadOnly();
         grid.addColumn("TEMP", TColumn::Text, 10).hidden().trailing();
         grid.addColumn("사이즈", TColumn::Text, 80).pickList({"S", "M"}, {"소", "중"}).key();
         grid.addColumn("수량", TColumn::Number, 60);
@@ -129,7 +130,8 @@ private slots:
 
     void gridDesignSettlesBeforeShowing()
     {
-        TRowGrid grid;
+        TEditGrid grid;
+        grid.setReadOnly();
         grid.addColumn("TEMP", TColumn::Text, 10).hidden().trailing();
         grid.addColumn("입고일자", TColumn::Date, 90);
         grid.addColumn("비고").hidden();   // the last column designed is hidden too

@@ -70,7 +70,7 @@ void watchCreations()
 
 // Whether a cell of the grid is drawn with text of the colour test (the grid as the user sees it).
 template <typename ColourTest>
-bool cellDrawn(TRowGrid *grid, int row, int column, ColourTest test)
+bool cellDrawn(TEditGrid *grid, int row, int column, ColourTest test)
 {
     const QImage shot = grid->viewport()->grab().toImage();
     const QRect r = grid->visualRect(grid->model()->index(row, column)).adjusted(2, 2, -2, -2);
@@ -84,7 +84,7 @@ bool cellDrawn(TRowGrid *grid, int row, int column, ColourTest test)
 bool isRed(const QColor &c) { return c.red() > 180 && c.green() < 80 && c.blue() < 80; }
 bool isDark(const QColor &c) { return c.lightness() < 100; }
 
-QStringList visibleTitles(TRowGrid *grid)
+QStringList visibleTitles(TEditGrid *grid)
 {
     QStringList titles;
     for (int c = 0; c < grid->columnCount(); ++c)
