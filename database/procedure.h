@@ -30,6 +30,11 @@ struct Procedure {
     QString name;
     QList<Parameter> parameters;
     std::function<void(ProcedureCall &)> body;
+    // PostgreSQL: the procedure runs inside the server, as the schema's function of the same name
+    // (procedures/server/*.sql) that does what body does, in one round trip; SQLite runs body.
+    bool inServer = false;
+    // What such a call does on the client before the server runs it (empty: nothing).
+    std::function<void(ProcedureCall &)> clientPart = {};
 };
 
 // The body's view of one call: its parameter values, the connection, and ways to fail as a server would.
@@ -160,6 +165,8 @@ private:
     QVariant m_rowVersionAfter;
     QHash<QString, QVariant> m_aside;
     QString m_lastError;
+    // The call of a procedure that runs inside the server; false with m_lastError when it failed.
+    bool execInServer(const Procedure &procedure, QHash<QString, QVariant> &values, QVariant *versionAfter);
 };
 
 } // namespace db

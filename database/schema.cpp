@@ -22,6 +22,7 @@ static QStringList resourceFiles(const QString &folder)
 
 QStringList schemaFiles() { return resourceFiles(QStringLiteral("schema")); }
 QStringList demoFiles() { return resourceFiles(QStringLiteral("demo")); }
+QStringList serverProcedureFiles() { return resourceFiles(QStringLiteral("procedures/server")); }
 
 static bool runFiles(Database &database, const QStringList &files, const QDate *today, QString *error)
 {
@@ -48,7 +49,13 @@ bool createSchema(Database &database, QString *error)
         *error = database.lastError();
         return false;
     }
-    return runFiles(database, schemaFiles(), nullptr, error) && recordSchemaVersion(database, error);
+    return runFiles(database, schemaFiles(), nullptr, error) && installServerProcedures(database, error)
+        && recordSchemaVersion(database, error);
+}
+
+bool installServerProcedures(Database &database, QString *error)
+{
+    return database.backend() != Backend::PostgreSQL || runFiles(database, serverProcedureFiles(), nullptr, error);
 }
 
 QString expandDemoTokens(const QString &text, const QDate &today)

@@ -12,6 +12,11 @@ class Database;
 QStringList schemaFiles();
 QStringList demoFiles();
 
+// PostgreSQL: the procedures that run inside the server (procedures/server/*.sql), installed after the
+// tables by the set-up and again by every upgrade (the program's versions replace the earlier ones).
+QStringList serverProcedureFiles();
+bool installServerProcedures(Database &database, QString *error);
+
 // Creates the functions and all tables on an open, empty database, and records its version.
 bool createSchema(Database &database, QString *error);
 

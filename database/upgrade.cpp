@@ -202,6 +202,8 @@ bool upgradeDatabase(Database &database, QString *error, QStringList *applied, i
         *error = database.lastError();
         return false;
     }
+    if (!installServerProcedures(database, error))
+        return false;
     if (!unit.commit(error))
         return false;
     if (applied)

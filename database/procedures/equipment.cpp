@@ -235,23 +235,29 @@ void holdPiece(ProcedureCall &call)
 
 } // namespace
 
+// On PostgreSQL the rental's procedures run inside the server (procedures/server/ebi040.sql, the
+// same statements), so that a rental row's save or a hold costs one round trip; SQLite runs these bodies.
 void registerEquipmentProcedures(ProcedureCatalog &catalog)
 {
     catalog.add({"PR_EBI040_01",
                  {in("ARENT_DATE"), in("AAREA_GUBUN"), in("ARENT_NO"), in("ADEAL_NAME"), in("AKEEP_KIND_GUBUN"),
                   in("AKEEP_BOX_NO"), in("AU_EMP_NO"), in("AU_IP"), in("AEDITSTATUS"), out("ANEW_RENT_NO")},
-                 saveRentalHeader});
+                 saveRentalHeader, true});
     catalog.add({"PR_EBI040_02",
                  {in("ARENT_DATE"), in("AAREA_GUBUN"), in("ARENT_NO"), in("ARENT_SEQ"), in("ATICKET_KIND"),
                   in("ARENT_STAT"), in("AEQUIP_GUBUN"), in("AEQUIP_NO"), in("ARENT_NAME"), in("ATEL_NO"),
                   in("AHEIGHT"), in("AWEIGHT"), in("ASHOES_SIZE"), in("ABINDING"), in("AZIP_CODE"), in("AADDR1"),
                   in("AADDR2"), in("ASVRL_RENT_FROM_DATE"), in("ASVRL_RENT_TO_DATE"), in("AREMARK"),
                   in("AU_EMP_NO"), in("AU_IP"), in("AEDITSTATUS")},
-                 saveRentalRow});
+                 saveRentalRow, true});
     catalog.add({"PR_EBI040_03",
                  {in("ARENT_DATE"), in("AAREA_GUBUN"), in("AEQUIP_GUBUN"), in("AEQUIP_NO"), in("AU_EMP_NO"),
                   in("AU_IP"), in("AEDITSTATUS")},
-                 holdPiece});
+                 holdPiece, true, [](ProcedureCall &call) {
+                     // the counter's heartbeat runs from its first hold on
+                     if (call.param("AEDITSTATUS") == QLatin1String("2"))
+                         call.database()->keepSessionAlive();
+                 }});
 }
 
 } // namespace db

@@ -1,0 +1,3 @@
+-- Version 3: on PostgreSQL the rental counter's procedures (PR_EBI040_01, PR_EBI040_02, PR_EBI040_03)
+-- run inside the server as functions of the schema; every upgrade installs them after its steps, as it
+-- does the database functions. The tables stay as they are.
