@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <QShortcut>
+#include <QTimer>
 #include <QGuiApplication>
 #include "core/startupvalues.h"
 
@@ -183,7 +184,7 @@ TfrmEBI040::TfrmEBI040(QWidget *parent, const QString &printerPort)
             const QSignalBlocker block(cboEquipSizeGubun);
             cboEquipSizeGubun->setCode(m_pieceSize);
         }
-        refreshEquipList();
+        showFreeList();
     });
     connect(edtRentEquipNo, &QLineEdit::textChanged, this,
             [this](const QString &t) { sbtEquipOk->setEnabled(t.isEmpty()); });
@@ -313,10 +314,11 @@ void TfrmEBI040::search()
     qryQuery->bind("RENT_DATE", workDate());
     qryQuery->bind("AREA_GUBUN", cboArea->code());
     qryQuery->bind("RENT_NO", edtRentNo->text());
+    m_freeFresh = false;
     TfrmEZI000::search();
     if (cboKeepKind->isEmpty() && cboKeepKind->count() > 0)
         cboKeepKind->setCurrentIndex(0);
-    refreshEquipList();
+    showFreeList();
     bbtNewRental->setEnabled(true);
     edtDealName->setFocus();
     edtDealName->selectAll();   // also when the focus arrives later, with the window (after a lookup)
@@ -379,18 +381,30 @@ void TfrmEBI040::equipKindChanged()
     const QString kind = cboRentEquip->code();
     const QString item = kind == "CS" ? "ITEM1" : kind == "SB" ? "ITEM2" : kind == "NS" ? "ITEM3" : QString();
     if (!item.isEmpty()) {
+        // the sizes of a kind come from the code table, read once per kind for the screen's life (as
+        // the code lists of the other fields are)
         QStringList codes, labels;
-        db::Query q(prcSaveData->database());
-        q.setSql("SELECT DETAIL, DETAIL_NAME FROM ZX010MS WHERE HEAD = 'E0010' AND " + item + " = 'Y' ORDER BY DETAIL");
-        if (q.open())
-            while (q.next()) {
+        if (const auto cached = m_sizeLists.constFind(kind); cached != m_sizeLists.constEnd()) {
+            codes = cached->first;
+            labels = cached->second;
+        } else {
+            db::Query q(prcSaveData->database());
+            q.setSql("SELECT DETAIL, DETAIL_NAME FROM ZX010MS WHERE HEAD = 'E0010' AND " + item + " = 'Y' ORDER BY DETAIL");
+            const bool read = q.open();
+            while (read && q.next()) {
                 codes << q.value(0);
                 labels << q.value(1);
             }
+            if (read)
+                m_sizeLists.insert(kind, {codes, labels});
+        }
         const QSignalBlocker block(cboEquipSizeGubun);
         cboEquipSizeGubun->setItems(codes, labels);
         // the list starts at the first size that still has a free piece, or stays empty when none has
-        const QStringList free = isSearchMode() ? QStringList() : freePieces("SELECT DISTINCT EQUIP_SIZE_GUBUN ", {}, {});
+        QSet<QString> free;
+        if (!isSearchMode())
+            for (const auto &piece : freeOfKind())
+                free.insert(piece.first);
         int first = -1;
         for (int i = 0; i < codes.size() && first < 0; ++i)
             if (isSearchMode() || free.contains(codes.at(i)))
@@ -399,7 +413,7 @@ void TfrmEBI040::equipKindChanged()
     }
     if (cboEquipSizeGubun->count() == 0 || cboEquipSizeGubun->isEmpty())
         rgrEquipNo->clearRows();
-    refreshEquipList();
+    showFreeList();
 }
 
 // The pieces of the row's kind that are rentable and neither out today nor held by a live counter (the
@@ -415,65 +429,69 @@ static QString freePiecesFrom()
            + db::Database::liveHold(QStringLiteral("H")) + QStringLiteral(") ");
 }
 
-QStringList TfrmEBI040::freePieces(const QString &select, const QString &rest, const QString &size) const
+const QVector<QPair<QString, QString>> &TfrmEBI040::freeOfKind()
 {
+    // One read of every free piece of the kind (size and number) serves the sizes that have one and
+    // the list of the chosen size: all that one action shows (a save's reload shows its rows one
+    // after the other) comes from the same read. It is read again by the next action, after this
+    // counter held or gave back a piece, and by "다시보기".
+    const QString key = cboArea->code() + QLatin1Char('/') + cboRentEquip->code() + QLatin1Char('/') + workDate();
+    if (m_freeFresh && key == m_freeKey)
+        return m_free;
+    m_free.clear();
     db::Query q(prcSaveData->database());
-    q.setSql(select + freePiecesFrom() + rest);
+    q.setSql("SELECT EQUIP_SIZE_GUBUN, EQUIP_NO " + freePiecesFrom() + "ORDER  BY EQUIP_NO");
     q.bind("AREA_GUBUN", cboArea->code());
     q.bind("EQUIP_GUBUN", cboRentEquip->code());
-    if (!size.isEmpty())
-        q.bind("EQUIP_SIZE_GUBUN", size);
     q.bind("RENT_DATE", workDate());
     q.bind("RENT_STAT", "D");
-    QStringList values;
-    if (q.open())
-        while (q.next())
-            values << q.value(0);
-    return values;
+    const bool read = q.open();
+    while (read && q.next())
+        m_free.append({q.value(0), q.value(1)});
+    m_freeKey = key;
+    m_freeFresh = read;
+    if (read)
+        QTimer::singleShot(0, this, [this] { m_freeFresh = false; });   // until the next action
+    return m_free;
 }
 
 void TfrmEBI040::refreshEquipList()
 {
+    m_freeFresh = false;
+    showFreeList();
+}
+
+void TfrmEBI040::showFreeList()
+{
     if (cboArea->isEmpty() || cboRentEquip->isEmpty() || cboEquipSizeGubun->isEmpty() || isSearchMode())
         return;
     rgrEquipNo->clearRows();
+    const QString size = cboEquipSizeGubun->code();
     QVector<QStringList> rows;
-    for (const QString &no : freePieces("SELECT EQUIP_NO ", "AND EQUIP_SIZE_GUBUN = :EQUIP_SIZE_GUBUN ORDER  BY EQUIP_NO",
-                                        cboEquipSizeGubun->code()))
-        rows << QStringList{no};
+    for (const auto &piece : freeOfKind())
+        if (piece.first == size)
+            rows << QStringList{piece.second};
     rgrEquipNo->setRows(rows);
 }
 
 bool TfrmEBI040::callHold(const QString &kind, const QString &no, const QString &status)
 {
-    // a hold is committed at once (or with the unit of work it joins) so that other counters see it
-    QString error;
-    bool ok = false;
-    {
-        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-        db::Transaction transaction(prcSaveTempEquipNo->database());
-        if (!transaction.isActive()) {
-            error = transaction.error();
-        } else {
-            prcSaveTempEquipNo->clearParams();
-            prcSaveTempEquipNo->setParam("ARENT_DATE", workDate());
-            prcSaveTempEquipNo->setParam("AAREA_GUBUN", cboArea->code());
-            prcSaveTempEquipNo->setParam("AEQUIP_GUBUN", kind);
-            prcSaveTempEquipNo->setParam("AEQUIP_NO", no);
-            prcSaveTempEquipNo->setParam("AU_EMP_NO", Startup().employeeNumber);
-            prcSaveTempEquipNo->setParam("AU_IP", Startup().workstationAddress);
-            prcSaveTempEquipNo->setParam("AEDITSTATUS", status);
-            if (!prcSaveTempEquipNo->exec())
-                error = prcSaveTempEquipNo->lastError();
-            else if (!transaction.commit())
-                error = transaction.error();
-            else
-                ok = true;
-            if (!ok)
-                transaction.setError(error);
-        }
-        QGuiApplication::restoreOverrideCursor();
-    }   // not committed: rolled back here
+    // A hold is committed at once (a call outside a unit of work is one of its own; on PostgreSQL one
+    // statement without BEGIN and COMMIT), or with the unit of work it joins, so that other counters
+    // see it.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    prcSaveTempEquipNo->clearParams();
+    prcSaveTempEquipNo->setParam("ARENT_DATE", workDate());
+    prcSaveTempEquipNo->setParam("AAREA_GUBUN", cboArea->code());
+    prcSaveTempEquipNo->setParam("AEQUIP_GUBUN", kind);
+    prcSaveTempEquipNo->setParam("AEQUIP_NO", no);
+    prcSaveTempEquipNo->setParam("AU_EMP_NO", Startup().employeeNumber);
+    prcSaveTempEquipNo->setParam("AU_IP", Startup().workstationAddress);
+    prcSaveTempEquipNo->setParam("AEDITSTATUS", status);
+    const bool ok = prcSaveTempEquipNo->exec();
+    const QString error = ok ? QString() : prcSaveTempEquipNo->lastError();
+    QGuiApplication::restoreOverrideCursor();
+    m_freeFresh = false;   // whatever happened, the free list is read again
     if (!ok) {
         if (error == kTaken)
             ShowInfo(error);   // the piece went to another counter or rental since the list was read
@@ -532,15 +550,20 @@ bool TfrmEBI040::takePiece(const QString &kind, const QString &no)
 {
     if (!callHold(kind, no, "2"))
         return false;
+    putPiece(no);
+    return true;
+}
+
+void TfrmEBI040::putPiece(const QString &no)
+{
     m_pieceSize = cboEquipSizeGubun->code();
     setModified(true);
     edtRentEquipNo->setText(no);
     StoreControl(edtRentEquipNo);
     StoreControl(cboRentEquip);
     edtEquipNoScan->clear();
-    refreshEquipList();
+    showFreeList();
     edtRentName->setFocus();   // the piece is the guest's now: on to the guest's data
-    return true;
 }
 
 bool TfrmEBI040::pickByNumber(const QString &typed)
@@ -596,18 +619,23 @@ bool TfrmEBI040::pickByNumber(const QString &typed)
         chosen = choice.chosen();
     }
     const QString kind = kinds.at(chosen), size = sizes.at(chosen);
-    if (refdata::IsEquipUnavailable(workDate(), cboArea->code(), kind, no))
+    // The hold checks under the piece's lock that it may go out (a piece out or held elsewhere is
+    // refused there, in the same words); only a held piece changes the row's kind and size. A piece
+    // this counter holds already is another row's.
+    if (m_holds.contains(kind + '/' + no))
         return refused(kTaken);
-    // the row takes the piece's kind and size
-    if (cboRentEquip->code() != kind && !cboRentEquip->setCode(kind))
-        return refused(QStringLiteral("장비번호[%1]에 해당하는 장비가 없습니다").arg(no));
-    if (cboEquipSizeGubun->code() != size)
-        cboEquipSizeGubun->setCode(size);
-    if (!takePiece(kind, no)) {
+    if (!callHold(kind, no, "2")) {
         edtEquipNoScan->setFocus(Qt::OtherFocusReason);
         edtEquipNoScan->selectAll();
         return false;
     }
+    if (cboRentEquip->code() != kind && !cboRentEquip->setCode(kind)) {
+        callHold(kind, no, "3");
+        return refused(QStringLiteral("장비번호[%1]에 해당하는 장비가 없습니다").arg(no));
+    }
+    if (cboEquipSizeGubun->code() != size)
+        cboEquipSizeGubun->setCode(size);
+    putPiece(no);
     return true;
 }
 
@@ -639,7 +667,7 @@ void TfrmEBI040::sbtEquipCancelClick()
     setModified(true);
     edtRentEquipNo->clear();
     StoreControl(edtRentEquipNo);
-    refreshEquipList();
+    showFreeList();
 }
 
 bool TfrmEBI040::validateHeader()
@@ -694,7 +722,7 @@ void TfrmEBI040::save()
         return;
     }
     OpenRecordWhenEmpty();
-    refreshEquipList();
+    showFreeList();
 }
 
 bool TfrmEBI040::SaveData()
@@ -753,6 +781,7 @@ TRentTicketInfo TfrmEBI040::ticketFor(int row) const
 bool TfrmEBI040::AfterSave()
 {
     m_committed = true;
+    m_freeFresh = false;   // the saved pieces are out now
     m_headerStatus = 1;
     m_headerVersion = m_savedHeaderVersion;
     // saved rows took over their holds; whatever is left belonged to rows deleted before the save

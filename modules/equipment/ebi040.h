@@ -77,8 +77,12 @@ private:
     bool callHold(const QString &kind, const QString &no, const QString &status);
     bool releaseHolds();
     void equipKindChanged();
-    QStringList freePieces(const QString &select, const QString &rest, const QString &size) const;
+    // The free pieces of the row's kind (size, number), read once per action; the list of the
+    // chosen size shown from it.
+    const QVector<QPair<QString, QString>> &freeOfKind();
+    void showFreeList();
     bool takePiece(const QString &kind, const QString &no);   // checked, held and put in the row
+    void putPiece(const QString &no);                          // a held piece of the row's kind into the row
     bool givePieceBack(const QString &kind);   // the current new row's piece of that kind, if it holds one
     TRentTicketInfo ticketFor(int row) const;
 
@@ -92,4 +96,8 @@ private:
     QString m_rowKind;     // the kind the shown row had before the clerk changed it
     QString m_pieceSize;   // the size chosen for the shown row
     bool m_restoringKind = false;
+    QHash<QString, QPair<QStringList, QStringList>> m_sizeLists;   // kind → size codes and names
+    QVector<QPair<QString, QString>> m_free;
+    QString m_freeKey;           // area, kind and date of m_free
+    bool m_freeFresh = false;    // m_free was read by the running action
 };

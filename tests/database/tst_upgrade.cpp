@@ -2,6 +2,7 @@
 // step to the program's version with every row kept and ends table for table, column for column like
 // a freshly created one; the set-up and upgrade refusals; the tool sports-db on an SQLite file.
 #include "support/testdatabase.h"
+#include "database/procedure.h"
 #include "database/query.h"
 #include "database/schema.h"
 #include "database/sqlfunctions.h"
@@ -151,6 +152,19 @@ private slots:
             testing::TestDatabase file(Backend::SQLite);
             QVERIFY(describeSchema(*file.database(), &want, &error));
             QVERIFY2(compareSchemas(want, got).isEmpty(), qPrintable(compareSchemas(want, got).join('\n')));
+        }
+        if (backend == int(Backend::PostgreSQL)) {
+            // the server's procedures are those of a fresh database, and run
+            const QString functions = "SELECT STRING_AGG(CAST(PRONAME AS TEXT), ',' ORDER BY PRONAME) FROM PG_PROC "
+                                      "WHERE PRONAMESPACE = CAST(CURRENT_SCHEMA() AS REGNAMESPACE)";
+            QCOMPARE(Query::scalar(old.database(), functions), Query::scalar(fresh.database(), functions));
+            QVERIFY(Query::scalar(old.database(), functions).contains("pr_ebi040_02"));
+            StoredProc header(old.database(), "PR_EBI040_01");
+            for (auto [name, value] : {std::pair{"ARENT_DATE", "20261212"}, {"AAREA_GUBUN", "M"}, {"ADEAL_NAME", "김취급"},
+                                       {"AKEEP_KIND_GUBUN", "01"}, {"AKEEP_BOX_NO", "A1"}, {"AEDITSTATUS", "2"}})
+                header.setParam(name, value);
+            QVERIFY2(header.exec(), qPrintable(header.lastError()));
+            QVERIFY(header.param("ANEW_RENT_NO").toInt() > 0);
         }
         // nothing is left to do, and the upgraded database takes the program's statements
         QStringList applied;
