@@ -18,10 +18,14 @@ public:
     explicit SingleInstance(const QString &name = QStringLiteral("sports"), QObject *parent = nullptr);
     ~SingleInstance() override;
 
-    // True when this process is the first copy (it then listens for requests).
-    bool acquire();
+    // True when this process is the first copy. It listens for requests at once, or with listenNow
+    // false once listen() is called (the program listens after its window is shown; a request sent in
+    // between waits for it, see send).
+    bool acquire(bool listenNow = true);
+    void listen();
     void release();
-    // Sends one message line to the running copy; false when none answers.
+    // Sends one message line to the running copy; false when none answers within timeoutMs (a copy
+    // still starting is waited for).
     bool send(const QString &line, int timeoutMs = 2000) const;
     QString serverName() const { return m_serverName; }
     QString lockPath() const { return m_lockPath; }
@@ -38,6 +42,7 @@ private:
 
     QString m_serverName;
     QString m_lockPath;
-    std::unique_ptr<QLockFile> m_lock;
+    std::unique_ptr<QLockFile> m_lock;   // where the system has no flock
+    int m_lockFd = -1;                   // the lock file held with flock: freed by the system when the process ends
     QLocalServer *m_server = nullptr;
 };

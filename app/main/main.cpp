@@ -31,7 +31,8 @@ int main(int argc, char **argv)
     step("application");
 
     SingleInstance instance;
-    if (!instance.acquire()) {
+    // the lock now; the listener for a second copy's requests once the window is shown
+    if (!instance.acquire(false)) {
         instance.send(QStringLiteral("activate"));
         return 0;
     }
@@ -93,6 +94,8 @@ int main(int argc, char **argv)
             window.close();
         });
     }
+    // A second copy's requests are taken once the window is there (one that starts before waits).
+    QTimer::singleShot(0, &instance, [&instance] { instance.listen(); });
     // A picture of the running program for the documentation: SPORTS_SCREENSHOT=file.png opens the
     // first menu, saves the screen and ends.
     const QString screenshot = qEnvironmentVariable("SPORTS_SCREENSHOT");
