@@ -739,6 +739,28 @@ quint64 Database::joinReadBlock(QString *error)
     return m_readBlock;
 }
 
+quint64 Database::joinReadBlockDeferred(QString *begin)
+{
+    begin->clear();
+    if (!m_readBlock) {
+        *begin = QStringLiteral("BEGIN ISOLATION LEVEL READ COMMITTED;\n");
+        m_readBlock = m_nextBlock++;
+        m_readCursors = 0;
+    }
+    ++m_readCursors;
+    return m_readBlock;
+}
+
+void Database::readBlockEnded(bool committed)
+{
+    if (!m_readBlock)
+        return;
+    if (!committed)
+        m_lostBlocks.insert(m_readBlock);
+    m_readBlock = 0;
+    m_readCursors = 0;
+}
+
 void Database::leaveReadBlock(quint64 block)
 {
     if (block && block == m_readBlock && --m_readCursors <= 0)

@@ -132,7 +132,14 @@ public:
     bool inReadBlock() const { return m_readBlock != 0; }
     quint64 readBlock() const { return m_readBlock; }
     quint64 joinReadBlock(QString *error);   // begins the block when there is none; counts one cursor
+    // The same, leaving a new block's BEGIN to the caller: *begin is the text to send first in the
+    // same message as the cursor's DECLARE (empty when the block was open already).
+    quint64 joinReadBlockDeferred(QString *begin);
     void leaveReadBlock(quint64 block);      // one cursor of the block closed
+    // Whether closing one cursor of the block ends the block (its last cursor): the caller then sends
+    // the COMMIT with its CLOSE and reports with readBlockEnded.
+    bool closingEndsReadBlock(quint64 block) const { return block && block == m_readBlock && m_readCursors <= 1; }
+    void readBlockEnded(bool committed);     // the block's COMMIT was sent by the caller
     int readBlockCursors() const { return m_readCursors; }
     bool cursorAlive(quint64 block) const;   // whether the cursors declared in that block still exist
     void endReadBlock();                     // commits the block

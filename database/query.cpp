@@ -326,28 +326,21 @@ bool Query::openCursor()
     const QString name = QStringLiteral("sports_list_%1").arg(++counter);
     // Other lists already reading in the block are kept safe from a failure of this one by a savepoint.
     const bool others = m_db->readBlockCursors() > 0;
-    QString error;
-    const quint64 block = m_db->joinReadBlock(&error);
-    if (!block) {
-        m_lastError = error;
-        return false;
-    }
+    // A new block's BEGIN, the DECLARE and the first FETCH go as one message: one round trip.
+    QString begin;
+    const quint64 block = m_db->joinReadBlockDeferred(&begin);
     QString sql = m_sql.trimmed();
     while (sql.endsWith(QLatin1Char(';')))
         sql.chop(1);
     const bool guarded = others && m_db->readSavepoint();
-    QSqlQuery declare(m_db->sql());
-    bool ok = declare.exec(QStringLiteral("DECLARE %1 NO SCROLL CURSOR WITH HOLD FOR ").arg(name) + inlined());
+    auto page = std::make_shared<QSqlQuery>(m_db->sql());
+    page->setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
+    bool ok = page->exec(begin + QStringLiteral("DECLARE %1 NO SCROLL CURSOR WITH HOLD FOR ").arg(name) + inlined()
+                         + QStringLiteral(";\nFETCH %1 FROM %2").arg(kFirstPage).arg(name));
+    for (int results = begin.isEmpty() ? 1 : 2; ok && results > 0; --results)
+        ok = page->nextResult();
     if (!ok)
-        m_lastError = errorOf(declare);
-    std::shared_ptr<QSqlQuery> page;
-    if (ok) {
-        page = std::make_shared<QSqlQuery>(m_db->sql());
-        page->setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
-        ok = page->exec(QStringLiteral("FETCH %1 FROM %2").arg(kFirstPage).arg(name));
-        if (!ok)
-            m_lastError = errorOf(*page);
-    }
+        m_lastError = errorOf(*page);
     if (guarded)
         m_db->endReadSavepoint(ok);
     if (!ok) {
@@ -412,6 +405,14 @@ void Query::closeCursor()
     if (!m_db || !m_db->cursorAlive(m_cursorBlock))
         return;
     QSqlQuery q(m_db->sql());
+    if (m_db->closingEndsReadBlock(m_cursorBlock)) {
+        // the block's last cursor: its COMMIT goes with the CLOSE
+        if (q.exec(QStringLiteral("CLOSE %1;\nCOMMIT").arg(name)) && q.nextResult())
+            m_db->readBlockEnded(true);
+        else
+            m_db->abortReadBlock();   // a failed CLOSE left the block open: rolled back
+        return;
+    }
     q.exec(QStringLiteral("CLOSE ") + name);
     m_db->leaveReadBlock(m_cursorBlock);
 }

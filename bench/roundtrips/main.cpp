@@ -9,6 +9,7 @@
 #include "delayproxy.h"
 #include "core/startupvalues.h"
 #include "database/datamodule.h"
+#include "database/query.h"
 #include "modules/equipment/ebi040.h"
 #include "modules/lockers/ehi020.h"
 #include "modules/lockers/screens.h"
@@ -126,6 +127,7 @@ public:
     }
 
     testing::TestDatabase &test() { return *m_test; }
+    db::Database *screenDatabase() { return m_screenDb.get(); }
     int rounds() const { return m_proxy ? kDelays.size() : 2; }
 
 private:
@@ -180,13 +182,31 @@ void rentalCounter(Bench &b)
             if (name != QLatin1String("가"))
                 s.bbtAdd->click();
             s.cboRentEquip->setCode("CS");
-            b.measure("EBI040 pick a piece (check, hold, free list)", 3, [&] { s.sbtEquipOk->click(); });
+            if (name == QLatin1String("나")) {   // the second piece by its number, as a scanner gives it
+                const QString no = s.freeEquipment().value(0);
+                b.measure("EBI040 pick a scanned number (kinds, hold, free list)", 3, [&] { s.pickByNumber(no); });
+            } else {
+                b.measure("EBI040 pick a piece (check, hold, free list)", 3, [&] { s.sbtEquipOk->click(); });
+            }
             testing::typeInto(s.edtRentName, name);
             s.cboRentBootsSize->setCode("270");
             s.sbtRentDay->click();
         }
         b.measure("EBI040 three-piece rental saved, with reload", 8, [&] { s.bbtSave->click(); });
         pty.readAll(0);
+        // a short list read whole through its cursor (on PostgreSQL: the read block's BEGIN, the
+        // DECLARE and the first FETCH, then the CLOSE and the COMMIT)
+        b.measure("a 20-row list read through its cursor (no goal)", 0, [&] {
+            db::Query list(b.screenDatabase());
+            list.setPaged(true);
+            list.setSql("SELECT EQUIP_NO, EQUIP_SIZE_GUBUN FROM EB020MS WHERE EQUIP_NO <= '00020' ORDER BY EQUIP_NO");
+            int rows = 0;
+            if (list.open())
+                while (list.next())
+                    ++rows;
+            if (rows != 20)
+                std::printf("  list: %d rows %s\n", rows, qPrintable(list.lastError()));
+        });
         if (b.test().count("EB040DT") != 3 * (round + 1))
             std::printf("  rental not saved: %s\n", qPrintable(messages.texts().join(" | ")));
     }

@@ -522,6 +522,30 @@ private slots:
         QCOMPARE(second.value(0), QString("0005"));
         second.close();
         QVERIFY(!t->inReadBlock());
+
+        // A short list, read whole in its first page, leaves nothing open on the server (its BEGIN,
+        // DECLARE and FETCH went as one message, its CLOSE and COMMIT as another); nor does one that fails.
+        Query few(t.database());
+        few.setPaged(true);
+        few.setSql("SELECT ITEM_NO FROM T_ITEM WHERE QTY < 10 ORDER BY ITEM_NO");
+        QVERIFY2(few.open(), qPrintable(few.lastError()));
+        QStringList short_;
+        while (few.next())
+            short_ << few.value(0);
+        QCOMPARE(short_.size(), t.count("T_ITEM", "QTY < 10"));
+        QVERIFY(!t->inReadBlock());
+        Query wrong(t.database());
+        wrong.setPaged(true);
+        wrong.setSql("SELECT NO_SUCH_COLUMN FROM T_ITEM");
+        QVERIFY(!wrong.open());
+        QVERIFY(!t->inReadBlock());
+        if (static_cast<Backend>(backend) == Backend::PostgreSQL) {
+            const QString me = Query::scalar(t.database(), "SELECT CAST(PG_BACKEND_PID() AS TEXT)");
+            auto watcher = t.openAnother();
+            QCOMPARE(Query::scalar(watcher.get(), "SELECT STATE FROM PG_STAT_ACTIVITY WHERE CAST(PID AS TEXT) = '" + me + "'"),
+                     QString("idle"));
+            QCOMPARE(Query::scalar(t.database(), "SELECT COUNT(*) FROM PG_CURSORS"), QString("0"));
+        }
         QVERIFY(t->execute("DELETE FROM T_ITEM WHERE ITEM_NO = '1'"));
         QCOMPARE(t.count("T_ITEM"), 999);
     }
