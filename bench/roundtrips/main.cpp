@@ -179,10 +179,10 @@ void rentalCounter(Bench &b)
         testing::typeInto(s.edtDealName, "김취급");
         testing::typeInto(s.edtKeepBoxNo, "A1");
         for (const QString &name : {"가", "나", "다"}) {
-            if (name != QLatin1String("가"))
+            if (name != QStringLiteral("가"))
                 s.bbtAdd->click();
             s.cboRentEquip->setCode("CS");
-            if (name == QLatin1String("나")) {   // the second piece by its number, as a scanner gives it
+            if (name == QStringLiteral("나")) {   // the second piece by its number, as a scanner gives it
                 const QString no = s.freeEquipment().value(0);
                 b.measure("EBI040 pick a scanned number (kinds, hold, free list)", 3, [&] { s.pickByNumber(no); });
             } else {
