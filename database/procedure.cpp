@@ -481,8 +481,12 @@ bool StoredProc::exec()
         // one statement is a unit of its own: run without BEGIN and COMMIT, in one round trip
         m_db->endReadBlock();
         QVariant versionAfter;
-        if (!execInServer(*p, values, &versionAfter))
+        if (!execInServer(*p, values, &versionAfter)) {
+            // the statement was its own commit: lost with the connection, it may have been stored
+            if (m_lastError == Database::connectionLostMessage())
+                m_lastError = Database::outcomeUnknownMessage();
             return false;
+        }
         for (const Parameter &param : p->parameters)
             if (param.direction != Direction::In)
                 m_values.insert(param.name, values.value(param.name));

@@ -337,6 +337,25 @@ private slots:
         QVERIFY(hold(other.get(), "00002"));
     }
 
+    // On PostgreSQL a hold outside a unit of work is one statement that commits itself: lost with the
+    // connection, it may have been stored, and the counter is told so (never that nothing was stored).
+    void holdOutcomeUnknown()
+    {
+        if (qEnvironmentVariableIsEmpty("SPORTS_TEST_PG"))
+            QSKIP("no PostgreSQL server named by SPORTS_TEST_PG");
+        testing::TestDatabase t(Backend::PostgreSQL);
+        QVERIFY(t.ok() && t.run(pieces(1)));
+        auto other = t.openAnother();
+        const QString pid = Query::scalar(t.database(), "SELECT pg_backend_pid()");
+        QCOMPARE(Query::scalar(other.get(), "SELECT pg_terminate_backend(" + pid + ")"), QString("true"));
+        QTest::qWait(100);
+        QString error;
+        QVERIFY(!hold(t.database(), "00001", "2", &error));
+        QCOMPARE(error, Database::outcomeUnknownMessage());
+        QVERIFY2(hold(t.database(), "00001"), "the next call connects again");
+        QCOMPARE(t.count("EB020TM"), 1);
+    }
+
     void multiDayFlag_data() { testing::addBackendColumn(); }
     void multiDayFlag()
     {
