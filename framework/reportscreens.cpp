@@ -35,14 +35,6 @@ private:
     int m_key;
 };
 
-int columnOf(const QVector<TColumn> &columns, const QString &field)
-{
-    for (int i = 0; i < columns.size(); ++i)
-        if (columns[i].field == field)
-            return i;
-    return -1;
-}
-
 bool validDate(const QString &yyyymmdd)
 {
     return yyyymmdd.size() == 8 && QDate::fromString(yyyymmdd, QStringLiteral("yyyyMMdd")).isValid();
@@ -132,7 +124,7 @@ TfrmReportList::TfrmReportList(const TReportDefinition &report, QWidget *parent)
     rgrGrid->applyColumns();   // the heading rows of banded columns
     for (int i = 0; i < report.columns.size(); ++i)
         if (const QString &key = report.columns[i].onceKey; !key.isEmpty()) {
-            const int keyColumn = columnOf(report.columns, key);
+            const int keyColumn = ColumnByField(report.columns, key);
             Q_ASSERT_X(keyColumn >= 0, "TfrmReportList", "a once-key is a column of the report");
             if (keyColumn >= 0)
                 rgrGrid->setItemDelegateForColumn(i, new TRepeatOnceDelegate(keyColumn, rgrGrid));
