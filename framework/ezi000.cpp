@@ -227,6 +227,18 @@ void TfrmEZI000::ClearDetail()
 
 // ---- rows ----------------------------------------------------------------------------------
 
+TFieldPanel *TfrmEZI000::headPanel()
+{
+    if (!m_headPanel) {
+        m_headPanel = new TFieldPanel(panHead);
+        auto *layout = new QVBoxLayout(panHead);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(m_headPanel);
+        panHead->show();
+    }
+    return m_headPanel;
+}
+
 void TfrmEZI000::addPendingEntry(int row, const QString &editStatus)
 {
     QStringList entry;

@@ -156,6 +156,9 @@ public:
 
     TEditGrid *rgrGrid;
     QFrame *panHead;
+    // A field panel above the rows (a header saved with them, a find field), made and shown at the
+    // first call.
+    TFieldPanel *headPanel();
     QFrame *panGrid;
     TDetailPanel *panBody;
     QToolButton *sbtFirst, *sbtPrior, *sbtNext, *sbtLast;
@@ -200,5 +203,6 @@ private:
     bool m_newRowPending = false;
     bool m_rowLeaveChecks = false;
     TStatusButtons *m_statusButtons = nullptr;
+    TFieldPanel *m_headPanel = nullptr;
     int m_statusColumn = -1;
 };

@@ -83,11 +83,7 @@ TfrmEBI040::TfrmEBI040(QWidget *parent, const QString &printerPort)
     bbtRentNo = conditions()->addLookupButton(edtRentNo, "bbtRentNo");
 
     // the header of the rental sits above the rows and keeps its values from row to row
-    auto *head = new TFieldPanel(panHead);
-    auto *headLayout = new QVBoxLayout(panHead);
-    headLayout->setContentsMargins(0, 0, 0, 0);
-    headLayout->addWidget(head);
-    panHead->show();
+    TFieldPanel *head = headPanel();
     edtDealName = head->addEdit("edtDealName", "*취급자", {}, 30);
     cboKeepKind = head->addCodeCombo("cboKeepKind", "*보관내용구분", "E0013");
     edtKeepBoxNo = head->addEdit("edtKeepBoxNo", "*보관함번호", {}, 5);

@@ -86,11 +86,7 @@ TfrmEBI050::TfrmEBI050(QWidget *parent, const QString &printerPort)
     placeTicketButtons(body());
 
     // finding an item above the list: a ticket scanned at the release, or the owner's name
-    auto *find = new TFieldPanel(panHead);
-    auto *findLayout = new QVBoxLayout(panHead);
-    findLayout->setContentsMargins(0, 0, 0, 0);
-    findLayout->addWidget(find);
-    panHead->show();
+    TFieldPanel *find = headPanel();
     edtKeepFind = find->addEdit("edtKeepFind", "보관증번호/보관자명", {}, 30);
     attachColouring(edtKeepFind);
     edtKeepFind->installEventFilter(this);
