@@ -477,6 +477,14 @@ bool StoredProc::exec()
     const bool inServer = p->inServer && m_db->backend() == Backend::PostgreSQL;
     m_rowVersionAfter = QVariant();
     m_aside.clear();
+    // what a successful call hands back: its output parameters, the row's version, its asides
+    auto takeResults = [&](const QVariant &versionAfter, const QHash<QString, QVariant> &aside) {
+        for (const Parameter &param : p->parameters)
+            if (param.direction != Direction::In)
+                m_values.insert(param.name, values.value(param.name));
+        m_rowVersionAfter = versionAfter;
+        m_aside = aside;
+    };
     if (inServer && !m_db->inTransaction()) {
         // one statement is a unit of its own: run without BEGIN and COMMIT, in one round trip
         m_db->endReadBlock();
@@ -487,10 +495,7 @@ bool StoredProc::exec()
                 m_lastError = Database::outcomeUnknownMessage();
             return false;
         }
-        for (const Parameter &param : p->parameters)
-            if (param.direction != Direction::In)
-                m_values.insert(param.name, values.value(param.name));
-        m_rowVersionAfter = versionAfter;
+        takeResults(versionAfter, {});
         return true;
     }
 
@@ -501,8 +506,6 @@ bool StoredProc::exec()
         m_lastError = transaction.error();
         return false;
     }
-    m_rowVersionAfter = QVariant();
-    m_aside.clear();
     QVariant versionAfter;
     QHash<QString, QVariant> aside;
     if (inServer) {
@@ -524,11 +527,7 @@ bool StoredProc::exec()
         m_lastError = transaction.error();
         return false;
     }
-    for (const Parameter &param : p->parameters)
-        if (param.direction != Direction::In)
-            m_values.insert(param.name, values.value(param.name));
-    m_rowVersionAfter = versionAfter;
-    m_aside = aside;
+    takeResults(versionAfter, aside);
     return true;
 }
 
